@@ -1,0 +1,180 @@
+#pragma once
+// The lightweight controls of a window. They are not widgets: the window draws them in
+// its stacking order and routes the mouse to them, as the designs expect.
+#include "platform/design.h"
+#include "platform/pictures.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <functional>
+
+class QPainter;
+class QPlainTextEdit;
+class QTimer;
+
+namespace zq {
+
+class Form;
+
+enum MouseButton { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
+enum ShiftMask { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
+
+using MouseHandler = std::function<void(int Button, int Shift, double X, double Y)>;
+
+class Control {
+public:
+    Control(Form& form, const ControlDesign& design);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& Name() const { return name_; }
+    int Index() const { return index_; }
+    Kind kind() const { return kind_; }
+    Form& form() const { return form_; }
+
+    bool Visible() const { return visible_; }
+    void setVisible(bool v);
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool e) { enabled_ = e; }
+    const QString& ToolTipText() const { return toolTip_; }
+    void setToolTipText(const QString& t) { toolTip_ = t; }
+    Cursor MousePointer() const { return cursor_; }
+
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    virtual double Width() const { return width_; }
+    virtual double Height() const { return height_; }
+    void setLeft(double twips);
+    void setTop(double twips);
+    void Move(double left, double top);
+
+    // Where the control lies in the window, in pixels.
+    virtual QRect pixelRect() const;
+    // Whether the control can be the target of mouse events at all.
+    virtual bool takesMouse() const { return true; }
+    virtual void paint(QPainter& p) const = 0;
+
+    MouseHandler MouseDown, MouseMove, MouseUp;
+    std::function<void()> Click;
+
+protected:
+    // Asks the window to redraw where the control was and where it is now.
+    void changed(const QRect& before);
+
+    Form& form_;
+    QString name_;
+    int index_;
+    Kind kind_;
+    bool visible_;
+    bool enabled_;
+    QString toolTip_;
+    Cursor cursor_;
+    double left_, top_, width_, height_;
+};
+
+class Image final : public Control {
+public:
+    Image(Form& form, const ControlDesign& design);
+    const zq::Picture& Picture() const { return picture_; }
+    // An image never stretches: it takes the picture's size.
+    void setPicture(const zq::Picture& p);
+    double Width() const override;
+    double Height() const override;
+    void paint(QPainter& p) const override;
+
+private:
+    zq::Picture picture_;
+};
+
+class Label final : public Control {
+public:
+    Label(Form& form, const ControlDesign& design, const QFont& font);
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& c);
+    QColor ForeColor() const { return fore_; }
+    void setForeColor(const QColor& c);
+    QColor BackColor() const { return back_; }
+    bool transparent() const { return transparent_; }
+    const QFont& font() const { return font_; }
+    double Width() const override;
+    double Height() const override;
+    void paint(QPainter& p) const override;
+
+private:
+    void fitToText();
+    QString caption_;
+    QColor fore_, back_;
+    bool transparent_;
+    QFont font_;
+    Align align_;
+    bool autoSize_, wordWrap_;
+};
+
+class Line final : public Control {
+public:
+    Line(Form& form, const ControlDesign& design);
+    double X1() const { return x1_; }
+    double Y1() const { return y1_; }
+    double X2() const { return x2_; }
+    double Y2() const { return y2_; }
+    void setX1(double v) { setEnds(v, y1_, x2_, y2_); }
+    void setY1(double v) { setEnds(x1_, v, x2_, y2_); }
+    void setX2(double v) { setEnds(x1_, y1_, v, y2_); }
+    void setY2(double v) { setEnds(x1_, y1_, x2_, v); }
+    QColor BorderColor() const { return colour_; }
+    void setBorderColor(const QColor& c);
+    int BorderWidth() const { return width_px_; }
+    QRect pixelRect() const override;
+    bool takesMouse() const override { return false; }
+    void paint(QPainter& p) const override;
+
+private:
+    void setEnds(double x1, double y1, double x2, double y2);
+    double x1_, y1_, x2_, y2_;
+    QColor colour_;
+    int width_px_;
+};
+
+// A windowed control: always in front of the lightweight ones.
+class TextBox final : public Control {
+public:
+    TextBox(Form& form, const ControlDesign& design, const QFont& font);
+    ~TextBox() override;
+    // The text as the program set it, line breaks included.
+    const QString& Text() const { return text_; }
+    void setText(const QString& t);
+    QPlainTextEdit* widget() const { return edit_; }
+    bool takesMouse() const override { return false; } // the widget takes its own mouse
+    void paint(QPainter&) const override {}
+
+private:
+    QString text_;
+    QPlainTextEdit* edit_;
+};
+
+class Timer final : public Control {
+public:
+    Timer(Form& form, const ControlDesign& design);
+    ~Timer() override;
+    int Interval() const;
+    bool TimerEnabled() const { return enabled_; }
+    void setTimerEnabled(bool e);
+    bool running() const;
+    void start(); // called when the window loads
+    void stop();
+    bool takesMouse() const override { return false; }
+    QRect pixelRect() const override { return {}; }
+    void paint(QPainter&) const override {}
+
+    std::function<void()> Tick; // the Timer event
+
+private:
+    QTimer* timer_;
+};
+
+QColor toColor(Rgb c);
+
+} // namespace zq

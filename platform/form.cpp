@@ -1,0 +1,279 @@
+#include "platform/form.h"
+#include "platform/errors.h"
+#include "platform/program.h"
+#include "platform/screen.h"
+#include "platform/windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QToolTip>
+#include <QWindow>
+
+namespace zq {
+
+namespace {
+
+QString fromView(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+int vbButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return vbLeftButton;
+    case Qt::RightButton: return vbRightButton;
+    case Qt::MiddleButton: return vbMiddleButton;
+    default: return 0;
+    }
+}
+
+int vbButtons(Qt::MouseButtons bs) {
+    int r = 0;
+    if (bs & Qt::LeftButton) r |= vbLeftButton;
+    if (bs & Qt::RightButton) r |= vbRightButton;
+    if (bs & Qt::MiddleButton) r |= vbMiddleButton;
+    return r;
+}
+
+int vbShift(Qt::KeyboardModifiers m) {
+    int r = 0;
+    if (m & Qt::ShiftModifier) r |= vbShiftMask;
+    if (m & Qt::ControlModifier) r |= vbCtrlMask;
+    if (m & Qt::AltModifier) r |= vbAltMask;
+    return r;
+}
+
+} // namespace
+
+QFont designFont(const FontDesign& f, const FontDesign& fallback) {
+    const FontDesign& use = f.face.empty() ? fallback : f;
+    QFont font(fromView(use.face));
+    font.setPixelSize(pointsToPixels(use.points));
+    font.setBold(use.bold);
+    return font;
+}
+
+Form::Form(const FormDesign& d)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint),
+      name_(fromView(d.name)), back_(toColor(d.back)), handle_(registerWindow(this)) {
+    setObjectName(name_);
+    setWindowTitle(fromView(d.caption));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    if (!d.icon.empty()) setWindowIcon(QIcon(fromView(d.icon)));
+    const QFont formFont = designFont(d.font, d.font);
+    setFont(formFont);
+    resize(toPixelsX(d.width), toPixelsY(d.height));
+    move(toPixelsX(d.left), toPixelsY(d.top));
+
+    controls_.reserve(d.controls.size());
+    for (const ControlDesign& c : d.controls) {
+        switch (c.kind) {
+        case Kind::Image: controls_.push_back(std::make_unique<Image>(*this, c)); break;
+        case Kind::Label:
+            controls_.push_back(std::make_unique<Label>(*this, c, designFont(c.font, d.font)));
+            break;
+        case Kind::Line: controls_.push_back(std::make_unique<Line>(*this, c)); break;
+        case Kind::TextBox:
+            controls_.push_back(std::make_unique<TextBox>(*this, c, designFont(c.font, d.font)));
+            break;
+        case Kind::Timer: controls_.push_back(std::make_unique<Timer>(*this, c)); break;
+        }
+    }
+}
+
+Form::~Form() {
+    controls_.clear();
+    unregisterWindow(handle_);
+}
+
+double Form::Width() const { return width() * Screen::TwipsPerPixelX(); }
+double Form::Height() const { return height() * Screen::TwipsPerPixelY(); }
+double Form::Left() const { return x() * Screen::TwipsPerPixelX(); }
+double Form::Top() const { return y() * Screen::TwipsPerPixelY(); }
+void Form::setWidth(double twips) { resize(toPixelsX(twips), height()); }
+void Form::setHeight(double twips) { resize(width(), toPixelsY(twips)); }
+void Form::setLeft(double twips) { Move(twips, Top()); }
+void Form::setTop(double twips) { Move(Left(), twips); }
+void Form::Move(double left, double top) { move(toPixelsX(left), toPixelsY(top)); }
+
+void Form::setVisible(bool visible) {
+    if (visible && !loaded_) Load();
+    QWidget::setVisible(visible);
+}
+
+int Form::WindowState() const {
+    const Qt::WindowStates s = windowState();
+    if (s & Qt::WindowMinimized) return vbMinimized;
+    if (s & Qt::WindowMaximized) return vbMaximized;
+    return vbNormal;
+}
+
+void Form::setWindowState(int state) {
+    switch (state) {
+    case vbMinimized: showMinimized(); break;
+    case vbMaximized: showMaximized(); break;
+    default: showNormal(); break;
+    }
+}
+
+void Form::Load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Form_Load();
+    for (auto& c : controls_)
+        if (c->kind() == Kind::Timer) static_cast<Timer&>(*c).start();
+}
+
+void Form::Show() {
+    Load();
+    if (unloaded_) return; // the load handler may have unloaded the window
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::Unload() {
+    if (unloading_ || unloaded_) return;
+    unloading_ = true;
+    Form_Unload();
+    for (auto& c : controls_)
+        if (c->kind() == Kind::Timer) static_cast<Timer&>(*c).stop();
+    QWidget::setVisible(false);
+    unloaded_ = true;
+    unloading_ = false;
+    captured_ = false;
+    captureTarget_ = nullptr;
+    if (Unloaded) Unloaded();
+    if (main_) EndProgram();
+    if (deleteOnUnload_) deleteLater();
+}
+
+Control& Form::control(const QString& name, int index) const {
+    for (const auto& c : controls_)
+        if (c->Index() == index && c->Name() == name) return *c;
+    throw RuntimeError(QStringLiteral("%1 has no control %2(%3)").arg(name_, name).arg(index));
+}
+
+template <class T> static T& as(Control& c, Kind k) {
+    if (c.kind() != k) throw RuntimeError(QStringLiteral("%1 is of another kind").arg(c.Name()));
+    return static_cast<T&>(c);
+}
+
+Image& Form::image(const QString& n, int i) const { return as<Image>(control(n, i), Kind::Image); }
+Label& Form::label(const QString& n, int i) const { return as<Label>(control(n, i), Kind::Label); }
+Line& Form::line(const QString& n, int i) const { return as<Line>(control(n, i), Kind::Line); }
+TextBox& Form::textBox(const QString& n) const { return as<TextBox>(control(n), Kind::TextBox); }
+Timer& Form::timer(const QString& n) const { return as<Timer>(control(n), Kind::Timer); }
+
+Control* Form::controlAt(QPoint pixel) const {
+    for (const auto& c : controls_) {
+        if (!c->Visible() || !c->takesMouse()) continue;
+        if (!c->pixelRect().contains(pixel)) continue;
+        // A disabled control passes the mouse to the window, not to what lies behind it.
+        return c->Enabled() ? c.get() : nullptr;
+    }
+    return nullptr;
+}
+
+void Form::requestRepaint(const QRect& pixels) {
+    ++repaintRequests_;
+    update(pixels);
+}
+
+QColor Form::windowTextColour() const { return QApplication::palette().color(QPalette::WindowText); }
+
+void Form::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    const QRect dirty = e->rect();
+    p.fillRect(dirty, back_);
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        const Control& c = **it;
+        if (!c.Visible() || !c.pixelRect().intersects(dirty)) continue;
+        ++controlsPainted_;
+        c.paint(p);
+    }
+}
+
+void Form::deliver(Control* target, const MouseHandler Control::*which,
+                   void (Form::*formHandler)(int, int, double, double), int button, int shift,
+                   QPointF pos) {
+    if (target) {
+        const MouseHandler& h = target->*which;
+        if (!h) return; // the control takes the event even without a handler
+        const QRect r = target->pixelRect();
+        h(button, shift, (pos.x() - r.x()) * Screen::TwipsPerPixelX(),
+          (pos.y() - r.y()) * Screen::TwipsPerPixelY());
+    } else {
+        (this->*formHandler)(button, shift, pos.x() * Screen::TwipsPerPixelX(),
+                             pos.y() * Screen::TwipsPerPixelY());
+    }
+}
+
+void Form::updateCursor(Control* over) {
+    const bool hand = over && over->MousePointer() == Cursor::Hand && !hand_.pixmap().isNull();
+    if (hand) setCursor(hand_);
+    else unsetCursor();
+}
+
+void Form::mousePressEvent(QMouseEvent* e) {
+    const int button = vbButton(e->button());
+    if (!button) return;
+    const QPointF pos = e->position();
+    if (!captured_) {
+        captured_ = true;
+        captureTarget_ = controlAt(pos.toPoint());
+    }
+    heldButtons_ |= button;
+    deliver(captureTarget_, &Control::MouseDown, &Form::Form_MouseDown, button,
+            vbShift(e->modifiers()), pos);
+}
+
+void Form::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF pos = e->position();
+    Control* target = captured_ ? captureTarget_ : controlAt(pos.toPoint());
+    if (!captured_) updateCursor(target);
+    deliver(target, &Control::MouseMove, &Form::Form_MouseMove, vbButtons(e->buttons()),
+            vbShift(e->modifiers()), pos);
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* e) {
+    const int button = vbButton(e->button());
+    if (!button) return;
+    const QPointF pos = e->position();
+    Control* target = captured_ ? captureTarget_ : controlAt(pos.toPoint());
+    heldButtons_ &= ~button;
+    if (heldButtons_ == 0) {
+        captured_ = false;
+        captureTarget_ = nullptr;
+    }
+    QPointer<Form> alive(this);
+    deliver(target, &Control::MouseUp, &Form::Form_MouseUp, button, vbShift(e->modifiers()), pos);
+    if (!alive || unloaded_) return;
+    // A click is a left press and release on the same control, the pointer still over it.
+    if (button == vbLeftButton && target && target->Click &&
+        target->pixelRect().contains(pos.toPoint()))
+        target->Click();
+}
+
+bool Form::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        Control* c = controlAt(help->pos());
+        if (c && !c->ToolTipText().isEmpty()) QToolTip::showText(help->globalPos(), c->ToolTipText(), this);
+        else QToolTip::hideText();
+        return true;
+    }
+    if (e->type() == QEvent::Leave && !captured_) unsetCursor();
+    return QWidget::event(e);
+}
+
+void Form::closeEvent(QCloseEvent* e) {
+    // Closing by the desktop (Alt+F4, the window list) unloads the window like the program would.
+    e->accept();
+    if (!unloaded_) Unload();
+}
+
+} // namespace zq

@@ -1,0 +1,119 @@
+#pragma once
+// A frameless top-level window built from a design: its controls in one stacking order,
+// the mouse routed to them as the handlers expect, and its properties in twips.
+#include "platform/controls.h"
+#include "platform/design.h"
+
+#include <QCursor>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace zq {
+
+enum WindowStateValue { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
+
+class Form : public QWidget {
+public:
+    explicit Form(const FormDesign& design);
+    ~Form() override;
+
+    const QString& Name() const { return name_; }
+
+    // Properties of the window, in twips.
+    double Width() const;
+    double Height() const;
+    double Left() const;
+    double Top() const;
+    void setWidth(double twips);
+    void setHeight(double twips);
+    void setLeft(double twips);
+    void setTop(double twips);
+    void Move(double left, double top);
+    bool Visible() const { return isVisible(); }
+    void setVisible(bool visible) override;
+    int WindowState() const;
+    void setWindowState(int state);
+    QString Caption() const { return windowTitle(); }
+    quintptr hWnd() const { return handle_; }
+
+    // Loads the window if it is not loaded yet, then shows it modeless.
+    void Show();
+    // Runs the load event once.
+    void Load();
+    bool loaded() const { return loaded_; }
+    // Closes the window. Unloading the program's main window ends the program.
+    void Unload();
+    bool unloaded() const { return unloaded_; }
+    void setMainWindow(bool main) { main_ = main; }
+    bool isMainWindow() const { return main_; }
+    // Windows created afresh each time they are opened free themselves when unloaded.
+    void setDeleteOnUnload(bool d) { deleteOnUnload_ = d; }
+    std::function<void()> Unloaded; // after the window has been unloaded
+
+    // Controls by design name; an array element by name and index.
+    Control& control(const QString& name, int index = -1) const;
+    Image& image(const QString& name, int index = -1) const;
+    Label& label(const QString& name, int index = -1) const;
+    Line& line(const QString& name, int index = -1) const;
+    TextBox& textBox(const QString& name) const;
+    Timer& timer(const QString& name) const;
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    // The control the mouse would go to at a point of the window, in pixels: the
+    // front-most one there that takes the mouse; nullptr for the window itself.
+    Control* controlAt(QPoint pixel) const;
+    void setHandCursor(const QCursor& c) { hand_ = c; }
+
+    // Repaint book-keeping, so that a handler that writes the values a control already
+    // has can be shown to cost nothing.
+    quint64 repaintRequests() const { return repaintRequests_; }
+    quint64 controlsPainted() const { return controlsPainted_; }
+    void requestRepaint(const QRect& pixels);
+
+    // The window's own events.
+    virtual void Form_Load() {}
+    virtual void Form_MouseDown(int, int, double, double) {}
+    virtual void Form_MouseMove(int, int, double, double) {}
+    virtual void Form_MouseUp(int, int, double, double) {}
+    // The window is being unloaded, by the program or by the desktop.
+    virtual void Form_Unload() {}
+
+    QColor windowTextColour() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void deliver(Control* target, const MouseHandler Control::*which,
+                 void (Form::*formHandler)(int, int, double, double), int button, int shift,
+                 QPointF pos);
+    void updateCursor(Control* over);
+
+    QString name_;
+    QColor back_;
+    quintptr handle_;
+    std::vector<std::unique_ptr<Control>> controls_; // front to back
+    bool loaded_ = false;
+    bool unloaded_ = false;
+    bool unloading_ = false;
+    bool main_ = false;
+    bool deleteOnUnload_ = false;
+    // Mouse capture: while a button is held, the control it went down on gets everything.
+    bool captured_ = false;
+    Control* captureTarget_ = nullptr;
+    int heldButtons_ = 0;
+    QCursor hand_;
+    quint64 repaintRequests_ = 0;
+    quint64 controlsPainted_ = 0;
+};
+
+QFont designFont(const FontDesign& f, const FontDesign& fallback);
+
+} // namespace zq

@@ -1,0 +1,33 @@
+#pragma once
+// Program start and end.
+#include <QString>
+#include <functional>
+
+class QApplication;
+
+namespace zq {
+
+struct VersionRecord {
+    QString fileVersion;    // numeric, "1.1.0.1"
+    QString productVersion; // "1.01.0001"
+    QString productName;    // "Zelquin"
+    QString internalName;   // "ZelquinV1.1"
+    QString companyName;
+};
+
+// Before the application object exists: unless the user chose a platform, prefer X11
+// (XWayland on a Wayland desktop), where a program may place its own windows.
+void choosePlatform();
+
+// Names, version, Qt's own Chinese texts, and the design's fonts mapped onto what is
+// installed. Returns the warnings it printed (a missing Chinese font).
+QStringList setUpApplication(QApplication& app, const VersionRecord& version);
+
+// The fonts a design names, and what this machine draws them with.
+QString installedFaceFor(const QString& designFace);
+
+// Ends the program at once. Tests put a recorder in its place.
+void EndProgram();
+void setEndProgramHandler(std::function<void()> h);
+
+} // namespace zq

@@ -1,0 +1,165 @@
+#include "platform/services.h"
+#include "platform/errors.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+#include <cmath>
+
+namespace zq {
+
+namespace {
+
+class RealMessageBox final : public MessageBoxService {
+public:
+    int show(QWidget* parent, const QString& prompt, int style, const QString& title) override {
+        QMessageBox box(parent);
+        box.setWindowTitle(title);
+        box.setText(prompt);
+        switch (style & 0x70) {
+        case 16: box.setIcon(QMessageBox::Critical); break;
+        case 32: box.setIcon(QMessageBox::Question); break;
+        case 48: box.setIcon(QMessageBox::Warning); break;
+        case 64: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+        }
+        box.setStandardButtons(QMessageBox::Ok); // its caption comes from Qt's translations
+        box.exec();
+        return vbOK;
+    }
+};
+
+class RealShell final : public ShellService {
+public:
+    void start(const QString& command, int) override {
+        const CommandLine cl = splitCommandLine(command, [](const QString& p) {
+            return QFileInfo(p).isFile();
+        });
+        if (QFileInfo(cl.program).isExecutable()) {
+            // Started directly, never through a shell, so the address cannot run anything.
+            if (!QProcess::startDetached(cl.program, QProcess::splitCommand(cl.arguments)))
+                throw RuntimeError(QStringLiteral("cannot start %1").arg(cl.program));
+            return;
+        }
+        // The browser the command names exists only on old Windows machines; elsewhere the
+        // desktop's own browser opens the address.
+        const QUrl url(cl.arguments.trimmed(), QUrl::StrictMode);
+        if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+            throw RuntimeError(QStringLiteral("file not found: %1").arg(cl.program));
+        if (!QDesktopServices::openUrl(url))
+            throw RuntimeError(QStringLiteral("no browser for %1").arg(url.toString()));
+    }
+};
+
+MessageBoxService* g_box = nullptr;
+ShellService* g_shell = nullptr;
+
+QLocale userLocale() {
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l;
+}
+
+} // namespace
+
+void setMessageBoxService(MessageBoxService* s) { g_box = s; }
+
+int MsgBox(const QString& prompt, int style, const QString& title) {
+    static RealMessageBox real;
+    MessageBoxService* s = g_box ? g_box : &real;
+    return s->show(QApplication::activeWindow(), prompt, style, title);
+}
+
+void setShellService(ShellService* s) { g_shell = s; }
+
+double Shell(const QString& command, int windowStyle) {
+    static RealShell real;
+    ShellService* s = g_shell ? g_shell : &real;
+    s->start(command, windowStyle);
+    return 0;
+}
+
+CommandLine splitCommandLine(const QString& command, const std::function<bool(const QString&)>& exists) {
+    const QString c = command.trimmed();
+    // Try every blank from the last: the longest existing program path wins.
+    for (qsizetype i = c.lastIndexOf(QLatin1Char(' ')); i > 0; i = c.lastIndexOf(QLatin1Char(' '), i - 1)) {
+        const QString head = c.left(i);
+        if (exists(head)) return {head, c.mid(i + 1)};
+    }
+    if (exists(c)) return {c, {}};
+    const qsizetype sp = c.indexOf(QLatin1Char(' '));
+    if (sp < 0) return {c, {}};
+    // No program exists: an ".EXE " names where the program path ends.
+    const qsizetype exe = c.indexOf(QLatin1String(".exe "), 0, Qt::CaseInsensitive);
+    if (exe >= 0) return {c.left(exe + 4), c.mid(exe + 5)};
+    return {c.left(sp), c.mid(sp + 1)};
+}
+
+double Val(const QString& text) {
+    const QString t = text;
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    auto skipBlanks = [&] {
+        while (i < n && (t[i] == QLatin1Char(' ') || t[i] == QLatin1Char('\t') ||
+                         t[i] == QLatin1Char('\n') || t[i] == QLatin1Char('\r')))
+            ++i;
+    };
+    skipBlanks();
+    QString digits;
+    if (i < n && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) digits += t[i++];
+    bool any = false, point = false;
+    for (; i < n; ++i) {
+        const QChar ch = t[i];
+        if (ch.isDigit() && ch.unicode() < 128) {
+            digits += ch;
+            any = true;
+        } else if (ch == QLatin1Char('.') && !point) {
+            digits += ch;
+            point = true;
+        } else if (ch == QLatin1Char(' ')) {
+            continue; // blanks inside a number are passed over
+        } else {
+            break;
+        }
+    }
+    if (!any) return 0;
+    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E') || t[i] == QLatin1Char('d') ||
+                  t[i] == QLatin1Char('D'))) {
+        qsizetype j = i + 1;
+        QString exp = QStringLiteral("e");
+        if (j < n && (t[j] == QLatin1Char('-') || t[j] == QLatin1Char('+'))) exp += t[j++];
+        const qsizetype start = j;
+        while (j < n && t[j].isDigit() && t[j].unicode() < 128) exp += t[j++];
+        if (j > start) digits += exp;
+    }
+    return QLocale::c().toDouble(digits);
+}
+
+QString CStr(double v) {
+    if (v == 0) return QStringLiteral("0");
+    QString s = userLocale().toString(v, 'g', 15);
+    return s;
+}
+
+double CDbl(const QString& text) {
+    bool ok = false;
+    const double v = userLocale().toDouble(text.trimmed(), &ok);
+    if (!ok) throw RuntimeError(QStringLiteral("type mismatch: %1").arg(text));
+    return v;
+}
+
+QString Format(double v, const QString& pattern) {
+    const qsizetype point = pattern.indexOf(QLatin1Char('.'));
+    const int decimals = point < 0 ? 0 : int(pattern.size() - point - 1);
+    QString s = userLocale().toString(v, 'f', decimals);
+    if (s.startsWith(QLatin1Char('-')) && userLocale().toDouble(s) == 0) s.remove(0, 1);
+    return s;
+}
+
+QString decimalPoint() { return userLocale().decimalPoint(); }
+
+} // namespace zq
