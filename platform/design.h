@@ -18,28 +18,28 @@ enum class Align { Left, Centre };
 enum class Cursor { Arrow, Hand };
 
 struct FontDesign {
-    std::string_view face; // empty: the window's font
+    std::string_view face{};// empty: the window's font
     double points = 0;
     bool bold = false;
 };
 
 struct ControlDesign {
-    std::string_view name;
+    std::string_view name{};
     int index = -1; // element of a control array, or -1
     Kind kind = Kind::Image;
     int left = 0, top = 0, width = 0, height = 0; // lines: x1, y1, x2, y2
-    std::string_view caption;                     // labels; text boxes' initial text
-    std::string_view picture;                     // images: resource path of the design picture
+    std::string_view caption{};                    // labels; text boxes' initial text
+    std::string_view picture{};                    // images: resource path of the design picture
     bool hasFore = false;
-    Rgb fore;               // labels: text colour; lines: colour (else window text colour)
+    Rgb fore{};              // labels: text colour; lines: colour (else window text colour)
     bool transparent = false;
     Rgb back{255, 255, 255}; // labels that are not transparent
-    FontDesign font;
+    FontDesign font{};
     Align align = Align::Left;
     bool autoSize = false;
     bool wordWrap = false;
     Cursor cursor = Cursor::Arrow;
-    std::string_view tooltip;
+    std::string_view tooltip{};
     bool visible = true;
     bool enabled = true;
     int lineWidth = 1;   // lines, in pixels
@@ -50,14 +50,14 @@ struct ControlDesign {
 };
 
 struct FormDesign {
-    std::string_view name;
+    std::string_view name{};
     std::string_view caption;
     int width = 0, height = 0; // twips, client area
     int left = 0, top = 0;     // twips
     Rgb back{255, 255, 255};
-    FontDesign font;
-    std::string_view icon; // resource path
-    std::vector<ControlDesign> controls; // front to back
+    FontDesign font{};
+    std::string_view icon{};// resource path
+    std::vector<ControlDesign> controls{};// front to back
 };
 
 } // namespace zq

@@ -131,7 +131,6 @@ void Form::Show() {
     Load();
     if (unloaded_) return; // the load handler may have unloaded the window
     show();
-    raise();
     activateWindow();
 }
 

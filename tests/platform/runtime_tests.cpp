@@ -1,0 +1,285 @@
+// The form runtime on real widgets, offscreen, with input sent through the window.
+#include "platform/errors.h"
+#include "platform/form.h"
+#include "platform/screen.h"
+#include "platform/services.h"
+#include "platform/windows.h"
+#include "tests/support/ui_test.h"
+
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTest>
+
+using namespace zq;
+
+namespace {
+
+// Two overlapping pictures, a label, a line across them and a disabled picture.
+// Pixel places: Front (10,10) 40x40, Back (30,30) 40x40, Bare (100,10) 20x20 without
+// handlers, Rule a line across Back, Off (100,60) 20x20 disabled.
+FormDesign testDesign() {
+    FormDesign d;
+    d.name = "TestForm";
+    d.caption = "test";
+    d.width = 200 * 15;
+    d.height = 120 * 15;
+    d.font = {"宋体", 9, false};
+    d.controls = {
+        {.name = "Rule", .kind = Kind::Line, .left = 20 * 15, .top = 50 * 15, .width = 90 * 15, .height = 50 * 15},
+        {.name = "Front", .kind = Kind::Image, .left = 150, .top = 150, .width = 600, .height = 600},
+        {.name = "Back", .kind = Kind::Image, .left = 450, .top = 450, .width = 600, .height = 600},
+        {.name = "Bare", .kind = Kind::Label, .left = 1500, .top = 150, .width = 300, .height = 300, .caption = "x"},
+        {.name = "Off", .kind = Kind::Image, .left = 1500, .top = 900, .width = 300, .height = 300, .enabled = false},
+        {.name = "Cell", .index = 0, .kind = Kind::Image, .left = 0, .top = 1500, .width = 150, .height = 150},
+        {.name = "Cell", .index = 1, .kind = Kind::Image, .left = 300, .top = 1500, .width = 150, .height = 150},
+    };
+    return d;
+}
+
+class TestForm : public Form {
+public:
+    TestForm() : Form(testDesign()) {}
+    void Form_MouseMove(int b, int s, double x, double y) override { formMoves.push_back({b, s, x, y}); }
+    void Form_MouseDown(int, int, double, double) override { ++formDowns; }
+    struct Ev {
+        int button, shift;
+        double x, y;
+    };
+    std::vector<Ev> formMoves;
+    int formDowns = 0;
+};
+
+class RuntimeTest : public test::UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        form = new TestForm;
+        form->setDeleteOnUnload(true);
+        showWindow(*form);
+        auto log = [this](const QString& what) {
+            return [this, what](int b, int s, double x, double y) {
+                events.push_back(QStringLiteral("%1 %2 %3 %4 %5").arg(what).arg(b).arg(s).arg(x).arg(y));
+            };
+        };
+        for (const char* n : {"Front", "Back"}) {
+            Control& c = form->control(n);
+            const QString name = QString::fromLatin1(n);
+            c.MouseDown = log(name + QStringLiteral(".down"));
+            c.MouseMove = log(name + QStringLiteral(".move"));
+            c.MouseUp = log(name + QStringLiteral(".up"));
+            c.Click = [this, name] { events.push_back(name + QStringLiteral(".click")); };
+        }
+    }
+    void TearDown() override {
+        delete form;
+        UiTest::TearDown();
+    }
+    QStringList names() const {
+        QStringList r;
+        for (const QString& e : events) r << e.section(QLatin1Char(' '), 0, 0);
+        return r;
+    }
+    TestForm* form = nullptr;
+    QStringList events;
+};
+
+} // namespace
+
+TEST_F(RuntimeTest, FrontMostControlTakesTheMouseWhereControlsOverlap) {
+    click(*form, {40, 40}); // inside both; the pointer moves there first, as a real one would
+    EXPECT_EQ(names(), QStringList({"Front.move", "Front.down", "Front.up", "Front.click"}));
+    events.clear();
+    click(*form, {65, 65}); // Back only
+    EXPECT_EQ(names(), QStringList({"Back.move", "Back.down", "Back.up", "Back.click"}));
+    EXPECT_EQ(form->controlAt({40, 40}), &form->control("Front"));
+}
+
+TEST_F(RuntimeTest, LinesAndDisabledControlsLetMovesReachTheWindow) {
+    moveTo(*form, {15, 50}); // on the line, over no other control
+    moveTo(*form, {110, 70}); // on the disabled picture
+    moveTo(*form, {150, 100}); // bare surface
+    ASSERT_EQ(form->formMoves.size(), 3u);
+    EXPECT_DOUBLE_EQ(form->formMoves[1].x, 110 * 15);
+    EXPECT_DOUBLE_EQ(form->formMoves[1].y, 70 * 15);
+    EXPECT_TRUE(events.isEmpty());
+}
+
+TEST_F(RuntimeTest, ControlWithoutHandlerSwallowsTheEvent) {
+    moveTo(*form, {110, 20});
+    press(*form, {110, 20});
+    release(*form, {110, 20});
+    EXPECT_TRUE(form->formMoves.empty());
+    EXPECT_EQ(form->formDowns, 0);
+}
+
+TEST_F(RuntimeTest, HeldButtonKeepsEventsOnThePressedControl) {
+    moveTo(*form, {15, 15});
+    events.clear();
+    press(*form, {15, 15});
+    moveTo(*form, {65, 65});  // over Back now
+    moveTo(*form, {150, 100}); // over nothing
+    moveTo(*form, {65, 65});
+    release(*form, {65, 65});
+    EXPECT_EQ(names(), QStringList({"Front.down", "Front.move", "Front.move", "Front.move", "Front.up"}))
+        << "no click either: the release was not over the pressed control";
+    events.clear();
+    moveTo(*form, {66, 66});
+    EXPECT_EQ(names(), QStringList({"Back.move"})) << "capture ends with the release";
+}
+
+TEST_F(RuntimeTest, ClickFollowsALeftReleaseOnly) {
+    moveTo(*form, {20, 20});
+    events.clear();
+    press(*form, {20, 20}, Qt::RightButton);
+    EXPECT_EQ(names(), QStringList({"Front.down"}));
+    release(*form, {20, 20}, Qt::RightButton);
+    press(*form, {20, 20}, Qt::MiddleButton);
+    release(*form, {20, 20}, Qt::MiddleButton);
+    EXPECT_EQ(names(), QStringList({"Front.down", "Front.up", "Front.down", "Front.up"}));
+    EXPECT_TRUE(events[0].startsWith("Front.down 2 "));
+    EXPECT_TRUE(events[2].startsWith("Front.down 4 "));
+}
+
+TEST_F(RuntimeTest, EventsCarryButtonShiftAndTwipsRelativeToTheControl) {
+    moveTo(*form, {20, 15});
+    events.clear();
+    press(*form, {20, 15}, Qt::LeftButton, Qt::ShiftModifier);
+    release(*form, {20, 15}, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
+    ASSERT_GE(events.size(), 2);
+    EXPECT_EQ(events[0], "Front.down 1 1 150 75");
+    EXPECT_EQ(events[1], "Front.up 1 3 150 75");
+}
+
+TEST_F(RuntimeTest, ArrayElementsAreFoundByIndex) {
+    int got = -1;
+    for (int i = 0; i < 2; ++i) form->control("Cell", i).Click = [&got, i] { got = i; };
+    click(*form, centreOf(form->control("Cell", 1)));
+    EXPECT_EQ(got, 1);
+    EXPECT_THROW(form->control("Cell", 2), RuntimeError);
+}
+
+TEST_F(RuntimeTest, HiddenControlsTakeNoMouse) {
+    form->control("Front").setVisible(false);
+    click(*form, {40, 40});
+    EXPECT_EQ(names(), QStringList({"Back.move", "Back.down", "Back.up", "Back.click"}));
+}
+
+TEST_F(RuntimeTest, WritingTheValueAControlHasRepaintsNothing) {
+    Label& l = form->label("Bare");
+    Line& line = form->line("Rule");
+    l.setCaption("y");
+    const auto before = form->repaintRequests();
+    l.setCaption("y");
+    l.setForeColor(l.ForeColor());
+    line.setBorderColor(line.BorderColor());
+    form->control("Front").setVisible(true);
+    EXPECT_EQ(form->repaintRequests(), before);
+    line.setBorderColor(Qt::red);
+    EXPECT_EQ(form->repaintRequests(), before + 1);
+}
+
+TEST_F(RuntimeTest, WindowPropertiesAreInTwips) {
+    EXPECT_DOUBLE_EQ(form->Width(), 3000);
+    form->setWidth(9240);
+    form->setHeight(6855);
+    EXPECT_EQ(form->width(), 616);
+    EXPECT_EQ(form->height(), 457);
+    form->Move(1635, 1335);
+    EXPECT_EQ(form->pos(), QPoint(109, 89));
+}
+
+TEST_F(RuntimeTest, UnloadingHidesAndRunsTheHandlerOnce) {
+    int unloaded = 0;
+    form->Unloaded = [&] { ++unloaded; };
+    form->setDeleteOnUnload(false);
+    form->close(); // as the desktop would
+    EXPECT_TRUE(form->unloaded());
+    EXPECT_FALSE(form->isVisible());
+    form->Unload();
+    EXPECT_EQ(unloaded, 1);
+    EXPECT_EQ(programEnds(), 0) << "only the main window ends the program";
+}
+
+TEST_F(RuntimeTest, StyleWordKeepsTheSystemMenuBit) {
+    const auto h = form->hWnd();
+    const auto style = GetWindowLongA(h, GWL_STYLE);
+    EXPECT_EQ(style & WS_SYSMENU, 0);
+    SetWindowLongA(h, GWL_STYLE, style | WS_SYSMENU);
+    EXPECT_EQ(GetWindowLongA(h, GWL_STYLE), style | WS_SYSMENU);
+    EXPECT_TRUE(form->windowHandle()->flags() & Qt::WindowSystemMenuHint);
+    EXPECT_EQ(GetWindowLongA(0, GWL_STYLE), 0);
+}
+
+TEST(RoundRegion, CoversTheRectangleButTheCorners) {
+    const QRegion r = CreateRoundRectRgn(0, 0, 616, 457, 12, 12);
+    EXPECT_EQ(r.boundingRect(), QRect(0, 0, 616, 457));
+    EXPECT_FALSE(r.contains(QPoint(0, 0)));
+    EXPECT_FALSE(r.contains(QPoint(615, 456)));
+    EXPECT_FALSE(r.contains(QPoint(1, 1)));
+    EXPECT_TRUE(r.contains(QPoint(6, 0)));
+    EXPECT_TRUE(r.contains(QPoint(0, 6)));
+    EXPECT_TRUE(r.contains(QPoint(308, 228)));
+    EXPECT_TRUE(r.contains(QPoint(615, 228)));
+}
+
+TEST(CommandLine, SplitsTheProgramFromItsArguments) {
+    const QString cmd = "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE https://zelquin.example";
+    auto none = [](const QString&) { return false; };
+    CommandLine cl = splitCommandLine(cmd, none);
+    EXPECT_EQ(cl.program, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE");
+    EXPECT_EQ(cl.arguments, "https://zelquin.example");
+    cl = splitCommandLine("/usr/bin/my browser --new x y", [](const QString& p) { return p == "/usr/bin/my browser"; });
+    EXPECT_EQ(cl.program, "/usr/bin/my browser");
+    EXPECT_EQ(cl.arguments, "--new x y");
+    EXPECT_EQ(splitCommandLine("notepad", none).program, "notepad");
+}
+
+TEST(TextBoxText, KeepsLineBreaksButShowsNoCarriageReturns) {
+    FormDesign d;
+    d.name = "T";
+    d.width = 3000;
+    d.height = 3000;
+    d.font = {"宋体", 9, false};
+    d.controls = {{.name = "Text1", .kind = Kind::TextBox, .width = 2000, .height = 2000,
+                   .scrollBars = true, .readOnly = true}};
+    Form f(d);
+    TextBox& t = f.textBox("Text1");
+    t.setText("a\r\n\r\nb\r\n");
+    EXPECT_EQ(t.Text(), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(t.widget()->toPlainText(), "a\n\nb\n");
+    EXPECT_TRUE(t.widget()->isReadOnly());
+    EXPECT_EQ(t.widget()->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+class NumberTexts : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QString::fromLatin1(GetParam()))); }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+    QString dp() const { return QLocale().decimalPoint(); }
+};
+
+TEST_P(NumberTexts, ValAlwaysReadsAPoint) {
+    EXPECT_DOUBLE_EQ(Val("0.01"), 0.01);
+    EXPECT_DOUBLE_EQ(Val("047"), 47);
+    EXPECT_DOUBLE_EQ(Val("  12.5abc"), 12.5);
+    EXPECT_DOUBLE_EQ(Val("1 000"), 1000);
+    EXPECT_DOUBLE_EQ(Val(""), 0);
+    EXPECT_DOUBLE_EQ(Val("abc"), 0);
+    EXPECT_DOUBLE_EQ(Val("-2.5e2x"), -250);
+    EXPECT_DOUBLE_EQ(Val("1,5"), 1);
+}
+
+TEST_P(NumberTexts, TextsFollowTheLocaleWithoutGrouping) {
+    EXPECT_EQ(CStr(47 * 0.01), "0" + dp() + "47");
+    EXPECT_EQ(CStr(25400), "25400");
+    EXPECT_EQ(CStr(999000000000.0), "999000000000");
+    EXPECT_EQ(CStr(12 * 0.1), "1" + dp() + "2");
+    EXPECT_DOUBLE_EQ(CDbl(CStr(25400.0 / 1000)), 25.4);
+    EXPECT_EQ(Format(CDbl(CStr(25400.0 / 1000)), "0.00"), "25" + dp() + "40");
+    EXPECT_EQ(Format(1000, "0.00"), "1000" + dp() + "00");
+    EXPECT_EQ(Format(47 * 0.01, "0.00"), "0" + dp() + "47");
+    EXPECT_EQ(Format(0, "0.00"), "0" + dp() + "00");
+    EXPECT_THROW(CDbl("abc"), RuntimeError);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, NumberTexts, ::testing::Values("C", "de_DE", "zh_CN"));
