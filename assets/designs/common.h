@@ -1,0 +1,41 @@
+#pragma once
+// Colours and fonts shared by the window designs.
+#include "platform/design.h"
+
+#include <string_view>
+
+namespace zq::designs::detail {
+
+inline constexpr std::string_view kSong = "宋体";
+inline constexpr std::string_view kTahoma = "Tahoma";
+
+inline constexpr FontDesign kSong9{.face = kSong, .points = 9, .bold = false};
+inline constexpr FontDesign kSong10_5{.face = kSong, .points = 10.5, .bold = false};
+inline constexpr FontDesign kSong10_5Bold{.face = kSong, .points = 10.5, .bold = true};
+inline constexpr FontDesign kSong12Bold{.face = kSong, .points = 12, .bold = true};
+inline constexpr FontDesign kSong14_25Bold{.face = kSong, .points = 14.25, .bold = true};
+inline constexpr FontDesign kSong15Bold{.face = kSong, .points = 15, .bold = true};
+inline constexpr FontDesign kSong15_75Bold{.face = kSong, .points = 15.75, .bold = true};
+inline constexpr FontDesign kTahoma21_75Bold{.face = kTahoma, .points = 21.75, .bold = true};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kGreen{0, 255, 0};
+inline constexpr Rgb kGrey{192, 192, 192};
+inline constexpr Rgb kMagenta{255, 0, 255};
+inline constexpr Rgb kPink{255, 128, 255};
+inline constexpr Rgb kLightGreen{128, 255, 128};
+inline constexpr Rgb kTeal{0, 128, 128};
+inline constexpr Rgb kTitleBlue{0, 0, 176};
+
+// Fills of the opaque flow-chart boxes and the help window's background.
+inline constexpr Rgb kPaleGreen{192, 255, 192};
+inline constexpr Rgb kPaleCyan{192, 255, 255};
+inline constexpr Rgb kPaleMagenta{255, 192, 255};
+inline constexpr Rgb kPaleBlue{192, 192, 255};
+inline constexpr Rgb kPaleYellow{255, 255, 192};
+inline constexpr Rgb kPaleRed{255, 192, 192};
+
+} // namespace zq::designs::detail

@@ -1,0 +1,11 @@
+#pragma once
+// The three windows as designed, before any load handler touches them.
+#include "platform/design.h"
+
+namespace zq::designs {
+
+const zq::FormDesign& form1(); // main window
+const zq::FormDesign& form2(); // help window
+const zq::FormDesign& form3(); // About window
+
+} // namespace zq::designs
