@@ -1,0 +1,25 @@
+// The program: one main window, its timer, and the two windows it opens.
+#include "platform/program.h"
+#include "ui/main/form1.h"
+#include "ui/program_info.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    zq::choosePlatform();
+    // Qt prints its own long complaint and aborts when there is no display; say it plainly.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "zelquin: no display; run it under a desktop, or with "
+                             "QT_QPA_PLATFORM=offscreen (see README).\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    zq::setUpApplication(app, zq::ui::versionRecord());
+    auto* main = new zq::ui::Form1;
+    main->Show();
+    const int rc = QApplication::exec();
+    delete main;
+    return rc;
+}

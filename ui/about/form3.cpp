@@ -1,0 +1,75 @@
+#include "ui/about/form3.h"
+#include "assets/designs/designs.h"
+#include "ui/about/contact.h"
+#include "ui/program_info.h"
+
+#include <QStringList>
+
+namespace zq::ui {
+
+namespace {
+
+constexpr int kButtonHover = 140; // blue button, red text
+constexpr int kButtonRest = 141;  // grey
+
+} // namespace
+
+Form3::Form3(zq::Form& mainWindow) : Form(designs::form3()), mainWindow_(&mainWindow) {
+    Image& button = image(QStringLiteral("Image5"));
+    button.MouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
+    button.MouseDown = [this](int b, int s, double x, double y) { Image5_MouseDown(b, s, x, y); };
+    button.Click = [this] { Image5_Click(); };
+}
+
+QString Form3::aboutText() {
+    const QStringList lines = {
+        QStringLiteral("软件名称：Zelquin"),
+        QStringLiteral("软件版本：V1.1"),
+        QString(),
+        QStringLiteral("使用平台：Win9x/Me/NT/2000/XP/Vista/7"),
+        QStringLiteral("主页：") + kHomePage,
+        QString(),
+        QStringLiteral("电子邮件：") + kMakerMail,
+        QString(15, u' ') + kMakerMail2, // under the first address
+        QStringLiteral("即时通讯号：") + kMessengerNumbers,
+        QStringLiteral("即时通讯帐号：") + kMessengerAccount,
+        QString(),
+        QStringLiteral("作者：") + kAuthorName,
+        QString(),
+        kMakerName + QStringLiteral(" 版权所有"),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void Form3::Form_Load() {
+    label(QStringLiteral("Label1")).setCaption(aboutText());
+    if (mainWindow_) mainWindow_->setVisible(false);
+}
+
+// Only the window's own background turns the button grey again: leaving it for a label,
+// the emblem or an edge keeps it blue.
+void Form3::Form_MouseMove(int, int, double, double) {
+    image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonRest, 0));
+}
+
+void Form3::Image5_MouseMove(int, int, double, double) {
+    image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonHover, 0));
+}
+
+void Form3::Image5_MouseDown(int, int, double, double) {
+    image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonRest, 0));
+}
+
+void Form3::Image5_Click() {
+    // Unloading brings the main window back (Form_Unload), however the window is closed.
+    Unload();
+}
+
+void Form3::Form_Unload() {
+    // Whatever closes the window, the desktop included, the hidden main window must come
+    // back, or the program would run on with no window to reach it by.
+    hide();
+    if (mainWindow_ && !mainWindow_->unloaded()) mainWindow_->setVisible(true);
+}
+
+} // namespace zq::ui

@@ -1,0 +1,120 @@
+#pragma once
+// The main window: the multimeter, the resistor, the flow chart and the palette.
+#include "model/band_state.h"
+#include "platform/form.h"
+
+#include <QPointer>
+#include <array>
+#include <cstdint>
+
+namespace zq::ui {
+
+class Form2;
+class Form3;
+
+class Form1 : public zq::Form {
+public:
+    Form1();
+    ~Form1() override;
+
+    // Start-up.
+    void Form_Load() override;
+    // Choosing the band to edit.
+    void Image30_Click();
+    void Image31_Click();
+    void Image32_Click();
+    void Image33_Click();
+    void Image34_Click();
+    void Image17_Click();
+    void Image18_Click();
+    void Image19_Click();
+    void Image20_Click();
+    void Image22_Click();
+    // Choosing its colour, and the value shown at every tick.
+    void Image29_Click(int Index);
+    void Timer1_Timer();
+    // Hover and pressed looks, and the surfaces that reset them.
+    void Image29_MouseMove(int Index, int Button, int Shift, double X, double Y);
+    void Image29_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void Image29_MouseUp(int Index, int Button, int Shift, double X, double Y);
+    void Image30_MouseMove();
+    void Image31_MouseMove();
+    void Image32_MouseMove();
+    void Image33_MouseMove();
+    void Image34_MouseMove();
+    void Image30_MouseDown();
+    void Image31_MouseDown();
+    void Image32_MouseDown();
+    void Image33_MouseDown();
+    void Image34_MouseDown();
+    void Image10_MouseMove();
+    void Image12_MouseMove();
+    void Image1_MouseMove();
+    void Image4_MouseMove();
+    void Form_MouseMove(int Button, int Shift, double X, double Y) override;
+    // Window chrome, menu and links.
+    void Label1_MouseDown(int Button, int Shift, double X, double Y);
+    void Label1_MouseMove(int Button, int Shift, double X, double Y);
+    void Label1_MouseUp(int Button, int Shift, double X, double Y);
+    void Image13_Click();
+    void Image11_Click();
+    void Image26_Click();
+    void Image24_Click();
+    void Image25_Click();
+    void Image24_MouseMove();
+    void Image25_MouseMove();
+    void Image26_MouseMove();
+    void Image24_MouseDown();
+    void Image25_MouseDown();
+    void Image26_MouseDown();
+    void Image24_MouseUp();
+    void Image25_MouseUp();
+    void Image26_MouseUp();
+    void Label22_Click();
+    void Label24_Click();
+    void Label22_MouseMove();
+
+    // State of the window, read by the tests as the handlers leave it.
+    zq::model::BandState BandState;
+    QString ValueText;
+    std::int16_t Dragging = 0;
+    struct {
+        std::int16_t X = 0, Y = 0;
+    } DragGrab;
+    struct {
+        std::int16_t Left = 0, Top = 0;
+    } DragTarget;
+
+    Form2* helpWindow() const;
+    Form3* aboutWindow() const;
+
+private:
+    void selectBand(int band);
+    zq::Image& bandImage(int band) const;
+    void startBrowser();
+    void showMenuFrame(int button);
+    void paintMenuFrame(int button, bool sunken);
+    void wire();
+
+public:
+    // Controls the handlers write, by their design names.
+    zq::Label &Label1, &Label3, &Label5, &Label6, &Label8, &Label9, &Label10, &Label12, &Label13,
+        &Label14, &Label15, &Label16, &Label17, &Label18, &Label19, &Label20, &Label22, &Label24;
+    zq::Image &Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8, &Image9,
+        &Image10, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image18,
+        &Image19, &Image20, &Image21, &Image22, &Image23, &Image24, &Image25, &Image26, &Image30, &Image31, &Image32, &Image33,
+        &Image34, &Image35, &Image36, &Image37, &Image38;
+    zq::Line &Line1, &Line2, &Line3, &Line4, &Line19, &Line20, &Line21, &Line22, &Line23, &Line27,
+        &Line28, &Line29, &Line30, &Line31, &Line32, &Line33, &Line34;
+    std::array<zq::Image*, 13> Image29{};
+    std::array<zq::Line*, 13> Line5{}, Line6{}, Line7{}, Line8{};
+    // Frames of the Help, About and Exit buttons: left, top, right, bottom.
+    std::array<std::array<zq::Line*, 4>, 3> MenuFrame{};
+    zq::Timer& Timer1;
+
+private:
+    QPointer<Form2> help_;
+    QPointer<Form3> about_;
+};
+
+} // namespace zq::ui
