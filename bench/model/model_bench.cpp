@@ -1,0 +1,30 @@
+#include "model/choice.h"
+#include "model/colour_table.h"
+#include "model/tick.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace zq::model;
+
+void BM_Tick(benchmark::State& st) {
+    const BandState state = BandState::initial();
+    const DecimalFormat fmt;
+    for (auto _ : st)
+        benchmark::DoNotOptimize(tick(state, fmt));
+}
+BENCHMARK(BM_Tick);
+
+// The costliest decision: a refusal that builds its message and forces band 4 empty.
+void BM_PaletteDecision(benchmark::State& st) {
+    BandState state = BandState::initial();
+    state.BandChip[2] = kChipSilver;
+    state.BandChip[3] = kChipNone;
+    state.select(4);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(choose(state, 1));
+}
+BENCHMARK(BM_PaletteDecision);
+
+} // namespace

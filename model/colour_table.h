@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace zq::model {
+
+// One chip of the palette; the palette index is also the row number.
+struct ColourCode {
+    int index;                   // palette index 0..12
+    std::string_view name;       // caption of the colour-name label
+    std::uint8_t chip;           // bitmap that paints the colour on a band, 101..113
+    std::string_view digit;      // "" for gold, silver and none
+    std::string_view multiplier; // "" for none
+    std::string_view tolerance;  // "" where the colour is refused on band 5
+    int toleranceChip;           // 0 where the colour is refused on band 5
+};
+
+inline constexpr std::uint8_t kChipNone = 113, kChipGold = 111, kChipSilver = 112;
+
+const ColourCode& colourByIndex(int index); // precondition 0..12
+const ColourCode* colourByChip(int chip);   // nullptr outside 101..113
+std::string_view bandName(int band);        // 1..5 -> "第一环".."第五环", else ""
+
+} // namespace zq::model

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/band_state.h"
+#include "model/numbers.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zq::model {
+
+struct Rgb {
+    std::uint8_t r, g, b;
+    friend constexpr bool operator==(Rgb, Rgb) = default;
+};
+
+// Everything one timer tick shows, computed from the band state taken when the tick begins.
+struct TickResult {
+    // Flow chart, from the texts as they stood before this tick rederived them.
+    std::string label9, label12, label18;
+    bool fourBand = false;
+    std::string label8;                // "现在为四环电阻" / "现在为五环电阻"
+    bool fiveBandLinesVisible = false; // Line22, Line23, Line27..Line31
+    bool line32Visible = false;
+    bool line33And34Visible = false;
+    bool label17And18Visible = false;
+    std::string label10, label13, label14, label15;
+    bool label16Visible = false;
+    Rgb lowerBoxColour{}; // Line19..Line21
+    // Band texts rederived from the chips.
+    std::string digit1Text, digit2Text, band3Text;
+    // The value.
+    std::string valueText; // after scaling, in the user's locale
+    int unitPicture = 0;   // 135, 136, 137, 134
+    std::string unitText;  // "Ω", "KΩ", "MΩ", "GΩ"
+    std::string label19;   // "等于： " + F + unit
+    std::string label6;    // F
+};
+
+TickResult tick(const BandState& state, const DecimalFormat& fmt);
+
+// Writes the rederived Digit1Text, Digit2Text and Band3Text.
+void applyTick(BandState& state, const TickResult& r);
+
+} // namespace zq::model

@@ -1,0 +1,90 @@
+#include "model/band_state.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace zq::model {
+namespace {
+
+TEST(BandState, StartUpIsRedGreenYellowRedGoldWithBandOneSelected) {
+    const BandState s = BandState::initial();
+    EXPECT_EQ(s.BandChip, (std::array<std::uint8_t, 5>{102, 105, 104, 102, 111}));
+    EXPECT_EQ(s.Digit1Text, "2");
+    EXPECT_EQ(s.Digit2Text, "5");
+    EXPECT_EQ(s.Band3Text, "4");
+    EXPECT_EQ(s.MultiplierText, "100");
+    EXPECT_EQ(s.Band1Selected, -1);
+    EXPECT_EQ(s.Band2Selected + s.Band3Selected + s.Band4Selected + s.Band5Selected, 0);
+    EXPECT_EQ(s.selectedBand(), 1);
+    EXPECT_FALSE(s.FourBandMode());
+    EXPECT_EQ(invariantViolation(s), "");
+}
+
+TEST(BandState, SelectingABandClearsTheOthers) {
+    BandState s = BandState::initial();
+    for (int band = 1; band <= 5; ++band) {
+        s.select(band);
+        EXPECT_EQ(s.selectedBand(), band);
+        const std::int16_t flags[] = {s.Band1Selected, s.Band2Selected, s.Band3Selected,
+                                      s.Band4Selected, s.Band5Selected};
+        for (int b = 1; b <= 5; ++b)
+            EXPECT_EQ(flags[b - 1], b == band ? -1 : 0);
+    }
+    s.select(0);
+    s.select(6);
+    EXPECT_EQ(s.selectedBand(), 5);
+}
+
+TEST(BandState, SelectedBandIsTheFirstTrueFlag) {
+    BandState s;
+    EXPECT_EQ(s.selectedBand(), 0);
+    s.Band4Selected = -1;
+    s.Band2Selected = -1;
+    EXPECT_EQ(s.selectedBand(), 2);
+    s = BandState{};
+    s.Band3Selected = 1; // only -1 counts as true
+    EXPECT_EQ(s.selectedBand(), 0);
+}
+
+TEST(BandState, OnlyAnEmptyBandFourMakesFourBand) {
+    BandState s = BandState::initial();
+    s.BandChip[4] = kChipNone;
+    EXPECT_FALSE(s.FourBandMode());
+    s.BandChip[3] = kChipNone;
+    EXPECT_TRUE(s.FourBandMode());
+}
+
+TEST(BandState, EachBrokenInvariantIsReported) {
+    const std::pair<const char*, std::function<void(BandState&)>> breaks[] = {
+        {"two bands selected", [](BandState& s) { s.Band3Selected = -1; }},
+        {"flag neither -1 nor 0", [](BandState& s) { s.Band2Selected = 1; }},
+        {"unknown chip", [](BandState& s) { s.BandChip[1] = 114; }},
+        {"band 1 gold", [](BandState& s) { s.BandChip[0] = kChipGold; }},
+        {"band 2 none", [](BandState& s) { s.BandChip[1] = kChipNone; }},
+        {"band 3 none", [](BandState& s) { s.BandChip[2] = kChipNone; }},
+        {"band 3 silver on five bands", [](BandState& s) { s.BandChip[2] = kChipSilver; }},
+        {"band 5 black", [](BandState& s) { s.BandChip[4] = 110; }},
+        {"stale digit 1", [](BandState& s) { s.Digit1Text = "3"; }},
+        {"stale digit 2", [](BandState& s) { s.Digit2Text = ""; }},
+        {"stale multiplier", [](BandState& s) { s.MultiplierText = ""; }},
+        {"gold band 3 with a digit text",
+         [](BandState& s) {
+             s = test::stateWith({102, 105, kChipGold, kChipNone, 111}, 1), s.Band3Text = "4";
+         }},
+    };
+    for (const auto& [what, breakIt] : breaks) {
+        BandState s = BandState::initial();
+        breakIt(s);
+        EXPECT_NE(invariantViolation(s), "") << what;
+    }
+    // A four-band resistor keeps whatever multiplier text band 4 had.
+    BandState fourBand = test::stateWith({102, 105, kChipGold, kChipNone, 111}, 1);
+    fourBand.MultiplierText = "100";
+    EXPECT_EQ(invariantViolation(fourBand), "");
+}
+
+} // namespace
+} // namespace zq::model

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/band_state.h"
+#include "model/choice.h"
+#include "model/colour_table.h"
+
+#include <array>
+#include <cstdint>
+#include <ostream>
+#include <vector>
+
+namespace zq::model {
+
+// Readable failure output for effect lists.
+inline void PrintTo(const Effect& e, std::ostream* os) {
+    static constexpr const char* kNames[] = {"Warn",          "PlaceChip",    "SetDigit1Text",
+                                             "SetDigit2Text", "SetBand3Text", "SetMultiplierText",
+                                             "SetColourName", "SetTolerance"};
+    *os << kNames[static_cast<int>(e.kind)] << "{band " << e.band << ", chip " << int(e.chip)
+        << ", \"" << e.text << "\", picture " << e.picture << "}";
+}
+
+} // namespace zq::model
+
+namespace zq::model::test {
+
+// A state the rules could have left: the texts agree with the chips.
+inline BandState stateWith(std::array<std::uint8_t, 5> chips, int selectedBand) {
+    BandState s;
+    s.BandChip = chips;
+    s.Digit1Text = colourByChip(chips[0])->digit;
+    s.Digit2Text = colourByChip(chips[1])->digit;
+    const ColourCode& band3 = *colourByChip(chips[2]);
+    s.Band3Text = chips[3] == kChipNone ? band3.multiplier : band3.digit;
+    s.MultiplierText = colourByChip(chips[3])->multiplier;
+    s.select(selectedBand);
+    return s;
+}
+
+// What the window does with a palette click, minus the drawing.
+inline std::vector<Effect> click(BandState& s, int band, int paletteIndex) {
+    s.select(band);
+    const std::vector<Effect> effects = choose(s, paletteIndex);
+    for (const Effect& e : effects)
+        applyToState(s, e);
+    return effects;
+}
+
+} // namespace zq::model::test
