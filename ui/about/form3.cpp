@@ -67,7 +67,8 @@ void Form3::Image5_Click() {
 
 void Form3::Form_Unload() {
     // Whatever closes the window, the desktop included, the hidden main window must come
-    // back, or the program would run on with no window to reach it by.
+    // back, or the program would run on with no window to reach it by. This window goes
+    // first, then the main window is shown.
     hide();
     if (mainWindow_ && !mainWindow_->unloaded()) mainWindow_->setVisible(true);
 }

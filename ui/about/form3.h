@@ -9,7 +9,7 @@
 namespace zq::ui {
 
 class Form3 : public zq::Form {
-public:
+  public:
     // The main window is hidden while this one is loaded.
     explicit Form3(zq::Form& mainWindow);
 
@@ -22,7 +22,7 @@ public:
 
     static QString aboutText();
 
-private:
+  private:
     QPointer<zq::Form> mainWindow_;
 };
 

@@ -10,7 +10,7 @@
 namespace zq::ui {
 
 class Form2 : public zq::Form {
-public:
+  public:
     // The main window is hidden by whoever opens this one and shown again when it closes.
     explicit Form2(zq::Form& mainWindow);
 
@@ -32,7 +32,7 @@ public:
         std::int16_t Left = 0, Top = 0;
     } DragTarget;
 
-private:
+  private:
     QPointer<zq::Form> mainWindow_;
 };
 
