@@ -1,74 +1,11 @@
 // The main window driven as a user would: clicks at the controls' places, offscreen.
-#include "model/band_state.h"
 #include "platform/screen.h"
-#include "platform/services.h"
-#include "tests/support/ui_test.h"
-#include "ui/main/form1.h"
-
-#include <QBitmap>
-#include <QTest>
+#include "tests/ui/main_window_fixture.h"
 
 using namespace zq;
+using zq::test::dp;
+using zq::test::MainWindow;
 using zq::ui::Form1;
-
-namespace {
-
-QString dp() { return decimalPoint(); }
-
-class MainWindow : public test::UiTest {
-protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        open();
-    }
-    void TearDown() override {
-        delete w;
-        UiTest::TearDown();
-    }
-    void open() {
-        w = new Form1;
-        showWindow(*w);
-        // Ticks are driven by the tests, one at a time.
-        w->Timer1.setTimerEnabled(false);
-    }
-    void clickOn(const Control& c) { click(*w, centreOf(c)); }
-    void chooseBand(int band) {
-        Image* keys[] = {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34};
-        clickOn(*keys[band - 1]);
-    }
-    void chooseColour(int index) { clickOn(*w->Image29[index]); }
-    void choose(int band, int colour) {
-        chooseBand(band);
-        chooseColour(colour);
-    }
-    std::vector<int> bandPictures() const {
-        std::vector<int> r;
-        for (const Image* i : {&w->Image17, &w->Image18, &w->Image19, &w->Image20, &w->Image21, &w->Image22})
-            r.push_back(i->Picture().resourceId());
-        return r;
-    }
-    // Everything a palette click could change.
-    struct Snapshot {
-        model::BandState state;
-        std::vector<int> pictures;
-        int tolerance;
-        QString label5, label20;
-        bool operator==(const Snapshot& o) const {
-            return state.BandChip == o.state.BandChip && state.Digit1Text == o.state.Digit1Text &&
-                   state.Digit2Text == o.state.Digit2Text && state.Band3Text == o.state.Band3Text &&
-                   state.MultiplierText == o.state.MultiplierText &&
-                   state.selectedBand() == o.state.selectedBand() && pictures == o.pictures &&
-                   tolerance == o.tolerance && label5 == o.label5 && label20 == o.label20;
-        }
-    };
-    Snapshot snapshot() const {
-        return {w->BandState, bandPictures(), w->Image38.Picture().resourceId(), w->Label5.Caption(),
-                w->Label20.Caption()};
-    }
-    Form1* w = nullptr;
-};
-
-} // namespace
 
 TEST_F(MainWindow, StartsAsTheFiveBandResistorWithBandOneSelected) {
     EXPECT_EQ(w->size(), QSize(616, 457));
@@ -104,8 +41,10 @@ TEST_F(MainWindow, TimerRunsFromTheLoadEvery600ms) {
 
 TEST_F(MainWindow, ResistorPiecesJoinIntoOneRow) {
     // Band strips stand 21 pixels apart from x = 312, all on one row.
-    const Image* strips[] = {&w->Image17, &w->Image18, &w->Image19, &w->Image20, &w->Image21, &w->Image22, &w->Image35};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(strips[i]->pixelRect(), QRect(312 + 21 * i, 113, 21, 67)) << i;
+    const Image* strips[] = {&w->Image17, &w->Image18, &w->Image19, &w->Image20,
+                             &w->Image21, &w->Image22, &w->Image35};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(strips[i]->pixelRect(), QRect(312 + 21 * i, 113, 21, 67)) << i;
 }
 
 TEST_F(MainWindow, WindowIsClippedToRoundedCorners) {
@@ -201,11 +140,19 @@ TEST_P(Refusals, ShowTheirWarningAndChangeNothing) {
 INSTANTIATE_TEST_SUITE_P(
     FromStartUp, Refusals,
     ::testing::Values(
-        Refusal{1, 10, "你选择了第一环，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！"},
-        Refusal{1, 11, "你选择了第一环，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！"},
+        Refusal{1, 10,
+                "你选择了第一环，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%"
+                "。记住啦！"},
+        Refusal{1, 11,
+                "你选择了第一环，所以不能为银色，银为被乘数，数值是0.01,"
+                "同时银也是允许误差值，是±10%。记住啦！"},
         Refusal{1, 12, "你选择了第一环，所以不能为无色，无色为允许误差值,是±20%。记住啦！"},
-        Refusal{2, 10, "你选择了第二环，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！"},
-        Refusal{2, 11, "你选择了第二环，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！"},
+        Refusal{2, 10,
+                "你选择了第二环，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%"
+                "。记住啦！"},
+        Refusal{2, 11,
+                "你选择了第二环，所以不能为银色，银为被乘数，数值是0.01,"
+                "同时银也是允许误差值，是±10%。记住啦！"},
         Refusal{3, 10, "第四环不是无色，所以不能选金色，这是一个五环电阻！"},
         Refusal{3, 11, "第四环不是无色，所以不能选银色,这是一个五环电阻！"},
         Refusal{3, 12, "你选择了第三环，不管是四环电阻，还是五环电阻，这一环，都不能为无色！"},
@@ -280,7 +227,8 @@ TEST_F(MainWindow, FourBandChartAfterNoneOnBandFourAndBack) {
     EXPECT_FALSE(w->Label16.Visible());
     EXPECT_FALSE(w->Label17.Visible());
     EXPECT_FALSE(w->Label18.Visible());
-    for (const Line* l : {&w->Line22, &w->Line23, &w->Line27, &w->Line28, &w->Line29, &w->Line30, &w->Line31, &w->Line33, &w->Line34})
+    for (const Line* l : {&w->Line22, &w->Line23, &w->Line27, &w->Line28, &w->Line29, &w->Line30,
+                          &w->Line31, &w->Line33, &w->Line34})
         EXPECT_FALSE(l->Visible()) << l->Name().toStdString();
     EXPECT_TRUE(w->Line32.Visible());
     EXPECT_EQ(w->Line19.BorderColor(), QColor(128, 255, 128));

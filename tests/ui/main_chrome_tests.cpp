@@ -1,0 +1,176 @@
+// The main window's title strip, window buttons, menu and links.
+#include "platform/windows.h"
+#include "tests/ui/main_window_fixture.h"
+#include "ui/about/form3.h"
+#include "ui/help/form2.h"
+#include "ui/program_info.h"
+
+#include <QApplication>
+#include <QWindow>
+
+using namespace zq;
+using zq::test::MainWindow;
+
+namespace {
+
+class Chrome : public MainWindow {
+  protected:
+    QPoint title() const { return w->Label1.pixelRect().topLeft() + QPoint(100, 10); }
+};
+
+} // namespace
+
+TEST_F(Chrome, DragByTheTitleFollowsThePointer) {
+    const QPoint start = w->pos();
+    moveTo(*w, title());
+    press(*w, title());
+    moveTo(*w, title() + QPoint(30, 20));
+    EXPECT_EQ(w->pos(), start + QPoint(30, 20));
+    EXPECT_EQ(w->DragTarget.Left, (start.x() + 30) * 15);
+    // The pointer went 30 right and 20 down from where it grabbed the title, and so did
+    // the window: the grabbed point is under the pointer again.
+    // In the window's own coordinates the pointer is back on the grabbed point.
+    release(*w, title());
+    EXPECT_EQ(w->Dragging, 0);
+    EXPECT_EQ(w->pos(), start + QPoint(30, 20));
+    moveTo(*w, title() + QPoint(40, 0));
+    EXPECT_EQ(w->pos(), start + QPoint(30, 20)) << "a move after the release drags nothing";
+}
+
+TEST_F(Chrome, RightOrMiddlePressStartsNoDrag) {
+    const QPoint start = w->pos();
+    for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
+        moveTo(*w, title());
+        press(*w, title(), b);
+        moveTo(*w, title() + QPoint(30, 20));
+        release(*w, title() + QPoint(30, 20), b);
+        EXPECT_EQ(w->pos(), start);
+        EXPECT_EQ(w->Dragging, 0);
+    }
+}
+
+TEST_F(Chrome, ReleaseOfAnotherButtonEndsTheDrag) {
+    const QPoint start = w->pos();
+    moveTo(*w, title());
+    press(*w, title());
+    press(*w, title(), Qt::RightButton);
+    release(*w, title(), Qt::RightButton);
+    EXPECT_EQ(w->Dragging, 0);
+    moveTo(*w, title() + QPoint(30, 20)); // left still held
+    EXPECT_EQ(w->pos(), start);
+    release(*w, title() + QPoint(30, 20));
+}
+
+TEST_F(Chrome, DragPositionsAreClampedToSixteenBits) {
+    w->Label1_MouseDown(vbLeftButton, 0, 0, 0);
+    w->Label1_MouseMove(vbLeftButton, 0, 40000, -50000);
+    EXPECT_EQ(w->DragTarget.Left, 32767);
+    EXPECT_EQ(w->DragTarget.Top, -32768);
+}
+
+TEST_F(Chrome, MinimiseAddsTheSystemMenuBitOnce) {
+    const auto before = GetWindowLongA(w->hWnd(), GWL_STYLE);
+    moveTo(*w, centreOf(w->Image12));
+    EXPECT_TRUE(w->Image13.Visible());
+    click(*w, centreOf(w->Image13));
+    EXPECT_EQ(w->WindowState(), vbMinimized);
+    const auto after = GetWindowLongA(w->hWnd(), GWL_STYLE);
+    EXPECT_EQ(after, before | WS_SYSMENU);
+    w->setWindowState(vbNormal);
+    w->Image13_Click();
+    EXPECT_EQ(GetWindowLongA(w->hWnd(), GWL_STYLE), after);
+    w->setWindowState(vbNormal);
+    EXPECT_EQ(w->mask().boundingRect(), QRect(0, 0, 616, 457)) << "comes back rounded";
+}
+
+TEST_F(Chrome, ExitAndCloseEndTheProgramWithoutAsking) {
+    clickOn(w->Image26);
+    EXPECT_EQ(programEnds(), 1);
+    EXPECT_TRUE(w->unloaded());
+    delete w;
+    open();
+    moveTo(*w, centreOf(w->Image10));
+    click(*w, centreOf(w->Image11));
+    EXPECT_EQ(programEnds(), 2);
+    delete w;
+    open();
+    w->close(); // by the desktop
+    EXPECT_EQ(programEnds(), 3);
+}
+
+TEST_F(Chrome, HelpHidesTheMainWindowBeforeItShows) {
+    bool mainVisibleWhenHelpShown = true;
+    struct Watch : QObject {
+        zq::ui::Form1* main;
+        bool* seen;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Show && o->objectName() == "Form2") *seen = main->isVisible();
+            return false;
+        }
+    } watch;
+    watch.main = w;
+    watch.seen = &mainVisibleWhenHelpShown;
+    qApp->installEventFilter(&watch);
+    clickOn(w->Image24);
+    qApp->removeEventFilter(&watch);
+    ASSERT_NE(w->helpWindow(), nullptr);
+    EXPECT_TRUE(w->helpWindow()->isVisible());
+    EXPECT_FALSE(mainVisibleWhenHelpShown);
+    EXPECT_FALSE(w->isVisible());
+    w->helpWindow()->Image8_Click();
+    EXPECT_TRUE(w->isVisible());
+    // The Help button's frame stays until the pointer crosses the menu strip.
+    EXPECT_TRUE(w->line("Line36").Visible());
+}
+
+TEST_F(Chrome, AboutWindowHidesTheMainWindowUntilClosed) {
+    clickOn(w->Image25);
+    ASSERT_NE(w->aboutWindow(), nullptr);
+    EXPECT_TRUE(w->aboutWindow()->isVisible());
+    EXPECT_FALSE(w->isVisible());
+    w->aboutWindow()->close(); // by the desktop
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(Chrome, MenuButtonFramesRiseSinkAndHide) {
+    Line* frame[] = {&w->line("Line36"), &w->line("Line37"), &w->line("Line38"),
+                     &w->line("Line39")};
+    const QColor text = w->windowTextColour();
+    moveTo(*w, centreOf(w->Image24));
+    for (Line* l : frame)
+        EXPECT_TRUE(l->Visible());
+    EXPECT_FALSE(w->line("Line40").Visible()) << "only the button's own frame";
+    press(*w, centreOf(w->Image24), Qt::RightButton);
+    EXPECT_EQ(frame[0]->BorderColor(), text);
+    EXPECT_EQ(frame[1]->BorderColor(), text);
+    EXPECT_EQ(frame[2]->BorderColor(), QColor(255, 255, 255));
+    EXPECT_EQ(frame[3]->BorderColor(), QColor(255, 255, 255));
+    moveTo(*w, centreOf(w->Image24) + QPoint(2, 0));
+    EXPECT_EQ(frame[0]->BorderColor(), text) << "moves keep the sunken look";
+    release(*w, centreOf(w->Image24) + QPoint(2, 0), Qt::RightButton);
+    EXPECT_EQ(frame[0]->BorderColor(), QColor(255, 255, 255));
+    EXPECT_EQ(frame[3]->BorderColor(), text);
+    for (Line* l : frame)
+        EXPECT_TRUE(l->Visible()) << "until the menu strip";
+    moveTo(*w, centreOf(w->Label22));
+    EXPECT_EQ(w->Label22.ForeColor(), QColor(255, 0, 0));
+    moveTo(*w, w->Image4.pixelRect().topLeft() + QPoint(400, 5));
+    for (int n = 36; n <= 47; ++n)
+        EXPECT_FALSE(w->line(QString("Line%1").arg(n)).Visible());
+    EXPECT_EQ(w->Label22.ForeColor(), QColor(255, 255, 255));
+}
+
+TEST_F(Chrome, LinksStartTheOneBrowserCommandAndSwallowFailure) {
+    clickOn(w->Label22);
+    clickOn(w->Label24);
+    ASSERT_EQ(shell_.calls.size(), 2u);
+    EXPECT_EQ(shell_.calls[0].first,
+              "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE " + zq::ui::kHomePage);
+    EXPECT_EQ(shell_.calls[0].second, 3);
+    EXPECT_EQ(shell_.calls[1], shell_.calls[0]);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->Label22.Caption(), zq::ui::kHomePage);
+    const QColor before = w->Label24.ForeColor();
+    moveTo(*w, centreOf(w->Label24));
+    EXPECT_EQ(w->Label24.ForeColor(), before);
+}

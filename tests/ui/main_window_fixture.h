@@ -1,0 +1,68 @@
+#pragma once
+// The main window opened offscreen, with the timer stopped so that tests drive the ticks.
+#include "model/band_state.h"
+#include "platform/services.h"
+#include "tests/support/ui_test.h"
+#include "ui/main/form1.h"
+
+namespace zq::test {
+
+using zq::ui::Form1;
+
+inline QString dp() { return decimalPoint(); }
+
+class MainWindow : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        open();
+    }
+    void TearDown() override {
+        delete w;
+        UiTest::TearDown();
+    }
+    void open() {
+        w = new Form1;
+        showWindow(*w);
+        // Ticks are driven by the tests, one at a time.
+        w->Timer1.setTimerEnabled(false);
+    }
+    void clickOn(const Control& c) { click(*w, centreOf(c)); }
+    void chooseBand(int band) {
+        Image* keys[] = {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34};
+        clickOn(*keys[band - 1]);
+    }
+    void chooseColour(int index) { clickOn(*w->Image29[index]); }
+    void choose(int band, int colour) {
+        chooseBand(band);
+        chooseColour(colour);
+    }
+    std::vector<int> bandPictures() const {
+        std::vector<int> r;
+        for (const Image* i : {&w->Image17, &w->Image18, &w->Image19, &w->Image20, &w->Image21, &w->Image22})
+            r.push_back(i->Picture().resourceId());
+        return r;
+    }
+    // Everything a palette click could change.
+    struct Snapshot {
+        model::BandState state;
+        std::vector<int> pictures;
+        int tolerance;
+        QString label5, label20;
+        bool operator==(const Snapshot& o) const {
+            return state.BandChip == o.state.BandChip && state.Digit1Text == o.state.Digit1Text &&
+                   state.Digit2Text == o.state.Digit2Text && state.Band3Text == o.state.Band3Text &&
+                   state.MultiplierText == o.state.MultiplierText &&
+                   state.selectedBand() == o.state.selectedBand() && pictures == o.pictures &&
+                   tolerance == o.tolerance && label5 == o.label5 && label20 == o.label20;
+        }
+    };
+    Snapshot snapshot() const {
+        return {w->BandState, bandPictures(), w->Image38.Picture().resourceId(), w->Label5.Caption(),
+                w->Label20.Caption()};
+    }
+    Form1* w = nullptr;
+};
+
+
+} // namespace zq::test

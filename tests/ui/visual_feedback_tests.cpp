@@ -1,0 +1,133 @@
+// Hover and pressed looks of the palette, the band keys and the title buttons, and the
+// surfaces that reset them, read from the controls and from the drawn window.
+#include "tests/ui/main_window_fixture.h"
+
+using namespace zq;
+using zq::test::MainWindow;
+
+namespace {
+
+const QColor kRed(255, 0, 0), kBlack(0, 0, 0), kGrey(192, 192, 192), kPaleRed(255, 192, 192);
+
+class Feedback : public MainWindow {
+  protected:
+    std::array<QColor, 4> frame(int i) const {
+        return {w->Line5[i]->BorderColor(), w->Line6[i]->BorderColor(), w->Line7[i]->BorderColor(),
+                w->Line8[i]->BorderColor()};
+    }
+    bool lit(int i) const { return frame(i) == std::array<QColor, 4>{kRed, kRed, kRed, kRed}; }
+    bool atRest(int i) const {
+        return frame(i) == std::array<QColor, 4>{kGrey, kGrey, kBlack, kBlack};
+    }
+    QPoint chip(int i) const { return centreOf(*w->Image29[i]); }
+    // A point of the bare multimeter picture, which passes the mouse to the window.
+    QPoint bare() const { return w->Image15.pixelRect().topLeft() + QPoint(88, 300); }
+    // Where the window draws a chip's left frame line.
+    QColor drawnLeftEdge(int i) {
+        const QImage img = w->grab().toImage();
+        return img.pixelColor(w->Line5[i]->pixelRect().center().x(), chip(i).y());
+    }
+    std::vector<int> keys() const {
+        std::vector<int> r;
+        for (const Image* k : {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34})
+            r.push_back(k->Picture().resourceId());
+        return r;
+    }
+};
+
+} // namespace
+
+TEST_F(Feedback, GapBetweenChipsResetsTheChipLeft) {
+    moveTo(*w, chip(3));
+    EXPECT_TRUE(lit(3));
+    EXPECT_EQ(drawnLeftEdge(3), kRed);
+    const QPoint gap((w->Image29[3]->pixelRect().right() + w->Image29[4]->pixelRect().left()) / 2,
+                     chip(3).y());
+    ASSERT_EQ(w->controlAt(gap), nullptr) << "the gap is bare surface";
+    moveTo(*w, gap);
+    moveTo(*w, chip(4));
+    EXPECT_TRUE(atRest(3));
+    EXPECT_TRUE(lit(4));
+    EXPECT_EQ(drawnLeftEdge(3), kGrey);
+    EXPECT_EQ(drawnLeftEdge(4), kRed);
+}
+
+TEST_F(Feedback, JumpAcrossTheGapLeavesBothLit) {
+    moveTo(*w, chip(3));
+    moveTo(*w, chip(4));
+    EXPECT_TRUE(lit(3));
+    EXPECT_TRUE(lit(4));
+    moveTo(*w, bare());
+    for (int i = 0; i < 13; ++i)
+        EXPECT_TRUE(atRest(i)) << i;
+}
+
+TEST_F(Feedback, PressedLookLastsUntilTheFirstMove) {
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton}) {
+        moveTo(*w, chip(5));
+        press(*w, chip(5), b);
+        EXPECT_EQ(frame(5), (std::array<QColor, 4>{kBlack, kBlack, kPaleRed, kPaleRed}));
+        EXPECT_EQ(drawnLeftEdge(5), kBlack);
+        moveTo(*w, chip(5) + QPoint(1, 1));
+        EXPECT_TRUE(lit(5));
+        release(*w, chip(5) + QPoint(1, 1), b);
+        takeMessages();
+    }
+}
+
+TEST_F(Feedback, ReleaseLightsTheChipAtOnce) {
+    for (int i : {0, 7}) {
+        moveTo(*w, chip(i));
+        press(*w, chip(i));
+        release(*w, chip(i));
+        EXPECT_TRUE(lit(i)) << i;
+    }
+}
+
+TEST_F(Feedback, BandKeysLightUnderThePointerAndRestOnTheMultimeter) {
+    const QPoint key = centreOf(w->Image32);
+    moveTo(*w, bare());
+    moveTo(*w, key);
+    EXPECT_EQ(keys(), (std::vector<int>{124, 124, 125, 124, 124}));
+    press(*w, key);
+    EXPECT_EQ(w->Image32.Picture().resourceId(), 124);
+    moveTo(*w, key + QPoint(1, 0));
+    EXPECT_EQ(w->Image32.Picture().resourceId(), 125);
+    release(*w, key + QPoint(1, 0));
+    moveTo(*w, centreOf(w->Image33));
+    EXPECT_EQ(w->Image32.Picture().resourceId(), 125) << "nothing resets a neighbour directly";
+    // Over the bare multimeter picture, which takes no mouse.
+    moveTo(*w, bare() + QPoint(1, 1));
+    EXPECT_EQ(keys(), (std::vector<int>(5, 124)));
+}
+
+TEST_F(Feedback, TitleStripRestoresBothButtonPairs) {
+    moveTo(*w, centreOf(w->Image10));
+    EXPECT_TRUE(w->Image11.Visible());
+    EXPECT_FALSE(w->Image10.Visible());
+    EXPECT_FALSE(w->Image13.Visible()) << "only the pair under the pointer";
+    moveTo(*w, {400, 2}); // the title strip above the title text
+    ASSERT_EQ(w->controlAt({400, 2}), &w->Image1);
+    EXPECT_TRUE(w->Image10.Visible());
+    EXPECT_FALSE(w->Image11.Visible());
+    EXPECT_TRUE(w->Image12.Visible());
+    EXPECT_FALSE(w->Image13.Visible());
+}
+
+TEST_F(Feedback, MenuStripResetsEvenWhenNothingWasShown) {
+    w->Label22.setForeColor(QColor(1, 2, 3));
+    moveTo(*w, w->Image4.pixelRect().topLeft() + QPoint(400, 5));
+    EXPECT_EQ(w->Label22.ForeColor(), QColor(255, 255, 255));
+    for (int n = 36; n <= 47; ++n)
+        EXPECT_FALSE(w->line(QString("Line%1").arg(n)).Visible());
+}
+
+TEST_F(Feedback, BareSurfaceWithNothingLitRepaintsNoControl) {
+    moveTo(*w, bare());
+    const auto requests = w->repaintRequests();
+    moveTo(*w, bare() + QPoint(1, 0));
+    moveTo(*w, bare() + QPoint(2, 1));
+    EXPECT_EQ(w->repaintRequests(), requests);
+    moveTo(*w, chip(2));
+    EXPECT_GT(w->repaintRequests(), requests);
+}
