@@ -101,6 +101,10 @@ void Form::Move(double left, double top) { move(toPixelsX(left), toPixelsY(top))
 
 void Form::setVisible(bool visible) {
     if (visible && !loaded_) Load();
+    // A window the user restored from the task bar may still be minimised as far as Qt
+    // knows; showing it must bring it back, not map it iconic again.
+    if (visible && (windowState() & Qt::WindowMinimized))
+        QWidget::setWindowState(windowState() & ~Qt::WindowMinimized);
     QWidget::setVisible(visible);
 }
 

@@ -200,6 +200,14 @@ TEST_F(RuntimeTest, UnloadingHidesAndRunsTheHandlerOnce) {
     EXPECT_EQ(programEnds(), 0) << "only the main window ends the program";
 }
 
+TEST_F(RuntimeTest, ShowingAWindowLeftMinimisedShowsItWhole) {
+    form->setWindowState(vbMinimized);
+    form->setVisible(false);
+    form->setVisible(true);
+    EXPECT_EQ(form->WindowState(), vbNormal);
+    EXPECT_TRUE(form->isVisible());
+}
+
 TEST_F(RuntimeTest, StyleWordKeepsTheSystemMenuBit) {
     const auto h = form->hWnd();
     const auto style = GetWindowLongA(h, GWL_STYLE);
