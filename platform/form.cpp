@@ -101,10 +101,13 @@ void Form::Move(double left, double top) { move(toPixelsX(left), toPixelsY(top))
 
 void Form::setVisible(bool visible) {
     if (visible && !loaded_) Load();
-    // A window the user restored from the task bar may still be minimised as far as Qt
-    // knows; showing it must bring it back, not map it iconic again.
-    if (visible && (windowState() & Qt::WindowMinimized))
+    // A window once minimised keeps asking the window manager to map it iconic, even after
+    // the user restored it from the task bar; showing it again must bring it back whole.
+    if (visible && !isVisible() && wasMinimised_) {
+        wasMinimised_ = false;
+        QWidget::setWindowState(windowState() | Qt::WindowMinimized);
         QWidget::setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
     QWidget::setVisible(visible);
 }
 
@@ -117,7 +120,12 @@ int Form::WindowState() const {
 
 void Form::setWindowState(int state) {
     switch (state) {
-    case vbMinimized: showMinimized(); break;
+    case vbMinimized:
+        // Not showMinimized(): it goes through setVisible, which brings windows back whole.
+        wasMinimised_ = true;
+        QWidget::setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
+        if (!isVisible()) QWidget::setVisible(true);
+        break;
     case vbMaximized: showMaximized(); break;
     default: showNormal(); break;
     }

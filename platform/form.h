@@ -105,6 +105,7 @@ private:
     bool unloading_ = false;
     bool main_ = false;
     bool deleteOnUnload_ = false;
+    bool wasMinimised_ = false;
     // Mouse capture: while a button is held, the control it went down on gets everything.
     bool captured_ = false;
     Control* captureTarget_ = nullptr;
