@@ -267,3 +267,13 @@ TEST_F(MainWindow, SameChipTwiceGivesTheSameResultTwice) {
     chooseColour(3);
     EXPECT_EQ(w->Label5.Caption(), "黄色");
 }
+
+TEST_F(MainWindow, HighDensityScreensGetTheDoubleSizePictureAtTheSameLayout) {
+    const Picture chip = LoadResPicture(101, 0);
+    const QPixmap& sharp = chip.pixmapFor(2.0);
+    EXPECT_EQ(sharp.size(), QSize(42, 134));
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_EQ(chip.pixmapFor(1.25).size(), QSize(21, 67));
+    // The control keeps its logical size whatever the ratio.
+    EXPECT_EQ(w->Image17.pixelRect().size(), QSize(21, 67));
+}
