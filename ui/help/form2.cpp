@@ -12,12 +12,6 @@ namespace {
 
 const QString kBreak = QStringLiteral("\r\n");
 
-// The drag fields are 16 bits wide. A position beyond them (only on a very large virtual
-// desktop) stops at the nearest end instead of wrapping round to the other side.
-std::int16_t toTwips16(double twips) {
-    return static_cast<std::int16_t>(std::clamp(roundHalfEven(twips), -32768.0, 32767.0));
-}
-
 } // namespace
 
 Form2::Form2(zq::Form& mainWindow) : Form(designs::form2()), mainWindow_(&mainWindow) {
@@ -89,24 +83,9 @@ void Form2::Image8_Click() {
     Unload();
 }
 
-void Form2::Label1_MouseDown(int Button, int, double X, double Y) {
-    if (Button != vbLeftButton) return;
-    Dragging = -1;
-    DragGrab.X = toTwips16(X);
-    DragGrab.Y = toTwips16(Y);
-}
-
-void Form2::Label1_MouseMove(int, int, double X, double Y) {
-    if (!Dragging) return;
-    // The title moves with the window, so the point grabbed stays under the pointer.
-    DragTarget.Left = toTwips16(Left() - DragGrab.X + X);
-    DragTarget.Top = toTwips16(Top() - DragGrab.Y + Y);
-    Move(DragTarget.Left, DragTarget.Top);
-}
-
-void Form2::Label1_MouseUp(int, int, double, double) {
-    Dragging = 0;
-}
+void Form2::Label1_MouseDown(int Button, int, double X, double Y) { dragPress(*this, Button, X, Y); }
+void Form2::Label1_MouseMove(int, int, double X, double Y) { dragMove(*this, X, Y); }
+void Form2::Label1_MouseUp(int, int, double, double) { dragRelease(); }
 
 void Form2::Form_Unload() {
     // Whatever closes the window, the desktop included, the hidden main window must come

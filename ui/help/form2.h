@@ -2,6 +2,7 @@
 // The help window: the help text in a read-only box, dragged by its title, closed back to
 // the main window.
 #include "platform/form.h"
+#include "ui/title_drag.h"
 
 #include <QPointer>
 #include <QString>
@@ -9,7 +10,7 @@
 
 namespace zq::ui {
 
-class Form2 : public zq::Form {
+class Form2 : public zq::Form, public TitleDrag {
   public:
     // The main window is hidden by whoever opens this one and shown again when it closes.
     explicit Form2(zq::Form& mainWindow);
@@ -22,15 +23,6 @@ class Form2 : public zq::Form {
     void Form_Unload() override;
 
     static QString helpText();
-
-    // Drag by the title, in twips; -1 is true.
-    std::int16_t Dragging = 0;
-    struct {
-        std::int16_t X = 0, Y = 0;
-    } DragGrab;
-    struct {
-        std::int16_t Left = 0, Top = 0;
-    } DragTarget;
 
   private:
     QPointer<zq::Form> mainWindow_;

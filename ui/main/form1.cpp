@@ -12,10 +12,7 @@
 #include "ui/main/module1.h"
 #include "ui/program_info.h"
 
-#include <QGuiApplication>
-#include <QWindow>
 #include <algorithm>
-#include <limits>
 
 namespace zq::ui {
 
@@ -30,14 +27,6 @@ const QColor kBlack = rgb(0, 0, 0);
 const QColor kRed = rgb(255, 0, 0);
 const QColor kLightGrey = rgb(192, 192, 192);
 const QColor kPaleRed = rgb(255, 192, 192);
-
-// Drag positions are kept in 16-bit twips; a position beyond that range (a very large
-// virtual screen) is clamped to its edge rather than skipped, so the window still follows.
-std::int16_t toInt16(double twips) {
-    const double r = roundHalfEven(twips);
-    return static_cast<std::int16_t>(std::clamp(r, double(std::numeric_limits<std::int16_t>::min()),
-                                                double(std::numeric_limits<std::int16_t>::max())));
-}
 
 } // namespace
 
@@ -356,25 +345,9 @@ void Form1::Form_MouseMove(int, int, double, double) {
 // ---------------------------------------------------------------------------------------
 // Window chrome, menu and links
 
-void Form1::Label1_MouseDown(int Button, int, double X, double Y) {
-    if (Button != vbLeftButton) return;
-    // A Wayland compositor does not let a program place its own window: hand it the move.
-    if (QGuiApplication::platformName() == QLatin1String("wayland") && windowHandle()) {
-        windowHandle()->startSystemMove();
-        return;
-    }
-    DragGrab = {toInt16(X), toInt16(Y)};
-    Dragging = -1;
-}
-
-void Form1::Label1_MouseMove(int, int, double X, double Y) {
-    if (!Dragging) return;
-    DragTarget.Left = toInt16(Left() - DragGrab.X + X);
-    DragTarget.Top = toInt16(Top() - DragGrab.Y + Y);
-    Move(DragTarget.Left, DragTarget.Top);
-}
-
-void Form1::Label1_MouseUp(int, int, double, double) { Dragging = 0; }
+void Form1::Label1_MouseDown(int Button, int, double X, double Y) { dragPress(*this, Button, X, Y); }
+void Form1::Label1_MouseMove(int, int, double X, double Y) { dragMove(*this, X, Y); }
+void Form1::Label1_MouseUp(int, int, double, double) { dragRelease(); }
 
 void Form1::Image13_Click() {
     SetWindowLongA(hWnd(), GWL_STYLE, GetWindowLongA(hWnd(), GWL_STYLE) | WS_SYSMENU);

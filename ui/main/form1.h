@@ -2,6 +2,7 @@
 // The main window: the multimeter, the resistor, the flow chart and the palette.
 #include "model/band_state.h"
 #include "platform/form.h"
+#include "ui/title_drag.h"
 
 #include <QPointer>
 #include <array>
@@ -12,7 +13,7 @@ namespace zq::ui {
 class Form2;
 class Form3;
 
-class Form1 : public zq::Form {
+class Form1 : public zq::Form, public TitleDrag {
 public:
     Form1();
     ~Form1() override;
@@ -77,13 +78,6 @@ public:
     // State of the window, read by the tests as the handlers leave it.
     zq::model::BandState BandState;
     QString ValueText;
-    std::int16_t Dragging = 0;
-    struct {
-        std::int16_t X = 0, Y = 0;
-    } DragGrab;
-    struct {
-        std::int16_t Left = 0, Top = 0;
-    } DragTarget;
 
     Form2* helpWindow() const;
     Form3* aboutWindow() const;
