@@ -1,4 +1,5 @@
 // The About window offscreen: its text, the pictures of its button, and every way of closing it.
+#include "tests/ui/stand_in_main_window.h"
 #include "platform/form.h"
 #include "tests/support/ui_test.h"
 #include "ui/about/form3.h"
@@ -29,26 +30,7 @@ const QStringList kAboutLines = {
     "泽昆软件 版权所有",
 };
 
-FormDesign mainDesign() {
-    FormDesign d;
-    d.name = "Form1";
-    d.caption = "ZelquinV1.1";
-    d.width = 200 * 15;
-    d.height = 100 * 15;
-    d.font = {"宋体", 9, false};
-    return d;
-}
-
-// Stands for the main window and counts how often it is made visible.
-class MainWindow : public Form {
-  public:
-    MainWindow() : Form(mainDesign()) {}
-    void setVisible(bool v) override {
-        if (v) ++shown;
-        Form::setVisible(v);
-    }
-    int shown = 0;
-};
+using MainWindow = test::StandInMainWindow;
 
 class AboutWindowTest : public test::UiTest {
   protected:

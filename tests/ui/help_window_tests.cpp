@@ -1,4 +1,5 @@
 // The help window offscreen: its text, the drag by its title, and every way of closing it.
+#include "tests/ui/stand_in_main_window.h"
 #include "platform/form.h"
 #include "tests/support/ui_test.h"
 #include "ui/help/form2.h"
@@ -51,26 +52,7 @@ QStringList expectedLines() {
     return lines;
 }
 
-FormDesign mainDesign() {
-    FormDesign d;
-    d.name = "Form1";
-    d.caption = "ZelquinV1.1";
-    d.width = 200 * 15;
-    d.height = 100 * 15;
-    d.font = {"宋体", 9, false};
-    return d;
-}
-
-// Stands for the main window and counts how often it is made visible.
-class MainWindow : public Form {
-  public:
-    MainWindow() : Form(mainDesign()) {}
-    void setVisible(bool v) override {
-        if (v) ++shown;
-        Form::setVisible(v);
-    }
-    int shown = 0;
-};
+using MainWindow = test::StandInMainWindow;
 
 class HelpWindowTest : public test::UiTest {
   protected:

@@ -1,0 +1,29 @@
+#pragma once
+// A bare window standing in for the main window, counting how often it is made visible,
+// for tests of the windows that hide and show it.
+#include "platform/design.h"
+#include "platform/form.h"
+
+namespace zq::test {
+
+inline FormDesign standInDesign() {
+    FormDesign d;
+    d.name = "Form1";
+    d.caption = "ZelquinV1.1";
+    d.width = 200 * 15;
+    d.height = 100 * 15;
+    d.font = {"宋体", 9, false};
+    return d;
+}
+
+class StandInMainWindow : public Form {
+  public:
+    StandInMainWindow() : Form(standInDesign()) {}
+    void setVisible(bool v) override {
+        if (v) ++shown;
+        Form::setVisible(v);
+    }
+    int shown = 0;
+};
+
+} // namespace zq::test
