@@ -229,9 +229,28 @@ void Form::updateCursor(Control* over) {
     else unsetCursor();
 }
 
+// Qt drops a release when the widget that took the press went away while the button was
+// down (a window closed, a context menu); without this the capture, and any drag, would
+// stick to the pointer with every button up. The control gets the release it missed.
+void Form::forgetLostButtons(QMouseEvent* e) {
+    const int lost = heldButtons_ & ~vbButtons(e->buttons()) & ~vbButton(e->button());
+    if (!lost || !captured_) return;
+    Control* target = captureTarget_;
+    heldButtons_ &= ~lost;
+    if (heldButtons_ == 0) {
+        captured_ = false;
+        captureTarget_ = nullptr;
+    }
+    for (int b : {vbLeftButton, vbRightButton, vbMiddleButton})
+        if (lost & b)
+            deliver(target, &Control::MouseUp, &Form::Form_MouseUp, b, vbShift(e->modifiers()),
+                    e->position());
+}
+
 void Form::mousePressEvent(QMouseEvent* e) {
     const int button = vbButton(e->button());
     if (!button) return;
+    forgetLostButtons(e);
     const QPointF pos = e->position();
     if (!captured_) {
         captured_ = true;
@@ -243,6 +262,7 @@ void Form::mousePressEvent(QMouseEvent* e) {
 }
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
+    forgetLostButtons(e);
     const QPointF pos = e->position();
     Control* target = captured_ ? captureTarget_ : controlAt(pos.toPoint());
     if (!captured_) updateCursor(target);

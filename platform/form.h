@@ -95,6 +95,7 @@ private:
                  void (Form::*formHandler)(int, int, double, double), int button, int shift,
                  QPointF pos);
     void updateCursor(Control* over);
+    void forgetLostButtons(QMouseEvent* e);
 
     QString name_;
     QColor back_;

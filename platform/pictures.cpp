@@ -3,13 +3,17 @@
 
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 
 namespace zq {
 
 struct Picture::Data {
     QString path;
+    int id = 0; // the number of a numbered picture
     QPixmap normal;
-    QPixmap doubled;
+    // Decoded only when a high-density screen first asks for it.
+    mutable QPixmap doubled;
+    mutable bool doubledTried = false;
 };
 
 namespace {
@@ -21,10 +25,9 @@ std::shared_ptr<const Picture::Data> load(const QString& path) {
     if (auto it = cache.constFind(path); it != cache.constEnd()) return *it;
     auto d = std::make_shared<Picture::Data>();
     d->path = path;
+    static const QRegularExpression numbered(QStringLiteral("^:/res/(\\d+)\\.png$"));
+    if (const auto m = numbered.match(path); m.hasMatch()) d->id = m.captured(1).toInt();
     if (!d->normal.load(path)) return nullptr;
-    QString twice = path;
-    twice.insert(twice.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-    if (QFile::exists(twice) && d->doubled.load(twice)) d->doubled.setDevicePixelRatio(2.0);
     cache.insert(path, d);
     return d;
 }
@@ -34,6 +37,8 @@ std::shared_ptr<const Picture::Data> load(const QString& path) {
 Picture::Picture(const QString& resourcePath) : data_(load(resourcePath)) {
     if (!data_) throw RuntimeError(QStringLiteral("cannot load picture %1").arg(resourcePath));
 }
+
+int Picture::resourceId() const { return data_ ? data_->id : 0; }
 
 const QString& Picture::path() const {
     static const QString none;
@@ -45,17 +50,21 @@ QSize Picture::size() const { return data_ ? data_->normal.size() : QSize(); }
 const QPixmap& Picture::pixmapFor(qreal devicePixelRatio) const {
     static const QPixmap none;
     if (!data_) return none;
-    if (devicePixelRatio >= 1.5 && !data_->doubled.isNull()) return data_->doubled;
-    return data_->normal;
+    if (devicePixelRatio < 1.5) return data_->normal;
+    if (!data_->doubledTried) {
+        data_->doubledTried = true;
+        QString twice = data_->path;
+        twice.insert(twice.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        if (QFile::exists(twice) && data_->doubled.load(twice)) data_->doubled.setDevicePixelRatio(2.0);
+    }
+    return data_->doubled.isNull() ? data_->normal : data_->doubled;
 }
 
 QImage Picture::toImage() const { return data_ ? data_->normal.toImage() : QImage(); }
 
 Picture LoadResPicture(int id, int type) {
     if (type != 0) throw RuntimeError(QStringLiteral("only bitmaps are stored, asked for type %1").arg(type));
-    Picture p(QStringLiteral(":/res/%1.png").arg(id));
-    p.id_ = id;
-    return p;
+    return Picture(QStringLiteral(":/res/%1.png").arg(id));
 }
 
 Picture LoadDesignPicture(const QString& resourcePath) { return Picture(resourcePath); }

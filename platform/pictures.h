@@ -14,7 +14,7 @@ public:
 
     bool isNull() const { return !data_; }
     const QString& path() const;
-    int resourceId() const { return id_; } // numbered pictures; 0 otherwise
+    int resourceId() const; // numbered pictures; 0 otherwise
     QSize size() const;                    // pixels at 1:1
     // The drawing for a device pixel ratio: the @2x one from 1.5 on, when it exists.
     const QPixmap& pixmapFor(qreal devicePixelRatio) const;
@@ -26,8 +26,6 @@ public:
 
 private:
     std::shared_ptr<const Data> data_;
-    int id_ = 0;
-    friend Picture LoadResPicture(int id, int type);
 };
 
 // The numbered bitmap `id`; type 0 asks for a bitmap. An unknown number is an error.

@@ -31,8 +31,8 @@ constexpr std::array<std::string_view, kChipCount> kChipTooltips{
     "",          "",          "允许误差值（±%20）",
 };
 
-// The five band keys share one picture.
-constexpr std::string_view kKeyPicture = ":/design/form1/Image30.png";
+// The five band keys show the unlit key of the numbered set, which the handlers load again.
+constexpr std::string_view kKeyPicture = ":/res/124.png";
 
 ControlDesign chip(int i) {
     return {.name = "Image29",

@@ -6,7 +6,9 @@
 #include "platform/windows.h"
 #include "tests/support/ui_test.h"
 
+#include <QApplication>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -125,6 +127,18 @@ TEST_F(RuntimeTest, HeldButtonKeepsEventsOnThePressedControl) {
     events.clear();
     moveTo(*form, {66, 66});
     EXPECT_EQ(names(), QStringList({"Back.move"})) << "capture ends with the release";
+}
+
+TEST_F(RuntimeTest, AReleaseQtNeverDeliveredIsGivenToThePressedControl) {
+    moveTo(*form, {15, 15});
+    press(*form, {15, 15});
+    events.clear();
+    // The pointer moves on with no button down, as after a popup swallowed the release.
+    QMouseEvent move(QEvent::MouseMove, QPointF(65, 65), form->mapToGlobal(QPointF(65, 65)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form->windowHandle(), &move);
+    EXPECT_EQ(names(), QStringList({"Front.up", "Back.move"}));
+    QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {}, {65, 65}); // keep QTest's state straight
 }
 
 TEST_F(RuntimeTest, ClickFollowsALeftReleaseOnly) {
