@@ -1,0 +1,77 @@
+// Draws each of the three windows offscreen into a PNG, as a user first sees it: the main
+// window after its first tick, then the help and About windows opened from its menu.
+// Usage: zelquin_screenshot <folder>
+#include "platform/program.h"
+#include "ui/about/form3.h"
+#include "ui/help/form2.h"
+#include "ui/main/form1.h"
+#include "ui/program_info.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget& w, const QString& path) {
+    QCoreApplication::processEvents();
+    QImage shot = w.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    // What the window's region cuts away is not part of the window.
+    if (!w.mask().isEmpty()) {
+        QImage cut(shot.size(), QImage::Format_ARGB32);
+        cut.fill(Qt::transparent);
+        QPainter p(&cut);
+        p.setClipRegion(w.mask());
+        p.drawImage(0, 0, shot);
+        p.end();
+        shot = cut;
+    }
+    if (!shot.save(path)) {
+        std::fprintf(stderr, "zelquin_screenshot: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(path), shot.width(), shot.height());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zelquin_screenshot <folder>\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    zq::setUpApplication(app, zq::ui::versionRecord());
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "zelquin_screenshot: cannot make %s\n", argv[1]);
+        return 1;
+    }
+
+    zq::ui::Form1 main;
+    main.Show();
+    main.Timer1.setTimerEnabled(false);
+    main.Timer1_Timer();
+    bool ok = save(main, out.filePath(QStringLiteral("main-window.png")));
+
+    main.Image24_Click();
+    if (main.helpWindow()) {
+        ok = save(*main.helpWindow(), out.filePath(QStringLiteral("help-window.png"))) && ok;
+        main.helpWindow()->Unload();
+    } else {
+        ok = false;
+    }
+
+    main.Image25_Click();
+    if (main.aboutWindow()) {
+        ok = save(*main.aboutWindow(), out.filePath(QStringLiteral("about-window.png"))) && ok;
+        main.aboutWindow()->Unload();
+    } else {
+        ok = false;
+    }
+    return ok ? 0 : 1;
+}
