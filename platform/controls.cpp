@@ -12,13 +12,15 @@
 
 namespace zq {
 
-QColor toColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 Control::Control(Form& form, const ControlDesign& d)
     : form_(form), name_(QString::fromUtf8(d.name.data(), qsizetype(d.name.size()))),
       index_(d.index), kind_(d.kind), visible_(d.visible), enabled_(d.enabled),
-      toolTip_(QString::fromUtf8(d.tooltip.data(), qsizetype(d.tooltip.size()))),
-      cursor_(d.cursor), left_(d.left), top_(d.top), width_(d.width), height_(d.height) {}
+      toolTip_(QString::fromUtf8(d.tooltip.data(), qsizetype(d.tooltip.size()))), cursor_(d.cursor),
+      left_(d.left), top_(d.top), width_(d.width), height_(d.height) {}
 
 Control::~Control() = default;
 
@@ -36,8 +38,12 @@ void Control::setVisible(bool v) {
     form_.requestRepaint(pixelRect());
 }
 
-void Control::setLeft(double twips) { Move(twips, top_); }
-void Control::setTop(double twips) { Move(left_, twips); }
+void Control::setLeft(double twips) {
+    Move(twips, top_);
+}
+void Control::setTop(double twips) {
+    Move(left_, twips);
+}
 
 void Control::Move(double left, double top) {
     if (left == left_ && top == top_) return;
@@ -51,7 +57,8 @@ void Control::Move(double left, double top) {
 
 Image::Image(Form& form, const ControlDesign& d) : Control(form, d) {
     if (!d.picture.empty())
-        picture_ = LoadDesignPicture(QString::fromUtf8(d.picture.data(), qsizetype(d.picture.size())));
+        picture_ =
+            LoadDesignPicture(QString::fromUtf8(d.picture.data(), qsizetype(d.picture.size())));
 }
 
 void Image::setPicture(const zq::Picture& p) {
@@ -89,7 +96,8 @@ void Label::fitToText() {
     const QFontMetrics fm(font_);
     const QStringList lines = caption_.split(QLatin1Char('\n'));
     int w = 0;
-    for (const QString& l : lines) w = std::max(w, fm.horizontalAdvance(QString(l).remove(QLatin1Char('\r'))));
+    for (const QString& l : lines)
+        w = std::max(w, fm.horizontalAdvance(QString(l).remove(QLatin1Char('\r'))));
     width_ = w * Screen::TwipsPerPixelX();
     height_ = int(lines.size()) * font_.pixelSize() * Screen::TwipsPerPixelY();
 }
@@ -108,8 +116,12 @@ void Label::setForeColor(const QColor& c) {
     if (visible_) changed(pixelRect());
 }
 
-double Label::Width() const { return width_; }
-double Label::Height() const { return height_; }
+double Label::Width() const {
+    return width_;
+}
+double Label::Height() const {
+    return height_;
+}
 
 void Label::paint(QPainter& p) const {
     const QRect r = pixelRect();
@@ -217,19 +229,27 @@ Timer::Timer(Form& form, const ControlDesign& d) : Control(form, d), timer_(new 
 
 Timer::~Timer() = default;
 
-int Timer::Interval() const { return timer_->interval(); }
-bool Timer::running() const { return timer_->isActive(); }
+int Timer::Interval() const {
+    return timer_->interval();
+}
+bool Timer::running() const {
+    return timer_->isActive();
+}
 
 void Timer::setTimerEnabled(bool e) {
     enabled_ = e;
-    if (!e) timer_->stop();
-    else if (form_.loaded() && !form_.unloaded()) timer_->start();
+    if (!e)
+        timer_->stop();
+    else if (form_.loaded() && !form_.unloaded())
+        timer_->start();
 }
 
 void Timer::start() {
     if (enabled_ && timer_->interval() > 0) timer_->start();
 }
 
-void Timer::stop() { timer_->stop(); }
+void Timer::stop() {
+    timer_->stop();
+}
 
 } // namespace zq

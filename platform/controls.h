@@ -24,7 +24,7 @@ enum ShiftMask { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 using MouseHandler = std::function<void(int Button, int Shift, double X, double Y)>;
 
 class Control {
-public:
+  public:
     Control(Form& form, const ControlDesign& design);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -60,7 +60,7 @@ public:
     MouseHandler MouseDown, MouseMove, MouseUp;
     std::function<void()> Click;
 
-protected:
+  protected:
     // Asks the window to redraw where the control was and where it is now.
     void changed(const QRect& before);
 
@@ -76,7 +76,7 @@ protected:
 };
 
 class Image final : public Control {
-public:
+  public:
     Image(Form& form, const ControlDesign& design);
     const zq::Picture& Picture() const { return picture_; }
     // An image never stretches: it takes the picture's size.
@@ -85,12 +85,12 @@ public:
     double Height() const override;
     void paint(QPainter& p) const override;
 
-private:
+  private:
     zq::Picture picture_;
 };
 
 class Label final : public Control {
-public:
+  public:
     Label(Form& form, const ControlDesign& design, const QFont& font);
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& c);
@@ -103,7 +103,7 @@ public:
     double Height() const override;
     void paint(QPainter& p) const override;
 
-private:
+  private:
     void fitToText();
     QString caption_;
     QColor fore_, back_;
@@ -114,7 +114,7 @@ private:
 };
 
 class Line final : public Control {
-public:
+  public:
     Line(Form& form, const ControlDesign& design);
     double X1() const { return x1_; }
     double Y1() const { return y1_; }
@@ -131,7 +131,7 @@ public:
     bool takesMouse() const override { return false; }
     void paint(QPainter& p) const override;
 
-private:
+  private:
     void setEnds(double x1, double y1, double x2, double y2);
     double x1_, y1_, x2_, y2_;
     QColor colour_;
@@ -140,7 +140,7 @@ private:
 
 // A windowed control: always in front of the lightweight ones.
 class TextBox final : public Control {
-public:
+  public:
     TextBox(Form& form, const ControlDesign& design, const QFont& font);
     ~TextBox() override;
     // The text as the program set it, line breaks included.
@@ -150,13 +150,13 @@ public:
     bool takesMouse() const override { return false; } // the widget takes its own mouse
     void paint(QPainter&) const override {}
 
-private:
+  private:
     QString text_;
     QPlainTextEdit* edit_;
 };
 
 class Timer final : public Control {
-public:
+  public:
     Timer(Form& form, const ControlDesign& design);
     ~Timer() override;
     int Interval() const;
@@ -171,7 +171,7 @@ public:
 
     std::function<void()> Tick; // the Timer event
 
-private:
+  private:
     QTimer* timer_;
 };
 

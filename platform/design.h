@@ -18,7 +18,7 @@ enum class Align { Left, Centre };
 enum class Cursor { Arrow, Hand };
 
 struct FontDesign {
-    std::string_view face{};// empty: the window's font
+    std::string_view face{}; // empty: the window's font
     double points = 0;
     bool bold = false;
 };
@@ -28,10 +28,10 @@ struct ControlDesign {
     int index = -1; // element of a control array, or -1
     Kind kind = Kind::Image;
     int left = 0, top = 0, width = 0, height = 0; // lines: x1, y1, x2, y2
-    std::string_view caption{};                    // labels; text boxes' initial text
-    std::string_view picture{};                    // images: resource path of the design picture
+    std::string_view caption{};                   // labels; text boxes' initial text
+    std::string_view picture{};                   // images: resource path of the design picture
     bool hasFore = false;
-    Rgb fore{};              // labels: text colour; lines: colour (else window text colour)
+    Rgb fore{}; // labels: text colour; lines: colour (else window text colour)
     bool transparent = false;
     Rgb back{255, 255, 255}; // labels that are not transparent
     FontDesign font{};
@@ -42,8 +42,8 @@ struct ControlDesign {
     std::string_view tooltip{};
     bool visible = true;
     bool enabled = true;
-    int lineWidth = 1;   // lines, in pixels
-    int interval = 0;    // timers, milliseconds
+    int lineWidth = 1; // lines, in pixels
+    int interval = 0;  // timers, milliseconds
     bool timerEnabled = true;
     bool scrollBars = false; // text boxes: both scroll bars, no wrapping
     bool readOnly = false;
@@ -56,8 +56,8 @@ struct FormDesign {
     int left = 0, top = 0;     // twips
     Rgb back{255, 255, 255};
     FontDesign font{};
-    std::string_view icon{};// resource path
-    std::vector<ControlDesign> controls{};// front to back
+    std::string_view icon{};               // resource path
+    std::vector<ControlDesign> controls{}; // front to back
 };
 
 } // namespace zq

@@ -6,7 +6,7 @@ namespace zq {
 
 // A failure of a runtime service; callers that the design lets pass over a failure catch it.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(const QString& what) : std::runtime_error(what.toStdString()) {}
 };
 

@@ -18,14 +18,20 @@ namespace zq {
 
 namespace {
 
-QString fromView(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString fromView(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 int vbButton(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return vbLeftButton;
-    case Qt::RightButton: return vbRightButton;
-    case Qt::MiddleButton: return vbMiddleButton;
-    default: return 0;
+    case Qt::LeftButton:
+        return vbLeftButton;
+    case Qt::RightButton:
+        return vbRightButton;
+    case Qt::MiddleButton:
+        return vbMiddleButton;
+    default:
+        return 0;
     }
 }
 
@@ -71,15 +77,21 @@ Form::Form(const FormDesign& d)
     controls_.reserve(d.controls.size());
     for (const ControlDesign& c : d.controls) {
         switch (c.kind) {
-        case Kind::Image: controls_.push_back(std::make_unique<Image>(*this, c)); break;
+        case Kind::Image:
+            controls_.push_back(std::make_unique<Image>(*this, c));
+            break;
         case Kind::Label:
             controls_.push_back(std::make_unique<Label>(*this, c, designFont(c.font, d.font)));
             break;
-        case Kind::Line: controls_.push_back(std::make_unique<Line>(*this, c)); break;
+        case Kind::Line:
+            controls_.push_back(std::make_unique<Line>(*this, c));
+            break;
         case Kind::TextBox:
             controls_.push_back(std::make_unique<TextBox>(*this, c, designFont(c.font, d.font)));
             break;
-        case Kind::Timer: controls_.push_back(std::make_unique<Timer>(*this, c)); break;
+        case Kind::Timer:
+            controls_.push_back(std::make_unique<Timer>(*this, c));
+            break;
         }
     }
 }
@@ -89,15 +101,33 @@ Form::~Form() {
     unregisterWindow(handle_);
 }
 
-double Form::Width() const { return width() * Screen::TwipsPerPixelX(); }
-double Form::Height() const { return height() * Screen::TwipsPerPixelY(); }
-double Form::Left() const { return x() * Screen::TwipsPerPixelX(); }
-double Form::Top() const { return y() * Screen::TwipsPerPixelY(); }
-void Form::setWidth(double twips) { resize(toPixelsX(twips), height()); }
-void Form::setHeight(double twips) { resize(width(), toPixelsY(twips)); }
-void Form::setLeft(double twips) { Move(twips, Top()); }
-void Form::setTop(double twips) { Move(Left(), twips); }
-void Form::Move(double left, double top) { move(toPixelsX(left), toPixelsY(top)); }
+double Form::Width() const {
+    return width() * Screen::TwipsPerPixelX();
+}
+double Form::Height() const {
+    return height() * Screen::TwipsPerPixelY();
+}
+double Form::Left() const {
+    return x() * Screen::TwipsPerPixelX();
+}
+double Form::Top() const {
+    return y() * Screen::TwipsPerPixelY();
+}
+void Form::setWidth(double twips) {
+    resize(toPixelsX(twips), height());
+}
+void Form::setHeight(double twips) {
+    resize(width(), toPixelsY(twips));
+}
+void Form::setLeft(double twips) {
+    Move(twips, Top());
+}
+void Form::setTop(double twips) {
+    Move(Left(), twips);
+}
+void Form::Move(double left, double top) {
+    move(toPixelsX(left), toPixelsY(top));
+}
 
 void Form::setVisible(bool visible) {
     if (visible && !loaded_) Load();
@@ -126,8 +156,12 @@ void Form::setWindowState(int state) {
         QWidget::setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
         if (!isVisible()) QWidget::setVisible(true);
         break;
-    case vbMaximized: showMaximized(); break;
-    default: showNormal(); break;
+    case vbMaximized:
+        showMaximized();
+        break;
+    default:
+        showNormal();
+        break;
     }
 }
 
@@ -173,11 +207,21 @@ template <class T> static T& as(Control& c, Kind k) {
     return static_cast<T&>(c);
 }
 
-Image& Form::image(const QString& n, int i) const { return as<Image>(control(n, i), Kind::Image); }
-Label& Form::label(const QString& n, int i) const { return as<Label>(control(n, i), Kind::Label); }
-Line& Form::line(const QString& n, int i) const { return as<Line>(control(n, i), Kind::Line); }
-TextBox& Form::textBox(const QString& n) const { return as<TextBox>(control(n), Kind::TextBox); }
-Timer& Form::timer(const QString& n) const { return as<Timer>(control(n), Kind::Timer); }
+Image& Form::image(const QString& n, int i) const {
+    return as<Image>(control(n, i), Kind::Image);
+}
+Label& Form::label(const QString& n, int i) const {
+    return as<Label>(control(n, i), Kind::Label);
+}
+Line& Form::line(const QString& n, int i) const {
+    return as<Line>(control(n, i), Kind::Line);
+}
+TextBox& Form::textBox(const QString& n) const {
+    return as<TextBox>(control(n), Kind::TextBox);
+}
+Timer& Form::timer(const QString& n) const {
+    return as<Timer>(control(n), Kind::Timer);
+}
 
 Control* Form::controlAt(QPoint pixel) const {
     for (const auto& c : controls_) {
@@ -194,7 +238,9 @@ void Form::requestRepaint(const QRect& pixels) {
     update(pixels);
 }
 
-QColor Form::windowTextColour() const { return QApplication::palette().color(QPalette::WindowText); }
+QColor Form::windowTextColour() const {
+    return QApplication::palette().color(QPalette::WindowText);
+}
 
 void Form::paintEvent(QPaintEvent* e) {
     QPainter p(this);
@@ -225,8 +271,10 @@ void Form::deliver(Control* target, const MouseHandler Control::*which,
 
 void Form::updateCursor(Control* over) {
     const bool hand = over && over->MousePointer() == Cursor::Hand && !hand_.pixmap().isNull();
-    if (hand) setCursor(hand_);
-    else unsetCursor();
+    if (hand)
+        setCursor(hand_);
+    else
+        unsetCursor();
 }
 
 // Qt drops a release when the widget that took the press went away while the button was
@@ -293,8 +341,10 @@ bool Form::event(QEvent* e) {
     if (e->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(e);
         Control* c = controlAt(help->pos());
-        if (c && !c->ToolTipText().isEmpty()) QToolTip::showText(help->globalPos(), c->ToolTipText(), this);
-        else QToolTip::hideText();
+        if (c && !c->ToolTipText().isEmpty())
+            QToolTip::showText(help->globalPos(), c->ToolTipText(), this);
+        else
+            QToolTip::hideText();
         return true;
     }
     if (e->type() == QEvent::Leave && !captured_) unsetCursor();

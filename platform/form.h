@@ -15,7 +15,7 @@ namespace zq {
 enum WindowStateValue { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
 
 class Form : public QWidget {
-public:
+  public:
     explicit Form(const FormDesign& design);
     ~Form() override;
 
@@ -82,7 +82,7 @@ public:
 
     QColor windowTextColour() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -90,7 +90,7 @@ protected:
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void deliver(Control* target, const MouseHandler Control::*which,
                  void (Form::*formHandler)(int, int, double, double), int button, int shift,
                  QPointF pos);

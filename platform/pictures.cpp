@@ -38,14 +38,18 @@ Picture::Picture(const QString& resourcePath) : data_(load(resourcePath)) {
     if (!data_) throw RuntimeError(QStringLiteral("cannot load picture %1").arg(resourcePath));
 }
 
-int Picture::resourceId() const { return data_ ? data_->id : 0; }
+int Picture::resourceId() const {
+    return data_ ? data_->id : 0;
+}
 
 const QString& Picture::path() const {
     static const QString none;
     return data_ ? data_->path : none;
 }
 
-QSize Picture::size() const { return data_ ? data_->normal.size() : QSize(); }
+QSize Picture::size() const {
+    return data_ ? data_->normal.size() : QSize();
+}
 
 const QPixmap& Picture::pixmapFor(qreal devicePixelRatio) const {
     static const QPixmap none;
@@ -55,18 +59,24 @@ const QPixmap& Picture::pixmapFor(qreal devicePixelRatio) const {
         data_->doubledTried = true;
         QString twice = data_->path;
         twice.insert(twice.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-        if (QFile::exists(twice) && data_->doubled.load(twice)) data_->doubled.setDevicePixelRatio(2.0);
+        if (QFile::exists(twice) && data_->doubled.load(twice))
+            data_->doubled.setDevicePixelRatio(2.0);
     }
     return data_->doubled.isNull() ? data_->normal : data_->doubled;
 }
 
-QImage Picture::toImage() const { return data_ ? data_->normal.toImage() : QImage(); }
+QImage Picture::toImage() const {
+    return data_ ? data_->normal.toImage() : QImage();
+}
 
 Picture LoadResPicture(int id, int type) {
-    if (type != 0) throw RuntimeError(QStringLiteral("only bitmaps are stored, asked for type %1").arg(type));
+    if (type != 0)
+        throw RuntimeError(QStringLiteral("only bitmaps are stored, asked for type %1").arg(type));
     return Picture(QStringLiteral(":/res/%1.png").arg(id));
 }
 
-Picture LoadDesignPicture(const QString& resourcePath) { return Picture(resourcePath); }
+Picture LoadDesignPicture(const QString& resourcePath) {
+    return Picture(resourcePath);
+}
 
 } // namespace zq

@@ -8,14 +8,14 @@
 namespace zq {
 
 class Picture {
-public:
+  public:
     Picture() = default;
     explicit Picture(const QString& resourcePath);
 
     bool isNull() const { return !data_; }
     const QString& path() const;
     int resourceId() const; // numbered pictures; 0 otherwise
-    QSize size() const;                    // pixels at 1:1
+    QSize size() const;     // pixels at 1:1
     // The drawing for a device pixel ratio: the @2x one from 1.5 on, when it exists.
     const QPixmap& pixmapFor(qreal devicePixelRatio) const;
     QImage toImage() const;
@@ -24,7 +24,7 @@ public:
 
     struct Data;
 
-private:
+  private:
     std::shared_ptr<const Data> data_;
 };
 

@@ -57,16 +57,17 @@ QStringList setUpApplication(QApplication& app, const VersionRecord& v) {
     // The whole interface is Chinese, so the standard texts (the message box's button, a
     // text box's menu) are too, whatever the desktop's language.
     auto* qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(QStringLiteral("qtbase_zh_CN"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt);
 
     QStringList song = songFaces();
     QFont::insertSubstitutions(QStringLiteral("宋体"), song);
     QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")});
     if (installedFaceFor(QStringLiteral("宋体")).isEmpty()) {
-        const QString w = QStringLiteral(
-            "zelquin: no Chinese font is installed; the texts may show as boxes. "
-            "Install the package fonts-arphic-uming (or fonts-wqy-zenhei).");
+        const QString w =
+            QStringLiteral("zelquin: no Chinese font is installed; the texts may show as boxes. "
+                           "Install the package fonts-arphic-uming (or fonts-wqy-zenhei).");
         std::fprintf(stderr, "%s\n", qPrintable(w));
         warnings << w;
     }
@@ -78,10 +79,13 @@ void EndProgram() {
         endHandler()();
         return;
     }
-    for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->hide();
     QCoreApplication::exit(0);
 }
 
-void setEndProgramHandler(std::function<void()> h) { endHandler() = std::move(h); }
+void setEndProgramHandler(std::function<void()> h) {
+    endHandler() = std::move(h);
+}
 
 } // namespace zq

@@ -6,8 +6,12 @@ namespace {
 double g_x = 15, g_y = 15;
 }
 
-double Screen::TwipsPerPixelX() { return g_x; }
-double Screen::TwipsPerPixelY() { return g_y; }
+double Screen::TwipsPerPixelX() {
+    return g_x;
+}
+double Screen::TwipsPerPixelY() {
+    return g_y;
+}
 void Screen::setTwipsPerPixel(double x, double y) {
     g_x = x;
     g_y = y;

@@ -14,7 +14,9 @@ struct Screen {
 };
 
 // Nearest whole number, halves to even.
-inline double roundHalfEven(double v) { return std::nearbyint(v); }
+inline double roundHalfEven(double v) {
+    return std::nearbyint(v);
+}
 
 inline int toPixelsX(double twips) {
     return static_cast<int>(roundHalfEven(twips / Screen::TwipsPerPixelX()));

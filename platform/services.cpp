@@ -15,17 +15,27 @@ namespace zq {
 namespace {
 
 class RealMessageBox final : public MessageBoxService {
-public:
+  public:
     int show(QWidget* parent, const QString& prompt, int style, const QString& title) override {
         QMessageBox box(parent);
         box.setWindowTitle(title);
         box.setText(prompt);
         switch (style & 0x70) {
-        case 16: box.setIcon(QMessageBox::Critical); break;
-        case 32: box.setIcon(QMessageBox::Question); break;
-        case 48: box.setIcon(QMessageBox::Warning); break;
-        case 64: box.setIcon(QMessageBox::Information); break;
-        default: box.setIcon(QMessageBox::NoIcon); break;
+        case 16:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case 32:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case 48:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case 64:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
         }
         box.setStandardButtons(QMessageBox::Ok); // its caption comes from Qt's translations
         box.exec();
@@ -34,11 +44,10 @@ public:
 };
 
 class RealShell final : public ShellService {
-public:
+  public:
     void start(const QString& command, int) override {
-        const CommandLine cl = splitCommandLine(command, [](const QString& p) {
-            return QFileInfo(p).isFile();
-        });
+        const CommandLine cl =
+            splitCommandLine(command, [](const QString& p) { return QFileInfo(p).isFile(); });
         if (QFileInfo(cl.program).isExecutable()) {
             // Started directly, never through a shell, so the address cannot run anything.
             if (!QProcess::startDetached(cl.program, QProcess::splitCommand(cl.arguments)))
@@ -48,7 +57,8 @@ public:
         // The browser the command names exists only on old Windows machines; elsewhere the
         // desktop's own browser opens the address.
         const QUrl url(cl.arguments.trimmed(), QUrl::StrictMode);
-        if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+        if (!url.isValid() ||
+            (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
             throw RuntimeError(QStringLiteral("file not found: %1").arg(cl.program));
         if (!QDesktopServices::openUrl(url))
             throw RuntimeError(QStringLiteral("no browser for %1").arg(url.toString()));
@@ -66,7 +76,9 @@ QLocale userLocale() {
 
 } // namespace
 
-void setMessageBoxService(MessageBoxService* s) { g_box = s; }
+void setMessageBoxService(MessageBoxService* s) {
+    g_box = s;
+}
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
     static RealMessageBox real;
@@ -74,7 +86,9 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     return s->show(QApplication::activeWindow(), prompt, style, title);
 }
 
-void setShellService(ShellService* s) { g_shell = s; }
+void setShellService(ShellService* s) {
+    g_shell = s;
+}
 
 double Shell(const QString& command, int windowStyle) {
     static RealShell real;
@@ -83,10 +97,12 @@ double Shell(const QString& command, int windowStyle) {
     return 0;
 }
 
-CommandLine splitCommandLine(const QString& command, const std::function<bool(const QString&)>& exists) {
+CommandLine splitCommandLine(const QString& command,
+                             const std::function<bool(const QString&)>& exists) {
     const QString c = command.trimmed();
     // Try every blank from the last: the longest existing program path wins.
-    for (qsizetype i = c.lastIndexOf(QLatin1Char(' ')); i > 0; i = c.lastIndexOf(QLatin1Char(' '), i - 1)) {
+    for (qsizetype i = c.lastIndexOf(QLatin1Char(' ')); i > 0;
+         i = c.lastIndexOf(QLatin1Char(' '), i - 1)) {
         const QString head = c.left(i);
         if (exists(head)) return {head, c.mid(i + 1)};
     }
@@ -127,13 +143,14 @@ double Val(const QString& text) {
         }
     }
     if (!any) return 0;
-    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E') || t[i] == QLatin1Char('d') ||
-                  t[i] == QLatin1Char('D'))) {
+    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E') ||
+                  t[i] == QLatin1Char('d') || t[i] == QLatin1Char('D'))) {
         qsizetype j = i + 1;
         QString exp = QStringLiteral("e");
         if (j < n && (t[j] == QLatin1Char('-') || t[j] == QLatin1Char('+'))) exp += t[j++];
         const qsizetype start = j;
-        while (j < n && t[j].isDigit() && t[j].unicode() < 128) exp += t[j++];
+        while (j < n && t[j].isDigit() && t[j].unicode() < 128)
+            exp += t[j++];
         if (j > start) digits += exp;
     }
     return QLocale::c().toDouble(digits);
@@ -160,6 +177,8 @@ QString Format(double v, const QString& pattern) {
     return s;
 }
 
-QString decimalPoint() { return userLocale().decimalPoint(); }
+QString decimalPoint() {
+    return userLocale().decimalPoint();
+}
 
 } // namespace zq

@@ -13,7 +13,7 @@ inline constexpr int vbMaximizedFocus = 3;
 
 // The modal message box. Tests put a recorder in its place.
 class MessageBoxService {
-public:
+  public:
     virtual ~MessageBoxService() = default;
     virtual int show(QWidget* parent, const QString& prompt, int style, const QString& title) = 0;
 };
@@ -23,7 +23,7 @@ int MsgBox(const QString& prompt, int style, const QString& title);
 
 // Starting another program. A failure throws RuntimeError.
 class ShellService {
-public:
+  public:
     virtual ~ShellService() = default;
     virtual void start(const QString& command, int windowStyle) = 0;
 };
@@ -42,8 +42,8 @@ CommandLine splitCommandLine(const QString& command,
 // Numbers as text. Val always reads "." as the decimal point; the others follow the
 // user's locale, without digit grouping.
 double Val(const QString& text);
-QString CStr(double v);            // at most 15 significant digits
-double CDbl(const QString& text);  // throws RuntimeError on a text that is not a number
+QString CStr(double v);           // at most 15 significant digits
+double CDbl(const QString& text); // throws RuntimeError on a text that is not a number
 QString Format(double v, const QString& pattern); // "0.00" and "0" patterns
 QString decimalPoint();
 

@@ -21,7 +21,8 @@ QHash<quintptr, WindowEntry>& registry() {
 }
 
 // A frameless window as the design describes it: a pop-up with no system menu.
-constexpr std::int32_t kInitialStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
+constexpr std::int32_t kInitialStyle =
+    WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_MINIMIZEBOX;
 
 } // namespace
 
@@ -32,7 +33,9 @@ quintptr registerWindow(QWidget* w) {
     return next;
 }
 
-void unregisterWindow(quintptr handle) { registry().remove(handle); }
+void unregisterWindow(quintptr handle) {
+    registry().remove(handle);
+}
 
 QWidget* windowFromHandle(quintptr handle) {
     auto it = registry().constFind(handle);
@@ -52,8 +55,10 @@ QRegion CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
         double inset = 0;
         const double cy = row + 0.5;
         double dy = 0;
-        if (cy < ry) dy = ry - cy;
-        else if (cy > height - ry) dy = cy - (height - ry);
+        if (cy < ry)
+            dy = ry - cy;
+        else if (cy > height - ry)
+            dy = cy - (height - ry);
         if (dy > 0 && ry > 0) {
             const double t = dy / ry;
             inset = rx - rx * std::sqrt(std::max(0.0, 1.0 - t * t));
@@ -85,10 +90,12 @@ std::int32_t SetWindowLongA(quintptr hWnd, int index, std::int32_t value) {
     it->style = value;
     if (value & WS_SYSMENU) {
         // On the native window, not the widget: changing a widget's flags recreates it.
-        Qt::WindowFlags f = it->widget->windowFlags() | Qt::WindowSystemMenuHint |
-                            Qt::WindowMinimizeButtonHint;
-        if (QWindow* win = it->widget->windowHandle()) win->setFlags(f);
-        else it->widget->setWindowFlags(f);
+        Qt::WindowFlags f =
+            it->widget->windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+        if (QWindow* win = it->widget->windowHandle())
+            win->setFlags(f);
+        else
+            it->widget->setWindowFlags(f);
     }
     return old;
 }

@@ -10,7 +10,7 @@ class Form;
 namespace zq::ui {
 
 class TitleDrag {
-public:
+  public:
     // -1 while the left button drags the window, else 0.
     std::int16_t Dragging = 0;
     // Where the title was grabbed, in twips within it.
@@ -22,7 +22,7 @@ public:
         std::int16_t Left = 0, Top = 0;
     } DragTarget;
 
-protected:
+  protected:
     void dragPress(zq::Form& window, int Button, double X, double Y);
     void dragMove(zq::Form& window, double X, double Y);
     void dragRelease() { Dragging = 0; }

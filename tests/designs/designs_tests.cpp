@@ -239,8 +239,8 @@ TEST(MainDesign, PicturesFollowTheirControlsNames) {
         if (d.picture.empty() || d.index >= 0) continue;
         const std::string_view n = d.name;
         const bool key = n >= "Image30" && n <= "Image34";
-        EXPECT_EQ(d.picture, key ? std::string(":/res/124.png")
-                                 : ":/design/form1/" + std::string(n) + ".png");
+        EXPECT_EQ(d.picture,
+                  key ? std::string(":/res/124.png") : ":/design/form1/" + std::string(n) + ".png");
         // Bare places keep their size as the area that takes the mouse.
         EXPECT_GT(d.width, 0) << n;
         EXPECT_GT(d.height, 0) << n;

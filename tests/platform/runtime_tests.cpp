@@ -27,21 +27,57 @@ FormDesign testDesign() {
     d.height = 120 * 15;
     d.font = {"宋体", 9, false};
     d.controls = {
-        {.name = "Rule", .kind = Kind::Line, .left = 20 * 15, .top = 50 * 15, .width = 90 * 15, .height = 50 * 15},
-        {.name = "Front", .kind = Kind::Image, .left = 150, .top = 150, .width = 600, .height = 600},
+        {.name = "Rule",
+         .kind = Kind::Line,
+         .left = 20 * 15,
+         .top = 50 * 15,
+         .width = 90 * 15,
+         .height = 50 * 15},
+        {.name = "Front",
+         .kind = Kind::Image,
+         .left = 150,
+         .top = 150,
+         .width = 600,
+         .height = 600},
         {.name = "Back", .kind = Kind::Image, .left = 450, .top = 450, .width = 600, .height = 600},
-        {.name = "Bare", .kind = Kind::Label, .left = 1500, .top = 150, .width = 300, .height = 300, .caption = "x"},
-        {.name = "Off", .kind = Kind::Image, .left = 1500, .top = 900, .width = 300, .height = 300, .enabled = false},
-        {.name = "Cell", .index = 0, .kind = Kind::Image, .left = 0, .top = 1500, .width = 150, .height = 150},
-        {.name = "Cell", .index = 1, .kind = Kind::Image, .left = 300, .top = 1500, .width = 150, .height = 150},
+        {.name = "Bare",
+         .kind = Kind::Label,
+         .left = 1500,
+         .top = 150,
+         .width = 300,
+         .height = 300,
+         .caption = "x"},
+        {.name = "Off",
+         .kind = Kind::Image,
+         .left = 1500,
+         .top = 900,
+         .width = 300,
+         .height = 300,
+         .enabled = false},
+        {.name = "Cell",
+         .index = 0,
+         .kind = Kind::Image,
+         .left = 0,
+         .top = 1500,
+         .width = 150,
+         .height = 150},
+        {.name = "Cell",
+         .index = 1,
+         .kind = Kind::Image,
+         .left = 300,
+         .top = 1500,
+         .width = 150,
+         .height = 150},
     };
     return d;
 }
 
 class TestForm : public Form {
-public:
+  public:
     TestForm() : Form(testDesign()) {}
-    void Form_MouseMove(int b, int s, double x, double y) override { formMoves.push_back({b, s, x, y}); }
+    void Form_MouseMove(int b, int s, double x, double y) override {
+        formMoves.push_back({b, s, x, y});
+    }
     void Form_MouseDown(int, int, double, double) override { ++formDowns; }
     struct Ev {
         int button, shift;
@@ -52,7 +88,7 @@ public:
 };
 
 class RuntimeTest : public test::UiTest {
-protected:
+  protected:
     void SetUp() override {
         UiTest::SetUp();
         form = new TestForm;
@@ -60,7 +96,8 @@ protected:
         showWindow(*form);
         auto log = [this](const QString& what) {
             return [this, what](int b, int s, double x, double y) {
-                events.push_back(QStringLiteral("%1 %2 %3 %4 %5").arg(what).arg(b).arg(s).arg(x).arg(y));
+                events.push_back(
+                    QStringLiteral("%1 %2 %3 %4 %5").arg(what).arg(b).arg(s).arg(x).arg(y));
             };
         };
         for (const char* n : {"Front", "Back"}) {
@@ -78,7 +115,8 @@ protected:
     }
     QStringList names() const {
         QStringList r;
-        for (const QString& e : events) r << e.section(QLatin1Char(' '), 0, 0);
+        for (const QString& e : events)
+            r << e.section(QLatin1Char(' '), 0, 0);
         return r;
     }
     TestForm* form = nullptr;
@@ -97,8 +135,8 @@ TEST_F(RuntimeTest, FrontMostControlTakesTheMouseWhereControlsOverlap) {
 }
 
 TEST_F(RuntimeTest, LinesAndDisabledControlsLetMovesReachTheWindow) {
-    moveTo(*form, {15, 50}); // on the line, over no other control
-    moveTo(*form, {110, 70}); // on the disabled picture
+    moveTo(*form, {15, 50});   // on the line, over no other control
+    moveTo(*form, {110, 70});  // on the disabled picture
     moveTo(*form, {150, 100}); // bare surface
     ASSERT_EQ(form->formMoves.size(), 3u);
     EXPECT_DOUBLE_EQ(form->formMoves[1].x, 110 * 15);
@@ -118,11 +156,12 @@ TEST_F(RuntimeTest, HeldButtonKeepsEventsOnThePressedControl) {
     moveTo(*form, {15, 15});
     events.clear();
     press(*form, {15, 15});
-    moveTo(*form, {65, 65});  // over Back now
+    moveTo(*form, {65, 65});   // over Back now
     moveTo(*form, {150, 100}); // over nothing
     moveTo(*form, {65, 65});
     release(*form, {65, 65});
-    EXPECT_EQ(names(), QStringList({"Front.down", "Front.move", "Front.move", "Front.move", "Front.up"}))
+    EXPECT_EQ(names(),
+              QStringList({"Front.down", "Front.move", "Front.move", "Front.move", "Front.up"}))
         << "no click either: the release was not over the pressed control";
     events.clear();
     moveTo(*form, {66, 66});
@@ -138,7 +177,8 @@ TEST_F(RuntimeTest, AReleaseQtNeverDeliveredIsGivenToThePressedControl) {
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(form->windowHandle(), &move);
     EXPECT_EQ(names(), QStringList({"Front.up", "Back.move"}));
-    QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {}, {65, 65}); // keep QTest's state straight
+    QTest::mouseRelease(form->windowHandle(), Qt::LeftButton, {},
+                        {65, 65}); // keep QTest's state straight
 }
 
 TEST_F(RuntimeTest, ClickFollowsALeftReleaseOnly) {
@@ -166,7 +206,8 @@ TEST_F(RuntimeTest, EventsCarryButtonShiftAndTwipsRelativeToTheControl) {
 
 TEST_F(RuntimeTest, ArrayElementsAreFoundByIndex) {
     int got = -1;
-    for (int i = 0; i < 2; ++i) form->control("Cell", i).Click = [&got, i] { got = i; };
+    for (int i = 0; i < 2; ++i)
+        form->control("Cell", i).Click = [&got, i] { got = i; };
     click(*form, centreOf(form->control("Cell", 1)));
     EXPECT_EQ(got, 1);
     EXPECT_THROW(form->control("Cell", 2), RuntimeError);
@@ -245,12 +286,14 @@ TEST(RoundRegion, CoversTheRectangleButTheCorners) {
 }
 
 TEST(CommandLine, SplitsTheProgramFromItsArguments) {
-    const QString cmd = "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE https://zelquin.example";
+    const QString cmd =
+        "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE https://zelquin.example";
     auto none = [](const QString&) { return false; };
     CommandLine cl = splitCommandLine(cmd, none);
     EXPECT_EQ(cl.program, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE");
     EXPECT_EQ(cl.arguments, "https://zelquin.example");
-    cl = splitCommandLine("/usr/bin/my browser --new x y", [](const QString& p) { return p == "/usr/bin/my browser"; });
+    cl = splitCommandLine("/usr/bin/my browser --new x y",
+                          [](const QString& p) { return p == "/usr/bin/my browser"; });
     EXPECT_EQ(cl.program, "/usr/bin/my browser");
     EXPECT_EQ(cl.arguments, "--new x y");
     EXPECT_EQ(splitCommandLine("notepad", none).program, "notepad");
@@ -262,8 +305,12 @@ TEST(TextBoxText, KeepsLineBreaksButShowsNoCarriageReturns) {
     d.width = 3000;
     d.height = 3000;
     d.font = {"宋体", 9, false};
-    d.controls = {{.name = "Text1", .kind = Kind::TextBox, .width = 2000, .height = 2000,
-                   .scrollBars = true, .readOnly = true}};
+    d.controls = {{.name = "Text1",
+                   .kind = Kind::TextBox,
+                   .width = 2000,
+                   .height = 2000,
+                   .scrollBars = true,
+                   .readOnly = true}};
     Form f(d);
     TextBox& t = f.textBox("Text1");
     t.setText("a\r\n\r\nb\r\n");
@@ -274,7 +321,7 @@ TEST(TextBoxText, KeepsLineBreaksButShowsNoCarriageReturns) {
 }
 
 class NumberTexts : public ::testing::TestWithParam<const char*> {
-protected:
+  protected:
     void SetUp() override { QLocale::setDefault(QLocale(QString::fromLatin1(GetParam()))); }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
     QString dp() const { return QLocale().decimalPoint(); }

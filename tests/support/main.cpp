@@ -9,8 +9,11 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    zq::setUpApplication(app, {QStringLiteral("1.1.0.1"), QStringLiteral("1.01.0001"),
-                               QStringLiteral("Zelquin"), QStringLiteral("ZelquinV1.1"), {}});
+    zq::setUpApplication(app, {QStringLiteral("1.1.0.1"),
+                               QStringLiteral("1.01.0001"),
+                               QStringLiteral("Zelquin"),
+                               QStringLiteral("ZelquinV1.1"),
+                               {}});
     // A modal dialog that a test did not replace would wait for a user forever: close it
     // and fail instead.
     QTimer guard;

@@ -37,7 +37,9 @@ void UiTest::TearDown() {
     Screen::setTwipsPerPixel(15, 15);
 }
 
-std::vector<Message> UiTest::takeMessages() { return std::exchange(messages_.calls, {}); }
+std::vector<Message> UiTest::takeMessages() {
+    return std::exchange(messages_.calls, {});
+}
 
 static QWindow* win(Form& f) {
     QWindow* w = f.windowHandle();
@@ -45,7 +47,9 @@ static QWindow* win(Form& f) {
     return w;
 }
 
-void UiTest::moveTo(Form& f, QPoint px) { QTest::mouseMove(win(f), px); }
+void UiTest::moveTo(Form& f, QPoint px) {
+    QTest::mouseMove(win(f), px);
+}
 void UiTest::press(Form& f, QPoint px, Qt::MouseButton b, Qt::KeyboardModifiers m) {
     QTest::mousePress(win(f), b, m, px);
 }
@@ -56,7 +60,9 @@ void UiTest::click(Form& f, QPoint px, Qt::MouseButton b) {
     press(f, px, b);
     release(f, px, b);
 }
-QPoint UiTest::centreOf(const Control& c) { return c.pixelRect().center(); }
+QPoint UiTest::centreOf(const Control& c) {
+    return c.pixelRect().center();
+}
 
 void UiTest::showWindow(Form& f) {
     f.Show();

@@ -13,10 +13,13 @@
 #include <vector>
 
 // Readable failures for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << '{';
-    for (const QString& s : l) *os << '"' << s.toStdString() << "\" ";
+    for (const QString& s : l)
+        *os << '"' << s.toStdString() << "\" ";
     *os << '}';
 }
 
@@ -29,21 +32,21 @@ struct Message {
 };
 
 class MessageRecorder final : public MessageBoxService {
-public:
+  public:
     int show(QWidget* parent, const QString& prompt, int style, const QString& title) override;
     std::vector<Message> calls;
     std::function<void()> whileOpen; // runs while the box would be open
 };
 
 class ShellRecorder final : public ShellService {
-public:
+  public:
     void start(const QString& command, int windowStyle) override;
     std::vector<std::pair<QString, int>> calls;
     bool fail = true; // like a machine where the program does not exist
 };
 
 class UiTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -66,7 +69,7 @@ protected:
     MessageRecorder messages_;
     ShellRecorder shell_;
 
-private:
+  private:
     int ends_ = 0;
 };
 

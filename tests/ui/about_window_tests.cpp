@@ -1,7 +1,7 @@
 // The About window offscreen: its text, the pictures of its button, and every way of closing it.
-#include "tests/ui/stand_in_main_window.h"
 #include "platform/form.h"
 #include "tests/support/ui_test.h"
+#include "tests/ui/stand_in_main_window.h"
 #include "ui/about/form3.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // The help window offscreen: its text, the drag by its title, and every way of closing it.
-#include "tests/ui/stand_in_main_window.h"
 #include "platform/form.h"
 #include "tests/support/ui_test.h"
+#include "tests/ui/stand_in_main_window.h"
 #include "ui/help/form2.h"
 
 #include <QCoreApplication>

@@ -9,10 +9,12 @@ namespace zq::test {
 
 using zq::ui::Form1;
 
-inline QString dp() { return decimalPoint(); }
+inline QString dp() {
+    return decimalPoint();
+}
 
 class MainWindow : public UiTest {
-protected:
+  protected:
     void SetUp() override {
         UiTest::SetUp();
         open();
@@ -39,7 +41,8 @@ protected:
     }
     std::vector<int> bandPictures() const {
         std::vector<int> r;
-        for (const Image* i : {&w->Image17, &w->Image18, &w->Image19, &w->Image20, &w->Image21, &w->Image22})
+        for (const Image* i :
+             {&w->Image17, &w->Image18, &w->Image19, &w->Image20, &w->Image21, &w->Image22})
             r.push_back(i->Picture().resourceId());
         return r;
     }
@@ -58,11 +61,10 @@ protected:
         }
     };
     Snapshot snapshot() const {
-        return {w->BandState, bandPictures(), w->Image38.Picture().resourceId(), w->Label5.Caption(),
-                w->Label20.Caption()};
+        return {w->BandState, bandPictures(), w->Image38.Picture().resourceId(),
+                w->Label5.Caption(), w->Label20.Caption()};
     }
     Form1* w = nullptr;
 };
-
 
 } // namespace zq::test

@@ -83,9 +83,15 @@ void Form2::Image8_Click() {
     Unload();
 }
 
-void Form2::Label1_MouseDown(int Button, int, double X, double Y) { dragPress(*this, Button, X, Y); }
-void Form2::Label1_MouseMove(int, int, double X, double Y) { dragMove(*this, X, Y); }
-void Form2::Label1_MouseUp(int, int, double, double) { dragRelease(); }
+void Form2::Label1_MouseDown(int Button, int, double X, double Y) {
+    dragPress(*this, Button, X, Y);
+}
+void Form2::Label1_MouseMove(int, int, double X, double Y) {
+    dragMove(*this, X, Y);
+}
+void Form2::Label1_MouseUp(int, int, double, double) {
+    dragRelease();
+}
 
 void Form2::Form_Unload() {
     // Whatever closes the window, the desktop included, the hidden main window must come

@@ -18,9 +18,15 @@ namespace zq::ui {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+QColor rgb(int r, int g, int b) {
+    return QColor(r, g, b);
+}
 
 const QColor kWhite = rgb(255, 255, 255);
 const QColor kBlack = rgb(0, 0, 0);
@@ -36,24 +42,25 @@ Form1::Form1()
       Label9(label("Label9")), Label10(label("Label10")), Label12(label("Label12")),
       Label13(label("Label13")), Label14(label("Label14")), Label15(label("Label15")),
       Label16(label("Label16")), Label17(label("Label17")), Label18(label("Label18")),
-      Label19(label("Label19")), Label20(label("Label20")), Label22(label("Label22")), Label24(label("Label24")),
-      Image1(image("Image1")), Image2(image("Image2")), Image3(image("Image3")),
-      Image4(image("Image4")), Image5(image("Image5")), Image6(image("Image6")),
-      Image7(image("Image7")), Image8(image("Image8")), Image9(image("Image9")),
-      Image10(image("Image10")), Image11(image("Image11")), Image12(image("Image12")),
-      Image13(image("Image13")), Image14(image("Image14")), Image15(image("Image15")),
-      Image16(image("Image16")), Image17(image("Image17")), Image18(image("Image18")),
-      Image19(image("Image19")), Image20(image("Image20")), Image21(image("Image21")),
-      Image22(image("Image22")), Image23(image("Image23")), Image24(image("Image24")), Image25(image("Image25")), Image26(image("Image26")), Image30(image("Image30")),
-      Image31(image("Image31")), Image32(image("Image32")), Image33(image("Image33")),
-      Image34(image("Image34")), Image35(image("Image35")), Image36(image("Image36")),
-      Image37(image("Image37")), Image38(image("Image38")), Line1(line("Line1")),
-      Line2(line("Line2")), Line3(line("Line3")), Line4(line("Line4")), Line19(line("Line19")),
-      Line20(line("Line20")), Line21(line("Line21")), Line22(line("Line22")),
-      Line23(line("Line23")), Line27(line("Line27")), Line28(line("Line28")),
-      Line29(line("Line29")), Line30(line("Line30")), Line31(line("Line31")),
-      Line32(line("Line32")), Line33(line("Line33")), Line34(line("Line34")),
-      Timer1(timer("Timer1")) {
+      Label19(label("Label19")), Label20(label("Label20")), Label22(label("Label22")),
+      Label24(label("Label24")), Image1(image("Image1")), Image2(image("Image2")),
+      Image3(image("Image3")), Image4(image("Image4")), Image5(image("Image5")),
+      Image6(image("Image6")), Image7(image("Image7")), Image8(image("Image8")),
+      Image9(image("Image9")), Image10(image("Image10")), Image11(image("Image11")),
+      Image12(image("Image12")), Image13(image("Image13")), Image14(image("Image14")),
+      Image15(image("Image15")), Image16(image("Image16")), Image17(image("Image17")),
+      Image18(image("Image18")), Image19(image("Image19")), Image20(image("Image20")),
+      Image21(image("Image21")), Image22(image("Image22")), Image23(image("Image23")),
+      Image24(image("Image24")), Image25(image("Image25")), Image26(image("Image26")),
+      Image30(image("Image30")), Image31(image("Image31")), Image32(image("Image32")),
+      Image33(image("Image33")), Image34(image("Image34")), Image35(image("Image35")),
+      Image36(image("Image36")), Image37(image("Image37")), Image38(image("Image38")),
+      Line1(line("Line1")), Line2(line("Line2")), Line3(line("Line3")), Line4(line("Line4")),
+      Line19(line("Line19")), Line20(line("Line20")), Line21(line("Line21")),
+      Line22(line("Line22")), Line23(line("Line23")), Line27(line("Line27")),
+      Line28(line("Line28")), Line29(line("Line29")), Line30(line("Line30")),
+      Line31(line("Line31")), Line32(line("Line32")), Line33(line("Line33")),
+      Line34(line("Line34")), Timer1(timer("Timer1")) {
     for (int i = 0; i < 13; ++i) {
         Image29[i] = &image("Image29", i);
         Line5[i] = &line("Line5", i);
@@ -75,8 +82,12 @@ Form1::~Form1() {
     delete about_.data();
 }
 
-Form2* Form1::helpWindow() const { return help_; }
-Form3* Form1::aboutWindow() const { return about_; }
+Form2* Form1::helpWindow() const {
+    return help_;
+}
+Form3* Form1::aboutWindow() const {
+    return about_;
+}
 
 void Form1::wire() {
     Image30.Click = [this] { Image30_Click(); };
@@ -92,9 +103,15 @@ void Form1::wire() {
     Timer1.Tick = [this] { Timer1_Timer(); };
     for (int i = 0; i < 13; ++i) {
         Image29[i]->Click = [this, i] { Image29_Click(i); };
-        Image29[i]->MouseMove = [this, i](int b, int s, double x, double y) { Image29_MouseMove(i, b, s, x, y); };
-        Image29[i]->MouseDown = [this, i](int b, int s, double x, double y) { Image29_MouseDown(i, b, s, x, y); };
-        Image29[i]->MouseUp = [this, i](int b, int s, double x, double y) { Image29_MouseUp(i, b, s, x, y); };
+        Image29[i]->MouseMove = [this, i](int b, int s, double x, double y) {
+            Image29_MouseMove(i, b, s, x, y);
+        };
+        Image29[i]->MouseDown = [this, i](int b, int s, double x, double y) {
+            Image29_MouseDown(i, b, s, x, y);
+        };
+        Image29[i]->MouseUp = [this, i](int b, int s, double x, double y) {
+            Image29_MouseUp(i, b, s, x, y);
+        };
     }
     Image30.MouseMove = [this](int, int, double, double) { Image30_MouseMove(); };
     Image31.MouseMove = [this](int, int, double, double) { Image31_MouseMove(); };
@@ -142,10 +159,11 @@ void Form1::Form_Load() {
     const struct {
         zq::Image& image;
         double left, top;
-    } skin[] = {{Image1, 0, 0},     {Image2, 0, 0},       {Image3, 9145, 0},   {Image4, -240, 412},
-                {Image5, 9105, 360}, {Image6, 0, 360},     {Image7, -120, 6720}, {Image8, 7, 6480},
-                {Image9, 9140, 6570}, {Image10, 8880, 65}, {Image11, 8880, 65}, {Image12, 8520, 65},
-                {Image13, 8520, 65}, {Image14, 120, 65}};
+    } skin[] = {{Image1, 0, 0},       {Image2, 0, 0},      {Image3, 9145, 0},
+                {Image4, -240, 412},  {Image5, 9105, 360}, {Image6, 0, 360},
+                {Image7, -120, 6720}, {Image8, 7, 6480},   {Image9, 9140, 6570},
+                {Image10, 8880, 65},  {Image11, 8880, 65}, {Image12, 8520, 65},
+                {Image13, 8520, 65},  {Image14, 120, 65}};
     for (const auto& s : skin) {
         s.image.setTop(s.top);
         s.image.setLeft(s.left);
@@ -181,8 +199,10 @@ void Form1::Form_Load() {
                     {Image19, 5310, 1695}, {Image20, 5625, 1695}, {Image21, 5940, 1695},
                     {Image22, 6255, 1695}, {Image23, 7140, 1515}, {Image35, 6570, 1695},
                     {Image36, 6840, 1695}};
-    for (const auto& r : resistor) r.image.setTop(r.top);
-    for (const auto& r : resistor) r.image.setLeft(r.left);
+    for (const auto& r : resistor)
+        r.image.setTop(r.top);
+    for (const auto& r : resistor)
+        r.image.setLeft(r.left);
 
     BandState = model::BandState::initial();
 
@@ -206,16 +226,36 @@ void Form1::selectBand(int band) {
     Label5.setCaption(QString());
 }
 
-void Form1::Image30_Click() { selectBand(1); }
-void Form1::Image31_Click() { selectBand(2); }
-void Form1::Image32_Click() { selectBand(3); }
-void Form1::Image33_Click() { selectBand(4); }
-void Form1::Image34_Click() { selectBand(5); }
-void Form1::Image17_Click() { Image30_Click(); }
-void Form1::Image18_Click() { Image31_Click(); }
-void Form1::Image19_Click() { Image32_Click(); }
-void Form1::Image20_Click() { Image33_Click(); }
-void Form1::Image22_Click() { Image34_Click(); }
+void Form1::Image30_Click() {
+    selectBand(1);
+}
+void Form1::Image31_Click() {
+    selectBand(2);
+}
+void Form1::Image32_Click() {
+    selectBand(3);
+}
+void Form1::Image33_Click() {
+    selectBand(4);
+}
+void Form1::Image34_Click() {
+    selectBand(5);
+}
+void Form1::Image17_Click() {
+    Image30_Click();
+}
+void Form1::Image18_Click() {
+    Image31_Click();
+}
+void Form1::Image19_Click() {
+    Image32_Click();
+}
+void Form1::Image20_Click() {
+    Image33_Click();
+}
+void Form1::Image22_Click() {
+    Image34_Click();
+}
 
 zq::Image& Form1::bandImage(int band) const {
     zq::Image* const images[] = {&Image17, &Image18, &Image19, &Image20, &Image22};
@@ -235,12 +275,15 @@ void Form1::Image29_Click(int Index) {
         case model::Effect::Kind::PlaceChip:
             bandImage(e.band).setPicture(LoadResPicture(e.chip, 0));
             break;
-        case model::Effect::Kind::SetColourName: Label5.setCaption(q(e.text)); break;
+        case model::Effect::Kind::SetColourName:
+            Label5.setCaption(q(e.text));
+            break;
         case model::Effect::Kind::SetTolerance:
             Image38.setPicture(LoadResPicture(e.picture, 0));
             Label20.setCaption(q(e.text));
             break;
-        default: break; // texts of the band state only
+        default:
+            break; // texts of the band state only
         }
     }
 }
@@ -267,7 +310,8 @@ void Form1::Timer1_Timer() {
     Label15.setCaption(q(r.label15));
     Label16.setVisible(r.label16Visible);
     const QColor box = rgb(r.lowerBoxColour.r, r.lowerBoxColour.g, r.lowerBoxColour.b);
-    for (zq::Line* l : {&Line19, &Line20, &Line21}) l->setBorderColor(box);
+    for (zq::Line* l : {&Line19, &Line20, &Line21})
+        l->setBorderColor(box);
     model::applyTick(BandState, r);
     ValueText = q(r.valueText);
     Image37.setPicture(LoadResPicture(r.unitPicture, 0));
@@ -280,7 +324,8 @@ void Form1::Timer1_Timer() {
 
 void Form1::Image29_MouseMove(int Index, int, int, double, double) {
     if (Index < 0 || Index > 12) return;
-    for (zq::Line* l : {Line5[Index], Line6[Index], Line7[Index], Line8[Index]}) l->setBorderColor(kRed);
+    for (zq::Line* l : {Line5[Index], Line6[Index], Line7[Index], Line8[Index]})
+        l->setBorderColor(kRed);
 }
 
 void Form1::Image29_MouseDown(int Index, int, int, double, double) {
@@ -297,16 +342,36 @@ void Form1::Image29_MouseUp(int Index, int Button, int Shift, double X, double Y
     Image29_MouseMove(Index, Button, Shift, X, Y);
 }
 
-void Form1::Image30_MouseMove() { Image30.setPicture(LoadResPicture(125, 0)); }
-void Form1::Image31_MouseMove() { Image31.setPicture(LoadResPicture(125, 0)); }
-void Form1::Image32_MouseMove() { Image32.setPicture(LoadResPicture(125, 0)); }
-void Form1::Image33_MouseMove() { Image33.setPicture(LoadResPicture(125, 0)); }
-void Form1::Image34_MouseMove() { Image34.setPicture(LoadResPicture(125, 0)); }
-void Form1::Image30_MouseDown() { Image30.setPicture(LoadResPicture(124, 0)); }
-void Form1::Image31_MouseDown() { Image31.setPicture(LoadResPicture(124, 0)); }
-void Form1::Image32_MouseDown() { Image32.setPicture(LoadResPicture(124, 0)); }
-void Form1::Image33_MouseDown() { Image33.setPicture(LoadResPicture(124, 0)); }
-void Form1::Image34_MouseDown() { Image34.setPicture(LoadResPicture(124, 0)); }
+void Form1::Image30_MouseMove() {
+    Image30.setPicture(LoadResPicture(125, 0));
+}
+void Form1::Image31_MouseMove() {
+    Image31.setPicture(LoadResPicture(125, 0));
+}
+void Form1::Image32_MouseMove() {
+    Image32.setPicture(LoadResPicture(125, 0));
+}
+void Form1::Image33_MouseMove() {
+    Image33.setPicture(LoadResPicture(125, 0));
+}
+void Form1::Image34_MouseMove() {
+    Image34.setPicture(LoadResPicture(125, 0));
+}
+void Form1::Image30_MouseDown() {
+    Image30.setPicture(LoadResPicture(124, 0));
+}
+void Form1::Image31_MouseDown() {
+    Image31.setPicture(LoadResPicture(124, 0));
+}
+void Form1::Image32_MouseDown() {
+    Image32.setPicture(LoadResPicture(124, 0));
+}
+void Form1::Image33_MouseDown() {
+    Image33.setPicture(LoadResPicture(124, 0));
+}
+void Form1::Image34_MouseDown() {
+    Image34.setPicture(LoadResPicture(124, 0));
+}
 
 void Form1::Image10_MouseMove() {
     Image11.setVisible(true);
@@ -327,7 +392,8 @@ void Form1::Image1_MouseMove() {
 
 void Form1::Image4_MouseMove() {
     for (const auto& frame : MenuFrame)
-        for (zq::Line* l : frame) l->setVisible(false);
+        for (zq::Line* l : frame)
+            l->setVisible(false);
     Label22.setForeColor(kWhite);
 }
 
@@ -345,17 +411,27 @@ void Form1::Form_MouseMove(int, int, double, double) {
 // ---------------------------------------------------------------------------------------
 // Window chrome, menu and links
 
-void Form1::Label1_MouseDown(int Button, int, double X, double Y) { dragPress(*this, Button, X, Y); }
-void Form1::Label1_MouseMove(int, int, double X, double Y) { dragMove(*this, X, Y); }
-void Form1::Label1_MouseUp(int, int, double, double) { dragRelease(); }
+void Form1::Label1_MouseDown(int Button, int, double X, double Y) {
+    dragPress(*this, Button, X, Y);
+}
+void Form1::Label1_MouseMove(int, int, double X, double Y) {
+    dragMove(*this, X, Y);
+}
+void Form1::Label1_MouseUp(int, int, double, double) {
+    dragRelease();
+}
 
 void Form1::Image13_Click() {
     SetWindowLongA(hWnd(), GWL_STYLE, GetWindowLongA(hWnd(), GWL_STYLE) | WS_SYSMENU);
     setWindowState(vbMinimized);
 }
 
-void Form1::Image11_Click() { Unload(); }
-void Form1::Image26_Click() { Unload(); }
+void Form1::Image11_Click() {
+    Unload();
+}
+void Form1::Image26_Click() {
+    Unload();
+}
 
 void Form1::Image24_Click() {
     setVisible(false);
@@ -371,7 +447,8 @@ void Form1::Image25_Click() {
 }
 
 void Form1::showMenuFrame(int button) {
-    for (zq::Line* l : MenuFrame[button]) l->setVisible(true);
+    for (zq::Line* l : MenuFrame[button])
+        l->setVisible(true);
 }
 
 void Form1::paintMenuFrame(int button, bool sunken) {
@@ -384,15 +461,33 @@ void Form1::paintMenuFrame(int button, bool sunken) {
     bottom->setBorderColor(dark);
 }
 
-void Form1::Image24_MouseMove() { showMenuFrame(0); }
-void Form1::Image25_MouseMove() { showMenuFrame(1); }
-void Form1::Image26_MouseMove() { showMenuFrame(2); }
-void Form1::Image24_MouseDown() { paintMenuFrame(0, true); }
-void Form1::Image25_MouseDown() { paintMenuFrame(1, true); }
-void Form1::Image26_MouseDown() { paintMenuFrame(2, true); }
-void Form1::Image24_MouseUp() { paintMenuFrame(0, false); }
-void Form1::Image25_MouseUp() { paintMenuFrame(1, false); }
-void Form1::Image26_MouseUp() { paintMenuFrame(2, false); }
+void Form1::Image24_MouseMove() {
+    showMenuFrame(0);
+}
+void Form1::Image25_MouseMove() {
+    showMenuFrame(1);
+}
+void Form1::Image26_MouseMove() {
+    showMenuFrame(2);
+}
+void Form1::Image24_MouseDown() {
+    paintMenuFrame(0, true);
+}
+void Form1::Image25_MouseDown() {
+    paintMenuFrame(1, true);
+}
+void Form1::Image26_MouseDown() {
+    paintMenuFrame(2, true);
+}
+void Form1::Image24_MouseUp() {
+    paintMenuFrame(0, false);
+}
+void Form1::Image25_MouseUp() {
+    paintMenuFrame(1, false);
+}
+void Form1::Image26_MouseUp() {
+    paintMenuFrame(2, false);
+}
 
 void Form1::startBrowser() {
     try {
@@ -402,8 +497,14 @@ void Form1::startBrowser() {
     }
 }
 
-void Form1::Label22_Click() { startBrowser(); }
-void Form1::Label24_Click() { startBrowser(); }
-void Form1::Label22_MouseMove() { Label22.setForeColor(kRed); }
+void Form1::Label22_Click() {
+    startBrowser();
+}
+void Form1::Label24_Click() {
+    startBrowser();
+}
+void Form1::Label22_MouseMove() {
+    Label22.setForeColor(kRed);
+}
 
 } // namespace zq::ui

@@ -14,7 +14,7 @@ class Form2;
 class Form3;
 
 class Form1 : public zq::Form, public TitleDrag {
-public:
+  public:
     Form1();
     ~Form1() override;
 
@@ -82,7 +82,7 @@ public:
     Form2* helpWindow() const;
     Form3* aboutWindow() const;
 
-private:
+  private:
     void selectBand(int band);
     zq::Image& bandImage(int band) const;
     void startBrowser();
@@ -90,14 +90,14 @@ private:
     void paintMenuFrame(int button, bool sunken);
     void wire();
 
-public:
+  public:
     // Controls the handlers write, by their design names.
     zq::Label &Label1, &Label3, &Label5, &Label6, &Label8, &Label9, &Label10, &Label12, &Label13,
         &Label14, &Label15, &Label16, &Label17, &Label18, &Label19, &Label20, &Label22, &Label24;
     zq::Image &Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8, &Image9,
         &Image10, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image18,
-        &Image19, &Image20, &Image21, &Image22, &Image23, &Image24, &Image25, &Image26, &Image30, &Image31, &Image32, &Image33,
-        &Image34, &Image35, &Image36, &Image37, &Image38;
+        &Image19, &Image20, &Image21, &Image22, &Image23, &Image24, &Image25, &Image26, &Image30,
+        &Image31, &Image32, &Image33, &Image34, &Image35, &Image36, &Image37, &Image38;
     zq::Line &Line1, &Line2, &Line3, &Line4, &Line19, &Line20, &Line21, &Line22, &Line23, &Line27,
         &Line28, &Line29, &Line30, &Line31, &Line32, &Line33, &Line34;
     std::array<zq::Image*, 13> Image29{};
@@ -106,7 +106,7 @@ public:
     std::array<std::array<zq::Line*, 4>, 3> MenuFrame{};
     zq::Timer& Timer1;
 
-private:
+  private:
     QPointer<Form2> help_;
     QPointer<Form3> about_;
 };

@@ -9,8 +9,10 @@
 namespace zq::ui::Module1 {
 
 void RoundWindowCorners(zq::Form& window) {
-    const auto w = static_cast<std::int32_t>(roundHalfEven(window.Width() / Screen::TwipsPerPixelX()));
-    const auto h = static_cast<std::int32_t>(roundHalfEven(window.Height() / Screen::TwipsPerPixelY()));
+    const auto w =
+        static_cast<std::int32_t>(roundHalfEven(window.Width() / Screen::TwipsPerPixelX()));
+    const auto h =
+        static_cast<std::int32_t>(roundHalfEven(window.Height() / Screen::TwipsPerPixelY()));
     const QRegion region = CreateRoundRectRgn(0, 0, w, h, 12, 12);
     SetWindowRgn(window.hWnd(), region, true);
 }
