@@ -20,7 +20,7 @@ const QStringList kAboutLines = {
     "使用平台：Win9x/Me/NT/2000/XP/Vista/7",
     "主页：https://zelquin.example",
     "",
-    "电子邮件：zelquin@zelquin.example",
+    "电子邮件地址： mail@zelquin.example",
     "               help@zelquin.example",
     "即时通讯号：暂无 / 暂无",
     "即时通讯帐号：zelquin",

@@ -46,7 +46,7 @@ QStringList expectedLines() {
         lines << QString::fromUtf8(l) << QString();
     const QString right(52, u' ');
     lines << right + "作者：Zelquin 开发组" << right + "即时通讯号：暂无 / 暂无"
-          << right + "即时通讯帐号：zelquin " << right + "电子邮件：zelquin@zelquin.example"
+          << right + "即时通讯帐号：zelquin " << right + "电子邮件：mail@zelquin.example"
           << QString(62, u' ') + "help@zelquin.example" << right + "主页：https://zelquin.example"
           << right + "泽昆软件 版权所有" << QString(); // the text ends with a line break
     return lines;

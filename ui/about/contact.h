@@ -7,7 +7,7 @@ namespace zq::ui {
 inline const QString kAuthorName = QStringLiteral("Zelquin 开发组");
 inline const QString kMessengerNumbers = QStringLiteral("暂无 / 暂无");
 inline const QString kMessengerAccount = QStringLiteral("zelquin");
-inline const QString kMakerMail = QStringLiteral("zelquin@zelquin.example");
+inline const QString kMakerMail = QStringLiteral("mail@zelquin.example");
 inline const QString kMakerMail2 = QStringLiteral("help@zelquin.example");
 
 } // namespace zq::ui

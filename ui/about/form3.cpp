@@ -29,7 +29,8 @@ QString Form3::aboutText() {
         QStringLiteral("使用平台：Win9x/Me/NT/2000/XP/Vista/7"),
         QStringLiteral("主页：") + kHomePage,
         QString(),
-        QStringLiteral("电子邮件：") + kMakerMail,
+        // Fifteen columns of label, so that the second address stands under the first.
+        QStringLiteral("电子邮件地址： ") + kMakerMail,
         QString(15, u' ') + kMakerMail2, // under the first address
         QStringLiteral("即时通讯号：") + kMessengerNumbers,
         QStringLiteral("即时通讯帐号：") + kMessengerAccount,
