@@ -8,7 +8,10 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -352,3 +355,27 @@ TEST_P(NumberTexts, TextsFollowTheLocaleWithoutGrouping) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberTexts, ::testing::Values("C", "de_DE", "zh_CN"));
+
+TEST(RealMessageBox, IsAModalWarningWithOneOkButtonInChinese) {
+    QString title, text, button;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = int(box->buttons().size());
+        if (buttons) button = box->buttons().front()->text();
+        box->accept();
+    });
+    poll.start(10);
+    EXPECT_EQ(MsgBox("你选择了第一环", vbExclamation, "温馨提示！"), vbOK);
+    EXPECT_EQ(title, "温馨提示！");
+    EXPECT_EQ(text, "你选择了第一环");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(button.remove('&'), "确定");
+}
