@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -58,6 +59,10 @@ QFont designFont(const FontDesign& f, const FontDesign& fallback) {
     QFont font(fromView(use.face));
     font.setPixelSize(pointsToPixels(use.points));
     font.setBold(use.bold);
+    // The stand-in for Tahoma runs wider; narrowed to Tahoma's measure, the
+    // texts keep to the places the design made for them.
+    if (use.face == "Tahoma" && !QFontInfo(font).family().startsWith(QLatin1String("Tahoma")))
+        font.setStretch(88);
     return font;
 }
 

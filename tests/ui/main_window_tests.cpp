@@ -277,3 +277,11 @@ TEST_F(MainWindow, HighDensityScreensGetTheDoubleSizePictureAtTheSameLayout) {
     // The control keeps its logical size whatever the ratio.
     EXPECT_EQ(w->Image17.pixelRect().size(), QSize(21, 67));
 }
+
+TEST_F(MainWindow, WidestValueFitsTheMultimeterDisplay) {
+    // Exactly 1000 ohms is the widest number the display ever shows.
+    const QFontMetrics fm(w->Label6.font());
+    EXPECT_LE(fm.horizontalAdvance("1000" + dp() + "00"), w->Label6.pixelRect().width());
+    EXPECT_TRUE(w->Label6.font().bold());
+    EXPECT_EQ(w->Label6.font().pixelSize(), 29);
+}
