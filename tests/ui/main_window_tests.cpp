@@ -285,3 +285,15 @@ TEST_F(MainWindow, WidestValueFitsTheMultimeterDisplay) {
     EXPECT_TRUE(w->Label6.font().bold());
     EXPECT_EQ(w->Label6.font().pixelSize(), 29);
 }
+
+TEST_F(MainWindow, ClickableControlsShowTheHandAndOthersTheArrow) {
+    moveTo(*w, centreOf(*w->Image29[4]));
+    EXPECT_EQ(w->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(w->cursor().hotSpot(), QPoint(6, 0));
+    moveTo(*w, centreOf(w->Image21)); // a body piece, not a band
+    EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
+    moveTo(*w, centreOf(w->Image31));
+    EXPECT_EQ(w->cursor().shape(), Qt::BitmapCursor);
+    moveTo(*w, centreOf(w->Label1)); // the title drags, it is not clicked
+    EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
+}
