@@ -18,8 +18,8 @@ namespace zq {
 
 class Form;
 
-enum MouseButton { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
-enum ShiftMask { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
+enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+enum ShiftMask { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
 
 using MouseHandler = std::function<void(int Button, int Shift, double X, double Y)>;
 

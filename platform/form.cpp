@@ -23,32 +23,32 @@ QString fromView(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-int vbButton(Qt::MouseButton b) {
+int buttonCode(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
-        return vbLeftButton;
+        return kLeftButton;
     case Qt::RightButton:
-        return vbRightButton;
+        return kRightButton;
     case Qt::MiddleButton:
-        return vbMiddleButton;
+        return kMiddleButton;
     default:
         return 0;
     }
 }
 
-int vbButtons(Qt::MouseButtons bs) {
+int buttonCodes(Qt::MouseButtons bs) {
     int r = 0;
-    if (bs & Qt::LeftButton) r |= vbLeftButton;
-    if (bs & Qt::RightButton) r |= vbRightButton;
-    if (bs & Qt::MiddleButton) r |= vbMiddleButton;
+    if (bs & Qt::LeftButton) r |= kLeftButton;
+    if (bs & Qt::RightButton) r |= kRightButton;
+    if (bs & Qt::MiddleButton) r |= kMiddleButton;
     return r;
 }
 
-int vbShift(Qt::KeyboardModifiers m) {
+int shiftCode(Qt::KeyboardModifiers m) {
     int r = 0;
-    if (m & Qt::ShiftModifier) r |= vbShiftMask;
-    if (m & Qt::ControlModifier) r |= vbCtrlMask;
-    if (m & Qt::AltModifier) r |= vbAltMask;
+    if (m & Qt::ShiftModifier) r |= kShiftMask;
+    if (m & Qt::ControlModifier) r |= kCtrlMask;
+    if (m & Qt::AltModifier) r |= kAltMask;
     return r;
 }
 
@@ -148,20 +148,20 @@ void Form::setVisible(bool visible) {
 
 int Form::WindowState() const {
     const Qt::WindowStates s = windowState();
-    if (s & Qt::WindowMinimized) return vbMinimized;
-    if (s & Qt::WindowMaximized) return vbMaximized;
-    return vbNormal;
+    if (s & Qt::WindowMinimized) return kMinimizedState;
+    if (s & Qt::WindowMaximized) return kMaximizedState;
+    return kNormalState;
 }
 
 void Form::setWindowState(int state) {
     switch (state) {
-    case vbMinimized:
+    case kMinimizedState:
         // Not showMinimized(): it goes through setVisible, which brings windows back whole.
         wasMinimised_ = true;
         QWidget::setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
         if (!isVisible()) QWidget::setVisible(true);
         break;
-    case vbMaximized:
+    case kMaximizedState:
         showMaximized();
         break;
     default:
@@ -286,7 +286,7 @@ void Form::updateCursor(Control* over) {
 // down (a window closed, a context menu); without this the capture, and any drag, would
 // stick to the pointer with every button up. The control gets the release it missed.
 void Form::forgetLostButtons(QMouseEvent* e) {
-    const int lost = heldButtons_ & ~vbButtons(e->buttons()) & ~vbButton(e->button());
+    const int lost = heldButtons_ & ~buttonCodes(e->buttons()) & ~buttonCode(e->button());
     if (!lost || !captured_) return;
     Control* target = captureTarget_;
     heldButtons_ &= ~lost;
@@ -294,14 +294,14 @@ void Form::forgetLostButtons(QMouseEvent* e) {
         captured_ = false;
         captureTarget_ = nullptr;
     }
-    for (int b : {vbLeftButton, vbRightButton, vbMiddleButton})
+    for (int b : {kLeftButton, kRightButton, kMiddleButton})
         if (lost & b)
-            deliver(target, &Control::MouseUp, &Form::Form_MouseUp, b, vbShift(e->modifiers()),
+            deliver(target, &Control::MouseUp, &Form::Form_MouseUp, b, shiftCode(e->modifiers()),
                     e->position());
 }
 
 void Form::mousePressEvent(QMouseEvent* e) {
-    const int button = vbButton(e->button());
+    const int button = buttonCode(e->button());
     if (!button) return;
     forgetLostButtons(e);
     const QPointF pos = e->position();
@@ -311,7 +311,7 @@ void Form::mousePressEvent(QMouseEvent* e) {
     }
     heldButtons_ |= button;
     deliver(captureTarget_, &Control::MouseDown, &Form::Form_MouseDown, button,
-            vbShift(e->modifiers()), pos);
+            shiftCode(e->modifiers()), pos);
 }
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
@@ -319,12 +319,12 @@ void Form::mouseMoveEvent(QMouseEvent* e) {
     const QPointF pos = e->position();
     Control* target = captured_ ? captureTarget_ : controlAt(pos.toPoint());
     if (!captured_) updateCursor(target);
-    deliver(target, &Control::MouseMove, &Form::Form_MouseMove, vbButtons(e->buttons()),
-            vbShift(e->modifiers()), pos);
+    deliver(target, &Control::MouseMove, &Form::Form_MouseMove, buttonCodes(e->buttons()),
+            shiftCode(e->modifiers()), pos);
 }
 
 void Form::mouseReleaseEvent(QMouseEvent* e) {
-    const int button = vbButton(e->button());
+    const int button = buttonCode(e->button());
     if (!button) return;
     const QPointF pos = e->position();
     Control* target = captured_ ? captureTarget_ : controlAt(pos.toPoint());
@@ -334,10 +334,10 @@ void Form::mouseReleaseEvent(QMouseEvent* e) {
         captureTarget_ = nullptr;
     }
     QPointer<Form> alive(this);
-    deliver(target, &Control::MouseUp, &Form::Form_MouseUp, button, vbShift(e->modifiers()), pos);
+    deliver(target, &Control::MouseUp, &Form::Form_MouseUp, button, shiftCode(e->modifiers()), pos);
     if (!alive || unloaded_) return;
     // A click is a left press and release on the same control, the pointer still over it.
-    if (button == vbLeftButton && target && target->Click &&
+    if (button == kLeftButton && target && target->Click &&
         target->pixelRect().contains(pos.toPoint()))
         target->Click();
 }

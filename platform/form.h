@@ -12,7 +12,7 @@
 
 namespace zq {
 
-enum WindowStateValue { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
+enum WindowStateValue { kNormalState = 0, kMinimizedState = 1, kMaximizedState = 2 };
 
 class Form : public QWidget {
   public:

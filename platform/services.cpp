@@ -39,7 +39,7 @@ class RealMessageBox final : public MessageBoxService {
         }
         box.setStandardButtons(QMessageBox::Ok); // its caption comes from Qt's translations
         box.exec();
-        return vbOK;
+        return kAnswerOk;
     }
 };
 

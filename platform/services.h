@@ -7,9 +7,9 @@ class QWidget;
 
 namespace zq {
 
-inline constexpr int vbExclamation = 48;
-inline constexpr int vbOK = 1;
-inline constexpr int vbMaximizedFocus = 3;
+inline constexpr int kWarningStyle = 48;
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kMaximizedFocus = 3;
 
 // The modal message box. Tests put a recorder in its place.
 class MessageBoxService {

@@ -21,7 +21,7 @@ std::int16_t toTwips16(double twips) {
 } // namespace
 
 void TitleDrag::dragPress(zq::Form& window, int Button, double X, double Y) {
-    if (Button != vbLeftButton) return;
+    if (Button != kLeftButton) return;
     // A Wayland compositor does not let a program place its own window: hand it the move.
     if (QGuiApplication::platformName() == QLatin1String("wayland") && window.windowHandle()) {
         window.windowHandle()->startSystemMove();

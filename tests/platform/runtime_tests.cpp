@@ -10,10 +10,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QTimer>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace zq;
 
@@ -259,10 +259,10 @@ TEST_F(RuntimeTest, UnloadingHidesAndRunsTheHandlerOnce) {
 }
 
 TEST_F(RuntimeTest, ShowingAWindowLeftMinimisedShowsItWhole) {
-    form->setWindowState(vbMinimized);
+    form->setWindowState(kMinimizedState);
     form->setVisible(false);
     form->setVisible(true);
-    EXPECT_EQ(form->WindowState(), vbNormal);
+    EXPECT_EQ(form->WindowState(), kNormalState);
     EXPECT_TRUE(form->isVisible());
 }
 
@@ -372,7 +372,7 @@ TEST(RealMessageBox, IsAModalWarningWithOneOkButtonInChinese) {
         box->accept();
     });
     poll.start(10);
-    EXPECT_EQ(MsgBox("你选择了第一环", vbExclamation, "温馨提示！"), vbOK);
+    EXPECT_EQ(MsgBox("你选择了第一环", kWarningStyle, "温馨提示！"), kAnswerOk);
     EXPECT_EQ(title, "温馨提示！");
     EXPECT_EQ(text, "你选择了第一环");
     EXPECT_EQ(icon, QMessageBox::Warning);

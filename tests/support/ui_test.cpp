@@ -13,7 +13,7 @@ namespace zq::test {
 int MessageRecorder::show(QWidget*, const QString& prompt, int style, const QString& title) {
     calls.push_back({prompt, style, title});
     if (whileOpen) whileOpen();
-    return vbOK;
+    return kAnswerOk;
 }
 
 void ShellRecorder::start(const QString& command, int windowStyle) {

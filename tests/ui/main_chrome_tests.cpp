@@ -62,8 +62,8 @@ TEST_F(Chrome, ReleaseOfAnotherButtonEndsTheDrag) {
 }
 
 TEST_F(Chrome, DragPositionsAreClampedToSixteenBits) {
-    w->Label1_MouseDown(vbLeftButton, 0, 0, 0);
-    w->Label1_MouseMove(vbLeftButton, 0, 40000, -50000);
+    w->Label1_MouseDown(kLeftButton, 0, 0, 0);
+    w->Label1_MouseMove(kLeftButton, 0, 40000, -50000);
     EXPECT_EQ(w->DragTarget.Left, 32767);
     EXPECT_EQ(w->DragTarget.Top, -32768);
 }
@@ -73,13 +73,13 @@ TEST_F(Chrome, MinimiseAddsTheSystemMenuBitOnce) {
     moveTo(*w, centreOf(w->Image12));
     EXPECT_TRUE(w->Image13.Visible());
     click(*w, centreOf(w->Image13));
-    EXPECT_EQ(w->WindowState(), vbMinimized);
+    EXPECT_EQ(w->WindowState(), kMinimizedState);
     const auto after = GetWindowLongA(w->hWnd(), GWL_STYLE);
     EXPECT_EQ(after, before | WS_SYSMENU);
-    w->setWindowState(vbNormal);
+    w->setWindowState(kNormalState);
     w->Image13_Click();
     EXPECT_EQ(GetWindowLongA(w->hWnd(), GWL_STYLE), after);
-    w->setWindowState(vbNormal);
+    w->setWindowState(kNormalState);
     EXPECT_EQ(w->mask().boundingRect(), QRect(0, 0, 616, 457)) << "comes back rounded";
 }
 

@@ -295,7 +295,7 @@ class Monkey : public test::UiTest {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (const test::Message& m : takeMessages()) {
             ++warnings_;
-            if (m.style != vbExclamation || m.title != QStringLiteral("温馨提示！"))
+            if (m.style != kWarningStyle || m.title != QStringLiteral("温馨提示！"))
                 fail("a message box that is not the warning: " + m.title.toStdString());
         }
         shell_.calls.clear();

@@ -270,7 +270,7 @@ void Form1::Image29_Click(int Index) {
         model::applyToState(BandState, e);
         switch (e.kind) {
         case model::Effect::Kind::Warn:
-            MsgBox(q(e.text), vbExclamation, q(model::kWarningTitle));
+            MsgBox(q(e.text), kWarningStyle, q(model::kWarningTitle));
             break;
         case model::Effect::Kind::PlaceChip:
             bandImage(e.band).setPicture(LoadResPicture(e.chip, 0));
@@ -423,7 +423,7 @@ void Form1::Label1_MouseUp(int, int, double, double) {
 
 void Form1::Image13_Click() {
     SetWindowLongA(hWnd(), GWL_STYLE, GetWindowLongA(hWnd(), GWL_STYLE) | WS_SYSMENU);
-    setWindowState(vbMinimized);
+    setWindowState(kMinimizedState);
 }
 
 void Form1::Image11_Click() {
@@ -491,7 +491,7 @@ void Form1::Image26_MouseUp() {
 
 void Form1::startBrowser() {
     try {
-        Shell(kBrowserCommand, vbMaximizedFocus);
+        Shell(kBrowserCommand, kMaximizedFocus);
     } catch (...) {
         // A missing browser is not the user's problem to hear about.
     }
