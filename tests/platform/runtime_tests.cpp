@@ -21,7 +21,8 @@ namespace {
 
 // Two overlapping pictures, a label, a line across them and a disabled picture.
 // Pixel places: Front (10,10) 40x40, Back (30,30) 40x40, Bare (100,10) 20x20 without
-// handlers, Rule a line across Back, Off (100,60) 20x20 disabled.
+// handlers, Rule a line across Back, Off (100,60) 20x20 disabled with Under, which has
+// handlers, right behind it.
 FormDesign testDesign() {
     FormDesign d;
     d.name = "TestForm";
@@ -57,6 +58,12 @@ FormDesign testDesign() {
          .width = 300,
          .height = 300,
          .enabled = false},
+        {.name = "Under",
+         .kind = Kind::Image,
+         .left = 1500,
+         .top = 900,
+         .width = 300,
+         .height = 300},
         {.name = "Cell",
          .index = 0,
          .kind = Kind::Image,
@@ -103,7 +110,7 @@ class RuntimeTest : public test::UiTest {
                     QStringLiteral("%1 %2 %3 %4 %5").arg(what).arg(b).arg(s).arg(x).arg(y));
             };
         };
-        for (const char* n : {"Front", "Back"}) {
+        for (const char* n : {"Front", "Back", "Under"}) {
             Control& c = form->control(n);
             const QString name = QString::fromLatin1(n);
             c.MouseDown = log(name + QStringLiteral(".down"));

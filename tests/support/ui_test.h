@@ -7,6 +7,7 @@
 #include "platform/form.h"
 #include "platform/services.h"
 
+#include <QColor>
 #include <QPoint>
 #include <QString>
 #include <gtest/gtest.h>
@@ -15,6 +16,9 @@
 // Readable failures for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QColor& c, std::ostream* os) {
+    *os << "rgb(" << c.red() << ", " << c.green() << ", " << c.blue() << ')';
 }
 inline void PrintTo(const QStringList& l, std::ostream* os) {
     *os << '{';

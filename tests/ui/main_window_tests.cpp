@@ -31,6 +31,60 @@ TEST_F(MainWindow, StartsAsTheFiveBandResistorWithBandOneSelected) {
     EXPECT_EQ(w->Timer1.Interval(), 600);
 }
 
+TEST_F(MainWindow, StartUpPutsEachMovedOrFilledControlInItsPlace) {
+    // Picture 0: the control keeps the picture of its design.
+    const struct {
+        const char* name;
+        double left, top;
+        int picture;
+        bool visible;
+    } images[] = {
+        {"Image1", 0, 0, 0, true},          {"Image2", 0, 0, 0, true},
+        {"Image3", 9145, 0, 0, true},       {"Image4", -240, 412, 0, true},
+        {"Image5", 9105, 360, 0, true},     {"Image6", 0, 360, 0, true},
+        {"Image7", -120, 6720, 0, true},    {"Image8", 7, 6480, 0, true},
+        {"Image9", 9140, 6570, 0, true},    {"Image10", 8880, 65, 0, true},
+        {"Image11", 8880, 65, 0, false},    {"Image12", 8520, 65, 0, true},
+        {"Image13", 8520, 65, 0, false},    {"Image14", 120, 65, 0, true},
+        {"Image15", 240, 960, 0, true},     {"Image16", 2950, 1560, 0, true},
+        {"Image17", 4680, 1695, 102, true}, {"Image18", 4995, 1695, 105, true},
+        {"Image19", 5310, 1695, 104, true}, {"Image20", 5625, 1695, 102, true},
+        {"Image21", 5940, 1695, 113, true}, {"Image22", 6255, 1695, 111, true},
+        {"Image23", 7140, 1515, 0, true},   {"Image35", 6570, 1695, 113, true},
+        {"Image36", 6840, 1695, 113, true},
+    };
+    for (const auto& e : images) {
+        SCOPED_TRACE(e.name);
+        const Image& im = w->image(e.name);
+        EXPECT_EQ(im.Left(), e.left);
+        EXPECT_EQ(im.Top(), e.top);
+        EXPECT_FALSE(im.Picture().isNull());
+        EXPECT_EQ(im.Picture().resourceId(), e.picture);
+        EXPECT_EQ(im.Visible(), e.visible);
+    }
+    const struct {
+        const char* name;
+        double x1, y1, x2, y2;
+    } lines[] = {{"Line1", 0, 936, 9100, 936},
+                 {"Line2", 9083, 840, 9083, 6720},
+                 {"Line3", 0, 6700, 9120, 6700},
+                 {"Line4", 120, 840, 120, 6720}};
+    for (const auto& e : lines) {
+        SCOPED_TRACE(e.name);
+        const Line& l = w->line(e.name);
+        EXPECT_EQ((std::array{l.X1(), l.Y1(), l.X2(), l.Y2()}),
+                  (std::array{e.x1, e.y1, e.x2, e.y2}));
+        EXPECT_TRUE(l.Visible());
+    }
+    EXPECT_EQ(w->Label1.Left(), 480);
+    EXPECT_EQ(w->Label1.Top(), 65);
+    EXPECT_EQ(w->Label1.Caption(), "ZelquinV1.1");
+    EXPECT_EQ(w->Label3.Caption(), "第一环");
+    EXPECT_EQ(w->Image37.Picture().resourceId(), 136);
+    EXPECT_EQ(w->Image38.Picture().resourceId(), 132);
+    EXPECT_EQ(std::make_pair(w->Width(), w->Height()), std::make_pair(9240.0, 6855.0));
+}
+
 TEST_F(MainWindow, TimerRunsFromTheLoadEvery600ms) {
     Form1 fresh;
     EXPECT_FALSE(fresh.Timer1.running());
@@ -231,8 +285,8 @@ TEST_F(MainWindow, FourBandChartAfterNoneOnBandFourAndBack) {
                           &w->Line31, &w->Line33, &w->Line34})
         EXPECT_FALSE(l->Visible()) << l->Name().toStdString();
     EXPECT_TRUE(w->Line32.Visible());
-    EXPECT_EQ(w->Line19.BorderColor(), QColor(128, 255, 128));
-    EXPECT_EQ(w->Line21.BorderColor(), QColor(128, 255, 128));
+    for (const Line* l : {&w->Line19, &w->Line20, &w->Line21})
+        EXPECT_EQ(l->BorderColor(), QColor(128, 255, 128)) << l->Name().toStdString();
     EXPECT_EQ(w->Label10.Caption(), "×10");
     EXPECT_EQ(w->Label13.Caption(), "×1");
     EXPECT_EQ(w->Label14.Caption(), "×");
@@ -243,7 +297,8 @@ TEST_F(MainWindow, FourBandChartAfterNoneOnBandFourAndBack) {
     EXPECT_EQ(w->Label8.Caption(), "现在为五环电阻");
     EXPECT_TRUE(w->Label17.Visible());
     EXPECT_FALSE(w->Line32.Visible());
-    EXPECT_EQ(w->Line19.BorderColor(), QColor(255, 0, 0));
+    for (const Line* l : {&w->Line19, &w->Line20, &w->Line21})
+        EXPECT_EQ(l->BorderColor(), QColor(255, 0, 0)) << l->Name().toStdString();
     EXPECT_EQ(w->Label19.Caption(), "等于： 25" + dp() + "40KΩ");
 }
 

@@ -106,6 +106,9 @@ TEST_F(Feedback, TitleStripRestoresBothButtonPairs) {
     EXPECT_TRUE(w->Image11.Visible());
     EXPECT_FALSE(w->Image10.Visible());
     EXPECT_FALSE(w->Image13.Visible()) << "only the pair under the pointer";
+    moveTo(*w, centreOf(w->Image12));
+    ASSERT_TRUE(w->Image13.Visible());
+    ASSERT_TRUE(w->Image11.Visible()) << "nothing between the buttons resets the first pair";
     moveTo(*w, {400, 2}); // the title strip above the title text
     ASSERT_EQ(w->controlAt({400, 2}), &w->Image1);
     EXPECT_TRUE(w->Image10.Visible());
@@ -114,12 +117,15 @@ TEST_F(Feedback, TitleStripRestoresBothButtonPairs) {
     EXPECT_FALSE(w->Image13.Visible());
 }
 
-TEST_F(Feedback, MenuStripResetsEvenWhenNothingWasShown) {
+TEST_F(Feedback, MenuStripResetsEverythingWhenOnlyOneThingWasLit) {
+    // Only the About frame is shown and the link was never hovered.
+    moveTo(*w, centreOf(w->Image25));
+    ASSERT_TRUE(w->line("Line42").Visible());
     w->Label22.setForeColor(QColor(1, 2, 3));
     moveTo(*w, w->Image4.pixelRect().topLeft() + QPoint(400, 5));
     EXPECT_EQ(w->Label22.ForeColor(), QColor(255, 255, 255));
     for (int n = 36; n <= 47; ++n)
-        EXPECT_FALSE(w->line(QString("Line%1").arg(n)).Visible());
+        EXPECT_FALSE(w->line(QString("Line%1").arg(n)).Visible()) << n;
 }
 
 TEST_F(Feedback, BareSurfaceWithNothingLitRepaintsNoControl) {
