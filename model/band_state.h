@@ -21,8 +21,4 @@ struct BandState {
     static BandState initial(); // red, green, yellow, red, gold with band 1 selected
 };
 
-// The invariants that the choice rules keep, as a checkable predicate: "" when they hold,
-// otherwise a description of the first one broken.
-std::string invariantViolation(const BandState&);
-
 } // namespace zq::model

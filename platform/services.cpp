@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QUrl>
-#include <cmath>
 
 namespace zq {
 
@@ -68,12 +67,6 @@ class RealShell final : public ShellService {
 MessageBoxService* g_box = nullptr;
 ShellService* g_shell = nullptr;
 
-QLocale userLocale() {
-    QLocale l;
-    l.setNumberOptions(QLocale::OmitGroupSeparator);
-    return l;
-}
-
 } // namespace
 
 void setMessageBoxService(MessageBoxService* s) {
@@ -115,70 +108,8 @@ CommandLine splitCommandLine(const QString& command,
     return {c.left(sp), c.mid(sp + 1)};
 }
 
-double Val(const QString& text) {
-    const QString t = text;
-    qsizetype i = 0;
-    const qsizetype n = t.size();
-    auto skipBlanks = [&] {
-        while (i < n && (t[i] == QLatin1Char(' ') || t[i] == QLatin1Char('\t') ||
-                         t[i] == QLatin1Char('\n') || t[i] == QLatin1Char('\r')))
-            ++i;
-    };
-    skipBlanks();
-    QString digits;
-    if (i < n && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) digits += t[i++];
-    bool any = false, point = false;
-    for (; i < n; ++i) {
-        const QChar ch = t[i];
-        if (ch.isDigit() && ch.unicode() < 128) {
-            digits += ch;
-            any = true;
-        } else if (ch == QLatin1Char('.') && !point) {
-            digits += ch;
-            point = true;
-        } else if (ch == QLatin1Char(' ')) {
-            continue; // blanks inside a number are passed over
-        } else {
-            break;
-        }
-    }
-    if (!any) return 0;
-    if (i < n && (t[i] == QLatin1Char('e') || t[i] == QLatin1Char('E') ||
-                  t[i] == QLatin1Char('d') || t[i] == QLatin1Char('D'))) {
-        qsizetype j = i + 1;
-        QString exp = QStringLiteral("e");
-        if (j < n && (t[j] == QLatin1Char('-') || t[j] == QLatin1Char('+'))) exp += t[j++];
-        const qsizetype start = j;
-        while (j < n && t[j].isDigit() && t[j].unicode() < 128)
-            exp += t[j++];
-        if (j > start) digits += exp;
-    }
-    return QLocale::c().toDouble(digits);
-}
-
-QString CStr(double v) {
-    if (v == 0) return QStringLiteral("0");
-    QString s = userLocale().toString(v, 'g', 15);
-    return s;
-}
-
-double CDbl(const QString& text) {
-    bool ok = false;
-    const double v = userLocale().toDouble(text.trimmed(), &ok);
-    if (!ok) throw RuntimeError(QStringLiteral("type mismatch: %1").arg(text));
-    return v;
-}
-
-QString Format(double v, const QString& pattern) {
-    const qsizetype point = pattern.indexOf(QLatin1Char('.'));
-    const int decimals = point < 0 ? 0 : int(pattern.size() - point - 1);
-    QString s = userLocale().toString(v, 'f', decimals);
-    if (s.startsWith(QLatin1Char('-')) && userLocale().toDouble(s) == 0) s.remove(0, 1);
-    return s;
-}
-
 QString decimalPoint() {
-    return userLocale().decimalPoint();
+    return QLocale().decimalPoint();
 }
 
 } // namespace zq

@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes, starting programs, and numbers as text.
+// Message boxes, starting programs, and the user's decimal separator.
 #include <QString>
 #include <functional>
 
@@ -39,12 +39,8 @@ struct CommandLine {
 CommandLine splitCommandLine(const QString& command,
                              const std::function<bool(const QString&)>& exists);
 
-// Numbers as text. Val always reads "." as the decimal point; the others follow the
-// user's locale, without digit grouping.
-double Val(const QString& text);
-QString CStr(double v);           // at most 15 significant digits
-double CDbl(const QString& text); // throws RuntimeError on a text that is not a number
-QString Format(double v, const QString& pattern); // "0.00" and "0" patterns
+// The user's decimal separator, handed to the value calculation; reading and writing
+// numbers as text is the model's.
 QString decimalPoint();
 
 } // namespace zq

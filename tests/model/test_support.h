@@ -3,6 +3,7 @@
 #include "model/band_state.h"
 #include "model/choice.h"
 #include "model/colour_table.h"
+#include "tests/model/invariants.h"
 
 #include <array>
 #include <cstdint>

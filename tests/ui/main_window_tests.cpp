@@ -2,6 +2,8 @@
 #include "platform/screen.h"
 #include "tests/ui/main_window_fixture.h"
 
+#include <QLocale>
+
 using namespace zq;
 using zq::test::dp;
 using zq::test::MainWindow;
@@ -300,6 +302,22 @@ TEST_F(MainWindow, FourBandChartAfterNoneOnBandFourAndBack) {
     for (const Line* l : {&w->Line19, &w->Line20, &w->Line21})
         EXPECT_EQ(l->BorderColor(), QColor(255, 0, 0)) << l->Name().toStdString();
     EXPECT_EQ(w->Label19.Caption(), "等于： 25" + dp() + "40KΩ");
+}
+
+TEST_F(MainWindow, CommaLocaleShowsCommasOnTheResultLineAndTheDisplay) {
+    struct CommaLocale {
+        CommaLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+        ~CommaLocale() { QLocale::setDefault(QLocale::system()); }
+    } comma;
+    w->Timer1_Timer();
+    EXPECT_EQ(w->Label19.Caption(), "等于： 25,40KΩ");
+    EXPECT_EQ(w->Label6.Caption(), "25,40");
+    // Below one ohm's unit: four bands, 25 x 0.1.
+    choose(4, 12);
+    choose(3, 10);
+    w->Timer1_Timer();
+    EXPECT_EQ(w->Label19.Caption(), "等于： 2,50Ω");
+    EXPECT_EQ(w->Label6.Caption(), "2,50");
 }
 
 TEST_F(MainWindow, BandThreeCaptionLagsOneTick) {

@@ -5,6 +5,7 @@
 // the seed; a failure prints the seed and the last actions so that the run can be replayed.
 #include "model/band_state.h"
 #include "platform/services.h"
+#include "tests/model/invariants.h"
 #include "tests/support/ui_test.h"
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
