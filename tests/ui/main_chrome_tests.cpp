@@ -1,5 +1,6 @@
 // The main window's title strip, window buttons, menu and links.
 #include "platform/windows.h"
+#include "tests/support/stand_in_browser.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
@@ -173,4 +174,29 @@ TEST_F(Chrome, LinksStartTheOneBrowserCommandAndSwallowFailure) {
     const QColor before = w->Label24.ForeColor();
     moveTo(*w, centreOf(w->Label24));
     EXPECT_EQ(w->Label24.ForeColor(), before);
+}
+
+TEST_F(Chrome, LinksOpenTheHomePageInTheRealBrowserWithoutWaiting) {
+    setShellService(nullptr);
+    for (Label* link : {&w->Label22, &w->Label24}) {
+        SCOPED_TRACE(link->Name().toStdString());
+        zq::test::StandInBrowser browser;
+        clickOn(*link);
+        EXPECT_EQ(browser.arguments(), (QStringList{"1", zq::ui::kHomePage}));
+        EXPECT_FALSE(browser.finished()) << "the click waited for the browser";
+        EXPECT_TRUE(w->isVisible());
+    }
+}
+
+TEST_F(Chrome, LinksWithNoBrowserLeaveTheProgramRunningAndSilent) {
+    setShellService(nullptr);
+    zq::test::StandInBrowser none(false);
+    for (Label* link : {&w->Label22, &w->Label24}) {
+        SCOPED_TRACE(link->Name().toStdString());
+        clickOn(*link);
+        EXPECT_TRUE(takeMessages().empty());
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(programEnds(), 0);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
 }
