@@ -266,7 +266,40 @@ class Monkey : public test::UiTest {
         // A window must not go on following a pointer whose buttons are all up.
         if (!held_ && ((&f == main_ && main_->Dragging) || (&f == help() && help()->Dragging)))
             fail("the window drags on with no button held");
+        if (!held_ && &f == main_ && f.rect().contains(p)) checkResetBy(f.controlAt(p));
         afterEvent();
+    }
+    // A free move over a resetting surface leaves every member of its groups at rest.
+    void checkResetBy(const Control* surface) {
+        const Form1& w = *main_;
+        if (!surface) {
+            for (int i = 0; i < 13; ++i)
+                if (chipLook(i) != Look::Rest) fail("chip " + std::to_string(i) + " lit on bare");
+            for (const Image* k : {&w.Image30, &w.Image31, &w.Image32, &w.Image33, &w.Image34})
+                if (k->Picture().resourceId() != 124)
+                    fail(k->Name().toStdString() + " lit on bare");
+        } else if (surface == &w.Image1) {
+            if (!w.Image10.Visible() || !w.Image12.Visible())
+                fail("title strip left a title button lit");
+        } else if (surface == &w.Image4) {
+            for (int n = 36; n <= 47; ++n)
+                if (w.line(QStringLiteral("Line%1").arg(n)).Visible())
+                    fail("menu strip left Line" + std::to_string(n) + " shown");
+            if (w.Label22.ForeColor() != QColor(255, 255, 255))
+                fail("menu strip left the link red");
+        }
+    }
+    enum class Look { Rest, Lit, Pressed, Other };
+    Look chipLook(int i) const {
+        const Form1& w = *main_;
+        const std::array<QColor, 4> f{
+            w.line("Line5", i).BorderColor(), w.line("Line6", i).BorderColor(),
+            w.line("Line7", i).BorderColor(), w.line("Line8", i).BorderColor()};
+        const QColor red(255, 0, 0), black(0, 0, 0), grey(192, 192, 192), pale(255, 192, 192);
+        if (f == std::array<QColor, 4>{grey, grey, black, black}) return Look::Rest;
+        if (f == std::array<QColor, 4>{red, red, red, red}) return Look::Lit;
+        if (f == std::array<QColor, 4>{black, black, pale, pale}) return Look::Pressed;
+        return Look::Other;
     }
     void pressOn(Form& f, QPoint p, Qt::MouseButton b) {
         note(text("press " + std::to_string(int(b)) + " " + where(f, p)));
@@ -353,6 +386,30 @@ class Monkey : public test::UiTest {
         for (auto [chip, picture] : tolerance)
             if (chip == s.BandChip[4]) readout = picture;
         if (main_->Image38.Picture().resourceId() != readout) fail("tolerance read-out");
+        // Every member of each look-alike group shows one of its group's looks.
+        for (int i = 0; i < 13; ++i)
+            if (chipLook(i) == Look::Other) fail("chip " + std::to_string(i) + " frame mixed");
+        for (const Image* k :
+             {&main_->Image30, &main_->Image31, &main_->Image32, &main_->Image33, &main_->Image34})
+            if (const int id = k->Picture().resourceId(); id != 124 && id != 125)
+                fail(k->Name().toStdString() + " shows picture " + std::to_string(id));
+        const QColor text = main_->windowTextColour(), white(255, 255, 255);
+        static const char* const frames[3][4] = {{"Line36", "Line37", "Line38", "Line39"},
+                                                 {"Line43", "Line42", "Line41", "Line40"},
+                                                 {"Line47", "Line46", "Line45", "Line44"}};
+        for (const auto& frame : frames) {
+            std::array<const Line*, 4> l{};
+            for (int e = 0; e < 4; ++e)
+                l[e] = &main_->line(QString::fromLatin1(frame[e]));
+            const bool shown = l[0]->Visible();
+            const std::array<QColor, 4> c{l[0]->BorderColor(), l[1]->BorderColor(),
+                                          l[2]->BorderColor(), l[3]->BorderColor()};
+            if (l[1]->Visible() != shown || l[2]->Visible() != shown || l[3]->Visible() != shown)
+                fail(std::string(frame[0]) + " frame partly shown");
+            if (c != std::array<QColor, 4>{white, white, text, text} &&
+                c != std::array<QColor, 4>{text, text, white, white})
+                fail(std::string(frame[0]) + " frame neither raised nor sunken");
+        }
         // One window up at a time, and never none while the program runs.
         const int up = int(open(main_)) + int(open(help())) + int(open(about()));
         if (up != 1) fail("windows up: " + std::to_string(up));
