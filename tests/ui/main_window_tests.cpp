@@ -270,10 +270,10 @@ TEST_F(MainWindow, SameChipTwiceGivesTheSameResultTwice) {
 
 TEST_F(MainWindow, HighDensityScreensGetTheDoubleSizePictureAtTheSameLayout) {
     const Picture chip = LoadResPicture(101, 0);
-    const QPixmap& sharp = chip.pixmapFor(2.0);
+    const QImage& sharp = chip.imageFor(2.0);
     EXPECT_EQ(sharp.size(), QSize(42, 134));
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
-    EXPECT_EQ(chip.pixmapFor(1.25).size(), QSize(21, 67));
+    EXPECT_EQ(chip.imageFor(1.25).size(), QSize(21, 67));
     // The control keeps its logical size whatever the ratio.
     EXPECT_EQ(w->Image17.pixelRect().size(), QSize(21, 67));
 }
