@@ -126,6 +126,15 @@ int main(int argc, char** argv) {
     const std::string memoryFile = std::string(dir) + "/memory";
     setenv("ZELQUIN_FIRST_FRAME_MEMORY", memoryFile.c_str(), 1);
 
+    // A freshly linked executable may still have dirty pages in the page cache, which the
+    // kernel counts as the process's private dirty memory until they are written back.
+    for (const std::string& exe : {program, bare}) {
+        const int fd = open(exe.c_str(), O_RDONLY);
+        if (fd >= 0) {
+            fsync(fd);
+            close(fd);
+        }
+    }
     // One untimed start of each fills the page cache and the font cache.
     runOnce(program, memoryFile);
     runOnce(bare, memoryFile);
