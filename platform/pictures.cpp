@@ -38,8 +38,7 @@ QImage embedded(const QString& path) {
     RawPictureHeader h{};
     if (!bytes || size < qint64(sizeof h)) return {};
     std::memcpy(&h, bytes, sizeof h);
-    if (h.magic != kRawPictureMagic || h.width == 0 || h.height == 0 || h.width > 1u << 14 ||
-        h.height > 1u << 14 || size != qint64(sizeof h) + qint64(h.width) * h.height * 4)
+    if (!rawPictureFits(h, std::uint64_t(size)))
         throw RuntimeError(QStringLiteral("embedded picture %1 is damaged").arg(path));
     const uchar* pixels = bytes + sizeof h;
     const QImage::Format format =

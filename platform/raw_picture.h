@@ -21,6 +21,14 @@ inline constexpr std::uint32_t kRawPictureMagic = 0x5a515058;
 // Every pixel has full alpha: the same words then read as opaque RGB, which paints faster.
 inline constexpr std::uint32_t kRawPictureOpaque = 1;
 
+// Whether `size` bytes that start with `h` are one whole picture in this form. The sides are
+// bounded so that no damaged header can make the size overflow.
+inline bool rawPictureFits(const RawPictureHeader& h, std::uint64_t size) {
+    constexpr std::uint32_t kMaxSide = 1u << 15;
+    return h.magic == kRawPictureMagic && h.width > 0 && h.height > 0 && h.width <= kMaxSide &&
+           h.height <= kMaxSide && size == sizeof h + std::uint64_t(h.width) * h.height * 4;
+}
+
 // Where the embedded twin of a picture lives: ":/res/101.png" -> ":/res/101.argb32".
 inline std::string rawPicturePath(std::string_view picturePath) {
     std::string out(picturePath);

@@ -154,6 +154,31 @@ TEST(RawPicturePath, NamesTheEmbeddedTwinBesideThePicture) {
         EXPECT_EQ(zq::rawPicturePath(c.picture), c.raw) << c.picture;
 }
 
+TEST(RawPictureLayout, AcceptsOnlyAWholePictureWithItsOwnByteOrder) {
+    const zq::RawPictureHeader good{zq::kRawPictureMagic, 21, 67, zq::kRawPictureOpaque};
+    const std::uint64_t whole = 16 + 21 * 67 * 4;
+    struct Case {
+        const char* what;
+        zq::RawPictureHeader header;
+        std::uint64_t size;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"whole", good, whole, true},
+        {"one byte short", good, whole - 1, false},
+        {"one pixel too many", good, whole + 4, false},
+        {"header only", good, 16, false},
+        {"other byte order", {0x5850515a, 21, 67, 1}, whole, false},
+        {"no width", {zq::kRawPictureMagic, 0, 67, 1}, 16, false},
+        {"no height", {zq::kRawPictureMagic, 21, 0, 1}, 16, false},
+        // 2^32 pixels would wrap a 32-bit size to the header alone.
+        {"sides that overflow", {zq::kRawPictureMagic, 1u << 16, 1u << 16, 0}, 16, false},
+        {"largest side", {zq::kRawPictureMagic, 1u << 15, 1, 0}, 16 + (1u << 15) * 4, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(zq::rawPictureFits(c.header, c.size), c.fits) << c.what;
+}
+
 TEST(WindowIcons, AreTheDesignsIconPicturesAtTheirSize) {
     const struct {
         const zq::FormDesign& design;
