@@ -282,10 +282,11 @@ void Form::setHandCursor(const zq::Picture& picture, QPoint hotSpot) {
 }
 
 void Form::updateCursor(Control* over) {
-    const bool hand = over && over->MousePointer() == Cursor::Hand && !handPicture_.isNull();
-    if (hand && hand_.pixmap().isNull())
+    bool hand = over && over->MousePointer() == Cursor::Hand;
+    if (hand && hand_.pixmap().isNull() && !handPicture_.isNull())
         hand_ =
             QCursor(QPixmap::fromImage(handPicture_.image()), handHotSpot_.x(), handHotSpot_.y());
+    hand = hand && !hand_.pixmap().isNull();
     if (hand)
         setCursor(hand_);
     else

@@ -64,8 +64,13 @@ class Form : public QWidget {
     // The control the mouse would go to at a point of the window, in pixels: the
     // front-most one there that takes the mouse; nullptr for the window itself.
     Control* controlAt(QPoint pixel) const;
-    // The cursor over controls whose design asks for a hand; made the first time it shows.
+    // The cursor over controls whose design asks for a hand; from a picture, it is made the
+    // first time it shows.
     void setHandCursor(const zq::Picture& picture, QPoint hotSpot);
+    void setHandCursor(const QCursor& c) {
+        hand_ = c;
+        handPicture_ = {};
+    }
 
     // Repaint book-keeping, so that a handler that writes the values a control already
     // has can be shown to cost nothing.
