@@ -78,8 +78,9 @@ double Image::Height() const {
 
 void Image::paint(QPainter& p) const {
     if (picture_.isNull()) return;
-    const QPixmap& pm = picture_.pixmapFor(p.device()->devicePixelRatioF());
-    p.drawPixmap(QRect(pixelRect().topLeft(), picture_.size()), pm);
+    // Straight from the picture's pixels: a pixmap would be a copy of them.
+    p.drawImage(QRect(pixelRect().topLeft(), picture_.size()),
+                picture_.imageFor(p.device()->devicePixelRatioF()));
 }
 
 // ---------------------------------------------------------------------------------------

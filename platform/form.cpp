@@ -73,7 +73,8 @@ Form::Form(const FormDesign& d)
     setWindowTitle(fromView(d.caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    if (!d.icon.empty()) setWindowIcon(QIcon(fromView(d.icon)));
+    if (!d.icon.empty())
+        setWindowIcon(IconFromPicture(LoadDesignPicture(fromView(d.icon)), devicePixelRatioF()));
     const QFont formFont = designFont(d.font, d.font);
     setFont(formFont);
     resize(toPixelsX(d.width), toPixelsY(d.height));
@@ -274,8 +275,18 @@ void Form::deliver(Control* target, const MouseHandler Control::*which,
     }
 }
 
+void Form::setHandCursor(const zq::Picture& picture, QPoint hotSpot) {
+    handPicture_ = picture;
+    handHotSpot_ = hotSpot;
+    hand_ = QCursor();
+}
+
 void Form::updateCursor(Control* over) {
-    const bool hand = over && over->MousePointer() == Cursor::Hand && !hand_.pixmap().isNull();
+    bool hand = over && over->MousePointer() == Cursor::Hand;
+    if (hand && hand_.pixmap().isNull() && !handPicture_.isNull())
+        hand_ =
+            QCursor(QPixmap::fromImage(handPicture_.image()), handHotSpot_.x(), handHotSpot_.y());
+    hand = hand && !hand_.pixmap().isNull();
     if (hand)
         setCursor(hand_);
     else

@@ -64,7 +64,13 @@ class Form : public QWidget {
     // The control the mouse would go to at a point of the window, in pixels: the
     // front-most one there that takes the mouse; nullptr for the window itself.
     Control* controlAt(QPoint pixel) const;
-    void setHandCursor(const QCursor& c) { hand_ = c; }
+    // The cursor over controls whose design asks for a hand; from a picture, it is made the
+    // first time it shows.
+    void setHandCursor(const zq::Picture& picture, QPoint hotSpot);
+    void setHandCursor(const QCursor& c) {
+        hand_ = c;
+        handPicture_ = {};
+    }
 
     // Repaint book-keeping, so that a handler that writes the values a control already
     // has can be shown to cost nothing.
@@ -111,6 +117,8 @@ class Form : public QWidget {
     bool captured_ = false;
     Control* captureTarget_ = nullptr;
     int heldButtons_ = 0;
+    zq::Picture handPicture_;
+    QPoint handHotSpot_;
     QCursor hand_;
     quint64 repaintRequests_ = 0;
     quint64 controlsPainted_ = 0;

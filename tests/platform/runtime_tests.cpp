@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -281,6 +282,54 @@ TEST_F(RuntimeTest, StyleWordKeepsTheSystemMenuBit) {
     EXPECT_EQ(GetWindowLongA(h, GWL_STYLE), style | WS_SYSMENU);
     EXPECT_TRUE(form->windowHandle()->flags() & Qt::WindowSystemMenuHint);
     EXPECT_EQ(GetWindowLongA(0, GWL_STYLE), 0);
+}
+
+class HandCursor : public test::UiTest {};
+
+TEST_F(HandCursor, ShowsOverHandControlsOnlyAndHoweverTheWindowWasGivenIt) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage drawing(16, 16, QImage::Format_ARGB32);
+    drawing.fill(Qt::transparent);
+    drawing.setPixel(3, 0, qRgb(0, 0, 0));
+    const QString file = dir.filePath(QStringLiteral("hand.png"));
+    ASSERT_TRUE(drawing.save(file));
+
+    FormDesign d;
+    d.name = "Cursors";
+    d.font = {"宋体", 9, false};
+    d.width = 100 * 15;
+    d.height = 40 * 15;
+    d.controls = {
+        {.name = "Hand",
+         .left = 150,
+         .top = 150,
+         .width = 300,
+         .height = 300,
+         .cursor = Cursor::Hand},
+        {.name = "Plain", .left = 750, .top = 150, .width = 300, .height = 300},
+    };
+    enum Given { Picture, ReadyCursor, Nothing };
+    for (Given given : {Picture, ReadyCursor, Nothing}) {
+        Form f(d);
+        if (given == Picture) f.setHandCursor(LoadDesignPicture(file), QPoint(3, 0));
+        if (given == ReadyCursor) f.setHandCursor(QCursor(QPixmap(file), 3, 0));
+        showWindow(f);
+        // Qt drops a move to where the pointer already is, so each window starts elsewhere.
+        moveTo(f, QPoint(60 + int(given), 20));
+        EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor) << given;
+        moveTo(f, QPoint(20, 20));
+        if (given == Nothing) {
+            EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor);
+        } else {
+            EXPECT_EQ(f.cursor().shape(), Qt::BitmapCursor) << given;
+            EXPECT_EQ(f.cursor().hotSpot(), QPoint(3, 0)) << given;
+            EXPECT_EQ(f.cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32), drawing)
+                << given;
+        }
+        moveTo(f, QPoint(70, 20));
+        EXPECT_EQ(f.cursor().shape(), Qt::ArrowCursor) << given;
+    }
 }
 
 TEST(RoundRegion, CoversTheRectangleButTheCorners) {

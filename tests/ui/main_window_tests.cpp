@@ -1,8 +1,10 @@
 // The main window driven as a user would: clicks at the controls' places, offscreen.
+#include "platform/raw_picture.h"
 #include "platform/screen.h"
 #include "tests/ui/main_window_fixture.h"
 
 #include <QLocale>
+#include <QResource>
 
 using namespace zq;
 using zq::test::dp;
@@ -343,12 +345,32 @@ TEST_F(MainWindow, SameChipTwiceGivesTheSameResultTwice) {
 
 TEST_F(MainWindow, HighDensityScreensGetTheDoubleSizePictureAtTheSameLayout) {
     const Picture chip = LoadResPicture(101, 0);
-    const QPixmap& sharp = chip.pixmapFor(2.0);
+    const QImage& sharp = chip.imageFor(2.0);
     EXPECT_EQ(sharp.size(), QSize(42, 134));
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
-    EXPECT_EQ(chip.pixmapFor(1.25).size(), QSize(21, 67));
+    EXPECT_EQ(chip.imageFor(1.25).size(), QSize(21, 67));
     // The control keeps its logical size whatever the ratio.
     EXPECT_EQ(w->Image17.pixelRect().size(), QSize(21, 67));
+}
+
+TEST_F(MainWindow, PaintsEveryPictureStraightFromTheProgramsOwnPixels) {
+    // What the first frame shows was neither decoded nor copied: each picture is the
+    // embedded resource itself.
+    QStringList shown;
+    for (const auto& c : w->controls()) {
+        if (c->kind() != Kind::Image) continue;
+        const Picture& p = static_cast<const Image&>(*c).Picture();
+        if (p.isNull()) continue;
+        shown << p.path();
+        const QResource raw(QString::fromStdString(rawPicturePath(p.path().toStdString())));
+        ASSERT_TRUE(raw.isValid()) << p.path().toStdString();
+        EXPECT_EQ(p.image().constBits(), raw.data() + sizeof(RawPictureHeader))
+            << p.path().toStdString();
+    }
+    shown.removeDuplicates();
+    // 34 of the design (skin, meter, resistor ends, menu buttons, 13 palette chips, the one
+    // key picture), and the load handler's five band chips and two read-outs.
+    EXPECT_EQ(shown.size(), 41) << shown.join(' ').toStdString();
 }
 
 TEST_F(MainWindow, WidestValueFitsTheMultimeterDisplay) {

@@ -72,8 +72,7 @@ Form1::Form1()
                   {&line("Line43"), &line("Line42"), &line("Line41"), &line("Line40")},
                   {&line("Line47"), &line("Line46"), &line("Line45"), &line("Line44")}}};
     setMainWindow(true);
-    const QPixmap hand(QStringLiteral(":/design/form1/hand.png"));
-    if (!hand.isNull()) setHandCursor(QCursor(hand, 6, 0));
+    setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     wire();
 }
 
