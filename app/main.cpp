@@ -1,17 +1,31 @@
 // The program: one main window, its timer, and the two windows it opens.
+#include "app/command_line.h"
 #include "platform/first_frame.h"
 #include "platform/program.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    zq::choosePlatform();
+    QString platform;
+    {
+        // Options are answered before the GUI exists, so --help and --version work on a
+        // console with no display.
+        QCoreApplication console(argc, argv);
+        const zq::app::CommandLineAnswer answer =
+            zq::app::readCommandLine(QCoreApplication::arguments(), zq::ui::versionRecord());
+        std::fputs(answer.out.toUtf8().constData(), stdout);
+        std::fputs(answer.err.toUtf8().constData(), stderr);
+        if (!answer.openWindow) return answer.exitStatus;
+        platform = answer.platform;
+    }
+    if (platform.isEmpty()) zq::choosePlatform();
     // Qt prints its own long complaint and aborts when there is no display; say it plainly.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (platform.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "zelquin: no display; run it under a desktop, or with "
                              "QT_QPA_PLATFORM=offscreen (see README).\n");
         return 1;
