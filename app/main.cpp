@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     zq::setUpApplication(app, zq::ui::versionRecord());
+    // Lets a desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZQ_APP_ID));
     auto* main = new zq::ui::Form1;
     zq::QuitAfterFirstFrame quitter;
     quitter.watch(*main);
