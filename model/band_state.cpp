@@ -53,12 +53,10 @@ void BandState::select(int band) {
 BandState BandState::initial() {
     BandState s;
     s.BandChip = {102, 105, 104, 102, 111};
-    // Moved in rather than assigned from literals: g++ 12 at -O3 warns (-Wrestrict) about an
-    // overlap inside std::string's assignment that cannot happen.
-    s.Digit1Text = std::string("2");
-    s.Digit2Text = std::string("5");
-    s.Band3Text = std::string("4");
-    s.MultiplierText = std::string("100");
+    s.Digit1Text = "2";
+    s.Digit2Text = "5";
+    s.Band3Text = "4";
+    s.MultiplierText = "100";
     s.select(1);
     return s;
 }

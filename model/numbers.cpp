@@ -89,9 +89,7 @@ double textToNumber(std::string_view text, const DecimalFormat& fmt) {
     std::string plain(text);
     if (!fmt.point.empty() && fmt.point != ".")
         if (const auto p = plain.find(fmt.point); p != std::string::npos)
-            // One char rather than the literal ".": g++ 12 at -O3 warns (-Wrestrict) of an
-            // impossible overlap inside replace() given a literal.
-            plain.replace(p, fmt.point.size(), 1, '.');
+            plain.replace(p, fmt.point.size(), ".");
     return leadingNumber(plain);
 }
 
