@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-time painter of the program's icon for a desktop's icon theme. Run by the build with
 // the output folder as its argument; writes <folder>/<n>.png for every size of the theme.
 #include <QDir>

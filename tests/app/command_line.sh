@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 泽昆软件
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed program's options, run as a console user would: no display at all.
 # Each case: exit status, a line standard output holds (empty: no output), lines on standard
 # error, then the arguments.

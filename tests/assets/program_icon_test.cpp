@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program icon as installed for a desktop's icon theme: one file for every size the
 // theme asks for, each a whole, centred picture of banded resistors on a clear background.
 #include <QColor>
