@@ -6,22 +6,20 @@
 #include "ui/program_info.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QString platform;
-    {
-        // Options are answered before the GUI exists, so --help and --version work on a
-        // console with no display.
-        QCoreApplication console(argc, argv);
-        const zq::app::CommandLineAnswer answer =
-            zq::app::readCommandLine(QCoreApplication::arguments(), zq::ui::versionRecord());
-        std::fputs(answer.out.toUtf8().constData(), stdout);
-        std::fputs(answer.err.toUtf8().constData(), stderr);
-        if (!answer.openWindow) return answer.exitStatus;
-        platform = answer.platform;
-    }
+    // Read before any application object exists: --help and --version need no display, and
+    // a start from the desktop, with no options, pays for no second application object.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const zq::app::CommandLineAnswer answer =
+        zq::app::readCommandLine(arguments, zq::ui::versionRecord());
+    std::fputs(answer.out.toUtf8().constData(), stdout);
+    std::fputs(answer.err.toUtf8().constData(), stderr);
+    if (!answer.openWindow) return answer.exitStatus;
+    const QString& platform = answer.platform;
     if (platform.isEmpty()) zq::choosePlatform();
     // Qt prints its own long complaint and aborts when there is no display; say it plainly.
     if (platform.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
