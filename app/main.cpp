@@ -1,4 +1,5 @@
 // The program: one main window, its timer, and the two windows it opens.
+#include "app/command_line.h"
 #include "platform/first_frame.h"
 #include "platform/program.h"
 #include "ui/main/form1.h"
@@ -8,16 +9,29 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    zq::choosePlatform();
+    // Read before any application object exists: --help and --version need no display, and
+    // a start from the desktop, with no options, pays for no second application object.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const zq::app::CommandLineAnswer answer =
+        zq::app::readCommandLine(arguments, zq::ui::versionRecord());
+    std::fputs(answer.out.toUtf8().constData(), stdout);
+    std::fputs(answer.err.toUtf8().constData(), stderr);
+    if (!answer.openWindow) return answer.exitStatus;
+    const QString& platform = answer.platform;
+    if (platform.isEmpty()) zq::choosePlatform();
     // Qt prints its own long complaint and aborts when there is no display; say it plainly.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (platform.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         std::fprintf(stderr, "zelquin: no display; run it under a desktop, or with "
                              "QT_QPA_PLATFORM=offscreen (see README).\n");
         return 1;
     }
     QApplication app(argc, argv);
     zq::setUpApplication(app, zq::ui::versionRecord());
+    // Lets a desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZQ_APP_ID));
     auto* main = new zq::ui::Form1;
     zq::QuitAfterFirstFrame quitter;
     quitter.watch(*main);

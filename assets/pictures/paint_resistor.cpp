@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "assets/pictures/program_icon.h"
 #include "assets/pictures/studio.h"
 
 namespace zq::paint {
@@ -170,6 +171,7 @@ struct Mini {
     std::vector<int> bands;   // palette indices; the last one stands apart
     double leadLeft, leadRight, leadRadius;
     Colour body = ink::kBody;
+    double bandShare = 0.085; // width of a band over the body's length
 };
 
 double miniRadius(const Mini& m, double x) {
@@ -191,7 +193,7 @@ Sample miniPoint(const Mini& m, double x, double y) {
     if (r > 0 && std::abs(dy) < r) {
         const double v = dy / r;
         const double len = m.right - m.left;
-        const double bandWidth = len * 0.085;
+        const double bandWidth = len * m.bandShare;
         const double xb = x - bandWidth * 0.18 * std::sqrt(std::max(0.0, 1 - v * v));
         Material mat{m.body, 0.45, 22, false};
         const std::size_t n = m.bands.size();
@@ -224,13 +226,24 @@ Sample firstOf(const std::vector<Mini>& parts, double x, double y) {
     return kClear;
 }
 
-// The program's icon: three resistors of common values.
-void programIcon(Canvas& c) {
+// The program's icon: three resistors of common values, on a 48-pixel grid.
+std::vector<Mini> programIconParts() {
     auto r = [](double axis, std::vector<int> bands) {
         return Mini{9, 39, axis, 4.1, 5.6, 7.0, std::move(bands), 0.5, 47.5, 1.0};
     };
-    const std::vector<Mini> parts{r(9.5, {0, 9, 1, 10}), r(24, {3, 6, 2, 10}),
-                                  r(38.5, {4, 5, 0, 10})};
+    return {r(9.5, {0, 9, 1, 10}), r(24, {3, 6, 2, 10}), r(38.5, {4, 5, 0, 10})};
+}
+
+// Under 32 pixels the three resistors blur into stripes: one resistor with broad bands, the
+// middle one of the full icon, stands for them.
+std::vector<Mini> smallProgramIconParts() {
+    Mini m{3, 45, 24, 8.5, 11.5, 7.5, {3, 6, 2, 10}, 0, 48, 2.4};
+    m.bandShare = 0.11;
+    return {m};
+}
+
+void programIcon(Canvas& c) {
+    const std::vector<Mini> parts = programIconParts();
     renderSamples(c.image, c.scale, [&](double x, double y) { return firstOf(parts, x, y); });
 }
 
@@ -275,6 +288,17 @@ void addResistorPictures(std::vector<Job>& jobs) {
                                 {":/design/form1/Image14.png", titleIcon},
                                 {":/design/form3/Image6.png", aboutEmblem},
                             });
+}
+
+QImage programIconAt(int pixels) {
+    const std::vector<Mini> parts = pixels < 32 ? smallProgramIconParts() : programIconParts();
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const double k = 48.0 / pixels;
+    renderSamples(
+        image, 1, [&](double x, double y) { return firstOf(parts, x * k, y * k); },
+        pixels < 48 ? 8 : 4);
+    return image;
 }
 
 } // namespace zq::paint

@@ -1,0 +1,142 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <algorithm>
+#include <vector>
+
+namespace zq::app {
+
+namespace {
+
+const QString kProgram = QStringLiteral("zelquin");
+
+struct Option {
+    QStringList names;
+    QString valueName; // empty for a switch
+    QString description;
+};
+
+// The program's own options, in the order --help lists them. Modes that answer without a
+// window (and so without a display) belong here and in readCommandLine.
+const std::vector<Option>& ownOptions() {
+    static const std::vector<Option> options{
+        {{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+         {},
+         QStringLiteral("显示本帮助，然后退出。")},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         {},
+         QStringLiteral("显示版本，然后退出。")},
+    };
+    return options;
+}
+
+// Qt's own options, which QApplication takes out of the command line itself. They are let
+// through untouched so that a desktop's session manager or a user's -style still works.
+const std::vector<Option>& toolkitOptions() {
+    static const std::vector<Option> options = [] {
+        std::vector<Option> o;
+        for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                 "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                 "display", "geometry", "style", "stylesheet", "qmljsdebugger"})
+            o.push_back({{QString::fromLatin1(name)}, QStringLiteral("value"), {}});
+        for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+            o.push_back({{QString::fromLatin1(name)}, {}, {}});
+        return o;
+    }();
+    return options;
+}
+
+QString namesText(const Option& o) {
+    QStringList shown;
+    for (const QString& n : o.names) {
+        if (n == QStringLiteral("?")) continue; // accepted, but not worth a column
+        shown << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+    }
+    QString text = shown.join(QStringLiteral(", "));
+    if (!o.valueName.isEmpty()) text += QLatin1Char(' ') + o.valueName;
+    return text;
+}
+
+// The argument as the user typed it, for the message about it.
+QString typedArgument(const QStringList& arguments, const QString& name) {
+    for (const QString& a : arguments.mid(1)) {
+        QString bare = a;
+        while (bare.startsWith(QLatin1Char('-')))
+            bare.remove(0, 1);
+        if (a.startsWith(QLatin1Char('-')) && bare.section(QLatin1Char('='), 0, 0) == name)
+            return a.section(QLatin1Char('='), 0, 0);
+    }
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+CommandLineAnswer ended(int status, const QString& out, const QString& err) {
+    CommandLineAnswer a;
+    a.openWindow = false;
+    a.exitStatus = status;
+    a.out = out;
+    a.err = err;
+    return a;
+}
+
+CommandLineAnswer refused(const QString& what) {
+    return ended(2, {},
+                 QStringLiteral("%1：%2。用 %1 --help 查看可用的选项。\n").arg(kProgram, what));
+}
+
+} // namespace
+
+QString helpText() {
+    int width = 0;
+    for (const Option& o : ownOptions())
+        width = std::max(width, int(namesText(o).size()));
+    QString text = QStringLiteral("用法：%1 [选项]\n"
+                                  "色环电阻计算器：一环一环地选出电阻上的颜色，"
+                                  "算出阻值和误差。\n\n选项：\n")
+                       .arg(kProgram);
+    for (const Option& o : ownOptions())
+        text += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
+    text += QStringLiteral("\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
+                           "照常可用。\n");
+    return text;
+}
+
+CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRecord& version) {
+    QCommandLineParser parser;
+    // Qt's options are written with one dash (-platform, -style): read such words whole.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const auto* list : {&ownOptions(), &toolkitOptions()}) {
+        for (const Option& o : *list) {
+            QCommandLineOption option(o.names, o.description, o.valueName);
+            if (o.description.isEmpty()) option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+    parser.addPositionalArgument(QStringLiteral("none"), {});
+
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return refused(
+                QStringLiteral("不认识的选项“%1”").arg(typedArgument(arguments, unknown.first())));
+        // The only other failure: an option that takes a value came last, without one.
+        return refused(QStringLiteral("选项“%1”缺少值").arg(arguments.last()));
+    }
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+        return refused(QStringLiteral("多余的参数“%1”").arg(extra.first()));
+
+    if (parser.isSet(QStringLiteral("help"))) return ended(0, helpText(), {});
+    if (parser.isSet(QStringLiteral("version")))
+        return ended(0,
+                     QStringLiteral("%1 %2\n%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。\n")
+                         .arg(version.internalName, version.fileVersion, version.companyName),
+                     {});
+    CommandLineAnswer window;
+    window.platform = parser.value(QStringLiteral("platform"));
+    return window;
+}
+
+} // namespace zq::app

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// What the command line asks for, decided before any window or display exists.
+#include "platform/program.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace zq::app {
+
+struct CommandLineAnswer {
+    bool openWindow = true; // otherwise the program ends with exitStatus
+    int exitStatus = 0;
+    QString out;      // for standard output
+    QString err;      // for standard error: one line, or nothing
+    QString platform; // what -platform chose, which stands in for the display checks
+};
+
+// `arguments` as QCoreApplication::arguments() gives them, the program's path first.
+CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRecord& version);
+
+// The usage text of --help.
+QString helpText();
+
+} // namespace zq::app

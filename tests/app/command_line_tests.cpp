@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command line as the program reads it before any window exists.
+#include "app/command_line.h"
+#include "ui/program_info.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+using zq::app::readCommandLine;
+
+QStringList line(const std::vector<const char*>& words) {
+    QStringList l{QStringLiteral("/usr/bin/zelquin")};
+    for (const char* w : words)
+        l << QString::fromUtf8(w);
+    return l;
+}
+
+zq::app::CommandLineAnswer read(const std::vector<const char*>& words) {
+    return readCommandLine(line(words), zq::ui::versionRecord());
+}
+
+struct Case {
+    const char* name;
+    std::vector<const char*> words;
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AnswersWithoutWindow : public testing::TestWithParam<Case> {};
+
+TEST_P(AnswersWithoutWindow, HelpAndVersionAnswerOnStandardOutputAndEndWithStatusZero) {
+    const auto a = read(GetParam().words);
+    EXPECT_FALSE(a.openWindow);
+    EXPECT_EQ(a.exitStatus, 0);
+    EXPECT_FALSE(a.out.isEmpty());
+    EXPECT_TRUE(a.err.isEmpty()) << a.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, AnswersWithoutWindow,
+                         testing::Values(Case{"long_help", {"--help"}}, Case{"short_help", {"-h"}},
+                                         Case{"question_mark", {"-?"}},
+                                         Case{"long_version", {"--version"}},
+                                         Case{"short_version", {"-v"}},
+                                         Case{"help_after_qt_option", {"-style", "fusion", "-h"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class Refused : public testing::TestWithParam<Case> {};
+
+TEST_P(Refused, WrongCommandLineGetsOneLineOnStandardErrorAndStatusTwo) {
+    const auto a = read(GetParam().words);
+    EXPECT_FALSE(a.openWindow);
+    EXPECT_EQ(a.exitStatus, 2);
+    EXPECT_TRUE(a.out.isEmpty()) << a.out.toStdString();
+    ASSERT_TRUE(a.err.endsWith(QLatin1Char('\n')));
+    EXPECT_EQ(a.err.count(QLatin1Char('\n')), 1) << a.err.toStdString();
+    EXPECT_TRUE(a.err.startsWith(QStringLiteral("zelquin："))) << a.err.toStdString();
+    EXPECT_TRUE(a.err.contains(QStringLiteral("--help"))) << a.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, Refused,
+                         testing::Values(Case{"unknown_long", {"--frobnicate"}},
+                                         Case{"unknown_short", {"-x"}},
+                                         Case{"unknown_single_dash_word", {"-frobnicate"}},
+                                         Case{"unknown_with_value", {"--colour=red"}},
+                                         Case{"unknown_before_help", {"--frobnicate", "--help"}},
+                                         Case{"value_to_a_switch", {"--version=2"}},
+                                         Case{"positional", {"resistor.txt"}},
+                                         Case{"qt_option_without_its_value", {"-style"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, RefusalNamesTheArgumentAsTyped) {
+    EXPECT_TRUE(read({"--frobnicate"}).err.contains(QStringLiteral("“--frobnicate”")));
+    EXPECT_TRUE(read({"-frobnicate"}).err.contains(QStringLiteral("“-frobnicate”")));
+    EXPECT_TRUE(read({"--colour=red"}).err.contains(QStringLiteral("“--colour”")));
+    EXPECT_TRUE(read({"a.txt"}).err.contains(QStringLiteral("“a.txt”")));
+    EXPECT_TRUE(read({"-style"}).err.contains(QStringLiteral("“-style”")));
+}
+
+class OpensWindow : public testing::TestWithParam<Case> {};
+
+TEST_P(OpensWindow, NoOptionOrQtsOwnOptionsOpenTheWindowSilently) {
+    const auto a = read(GetParam().words);
+    EXPECT_TRUE(a.openWindow);
+    EXPECT_TRUE(a.out.isEmpty());
+    EXPECT_TRUE(a.err.isEmpty()) << a.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, OpensWindow,
+                         testing::Values(Case{"nothing", {}}, Case{"style", {"-style", "fusion"}},
+                                         Case{"style_with_equals", {"-style=fusion"}},
+                                         Case{"double_dash_platform", {"--platform", "offscreen"}},
+                                         Case{"reverse", {"-reverse"}},
+                                         Case{"session_and_geometry",
+                                              {"-session", "1234", "-qwindowgeometry",
+                                               "200x100+0+0"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, PlatformChosenOnTheCommandLineIsPassedOn) {
+    EXPECT_EQ(read({"-platform", "offscreen"}).platform, QStringLiteral("offscreen"));
+    EXPECT_TRUE(read({}).platform.isEmpty());
+}
+
+TEST(CommandLine, VersionGivesTheInternalNameAndTheFullVersionFirst) {
+    const QString out = read({"--version"}).out;
+    EXPECT_EQ(out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("ZelquinV1.1 1.1.0.1"));
+    EXPECT_TRUE(out.contains(QStringLiteral("GPL-3.0-or-later")));
+    EXPECT_TRUE(out.contains(zq::ui::kMakerName));
+}
+
+TEST(CommandLine, HelpIsChineseAndListsEveryOptionOnItsOwnAlignedLine) {
+    const QString out = read({"--help"}).out;
+    EXPECT_EQ(out, zq::app::helpText());
+    EXPECT_TRUE(out.startsWith(QStringLiteral("用法：zelquin [选项]\n")));
+    const QStringList lines = out.split(QLatin1Char('\n'));
+    qsizetype column = -1;
+    for (const char* names : {"-h, --help", "-v, --version"}) {
+        const auto it = std::find_if(lines.begin(), lines.end(), [&](const QString& l) {
+            return l.startsWith(QStringLiteral("  ") + QString::fromLatin1(names) +
+                                QLatin1Char(' '));
+        });
+        ASSERT_NE(it, lines.end()) << names;
+        // The description starts where the others do, and is Chinese.
+        const qsizetype at = it->indexOf(QRegularExpression(QStringLiteral("\\S"), {}),
+                                         2 + qsizetype(std::strlen(names)));
+        if (column < 0) column = at;
+        EXPECT_EQ(at, column) << names;
+        EXPECT_GE(it->at(at).unicode(), 0x4e00) << it->toStdString();
+    }
+    // Qt's options are let through but not listed one by one.
+    EXPECT_FALSE(out.contains(QStringLiteral("--platform")));
+}
+
+} // namespace
