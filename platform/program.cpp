@@ -50,7 +50,8 @@ QString installedFaceFor(const QString& designFace) {
 QStringList setUpApplication(QApplication& app, const VersionRecord& v) {
     QStringList warnings;
     QApplication::setApplicationName(v.productName);
-    QApplication::setApplicationDisplayName(v.internalName);
+    // No display name: on X11 Qt appends it to every window's title ("软件说明 — ..."),
+    // and each window's title towards the desktop is its caption, nothing more.
     QApplication::setApplicationVersion(v.fileVersion);
     QApplication::setOrganizationName(v.companyName);
 
