@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontInfo>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -54,16 +53,18 @@ int shiftCode(Qt::KeyboardModifiers m) {
 
 } // namespace
 
-QFont designFont(const FontDesign& f, const FontDesign& fallback) {
+SetFont designFont(const FontDesign& f, const FontDesign& fallback) {
     const FontDesign& use = f.face.empty() ? fallback : f;
-    QFont font(fromView(use.face));
+    const QString face = fromView(use.face);
+    const QString installed = installedFaceFor(face);
+    QFont font(installed.isEmpty() ? face : installed);
     font.setPixelSize(pointsToPixels(use.points));
     font.setBold(use.bold);
     // The stand-in for Tahoma runs wider; narrowed to Tahoma's measure, the
     // texts keep to the places the design made for them.
-    if (use.face == "Tahoma" && !QFontInfo(font).family().startsWith(QLatin1String("Tahoma")))
+    if (face == QLatin1String("Tahoma") && installed != QLatin1String("Tahoma"))
         font.setStretch(88);
-    return font;
+    return {font, face == QStringLiteral("宋体")};
 }
 
 Form::Form(const FormDesign& d)
@@ -74,8 +75,7 @@ Form::Form(const FormDesign& d)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     if (!d.icon.empty()) setWindowIcon(QIcon(fromView(d.icon)));
-    const QFont formFont = designFont(d.font, d.font);
-    setFont(formFont);
+    setFont(designFont(d.font, d.font).font);
     resize(toPixelsX(d.width), toPixelsY(d.height));
     move(toPixelsX(d.left), toPixelsY(d.top));
 
