@@ -107,19 +107,30 @@ void Label::setText() {
                 std::max(room, design_.songMeasure ? songMeasureWidth(l, design_.font.pixelSize())
                                                    : lineWidth(l, design_.font, false));
     }
-    font_ = fitLines(design_, lines, room);
-    metrics_ = lineMetrics(design_, font_);
-    if (autoSize_) {
-        lines_ = layOutText(caption_, design_, font_, metrics_, room, false, false);
-        double w = 0;
-        for (const SetLine& l : lines_)
-            w = std::max(w, l.width);
-        width_ = std::ceil(w) * Screen::TwipsPerPixelX();
-        height_ = int(lines_.size()) * metrics_.step * Screen::TwipsPerPixelY();
-    } else {
+    SetFont design = design_;
+    for (;;) {
+        font_ = fitLines(design, lines, room);
+        metrics_ = lineMetrics(design, font_);
         // Labels break long text within their width, as the designs were laid out for.
-        lines_ =
-            layOutText(caption_, design_, font_, metrics_, room, true, align_ == Align::Centre);
+        lines_ = layOutText(caption_, design, font_, metrics_, room, !autoSize_,
+                            !autoSize_ && align_ == Align::Centre);
+        const double height =
+            autoSize_ ? double(lines_.size()) * metrics_.step : toPixelsY(height_);
+        const double needed = keepInkInside(lines_, font_, metrics_, height);
+        if (autoSize_) {
+            // Sized to its text: as tall as the ink, where a face reaches further than one em.
+            double w = 0;
+            for (const SetLine& l : lines_)
+                w = std::max(w, l.width);
+            width_ = std::ceil(w) * Screen::TwipsPerPixelX();
+            height_ = needed * Screen::TwipsPerPixelY();
+            return;
+        }
+        // A face taller than the design's, in a one-line label: a pixel smaller until its
+        // characters fit the height the design gave them.
+        const int px = design.font.pixelSize();
+        if (needed <= height || lines_.size() != 1 || px * 4 < design_.font.pixelSize() * 3) return;
+        design.font.setPixelSize(px - 1);
     }
 }
 

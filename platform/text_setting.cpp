@@ -31,8 +31,12 @@ double songMeasureWidth(const QString& line, int em) {
 }
 
 double spaceWidth(const QFont& font, bool songMeasure) {
-    if (songMeasure) return emOf(font) * stretchOf(font) / 200.0;
-    return QFontMetricsF(font).horizontalAdvance(QLatin1Char(' '));
+    const QFontMetricsF fm(font);
+    if (!songMeasure) return fm.horizontalAdvance(QLatin1Char(' '));
+    // Half of what a Chinese character really takes in this face, condensed or not, so
+    // that two spaces stand exactly under one character.
+    const double wide = fm.horizontalAdvance(QChar(0x56FD));
+    return (wide > 0 ? wide : emOf(font) * stretchOf(font) / 100.0) / 2;
 }
 
 QList<QTextLayout::FormatRange> spaceFormats(const QString& line, const QFont& font,
@@ -124,6 +128,29 @@ LineMetrics lineMetrics(const SetFont& f, const QFont& fitted) {
     if (ink.height() > 0 && ink.height() <= 1.5 * step)
         baseline = int(std::lround((step - ink.height()) / 2 - ink.top()));
     return {step, std::clamp(baseline, 1, step)};
+}
+
+double keepInkInside(std::vector<SetLine>& lines, const QFont& font, const LineMetrics& m,
+                     double height) {
+    if (lines.empty()) return height;
+    const QFontMetricsF fm(font);
+    double lo = -1e9, hi = 1e9;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        if (lines[k].text.trimmed().isEmpty()) continue;
+        const QRectF ink = fm.tightBoundingRect(lines[k].text);
+        const double above = double(k) * m.step;
+        lo = std::max(lo, -ink.top() - above);
+        hi = std::min(hi, height - above - ink.bottom());
+    }
+    if (lo == -1e9) return height;
+    // Taller than the box: the top of the ink at the top, and the height it needs.
+    const double needed =
+        std::ceil(lo) > std::floor(hi) ? height + std::ceil(lo) - std::floor(hi) : height;
+    const double baseline = std::clamp(double(m.baseline), std::ceil(lo), std::floor(hi));
+    const double shift = (std::ceil(lo) > std::floor(hi) ? std::ceil(lo) : baseline) - m.baseline;
+    for (SetLine& l : lines)
+        l.origin.ry() += shift;
+    return needed;
 }
 
 QStringList hardLines(const QString& caption) {

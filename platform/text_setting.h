@@ -54,6 +54,12 @@ struct SetLine {
 // soft breaks where a line is wider than the box and `wrap` is set; `centre` centres each line.
 std::vector<SetLine> layOutText(const QString& text, const SetFont& f, const QFont& font,
                                 const LineMetrics& m, double width, bool wrap, bool centre);
+// Moves the lines up or down, by whole pixels, as far as needed to keep their ink within
+// `height`: a face whose characters or descenders reach further than the design's then keeps
+// them inside the control instead of having them cut off. Returns the height the ink needs:
+// `height`, or more when it is taller than that.
+double keepInkInside(std::vector<SetLine>& lines, const QFont& font, const LineMetrics& m,
+                     double height);
 // The width of one line as layOutText sets it.
 double lineWidth(const QString& line, const QFont& font, bool songMeasure);
 
