@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -74,7 +75,15 @@ Form::Form(const FormDesign& d)
     setWindowTitle(fromView(d.caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    if (!d.icon.empty()) setWindowIcon(QIcon(fromView(d.icon)));
+    if (!d.icon.empty()) {
+        const QString path = fromView(d.icon);
+        QIcon icon(path);
+        // Title bars and task bars ask for 16 pixels: the design's small drawing where it has
+        // one ("icon16.png" beside "icon.png"), rather than the large one squeezed.
+        const QString small = QString(path).replace(QLatin1String(".png"), QLatin1String("16.png"));
+        if (QFile::exists(small)) icon.addFile(small);
+        setWindowIcon(icon);
+    }
     setFont(designFont(d.font, d.font).font);
     resize(toPixelsX(d.width), toPixelsY(d.height));
     move(toPixelsX(d.left), toPixelsY(d.top));

@@ -115,3 +115,18 @@ TEST(WindowTitlesOnX11, BothTitlePropertiesAreTheCaptionExactly) {
     withWarningOpen(
         [&](QWidget& box) { expectTitled(box, QStringLiteral("温馨提示！"), "warning"); });
 }
+
+// Title bars and task bars ask for 16 pixels, window lists for 32: each secondary window
+// carries its own drawing at both.
+TEST(WindowIcons, HelpAndAboutCarryTheirIconAtSixteenAndThirtyTwoPixels) {
+    test::StandInMainWindow main;
+    for (const Titled& t : windows()) {
+        if (t.caption == QStringLiteral("ZelquinV1.1")) continue; // the program's icon
+        auto w = t.make(main);
+        const QList<QSize> sizes = w->windowIcon().availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(16, 16))) << t.what;
+        EXPECT_TRUE(sizes.contains(QSize(32, 32))) << t.what;
+        // The small one is drawn for its size, not left to the desktop to squeeze.
+        EXPECT_EQ(w->windowIcon().pixmap(QSize(16, 16)).size(), QSize(16, 16)) << t.what;
+    }
+}
