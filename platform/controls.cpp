@@ -129,7 +129,9 @@ void Label::setText() {
         // A face taller than the design's, in a one-line label: a pixel smaller until its
         // characters fit the height the design gave them.
         const int px = design.font.pixelSize();
-        if (needed <= height || lines_.size() != 1 || px * 4 < design_.font.pixelSize() * 3) return;
+        // (A pixel of antialiased edge may go; the tight ink box rounds outwards.)
+        if (needed <= height + 1 || lines_.size() != 1 || px * 4 < design_.font.pixelSize() * 3)
+            return;
         design.font.setPixelSize(px - 1);
     }
 }
