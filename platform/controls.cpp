@@ -2,10 +2,13 @@
 #include "platform/form.h"
 #include "platform/screen.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -85,29 +88,60 @@ void Image::paint(QPainter& p) const {
 
 // ---------------------------------------------------------------------------------------
 
-Label::Label(Form& form, const ControlDesign& d, const QFont& font)
+Label::Label(Form& form, const ControlDesign& d, const SetFont& font)
     : Control(form, d), caption_(QString::fromUtf8(d.caption.data(), qsizetype(d.caption.size()))),
       fore_(d.hasFore ? toColor(d.fore) : QColor(Qt::black)), back_(toColor(d.back)),
-      transparent_(d.transparent), font_(font), align_(d.align), autoSize_(d.autoSize),
-      wordWrap_(d.wordWrap) {
-    if (autoSize_) fitToText();
+      transparent_(d.transparent), design_(font), font_(font.font), align_(d.align),
+      autoSize_(d.autoSize), wordWrap_(d.wordWrap) {
+    setText();
 }
 
-void Label::fitToText() {
-    const QFontMetrics fm(font_);
-    const QStringList lines = caption_.split(QLatin1Char('\n'));
-    int w = 0;
-    for (const QString& l : lines)
-        w = std::max(w, fm.horizontalAdvance(QString(l).remove(QLatin1Char('\r'))));
-    width_ = w * Screen::TwipsPerPixelX();
-    height_ = int(lines.size()) * font_.pixelSize() * Screen::TwipsPerPixelY();
+// Fits the caption to the label (or the label to the caption) and lays it out.
+void Label::setText() {
+    const QStringList lines = hardLines(caption_);
+    double room = toPixelsX(width_);
+    if (autoSize_) {
+        // Sized to its text, but no wider than the design measured it.
+        room = 0;
+        for (const QString& l : lines)
+            room =
+                std::max(room, design_.songMeasure ? songMeasureWidth(l, design_.font.pixelSize())
+                                                   : lineWidth(l, design_.font, false));
+    }
+    SetFont design = design_;
+    for (;;) {
+        font_ = fitLines(design, lines, room);
+        metrics_ = lineMetrics(design, font_);
+        // Labels break long text within their width, as the designs were laid out for.
+        lines_ = layOutText(caption_, design, font_, metrics_, room, !autoSize_,
+                            !autoSize_ && align_ == Align::Centre);
+        const double height =
+            autoSize_ ? double(lines_.size()) * metrics_.step : toPixelsY(height_);
+        const double needed = keepInkInside(lines_, font_, metrics_, height);
+        if (autoSize_) {
+            // Sized to its text: as tall as the ink, where a face reaches further than one em.
+            double w = 0;
+            for (const SetLine& l : lines_)
+                w = std::max(w, l.width);
+            width_ = std::ceil(w) * Screen::TwipsPerPixelX();
+            height_ = needed * Screen::TwipsPerPixelY();
+            return;
+        }
+        // A face taller than the design's, in a one-line label: a pixel smaller until its
+        // characters fit the height the design gave them.
+        const int px = design.font.pixelSize();
+        // (A pixel of antialiased edge may go; the tight ink box rounds outwards.)
+        if (needed <= height + 1 || lines_.size() != 1 || px * 4 < design_.font.pixelSize() * 3)
+            return;
+        design.font.setPixelSize(px - 1);
+    }
 }
 
 void Label::setCaption(const QString& c) {
     if (c == caption_) return;
     const QRect before = pixelRect();
     caption_ = c;
-    if (autoSize_) fitToText();
+    setText();
     if (visible_) changed(before);
 }
 
@@ -132,12 +166,9 @@ void Label::paint(QPainter& p) const {
     p.setClipRect(r);
     p.setFont(font_);
     p.setPen(fore_);
-    int flags = Qt::AlignTop | (align_ == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft);
-    // Labels break long text within their width, as the designs were laid out for.
-    if (wordWrap_ || !autoSize_) flags |= Qt::TextWordWrap;
-    QString text = caption_;
-    text.remove(QLatin1Char('\r'));
-    p.drawText(r, flags, text);
+    for (const SetLine& l : lines_)
+        for (const auto& [x, word] : l.words)
+            p.drawText(QPointF(r.topLeft()) + l.origin + QPointF(x, 0), word);
     p.restore();
 }
 
@@ -188,10 +219,12 @@ void Line::paint(QPainter& p) const {
 
 // ---------------------------------------------------------------------------------------
 
-TextBox::TextBox(Form& form, const ControlDesign& d, const QFont& font)
-    : Control(form, d), edit_(new QPlainTextEdit(&form)) {
+TextBox::TextBox(Form& form, const ControlDesign& d, const SetFont& font)
+    : Control(form, d), edit_(new QTextEdit(&form)), lineStep_(lineMetrics(font, font.font).step),
+      songMeasure_(font.songMeasure) {
     edit_->setObjectName(name_);
-    edit_->setFont(font);
+    edit_->setAcceptRichText(false);
+    edit_->setFont(font.font);
     edit_->setGeometry(pixelRect());
     edit_->setReadOnly(d.readOnly);
     // Read-only text stays selectable and copyable.
@@ -199,7 +232,7 @@ TextBox::TextBox(Form& form, const ControlDesign& d, const QFont& font)
         edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     edit_->setFocusPolicy(Qt::ClickFocus);
     if (d.scrollBars) {
-        edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit_->setLineWrapMode(QTextEdit::NoWrap);
         edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     }
@@ -216,6 +249,23 @@ void TextBox::setText(const QString& t) {
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     edit_->setPlainText(shown);
+    // Every line one step below the last, as in the design's face, whatever the face's own
+    // line height.
+    QTextBlockFormat step;
+    step.setLineHeight(lineStep_, QTextBlockFormat::FixedHeight);
+    QTextCursor all(edit_->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(step);
+    // Spaces as wide as in the design's face, so that indented lines stay under what they
+    // are indented under.
+    for (QTextBlock b = edit_->document()->begin(); b.isValid(); b = b.next())
+        for (const QTextLayout::FormatRange& r :
+             spaceFormats(b.text(), edit_->font(), songMeasure_)) {
+            QTextCursor c(b);
+            c.setPosition(b.position() + r.start);
+            c.setPosition(b.position() + r.start + r.length, QTextCursor::KeepAnchor);
+            c.mergeCharFormat(r.format);
+        }
 }
 
 // ---------------------------------------------------------------------------------------

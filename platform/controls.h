@@ -3,6 +3,7 @@
 // its stacking order and routes the mouse to them, as the designs expect.
 #include "platform/design.h"
 #include "platform/pictures.h"
+#include "platform/text_setting.h"
 
 #include <QColor>
 #include <QFont>
@@ -11,7 +12,7 @@
 #include <functional>
 
 class QPainter;
-class QPlainTextEdit;
+class QTextEdit;
 class QTimer;
 
 namespace zq {
@@ -91,24 +92,31 @@ class Image final : public Control {
 
 class Label final : public Control {
   public:
-    Label(Form& form, const ControlDesign& design, const QFont& font);
+    Label(Form& form, const ControlDesign& design, const SetFont& font);
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& c);
     QColor ForeColor() const { return fore_; }
     void setForeColor(const QColor& c);
     QColor BackColor() const { return back_; }
     bool transparent() const { return transparent_; }
+    // The font the caption is drawn in: the design's, condensed where it must be to fit.
     const QFont& font() const { return font_; }
+    // The caption as drawn: each line and where its baseline starts, in the label's pixels.
+    const std::vector<SetLine>& lines() const { return lines_; }
+    int lineStep() const { return metrics_.step; }
     double Width() const override;
     double Height() const override;
     void paint(QPainter& p) const override;
 
   private:
-    void fitToText();
+    void setText();
     QString caption_;
     QColor fore_, back_;
     bool transparent_;
+    SetFont design_;
     QFont font_;
+    LineMetrics metrics_;
+    std::vector<SetLine> lines_;
     Align align_;
     bool autoSize_, wordWrap_;
 };
@@ -141,18 +149,20 @@ class Line final : public Control {
 // A windowed control: always in front of the lightweight ones.
 class TextBox final : public Control {
   public:
-    TextBox(Form& form, const ControlDesign& design, const QFont& font);
+    TextBox(Form& form, const ControlDesign& design, const SetFont& font);
     ~TextBox() override;
     // The text as the program set it, line breaks included.
     const QString& Text() const { return text_; }
     void setText(const QString& t);
-    QPlainTextEdit* widget() const { return edit_; }
+    QTextEdit* widget() const { return edit_; }
     bool takesMouse() const override { return false; } // the widget takes its own mouse
     void paint(QPainter&) const override {}
 
   private:
     QString text_;
-    QPlainTextEdit* edit_;
+    QTextEdit* edit_;
+    int lineStep_;
+    bool songMeasure_;
 };
 
 class Timer final : public Control {

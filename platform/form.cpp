@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontInfo>
+#include <QFile>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -54,16 +54,18 @@ int shiftCode(Qt::KeyboardModifiers m) {
 
 } // namespace
 
-QFont designFont(const FontDesign& f, const FontDesign& fallback) {
+SetFont designFont(const FontDesign& f, const FontDesign& fallback) {
     const FontDesign& use = f.face.empty() ? fallback : f;
-    QFont font(fromView(use.face));
+    const QString face = fromView(use.face);
+    const QString installed = installedFaceFor(face);
+    QFont font(installed.isEmpty() ? face : installed);
     font.setPixelSize(pointsToPixels(use.points));
     font.setBold(use.bold);
     // The stand-in for Tahoma runs wider; narrowed to Tahoma's measure, the
     // texts keep to the places the design made for them.
-    if (use.face == "Tahoma" && !QFontInfo(font).family().startsWith(QLatin1String("Tahoma")))
+    if (face == QLatin1String("Tahoma") && installed != QLatin1String("Tahoma"))
         font.setStretch(88);
-    return font;
+    return {font, face == QStringLiteral("宋体")};
 }
 
 Form::Form(const FormDesign& d)
@@ -73,10 +75,16 @@ Form::Form(const FormDesign& d)
     setWindowTitle(fromView(d.caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    if (!d.icon.empty())
-        setWindowIcon(IconFromPicture(LoadDesignPicture(fromView(d.icon)), devicePixelRatioF()));
-    const QFont formFont = designFont(d.font, d.font);
-    setFont(formFont);
+    if (!d.icon.empty()) {
+        const QString path = fromView(d.icon);
+        QIcon icon = IconFromPicture(LoadDesignPicture(path), devicePixelRatioF());
+        // Title bars and task bars ask for 16 pixels: the design's small drawing where it has
+        // one ("icon16.png" beside "icon.png"), rather than the large one squeezed.
+        const QString small = QString(path).replace(QLatin1String(".png"), QLatin1String("16.png"));
+        if (QFile::exists(small)) icon.addPixmap(QPixmap::fromImage(LoadDesignPicture(small).image()));
+        setWindowIcon(icon);
+    }
+    setFont(designFont(d.font, d.font).font);
     resize(toPixelsX(d.width), toPixelsY(d.height));
     move(toPixelsX(d.left), toPixelsY(d.top));
 

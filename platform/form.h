@@ -124,6 +124,7 @@ class Form : public QWidget {
     quint64 controlsPainted_ = 0;
 };
 
-QFont designFont(const FontDesign& f, const FontDesign& fallback);
+// The installed face that stands in for a design's font, at the design's size and weight.
+SetFont designFont(const FontDesign& f, const FontDesign& fallback);
 
 } // namespace zq

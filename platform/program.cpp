@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -19,10 +20,28 @@ std::function<void()>& endHandler() {
     return h;
 }
 
-const QStringList& songFaces() {
-    static const QStringList f{QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
-                               QStringLiteral("WenQuanYi Zen Hei"),
-                               QStringLiteral("WenQuanYi Zen Hei Sharp")};
+// The faces that stand in for the design's, best first; each by every family name it is
+// known by, since the desktop's language decides which of them fontconfig reports.
+const std::vector<QStringList>& songStandIns() {
+    static const std::vector<QStringList> f{
+        // Song and Ming faces first: they have the design's shapes and half-width Latin.
+        {QStringLiteral("AR PL UMing CN")},
+        {QStringLiteral("AR PL UMing TW")},
+        {QStringLiteral("AR PL UMing HK")},
+        {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Serif SC")},
+        {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC")},
+        {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("文泉驿正黑"),
+         QStringLiteral("文泉驛正黑")},
+        {QStringLiteral("WenQuanYi Zen Hei Sharp"), QStringLiteral("文泉驿点阵正黑"),
+         QStringLiteral("文泉驛點陣正黑")},
+        {QStringLiteral("Droid Sans Fallback")},
+    };
+    return f;
+}
+
+const std::vector<QStringList>& tahomaStandIns() {
+    static const std::vector<QStringList> f{{QStringLiteral("Tahoma")},
+                                            {QStringLiteral("DejaVu Sans")}};
     return f;
 }
 
@@ -34,23 +53,47 @@ void choosePlatform() {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
 
+QString firstInstalled(const std::vector<QStringList>& faces,
+                       const std::function<bool(const QString&)>& installed) {
+    for (const QStringList& names : faces)
+        for (const QString& name : names)
+            if (installed(name)) return name;
+    return {};
+}
+
+const std::vector<QStringList>& standInsFor(const QString& designFace) {
+    static const std::vector<QStringList> none;
+    if (designFace == QStringLiteral("宋体")) return songStandIns();
+    if (designFace == QStringLiteral("Tahoma")) return tahomaStandIns();
+    return none;
+}
+
 QString installedFaceFor(const QString& designFace) {
-    const QStringList families = QFontDatabase::families();
-    auto first = [&](const QStringList& wanted) -> QString {
-        for (const QString& w : wanted)
-            if (families.contains(w, Qt::CaseInsensitive)) return w;
-        return {};
-    };
-    if (designFace == QStringLiteral("宋体")) return first(songFaces());
-    if (designFace == QStringLiteral("Tahoma"))
-        return first({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    return designFace;
+    // Fonts do not come and go under a running program: each design face is looked up once,
+    // by name, instead of listing every family on the machine.
+    static QHash<QString, QString> chosen;
+    const auto known = chosen.constFind(designFace);
+    if (known != chosen.constEnd()) return *known;
+    QString face = designFace;
+    if (!standInsFor(designFace).empty()) {
+        face = firstInstalled(standInsFor(designFace),
+                              [](const QString& name) { return QFontDatabase::hasFamily(name); });
+        // Any other face with the Chinese characters is better than boxes. Only a machine
+        // without the listed faces pays for the list of families.
+        if (face.isEmpty() && designFace == QStringLiteral("宋体")) {
+            const QStringList any = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+            if (!any.isEmpty()) face = any.first();
+        }
+    }
+    chosen.insert(designFace, face);
+    return face;
 }
 
 QStringList setUpApplication(QApplication& app, const VersionRecord& v) {
     QStringList warnings;
     QApplication::setApplicationName(v.productName);
-    QApplication::setApplicationDisplayName(v.internalName);
+    // No display name: on X11 Qt appends it to every window's title ("软件说明 — ..."),
+    // and each window's title towards the desktop is its caption, nothing more.
     QApplication::setApplicationVersion(v.fileVersion);
     QApplication::setOrganizationName(v.companyName);
 
@@ -61,13 +104,15 @@ QStringList setUpApplication(QApplication& app, const VersionRecord& v) {
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt);
 
-    QStringList song = songFaces();
-    QFont::insertSubstitutions(QStringLiteral("宋体"), song);
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")});
+    // Texts that name a design face directly get the same stand-in as the designs.
+    for (const QString& design : {QStringLiteral("宋体"), QStringLiteral("Tahoma")}) {
+        const QString face = installedFaceFor(design);
+        if (!face.isEmpty()) QFont::insertSubstitution(design, face);
+    }
     if (installedFaceFor(QStringLiteral("宋体")).isEmpty()) {
-        const QString w =
-            QStringLiteral("zelquin: no Chinese font is installed; the texts may show as boxes. "
-                           "Install the package fonts-arphic-uming (or fonts-wqy-zenhei).");
+        const QString w = QStringLiteral(
+            "zelquin: no Chinese font is installed; the texts may show as boxes. "
+            "Install the package fonts-arphic-uming (or fonts-noto-cjk, or fonts-wqy-zenhei).");
         std::fprintf(stderr, "%s\n", qPrintable(w));
         warnings << w;
     }

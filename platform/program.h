@@ -1,7 +1,9 @@
 #pragma once
 // Program start and end.
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <vector>
 
 class QApplication;
 
@@ -23,8 +25,15 @@ void choosePlatform();
 // installed. Returns the warnings it printed (a missing Chinese font).
 QStringList setUpApplication(QApplication& app, const VersionRecord& version);
 
-// The fonts a design names, and what this machine draws them with.
+// The fonts a design names, and what this machine draws them with: the first installed
+// of the design face's stand-ins (empty when none is), or the face itself when it has none.
 QString installedFaceFor(const QString& designFace);
+// The stand-ins of a design face, best first, each with all the family names it goes by.
+const std::vector<QStringList>& standInsFor(const QString& designFace);
+// The first name of the first face that `installed` knows, asking about one name at a time
+// and stopping at the first it knows.
+QString firstInstalled(const std::vector<QStringList>& faces,
+                       const std::function<bool(const QString&)>& installed);
 
 // Ends the program at once. Tests put a recorder in its place.
 void EndProgram();

@@ -90,6 +90,7 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/form2/Image6.png", 7, 248, false},
     {":/design/form2/Image7.png", 7, 248, true},
     {":/design/form2/icon.png", 32, 32, true},
+    {":/design/form2/icon16.png", 16, 16, true},
 
     // About window.
     {":/design/form3/Image1.png", 6, 368, false},
@@ -99,6 +100,7 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/form3/Image5.png", 68, 26, true},
     {":/design/form3/Image6.png", 52, 51, true},
     {":/design/form3/icon.png", 32, 32, true},
+    {":/design/form3/icon16.png", 16, 16, true},
 };
 
 } // namespace zq::pictures::detail

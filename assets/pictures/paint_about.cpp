@@ -135,6 +135,14 @@ void aboutIcon(Canvas& c) {
     p.end();
 }
 
+// The title-bar and task-bar size: the 32-pixel drawing, halved.
+void aboutIconSmall(Canvas& c) {
+    QPainter p;
+    beginPainting(p, c);
+    p.drawImage(QRectF(0, 0, 16, 16), c.studio->picture(":/design/form3/icon.png"));
+    p.end();
+}
+
 } // namespace
 
 void addAboutPictures(std::vector<Job>& jobs) {
@@ -146,6 +154,7 @@ void addAboutPictures(std::vector<Job>& jobs) {
                                 {":/design/form3/Image4.png", bottomEdge},
                                 {":/design/form3/Image5.png", buttonDesign},
                                 {":/design/form3/icon.png", aboutIcon},
+                                {":/design/form3/icon16.png", aboutIconSmall},
                                 {":/res/140.png", buttonBlue},
                                 {":/res/141.png", buttonGrey},
                             });

@@ -201,6 +201,14 @@ void helpIcon(Canvas& c) {
     p.end();
 }
 
+// The title-bar and task-bar size: the 32-pixel drawing, halved.
+void helpIconSmall(Canvas& c) {
+    QPainter p;
+    beginPainting(p, c);
+    p.drawImage(QRectF(0, 0, 16, 16), c.studio->picture(":/design/form2/icon.png"));
+    p.end();
+}
+
 } // namespace
 
 void addHelpPictures(std::vector<Job>& jobs) {
@@ -214,6 +222,7 @@ void addHelpPictures(std::vector<Job>& jobs) {
                                 {":/design/form2/Image6.png", rightUpperStrip},
                                 {":/design/form2/Image7.png", rightLowerStrip},
                                 {":/design/form2/icon.png", helpIcon},
+                                {":/design/form2/icon16.png", helpIconSmall},
                                 {":/res/138.png", closePale},
                                 {":/res/139.png", closeStrong},
                             });

@@ -75,6 +75,15 @@ bool tabInk(double x, double y, double rightEnd, Colour* out) {
     // Glyphs of the two window buttons, which cover them at run time.
     const double mx = kMinimiseAt.x() + 8.0, my = kMinimiseAt.y() + 8.0;
     if (std::abs(x - mx) < 4 && y >= my - 1 && y < my + 1) c = kWhite;
+    // The restore glyph stands between them: a window in front of another, their tops bold.
+    const double rx = (kMinimiseAt.x() + 16.0 + kCloseAt.x()) / 2, ry = my;
+    const auto square = [&](double left, double top) {
+        const bool inside = x >= left && x < left + 5 && y >= top && y < top + 5;
+        const bool rim = x < left + 1 || x >= left + 4 || y < top + 2 || y >= top + 4;
+        return inside && rim;
+    };
+    const bool front = x >= rx - 3 && x < rx + 2 && y >= ry - 1 && y < ry + 4;
+    if (square(rx - 3, ry - 1) || (!front && square(rx - 1, ry - 3))) c = kWhite;
     const double cx = kCloseAt.x() + 8.0, cy = kCloseAt.y() + 8.0;
     if (segmentDistance(x, y, cx - 3.5, cy - 3.5, cx + 3.5, cy + 3.5) < 1 ||
         segmentDistance(x, y, cx - 3.5, cy + 3.5, cx + 3.5, cy - 3.5) < 1)
@@ -166,8 +175,11 @@ void framePiece(Canvas& c, double left, double top) {
     });
 }
 
+// The strips reach past the window's right edge; what of them the window shows beyond its
+// outline is the window's own white, like the rest of its last column.
 void titleStrip(Canvas& c) {
     renderSamples(c.image, c.scale, [&](double x, double y) {
+        if (x >= kOuterRight && x < kOuterRight + 1) return Sample{ink::kWindow, 1};
         return Sample{titleAt(x, y, c.width, false), 1};
     });
 }
@@ -178,7 +190,9 @@ void topRight(Canvas& c) {
     framePiece(c, twipsToPixels(9145), 0);
 }
 void menuStrip(Canvas& c) {
-    renderSamples(c.image, c.scale, [](double, double y) {
+    const double left = twipsToPixels(-240);
+    renderSamples(c.image, c.scale, [=](double x, double y) {
+        if (x + left >= kOuterRight && x + left < kOuterRight + 1) return Sample{ink::kWindow, 1};
         return Sample{stripAt(y + kStripTop), 1};
     });
 }
@@ -188,8 +202,13 @@ void rightEdge(Canvas& c) {
 void leftEdge(Canvas& c) {
     framePiece(c, 0, twipsToPixels(360));
 }
+// Past the rounded bottom-right corner the edge would poke out as a stub: there it is the
+// corner's own drawing, outline and white beyond.
 void bottomEdge(Canvas& c) {
-    renderSamples(c.image, c.scale, [](double, double y) {
+    const double left = twipsToPixels(-120);
+    renderSamples(c.image, c.scale, [=](double x, double y) {
+        if (x + left >= kOuterRight - kCorner)
+            return Sample{frameAt(x + left, y + kBottomEdgeY), 1};
         return Sample{bandInk(kShadedBandInk, kOuterBottom - (y + kBottomEdgeY)), 1};
     });
 }

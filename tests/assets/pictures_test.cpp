@@ -3,6 +3,7 @@
 // that the windows lay next to or over one another.
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <set>
@@ -60,7 +61,7 @@ const QRgb kWhite = qRgb(255, 255, 255);
 // ---- catalogue -----------------------------------------------------------------------------
 
 TEST(PictureCatalogue, EveryEntryLoadsAtItsSizeAndItsTwinAtTwiceThat) {
-    ASSERT_EQ(zq::pictures::catalogue().size(), 82u);
+    ASSERT_EQ(zq::pictures::catalogue().size(), 84u);
     for (const PictureInfo& p : zq::pictures::catalogue()) {
         const QImage one = load(p.path), two = load(p.path, 2);
         ASSERT_FALSE(one.isNull()) << p.path;
@@ -487,3 +488,68 @@ TEST(HandCursor, IsMonochromeWithItsHotSpotAtTheFingertip) {
 }
 
 } // namespace
+
+// ---- the main window's frame as it is put together --------------------------------------
+
+namespace {
+
+// The frame pictures of the main window at their places after loading, back to front, on
+// the window's white: what the window shows of them.
+QImage mainFrame() {
+    struct Piece {
+        const char* name;
+        int left, top; // twips
+    };
+    const Piece backToFront[] = {
+        {"Image4", -240, 412}, {"Image7", -120, 6720}, {"Image1", 0, 0},
+        {"Image2", 0, 0},      {"Image3", 9145, 0},    {"Image6", 0, 360},
+        {"Image5", 9105, 360}, {"Image9", 9140, 6570}, {"Image8", 7, 6480}};
+    QImage w(616, 457, QImage::Format_ARGB32);
+    w.fill(kWhite);
+    QPainter p(&w);
+    for (const Piece& piece : backToFront)
+        p.drawImage(px(piece.left), px(piece.top), design(1, piece.name));
+    return w;
+}
+
+} // namespace
+
+TEST(MainWindowFrame, TheLastColumnIsWhiteOutsideTheDarkOutline) {
+    const QImage w = mainFrame();
+    // Rows clear of the rounded corners, which the window's region cuts away.
+    for (int y = 6; y <= 450; ++y) {
+        EXPECT_EQ(w.pixel(615, y), kWhite) << "row " << y << " " << hex(w.pixel(615, y));
+        EXPECT_LT(luminance(w.pixel(614, y)), 0.05) << "outline, row " << y;
+    }
+}
+
+TEST(MainWindowFrame, NothingPokesPastTheBottomRightCorner) {
+    const QImage w = mainFrame();
+    for (int y = 440; y < 457; ++y)
+        EXPECT_EQ(w.pixel(615, y), kWhite) << "row " << y;
+    // The bottom edge still runs up to the corner piece.
+    EXPECT_LT(luminance(w.pixel(600, 455)), 0.05);
+}
+
+TEST(MainWindowFrame, TitleTabBearsARestoreGlyphBetweenTheWindowButtons) {
+    for (int scale : {1, 2}) {
+        const QImage strip = design(1, "Image1", scale);
+        // Between the minimise button (568 to 583) and the close button (592 to 607).
+        const int left = (px(8520) + 16) * scale, right = px(8880) * scale;
+        int white = 0, top = 1 << 20, bottom = -1, first = 1 << 20, last = -1;
+        // Below the tab's lit top rim, where the glyphs are pure white.
+        for (int y = 4 * scale; y < 26 * scale; ++y)
+            for (int x = left; x < right; ++x)
+                if (strip.pixel(x, y) == kWhite) {
+                    ++white;
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                    first = std::min(first, x), last = std::max(last, x);
+                }
+        EXPECT_GE(white, 14 * scale * scale) << "@" << scale;
+        // Two small windows one behind the other: about seven pixels each way, in the tab.
+        EXPECT_GE(bottom - top + 1, 6 * scale) << "@" << scale;
+        EXPECT_LE(bottom - top + 1, 8 * scale) << "@" << scale;
+        EXPECT_GE(last - first + 1, 6 * scale) << "@" << scale;
+        EXPECT_LE(last - first + 1, 8 * scale) << "@" << scale;
+    }
+}

@@ -10,10 +10,10 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 using namespace zq;
@@ -376,7 +376,7 @@ TEST(TextBoxText, KeepsLineBreaksButShowsNoCarriageReturns) {
     EXPECT_EQ(t.Text(), "a\r\n\r\nb\r\n");
     EXPECT_EQ(t.widget()->toPlainText(), "a\n\nb\n");
     EXPECT_TRUE(t.widget()->isReadOnly());
-    EXPECT_EQ(t.widget()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(t.widget()->lineWrapMode(), QTextEdit::NoWrap);
 }
 
 class DecimalPoint : public ::testing::TestWithParam<std::pair<const char*, const char*>> {

@@ -5,10 +5,10 @@
 #include "ui/help/form2.h"
 
 #include <QCoreApplication>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
 #include <memory>
 
 using namespace zq;
@@ -102,7 +102,7 @@ TEST(HelpText, IsTheListedLinesWithCrLfBreaks) {
 
 TEST_F(HelpWindowTest, TextBoxShowsTheLinesReadOnlyScrollableAndSelectable) {
     TextBox& box = help->textBox("Text1");
-    QPlainTextEdit* edit = box.widget();
+    QTextEdit* edit = box.widget();
     EXPECT_EQ(box.Text(), Form2::helpText());
     EXPECT_FALSE(edit->toPlainText().contains(QLatin1Char('\r')));
     EXPECT_EQ(edit->toPlainText().split(u'\n'), expectedLines());
@@ -115,7 +115,7 @@ TEST_F(HelpWindowTest, TextBoxShowsTheLinesReadOnlyScrollableAndSelectable) {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(edit->textCursor().selectedText().size(), edit->toPlainText().size());
 
-    EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(edit->lineWrapMode(), QTextEdit::NoWrap);
     EXPECT_TRUE(edit->horizontalScrollBar()->isVisible());
     EXPECT_GT(edit->horizontalScrollBar()->maximum(), 0) << "the longest line runs past the box";
     EXPECT_GT(edit->verticalScrollBar()->maximum(), 0);
