@@ -3,11 +3,17 @@
 #include "platform/program.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
+#include "ui/value/colours_command.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <iostream>
 
 int main(int argc, char** argv) {
+    // Answered on the terminal, before anything needs a display.
+    if (zq::ui::wantsColours(argc, argv))
+        return zq::ui::runColoursCommand({argv + 1, argv + argc}, std::cout, std::cerr,
+                                         zq::ui::userDecimalPoint());
     zq::choosePlatform();
     // Qt prints its own long complaint and aborts when there is no display; say it plainly.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
