@@ -529,8 +529,9 @@ void Form1::Form_MouseUp(int Button, int, double X, double Y) {
 }
 
 void Form1::openValueWindow() {
-    // One at a time: asking again brings the open one to the front.
-    if (!value_) {
+    // One at a time: asking again brings the open one to the front. One that was just closed
+    // is only waiting to be freed.
+    if (!value_ || value_->unloaded()) {
         value_ = new Form4(*this);
         value_->setDeleteOnUnload(true);
     }
