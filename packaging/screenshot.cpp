@@ -1,6 +1,6 @@
 // Draws each window offscreen into a PNG, as a user first sees it: the main
 // window after its first tick, then the help and About windows opened from its menu, and the
-// value-to-colours window answering 4.7k.
+// value-to-colours window answering 4k7 on five bands.
 // Usage: zelquin_screenshot <folder>
 #include "platform/program.h"
 #include "ui/about/form3.h"
@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     // The value-to-colours window with an answer on it.
     main.openValueWindow();
     if (zq::ui::Form4* value = main.valueWindow()) {
-        value->valueField().setPlainText(QStringLiteral("4.7k"));
+        value->Label6_Click();
+        value->valueField().setPlainText(QStringLiteral("4k7"));
         value->Image3_Click();
         ok = save(*value, out.filePath(QStringLiteral("value-window.png"))) && ok;
         value->Unload();
