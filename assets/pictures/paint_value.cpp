@@ -34,6 +34,7 @@ struct Panel {
 };
 constexpr Panel kPanels[] = {{14, 44, 496, 130}, {14, 136, 496, 406}};
 constexpr double kPanelRadius = 6;
+constexpr Panel kTray{75, 141, 206, 218};
 
 Sample ground(double x, double y) {
     const double dl = x, dr = kWidth - x, db = kHeight - y;
@@ -56,6 +57,13 @@ Sample ground(double x, double y) {
         else if (d <= -1.2)
             c = mix(kWhite, rgb(255, 244, 252), (y - p.top) / (p.bottom - p.top));
     }
+    // A tray under the chips of the answer, so that a white chip does not vanish into the panel.
+    const double tray =
+        roundedRectDistance(x, y, kTray.left, kTray.top, kTray.right, kTray.bottom, 4);
+    if (tray <= 0)
+        c = tray > -1 ? rgb(214, 178, 206)
+                      : mix(rgb(236, 222, 234), rgb(246, 238, 244),
+                            (y - kTray.top) / (kTray.bottom - kTray.top));
     return {c, 1};
 }
 
