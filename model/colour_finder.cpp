@@ -112,9 +112,13 @@ std::vector<StandardValue> standardValues(const Decimal& typed, int bands, int t
     return out;
 }
 
-std::string limitsText(int bands, const DecimalFormat& fmt) {
-    return std::string(kindName(bands)) + "能做的阻值从 " + withUnit(smallestValue(), fmt) +
-           " 到 " + withUnit(largestValue(bands), fmt) + "（另有 0Ω）。";
+// Names the range and the nearest value the bands can make, with its colours.
+std::string outOfReach(std::string_view what, const Decimal& nearest, int bands, int tolerance) {
+    const DecimalFormat dot;
+    return std::string(what) + std::string(kindName(bands)) + "能做 " +
+           withUnit(smallestValue(), dot) + "～" + withUnit(largestValue(bands), dot) +
+           "，最接近的 " + withUnit(nearest, dot) + " 是 " +
+           colourNames(*findColours(nearest, bands, tolerance).answer) + "。";
 }
 
 } // namespace
@@ -154,11 +158,14 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance) {
         return f;
     }
     if (ohms > largestValue(bands)) {
-        f.reason = "阻值太大了：" + limitsText(bands, dot);
+        f.reason = outOfReach("阻值太大了：", largestValue(bands), bands, tolerance);
         return f;
     }
     if (!ohms.isZero() && ohms < smallestValue()) {
-        f.reason = "阻值太小了：" + limitsText(bands, dot);
+        // Below half the smallest step, no resistor at all is nearer.
+        const bool zeroIsNearer = ohms < Decimal::of(5, -3);
+        f.reason = outOfReach("阻值太小了：", zeroIsNearer ? Decimal() : smallestValue(), bands,
+                              tolerance);
         return f;
     }
 

@@ -24,8 +24,17 @@ std::vector<char32_t> decode(std::string_view s) {
             continue;
         }
         char32_t c = len == 1 ? b : b & (0x7F >> len);
-        for (int k = 1; k < len; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0x3F);
+        bool whole = true;
+        for (int k = 1; k < len; ++k) {
+            const auto next = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            whole = whole && (next & 0xC0) == 0x80;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (!whole || c > 0x10FFFF) {
+            out.push_back(U'\uFFFD');
+            ++i;
+            continue;
+        }
         out.push_back(c);
         i += static_cast<std::size_t>(len);
     }

@@ -42,6 +42,9 @@ struct Refused {
     const char* reason;
 };
 
+constexpr const char* kBroken =
+    "“\xef\xbf\xbd”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。";
+
 class RefusedInput : public testing::TestWithParam<Refused> {};
 
 TEST_P(RefusedInput, GivesItsOneLineReason) {
@@ -69,8 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"Ω", "请输入数字，例如 4.7k 或 470。"},
         Refused{"k", "请输入数字，例如 4.7k 或 470。"},
         Refused{"1234567890123456789012345678901", "输入太长了：阻值最多写 30 个字符。"},
-        Refused{"\xff",
-                "“\xef\xbf\xbd”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。"}));
+        // Broken UTF-8: a stray byte, a lead byte without its follower, a code point past the end.
+        Refused{"\xff", kBroken},
+        Refused{"4\xc3"
+                "7",
+                kBroken},
+        Refused{"\xf7\xbf\xbf\xbf", kBroken}));
 
 TEST(ValueInput, ThirtyCharactersAreStillRead) {
     // Characters, not bytes: ten full-width digits are thirty bytes.

@@ -125,7 +125,7 @@ TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
         EXPECT_EQ(resistorPictures(v), pictures) << bad.toStdString();
     }
     EXPECT_EQ(v.Label3.Caption(),
-              QStringLiteral("阻值太大了：四环电阻能做的阻值从 0.01Ω 到 99.00GΩ（另有 0Ω）。"));
+              QStringLiteral("阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"));
     // No message box for typing: the fixture fails on any.
 }
 

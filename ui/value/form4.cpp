@@ -206,26 +206,11 @@ void Form4::giveToMainWindow() {
     Form1& m = *main_;
     // The same road as the user's own clicks: a band key, then a palette chip, in an order
     // the choice rules accept from any state; the band that was being edited stays so.
-    auto selectBand = [&m](int band) {
-        switch (band) {
-        case 1:
-            m.Image30_Click();
-            break;
-        case 2:
-            m.Image31_Click();
-            break;
-        case 3:
-            m.Image32_Click();
-            break;
-        case 4:
-            m.Image33_Click();
-            break;
-        case 5:
-            m.Image34_Click();
-            break;
-        default:
-            break;
-        }
+    void (Form1::*const keys[])() = {&Form1::Image30_Click, &Form1::Image31_Click,
+                                     &Form1::Image32_Click, &Form1::Image33_Click,
+                                     &Form1::Image34_Click};
+    auto selectBand = [&](int band) {
+        if (band >= 1 && band <= 5) (m.*keys[band - 1])();
     };
     const int editing = m.BandState.selectedBand();
     for (const auto& [band, colour] : model::choicesFor(*Answer)) {
