@@ -30,6 +30,11 @@ struct Case {
     bool exact;
 };
 
+// Stable test names: what was asked, not the bytes of the struct.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.typed << " on " << c.bands << " bands, tolerance " << c.tolerance;
+}
+
 class Answers : public testing::TestWithParam<Case> {};
 
 TEST_P(Answers, NameShowAndBoundTheColours) {
@@ -81,6 +86,10 @@ struct OutOfReach {
     const char* reason;
 };
 
+void PrintTo(const OutOfReach& c, std::ostream* os) {
+    *os << c.typed << " on " << c.bands << " bands, tolerance " << c.tolerance;
+}
+
 class Unanswerable : public testing::TestWithParam<OutOfReach> {};
 
 TEST_P(Unanswerable, GivesTheReasonAndNoColours) {
@@ -98,8 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"},
         OutOfReach{"99.5G", 4, 12,
                    "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 无。"},
-        OutOfReach{"1000G", 5, 0,
-                   "阻值太大了：五环电阻能做 0.01Ω～999.00GΩ，最接近的 999.00GΩ 是 白 白 白 白 棕。"},
+        OutOfReach{
+            "1000G", 5, 0,
+            "阻值太大了：五环电阻能做 0.01Ω～999.00GΩ，最接近的 999.00GΩ 是 白 白 白 白 棕。"},
         OutOfReach{"0.009", 4, 10,
                    "阻值太小了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 0.01Ω 是 黑 棕 银 金。"},
         OutOfReach{"0.0099", 5, 0,
@@ -148,6 +158,10 @@ struct Nearest {
     const char* typed;
     std::vector<const char*> members;
 };
+
+void PrintTo(const Nearest& n, std::ostream* os) {
+    *os << seriesName(n.series) << " near " << n.typed;
+}
 
 class NearestMembers : public testing::TestWithParam<Nearest> {};
 

@@ -13,6 +13,24 @@ struct Accepted {
     const char* ohms; // exact, plain decimal text
 };
 
+// Stable test names in plain ASCII: the typed text, every other byte escaped.
+void printTyped(const char* typed, std::ostream* os) {
+    static const char* const kHex = "0123456789abcdef";
+    *os << '[';
+    for (const char* p = typed; *p; ++p) {
+        const auto b = static_cast<unsigned char>(*p);
+        if (b > 0x20 && b < 0x7f)
+            *os << *p;
+        else
+            *os << "\\x" << kHex[b >> 4] << kHex[b & 15];
+    }
+    *os << ']';
+}
+
+void PrintTo(const Accepted& a, std::ostream* os) {
+    printTyped(a.typed, os);
+}
+
 class AcceptedInput : public testing::TestWithParam<Accepted> {};
 
 TEST_P(AcceptedInput, ReadsTheExactValue) {
@@ -41,6 +59,10 @@ struct Refused {
     const char* typed;
     const char* reason;
 };
+
+void PrintTo(const Refused& r, std::ostream* os) {
+    printTyped(r.typed, os);
+}
 
 constexpr const char* kBroken =
     "“\xef\xbf\xbd”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。";

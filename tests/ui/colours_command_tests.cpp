@@ -15,8 +15,8 @@ struct Run {
 };
 
 void PrintTo(const Run& r, std::ostream* os) {
-    for (const std::string& a : r.args)
-        *os << a << ' ';
+    for (std::size_t i = 0; i < r.args.size(); ++i)
+        *os << (i ? " " : "") << (r.args[i].empty() ? "''" : r.args[i]);
 }
 
 class ColoursCommand : public testing::TestWithParam<Run> {};

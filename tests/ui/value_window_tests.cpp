@@ -125,7 +125,8 @@ TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
         EXPECT_EQ(resistorPictures(v), pictures) << bad.toStdString();
     }
     EXPECT_EQ(v.Label3.Caption(),
-              QStringLiteral("阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"));
+              QStringLiteral(
+                  "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"));
     // No message box for typing: the fixture fails on any.
 }
 
@@ -177,6 +178,11 @@ struct Handing {
     int toleranceChip; // index into the tolerance chips
     bool byKey;        // Ctrl+Return instead of the button
 };
+
+void PrintTo(const Handing& h, std::ostream* os) {
+    *os << h.typed << (h.fiveBands ? " five" : " four") << " bands, chip " << h.toleranceChip
+        << (h.byKey ? " by key" : " by button");
+}
 
 class GiveToMainWindow : public ValueWindow, public testing::WithParamInterface<Handing> {};
 

@@ -206,11 +206,21 @@ void Form4::giveToMainWindow() {
     Form1& m = *main_;
     // The same road as the user's own clicks: a band key, then a palette chip, in an order
     // the choice rules accept from any state; the band that was being edited stays so.
-    void (Form1::*const keys[])() = {&Form1::Image30_Click, &Form1::Image31_Click,
-                                     &Form1::Image32_Click, &Form1::Image33_Click,
-                                     &Form1::Image34_Click};
-    auto selectBand = [&](int band) {
-        if (band >= 1 && band <= 5) (m.*keys[band - 1])();
+    auto selectBand = [&m](int band) {
+        switch (band) {
+        case 1:
+            return m.Image30_Click();
+        case 2:
+            return m.Image31_Click();
+        case 3:
+            return m.Image32_Click();
+        case 4:
+            return m.Image33_Click();
+        case 5:
+            return m.Image34_Click();
+        default:
+            return;
+        }
     };
     const int editing = m.BandState.selectedBand();
     for (const auto& [band, colour] : model::choicesFor(*Answer)) {
