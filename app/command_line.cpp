@@ -99,6 +99,10 @@ QString helpText() {
                        .arg(kProgram);
     for (const Option& o : ownOptions())
         text += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
+    text += QStringLiteral("\n由阻值查色环，答案写在终端上，不开窗口：\n"
+                           "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色]\n"
+                           "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n")
+                .arg(kProgram);
     text += QStringLiteral("\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
                            "照常可用。\n");
     return text;

@@ -1,16 +1,19 @@
-// Draws each of the three windows offscreen into a PNG, as a user first sees it: the main
-// window after its first tick, then the help and About windows opened from its menu.
+// Draws each window offscreen into a PNG, as a user first sees it: the main
+// window after its first tick, then the help and About windows opened from its menu, and the
+// value-to-colours window answering 4k7 on five bands.
 // Usage: zelquin_screenshot <folder>
 #include "platform/program.h"
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
+#include "ui/value/form4.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <cstdio>
 
 namespace {
@@ -70,6 +73,18 @@ int main(int argc, char** argv) {
     if (main.aboutWindow()) {
         ok = save(*main.aboutWindow(), out.filePath(QStringLiteral("about-window.png"))) && ok;
         main.aboutWindow()->Unload();
+    } else {
+        ok = false;
+    }
+
+    // The value-to-colours window with an answer on it.
+    main.openValueWindow();
+    if (zq::ui::Form4* value = main.valueWindow()) {
+        value->Label6_Click();
+        value->valueField().setPlainText(QStringLiteral("4k7"));
+        value->Image3_Click();
+        ok = save(*value, out.filePath(QStringLiteral("value-window.png"))) && ok;
+        value->Unload();
     } else {
         ok = false;
     }

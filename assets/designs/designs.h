@@ -7,5 +7,6 @@ namespace zq::designs {
 const zq::FormDesign& form1(); // main window
 const zq::FormDesign& form2(); // help window
 const zq::FormDesign& form3(); // About window
+const zq::FormDesign& form4(); // value-to-colours window
 
 } // namespace zq::designs

@@ -101,6 +101,11 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/form3/Image6.png", 52, 51, true},
     {":/design/form3/icon.png", 32, 32, true},
     {":/design/form3/icon16.png", 16, 16, true},
+
+    // Value-to-colours window.
+    {":/design/form4/Image2.png", 510, 384, false},
+    {":/design/form4/Image3.png", 80, 26, true},
+    {":/design/form4/Image4.png", 120, 26, true},
 };
 
 } // namespace zq::pictures::detail

@@ -137,6 +137,7 @@ int main(int argc, char** argv) {
         paint::addMainChromePictures(jobs);
         paint::addHelpPictures(jobs);
         paint::addAboutPictures(jobs);
+        paint::addValuePictures(jobs);
         // One painter for each picture, and a picture for each painter.
         for (const PictureInfo& info : zq::pictures::detail::kTable) {
             const auto n = std::count_if(jobs.begin(), jobs.end(),

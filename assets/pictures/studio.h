@@ -141,6 +141,7 @@ void addMeterPictures(std::vector<Job>& jobs);
 void addMainChromePictures(std::vector<Job>& jobs);
 void addHelpPictures(std::vector<Job>& jobs);
 void addAboutPictures(std::vector<Job>& jobs);
+void addValuePictures(std::vector<Job>& jobs);
 
 // Paints pictures on demand at one scale and keeps them, so that a picture can build on
 // another one (a button that must match the strip it sits on).

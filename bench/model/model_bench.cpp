@@ -1,6 +1,8 @@
 #include "model/choice.h"
+#include "model/colour_finder.h"
 #include "model/colour_table.h"
 #include "model/tick.h"
+#include "model/value_input.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,5 +28,18 @@ void BM_PaletteDecision(benchmark::State& st) {
         benchmark::DoNotOptimize(choose(state, 1));
 }
 BENCHMARK(BM_PaletteDecision);
+
+// What Return in the value window computes: the typed text read, the colours and the nearest
+// standard values of three series found, and the value as the main window would show it.
+void BM_ValueToColours(benchmark::State& st) {
+    const DecimalFormat fmt;
+    for (auto _ : st) {
+        const ValueInput typed = parseValue("4.75 kΩ");
+        const Finding f = findColours(typed.ohms, 5, kBrownIndex);
+        benchmark::DoNotOptimize(shownValue(*f.answer, fmt));
+        benchmark::DoNotOptimize(rangeText(*f.answer, fmt));
+    }
+}
+BENCHMARK(BM_ValueToColours);
 
 } // namespace

@@ -11,6 +11,10 @@
 #include "ui/help/form2.h"
 #include "ui/main/module1.h"
 #include "ui/program_info.h"
+#include "ui/value/form4.h"
+
+#include <QMenu>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -74,11 +78,14 @@ Form1::Form1()
     setMainWindow(true);
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     wire();
+    auto* findColours = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    QObject::connect(findColours, &QShortcut::activated, this, [this] { openValueWindow(); });
 }
 
 Form1::~Form1() {
     delete help_.data();
     delete about_.data();
+    delete value_.data();
 }
 
 Form2* Form1::helpWindow() const {
@@ -86,6 +93,9 @@ Form2* Form1::helpWindow() const {
 }
 Form3* Form1::aboutWindow() const {
     return about_;
+}
+Form4* Form1::valueWindow() const {
+    return value_;
 }
 
 void Form1::wire() {
@@ -504,6 +514,30 @@ void Form1::Label24_Click() {
 }
 void Form1::Label22_MouseMove() {
     Label22.setForeColor(kRed);
+}
+
+// ---------------------------------------------------------------------------------------
+// The value-to-colours window
+
+void Form1::Form_MouseUp(int Button, int, double X, double Y) {
+    if (Button != kRightButton) return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("由阻值查色环…\tCtrl+F"), this, [this] { openValueWindow(); });
+    menu->popup(mapToGlobal(QPoint(toPixelsX(X), toPixelsY(Y))));
+}
+
+void Form1::openValueWindow() {
+    // One at a time: asking again brings the open one to the front. One that was just closed
+    // is only waiting to be freed.
+    if (!value_ || value_->unloaded()) {
+        value_ = new Form4(*this);
+        value_->setDeleteOnUnload(true);
+    }
+    if (value_->WindowState() == kMinimizedState) value_->setWindowState(kNormalState);
+    value_->Show();
+    value_->raise();
+    value_->activateWindow();
 }
 
 } // namespace zq::ui

@@ -12,6 +12,7 @@ namespace zq::ui {
 
 class Form2;
 class Form3;
+class Form4;
 
 class Form1 : public zq::Form, public TitleDrag {
   public:
@@ -74,6 +75,10 @@ class Form1 : public zq::Form, public TitleDrag {
     void Label22_Click();
     void Label24_Click();
     void Label22_MouseMove();
+    // The value-to-colours window: Ctrl+F, or the menu of a right release on the bare
+    // surface (the multimeter's face hands its mouse to the window).
+    void Form_MouseUp(int Button, int Shift, double X, double Y) override;
+    void openValueWindow();
 
     // State of the window, read by the tests as the handlers leave it.
     zq::model::BandState BandState;
@@ -81,6 +86,7 @@ class Form1 : public zq::Form, public TitleDrag {
 
     Form2* helpWindow() const;
     Form3* aboutWindow() const;
+    Form4* valueWindow() const;
 
   private:
     void selectBand(int band);
@@ -109,6 +115,7 @@ class Form1 : public zq::Form, public TitleDrag {
   private:
     QPointer<Form2> help_;
     QPointer<Form3> about_;
+    QPointer<Form4> value_;
 };
 
 } // namespace zq::ui

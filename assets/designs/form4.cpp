@@ -1,0 +1,141 @@
+// The value-to-colours window as designed, front to back. It wears the help window's title
+// bar and pink edges; the answer stands on white panels painted into its ground.
+#include "assets/designs/common.h"
+#include "assets/designs/designs.h"
+
+namespace zq::designs {
+namespace {
+
+using namespace detail;
+
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+constexpr Rgb kInk{32, 32, 96};
+constexpr Rgb kLink{0, 0, 192};
+
+ControlDesign label(std::string_view name, int left, int top, int width, int height,
+                    std::string_view caption, FontDesign font, Rgb fore = kBlack) {
+    return {.name = name,
+            .kind = Kind::Label,
+            .left = px(left),
+            .top = px(top),
+            .width = px(width),
+            .height = px(height),
+            .caption = caption,
+            .hasFore = true,
+            .fore = fore,
+            .transparent = true,
+            .font = font};
+}
+
+ControlDesign image(std::string_view name, int index, int left, int top, int width, int height,
+                    std::string_view picture = {}) {
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Image,
+            .left = px(left),
+            .top = px(top),
+            .width = px(width),
+            .height = px(height),
+            .picture = picture};
+}
+
+ControlDesign clickable(ControlDesign c) {
+    c.cursor = Cursor::Hand;
+    return c;
+}
+
+FormDesign build() {
+    FormDesign f{
+        .name = "Form4",
+        .caption = "由阻值查色环",
+        .width = px(510),
+        .height = px(420),
+        .left = 2700,
+        .top = 1500,
+        .back = kPaleMagenta,
+        .font = kSong9,
+        .icon = ":/design/form2/icon.png",
+    };
+    auto& c = f.controls;
+    // The value field; Return in it finds the colours.
+    c.push_back({.name = "Text1",
+                 .kind = Kind::TextBox,
+                 .left = px(78),
+                 .top = px(50),
+                 .width = px(190),
+                 .height = px(26),
+                 .font = kSong10_5Bold});
+    c.push_back(image("Image8", -1, 468, 2, 19, 21)); // hit area of the drawn close box
+    c.push_back(label("Label1", 8, 4, 439, 19, "由阻值查色环", kSong10_5, kRed));
+    c.push_back(clickable(image("Image3", -1, 278, 50, 80, 26, ":/design/form4/Image3.png")));
+    c.push_back(clickable(image("Image4", -1, 366, 50, 120, 26, ":/design/form4/Image4.png")));
+    c.push_back(label("Label2", 26, 55, 52, 18, "阻值：", kSong10_5Bold));
+    // The reason a value cannot be read, or what was made instead of it.
+    c.push_back(label("Label3", 26, 82, 466, 16, "", kSong9, kRed));
+    c.push_back(label("Label4", 26, 106, 60, 16, "色环数：", kSong9));
+    c.push_back(clickable(label("Label5", 86, 106, 56, 16, "○四环", kSong9)));
+    c.push_back(clickable(label("Label6", 146, 106, 56, 16, "○五环", kSong9)));
+    c.push_back(label("Label7", 214, 106, 42, 16, "误差：", kSong9));
+    // The colours the tolerance band takes, brown, red, green, blue, violet, gold, silver,
+    // none; the line underlines the one chosen.
+    constexpr std::string_view kTolerance[] = {"棕", "红", "绿", "蓝", "紫", "金", "银", "无"};
+    constexpr Rgb kToleranceBack[] = {{128, 64, 0},    {224, 0, 0},    {0, 160, 64},
+                                      {0, 64, 224},    {144, 0, 192},  {212, 170, 40},
+                                      {200, 200, 208}, {226, 199, 150}};
+    constexpr bool kLightText[] = {true, true, true, true, true, false, false, false};
+    for (int i = 0; i < 8; ++i) {
+        ControlDesign chip = clickable(label("Label13", 256 + 25 * i, 103, 22, 18, kTolerance[i],
+                                             kSong9, kLightText[i] ? kWhite : kBlack));
+        chip.index = i;
+        chip.transparent = false;
+        chip.back = kToleranceBack[i];
+        chip.align = Align::Centre;
+        c.push_back(chip);
+    }
+    c.push_back(label("Label14", 458, 106, 36, 16, "", kSong9, kInk));
+    c.push_back({.name = "Line1",
+                 .kind = Kind::Line,
+                 .left = px(256),
+                 .top = px(123),
+                 .width = px(278),
+                 .height = px(123),
+                 .hasFore = true,
+                 .fore = kRed,
+                 .lineWidth = 2});
+
+    // The answer.
+    c.push_back(label("Label8", 26, 150, 50, 16, "色环：", kSong10_5Bold));
+    for (int i = 0; i < 5; ++i)
+        c.push_back(image("Image10", i, 80 + 25 * i, 146, 21, 67));
+    c.push_back(label("Label9", 215, 150, 270, 20, "", kSong12Bold, kInk));
+    c.push_back(label("Label10", 215, 174, 270, 20, "", kSong12Bold, kRed));
+    c.push_back(label("Label11", 215, 198, 270, 16, "", kSong9, kInk));
+    // The resistor, as on the main window: body end, eight band sections, the other end.
+    c.push_back(image("Image16", -1, 47, 222, 116, 90, ":/design/form1/Image16.png"));
+    for (int i = 0; i < 8; ++i)
+        c.push_back(image("Image17", i, 163 + 21 * i, 231, 21, 67));
+    c.push_back(image("Image23", -1, 331, 219, 126, 89, ":/design/form1/Image23.png"));
+    c.push_back(label("Label12", 26, 318, 460, 16, "最接近的标准值（点一下填入）：", kSong9));
+    for (int i = 0; i < 6; ++i) {
+        ControlDesign v = clickable(
+            label("Label15", 26 + 236 * (i % 2), 338 + 20 * (i / 2), 228, 16, "", kSong9, kLink));
+        v.index = i;
+        c.push_back(v);
+    }
+
+    c.push_back(image("Image1", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
+    c.push_back(image("Image2", -1, 0, 36, 510, 384, ":/design/form4/Image2.png"));
+    return f;
+}
+
+} // namespace
+
+const FormDesign& form4() {
+    static const FormDesign design = build();
+    return design;
+}
+
+} // namespace zq::designs

@@ -1,0 +1,112 @@
+// The value-to-colours window's ground and its two buttons. The window wears the help
+// window's title bar, so its edges take the same pinks: lit on the left, shaded on the right
+// and at the bottom. The answer stands on white panels with a soft pink rim.
+#include <QLinearGradient>
+#include <array>
+#include <cmath>
+
+#include "assets/pictures/studio.h"
+
+namespace zq::paint {
+namespace {
+
+constexpr int kWidth = 510, kTop = 36, kHeight = 420; // window pixels; the ground starts at kTop
+constexpr double kBand = 7;
+
+constexpr Colour kRim = rgb(196, 80, 170);
+const std::array<Colour, 7> kLitInk{kRim,
+                                    rgb(255, 228, 250),
+                                    rgb(255, 204, 246),
+                                    rgb(252, 186, 240),
+                                    rgb(246, 170, 232),
+                                    rgb(234, 152, 222),
+                                    rgb(206, 112, 196)};
+const std::array<Colour, 7> kShadedInk{rgb(176, 64, 150),  rgb(226, 130, 210), rgb(240, 152, 226),
+                                       rgb(248, 168, 234), rgb(252, 182, 240), rgb(255, 200, 246),
+                                       rgb(206, 112, 196)};
+
+Colour bandInk(const std::array<Colour, 7>& inks, double d) {
+    return inks[std::size_t(std::clamp(int(std::floor(d)), 0, 6))];
+}
+
+struct Panel {
+    double left, top, right, bottom;
+};
+constexpr Panel kPanels[] = {{14, 44, 496, 130}, {14, 136, 496, 406}};
+constexpr double kPanelRadius = 6;
+constexpr Panel kTray{75, 141, 206, 218};
+
+Sample ground(double x, double y) {
+    const double dl = x, dr = kWidth - x, db = kHeight - y;
+    const double nearest = std::min({dl, dr, db});
+    if (nearest < kBand) {
+        if (nearest == db) return {bandInk(kShadedInk, db), 1};
+        return {dl < dr ? bandInk(kLitInk, dl) : bandInk(kShadedInk, dr), 1};
+    }
+    // The pink of the help window, a little lighter towards the bottom.
+    Colour c = mix(ink::kHelpWindow, rgb(255, 222, 250), (y - kTop) / (kHeight - kTop));
+    for (const Panel& p : kPanels) {
+        const double d = roundedRectDistance(x, y, p.left, p.top, p.right, p.bottom, kPanelRadius);
+        // A shadow down and to the right, then the rim, then the white face.
+        const double shadow =
+            roundedRectDistance(x - 2, y - 2, p.left, p.top, p.right, p.bottom, kPanelRadius);
+        if (d > 0 && shadow < 2)
+            c = mix(c, rgb(206, 112, 196), 0.35 * (1 - smoothstep(0, 2, shadow)));
+        if (d <= 0 && d > -1.2)
+            c = rgb(226, 140, 206);
+        else if (d <= -1.2)
+            c = mix(kWhite, rgb(255, 244, 252), (y - p.top) / (p.bottom - p.top));
+    }
+    // A tray under the chips of the answer, so that a white chip does not vanish into the panel.
+    const double tray =
+        roundedRectDistance(x, y, kTray.left, kTray.top, kTray.right, kTray.bottom, 4);
+    if (tray <= 0)
+        c = tray > -1 ? rgb(214, 178, 206)
+                      : mix(rgb(236, 222, 234), rgb(246, 238, 244),
+                            (y - kTray.top) / (kTray.bottom - kTray.top));
+    return {c, 1};
+}
+
+void groundPicture(Canvas& c) {
+    renderSamples(c.image, c.scale, [](double x, double y) { return ground(x, y + kTop); });
+}
+
+// A rounded pink button that reads like the title bar it sits under.
+void button(Canvas& c, const char* text) {
+    QPainter p;
+    beginPainting(p, c);
+    const QRectF face(0.5, 0.5, c.width - 1, c.height - 1);
+    QLinearGradient g(0, 0, 0, c.height);
+    g.setColorAt(0, QColor(255, 240, 252));
+    g.setColorAt(0.5, QColor(252, 196, 240));
+    g.setColorAt(0.52, QColor(246, 170, 232));
+    g.setColorAt(1, QColor(255, 206, 246));
+    p.setPen(QPen(qcolour(kRim), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(face, 5, 5);
+    p.setPen(QPen(QColor(255, 255, 255, 210), 1));
+    p.drawLine(QPointF(5, 1.5), QPointF(c.width - 5, 1.5));
+    p.setFont(songFont(12, true, c.scale));
+    p.setPen(QColor(128, 16, 96));
+    p.drawText(QRectF(0, 0, c.width, c.height), Qt::AlignCenter, QString::fromUtf8(text));
+    p.end();
+}
+
+void findButton(Canvas& c) {
+    button(c, "查色环");
+}
+void showButton(Canvas& c) {
+    button(c, "在主窗口显示");
+}
+
+} // namespace
+
+void addValuePictures(std::vector<Job>& jobs) {
+    jobs.insert(jobs.end(), {
+                                {":/design/form4/Image2.png", groundPicture},
+                                {":/design/form4/Image3.png", findButton},
+                                {":/design/form4/Image4.png", showButton},
+                            });
+}
+
+} // namespace zq::paint

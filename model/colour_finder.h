@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/band_state.h"
+#include "model/decimal.h"
+#include "model/e_series.h"
+#include "model/numbers.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zq::model {
+
+// Palette indices of the colours the tolerance band takes, and the default tolerance of each
+// kind of resistor.
+inline constexpr std::array<int, 8> kTolerancePalette{0, 1, 4, 5, 6, 10, 11, 12};
+inline constexpr int kGoldIndex = 10, kBrownIndex = 0, kNoneIndex = 12;
+int defaultTolerance(int bands); // gold for four bands, brown for five
+
+// The bands of a resistor that has a wanted value.
+struct ColourAnswer {
+    int bands = 4;                // 4 or 5
+    std::array<int, 5> palette{}; // palette index of bands 1..5; band 4 is none on four bands
+    Decimal value;                // what these colours make, in ohms
+    bool exact = true;            // false when the typed value had to be rounded
+};
+
+struct StandardValue {
+    Decimal value;
+    std::vector<ESeries> series; // every listed series that has it
+    double percent = 0;          // away from the typed value
+};
+
+struct Finding {
+    std::string reason;                 // non-empty: the input cannot be answered at all
+    std::optional<ColourAnswer> answer; // the exact colours, or those of the nearest value
+    std::string note;                   // one line when the answer is not the typed value
+    std::vector<StandardValue> standard;
+};
+
+// The colours for `ohms` on a resistor of `bands` bands with the tolerance colour
+// `tolerance` (palette index). Values the bands cannot reach get a reason naming the limits;
+// values with more significant digits than the bands hold get the nearest makeable value.
+Finding findColours(const Decimal& ohms, int bands, int tolerance);
+
+// Largest and smallest non-zero values a kind of resistor can carry.
+Decimal largestValue(int bands);
+Decimal smallestValue();
+bool makeable(const Decimal& ohms, int bands);
+
+// The band state these colours stand for, as the choice rules would leave it.
+BandState stateOf(const ColourAnswer& a);
+// The (band, palette index) clicks that give the main window these colours from any state
+// it can be in, without a single refusal.
+std::vector<std::pair<int, int>> choicesFor(const ColourAnswer& a);
+
+// "黄 紫 红 金": the band colours by their short names.
+std::string colourNames(const ColourAnswer& a);
+// What the main window's result line would show, "等于： 4.70KΩ".
+std::string shownValue(const ColourAnswer& a, const DecimalFormat& fmt);
+// The value in the unit the main window would use for it, exact: "4.465KΩ", "950.00Ω".
+std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt);
+// "4.465KΩ ～ 4.935KΩ".
+std::string rangeText(const ColourAnswer& a, const DecimalFormat& fmt);
+// "±5%".
+std::string toleranceText(int tolerance);
+// "+2.13%", "-4.26%", "0.00%".
+std::string percentText(double percent, const DecimalFormat& fmt);
+// A short form to type back: 4.7k, 470, 0.47, 1M, 1.5G.
+std::string typedForm(const Decimal& ohms);
+
+// The colour of a tolerance name: "金", "金色", "gold"; nullopt for anything else.
+std::optional<int> colourByName(std::string_view name);
+
+} // namespace zq::model

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The colours of a value on the terminal: no display needed, 0 with the answer on standard
+# output, 2 with the reason on standard error and nothing on standard output.
+set -uo pipefail
+run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 timeout 30 "$1" "${@:2}"; }
+
+out=$(run "$1" --colours 4.7k --bands 4 2>/dev/null)
+rc=$?
+echo "$out"
+[ $rc -eq 0 ] || { echo "status $rc for 4.7k"; exit 1; }
+[[ $out == *"色环：黄 紫 红 金"* && $out == *"4.465KΩ ～ 4.935KΩ"* ]] || { echo "wrong answer"; exit 1; }
+
+err=$(run "$1" --colours 4..7k 2>&1 >/dev/null)
+rc=$?
+out=$(run "$1" --colours 4..7k 2>/dev/null)
+echo "$err"
+[ $rc -eq 2 ] || { echo "status $rc for 4..7k"; exit 1; }
+[ -z "$out" ] || { echo "an answer for bad input"; exit 1; }
+[ "$err" = "阻值里只能有一个小数点。" ] || { echo "wrong reason"; exit 1; }

@@ -1,0 +1,75 @@
+// The value-to-colours window's design: everything inside the window, nothing clickable
+// hidden under another clickable control, and the hand over what can be clicked.
+#include "assets/designs/designs.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using zq::ControlDesign;
+using zq::Cursor;
+using zq::Kind;
+using zq::designs::form4;
+
+std::string nameOf(const ControlDesign& c) {
+    return std::string(c.name) + (c.index >= 0 ? "(" + std::to_string(c.index) + ")" : "");
+}
+
+bool clickable(const ControlDesign& c) {
+    return c.cursor == Cursor::Hand;
+}
+
+TEST(ValueDesign, EveryControlLiesInsideTheWindow) {
+    const auto& f = form4();
+    for (const ControlDesign& c : f.controls) {
+        if (c.kind == Kind::Line) continue; // x1, y1, x2, y2
+        EXPECT_GE(c.left, 0) << nameOf(c);
+        EXPECT_GE(c.top, 0) << nameOf(c);
+        EXPECT_LE(c.left + c.width, f.width) << nameOf(c);
+        EXPECT_LE(c.top + c.height, f.height) << nameOf(c);
+    }
+}
+
+TEST(ValueDesign, ClickableControlsDoNotOverlapAndShowTheHand) {
+    const auto& f = form4();
+    const std::string expected[] = {
+        "Image3",     "Image4",     "Label5",     "Label6",     "Label13(0)", "Label13(1)",
+        "Label13(2)", "Label13(3)", "Label13(4)", "Label13(5)", "Label13(6)", "Label13(7)",
+        "Label15(0)", "Label15(1)", "Label15(2)", "Label15(3)", "Label15(4)", "Label15(5)"};
+    std::vector<std::string> hands;
+    for (const ControlDesign& c : f.controls)
+        if (clickable(c)) hands.push_back(nameOf(c));
+    std::sort(hands.begin(), hands.end());
+    std::vector<std::string> want(std::begin(expected), std::end(expected));
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(hands, want);
+
+    for (const ControlDesign& a : f.controls)
+        for (const ControlDesign& b : f.controls) {
+            if (&a >= &b || !clickable(a) || !clickable(b)) continue;
+            const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                               a.top + a.height <= b.top || b.top + b.height <= a.top;
+            EXPECT_TRUE(apart) << nameOf(a) << " overlaps " << nameOf(b);
+        }
+}
+
+TEST(ValueDesign, TheFieldAndTitleStandInFrontOfTheGround) {
+    const auto& c = form4().controls;
+    auto position = [&](std::string_view name) {
+        for (std::size_t i = 0; i < c.size(); ++i)
+            if (c[i].name == name) return i;
+        ADD_FAILURE() << name << " missing";
+        return c.size();
+    };
+    // Front to back: the ground picture comes last, the title bar just before it.
+    EXPECT_EQ(position("Image2"), c.size() - 1);
+    EXPECT_EQ(position("Image1"), c.size() - 2);
+    EXPECT_LT(position("Label1"), position("Image1"));
+    EXPECT_LT(position("Image8"), position("Image1"));
+}
+
+} // namespace

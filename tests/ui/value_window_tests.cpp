@@ -1,0 +1,309 @@
+// The value-to-colours window, driven through its own and the main window's native windows.
+#include "model/colour_table.h"
+#include "tests/ui/main_window_fixture.h"
+#include "ui/value/form4.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWindow>
+
+using namespace zq;
+using zq::test::dp;
+using zq::test::MainWindow;
+using zq::ui::Form4;
+
+namespace {
+
+class ValueWindow : public MainWindow {
+  protected:
+    void TearDown() override {
+        closeMenu();
+        MainWindow::TearDown();
+    }
+    // Ctrl+F belongs to the main window: it works while that window is the active one.
+    Form4* openByKey() {
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w->windowHandle(), Qt::Key_F, Qt::ControlModifier);
+        Form4* v = w->valueWindow();
+        if (v) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(v));
+        }
+        return v;
+    }
+    Form4& opened() {
+        Form4* v = openByKey();
+        if (!v) throw std::runtime_error("Ctrl+F opened nothing");
+        return *v;
+    }
+    // Types into the field as a user does, then presses a key.
+    static void type(Form4& v, const QString& text, Qt::Key then = Qt::Key_Return,
+                     Qt::KeyboardModifiers m = Qt::NoModifier) {
+        v.valueField().clear();
+        QTest::keyClicks(&v.valueField(), text);
+        QTest::keyClick(&v.valueField(), then, m);
+    }
+    static QMenu* openMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+    static void closeMenu() {
+        if (QMenu* m = openMenu()) m->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // A point of the window where no control takes the mouse, inside `area`.
+    QPoint bareIn(const QRect& area) const {
+        for (int y = area.top(); y <= area.bottom(); y += 3)
+            for (int x = area.left(); x <= area.right(); x += 3)
+                if (!w->controlAt({x, y})) return {x, y};
+        ADD_FAILURE() << "no bare point in the area";
+        return area.center();
+    }
+    static std::vector<int> resistorPictures(const Form4& v) {
+        std::vector<int> r;
+        for (const Image* i : v.Image17)
+            r.push_back(i->Picture().resourceId());
+        return r;
+    }
+};
+
+} // namespace
+
+TEST_F(ValueWindow, CtrlFOpensItBesideTheMainWindowWithTheFieldFocused) {
+    Form4& v = opened();
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_TRUE(w->isVisible()) << "the main window stays";
+    EXPECT_EQ(v.windowTitle(), QStringLiteral("由阻值查色环"));
+    EXPECT_EQ(QApplication::focusWidget(), &v.valueField());
+    // Asked again, the same window comes to the front.
+    EXPECT_EQ(openByKey(), &v);
+}
+
+TEST_F(ValueWindow, ReturnFindsTheBandsAndShowsThemThreeWays) {
+    Form4& v = opened();
+    type(v, QStringLiteral("4.7k"));
+    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 紫 红 金"));
+    EXPECT_EQ(v.Label10.Caption(), QStringLiteral("等于： 4") + dp() + QStringLiteral("70KΩ"));
+    EXPECT_EQ(v.Label11.Caption(), QStringLiteral("误差范围：4") + dp() +
+                                       QStringLiteral("465KΩ ～ 4") + dp() +
+                                       QStringLiteral("935KΩ"));
+    // Chips with names on them, four of them, then the resistor with the empty fourth band.
+    const int chips[] = {3, 6, 1, 10};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(v.Image10[i]->Visible());
+        EXPECT_EQ(v.Image10[i]->Picture().path(),
+                  QStringLiteral(":/design/form1/Image29_%1.png").arg(chips[i]));
+    }
+    EXPECT_FALSE(v.Image10[4]->Visible());
+    EXPECT_EQ(resistorPictures(v), (std::vector<int>{104, 107, 102, 113, 113, 111, 113, 113}));
+    EXPECT_EQ(v.Label3.Caption(), QString());
+}
+
+TEST_F(ValueWindow, FullWidthInputFromAnInputMethodIsRead) {
+    Form4& v = opened();
+    // What a Chinese input method commits, then Return on the keyboard.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("４．７ｋΩ"));
+    QCoreApplication::sendEvent(&v.valueField(), &commit);
+    EXPECT_EQ(v.valueField().toPlainText(), QStringLiteral("４．７ｋΩ"));
+    QTest::keyClick(&v.valueField(), Qt::Key_Return);
+    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 紫 红 金"));
+}
+
+TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
+    Form4& v = opened();
+    type(v, QStringLiteral("4.7k"));
+    const QString names = v.Label9.Caption(), value = v.Label10.Caption();
+    const auto pictures = resistorPictures(v);
+    for (const QString& bad : {QStringLiteral("4..7"), QStringLiteral("-1k"), QStringLiteral("abc"),
+                               QStringLiteral(""), QStringLiteral("100G")}) {
+        type(v, bad);
+        EXPECT_FALSE(v.Label3.Caption().isEmpty()) << bad.toStdString();
+        EXPECT_EQ(v.Label3.ForeColor(), QColor(224, 0, 0)) << bad.toStdString();
+        EXPECT_EQ(v.Label9.Caption(), names) << bad.toStdString();
+        EXPECT_EQ(v.Label10.Caption(), value) << bad.toStdString();
+        EXPECT_EQ(resistorPictures(v), pictures) << bad.toStdString();
+    }
+    EXPECT_EQ(v.Label3.Caption(),
+              QStringLiteral(
+                  "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"));
+    // No message box for typing: the fixture fails on any.
+}
+
+TEST_F(ValueWindow, ARoundedAnswerSaysSo) {
+    Form4& v = opened();
+    type(v, QStringLiteral("4.75k"));
+    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 灰 红 金"));
+    EXPECT_TRUE(v.Label3.Caption().contains(QStringLiteral("做不出 4.75KΩ")))
+        << v.Label3.Caption().toStdString();
+}
+
+TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
+    Form4& v = opened();
+    type(v, QStringLiteral("4.7k"));
+    click(v, centreOf(v.Label6));
+    EXPECT_EQ(v.Bands, 5);
+    EXPECT_EQ(v.Tolerance, model::kBrownIndex) << "five bands default to ±1%";
+    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 紫 黑 棕 棕")) << "found again";
+    EXPECT_TRUE(v.Image10[4]->Visible());
+    // Every tolerance chip, in order: the colour, its text, and the line under it.
+    const char* texts[] = {"±1%", "±2%", "±0.5%", "±0.2%", "±0.1%", "±5%", "±10%", "±20%"};
+    for (int i = 0; i < 8; ++i) {
+        click(v, centreOf(*v.Label13[i]));
+        EXPECT_EQ(v.Tolerance, model::kTolerancePalette[i]) << i;
+        EXPECT_EQ(v.Label14.Caption(), QString::fromUtf8(texts[i])) << i;
+        EXPECT_EQ(v.Line1.X1(), v.Label13[i]->Left()) << i;
+        EXPECT_EQ(v.Answer->palette[4], model::kTolerancePalette[i]) << i;
+    }
+    click(v, centreOf(v.Label5));
+    EXPECT_EQ(v.Bands, 4);
+    EXPECT_EQ(v.Tolerance, model::kGoldIndex);
+    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 紫 红 金"));
+}
+
+TEST_F(ValueWindow, AStandardValueGoesIntoTheFieldAndIsFound) {
+    Form4& v = opened();
+    type(v, QStringLiteral("9.9k"));
+    ASSERT_EQ(v.Standard.size(), 4u);
+    for (int i = 4; i < 6; ++i)
+        EXPECT_FALSE(v.Label15[i]->Visible());
+    click(v, centreOf(*v.Label15[2])); // E24 9.1k
+    EXPECT_EQ(v.valueField().toPlainText(), QStringLiteral("9.1k"));
+    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("白 棕 红 金"));
+}
+
+struct Handing {
+    const char* typed;
+    bool fiveBands;
+    int toleranceChip; // index into the tolerance chips
+    bool byKey;        // Ctrl+Return instead of the button
+};
+
+void PrintTo(const Handing& h, std::ostream* os) {
+    *os << h.typed << (h.fiveBands ? " five" : " four") << " bands, chip " << h.toleranceChip
+        << (h.byKey ? " by key" : " by button");
+}
+
+class GiveToMainWindow : public ValueWindow, public testing::WithParamInterface<Handing> {};
+
+TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue) {
+    // Start from the states that refuse the most: band 3 gold on a four-band resistor, and
+    // the start-up five-band one.
+    for (const bool goldBand3 : {false, true}) {
+        if (goldBand3) {
+            choose(4, model::kNoneIndex);
+            choose(3, model::kGoldIndex);
+        }
+        choose(2, 4); // band 2 is being edited, and stays so
+        Form4& v = opened();
+        if (GetParam().fiveBands) click(v, centreOf(v.Label6));
+        click(v, centreOf(*v.Label13[GetParam().toleranceChip]));
+        v.valueField().clear();
+        QTest::keyClicks(&v.valueField(), QString::fromUtf8(GetParam().typed));
+        if (GetParam().byKey)
+            QTest::keyClick(&v.valueField(), Qt::Key_Return, Qt::ControlModifier);
+        else
+            click(v, centreOf(v.image(QStringLiteral("Image4"))));
+        ASSERT_TRUE(v.Answer);
+        EXPECT_EQ(w->BandState.BandChip, model::stateOf(*v.Answer).BandChip);
+        EXPECT_EQ(model::invariantViolation(w->BandState), "");
+        EXPECT_EQ(w->BandState.selectedBand(), 2);
+        EXPECT_EQ(w->Label3.Caption(), QStringLiteral("第二环"));
+        EXPECT_EQ(w->Label20.Caption(),
+                  QString::fromUtf8(model::colourByIndex(v.Tolerance).tolerance.data()));
+        w->Timer1_Timer();
+        EXPECT_EQ(w->Label19.Caption(), v.Label10.Caption()) << GetParam().typed;
+        EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
+        v.Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FourAndFiveBands, GiveToMainWindow,
+    testing::Values(Handing{"4.7k", false, 5, false}, Handing{"0.47", false, 6, true},
+                    Handing{"4R7", false, 7, false}, Handing{"4.7k", true, 0, true},
+                    Handing{"0.47", true, 4, false}, Handing{"999G", true, 2, false},
+                    Handing{"0", false, 5, true}));
+
+TEST_F(ValueWindow, BadInputHandsNothingToTheMainWindow) {
+    Form4& v = opened();
+    type(v, QStringLiteral("4.7k"));
+    const auto before = w->BandState.BandChip;
+    type(v, QStringLiteral("4.7.k"), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(w->BandState.BandChip, before);
+}
+
+TEST_F(ValueWindow, EscAndTheCloseBoxCloseItAndTheMainWindowStays) {
+    Form4* v = &opened();
+    QTest::keyClick(&v->valueField(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->valueWindow(), nullptr);
+    EXPECT_TRUE(w->isVisible());
+    v = &opened();
+    click(*v, centreOf(v->image(QStringLiteral("Image8"))));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->valueWindow(), nullptr);
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(ValueWindow, DraggingTheTitleMovesIt) {
+    Form4& v = opened();
+    const QPoint start = v.pos();
+    const QPoint title = v.label(QStringLiteral("Label1")).pixelRect().topLeft() + QPoint(60, 8);
+    moveTo(v, title);
+    press(v, title);
+    moveTo(v, title + QPoint(25, 15));
+    EXPECT_EQ(v.pos(), start + QPoint(25, 15));
+    release(v, title); // the grabbed point is under the pointer again
+    EXPECT_EQ(v.Dragging, 0);
+}
+
+// ---- the main window's menu -------------------------------------------------------------------
+
+TEST_F(ValueWindow, RightReleaseOnTheBareSurfaceOrTheMeterFaceOffersTheWindow) {
+    const QRect meter = w->Image15.pixelRect();
+    const QRect whole(QPoint(0, 0), w->size());
+    for (const QPoint at : {bareIn(meter), bareIn(whole.adjusted(0, 80, 0, 0))}) {
+        press(*w, at, Qt::RightButton);
+        EXPECT_EQ(openMenu(), nullptr) << "the press alone shows nothing";
+        release(*w, at, Qt::RightButton);
+        QMenu* menu = openMenu();
+        ASSERT_NE(menu, nullptr) << at.x() << "," << at.y();
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions().front()->text(), QStringLiteral("由阻值查色环…\tCtrl+F"));
+        menu->actions().front()->trigger();
+        closeMenu();
+        ASSERT_NE(w->valueWindow(), nullptr);
+        w->valueWindow()->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(ValueWindow, RightReleaseOverChipsKeysAndTitleShowsNoMenu) {
+    std::vector<const Control*> targets(w->Image29.begin(), w->Image29.end());
+    for (const Control* key : {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34})
+        targets.push_back(key);
+    targets.push_back(&w->Label1);
+    for (const Control* c : targets) {
+        const QPoint at = centreOf(*c);
+        moveTo(*w, at);
+        press(*w, at, Qt::RightButton);
+        release(*w, at, Qt::RightButton);
+        EXPECT_EQ(openMenu(), nullptr) << c->Name().toStdString() << "(" << c->Index() << ")";
+        closeMenu();
+    }
+    EXPECT_EQ(w->valueWindow(), nullptr);
+    // The chips keep their pressed look on a right press, as before.
+    press(*w, centreOf(*w->Image29[3]), Qt::RightButton);
+    EXPECT_EQ(w->Line5[3]->BorderColor(), QColor(0, 0, 0));
+    release(*w, centreOf(*w->Image29[3]), Qt::RightButton);
+}
+
+TEST_F(ValueWindow, LeftAndMiddleReleasesOnTheBareSurfaceShowNoMenu) {
+    const QPoint at = bareIn(QRect(QPoint(0, 80), w->size()));
+    for (const Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton}) {
+        click(*w, at, b);
+        EXPECT_EQ(openMenu(), nullptr);
+    }
+}
