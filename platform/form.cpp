@@ -73,6 +73,8 @@ Form::Form(const FormDesign& d)
     setWindowTitle(fromView(d.caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    static const bool accessible = (installAccessibility(), true);
+    Q_UNUSED(accessible);
     if (!d.icon.empty()) setWindowIcon(QIcon(fromView(d.icon)));
     const QFont formFont = designFont(d.font, d.font);
     setFont(formFont);
@@ -102,6 +104,10 @@ Form::Form(const FormDesign& d)
 }
 
 Form::~Form() {
+    dropAccessibleItems();
+    focusOrder_.clear();
+    arrowGroups_.clear();
+    focused_ = nullptr;
     controls_.clear();
     unregisterWindow(handle_);
 }
@@ -257,6 +263,7 @@ void Form::paintEvent(QPaintEvent* e) {
         ++controlsPainted_;
         c.paint(p);
     }
+    paintFocusMark(p);
 }
 
 void Form::deliver(Control* target, const MouseHandler Control::*which,
@@ -308,6 +315,8 @@ void Form::mousePressEvent(QMouseEvent* e) {
     if (!captured_) {
         captured_ = true;
         captureTarget_ = controlAt(pos.toPoint());
+        // The keyboard carries on from the control last pressed.
+        if (captureTarget_ && isFocusable(captureTarget_)) setFocusedControl(captureTarget_);
     }
     heldButtons_ |= button;
     deliver(captureTarget_, &Control::MouseDown, &Form::Form_MouseDown, button,
@@ -315,6 +324,7 @@ void Form::mousePressEvent(QMouseEvent* e) {
 }
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
+    showFocusMark(false); // the mouse is back: the window as drawn for it
     forgetLostButtons(e);
     const QPointF pos = e->position();
     Control* target = captured_ ? captureTarget_ : controlAt(pos.toPoint());
@@ -340,6 +350,7 @@ void Form::mouseReleaseEvent(QMouseEvent* e) {
     if (button == kLeftButton && target && target->Click &&
         target->pixelRect().contains(pos.toPoint()))
         target->Click();
+    if (alive && !unloaded_) announceChanges();
 }
 
 bool Form::event(QEvent* e) {

@@ -75,6 +75,8 @@ Form1::Form1()
     const QPixmap hand(QStringLiteral(":/design/form1/hand.png"));
     if (!hand.isNull()) setHandCursor(QCursor(hand, 6, 0));
     wire();
+    wireKeyboard();
+    describeForScreenReaders();
 }
 
 Form1::~Form1() {

@@ -74,6 +74,8 @@ class Form1 : public zq::Form, public TitleDrag {
     void Label22_Click();
     void Label24_Click();
     void Label22_MouseMove();
+    // Keys: 1 to 5 choose the band, F1 opens the help.
+    bool Form_KeyDown(int KeyCode, int Shift) override;
 
     // State of the window, read by the tests as the handlers leave it.
     zq::model::BandState BandState;
@@ -89,6 +91,8 @@ class Form1 : public zq::Form, public TitleDrag {
     void showMenuFrame(int button);
     void paintMenuFrame(int button, bool sunken);
     void wire();
+    void wireKeyboard();
+    void describeForScreenReaders();
 
   public:
     // Controls the handlers write, by their design names.

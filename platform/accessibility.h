@@ -1,0 +1,24 @@
+#pragma once
+// What a screen reader learns about a window's lightweight controls. They are not widgets,
+// so each window names the ones that matter; the rest are decoration and stay unseen.
+#include <QAccessible>
+#include <QString>
+#include <functional>
+
+namespace zq {
+
+class Control;
+
+struct AccessibleItem {
+    Control* control = nullptr; // where it lies; a button's press runs its Click
+    QAccessible::Role role = QAccessible::StaticText;
+    std::function<QString()> name;  // read afresh each time it is asked for
+    std::function<QString()> value; // texts: what the window shows; empty for none
+    QString description;            // else the control's tooltip
+};
+
+// Lets Qt's accessibility find the windows' controls. Once per program, after the
+// application object exists.
+void installAccessibility();
+
+} // namespace zq
