@@ -11,6 +11,23 @@ namespace zq {
 
 namespace {
 
+AccessibilityListener& listener() {
+    static AccessibilityListener l;
+    return l;
+}
+
+// A screen reader is listening: the desktop's bridge is up, or a listener stands in for it.
+bool listening() {
+    return QAccessible::isActive() || listener();
+}
+
+void tell(QAccessibleEvent& ev) {
+    if (listener())
+        listener()(&ev);
+    else
+        QAccessible::updateAccessibility(&ev);
+}
+
 class ItemAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
     ItemAccessible(Form& form, std::size_t index) : form_(&form), index_(index) {}
@@ -170,6 +187,10 @@ void installAccessibility() {
     QAccessible::installFactory(formFactory);
 }
 
+void setAccessibilityListener(AccessibilityListener l) {
+    listener() = std::move(l);
+}
+
 // ---------------------------------------------------------------------------------------
 
 void Form::setAccessibleItems(std::vector<AccessibleItem> items) {
@@ -196,14 +217,14 @@ static std::pair<QString, QString> textsOf(const AccessibleItem& it) {
 
 void Form::rememberTexts() {
     announced_.clear();
-    if (!QAccessible::isActive()) return;
+    if (!listening()) return;
     for (const AccessibleItem& it : accessibleItems_)
         announced_.push_back(textsOf(it));
 }
 
 void Form::announceChanges() {
     // Nobody listens: keep no copies, so that a tick costs what it did.
-    if (!QAccessible::isActive()) {
+    if (!listening()) {
         announced_.clear();
         return;
     }
@@ -219,21 +240,21 @@ void Form::announceChanges() {
         // One event per change: a text shown as its name says so by the name alone.
         if (now.first != told.first) {
             QAccessibleEvent ev(iface, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&ev);
+            tell(ev);
         } else {
             QAccessibleValueChangeEvent ev(iface, now.second);
-            QAccessible::updateAccessibility(&ev);
+            tell(ev);
         }
         told = std::move(now);
     }
 }
 
 void Form::announceFocus() {
-    if (!QAccessible::isActive() || !focused_) return;
+    if (!listening() || !focused_) return;
     for (std::size_t i = 0; i < accessibleItems_.size(); ++i)
         if (accessibleItems_[i].control == focused_) {
             QAccessibleEvent ev(FormAccessible::item(*this, i), QAccessible::Focus);
-            QAccessible::updateAccessibility(&ev);
+            tell(ev);
             return;
         }
 }

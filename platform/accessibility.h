@@ -21,4 +21,9 @@ struct AccessibleItem {
 // application object exists.
 void installAccessibility();
 
+// Where the windows' change and focus events go instead of Qt's bridge, which drops them
+// when no screen reader runs; empty restores the bridge. Tests listen here.
+using AccessibilityListener = std::function<void(QAccessibleEvent*)>;
+void setAccessibilityListener(AccessibilityListener l);
+
 } // namespace zq

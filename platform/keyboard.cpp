@@ -101,6 +101,10 @@ void Form::moveInGroup(int step, bool toEnd) {
 
 bool Form::focusNextPrevChild(bool next) {
     if (focusOrder_.empty()) return QWidget::focusNextPrevChild(next);
+    // A text box clicked into carries the focus on from there.
+    if (QWidget* fw = focusWidget(); fw && fw != this)
+        for (Control* c : focusOrder_)
+            if (QWidget* w = widgetOf(c); w && (w == fw || w->isAncestorOf(fw))) focused_ = c;
     showFocusMark(true);
     moveFocus(next ? 1 : -1);
     return true;

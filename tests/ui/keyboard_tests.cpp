@@ -292,6 +292,17 @@ TEST_F(SecondaryKeyboard, TabReachesTheHelpTextAndTheCloseBox) {
     EXPECT_TRUE(main->isVisible());
 }
 
+TEST_F(SecondaryKeyboard, TabGoesOnFromTheTextAClickPutTheFocusIn) {
+    QPointer<ui::Form2> help = open<ui::Form2>();
+    key(*help, Qt::Key_Tab);
+    key(*help, Qt::Key_Tab); // on the close box
+    help->textBox("Text1").widget()->setFocus(Qt::MouseFocusReason);
+    key(*help, Qt::Key_Tab);
+    EXPECT_EQ(help->focusedControl(), &help->image("Image8"));
+    EXPECT_TRUE(help->focusMarkShown());
+    help->Unload();
+}
+
 TEST_F(SecondaryKeyboard, EscClosesTheHelpEvenFromItsText) {
     QPointer<ui::Form2> help = open<ui::Form2>();
     help->textBox("Text1").widget()->setFocus();
