@@ -183,8 +183,15 @@ QAccessibleInterface* formFactory(const QString&, QObject* object) {
 
 } // namespace
 
-void installAccessibility() {
-    QAccessible::installFactory(formFactory);
+void adoptAccessibility(Form& form) {
+    static const bool installed = (QAccessible::installFactory(formFactory), true);
+    Q_UNUSED(installed);
+    if (!listening()) return;
+    // A reader that asked about the window while it was still a bare widget got a plain
+    // interface, cached for good: drop it, so that the next question finds the controls.
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(&form);
+    if (i && !dynamic_cast<FormAccessible*>(i))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
 }
 
 void setAccessibilityListener(AccessibilityListener l) {

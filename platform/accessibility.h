@@ -17,9 +17,10 @@ struct AccessibleItem {
     QString description;            // else the control's tooltip
 };
 
-// Lets Qt's accessibility find the windows' controls. Once per program, after the
-// application object exists.
-void installAccessibility();
+class Form;
+
+// Lets Qt's accessibility find a window's controls; each window calls it once it is built.
+void adoptAccessibility(Form& form);
 
 // Where the windows' change and focus events go instead of Qt's bridge, which drops them
 // when no screen reader runs; empty restores the bridge. Tests listen here.

@@ -73,8 +73,6 @@ Form::Form(const FormDesign& d)
     setWindowTitle(fromView(d.caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    static const bool accessible = (installAccessibility(), true);
-    Q_UNUSED(accessible);
     if (!d.icon.empty()) setWindowIcon(QIcon(fromView(d.icon)));
     const QFont formFont = designFont(d.font, d.font);
     setFont(formFont);
@@ -101,6 +99,7 @@ Form::Form(const FormDesign& d)
             break;
         }
     }
+    adoptAccessibility(*this);
 }
 
 Form::~Form() {
