@@ -273,9 +273,7 @@ void TextBox::setText(const QString& t) {
 Timer::Timer(Form& form, const ControlDesign& d) : Control(form, d), timer_(new QTimer(&form)) {
     timer_->setInterval(d.interval);
     enabled_ = d.timerEnabled;
-    QObject::connect(timer_, &QTimer::timeout, [this] {
-        if (Tick) Tick();
-    });
+    QObject::connect(timer_, &QTimer::timeout, [this] { fire(); });
 }
 
 Timer::~Timer() = default;
@@ -301,6 +299,11 @@ void Timer::start() {
 
 void Timer::stop() {
     timer_->stop();
+}
+
+void Timer::fire() {
+    if (Tick) Tick();
+    form_.announceChanges(); // a listening screen reader hears what the tick changed
 }
 
 } // namespace zq

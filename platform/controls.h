@@ -175,6 +175,8 @@ class Timer final : public Control {
     bool running() const;
     void start(); // called when the window loads
     void stop();
+    // One tick now, as the clock gives it.
+    void fire();
     bool takesMouse() const override { return false; }
     QRect pixelRect() const override { return {}; }
     void paint(QPainter&) const override {}

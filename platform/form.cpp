@@ -108,9 +108,14 @@ Form::Form(const FormDesign& d)
             break;
         }
     }
+    adoptAccessibility(*this);
 }
 
 Form::~Form() {
+    dropAccessibleItems();
+    focusOrder_.clear();
+    arrowGroups_.clear();
+    focused_ = nullptr;
     controls_.clear();
     unregisterWindow(handle_);
 }
@@ -266,6 +271,7 @@ void Form::paintEvent(QPaintEvent* e) {
         ++controlsPainted_;
         c.paint(p);
     }
+    paintFocusMark(p);
 }
 
 void Form::deliver(Control* target, const MouseHandler Control::*which,
@@ -327,6 +333,8 @@ void Form::mousePressEvent(QMouseEvent* e) {
     if (!captured_) {
         captured_ = true;
         captureTarget_ = controlAt(pos.toPoint());
+        // The keyboard carries on from the control last pressed.
+        if (captureTarget_ && isFocusable(captureTarget_)) setFocusedControl(captureTarget_);
     }
     heldButtons_ |= button;
     deliver(captureTarget_, &Control::MouseDown, &Form::Form_MouseDown, button,
@@ -334,6 +342,7 @@ void Form::mousePressEvent(QMouseEvent* e) {
 }
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
+    showFocusMark(false); // the mouse is back: the window as drawn for it
     forgetLostButtons(e);
     const QPointF pos = e->position();
     Control* target = captured_ ? captureTarget_ : controlAt(pos.toPoint());
@@ -359,6 +368,7 @@ void Form::mouseReleaseEvent(QMouseEvent* e) {
     if (button == kLeftButton && target && target->Click &&
         target->pixelRect().contains(pos.toPoint()))
         target->Click();
+    if (alive && !unloaded_) announceChanges();
 }
 
 bool Form::event(QEvent* e) {

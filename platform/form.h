@@ -1,6 +1,7 @@
 #pragma once
 // A frameless top-level window built from a design: its controls in one stacking order,
 // the mouse routed to them as the handlers expect, and its properties in twips.
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/design.h"
 
@@ -88,6 +89,28 @@ class Form : public QWidget {
 
     QColor windowTextColour() const;
 
+    // Keyboard use. The window names the controls Tab visits, in order, and the groups the
+    // arrow keys move within; Enter and Space run the focused control's Click. The focus
+    // mark shows only after a key press and hides at the next mouse move, so a mouse user
+    // sees the window exactly as drawn.
+    void setFocusOrder(std::vector<Control*> order);
+    void addArrowGroup(std::vector<Control*> group);
+    const std::vector<Control*>& focusOrder() const { return focusOrder_; }
+    Control* focusedControl() const { return focused_; }
+    void setFocusedControl(Control* c);
+    bool focusMarkShown() const;
+    bool isFocusable(const Control* c) const;
+    // Runs a control's click for the keyboard or a screen reader.
+    void activate(Control& c);
+    // A key the window handles before the runtime's own keys; true when it was used.
+    virtual bool Form_KeyDown(int, int) { return false; }
+
+    // What a screen reader is told about the controls; those not named are decoration.
+    void setAccessibleItems(std::vector<AccessibleItem> items);
+    const std::vector<AccessibleItem>& accessibleItems() const { return accessibleItems_; }
+    // Tells a listening screen reader which named texts changed since it last looked.
+    void announceChanges();
+
   protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -95,8 +118,18 @@ class Form : public QWidget {
     void mouseReleaseEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
+    void moveFocus(int step);
+    void moveInGroup(int step, bool toEnd);
+    void showFocusMark(bool show);
+    void paintFocusMark(QPainter& p) const;
+    void announceFocus();
+    void rememberTexts();
+    void dropAccessibleItems();
+    friend class FormAccessible;
     void deliver(Control* target, const MouseHandler Control::*which,
                  void (Form::*formHandler)(int, int, double, double), int button, int shift,
                  QPointF pos);
@@ -122,6 +155,13 @@ class Form : public QWidget {
     QCursor hand_;
     quint64 repaintRequests_ = 0;
     quint64 controlsPainted_ = 0;
+    std::vector<Control*> focusOrder_;
+    std::vector<std::vector<Control*>> arrowGroups_;
+    Control* focused_ = nullptr;
+    bool keyboardUsed_ = false;
+    std::vector<AccessibleItem> accessibleItems_;
+    std::vector<std::pair<QString, QString>> announced_; // name and value last told
+    std::vector<QAccessible::Id> accessibleIds_;         // interfaces this window owns
 };
 
 // The installed face that stands in for a design's font, at the design's size and weight.

@@ -19,6 +19,26 @@ Form3::Form3(zq::Form& mainWindow) : Form(designs::form3()), mainWindow_(&mainWi
     button.MouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
     button.MouseDown = [this](int b, int s, double x, double y) { Image5_MouseDown(b, s, x, y); };
     button.Click = [this] { Image5_Click(); };
+
+    // Like a dialog's default button, Enter presses it at once.
+    setFocusOrder({&button});
+    setFocusedControl(&button);
+    auto shown = [this](const char* name) {
+        return [this, name] { return label(QString::fromLatin1(name)).Caption(); };
+    };
+    setAccessibleItems({
+        {&label(QStringLiteral("Label2")),
+         QAccessible::StaticText,
+         shown("Label2"),
+         shown("Label2"),
+         {}},
+        {&label(QStringLiteral("Label1")),
+         QAccessible::StaticText,
+         shown("Label1"),
+         shown("Label1"),
+         {}},
+        {&button, QAccessible::Button, [] { return QStringLiteral("确定"); }, {}, {}},
+    });
 }
 
 QString Form3::aboutText() {
@@ -71,7 +91,10 @@ void Form3::Form_Unload() {
     // back, or the program would run on with no window to reach it by. This window goes
     // first, then the main window is shown.
     hide();
-    if (mainWindow_ && !mainWindow_->unloaded()) mainWindow_->setVisible(true);
+    if (mainWindow_ && !mainWindow_->unloaded()) {
+        mainWindow_->setVisible(true);
+        mainWindow_->activateWindow(); // the keyboard goes back with it
+    }
 }
 
 } // namespace zq::ui

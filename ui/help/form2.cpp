@@ -4,6 +4,7 @@
 #include "ui/about/contact.h"
 #include "ui/program_info.h"
 
+#include <QPlainTextEdit>
 #include <algorithm>
 
 namespace zq::ui {
@@ -20,6 +21,20 @@ Form2::Form2(zq::Form& mainWindow) : Form(designs::form2()), mainWindow_(&mainWi
     title.MouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
     title.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
     title.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
+
+    // From the keyboard: Tab reaches the text, to scroll it, and the close box.
+    TextBox& text = textBox(QStringLiteral("Text1"));
+    Image& close = image(QStringLiteral("Image8"));
+    setFocusOrder({&text, &close});
+    text.widget()->setAccessibleName(title.Caption());
+    setAccessibleItems({
+        {&title,
+         QAccessible::StaticText,
+         [&title] { return title.Caption(); },
+         [&title] { return title.Caption(); },
+         {}},
+        {&close, QAccessible::Button, [] { return QStringLiteral("关闭"); }, {}, {}},
+    });
 }
 
 QString Form2::helpText() {
@@ -98,7 +113,10 @@ void Form2::Form_Unload() {
     // back, or the program would run on with no window to reach it by. This window goes
     // first, then the main window is shown.
     hide();
-    if (mainWindow_ && !mainWindow_->unloaded()) mainWindow_->setVisible(true);
+    if (mainWindow_ && !mainWindow_->unloaded()) {
+        mainWindow_->setVisible(true);
+        mainWindow_->activateWindow(); // the keyboard goes back with it
+    }
 }
 
 } // namespace zq::ui

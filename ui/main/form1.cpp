@@ -80,6 +80,9 @@ Form1::Form1()
     wire();
     auto* findColours = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     QObject::connect(findColours, &QShortcut::activated, this, [this] { openValueWindow(); });
+
+    wireKeyboard();
+    describeForScreenReaders();
 }
 
 Form1::~Form1() {

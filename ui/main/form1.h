@@ -80,6 +80,9 @@ class Form1 : public zq::Form, public TitleDrag {
     void Form_MouseUp(int Button, int Shift, double X, double Y) override;
     void openValueWindow();
 
+    // Keys: 1 to 5 choose the band, F1 opens the help.
+    bool Form_KeyDown(int KeyCode, int Shift) override;
+
     // State of the window, read by the tests as the handlers leave it.
     zq::model::BandState BandState;
     QString ValueText;
@@ -95,6 +98,8 @@ class Form1 : public zq::Form, public TitleDrag {
     void showMenuFrame(int button);
     void paintMenuFrame(int button, bool sunken);
     void wire();
+    void wireKeyboard();
+    void describeForScreenReaders();
 
   public:
     // Controls the handlers write, by their design names.

@@ -1,0 +1,334 @@
+// The main window and the secondary windows driven from the keyboard alone, keys sent
+// through the native window as a real keyboard's would be.
+#include "model/colour_table.h"
+#include "tests/ui/main_window_fixture.h"
+#include "tests/ui/stand_in_main_window.h"
+#include "ui/about/form3.h"
+#include "ui/help/form2.h"
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+using namespace zq;
+using zq::test::MainWindow;
+
+namespace {
+
+void key(Form& f, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    ASSERT_NE(f.windowHandle(), nullptr);
+    QTest::keyClick(f.windowHandle(), k, m);
+}
+
+QString nameOf(const Control* c) {
+    if (!c) return QStringLiteral("none");
+    return c->Index() < 0 ? c->Name() : QStringLiteral("%1(%2)").arg(c->Name()).arg(c->Index());
+}
+
+class Keyboard : public MainWindow {
+  protected:
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { ::key(*w, k, m); }
+    QString focused() const { return nameOf(w->focusedControl()); }
+    std::vector<Control*> keys() const {
+        return {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34};
+    }
+    // A point of the bare multimeter picture, which passes the mouse to the window.
+    QPoint bare() const { return w->Image15.pixelRect().topLeft() + QPoint(88, 300); }
+};
+
+} // namespace
+
+TEST_F(Keyboard, DigitArrowsAndEnterMakeAFourBandResistor) {
+    key(Qt::Key_4);
+    EXPECT_EQ(w->BandState.selectedBand(), 4);
+    EXPECT_EQ(w->Label3.Caption(), "第四环");
+    EXPECT_EQ(focused(), "Image29(1)") << "the palette, at red, the colour band 4 has";
+    key(Qt::Key_Left);
+    key(Qt::Key_Left); // past brown, round to the last chip
+    EXPECT_EQ(focused(), "Image29(12)");
+    key(Qt::Key_Return);
+    EXPECT_EQ(w->BandState.BandChip[3], model::kChipNone);
+    w->Timer1.fire();
+    EXPECT_EQ(w->Label8.Caption(), "现在为四环电阻");
+    EXPECT_EQ(w->Label19.Caption(), "等于： 250.00KΩ"); // 25 x 10000
+}
+
+TEST_F(Keyboard, TabVisitsKeysChipsMenuLinkAndTitleButtonsInOrder) {
+    QStringList expected;
+    for (int band = 30; band <= 34; ++band)
+        expected << QStringLiteral("Image%1").arg(band);
+    for (int i = 0; i < 13; ++i)
+        expected << QStringLiteral("Image29(%1)").arg(i);
+    expected << "Image24"
+             << "Image25"
+             << "Image26"
+             << "Label22"
+             << "Image13"
+             << "Image11";
+    QStringList forward;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        key(Qt::Key_Tab);
+        forward << focused();
+    }
+    EXPECT_EQ(forward, expected);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focused(), expected.front()) << "round to the first";
+    QStringList backward;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        backward.prepend(focused());
+    }
+    EXPECT_EQ(backward, expected);
+}
+
+TEST_F(Keyboard, ArrowsMoveWithinEachGroupAndWrap) {
+    const struct {
+        const char* group;
+        std::vector<Control*> members;
+    } groups[] = {
+        {"keys", keys()},
+        {"chips", {w->Image29.begin(), w->Image29.end()}},
+        {"menu", {&w->Image24, &w->Image25, &w->Image26, &w->Label22}},
+        {"title", {&w->Image13, &w->Image11}},
+    };
+    for (const auto& g : groups) {
+        SCOPED_TRACE(g.group);
+        w->setFocusedControl(g.members.front());
+        for (std::size_t i = 1; i <= g.members.size(); ++i) {
+            key(i % 2 ? Qt::Key_Right : Qt::Key_Down);
+            EXPECT_EQ(w->focusedControl(), g.members[i % g.members.size()]);
+        }
+        key(Qt::Key_Left);
+        EXPECT_EQ(w->focusedControl(), g.members.back());
+        key(Qt::Key_Home);
+        EXPECT_EQ(w->focusedControl(), g.members.front());
+        key(Qt::Key_End);
+        EXPECT_EQ(w->focusedControl(), g.members.back());
+        key(Qt::Key_Up);
+        EXPECT_EQ(w->focusedControl(), g.members[g.members.size() - 2]);
+    }
+}
+
+TEST_F(Keyboard, EveryDigitAndEveryKeyChoosesItsBand) {
+    const auto k = keys();
+    for (int band = 1; band <= 5; ++band) {
+        SCOPED_TRACE(band);
+        w->Label5.setCaption(QStringLiteral("x"));
+        key(Qt::Key(Qt::Key_0 + band));
+        EXPECT_EQ(w->BandState.selectedBand(), band);
+        EXPECT_EQ(w->Label3.Caption().toStdString(), model::bandName(band));
+        EXPECT_EQ(w->Label5.Caption(), "");
+        const int colour = model::colourByChip(w->BandState.BandChip[band - 1])->index;
+        EXPECT_EQ(w->focusedControl(), w->Image29[colour]);
+
+        key(Qt::Key(Qt::Key_0 + (band % 5) + 1)); // another band, then back by the key
+        w->setFocusedControl(k[band - 1]);
+        key(band % 2 ? Qt::Key_Return : Qt::Key_Space);
+        EXPECT_EQ(w->BandState.selectedBand(), band);
+        EXPECT_EQ(w->focusedControl(), k[band - 1]) << "a pressed key keeps the focus";
+    }
+    key(Qt::Key_6);
+    key(Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(w->BandState.selectedBand(), 5) << "other keys choose nothing";
+}
+
+// Every chip on every band, once with the mouse in one window and once from the keyboard
+// in another: the same choices, the same refusals, the same warnings.
+TEST_F(Keyboard, EnterOnAChipDoesWhatAClickDoesOnEveryBand) {
+    auto keyed = std::make_unique<ui::Form1>();
+    showWindow(*keyed);
+    keyed->Timer1.setTimerEnabled(false);
+    for (int band = 1; band <= 5; ++band)
+        for (int chip = 0; chip < 13; ++chip) {
+            SCOPED_TRACE(testing::Message() << "band " << band << " chip " << chip);
+            choose(band, chip);
+            const std::vector<test::Message> clicked = takeMessages();
+
+            ::key(*keyed, Qt::Key(Qt::Key_0 + band));
+            ::key(*keyed, Qt::Key_Home);
+            for (int i = 0; i < chip; ++i)
+                ::key(*keyed, Qt::Key_Right);
+            ASSERT_EQ(keyed->focusedControl(), keyed->Image29[chip]);
+            ::key(*keyed, Qt::Key_Enter);
+            const std::vector<test::Message> keyedMessages = takeMessages();
+
+            EXPECT_EQ(keyed->BandState.BandChip, w->BandState.BandChip);
+            EXPECT_EQ(keyed->Label5.Caption(), w->Label5.Caption());
+            EXPECT_EQ(keyed->Label20.Caption(), w->Label20.Caption());
+            EXPECT_EQ(keyed->Image38.Picture(), w->Image38.Picture());
+            ASSERT_EQ(keyedMessages.size(), clicked.size());
+            for (std::size_t m = 0; m < clicked.size(); ++m) {
+                EXPECT_EQ(keyedMessages[m].prompt, clicked[m].prompt);
+                EXPECT_EQ(keyedMessages[m].title, "温馨提示！");
+            }
+        }
+}
+
+TEST_F(Keyboard, HeldEnterPressesOnceNotOncePerRepeat) {
+    key(Qt::Key_1);
+    w->setFocusedControl(w->Image29[10]); // gold on band 1: refused with a warning
+    QTest::keyPress(w->windowHandle(), Qt::Key_Return);
+    for (int i = 0; i < 3; ++i)
+        QTest::simulateEvent(w->windowHandle(), true, Qt::Key_Return, Qt::NoModifier, {}, true);
+    QTest::keyRelease(w->windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(takeMessages().size(), 1u);
+}
+
+TEST_F(Keyboard, MenuButtonsAndLinkAnswerEnterAsTheyAnswerAClick) {
+    const struct {
+        Control* control;
+        std::function<bool()> done;
+    } cases[] = {
+        {&w->Image24, [this] { return w->helpWindow() && w->helpWindow()->isVisible(); }},
+        {&w->Image25, [this] { return w->aboutWindow() && w->aboutWindow()->isVisible(); }},
+        {&w->Label22, [this] { return shell_.calls.size() == 1; }},
+        {&w->Image26, [this] { return programEnds() == 1; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(nameOf(c.control).toStdString());
+        w->setFocusedControl(c.control);
+        key(Qt::Key_Space);
+        EXPECT_TRUE(c.done());
+        for (Form* f : {static_cast<Form*>(w->helpWindow()), static_cast<Form*>(w->aboutWindow())})
+            if (f && f->isVisible()) ::key(*f, Qt::Key_Escape);
+        EXPECT_EQ(w->isVisible(), programEnds() == 0);
+    }
+}
+
+TEST_F(Keyboard, F1OpensHelpAndEscClosesHelpAndAbout) {
+    key(Qt::Key_F1);
+    ASSERT_NE(w->helpWindow(), nullptr);
+    EXPECT_TRUE(w->helpWindow()->isVisible());
+    EXPECT_FALSE(w->isVisible());
+    ::key(*w->helpWindow(), Qt::Key_Escape);
+    EXPECT_TRUE(w->helpWindow() == nullptr || w->helpWindow()->unloaded());
+    EXPECT_TRUE(w->isVisible());
+
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(w->isVisible()) << "the main window stays on Esc";
+    EXPECT_EQ(programEnds(), 0);
+
+    clickOn(w->Image25);
+    ASSERT_NE(w->aboutWindow(), nullptr);
+    EXPECT_FALSE(w->isVisible());
+    ::key(*w->aboutWindow(), Qt::Key_Escape);
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(Keyboard, FocusMarkOnlyAfterAKeyAndGoneAtTheNextMouseMove) {
+    ASSERT_EQ(w->controlAt(bare()), nullptr);
+    const QImage asDrawn = w->grab().toImage();
+    key(Qt::Key_Tab);
+    ASSERT_TRUE(w->focusMarkShown());
+    const QImage marked = w->grab().toImage();
+    const QRect chip = w->Image30.pixelRect();
+    int changed = 0;
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x)
+            if (marked.pixel(x, y) != asDrawn.pixel(x, y)) {
+                ++changed;
+                EXPECT_TRUE(chip.contains(x, y)) << x << "," << y << " outside the key";
+            }
+    EXPECT_GE(changed, chip.width() + chip.height()) << "a dotted ring round it";
+    moveTo(*w, bare());
+    EXPECT_FALSE(w->focusMarkShown());
+    EXPECT_EQ(w->grab().toImage(), asDrawn) << "the mouse user's window, pixel for pixel";
+    key(Qt::Key_Right);
+    EXPECT_TRUE(w->focusMarkShown()) << "back with the next key";
+}
+
+TEST_F(Keyboard, MouseOnlyUseNeverShowsTheMark) {
+    clickOn(w->Image31);
+    chooseColour(3);
+    EXPECT_EQ(w->focusedControl(), w->Image29[3]) << "the keyboard carries on from there";
+    EXPECT_FALSE(w->focusMarkShown());
+}
+
+namespace {
+
+class SecondaryKeyboard : public test::UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        main = std::make_unique<test::StandInMainWindow>();
+        showWindow(*main);
+    }
+    void TearDown() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        main.reset();
+        UiTest::TearDown();
+    }
+    template <class W> QPointer<W> open() {
+        main->setVisible(false);
+        main->shown = 0;
+        auto* f = new W(*main);
+        f->setDeleteOnUnload(true);
+        showWindow(*f);
+        return f;
+    }
+    std::unique_ptr<test::StandInMainWindow> main;
+};
+
+} // namespace
+
+TEST_F(SecondaryKeyboard, TabReachesTheHelpTextAndTheCloseBox) {
+    QPointer<ui::Form2> help = open<ui::Form2>();
+    auto* text = help->textBox("Text1").widget();
+    key(*help, Qt::Key_Tab);
+    EXPECT_TRUE(text->hasFocus()) << "the text, to scroll it";
+    EXPECT_FALSE(help->focusMarkShown()) << "a text box shows its own focus";
+    const int top = text->verticalScrollBar()->value();
+    QTest::keyClick(text, Qt::Key_PageDown);
+    EXPECT_GT(text->verticalScrollBar()->value(), top);
+    key(*help, Qt::Key_Tab);
+    EXPECT_EQ(help->focusedControl(), &help->image("Image8"));
+    EXPECT_FALSE(text->hasFocus());
+    EXPECT_TRUE(help->focusMarkShown());
+    key(*help, Qt::Key_Return);
+    EXPECT_TRUE(help.isNull() || help->unloaded());
+    EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(SecondaryKeyboard, TabGoesOnFromTheTextAClickPutTheFocusIn) {
+    QPointer<ui::Form2> help = open<ui::Form2>();
+    key(*help, Qt::Key_Tab);
+    key(*help, Qt::Key_Tab); // on the close box
+    help->textBox("Text1").widget()->setFocus(Qt::MouseFocusReason);
+    key(*help, Qt::Key_Tab);
+    EXPECT_EQ(help->focusedControl(), &help->image("Image8"));
+    EXPECT_TRUE(help->focusMarkShown());
+    help->Unload();
+}
+
+TEST_F(SecondaryKeyboard, EscClosesTheHelpEvenFromItsText) {
+    QPointer<ui::Form2> help = open<ui::Form2>();
+    help->textBox("Text1").widget()->setFocus();
+    key(*help, Qt::Key_Escape);
+    EXPECT_TRUE(help.isNull() || help->unloaded());
+    EXPECT_EQ(main->shown, 1);
+}
+
+TEST_F(SecondaryKeyboard, EnterClosesTheAboutWindowAtOnce) {
+    QPointer<ui::Form3> about = open<ui::Form3>();
+    EXPECT_FALSE(about->focusMarkShown()) << "no mark before a key";
+    key(*about, Qt::Key_Enter);
+    EXPECT_TRUE(about.isNull() || about->unloaded());
+    EXPECT_TRUE(main->isVisible());
+}
+
+// Any window but the main one, the value window to come included, closes on Esc.
+TEST_F(SecondaryKeyboard, EscClosesAnyWindowButTheMainOne) {
+    auto* other = new test::StandInMainWindow;
+    other->setDeleteOnUnload(true);
+    QPointer<Form> alive(other);
+    showWindow(*other);
+    main->setMainWindow(true);
+    key(*other, Qt::Key_Escape);
+    EXPECT_TRUE(alive.isNull() || alive->unloaded());
+    key(*main, Qt::Key_Escape);
+    EXPECT_FALSE(main->unloaded());
+    EXPECT_EQ(programEnds(), 0);
+}

@@ -1,0 +1,102 @@
+// The main window without a mouse: the order the keyboard walks its controls in, its keys,
+// and what a screen reader is told about each control.
+#include "model/colour_table.h"
+#include "model/readout.h"
+#include "ui/main/form1.h"
+
+#include <QKeyEvent>
+
+namespace zq::ui {
+
+namespace {
+
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+void Form1::wireKeyboard() {
+    std::vector<zq::Control*> keys{&Image30, &Image31, &Image32, &Image33, &Image34};
+    std::vector<zq::Control*> chips(Image29.begin(), Image29.end());
+    std::vector<zq::Control*> menu{&Image24, &Image25, &Image26, &Label22};
+    // The title buttons answer on their second pictures, laid over the first.
+    std::vector<zq::Control*> title{&Image13, &Image11};
+    std::vector<zq::Control*> order;
+    for (const auto* group : {&keys, &chips, &menu, &title})
+        order.insert(order.end(), group->begin(), group->end());
+    setFocusOrder(order);
+    for (auto& group : {keys, chips, menu, title})
+        addArrowGroup(group);
+}
+
+bool Form1::Form_KeyDown(int KeyCode, int Shift) {
+    if (Shift & (kCtrlMask | kAltMask)) return false;
+    if (KeyCode == Qt::Key_F1) {
+        Image24_Click();
+        return true;
+    }
+    if (KeyCode < Qt::Key_1 || KeyCode > Qt::Key_5) return false;
+    void (Form1::*const keys[])() = {&Form1::Image30_Click, &Form1::Image31_Click,
+                                     &Form1::Image32_Click, &Form1::Image33_Click,
+                                     &Form1::Image34_Click};
+    const int band = KeyCode - Qt::Key_1 + 1;
+    (this->*keys[band - 1])();
+    // The next thing to choose is the band's colour: start from the one it has.
+    if (const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]))
+        setFocusedControl(Image29[c->index]);
+    return true;
+}
+
+void Form1::describeForScreenReaders() {
+    std::vector<zq::AccessibleItem> items;
+    auto button = [&items](zq::Control& c, std::function<QString()> name) {
+        items.push_back({&c, QAccessible::Button, std::move(name), {}, {}});
+    };
+    auto fixedButton = [&button](zq::Control& c, const QString& name) {
+        button(c, [name] { return name; });
+    };
+    // Texts are read as shown; a hidden one stays in the tree, marked invisible.
+    auto text = [&items](zq::Label& l) {
+        auto shown = [&l] { return l.Caption(); };
+        items.push_back({&l, QAccessible::StaticText, shown, shown, {}});
+    };
+
+    text(Label1);
+    fixedButton(Image13, QStringLiteral("最小化"));
+    fixedButton(Image11, QStringLiteral("关闭"));
+    fixedButton(Image24, QStringLiteral("帮助"));
+    fixedButton(Image25, QStringLiteral("关于"));
+    fixedButton(Image26, QStringLiteral("退出"));
+    button(Label22, [this] { return Label22.Caption(); });
+    button(Label24, [this] { return Label24.Caption(); });
+
+    auto readout = [this] {
+        return q(model::readoutText(Label6.Caption().toStdString(), Image37.Picture().resourceId(),
+                                    Image38.Picture().resourceId()));
+    };
+    items.push_back({&Label6, QAccessible::StaticText, readout, readout, QStringLiteral("万用表")});
+
+    zq::Control* const keys[] = {&Image30, &Image31, &Image32, &Image33, &Image34};
+    for (int band = 1; band <= 5; ++band)
+        fixedButton(*keys[band - 1], q(model::bandName(band)));
+
+    for (const char* n : {"Label7", "Label8", "Label2", "Label3", "Label4", "Label5"})
+        text(label(QString::fromLatin1(n)));
+    // A band of the drawn resistor is read with the colour it has.
+    for (int band = 1; band <= 5; ++band)
+        button(bandImage(band), [this, band] {
+            const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]);
+            return q(model::bandName(band)) + QStringLiteral("：") + (c ? q(c->name) : QString());
+        });
+    // The tolerance, the flow chart and its result, then the two notes under it.
+    for (const char* n :
+         {"Label20", "Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Label15",
+          "Label16", "Label17", "Label18", "Label19", "Label21", "Label23"})
+        text(label(QString::fromLatin1(n)));
+    for (int i = 0; i < 13; ++i)
+        fixedButton(*Image29[i], q(model::colourByIndex(i).name));
+    setAccessibleItems(std::move(items));
+}
+
+} // namespace zq::ui
