@@ -13,7 +13,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <cstdio>
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPointer>
 #include <algorithm>
 

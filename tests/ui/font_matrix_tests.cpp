@@ -8,6 +8,7 @@
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
 #include "ui/main/form1.h"
+#include "ui/value/form4.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontInfo>
@@ -29,6 +30,12 @@ struct WindowCase {
     std::function<std::unique_ptr<Form>(Form& main)> open;
 };
 
+// The value window needs a real main window beside it; the fixture drops it after each test.
+std::unique_ptr<ui::Form1>& valueWindowsMain() {
+    static std::unique_ptr<ui::Form1> m;
+    return m;
+}
+
 const std::vector<WindowCase>& allWindows() {
     static const std::vector<WindowCase> w{
         {"main window",
@@ -41,6 +48,14 @@ const std::vector<WindowCase>& allWindows() {
          [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::Form2>(m); }},
         {"About window",
          [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::Form3>(m); }},
+        {"value window",
+         [](Form&) -> std::unique_ptr<Form> {
+             valueWindowsMain() = std::make_unique<ui::Form1>();
+             auto f = std::make_unique<ui::Form4>(*valueWindowsMain());
+             f->valueField().setPlainText(QStringLiteral("4k7")); // an answer on show
+             f->Text1_KeyPress(Qt::Key_Return, Qt::NoModifier);
+             return f;
+         }},
     };
     return w;
 }
@@ -55,6 +70,7 @@ class FontMatrix : public test::UiTest {
     }
     void TearDown() override {
         main.reset();
+        valueWindowsMain().reset();
         UiTest::TearDown();
     }
     std::unique_ptr<Form> open(const WindowCase& c) {

@@ -6,7 +6,7 @@
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>

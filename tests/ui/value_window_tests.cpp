@@ -1,12 +1,13 @@
 // The value-to-colours window, driven through its own and the main window's native windows.
 #include "model/colour_table.h"
+#include "tests/model/invariants.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/value/form4.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QMenu>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTest>
 #include <QWindow>
 

@@ -4,7 +4,7 @@
 #include "ui/about/contact.h"
 #include "ui/program_info.h"
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <algorithm>
 
 namespace zq::ui {

@@ -8,7 +8,7 @@
 #include "ui/value/colours_command.h"
 
 #include <QKeyEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace zq::ui {
 
@@ -61,9 +61,10 @@ void Form4::wire() {
     title.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
     title.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
 
-    QPlainTextEdit& field = valueField();
+    QTextEdit& field = valueField();
     // One line: Return is the command, never a line break.
-    field.setLineWrapMode(QPlainTextEdit::NoWrap);
+    field.setLineWrapMode(QTextEdit::NoWrap);
+    field.setAcceptRichText(false);
     field.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     field.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     field.setTabChangesFocus(true);
@@ -71,7 +72,7 @@ void Form4::wire() {
     field.installEventFilter(this);
 }
 
-QPlainTextEdit& Form4::valueField() const {
+QTextEdit& Form4::valueField() const {
     return *textBox(QStringLiteral("Text1")).widget();
 }
 

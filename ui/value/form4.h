@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace zq::ui {
 
@@ -37,7 +37,7 @@ class Form4 : public zq::Form, public TitleDrag {
     // to the main window, Esc closes.
     bool Text1_KeyPress(int key, Qt::KeyboardModifiers modifiers);
 
-    QPlainTextEdit& valueField() const;
+    QTextEdit& valueField() const;
 
     // What the window holds, read by the tests as the handlers leave it.
     int Bands = 4;
