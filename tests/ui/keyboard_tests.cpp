@@ -53,7 +53,7 @@ TEST_F(Keyboard, DigitArrowsAndEnterMakeAFourBandResistor) {
     EXPECT_EQ(w->BandState.BandChip[3], model::kChipNone);
     w->Timer1.fire();
     EXPECT_EQ(w->Label8.Caption(), "现在为四环电阻");
-    EXPECT_EQ(w->Label19.Caption(), "等于： 250.00KΩ"); // 25 x 10000
+    EXPECT_EQ(w->Label19.Caption(), "等于： 250" + test::dp() + "00KΩ"); // 25 x 10000
 }
 
 TEST_F(Keyboard, TabVisitsKeysChipsMenuLinkAndTitleButtonsInOrder) {
