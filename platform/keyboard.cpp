@@ -4,8 +4,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QTextEdit>
 #include <QPointer>
+#include <QTextEdit>
 #include <algorithm>
 
 namespace zq {
@@ -77,6 +77,9 @@ void Form::moveFocus(int step) {
         i = step > 0 ? 0 : n - 1; // nothing focused yet: the first or the last
     else
         i = ((at - focusOrder_.begin()) + step + n) % n;
+    // A hidden control is passed over, as the eye passes over it.
+    for (std::ptrdiff_t tries = 1; tries < n && !focusOrder_[std::size_t(i)]->Visible(); ++tries)
+        i = (i + (step > 0 ? 1 : -1) + n) % n;
     setFocusedControl(focusOrder_[std::size_t(i)]);
 }
 
@@ -94,6 +97,9 @@ void Form::moveInGroup(int step, bool toEnd) {
             i = step > 0 ? n - 1 : 0;
         else
             i = (i + step + n) % n;
+        const int dir = (step > 0) != toEnd ? 1 : -1;
+        for (std::ptrdiff_t tries = 1; tries < n && !g[std::size_t(i)]->Visible(); ++tries)
+            i = (i + dir + n) % n;
         setFocusedControl(g[std::size_t(i)]);
         return;
     }

@@ -4,12 +4,15 @@
 #include "tests/ui/main_window_fixture.h"
 #include "ui/value/form4.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QMenu>
-#include <QTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QWindow>
+#include <algorithm>
+#include <map>
 
 using namespace zq;
 using zq::test::dp;
@@ -307,4 +310,74 @@ TEST_F(ValueWindow, LeftAndMiddleReleasesOnTheBareSurfaceShowNoMenu) {
         click(*w, at, b);
         EXPECT_EQ(openMenu(), nullptr);
     }
+}
+
+TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedOver) {
+    Form4& v = opened();
+    type(v, QStringLiteral("9.9k")); // four standard values shown, two hidden
+    ASSERT_EQ(v.Standard.size(), 4u);
+    auto key = [&v](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(v.windowHandle(), k, m);
+    };
+    // Field, 查色环, 在主窗口显示, 四环, 五环, 8 tolerance chips, 4 shown values, close box.
+    std::vector<zq::Control*> walked;
+    for (int i = 0; i < 18; ++i) {
+        key(Qt::Key_Tab);
+        walked.push_back(v.focusedControl());
+    }
+    EXPECT_EQ(walked[2], &v.Label5);
+    EXPECT_EQ(walked[3], &v.Label6);
+    EXPECT_EQ(walked[4], v.Label13[0]);
+    EXPECT_EQ(walked[12], v.Label15[0]);
+    EXPECT_EQ(walked[15], v.Label15[3]);
+    EXPECT_EQ(walked[16], &v.image(QStringLiteral("Image8"))) << "hidden values skipped";
+    for (zq::Control* c : walked)
+        EXPECT_TRUE(c->Visible());
+
+    // Back to 五环, press it; then the third tolerance chip by the arrows, and Enter.
+    ASSERT_EQ(walked[17], &v.textBox(QStringLiteral("Text1"))) << "round to the field";
+    for (int i = 0; i < 14; ++i) // the close box, 4 values, 8 chips, 五环
+        key(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(v.focusedControl(), &v.Label6);
+    key(Qt::Key_Space);
+    EXPECT_EQ(v.Bands, 5);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    ASSERT_EQ(v.focusedControl(), v.Label13[2]);
+    key(Qt::Key_Return);
+    EXPECT_EQ(v.Tolerance, model::kTolerancePalette[2]) << "Return pressed the chip, not 查色环";
+    EXPECT_TRUE(v.isVisible());
+    // End in the standard values stops on the last one shown.
+    for (int i = 0; i < 6; ++i)
+        key(Qt::Key_Tab);
+    key(Qt::Key_End);
+    const auto shown = std::count_if(v.Label15.begin(), v.Label15.end(),
+                                     [](const zq::Label* l) { return l->Visible(); });
+    ASSERT_GT(shown, 0);
+    EXPECT_EQ(v.focusedControl(), v.Label15[std::size_t(shown - 1)]);
+}
+
+TEST_F(ValueWindow, AScreenReaderFindsItsButtonsAndTextsByName) {
+    Form4& v = opened();
+    type(v, QStringLiteral("4k7"));
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&v);
+    ASSERT_NE(root, nullptr);
+    std::map<QString, QAccessible::Role> seen;
+    QStringList values;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* c = root->child(i)) {
+            seen[c->text(QAccessible::Name)] = c->role();
+            values << c->text(QAccessible::Value);
+        }
+    for (const char* name : {"查色环", "在主窗口显示", "四环", "五环", "关闭", "金色，±5%"})
+        EXPECT_EQ(seen[QString::fromUtf8(name)], QAccessible::Button) << name;
+    EXPECT_TRUE(values.contains(v.Label9.Caption())) << "the colour names";
+    EXPECT_TRUE(values.contains(v.Label10.Caption())) << "the value";
+    // Pressing 五环 through the screen reader is a click.
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* c = root->child(i); c && c->text(QAccessible::Name) == "五环")
+            c->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(v.Bands, 5);
 }

@@ -41,9 +41,54 @@ Form4::Form4(Form1& mainWindow)
         Label15[i] = &label("Label15", i);
     for (int i = 0; i < 5; ++i)
         Image10[i] = &image("Image10", i);
-    const QPixmap hand(QStringLiteral(":/design/form1/hand.png"));
-    if (!hand.isNull()) setHandCursor(QCursor(hand, 6, 0));
+    setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     wire();
+    wireKeyboard();
+}
+
+void Form4::wireKeyboard() {
+    auto& find = image(QStringLiteral("Image3"));
+    auto& give = image(QStringLiteral("Image4"));
+    auto& close = image(QStringLiteral("Image8"));
+    std::vector<zq::Control*> bands{&Label5, &Label6};
+    std::vector<zq::Control*> tolerances(Label13.begin(), Label13.end());
+    std::vector<zq::Control*> standard(Label15.begin(), Label15.end());
+    std::vector<zq::Control*> order{&textBox(QStringLiteral("Text1")), &find, &give};
+    for (const auto* group : {&bands, &tolerances, &standard})
+        order.insert(order.end(), group->begin(), group->end());
+    order.push_back(&close);
+    setFocusOrder(order);
+    for (auto& group : {bands, tolerances, standard})
+        addArrowGroup(group);
+
+    std::vector<zq::AccessibleItem> items;
+    auto text = [&items](zq::Label& l) {
+        auto shown = [&l] { return l.Caption(); };
+        items.push_back({&l, QAccessible::StaticText, shown, shown, {}});
+    };
+    auto button = [&items](zq::Control& c, std::function<QString()> name) {
+        items.push_back({&c, QAccessible::Button, std::move(name), {}, {}});
+    };
+    auto caption = [](zq::Label& l) { return [&l] { return l.Caption(); }; };
+    text(label(QStringLiteral("Label1")));
+    valueField().setAccessibleName(QStringLiteral("阻值"));
+    button(find, [] { return QStringLiteral("查色环"); });
+    button(give, [] { return QStringLiteral("在主窗口显示"); });
+    button(Label5, [] { return QStringLiteral("四环"); });
+    button(Label6, [] { return QStringLiteral("五环"); });
+    for (std::size_t i = 0; i < Label13.size(); ++i)
+        button(*Label13[i], [i] {
+            const auto& c = model::colourByIndex(model::kTolerancePalette[i]);
+            return q(std::string(c.name)) + QStringLiteral("，") + q(model::toleranceText(c.index));
+        });
+    text(Label14);
+    text(Label3);
+    for (zq::Label* l : {&Label9, &Label10, &Label11})
+        text(*l);
+    for (zq::Label* l : Label15)
+        button(*l, caption(*l));
+    button(close, [] { return QStringLiteral("关闭"); });
+    setAccessibleItems(std::move(items));
 }
 
 void Form4::wire() {
@@ -261,7 +306,11 @@ bool Form4::Text1_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 void Form4::keyPressEvent(QKeyEvent* e) {
-    if (!Text1_KeyPress(e->key(), e->modifiers())) Form::keyPressEvent(e);
+    // Away from the field, Return presses the focused control, as in every window.
+    const bool plainReturn = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+                             !(e->modifiers() & Qt::ControlModifier);
+    if ((plainReturn && focusedControl()) || !Text1_KeyPress(e->key(), e->modifiers()))
+        Form::keyPressEvent(e);
 }
 
 bool Form4::eventFilter(QObject* watched, QEvent* e) {

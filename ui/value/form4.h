@@ -63,6 +63,7 @@ class Form4 : public zq::Form, public TitleDrag {
     void showAnswer(const model::Finding& f);
     void showChoices();
     void wire();
+    void wireKeyboard();
 
     QPointer<Form1> main_;
 };
