@@ -113,12 +113,12 @@ std::vector<StandardValue> standardValues(const Decimal& typed, int bands, int t
 }
 
 // Names the range and the nearest value the bands can make, with its colours.
-std::string outOfReach(std::string_view what, const Decimal& nearest, int bands, int tolerance) {
-    const DecimalFormat dot;
+std::string outOfReach(std::string_view what, const Decimal& nearest, int bands, int tolerance,
+                       const DecimalFormat& fmt) {
     return std::string(what) + std::string(kindName(bands)) + "能做 " +
-           withUnit(smallestValue(), dot) + "～" + withUnit(largestValue(bands), dot) +
-           "，最接近的 " + withUnit(nearest, dot) + " 是 " +
-           colourNames(*findColours(nearest, bands, tolerance).answer) + "。";
+           withUnit(smallestValue(), fmt) + "～" + withUnit(largestValue(bands), fmt) +
+           "，最接近的 " + withUnit(nearest, fmt) + " 是 " +
+           colourNames(*findColours(nearest, bands, tolerance, fmt).answer) + "。";
 }
 
 } // namespace
@@ -141,8 +141,7 @@ bool makeable(const Decimal& ohms, int bands) {
     return ohms.divisibleByPowerOfTen(multiplierPower(ohms, bands));
 }
 
-Finding findColours(const Decimal& ohms, int bands, int tolerance) {
-    const DecimalFormat dot;
+Finding findColours(const Decimal& ohms, int bands, int tolerance, const DecimalFormat& fmt) {
     Finding f;
     if (bands != 4 && bands != 5) {
         f.reason = "色环电阻只有四环和五环两种。";
@@ -158,14 +157,14 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance) {
         return f;
     }
     if (ohms > largestValue(bands)) {
-        f.reason = outOfReach("阻值太大了：", largestValue(bands), bands, tolerance);
+        f.reason = outOfReach("阻值太大了：", largestValue(bands), bands, tolerance, fmt);
         return f;
     }
     if (!ohms.isZero() && ohms < smallestValue()) {
         // Below half the smallest step, no resistor at all is nearer.
         const bool zeroIsNearer = ohms < Decimal::of(5, -3);
         f.reason = outOfReach("阻值太小了：", zeroIsNearer ? Decimal() : smallestValue(), bands,
-                              tolerance);
+                              tolerance, fmt);
         return f;
     }
 
@@ -193,8 +192,8 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance) {
 
     if (!a.exact) {
         f.note = std::string(kindName(bands)) + "只有" + (n == 2 ? "两" : "三") +
-                 "位有效数字，做不出 " + withUnit(ohms, dot) + "，最接近的是 " +
-                 withUnit(a.value, dot) +
+                 "位有效数字，做不出 " + withUnit(ohms, fmt) + "，最接近的是 " +
+                 withUnit(a.value, fmt) +
                  (bands == 4 && makeable(ohms, 5) ? "；五环能做出。" : "。");
     } else if (ohms.isZero()) {
         f.note = "0Ω 是跳线电阻，实物上只有一条黑色环。";

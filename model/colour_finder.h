@@ -44,7 +44,8 @@ struct Finding {
 // The colours for `ohms` on a resistor of `bands` bands with the tolerance colour
 // `tolerance` (palette index). Values the bands cannot reach get a reason naming the limits;
 // values with more significant digits than the bands hold get the nearest makeable value.
-Finding findColours(const Decimal& ohms, int bands, int tolerance);
+// Numbers in the texts use the user's decimal point.
+Finding findColours(const Decimal& ohms, int bands, int tolerance, const DecimalFormat& fmt = {});
 
 // Largest and smallest non-zero values a kind of resistor can carry.
 Decimal largestValue(int bands);

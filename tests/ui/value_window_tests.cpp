@@ -128,9 +128,11 @@ TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
         EXPECT_EQ(v.Label10.Caption(), value) << bad.toStdString();
         EXPECT_EQ(resistorPictures(v), pictures) << bad.toStdString();
     }
-    EXPECT_EQ(v.Label3.Caption(),
-              QStringLiteral(
-                  "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"));
+    // In the user's own decimal point, like every number of the window.
+    EXPECT_EQ(
+        v.Label3.Caption(),
+        QStringLiteral("阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。")
+            .replace(u'.', dp()));
     // No message box for typing: the fixture fails on any.
 }
 
@@ -138,7 +140,8 @@ TEST_F(ValueWindow, ARoundedAnswerSaysSo) {
     Form4& v = opened();
     type(v, QStringLiteral("4.75k"));
     EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 灰 红 金"));
-    EXPECT_TRUE(v.Label3.Caption().contains(QStringLiteral("做不出 4.75KΩ")))
+    EXPECT_TRUE(
+        v.Label3.Caption().contains(QStringLiteral("做不出 4") + dp() + QStringLiteral("75KΩ")))
         << v.Label3.Caption().toStdString();
 }
 

@@ -81,10 +81,10 @@ int runColoursCommand(const std::vector<std::string>& args, std::ostream& out, s
 
     const model::ValueInput typed = model::parseValue(*o.value, decimalPoint);
     if (!typed.ok) return fail(typed.reason);
-    const model::Finding f = model::findColours(typed.ohms, bands, tolerance);
+    const model::DecimalFormat fmt{decimalPoint};
+    const model::Finding f = model::findColours(typed.ohms, bands, tolerance, fmt);
     if (!f.answer) return fail(f.reason);
 
-    const model::DecimalFormat fmt{decimalPoint};
     const std::string shown = model::shownValue(*f.answer, fmt);
     const std::string prefix = "等于： ";
     out << "色环：" << model::colourNames(*f.answer) << "（" << (bands == 4 ? "四" : "五")

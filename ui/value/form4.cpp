@@ -184,7 +184,8 @@ bool Form4::find() {
         showReason(typed.reason);
         return false;
     }
-    const model::Finding f = model::findColours(typed.ohms, Bands, Tolerance);
+    const model::Finding f =
+        model::findColours(typed.ohms, Bands, Tolerance, model::DecimalFormat{point});
     if (!f.answer) {
         showReason(f.reason);
         return false;
