@@ -95,6 +95,9 @@ class Form : public QWidget {
     // sees the window exactly as drawn.
     void setFocusOrder(std::vector<Control*> order);
     void addArrowGroup(std::vector<Control*> group);
+    // Controls that take the focus only while shown (most hidden ones, such as hover
+    // pictures laid over a button, still stand for it).
+    void passOverWhenHidden(std::vector<Control*> cs);
     const std::vector<Control*>& focusOrder() const { return focusOrder_; }
     Control* focusedControl() const { return focused_; }
     void setFocusedControl(Control* c);
@@ -123,6 +126,7 @@ class Form : public QWidget {
 
   private:
     void moveFocus(int step);
+    bool passedOver(const Control* c) const;
     void moveInGroup(int step, bool toEnd);
     void showFocusMark(bool show);
     void paintFocusMark(QPainter& p) const;
@@ -157,6 +161,7 @@ class Form : public QWidget {
     quint64 controlsPainted_ = 0;
     std::vector<Control*> focusOrder_;
     std::vector<std::vector<Control*>> arrowGroups_;
+    std::vector<Control*> passedOverWhenHidden_;
     Control* focused_ = nullptr;
     bool keyboardUsed_ = false;
     std::vector<AccessibleItem> accessibleItems_;

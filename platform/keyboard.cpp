@@ -28,6 +28,15 @@ void Form::addArrowGroup(std::vector<Control*> group) {
     arrowGroups_.push_back(std::move(group));
 }
 
+void Form::passOverWhenHidden(std::vector<Control*> cs) {
+    passedOverWhenHidden_ = std::move(cs);
+}
+
+bool Form::passedOver(const Control* c) const {
+    return !c->Visible() && std::find(passedOverWhenHidden_.begin(), passedOverWhenHidden_.end(),
+                                      c) != passedOverWhenHidden_.end();
+}
+
 bool Form::focusMarkShown() const {
     return keyboardUsed_ && focused_ && !widgetOf(focused_);
 }
@@ -77,8 +86,7 @@ void Form::moveFocus(int step) {
         i = step > 0 ? 0 : n - 1; // nothing focused yet: the first or the last
     else
         i = ((at - focusOrder_.begin()) + step + n) % n;
-    // A hidden control is passed over, as the eye passes over it.
-    for (std::ptrdiff_t tries = 1; tries < n && !focusOrder_[std::size_t(i)]->Visible(); ++tries)
+    for (std::ptrdiff_t tries = 1; tries < n && passedOver(focusOrder_[std::size_t(i)]); ++tries)
         i = (i + (step > 0 ? 1 : -1) + n) % n;
     setFocusedControl(focusOrder_[std::size_t(i)]);
 }
@@ -98,7 +106,7 @@ void Form::moveInGroup(int step, bool toEnd) {
         else
             i = (i + step + n) % n;
         const int dir = (step > 0) != toEnd ? 1 : -1;
-        for (std::ptrdiff_t tries = 1; tries < n && !g[std::size_t(i)]->Visible(); ++tries)
+        for (std::ptrdiff_t tries = 1; tries < n && passedOver(g[std::size_t(i)]); ++tries)
             i = (i + dir + n) % n;
         setFocusedControl(g[std::size_t(i)]);
         return;

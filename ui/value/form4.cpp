@@ -60,6 +60,7 @@ void Form4::wireKeyboard() {
     setFocusOrder(order);
     for (auto& group : {bands, tolerances, standard})
         addArrowGroup(group);
+    passOverWhenHidden(standard); // fewer values than places
 
     std::vector<zq::AccessibleItem> items;
     auto text = [&items](zq::Label& l) {
