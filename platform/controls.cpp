@@ -92,12 +92,17 @@ Label::Label(Form& form, const ControlDesign& d, const SetFont& font)
     : Control(form, d), caption_(QString::fromUtf8(d.caption.data(), qsizetype(d.caption.size()))),
       fore_(d.hasFore ? toColor(d.fore) : QColor(Qt::black)), back_(toColor(d.back)),
       transparent_(d.transparent), design_(font), font_(font.font), align_(d.align),
-      autoSize_(d.autoSize), wordWrap_(d.wordWrap) {
-    setText();
+      autoSize_(d.autoSize), wordWrap_(d.wordWrap) {}
+
+void Label::layOut() const {
+    // Labels are only ever made as non-const objects by their window; laying out is part of
+    // reading them, as a cache is.
+    if (!laidOut_) const_cast<Label*>(this)->setText();
 }
 
 // Fits the caption to the label (or the label to the caption) and lays it out.
 void Label::setText() {
+    laidOut_ = true;
     const QStringList lines = hardLines(caption_);
     double room = toPixelsX(width_);
     if (autoSize_) {
@@ -141,7 +146,7 @@ void Label::setCaption(const QString& c) {
     if (c == caption_) return;
     const QRect before = pixelRect();
     caption_ = c;
-    setText();
+    laidOut_ = false;
     if (visible_) changed(before);
 }
 
@@ -152,9 +157,12 @@ void Label::setForeColor(const QColor& c) {
 }
 
 double Label::Width() const {
+    // Only a label sized to its text has to be measured to know its size.
+    if (autoSize_) layOut();
     return width_;
 }
 double Label::Height() const {
+    if (autoSize_) layOut();
     return height_;
 }
 
@@ -162,6 +170,7 @@ void Label::paint(QPainter& p) const {
     const QRect r = pixelRect();
     if (!transparent_) p.fillRect(r, back_);
     if (caption_.isEmpty()) return;
+    layOut();
     p.save();
     p.setClipRect(r);
     p.setFont(font_);

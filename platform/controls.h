@@ -100,16 +100,30 @@ class Label final : public Control {
     QColor BackColor() const { return back_; }
     bool transparent() const { return transparent_; }
     // The font the caption is drawn in: the design's, condensed where it must be to fit.
-    const QFont& font() const { return font_; }
+    const QFont& font() const {
+        layOut();
+        return font_;
+    }
     // The caption as drawn: each line and where its baseline starts, in the label's pixels.
-    const std::vector<SetLine>& lines() const { return lines_; }
-    int lineStep() const { return metrics_.step; }
+    const std::vector<SetLine>& lines() const {
+        layOut();
+        return lines_;
+    }
+    int lineStep() const {
+        layOut();
+        return metrics_.step;
+    }
     double Width() const override;
     double Height() const override;
     void paint(QPainter& p) const override;
 
   private:
+    // The caption is measured when something first needs it (its size, its lines, its
+    // painting), not when it is set: a caption replaced before it is shown, or an empty one
+    // in a label of fixed size, then costs no font work at all.
+    void layOut() const;
     void setText();
+    bool laidOut_ = false;
     QString caption_;
     QColor fore_, back_;
     bool transparent_;

@@ -1,6 +1,7 @@
 #include "platform/text_setting.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -62,6 +63,21 @@ QList<QTextLayout::FormatRange> spaceFormats(const QString& line, const QFont& f
 
 namespace {
 
+// A word's width in a font. Fitting a caption measures each of its lines several times
+// (natural width, the check for wrapping, the layout itself), and each measure shapes the
+// word anew; the answer for a font and a word never changes, so it is kept.
+double wordWidth(const QFontMetricsF& fm, const QFont& font, const QString& word) {
+    static QHash<std::pair<QFont, QString>, double> known;
+    const std::pair<QFont, QString> key{font, word};
+    const auto k = known.constFind(key);
+    if (k != known.constEnd()) return *k;
+    // Read-outs change with every value: a bound keeps the cache from growing with them.
+    if (known.size() >= 512) known.clear();
+    const double w = fm.horizontalAdvance(word);
+    known.insert(key, w);
+    return w;
+}
+
 // A line split at its spaces: each word with its distance from the line's start.
 SetLine setWords(const QString& line, const QFont& font, bool songMeasure) {
     const QFontMetricsF fm(font);
@@ -79,7 +95,7 @@ SetLine setWords(const QString& line, const QFont& font, bool songMeasure) {
                 ++j;
             const QString word = line.mid(i, j - i);
             out.words.emplace_back(x, word);
-            x += fm.horizontalAdvance(word);
+            x += wordWidth(fm, font, word);
             out.width = x;
         }
         i = j;

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -415,4 +416,103 @@ TEST(RealMessageBox, IsAModalWarningWithOneOkButtonInChinese) {
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(button.remove('&'), "确定");
+}
+
+namespace {
+
+// One label in a window of its own, made with `caption`.
+FormDesign oneLabel(const char* caption, bool autoSize, int widthPx, bool visible) {
+    FormDesign d;
+    d.name = "LabelForm";
+    d.caption = "label";
+    d.width = 300 * 15;
+    d.height = 120 * 15;
+    d.font = {"宋体", 10.5, false};
+    d.controls = {{.name = "Text",
+                   .kind = Kind::Label,
+                   .left = 10 * 15,
+                   .top = 10 * 15,
+                   .width = widthPx * 15,
+                   .height = 60 * 15,
+                   .caption = caption,
+
+                   .autoSize = autoSize,
+                   .visible = visible}};
+    return d;
+}
+
+// Where a window was repainted.
+class PaintedRegion : public QObject {
+  public:
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+struct CaptionChange {
+    const char* what;
+    const char* first;
+    std::vector<const char*> then; // set one after the other
+    bool autoSize;
+    int widthPx;
+    bool hiddenWhileChanged;
+};
+
+} // namespace
+
+TEST_F(RuntimeTest, ALabelWhoseCaptionChangedIsSetAsIfMadeWithTheLastCaption) {
+    const CaptionChange cases[] = {
+        {"empty, then text", "", {"色环电阻 计算器"}, false, 200, false},
+        {"sized to its text, grown", "短", {"一行更长的文字 123"}, true, 40, false},
+        {"sized to its text, shrunk", "一行更长的文字 123", {"短"}, true, 200, false},
+        {"changed twice before it was shown", "甲", {"乙乙乙乙", "丙 丁"}, false, 200, false},
+        {"wrapped, changed while hidden",
+         "",
+         {"很长很长的一行文字会在这里换行，然后继续写下去直到第二行"},
+         false,
+         120,
+         true},
+        {"sized to its text, changed while hidden", "短", {"", "长一些的文字"}, true, 40, true},
+        {"back to empty", "有字", {""}, true, 100, false},
+    };
+    for (const CaptionChange& c : cases) {
+        SCOPED_TRACE(c.what);
+        Form changed(oneLabel(c.first, c.autoSize, c.widthPx, !c.hiddenWhileChanged));
+        Label& l = changed.label("Text");
+        showWindow(changed);
+        for (const char* caption : c.then)
+            l.setCaption(QString::fromUtf8(caption));
+        if (c.hiddenWhileChanged) l.setVisible(true);
+        Form made(oneLabel(c.then.back(), c.autoSize, c.widthPx, true));
+        const Label& m = made.label("Text");
+        showWindow(made);
+
+        EXPECT_EQ(l.Width(), m.Width());
+        EXPECT_EQ(l.Height(), m.Height());
+        EXPECT_EQ(l.pixelRect(), m.pixelRect());
+        EXPECT_EQ(l.font(), m.font());
+        EXPECT_EQ(l.lineStep(), m.lineStep());
+        ASSERT_EQ(l.lines().size(), m.lines().size());
+        for (size_t k = 0; k < l.lines().size(); ++k) {
+            EXPECT_EQ(l.lines()[k].text, m.lines()[k].text);
+            EXPECT_EQ(l.lines()[k].origin, m.lines()[k].origin);
+            EXPECT_EQ(l.lines()[k].words, m.lines()[k].words);
+        }
+        EXPECT_EQ(changed.grab().toImage(), made.grab().toImage());
+    }
+}
+
+TEST_F(RuntimeTest, ALabelSizedToItsTextRepaintsWhereItWasAndWhereItIs) {
+    Form f(oneLabel("一行更长的文字", true, 200, true));
+    showWindow(f);
+    Label& l = f.label("Text");
+    const QRect wide = l.pixelRect();
+    PaintedRegion painted;
+    f.installEventFilter(&painted);
+    l.setCaption(QStringLiteral("短"));
+    QCoreApplication::processEvents();
+    EXPECT_LT(l.pixelRect().width(), wide.width());
+    EXPECT_TRUE(painted.region.contains(wide)) << "the old, wider text would stay on screen";
 }
