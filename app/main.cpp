@@ -1,4 +1,7 @@
-// The program: one main window, its timer, and the two windows it opens.
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program: one main window, its timer, and the windows it opens; or an answer on the terminal.
 #include "app/command_line.h"
 #include "platform/first_frame.h"
 #include "platform/program.h"

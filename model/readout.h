@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The multimeter's display as one text for a screen reader: the number, its unit picture and
 // its tolerance picture, read back into the characters they show.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 泽昆软件
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package, unpacks it into a temporary root as dpkg would install it, checks
 # what it carries, and starts the installed program offscreen until it has drawn its window.
 # Usage: deb_test.sh <build dir> <cpack> <desktop id>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws each window offscreen into a PNG, as a user first sees it: the main
 // window after its first tick, then the help and About windows opened from its menu, and the
 // value-to-colours window answering 4k7 on five bands.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Qt accessibility for painted controls: the window's interface lists, after its real child
 // widgets, one interface per named control, and tells listeners when their texts change.
 #include "platform/accessibility.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a screen reader learns about a window's lightweight controls. They are not widgets,
 // so each window names the ones that matter; the rest are decoration and stay unseen.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The lightweight controls of a window. They are not widgets: the window draws them in
 // its stacking order and routes the mouse to them, as the designs expect.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A window design as plain data: what the form runtime builds a window from.
 // Positions and sizes are twips from the window's top-left corner; lines use

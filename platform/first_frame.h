@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ends the program once a window has painted all of itself, for start-up measurements and
 // for tests that start the whole program. Header-only, so that the bare window the start-up

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/form.h"
 #include "platform/errors.h"
 #include "platform/program.h"
@@ -81,7 +84,8 @@ Form::Form(const FormDesign& d)
         // Title bars and task bars ask for 16 pixels: the design's small drawing where it has
         // one ("icon16.png" beside "icon.png"), rather than the large one squeezed.
         const QString small = QString(path).replace(QLatin1String(".png"), QLatin1String("16.png"));
-        if (QFile::exists(small)) icon.addPixmap(QPixmap::fromImage(LoadDesignPicture(small).image()));
+        if (QFile::exists(small))
+            icon.addPixmap(QPixmap::fromImage(LoadDesignPicture(small).image()));
         setWindowIcon(icon);
     }
     setFont(designFont(d.font, d.font).font);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A frameless top-level window built from a design: its controls in one stacking order,
 // the mouse routed to them as the handlers expect, and its properties in twips.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard use of a window whose controls are painted: a focus that walks the controls the
 // window names, the mark that shows it, and the keys that press them.
 #include "platform/form.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/pictures.h"
 #include "platform/errors.h"
 #include "platform/raw_picture.h"

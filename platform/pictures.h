@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Pictures as the controls hold them: a resource path, loaded once per process and
 // shared, with a second drawing at twice the size for high-density screens.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The form in which the build embeds a picture so that the runtime can paint it in place: a
 // 16-byte header, then the rows top to bottom, each pixel one native 32-bit word 0xAARRGGBB

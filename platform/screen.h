@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Twips and pixels. The designs are measured in twips; 15 twips make one pixel at
 // the 96 dots per inch the designs were drawn for. Qt's logical pixels stay that size

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Setting a design's texts in whatever face stands in for the design's. The designs were
 // measured in 宋体, where a Chinese character is one em wide, every other character half an

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 泽昆软件
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Splits the instructions of a callgrind profile into font resolution, text (shaping,
 glyph loading and drawing), picture decoding and the rest.
 

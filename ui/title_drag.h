@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Moving a skinned window by its title: the fields each such window keeps, and the three
 // steps its title's press, move and release take.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The three windows as designed, before any load handler touches them.
 #include "platform/design.h"

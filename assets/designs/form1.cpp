@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as designed. Rows run front to back: an earlier control is drawn over the later
 // ones and gets the mouse first, so the order below is part of the design, not cosmetics.
 #include "assets/designs/common.h"

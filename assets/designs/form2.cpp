@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window as designed, front to back. The text box stands in front of every picture so
 // that the skin never covers the help text.
 #include "assets/designs/common.h"

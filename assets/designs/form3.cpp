@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window as designed, front to back.
 #include "assets/designs/common.h"
 #include "assets/designs/designs.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The value-to-colours window as designed, front to back. It wears the help window's title
 // bar and pink edges; the answer stands on white panels painted into its ground.
 #include "assets/designs/common.h"

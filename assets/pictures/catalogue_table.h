@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The table behind zq::pictures::catalogue(). Kept in a header so that the painting tool,
 // which runs before the library exists, checks what it paints against the same sizes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-time step after the painter: turns every 1x picture it drew into the pixels the
 // windows paint, so that the program decodes nothing at start-up and paints straight from its
 // own read-only resources. Writes <out>/<name>.argb32 for each <folder>/<name>.png of the

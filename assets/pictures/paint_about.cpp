@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window's skin: grey bevelled edges, the close button in its two looks (and its
 // design picture), and the window's icon. The emblem is drawn with the other resistors.
 #include <QLinearGradient>

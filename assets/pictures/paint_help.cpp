@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window's skin: a pink-to-white title bar with its close box and a bow, pink edge
 // strips that overlap one another, the two close-box bitmaps, and the window's icon.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's skin: title strip, menu strip, blue frame and its corners, the window
 // buttons, the menu buttons, the palette chips and the hand cursor.
 //

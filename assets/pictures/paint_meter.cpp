@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawn multimeter, its band keys and the read-outs that the code shows on its display.
 //
 // The multimeter is laid out around the controls that the main window puts over it: the

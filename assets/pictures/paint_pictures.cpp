@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-time painter of every picture the program shows. Run by the build with the output
 // folder as its argument; writes <folder>/res/<n>.png, <folder>/design/form<k>/<name>.png,
 // each also as <name>@2x.png drawn at twice the size, and <folder>/contact-sheet.png.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The drawn resistor of the main window (its two ends and the band chips between them) and
 // the small resistors of the icons and the About emblem.
 //

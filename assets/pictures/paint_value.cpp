@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The value-to-colours window's ground and its two buttons. The window wears the help
 // window's title bar, so its edges take the same pinks: lit on the left, shaded on the right
 // and at the bottom. The answer stands on white panels with a soft pink rim.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "assets/pictures/pictures.h"
 
 #include "assets/pictures/catalogue_table.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The pictures the build paints: every skin piece of the three windows and every numbered
 // bitmap, embedded as resources. Each ":/…/name.png" also exists as "…/name@2x.png", drawn

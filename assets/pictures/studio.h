@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared tools of the picture painter: colours, per-pixel shading with supersampling, a
 // light that every 3-D looking piece shares, fonts, and the registry of painters.

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the program's start-up: a plain frameless Qt window of the main window's
-// size with one label, started and ended the same way (ZELQUIN_QUIT_AFTER_FIRST_FRAME=1 ends it once its
-// first whole frame is painted).
+// size with one label, started and ended the same way (ZELQUIN_QUIT_AFTER_FIRST_FRAME=1 ends it
+// once its first whole frame is painted).
 #include "platform/first_frame.h"
 
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole-process start-up: the program against a bare Qt window of the same size, each started
 // on one platform (offscreen unless told) and ended by itself once its first whole frame is
 // painted. The two alternate in one run, so that whatever else the machine does falls on both

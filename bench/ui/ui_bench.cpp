@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of the events the main window gets most often, on the real window offscreen:
 // a move over the bare surface (every palette frame and band key re-applied) and a tick with
 // nothing changed. Each counts what it asked to repaint, which should be nothing.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 泽昆软件
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The colours of a value on the terminal: no display needed, 0 with the answer on standard
 # output, 2 with the reason on standard error and nothing on standard output.
 set -uo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 泽昆软件
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program on a machine without a Chinese font: it still starts, draws its window and
 # says on standard error which package to install.
 set -euo pipefail

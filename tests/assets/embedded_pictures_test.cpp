@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures as the runtime hands them to the windows, against the PNGs the host tool drew:
 // the 1x ones are the embedded pixels, painted in place, and must paint exactly like the
 // drawings; the @2x ones are decoded on demand and must too.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The painted pictures as the program gets them: from the resources linked in with the
 // picture library, at 1x and @2x, checked for size, opacity and the joins between pieces
 // that the windows lay next to or over one another.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks that catch slips in entering the designs: wrong or doubled names, a control out of its
 // stacking place, a mistyped chip frame, and properties set on the wrong controls.
 #include "assets/designs/designs.h"

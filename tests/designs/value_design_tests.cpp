@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The value-to-colours window's design: everything inside the window, nothing clickable
 // hidden under another clickable control, and the hand over what can be clicked.
 #include "assets/designs/designs.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From a value to the bands: the answers, the nearest makeable values, the standard series,
 // and the round trip through every state the main window can reach.
 #include "model/colour_finder.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Walks every state that select-band/click-colour sequences reach from start-up. The expected
 // value is computed with integers only, so a floating-point artefact in the model cannot be
 // hidden by the same artefact in the test.

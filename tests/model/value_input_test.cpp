@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Typed values: every accepted form gives the exact value, every bad form its own reason.
 #include "model/value_input.h"
 

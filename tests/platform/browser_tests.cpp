@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program-starting service, with a stand-in browser opener on PATH in place of the
 // desktop's.
 #include "platform/errors.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form runtime on real widgets, offscreen, with input sent through the window.
 #include "platform/errors.h"
 #include "platform/form.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Choosing the face that stands in for a design's, and setting texts in the design's measure.
 #include "platform/program.h"
 #include "platform/text_setting.h"

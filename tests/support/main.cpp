@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test entry point for everything that needs a QApplication.
 #include <QApplication>
 #include <QTimer>

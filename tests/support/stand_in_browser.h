@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A stand-in for the desktop's browser opener: a script put first on PATH that records
 // the arguments it was started with and then stays running until the test lets it end,

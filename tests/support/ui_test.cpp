@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tests/support/ui_test.h"
 #include "platform/errors.h"
 #include "platform/program.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared fixture for tests that drive real windows offscreen. Input goes through the
 // native window, so Qt's own routing decides which widget, and the runtime which

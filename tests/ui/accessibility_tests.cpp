@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows as a screen reader sees them through Qt's accessibility: the tree of named
 // controls, their press actions, and the change events a tick sends.
 #include "model/colour_table.h"

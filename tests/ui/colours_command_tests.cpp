@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line's answer and exit status, called directly with its own streams.
 #include "ui/value/colours_command.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every member of each group of look-alike controls follows its group's rules: the 13
 // palette chips, the 5 band keys, the 3 menu buttons and the 2 title-button pairs. Each
 // test runs one rule over all members, so a slip that spares or hits one member shows.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 泽昆软件
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the font-matrix tests, and the program itself, on a machine that has one Chinese face
 # only: fontconfig is limited to that face's files and DejaVu Sans. The desktop speaks
 # Chinese (zh_CN) when that locale exists, so fontconfig reports Chinese family names first.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window keeps its design whatever Chinese face stands in for 宋体: each text inside its
 // control, lines one design step apart, indented lines under what they are indented under.
 // tests/ui/font_matrix.sh runs these once per face, with only that face installed; run

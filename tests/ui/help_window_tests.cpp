@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help window offscreen: its text, the drag by its title, and every way of closing it.
 #include "platform/form.h"
 #include "tests/support/ui_test.h"

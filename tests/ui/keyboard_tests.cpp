@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window and the secondary windows driven from the keyboard alone, keys sent
 // through the native window as a real keyboard's would be.
 #include "model/colour_table.h"
@@ -6,10 +9,10 @@
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
 
-#include <QTextEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QWindow>
 #include <memory>
 

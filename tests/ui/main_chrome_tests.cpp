@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's title strip, window buttons, menu and links.
 #include "platform/windows.h"
 #include "tests/support/stand_in_browser.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window driven as a user would: clicks at the controls' places, offscreen.
 #include "platform/raw_picture.h"
 #include "platform/screen.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random mouse input over all three windows. After every event the program must still be
 // whole; after every tick it must show what the bands say, computed here again in integers.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Handlers re-apply their values at every event; writing a value a control already has must
 // cost no repaint, or the window would redraw itself at every mouse move and every tick.
 #include "tests/support/ui_test.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A bare window standing in for the main window, counting how often it is made visible,
 // for tests of the windows that hide and show it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The value-to-colours window, driven through its own and the main window's native windows.
 #include "model/colour_table.h"
 #include "tests/model/invariants.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hover and pressed looks of the palette, the band keys and the title buttons, and the
 // surfaces that reset them, read from the controls and from the drawn window.
 #include "tests/ui/main_window_fixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Each window's title towards the desktop is its caption and nothing more: the task bar and
 // the window list show "软件说明", not the caption with the program's name appended. The
 // X11 case runs the same binary on a virtual display and reads the properties back.

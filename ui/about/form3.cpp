@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ui/about/form3.h"
 #include "assets/designs/designs.h"
 #include "ui/about/contact.h"

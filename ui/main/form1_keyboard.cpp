@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window without a mouse: the order the keyboard walks its controls in, its keys,
 // and what a screen reader is told about each control.
 #include "model/colour_table.h"

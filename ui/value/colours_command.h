@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // `zelquin --colours VALUE [--bands 4|5] [--tolerance COLOUR]`: the colours of a value on
 // standard output, with no window and no display.

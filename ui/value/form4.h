@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The value-to-colours window: a value typed in, the bands that make it on the resistor, and
 // the way to hand them to the main window.
