@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 
+#include "assets/pictures/pink_frame.h"
 #include "assets/pictures/studio.h"
 
 namespace zq::paint {
@@ -16,21 +17,10 @@ namespace {
 constexpr int kWidth = 510, kTop = 36, kHeight = 420; // window pixels; the ground starts at kTop
 constexpr double kBand = 7;
 
-constexpr Colour kRim = rgb(196, 80, 170);
-const std::array<Colour, 7> kLitInk{kRim,
-                                    rgb(255, 228, 250),
-                                    rgb(255, 204, 246),
-                                    rgb(252, 186, 240),
-                                    rgb(246, 170, 232),
-                                    rgb(234, 152, 222),
-                                    rgb(206, 112, 196)};
-const std::array<Colour, 7> kShadedInk{rgb(176, 64, 150),  rgb(226, 130, 210), rgb(240, 152, 226),
-                                       rgb(248, 168, 234), rgb(252, 182, 240), rgb(255, 200, 246),
-                                       rgb(206, 112, 196)};
-
-Colour bandInk(const std::array<Colour, 7>& inks, double d) {
-    return inks[std::size_t(std::clamp(int(std::floor(d)), 0, 6))];
-}
+using pink::bandInk;
+using pink::kLitInk;
+using pink::kRim;
+using pink::kShadedInk;
 
 struct Panel {
     double left, top, right, bottom;

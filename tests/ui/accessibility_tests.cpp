@@ -286,20 +286,7 @@ TEST_F(Accessible, KeyboardFocusIsAnnouncedOnTheFocusedButton) {
 
 namespace {
 
-class SecondaryAccessible : public test::UiTest {
-  protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        main = std::make_unique<test::StandInMainWindow>();
-        showWindow(*main);
-    }
-    void TearDown() override {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        main.reset();
-        UiTest::TearDown();
-    }
-    std::unique_ptr<test::StandInMainWindow> main;
-};
+class SecondaryAccessible : public test::WithStandInMainWindow {};
 
 } // namespace
 

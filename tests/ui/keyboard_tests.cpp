@@ -252,18 +252,8 @@ TEST_F(Keyboard, MouseOnlyUseNeverShowsTheMark) {
 
 namespace {
 
-class SecondaryKeyboard : public test::UiTest {
+class SecondaryKeyboard : public test::WithStandInMainWindow {
   protected:
-    void SetUp() override {
-        UiTest::SetUp();
-        main = std::make_unique<test::StandInMainWindow>();
-        showWindow(*main);
-    }
-    void TearDown() override {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        main.reset();
-        UiTest::TearDown();
-    }
     template <class W> QPointer<W> open() {
         main->setVisible(false);
         main->shown = 0;
@@ -272,7 +262,6 @@ class SecondaryKeyboard : public test::UiTest {
         showWindow(*f);
         return f;
     }
-    std::unique_ptr<test::StandInMainWindow> main;
 };
 
 } // namespace

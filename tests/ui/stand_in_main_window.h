@@ -6,6 +6,10 @@
 // for tests of the windows that hide and show it.
 #include "platform/design.h"
 #include "platform/form.h"
+#include "tests/support/ui_test.h"
+
+#include <QCoreApplication>
+#include <memory>
 
 namespace zq::test {
 
@@ -27,6 +31,22 @@ class StandInMainWindow : public Form {
         Form::setVisible(v);
     }
     int shown = 0;
+};
+
+// Tests of a secondary window beside a shown stand-in main window.
+class WithStandInMainWindow : public UiTest {
+  protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        main = std::make_unique<StandInMainWindow>();
+        showWindow(*main);
+    }
+    void TearDown() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        main.reset();
+        UiTest::TearDown();
+    }
+    std::unique_ptr<StandInMainWindow> main;
 };
 
 } // namespace zq::test
