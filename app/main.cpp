@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "platform/first_frame.h"
 #include "platform/program.h"
+#include "platform/services.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
 #include "ui/value/colours_command.h"
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     // Answered on the terminal, before anything needs a display.
     if (zq::ui::wantsColours(argc, argv))
         return zq::ui::runColoursCommand({argv + 1, argv + argc}, std::cout, std::cerr,
-                                         zq::ui::userDecimalPoint());
+                                         zq::decimalPoint().toStdString());
     // Read before any application object exists: --help and --version need no display, and
     // a start from the desktop, with no options, pays for no second application object.
     QStringList arguments;

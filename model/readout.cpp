@@ -3,23 +3,9 @@
 
 #include "model/readout.h"
 #include "model/colour_table.h"
+#include "model/tick.h"
 
 namespace zq::model {
-
-std::string_view unitOfPicture(int picture) {
-    switch (picture) {
-    case 134:
-        return "GΩ";
-    case 135:
-        return "Ω";
-    case 136:
-        return "KΩ";
-    case 137:
-        return "MΩ";
-    default:
-        return {};
-    }
-}
 
 std::string_view toleranceOfPicture(int picture) {
     // The picture shows the part of the tolerance caption after its label.

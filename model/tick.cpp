@@ -38,6 +38,12 @@ constexpr std::array<Unit, 4> kUnits{{
 
 } // namespace
 
+std::string_view unitOfPicture(int picture) {
+    for (const Unit& u : kUnits)
+        if (u.picture == picture) return u.text;
+    return {};
+}
+
 TickResult tick(const BandState& s, const DecimalFormat& fmt) {
     TickResult r;
     r.label9 = s.Digit1Text;

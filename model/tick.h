@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zq::model {
 
@@ -40,6 +41,9 @@ struct TickResult {
 };
 
 TickResult tick(const BandState& state, const DecimalFormat& fmt);
+
+// The unit a unit picture shows: 134..137 -> "GΩ", "Ω", "KΩ", "MΩ"; else "".
+std::string_view unitOfPicture(int picture);
 
 // Writes the rederived Digit1Text, Digit2Text and Band3Text.
 void applyTick(BandState& state, const TickResult& r);

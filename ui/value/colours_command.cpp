@@ -7,7 +7,6 @@
 #include "model/colour_table.h"
 #include "model/value_input.h"
 
-#include <QLocale>
 #include <optional>
 #include <string_view>
 
@@ -55,10 +54,6 @@ bool wantsColours(int argc, const char* const* argv) {
         if (a == "--colours" || a.starts_with("--colours=")) return true;
     }
     return false;
-}
-
-std::string userDecimalPoint() {
-    return QLocale().decimalPoint().toStdString();
 }
 
 int runColoursCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

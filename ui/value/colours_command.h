@@ -18,7 +18,4 @@ bool wantsColours(int argc, const char* const* argv);
 int runColoursCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                       const std::string& decimalPoint = ".");
 
-// The user's decimal point, as the main window writes numbers.
-std::string userDecimalPoint();
-
 } // namespace zq::ui

@@ -7,6 +7,7 @@
 #include "model/colour_table.h"
 #include "model/value_input.h"
 #include "platform/pictures.h"
+#include "platform/services.h"
 #include "ui/main/form1.h"
 #include "ui/value/colours_command.h"
 
@@ -181,7 +182,7 @@ void Form4::Label15_Click(int Index) {
 // ---- finding ----------------------------------------------------------------------------------
 
 bool Form4::find() {
-    const std::string point = userDecimalPoint();
+    const std::string point = decimalPoint().toStdString();
     const model::ValueInput typed =
         model::parseValue(valueField().toPlainText().toStdString(), point);
     if (!typed.ok) {
@@ -208,7 +209,7 @@ void Form4::showAnswer(const model::Finding& f) {
     Answer = f.answer;
     Standard = f.standard;
     const model::ColourAnswer& a = *Answer;
-    const model::DecimalFormat fmt{userDecimalPoint()};
+    const model::DecimalFormat fmt{decimalPoint().toStdString()};
     Label3.setForeColor(kNoteColour);
     Label3.setCaption(q(f.note));
 
