@@ -13,7 +13,7 @@ namespace {
 
 using Kind = Effect::Kind;
 
-constexpr int kGold = 10, kSilver = 11, kNone = 12;
+constexpr int kGold = palette::kGold, kSilver = palette::kSilver, kNone = palette::kNone;
 
 // Bands 1 and 2 refuse gold, silver and none with the band's name and a colour-specific tail.
 std::string_view digitBandRefusalTail(int paletteIndex) {
@@ -108,9 +108,7 @@ std::vector<Effect> chooseBand4(const BandState& s, const ColourCode& c) {
 }
 
 std::vector<Effect> chooseBand5(const ColourCode& c) {
-    if (c.tolerance.empty())
-        return {warn("误差环没有" + std::string(c.name) +
-                     "，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！")};
+    if (c.tolerance.empty()) return {warn(toleranceBandRefusal(c.index))};
     std::vector<Effect> effects{
         place(5, c.chip), {Kind::SetTolerance, 0, 0, std::string(c.tolerance), c.toleranceChip}};
     if (c.index == kNone) effects.push_back(colourName(c));
@@ -118,6 +116,11 @@ std::vector<Effect> chooseBand5(const ColourCode& c) {
 }
 
 } // namespace
+
+std::string toleranceBandRefusal(int paletteIndex) {
+    return "误差环没有" + std::string(colourByIndex(paletteIndex).name) +
+           "，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！";
+}
 
 std::vector<Effect> choose(const BandState& state, int paletteIndex) {
     if (paletteIndex < 0 || paletteIndex > kNone) return {};

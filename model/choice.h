@@ -40,6 +40,9 @@ struct Effect {
 // click does nothing (no band selected, index outside 0..12).
 std::vector<Effect> choose(const BandState& state, int paletteIndex);
 
+// The warning for a colour the tolerance band does not take.
+std::string toleranceBandRefusal(int paletteIndex);
+
 // The state part of an effect (PlaceChip, Set*Text); the others change no state.
 void applyToState(BandState& state, const Effect& e);
 

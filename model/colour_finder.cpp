@@ -3,8 +3,10 @@
 
 #include "model/colour_finder.h"
 
+#include "model/choice.h"
+#include "model/colour_code.h"
 #include "model/colour_table.h"
-#include "model/tick.h"
+#include "model/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,74 +15,17 @@ namespace zq::model {
 
 namespace {
 
-int significantDigits(int bands) {
-    return bands == 4 ? 2 : 3;
+const BandLayout& layout(int bands) {
+    return *layoutOf(bands);
 }
 
 std::string_view kindName(int bands) {
     return bands == 4 ? "四环电阻" : "五环电阻";
 }
 
-std::uint64_t powerOfTen(int n) {
-    std::uint64_t p = 1;
-    while (n-- > 0)
-        p *= 10;
-    return p;
-}
-
-// Tenths of a per cent, by palette index; 0 where the band refuses the colour.
+// Tenths of a per cent, as the E series state theirs; 0 where the band refuses the colour.
 int toleranceTenths(int index) {
-    switch (index) {
-    case 0:
-        return 10;
-    case 1:
-        return 20;
-    case 4:
-        return 5;
-    case 5:
-        return 2;
-    case 6:
-        return 1;
-    case 10:
-        return 50;
-    case 11:
-        return 100;
-    case 12:
-        return 200;
-    default:
-        return 0;
-    }
-}
-
-int digitColour(int digit) {
-    return digit == 0 ? 9 : digit - 1; // black is 0, brown..white are 1..9
-}
-
-int multiplierColour(int power) {
-    if (power == -2) return 11;
-    if (power == -1) return 10;
-    return power == 0 ? 9 : power - 1;
-}
-
-// The smallest multiplier power that leaves the value with no more digits than the bands hold:
-// the most precise way to write it, with the first band a non-zero digit whenever possible.
-int multiplierPower(const Decimal& ohms, int bands) {
-    return std::max(-2, ohms.decade() - significantDigits(bands) + 1);
-}
-
-std::string shortName(int index) {
-    std::string name(colourByIndex(index).name);
-    const std::string suffix = "色";
-    if (name.size() > suffix.size() && name.ends_with(suffix))
-        name.resize(name.size() - suffix.size());
-    return name;
-}
-
-std::uint64_t significandOf(const Decimal& d) {
-    std::uint64_t s = 0;
-    for (const char c : d.digits())
-        s = s * 10 + std::uint64_t(c - '0');
-    return s;
+    return colourRecord(index).tolerance / 10;
 }
 
 std::vector<ESeries> seriesFor(int bands, int tolerance) {
@@ -131,17 +76,11 @@ int defaultTolerance(int bands) {
 }
 
 Decimal largestValue(int bands) {
-    return Decimal::of(powerOfTen(significantDigits(bands)) - 1, 9);
-}
-
-Decimal smallestValue() {
-    return Decimal::of(1, -2);
+    return largestValue(layout(bands));
 }
 
 bool makeable(const Decimal& ohms, int bands) {
-    if (ohms.isZero()) return true;
-    if (ohms < smallestValue() || ohms > largestValue(bands)) return false;
-    return ohms.divisibleByPowerOfTen(multiplierPower(ohms, bands));
+    return makeable(ohms, layout(bands));
 }
 
 Finding findColours(const Decimal& ohms, int bands, int tolerance, const DecimalFormat& fmt) {
@@ -150,13 +89,12 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
         f.reason = "色环电阻只有四环和五环两种。";
         return f;
     }
-    if (tolerance < 0 || tolerance > 12) {
+    if (tolerance < 0 || tolerance >= palette::kSize) {
         f.reason = "没有这种颜色。";
         return f;
     }
     if (toleranceTenths(tolerance) == 0) {
-        f.reason = "误差环没有" + std::string(colourByIndex(tolerance).name) +
-                   "，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！";
+        f.reason = toleranceBandRefusal(tolerance);
         return f;
     }
     if (ohms > largestValue(bands)) {
@@ -171,27 +109,20 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
         return f;
     }
 
+    const FoundBands found = *findBands(ohms, layout(bands), tolerance);
     ColourAnswer a;
     a.bands = bands;
-    const int n = significantDigits(bands);
-    int power = 0;
-    std::uint64_t significand = 0;
-    if (!ohms.isZero()) {
-        power = multiplierPower(ohms, bands);
-        significand = ohms.roundedQuotient(power);
-        a.exact = ohms.divisibleByPowerOfTen(power);
-        if (significand == powerOfTen(n)) { // 9.95 rounds up into the next decade
-            significand /= 10;
-            ++power;
+    a.value = found.value;
+    a.exact = found.exact;
+    // The main window's form: a four-band resistor has no band 4.
+    for (std::size_t i = 0, at = 0; at < 5; ++at) {
+        if (bands == 4 && at == 3) {
+            a.palette[at] = kNoneIndex;
+            continue;
         }
+        a.palette[at] = found.colours[i++];
     }
-    a.value = Decimal::of(significand, power);
-    for (int i = 0; i < n; ++i)
-        a.palette[static_cast<std::size_t>(i)] =
-            digitColour(int(significand / powerOfTen(n - 1 - i) % 10));
-    a.palette[static_cast<std::size_t>(n)] = multiplierColour(power);
-    if (bands == 4) a.palette[3] = kNoneIndex;
-    a.palette[4] = tolerance;
+    const int n = layout(bands).digits;
 
     if (!a.exact) {
         f.note = std::string(kindName(bands)) + "只有" + (n == 2 ? "两" : "三") +
@@ -209,7 +140,7 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
 BandState stateOf(const ColourAnswer& a) {
     BandState s;
     for (std::size_t i = 0; i < 5; ++i)
-        s.BandChip[i] = colourByIndex(a.palette[i]).chip;
+        s.BandChip[i] = colourRecord(a.palette[i]).chip;
     s.Digit1Text = colourByIndex(a.palette[0]).digit;
     s.Digit2Text = colourByIndex(a.palette[1]).digit;
     const ColourCode& band3 = colourByIndex(a.palette[2]);
@@ -232,22 +163,17 @@ std::string colourNames(const ColourAnswer& a) {
     for (int band = 0; band < 5; ++band) {
         if (a.bands == 4 && band == 3) continue;
         if (!out.empty()) out += ' ';
-        out += shortName(a.palette[static_cast<std::size_t>(band)]);
+        out += colourRecord(a.palette[static_cast<std::size_t>(band)]).shortName;
     }
     return out;
 }
 
 std::string shownValue(const ColourAnswer& a, const DecimalFormat& fmt) {
-    return tick(stateOf(a), fmt).label19;
+    // Bands carry at most three significant digits, so two decimals in the unit are exact.
+    return "等于： " + withUnit(a.value, fmt);
 }
 
 std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt) {
-    struct Unit {
-        int power;
-        std::string_view text;
-    };
-    static constexpr Unit kUnits[] = {{0, "Ω"}, {3, "KΩ"}, {6, "MΩ"}, {9, "GΩ"}};
-    // The main window's thresholds: a unit covers up to 1000 of itself, inclusive.
     std::size_t u = 0;
     while (u + 1 < std::size(kUnits) && ohms > Decimal::of(1000, kUnits[u].power))
         ++u;
@@ -255,16 +181,9 @@ std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt) {
 }
 
 std::string rangeText(const ColourAnswer& a, const DecimalFormat& fmt) {
-    const auto t = static_cast<std::uint64_t>(toleranceTenths(a.palette[4]));
-    const std::uint64_t s = significandOf(a.value);
-    const int e = a.value.exponent() - 3;
-    return withUnit(Decimal::of(s * (1000 - t), e), fmt) + " ～ " +
-           withUnit(Decimal::of(s * (1000 + t), e), fmt);
-}
-
-std::string toleranceText(int tolerance) {
-    return "±" + Decimal::of(static_cast<std::uint64_t>(toleranceTenths(tolerance)), -1).text() +
-           "%";
+    const int t = colourRecord(a.palette[4]).tolerance;
+    return withUnit(withTolerance(a.value, t, -1), fmt) + " ～ " +
+           withUnit(withTolerance(a.value, t, +1), fmt);
 }
 
 std::string percentText(double percent, const DecimalFormat& fmt) {
@@ -278,21 +197,6 @@ std::string typedForm(const Decimal& ohms) {
     for (const auto& [power, prefix] : kPrefixes)
         if (ohms >= Decimal::of(1, power)) return ohms.shifted(-power).text() + std::string(prefix);
     return ohms.text();
-}
-
-std::optional<int> colourByName(std::string_view name) {
-    static constexpr std::string_view kEnglish[13] = {
-        "brown", "red",   "orange", "yellow", "green",  "blue", "violet",
-        "grey",  "white", "black",  "gold",   "silver", "none"};
-    std::string lowered(name);
-    for (char& c : lowered)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    for (int i = 0; i < 13; ++i)
-        if (lowered == kEnglish[i] || name == colourByIndex(i).name || name == shortName(i))
-            return i;
-    if (lowered == "purple") return 6;
-    if (lowered == "gray") return 7;
-    return std::nullopt;
 }
 
 } // namespace zq::model

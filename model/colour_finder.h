@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/band_state.h"
+#include "model/colour_code.h"
 #include "model/decimal.h"
 #include "model/e_series.h"
 #include "model/numbers.h"
@@ -17,10 +18,17 @@
 
 namespace zq::model {
 
-// Palette indices of the colours the tolerance band takes, and the default tolerance of each
-// kind of resistor.
-inline constexpr std::array<int, 8> kTolerancePalette{0, 1, 4, 5, 6, 10, 11, 12};
-inline constexpr int kGoldIndex = 10, kBrownIndex = 0, kNoneIndex = 12;
+// Palette indices of the colours the tolerance band takes, in palette order, and the default
+// tolerance of each kind of resistor.
+inline constexpr auto kTolerancePalette = [] {
+    std::array<int, 8> out{};
+    std::size_t n = 0;
+    for (const ColourRecord& c : kColourRecords)
+        if (c.hasTolerance()) out[n++] = c.index;
+    return n == out.size() ? out : throw "the tolerance palette has another size";
+}();
+inline constexpr int kGoldIndex = palette::kGold, kBrownIndex = palette::kBrown,
+                     kNoneIndex = palette::kNone;
 int defaultTolerance(int bands); // gold for four bands, brown for five
 
 // The bands of a resistor that has a wanted value.
@@ -52,7 +60,6 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
 
 // Largest and smallest non-zero values a kind of resistor can carry.
 Decimal largestValue(int bands);
-Decimal smallestValue();
 bool makeable(const Decimal& ohms, int bands);
 
 // The band state these colours stand for, as the choice rules would leave it.
@@ -69,14 +76,9 @@ std::string shownValue(const ColourAnswer& a, const DecimalFormat& fmt);
 std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt);
 // "4.465KΩ ～ 4.935KΩ".
 std::string rangeText(const ColourAnswer& a, const DecimalFormat& fmt);
-// "±5%".
-std::string toleranceText(int tolerance);
 // "+2.13%", "-4.26%", "0.00%".
 std::string percentText(double percent, const DecimalFormat& fmt);
 // A short form to type back: 4.7k, 470, 0.47, 1M, 1.5G.
 std::string typedForm(const Decimal& ohms);
-
-// The colour of a tolerance name: "金", "金色", "gold"; nullopt for anything else.
-std::optional<int> colourByName(std::string_view name);
 
 } // namespace zq::model

@@ -3,50 +3,60 @@
 
 #include "model/colour_table.h"
 
+#include "model/colour_code.h"
+
 #include <array>
 #include <cassert>
+#include <string>
 
 namespace zq::model {
 
 namespace {
 
-constexpr std::array<ColourCode, 13> kColours{{
-    {0, "棕色", 101, "1", "10", "电阻可允许误差值：±1%", 133},
-    {1, "红色", 102, "2", "100", "电阻可允许误差值：±2%", 126},
-    {2, "橙色", 103, "3", "1000", "", 0},
-    {3, "黄色", 104, "4", "10000", "", 0},
-    {4, "绿色", 105, "5", "100000", "电阻可允许误差值：±0.5%", 129},
-    {5, "蓝色", 106, "6", "1000000", "电阻可允许误差值：±0.2%", 128},
-    {6, "紫色", 107, "7", "10000000", "电阻可允许误差值：±0.1%", 130},
-    {7, "灰色", 108, "8", "100000000", "", 0},
-    {8, "白色", 109, "9", "1000000000", "", 0},
-    {9, "黑色", 110, "0", "1", "", 0},
-    {10, "金色", 111, "", "0.1", "电阻可允许误差值：±5%", 132},
-    {11, "银色", 112, "", "0.01", "电阻可允许误差值：±10%", 131},
-    {12, "无色", 113, "", "", "电阻可允许误差值：±20%", 127},
-}};
+// The palette's rows as the main window's texts spell them, derived from the colour records.
+struct Row {
+    std::string digit, multiplier, tolerance;
+};
 
-constexpr std::array<std::string_view, 5> kBandNames{"第一环", "第二环", "第三环", "第四环",
-                                                     "第五环"};
-
-constexpr int kFirstChip = 101;
+const std::array<ColourCode, palette::kSize>& table() {
+    static const auto rows = [] {
+        std::array<Row, palette::kSize> r;
+        for (const ColourRecord& c : colourRecords()) {
+            Row& row = r[std::size_t(c.index)];
+            if (c.hasDigit()) row.digit = std::to_string(c.digit);
+            if (c.hasMultiplier()) row.multiplier = c.multiplier().text();
+            if (c.hasTolerance()) row.tolerance = "电阻可允许误差值：" + toleranceText(c.tolerance);
+        }
+        return r;
+    }();
+    static const auto codes = [] {
+        std::array<ColourCode, palette::kSize> t{};
+        for (const ColourRecord& c : colourRecords()) {
+            const Row& row = rows[std::size_t(c.index)];
+            t[std::size_t(c.index)] = {c.index,           c.name,         c.chip,
+                                       row.digit,         row.multiplier, row.tolerance,
+                                       c.tolerancePicture};
+        }
+        return t;
+    }();
+    return codes;
+}
 
 } // namespace
 
 const ColourCode& colourByIndex(int index) {
-    assert(index >= 0 && index < static_cast<int>(kColours.size()));
-    return kColours[static_cast<std::size_t>(index)];
+    assert(index >= 0 && index < palette::kSize);
+    return table()[static_cast<std::size_t>(index)];
 }
 
 const ColourCode* colourByChip(int chip) {
-    const int index = chip - kFirstChip;
-    if (index < 0 || index >= static_cast<int>(kColours.size())) return nullptr;
-    return &kColours[static_cast<std::size_t>(index)];
+    const ColourRecord* c = recordOfChip(chip);
+    return c ? &table()[std::size_t(c->index)] : nullptr;
 }
 
 std::string_view bandName(int band) {
-    if (band < 1 || band > 5) return {};
-    return kBandNames[static_cast<std::size_t>(band - 1)];
+    // The main window has five bands.
+    return band <= 5 ? bandOrdinal(band) : std::string_view();
 }
 
 } // namespace zq::model

@@ -3,12 +3,15 @@
 
 #pragma once
 
+#include "model/colour_code.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace zq::model {
 
-// One chip of the palette; the palette index is also the row number.
+// One chip of the palette as the main window spells it, derived from the colour records;
+// the palette index is also the row number.
 struct ColourCode {
     int index;                   // palette index 0..12
     std::string_view name;       // caption of the colour-name label
@@ -19,7 +22,9 @@ struct ColourCode {
     int toleranceChip;           // 0 where the colour is refused on band 5
 };
 
-inline constexpr std::uint8_t kChipNone = 113, kChipGold = 111, kChipSilver = 112;
+inline constexpr std::uint8_t kChipNone = kColourRecords[palette::kNone].chip,
+                              kChipGold = kColourRecords[palette::kGold].chip,
+                              kChipSilver = kColourRecords[palette::kSilver].chip;
 
 const ColourCode& colourByIndex(int index); // precondition 0..12
 const ColourCode* colourByChip(int chip);   // nullptr outside 101..113

@@ -11,7 +11,7 @@
 
 namespace zq::model {
 
-std::string_view toleranceOfPicture(int picture); // 126..133 -> "±2%" ... "±1%"; else ""
+std::string toleranceOfPicture(int picture); // 126..133 -> "±2%" ... "±1%"; else ""
 // "25.40KΩ ±5%": the number and unit as they stand together, then the tolerance.
 std::string readoutText(std::string_view number, int unitPicture, int tolerancePicture);
 

@@ -4,6 +4,7 @@
 #include "model/tick.h"
 
 #include "model/colour_table.h"
+#include "model/units.h"
 
 #include <array>
 #include <string_view>
@@ -23,18 +24,13 @@ std::string multiplierOf(int chip, const std::string& previous) {
     return c && !c->multiplier.empty() ? std::string(c->multiplier) : previous;
 }
 
-struct Unit {
-    double divisor; // also the exclusive lower bound, in ohms; 1000 times it is the upper
-    int picture;
-    std::string_view text;
-};
-
-constexpr std::array<Unit, 4> kUnits{{
-    {1, 135, "Ω"},
-    {1e3, 136, "KΩ"},
-    {1e6, 137, "MΩ"},
-    {1e9, 134, "GΩ"},
-}};
+// The unit's size in ohms, also its exclusive lower bound; 1000 times it is the upper.
+double divisorOf(const Unit& u) {
+    double d = 1;
+    for (int i = 0; i < u.power; ++i)
+        d *= 10;
+    return d;
+}
 
 } // namespace
 
@@ -82,10 +78,11 @@ TickResult tick(const BandState& s, const DecimalFormat& fmt) {
     for (std::size_t i = 0; i < kUnits.size(); ++i) {
         const Unit& unit = kUnits[i];
         const double v = textToNumber(valueText, fmt);
-        const bool aboveLower = i == 0 || v > unit.divisor;
-        const bool withinUpper = i + 1 == kUnits.size() || v <= unit.divisor * 1000;
+        const double divisor = divisorOf(unit);
+        const bool aboveLower = i == 0 || v > divisor;
+        const bool withinUpper = i + 1 == kUnits.size() || v <= divisor * 1000;
         if (!aboveLower || !withinUpper) continue;
-        if (i > 0) valueText = numberToText(v / unit.divisor, fmt);
+        if (i > 0) valueText = numberToText(v / divisor, fmt);
         r.unitPicture = unit.picture;
         r.unitText = unit.text;
         r.label19 = "等于： " + format00(textToNumber(valueText, fmt), fmt) + r.unitText;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/band_state.h"
+#include "model/colour_code.h" // Rgb
 #include "model/numbers.h"
 
 #include <cstdint>
@@ -11,11 +12,6 @@
 #include <string_view>
 
 namespace zq::model {
-
-struct Rgb {
-    std::uint8_t r, g, b;
-    friend constexpr bool operator==(Rgb, Rgb) = default;
-};
 
 // Everything one timer tick shows, computed from the band state taken when the tick begins.
 struct TickResult {

@@ -88,8 +88,8 @@ int runColoursCommand(const std::vector<std::string>& args, std::ostream& out, s
     out << "色环：" << model::colourNames(*f.answer) << "（" << (bands == 4 ? "四" : "五")
         << "环电阻）\n";
     out << "阻值：" << shown.substr(shown.starts_with(prefix) ? prefix.size() : 0) << '\n';
-    out << "误差：" << model::toleranceText(tolerance) << "，" << model::rangeText(*f.answer, fmt)
-        << '\n';
+    out << "误差：" << model::toleranceText(model::colourRecord(tolerance).tolerance) << "，"
+        << model::rangeText(*f.answer, fmt) << '\n';
     if (!f.note.empty()) out << "说明：" << f.note << '\n';
     for (const model::StandardValue& v : f.standard) {
         std::string series;

@@ -83,8 +83,9 @@ void Form4::wireKeyboard() {
     button(Label6, [] { return QStringLiteral("五环"); });
     for (std::size_t i = 0; i < Label13.size(); ++i)
         button(*Label13[i], [i] {
-            const auto& c = model::colourByIndex(model::kTolerancePalette[i]);
-            return q(std::string(c.name)) + QStringLiteral("，") + q(model::toleranceText(c.index));
+            const auto& c = model::colourRecord(model::kTolerancePalette[i]);
+            return q(std::string(c.name)) + QStringLiteral("，") +
+                   q(model::toleranceText(c.tolerance));
         });
     text(Label14);
     text(Label3);
@@ -148,7 +149,7 @@ void Form4::showChoices() {
         Line1.setX1(chip.Left());
         Line1.setX2(chip.Left() + chip.Width());
     }
-    Label14.setCaption(q(model::toleranceText(Tolerance)));
+    Label14.setCaption(q(model::toleranceText(model::colourRecord(Tolerance).tolerance)));
 }
 
 void Form4::Label5_Click() {

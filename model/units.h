@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The units a value is shown in: the main window's read-out, its result line, the value
+// window and the command line all take them from here.
+#include <array>
+#include <string_view>
+
+namespace zq::model {
+
+struct Unit {
+    int power;             // the unit is 10^power ohms
+    int picture;           // the unit's picture on the multimeter
+    std::string_view text; // "KΩ"
+};
+
+// A value is shown in the largest unit it exceeds, up to 1000 of that unit inclusive: exactly
+// 1000 ohms stays "1000.00Ω".
+inline constexpr std::array<Unit, 4> kUnits{{
+    {0, 135, "Ω"},
+    {3, 136, "KΩ"},
+    {6, 137, "MΩ"},
+    {9, 134, "GΩ"},
+}};
+
+} // namespace zq::model
