@@ -3,8 +3,13 @@
 
 #include "app/command_line.h"
 
+#include "app/answers.h"
+#include "platform/services.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <vector>
 
@@ -18,20 +23,56 @@ struct Option {
     QStringList names;
     QString valueName; // empty for a switch
     QString description;
+    // Options that only mean something beside one of these.
+    QStringList needsOneOf = {};
 };
 
-// The program's own options, in the order --help lists them. Modes that answer without a
-// window (and so without a display) belong here and in readCommandLine.
+const QString kHelp = QStringLiteral("help"), kVersion = QStringLiteral("version"),
+              kColours = QStringLiteral("colours"), kBands = QStringLiteral("bands"),
+              kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json");
+
+// The questions answered on the terminal; one at a time.
+const QStringList kQuestions{kColours};
+
+// Every option of the program's own, in the order --help lists them. Modes that answer
+// without a window (and so without a display) belong here and in readCommandLine.
 const std::vector<Option>& ownOptions() {
     static const std::vector<Option> options{
-        {{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        {{QStringLiteral("h"), kHelp, QStringLiteral("?")},
          {},
          QStringLiteral("显示本帮助，然后退出。")},
-        {{QStringLiteral("v"), QStringLiteral("version")},
+        {{QStringLiteral("v"), kVersion}, {}, QStringLiteral("显示版本，然后退出。")},
+        {{kColours}, QStringLiteral("阻值"), QStringLiteral("由阻值查色环，例如 4.7k、4k7、470R。")},
+        {{kBands},
+         QStringLiteral("4|5"),
+         QStringLiteral("和 --colours 一起用：四环还是五环，默认四环。"),
+         {kColours}},
+        {{kTolerance},
+         QStringLiteral("颜色"),
+         QStringLiteral("和 --colours 一起用：误差环的颜色，如 金、棕、gold。"),
+         {kColours}},
+        {{kJson},
          {},
-         QStringLiteral("显示版本，然后退出。")},
+         QStringLiteral("把答案写成一个 JSON 对象，数值是精确的十进制字符串。"),
+         kQuestions},
     };
     return options;
+}
+
+QString dashed(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// An option given another option as its value ("--colours --bands 5") was given none.
+bool isOptionName(const QString& word) {
+    if (!word.startsWith(QLatin1Char('-'))) return false;
+    QString bare = word;
+    while (bare.startsWith(QLatin1Char('-')))
+        bare.remove(0, 1);
+    bare = bare.section(QLatin1Char('='), 0, 0);
+    for (const Option& o : ownOptions())
+        if (o.names.contains(bare)) return true;
+    return false;
 }
 
 // Qt's own options, which QApplication takes out of the command line itself. They are let
@@ -82,9 +123,19 @@ CommandLineAnswer ended(int status, const QString& out, const QString& err) {
     return a;
 }
 
-CommandLineAnswer refused(const QString& what) {
-    return ended(2, {},
-                 QStringLiteral("%1：%2。用 %1 --help 查看可用的选项。\n").arg(kProgram, what));
+CommandLineAnswer refused(const QString& what, bool json = false) {
+    const QString reason = QStringLiteral("%1：%2。用 %1 --help 查看可用的选项。").arg(kProgram, what);
+    CommandLineAnswer a = ended(2, {}, reason + QLatin1Char('\n'));
+    if (json)
+        a.out = QString::fromUtf8(
+                    QJsonDocument(QJsonObject{{QStringLiteral("error"), reason}}).toJson(
+                        QJsonDocument::Compact)) +
+                QLatin1Char('\n');
+    return a;
+}
+
+CommandLineAnswer fromAnswer(const Answer& a) {
+    return ended(a.status, a.out, a.err);
 }
 
 } // namespace
@@ -100,7 +151,7 @@ QString helpText() {
     for (const Option& o : ownOptions())
         text += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
     text += QStringLiteral("\n由阻值查色环，答案写在终端上，不开窗口：\n"
-                           "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色]\n"
+                           "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--json]\n"
                            "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n")
                 .arg(kProgram);
     text += QStringLiteral("\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
@@ -129,11 +180,37 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         // The only other failure: an option that takes a value came last, without one.
         return refused(QStringLiteral("选项“%1”缺少值").arg(arguments.last()));
     }
+    const bool json = parser.isSet(kJson);
+    // Help wins wherever it stands on a line the parser could read.
+    if (parser.isSet(kHelp)) return ended(0, helpText(), {});
+    for (const Option& o : ownOptions()) {
+        const QString& name = o.names.size() > 1 ? o.names[1] : o.names[0];
+        if (!parser.isSet(name)) continue;
+        if (!o.valueName.isEmpty() && isOptionName(parser.value(name)))
+            return refused(QStringLiteral("选项“%1”缺少值").arg(dashed(name)), json);
+        if (!o.needsOneOf.isEmpty() &&
+            std::none_of(o.needsOneOf.begin(), o.needsOneOf.end(),
+                         [&](const QString& n) { return parser.isSet(n); }))
+            return refused(QStringLiteral("选项“%1”要和 %2 一起用")
+                               .arg(dashed(name), dashed(o.needsOneOf.first())),
+                           json);
+    }
+    QStringList asked;
+    for (const QString& question : kQuestions)
+        if (parser.isSet(question)) asked << dashed(question);
+    if (asked.size() > 1)
+        return refused(QStringLiteral("%1 一次只能问一个").arg(asked.join(QStringLiteral("、"))),
+                       json);
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-        return refused(QStringLiteral("多余的参数“%1”").arg(extra.first()));
+        return refused(QStringLiteral("多余的参数“%1”").arg(extra.first()), json);
 
-    if (parser.isSet(QStringLiteral("help"))) return ended(0, helpText(), {});
-    if (parser.isSet(QStringLiteral("version")))
+    if (parser.isSet(kColours)) {
+        ColoursQuestion question{parser.value(kColours), {}, {}};
+        if (parser.isSet(kBands)) question.bands = parser.value(kBands);
+        if (parser.isSet(kTolerance)) question.tolerance = parser.value(kTolerance);
+        return fromAnswer(coloursAnswer(question, json, decimalPoint()));
+    }
+    if (parser.isSet(kVersion))
         return ended(0,
                      QStringLiteral("%1 %2\n%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。\n")
                          .arg(version.internalName, version.fileVersion, version.companyName),

@@ -8,17 +8,28 @@
 #include "platform/services.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
-#include "ui/value/colours_command.h"
 
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
+
+namespace {
+
+// An answer that never reached its reader is no answer: say so, and end with a failure.
+bool written(const QString& text, std::FILE* to) {
+    if (text.isEmpty()) return true;
+    const QByteArray bytes = text.toUtf8();
+    errno = 0;
+    const bool ok = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to) ==
+                        std::size_t(bytes.size()) &&
+                    std::fflush(to) == 0;
+    return ok;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    // Answered on the terminal, before anything needs a display.
-    if (zq::ui::wantsColours(argc, argv))
-        return zq::ui::runColoursCommand({argv + 1, argv + argc}, std::cout, std::cerr,
-                                         zq::decimalPoint().toStdString());
     // Read before any application object exists: --help and --version need no display, and
     // a start from the desktop, with no options, pays for no second application object.
     QStringList arguments;
@@ -26,8 +37,13 @@ int main(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[i]);
     const zq::app::CommandLineAnswer answer =
         zq::app::readCommandLine(arguments, zq::ui::versionRecord());
-    std::fputs(answer.out.toUtf8().constData(), stdout);
-    std::fputs(answer.err.toUtf8().constData(), stderr);
+    if (!written(answer.out, stdout)) {
+        const int error = errno;
+        std::fprintf(stderr, "zelquin：答案没能写到标准输出（%s）。\n",
+                     error ? std::strerror(error) : "?");
+        return 2;
+    }
+    written(answer.err, stderr);
     if (!answer.openWindow) return answer.exitStatus;
     const QString& platform = answer.platform;
     if (platform.isEmpty()) zq::choosePlatform();

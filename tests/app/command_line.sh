@@ -46,6 +46,17 @@ env -u DISPLAY LC_ALL=C "$bin" --help | iconv -f UTF-8 -t UTF-8 >/dev/null || {
   echo "FAIL: --help under LC_ALL=C is not UTF-8"
   failed=1
 }
+# An answer that cannot be written is a failure, said on standard error.
+for args in "--version" "--colours 4k7"; do
+  env -u DISPLAY LC_ALL=C.UTF-8 "$bin" $args >/dev/full 2>"$tmp/err"
+  rc=$?
+  if [ $rc -eq 0 ] || [ ! -s "$tmp/err" ]; then
+    echo "FAIL: zelquin $args >/dev/full -> status $rc, stderr '$(cat "$tmp/err")'"
+    failed=1
+  else
+    echo "ok: zelquin $args >/dev/full -> $(cat "$tmp/err")"
+  fi
+done
 # The version line is the first line, exactly.
 first=$(env -u DISPLAY "$bin" --version | head -n1)
 [ "$first" = 'ZelquinV1.1 1.1.0.1' ] || { echo "FAIL: first version line '$first'"; failed=1; }

@@ -9,7 +9,6 @@
 #include "platform/pictures.h"
 #include "platform/services.h"
 #include "ui/main/form1.h"
-#include "ui/value/colours_command.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>

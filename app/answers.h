@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The answers the program gives on the terminal, with no window: as text for people, or as one
+// JSON object with every exact number as a decimal string.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace zq::app {
+
+struct Answer {
+    int status = 0; // 0 answered, 2 refused
+    QString out;    // standard output
+    QString err;    // standard error: the reason, one line
+};
+
+struct ColoursQuestion {
+    QString value;
+    std::optional<QString> bands, tolerance;
+};
+
+// The colours of a value. `point` is the user's decimal point.
+Answer coloursAnswer(const ColoursQuestion& q, bool json, const QString& point);
+
+} // namespace zq::app
