@@ -53,7 +53,8 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
     int tolerance = model::defaultTolerance(bands);
     if (question.tolerance) {
         const auto colour = model::colourByName(question.tolerance->toStdString());
-        if (!colour) return refuse("“" + question.tolerance->toStdString() + "”不是色环的颜色。", json);
+        if (!colour)
+            return refuse("“" + question.tolerance->toStdString() + "”不是色环的颜色。", json);
         tolerance = *colour;
     }
     const model::ValueInput typed = model::parseValue(question.value.toStdString(), point);
@@ -77,10 +78,10 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
             QStringList series;
             for (const model::ESeries s : v.series)
                 series << q(model::seriesName(s));
-            standard << QJsonObject{{QStringLiteral("series"), series.join(QLatin1Char('/'))},
-                                    {QStringLiteral("value_ohms"), exact(v.value)},
-                                    {QStringLiteral("error_percent"),
-                                     q(model::percentText(v.percent, {}))}};
+            standard << QJsonObject{
+                {QStringLiteral("series"), series.join(QLatin1Char('/'))},
+                {QStringLiteral("value_ohms"), exact(v.value)},
+                {QStringLiteral("error_percent"), q(model::percentText(v.percent, {}))}};
         }
         out.out = jsonText({
             {QStringLiteral("input"), question.value},
@@ -98,8 +99,8 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
     }
     const std::string shown = model::shownValue(a, fmt);
     const std::string prefix = "等于： ";
-    std::string text = "色环：" + model::colourNames(a) + "（" + (bands == 4 ? "四" : "五") +
-                       "环电阻）\n";
+    std::string text =
+        "色环：" + model::colourNames(a) + "（" + (bands == 4 ? "四" : "五") + "环电阻）\n";
     text += "阻值：" + shown.substr(shown.starts_with(prefix) ? prefix.size() : 0) + '\n';
     text += "误差：" + model::toleranceText(hundredths) + "，" + model::rangeText(a, fmt) + '\n';
     if (!f.note.empty()) text += "说明：" + f.note + '\n';

@@ -42,7 +42,9 @@ const std::vector<Option>& ownOptions() {
          {},
          QStringLiteral("显示本帮助，然后退出。")},
         {{QStringLiteral("v"), kVersion}, {}, QStringLiteral("显示版本，然后退出。")},
-        {{kColours}, QStringLiteral("阻值"), QStringLiteral("由阻值查色环，例如 4.7k、4k7、470R。")},
+        {{kColours},
+         QStringLiteral("阻值"),
+         QStringLiteral("由阻值查色环，例如 4.7k、4k7、470R。")},
         {{kBands},
          QStringLiteral("4|5"),
          QStringLiteral("和 --colours 一起用：四环还是五环，默认四环。"),
@@ -124,12 +126,12 @@ CommandLineAnswer ended(int status, const QString& out, const QString& err) {
 }
 
 CommandLineAnswer refused(const QString& what, bool json = false) {
-    const QString reason = QStringLiteral("%1：%2。用 %1 --help 查看可用的选项。").arg(kProgram, what);
+    const QString reason =
+        QStringLiteral("%1：%2。用 %1 --help 查看可用的选项。").arg(kProgram, what);
     CommandLineAnswer a = ended(2, {}, reason + QLatin1Char('\n'));
     if (json)
-        a.out = QString::fromUtf8(
-                    QJsonDocument(QJsonObject{{QStringLiteral("error"), reason}}).toJson(
-                        QJsonDocument::Compact)) +
+        a.out = QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("error"), reason}})
+                                      .toJson(QJsonDocument::Compact)) +
                 QLatin1Char('\n');
     return a;
 }

@@ -5,6 +5,7 @@
 // ones and gets the mouse first, so the order below is part of the design, not cosmetics.
 #include "assets/designs/common.h"
 #include "assets/designs/designs.h"
+#include "model/colour_code.h"
 
 #include <array>
 #include <initializer_list>
@@ -14,7 +15,7 @@ namespace {
 
 using namespace detail;
 
-constexpr int kChipCount = 13;
+constexpr int kChipCount = model::palette::kSize;
 constexpr int kChipStep = 420; // twips from one chip (and its frame) to the next
 
 constexpr std::array<std::string_view, kChipCount> kChipPictures{

@@ -5,6 +5,7 @@
 // bar and pink edges; the answer stands on white panels painted into its ground.
 #include "assets/designs/common.h"
 #include "assets/designs/designs.h"
+#include "model/colour_finder.h"
 
 namespace zq::designs {
 namespace {
@@ -82,19 +83,18 @@ FormDesign build() {
     c.push_back(clickable(label("Label5", 86, 106, 56, 16, "○四环", kSong9)));
     c.push_back(clickable(label("Label6", 146, 106, 56, 16, "○五环", kSong9)));
     c.push_back(label("Label7", 214, 106, 42, 16, "误差：", kSong9));
-    // The colours the tolerance band takes, brown, red, green, blue, violet, gold, silver,
-    // none; the line underlines the one chosen.
-    constexpr std::string_view kTolerance[] = {"棕", "红", "绿", "蓝", "紫", "金", "银", "无"};
-    constexpr Rgb kToleranceBack[] = {{128, 64, 0},    {224, 0, 0},    {0, 160, 64},
-                                      {0, 64, 224},    {144, 0, 192},  {212, 170, 40},
-                                      {200, 200, 208}, {226, 199, 150}};
-    constexpr bool kLightText[] = {true, true, true, true, true, false, false, false};
-    for (int i = 0; i < 8; ++i) {
-        ControlDesign chip = clickable(label("Label13", 256 + 25 * i, 103, 22, 18, kTolerance[i],
-                                             kSong9, kLightText[i] ? kWhite : kBlack));
+    // The colours the tolerance band takes, in palette order, each in the ink of its band;
+    // the line underlines the one chosen.
+    for (int i = 0; i < int(model::kTolerancePalette.size()); ++i) {
+        const model::ColourRecord& r =
+            model::colourRecord(model::kTolerancePalette[std::size_t(i)]);
+        // Light text where the ink is dark, by its luma.
+        const bool dark = r.ink.r * 299 + r.ink.g * 587 + r.ink.b * 114 < 140000;
+        ControlDesign chip = clickable(label("Label13", 256 + 25 * i, 103, 22, 18, r.shortName,
+                                             kSong9, dark ? kWhite : kBlack));
         chip.index = i;
         chip.transparent = false;
-        chip.back = kToleranceBack[i];
+        chip.back = {r.ink.r, r.ink.g, r.ink.b};
         chip.align = Align::Centre;
         c.push_back(chip);
     }

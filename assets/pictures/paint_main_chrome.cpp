@@ -438,7 +438,7 @@ void paletteChip(Canvas& c, int index) {
     const bool dark = luminance(b.colour) < 0.2;
     p.setPen(dark ? QColor(255, 255, 255) : QColor(0, 0, 0));
     p.setFont(songFont(13, false, c.scale));
-    const QString name = QString::fromUtf8(b.name);
+    const QString name = QString::fromStdString(b.name);
     const double top = std::floor((c.height - 30) / 2.0);
     p.drawText(QRectF(0, top, c.width, 15), Qt::AlignCenter, name.mid(0, 1));
     p.drawText(QRectF(0, top + 15, c.width, 15), Qt::AlignCenter, name.mid(1, 1));

@@ -209,21 +209,13 @@ const QImage& Studio::picture(std::string_view path) {
 
 namespace ink {
 const BandInk& band(int index) {
-    static const std::array<BandInk, kBandCount> kBands{{
-        {rgb(128, 64, 24), false, "棕色"},
-        {rgb(214, 30, 36), false, "红色"},
-        {rgb(246, 128, 22), false, "橙色"},
-        {rgb(250, 212, 28), false, "黄色"},
-        {rgb(34, 158, 64), false, "绿色"},
-        {rgb(30, 84, 210), false, "蓝色"},
-        {rgb(136, 52, 190), false, "紫色"},
-        {rgb(142, 142, 146), false, "灰色"},
-        {rgb(250, 250, 250), false, "白色"},
-        {rgb(28, 28, 30), false, "黑色"},
-        {rgb(224, 170, 52), true, "金色"},
-        {rgb(196, 198, 206), true, "银色"},
-        {kBody, false, "无色"},
-    }};
+    static const auto kBands = [] {
+        std::array<BandInk, kBandCount> out{};
+        for (const model::ColourRecord& c : model::colourRecords())
+            out.at(std::size_t(c.index)) = {rgb(c.ink.r, c.ink.g, c.ink.b), c.metal,
+                                            std::string(c.name)};
+        return out;
+    }();
     return kBands.at(std::size_t(index));
 }
 } // namespace ink

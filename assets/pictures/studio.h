@@ -4,6 +4,8 @@
 #pragma once
 // Shared tools of the picture painter: colours, per-pixel shading with supersampling, a
 // light that every 3-D looking piece shares, fonts, and the registry of painters.
+#include "model/colour_code.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -179,10 +181,10 @@ inline constexpr Colour kHelpWindow = rgb(255, 192, 255);
 struct BandInk {
     Colour colour;
     bool metal;
-    const char* name; // as written on the palette chip
+    std::string name; // as written on the palette chip
 };
 const BandInk& band(int index); // 0..12; 12 is none, the bare body
-inline constexpr int kBandCount = 13;
+inline constexpr int kBandCount = model::palette::kSize;
 } // namespace ink
 
 } // namespace zq::paint

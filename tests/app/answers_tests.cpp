@@ -126,10 +126,10 @@ TEST(ColoursCommand, JsonAnswerIsOneObjectWithExactNumbers) {
     ASSERT_EQ(error.error, QJsonParseError::NoError) << a.out.toStdString();
     EXPECT_EQ(o[QStringLiteral("input")].toString(), QStringLiteral("4,7k"));
     EXPECT_EQ(o[QStringLiteral("bands")].toInt(), 5);
-    EXPECT_EQ(o[QStringLiteral("colours")].toArray(),
-              (QJsonArray{QStringLiteral("yellow"), QStringLiteral("violet"),
-                          QStringLiteral("black"), QStringLiteral("brown"),
-                          QStringLiteral("brown")}));
+    EXPECT_EQ(
+        o[QStringLiteral("colours")].toArray(),
+        (QJsonArray{QStringLiteral("yellow"), QStringLiteral("violet"), QStringLiteral("black"),
+                    QStringLiteral("brown"), QStringLiteral("brown")}));
     EXPECT_EQ(o[QStringLiteral("colours_zh")].toArray().first().toString(), QStringLiteral("黄"));
     EXPECT_EQ(o[QStringLiteral("value_ohms")].toString(), QStringLiteral("4700"));
     EXPECT_TRUE(o[QStringLiteral("exact")].toBool());
@@ -137,8 +137,8 @@ TEST(ColoursCommand, JsonAnswerIsOneObjectWithExactNumbers) {
     EXPECT_EQ(o[QStringLiteral("min_ohms")].toString(), QStringLiteral("4653"));
     EXPECT_EQ(o[QStringLiteral("max_ohms")].toString(), QStringLiteral("4747"));
     for (const auto& v : o[QStringLiteral("standard")].toArray())
-        EXPECT_FALSE(v.toObject()[QStringLiteral("value_ohms")].toString().contains(
-            QLatin1Char(',')));
+        EXPECT_FALSE(
+            v.toObject()[QStringLiteral("value_ohms")].toString().contains(QLatin1Char(',')));
 }
 
 TEST(ColoursCommand, JsonRefusalCarriesTheReasonOnBothStreams) {

@@ -17,7 +17,7 @@ constexpr int kButtonRest = 141;  // grey
 
 } // namespace
 
-Form3::Form3(zq::Form& mainWindow) : Form(designs::form3()), mainWindow_(&mainWindow) {
+Form3::Form3(zq::Form& mainWindow) : SecondaryWindow(designs::form3(), mainWindow) {
     Image& button = image(QStringLiteral("Image5"));
     button.MouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
     button.MouseDown = [this](int b, int s, double x, double y) { Image5_MouseDown(b, s, x, y); };
@@ -67,7 +67,7 @@ QString Form3::aboutText() {
 
 void Form3::Form_Load() {
     label(QStringLiteral("Label1")).setCaption(aboutText());
-    if (mainWindow_) mainWindow_->setVisible(false);
+    if (mainWindow()) mainWindow()->setVisible(false);
 }
 
 // Only the window's own background turns the button grey again: leaving it for a label,
@@ -87,17 +87,6 @@ void Form3::Image5_MouseDown(int, int, double, double) {
 void Form3::Image5_Click() {
     // Unloading brings the main window back (Form_Unload), however the window is closed.
     Unload();
-}
-
-void Form3::Form_Unload() {
-    // Whatever closes the window, the desktop included, the hidden main window must come
-    // back, or the program would run on with no window to reach it by. This window goes
-    // first, then the main window is shown.
-    hide();
-    if (mainWindow_ && !mainWindow_->unloaded()) {
-        mainWindow_->setVisible(true);
-        mainWindow_->activateWindow(); // the keyboard goes back with it
-    }
 }
 
 } // namespace zq::ui

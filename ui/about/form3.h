@@ -4,14 +4,13 @@
 #pragma once
 // The About window: name, version and contact lines, and one button that closes it back to
 // the main window.
-#include "platform/form.h"
+#include "ui/secondary_window.h"
 
-#include <QPointer>
 #include <QString>
 
 namespace zq::ui {
 
-class Form3 : public zq::Form {
+class Form3 : public SecondaryWindow {
   public:
     // The main window is hidden while this one is loaded.
     explicit Form3(zq::Form& mainWindow);
@@ -21,12 +20,8 @@ class Form3 : public zq::Form {
     void Image5_MouseMove(int Button, int Shift, double X, double Y);
     void Image5_MouseDown(int Button, int Shift, double X, double Y);
     void Image5_Click();
-    void Form_Unload() override;
 
     static QString aboutText();
-
-  private:
-    QPointer<zq::Form> mainWindow_;
 };
 
 } // namespace zq::ui

@@ -18,12 +18,10 @@ const QString kBreak = QStringLiteral("\r\n");
 
 } // namespace
 
-Form2::Form2(zq::Form& mainWindow) : Form(designs::form2()), mainWindow_(&mainWindow) {
+Form2::Form2(zq::Form& mainWindow) : SecondaryWindow(designs::form2(), mainWindow) {
     image(QStringLiteral("Image8")).Click = [this] { Image8_Click(); };
+    dragByTitle();
     Label& title = label(QStringLiteral("Label1"));
-    title.MouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
-    title.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
-    title.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
 
     // From the keyboard: Tab reaches the text, to scroll it, and the close box.
     TextBox& text = textBox(QStringLiteral("Text1"));
@@ -99,27 +97,6 @@ void Form2::Form_Load() {
 void Form2::Image8_Click() {
     // Unloading brings the main window back (Form_Unload), however the window is closed.
     Unload();
-}
-
-void Form2::Label1_MouseDown(int Button, int, double X, double Y) {
-    dragPress(*this, Button, X, Y);
-}
-void Form2::Label1_MouseMove(int, int, double X, double Y) {
-    dragMove(*this, X, Y);
-}
-void Form2::Label1_MouseUp(int, int, double, double) {
-    dragRelease();
-}
-
-void Form2::Form_Unload() {
-    // Whatever closes the window, the desktop included, the hidden main window must come
-    // back, or the program would run on with no window to reach it by. This window goes
-    // first, then the main window is shown.
-    hide();
-    if (mainWindow_ && !mainWindow_->unloaded()) {
-        mainWindow_->setVisible(true);
-        mainWindow_->activateWindow(); // the keyboard goes back with it
-    }
 }
 
 } // namespace zq::ui

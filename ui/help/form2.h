@@ -4,31 +4,22 @@
 #pragma once
 // The help window: the help text in a read-only box, dragged by its title, closed back to
 // the main window.
-#include "platform/form.h"
-#include "ui/title_drag.h"
+#include "ui/secondary_window.h"
 
-#include <QPointer>
 #include <QString>
 #include <cstdint>
 
 namespace zq::ui {
 
-class Form2 : public zq::Form, public TitleDrag {
+class Form2 : public SecondaryWindow {
   public:
     // The main window is hidden by whoever opens this one and shown again when it closes.
     explicit Form2(zq::Form& mainWindow);
 
     void Form_Load() override;
     void Image8_Click();
-    void Label1_MouseDown(int Button, int Shift, double X, double Y);
-    void Label1_MouseMove(int Button, int Shift, double X, double Y);
-    void Label1_MouseUp(int Button, int Shift, double X, double Y);
-    void Form_Unload() override;
 
     static QString helpText();
-
-  private:
-    QPointer<zq::Form> mainWindow_;
 };
 
 } // namespace zq::ui

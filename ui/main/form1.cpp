@@ -35,6 +35,8 @@ QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);
 }
 
+constexpr int kBandKeyHover = 125, kBandKeyPressed = 124;
+
 const QColor kWhite = rgb(255, 255, 255);
 const QColor kBlack = rgb(0, 0, 0);
 const QColor kRed = rgb(255, 0, 0);
@@ -68,7 +70,7 @@ Form1::Form1()
       Line28(line("Line28")), Line29(line("Line29")), Line30(line("Line30")),
       Line31(line("Line31")), Line32(line("Line32")), Line33(line("Line33")),
       Line34(line("Line34")), Timer1(timer("Timer1")) {
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < model::palette::kSize; ++i) {
         Image29[i] = &image("Image29", i);
         Line5[i] = &line("Line5", i);
         Line6[i] = &line("Line6", i);
@@ -116,7 +118,7 @@ void Form1::wire() {
     Image20.Click = [this] { Image20_Click(); };
     Image22.Click = [this] { Image22_Click(); };
     Timer1.Tick = [this] { Timer1_Timer(); };
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < model::palette::kSize; ++i) {
         Image29[i]->Click = [this, i] { Image29_Click(i); };
         Image29[i]->MouseMove = [this, i](int b, int s, double x, double y) {
             Image29_MouseMove(i, b, s, x, y);
@@ -357,35 +359,39 @@ void Form1::Image29_MouseUp(int Index, int Button, int Shift, double X, double Y
     Image29_MouseMove(Index, Button, Shift, X, Y);
 }
 
+// The band keys light up under the pointer and darken while pressed.
+void Form1::showBandKey(zq::Image& key, int picture) {
+    key.setPicture(LoadResPicture(picture, 0));
+}
 void Form1::Image30_MouseMove() {
-    Image30.setPicture(LoadResPicture(125, 0));
+    showBandKey(Image30, kBandKeyHover);
 }
 void Form1::Image31_MouseMove() {
-    Image31.setPicture(LoadResPicture(125, 0));
+    showBandKey(Image31, kBandKeyHover);
 }
 void Form1::Image32_MouseMove() {
-    Image32.setPicture(LoadResPicture(125, 0));
+    showBandKey(Image32, kBandKeyHover);
 }
 void Form1::Image33_MouseMove() {
-    Image33.setPicture(LoadResPicture(125, 0));
+    showBandKey(Image33, kBandKeyHover);
 }
 void Form1::Image34_MouseMove() {
-    Image34.setPicture(LoadResPicture(125, 0));
+    showBandKey(Image34, kBandKeyHover);
 }
 void Form1::Image30_MouseDown() {
-    Image30.setPicture(LoadResPicture(124, 0));
+    showBandKey(Image30, kBandKeyPressed);
 }
 void Form1::Image31_MouseDown() {
-    Image31.setPicture(LoadResPicture(124, 0));
+    showBandKey(Image31, kBandKeyPressed);
 }
 void Form1::Image32_MouseDown() {
-    Image32.setPicture(LoadResPicture(124, 0));
+    showBandKey(Image32, kBandKeyPressed);
 }
 void Form1::Image33_MouseDown() {
-    Image33.setPicture(LoadResPicture(124, 0));
+    showBandKey(Image33, kBandKeyPressed);
 }
 void Form1::Image34_MouseDown() {
-    Image34.setPicture(LoadResPicture(124, 0));
+    showBandKey(Image34, kBandKeyPressed);
 }
 
 void Form1::Image10_MouseMove() {
@@ -413,14 +419,14 @@ void Form1::Image4_MouseMove() {
 }
 
 void Form1::Form_MouseMove(int, int, double, double) {
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < model::palette::kSize; ++i) {
         Line5[i]->setBorderColor(kLightGrey);
         Line6[i]->setBorderColor(kLightGrey);
         Line7[i]->setBorderColor(kBlack);
         Line8[i]->setBorderColor(kBlack);
     }
     for (zq::Image* key : {&Image30, &Image31, &Image32, &Image33, &Image34})
-        key->setPicture(LoadResPicture(124, 0));
+        showBandKey(*key, kBandKeyPressed);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #pragma once
 // The main window: the multimeter, the resistor, the flow chart and the palette.
 #include "model/band_state.h"
+#include "model/colour_code.h"
 #include "platform/form.h"
 #include "ui/title_drag.h"
 
@@ -100,6 +101,7 @@ class Form1 : public zq::Form, public TitleDrag {
     void startBrowser();
     void showMenuFrame(int button);
     void paintMenuFrame(int button, bool sunken);
+    void showBandKey(zq::Image& key, int picture);
     void wire();
     void wireKeyboard();
     void describeForScreenReaders();
@@ -114,8 +116,8 @@ class Form1 : public zq::Form, public TitleDrag {
         &Image31, &Image32, &Image33, &Image34, &Image35, &Image36, &Image37, &Image38;
     zq::Line &Line1, &Line2, &Line3, &Line4, &Line19, &Line20, &Line21, &Line22, &Line23, &Line27,
         &Line28, &Line29, &Line30, &Line31, &Line32, &Line33, &Line34;
-    std::array<zq::Image*, 13> Image29{};
-    std::array<zq::Line*, 13> Line5{}, Line6{}, Line7{}, Line8{};
+    std::array<zq::Image*, model::palette::kSize> Image29{};
+    std::array<zq::Line*, model::palette::kSize> Line5{}, Line6{}, Line7{}, Line8{};
     // Frames of the Help, About and Exit buttons: left, top, right, bottom.
     std::array<std::array<zq::Line*, 4>, 3> MenuFrame{};
     zq::Timer& Timer1;

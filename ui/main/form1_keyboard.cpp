@@ -97,7 +97,7 @@ void Form1::describeForScreenReaders() {
          {"Label20", "Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Label15",
           "Label16", "Label17", "Label18", "Label19", "Label21", "Label23"})
         text(label(QString::fromLatin1(n)));
-    for (int i = 0; i < 13; ++i)
+    for (int i = 0; i < model::palette::kSize; ++i)
         fixedButton(*Image29[i], q(model::colourByIndex(i).name));
     setAccessibleItems(std::move(items));
 }

@@ -32,10 +32,10 @@ zq::Picture chipPicture(int paletteIndex) {
 } // namespace
 
 Form4::Form4(Form1& mainWindow)
-    : Form(designs::form4()), Label3(label("Label3")), Label5(label("Label5")),
-      Label6(label("Label6")), Label9(label("Label9")), Label10(label("Label10")),
-      Label11(label("Label11")), Label14(label("Label14")), Line1(line("Line1")),
-      main_(&mainWindow) {
+    : SecondaryWindow(designs::form4(), mainWindow), Label3(label("Label3")),
+      Label5(label("Label5")), Label6(label("Label6")), Label9(label("Label9")),
+      Label10(label("Label10")), Label11(label("Label11")), Label14(label("Label14")),
+      Line1(line("Line1")), main_(&mainWindow) {
     for (int i = 0; i < 8; ++i) {
         Label13[i] = &label("Label13", i);
         Image17[i] = &image("Image17", i);
@@ -106,10 +106,7 @@ void Form4::wire() {
         Label13[i]->Click = [this, i] { Label13_Click(i); };
     for (int i = 0; i < 6; ++i)
         Label15[i]->Click = [this, i] { Label15_Click(i); };
-    Label& title = label(QStringLiteral("Label1"));
-    title.MouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
-    title.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
-    title.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
+    dragByTitle();
 
     QTextEdit& field = valueField();
     // One line: Return is the command, never a line break.
@@ -280,22 +277,15 @@ void Form4::giveToMainWindow() {
         m.Image29_Click(colour);
     }
     selectBand(editing);
+    // The answer is on the multimeter and in the flow chart: put them in view. This window
+    // stays open behind.
+    bringToFront(m);
 }
 
 // ---- chrome and keys --------------------------------------------------------------------------
 
 void Form4::Image8_Click() {
     Unload();
-}
-
-void Form4::Label1_MouseDown(int Button, int, double X, double Y) {
-    dragPress(*this, Button, X, Y);
-}
-void Form4::Label1_MouseMove(int, int, double X, double Y) {
-    dragMove(*this, X, Y);
-}
-void Form4::Label1_MouseUp(int, int, double, double) {
-    dragRelease();
 }
 
 bool Form4::Text1_KeyPress(int key, Qt::KeyboardModifiers modifiers) {

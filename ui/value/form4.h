@@ -5,8 +5,7 @@
 // The value-to-colours window: a value typed in, the bands that make it on the resistor, and
 // the way to hand them to the main window.
 #include "model/colour_finder.h"
-#include "platform/form.h"
-#include "ui/title_drag.h"
+#include "ui/secondary_window.h"
 
 #include <QPointer>
 #include <QString>
@@ -20,7 +19,7 @@ namespace zq::ui {
 
 class Form1;
 
-class Form4 : public zq::Form, public TitleDrag {
+class Form4 : public SecondaryWindow {
   public:
     // The main window stays visible beside this one.
     explicit Form4(Form1& mainWindow);
@@ -33,9 +32,6 @@ class Form4 : public zq::Form, public TitleDrag {
     void Label6_Click();
     void Label13_Click(int Index);
     void Label15_Click(int Index);
-    void Label1_MouseDown(int Button, int Shift, double X, double Y);
-    void Label1_MouseMove(int Button, int Shift, double X, double Y);
-    void Label1_MouseUp(int Button, int Shift, double X, double Y);
     // Keys in the value field and on the window: Return finds, Ctrl+Return hands the answer
     // to the main window, Esc closes.
     bool Text1_KeyPress(int key, Qt::KeyboardModifiers modifiers);

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/secondary_window.h"
+
+namespace zq::ui {
+
+SecondaryWindow::SecondaryWindow(const FormDesign& design, zq::Form& mainWindow)
+    : Form(design), mainWindow_(&mainWindow) {}
+
+void SecondaryWindow::dragByTitle() {
+    Label& title = label(QStringLiteral("Label1"));
+    title.MouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
+    title.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
+    title.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
+}
+
+void SecondaryWindow::Label1_MouseDown(int Button, int, double X, double Y) {
+    dragPress(*this, Button, X, Y);
+}
+void SecondaryWindow::Label1_MouseMove(int, int, double X, double Y) {
+    dragMove(*this, X, Y);
+}
+void SecondaryWindow::Label1_MouseUp(int, int, double, double) {
+    dragRelease();
+}
+
+void SecondaryWindow::bringToFront(zq::Form& window) {
+    window.setVisible(true);
+    if (window.isMinimized()) window.showNormal();
+    window.QWidget::raise();
+    window.activateWindow();
+}
+
+void SecondaryWindow::Form_Unload() {
+    // Without the main window the program would run on with no window to reach it by. This
+    // window goes first, then the main window is shown.
+    hide();
+    if (mainWindow_ && !mainWindow_->unloaded()) {
+        mainWindow_->setVisible(true);
+        mainWindow_->activateWindow(); // the keyboard goes back with it
+    }
+}
+
+} // namespace zq::ui

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// What every window opened from the main one shares: closed by Esc, its own button or the
+// desktop, the main window brought back when it goes, and (where it has one) dragged by its
+// title, Label1.
+#include "platform/form.h"
+#include "ui/title_drag.h"
+
+#include <QPointer>
+
+namespace zq::ui {
+
+class SecondaryWindow : public zq::Form, public TitleDrag {
+  public:
+    void Label1_MouseDown(int Button, int Shift, double X, double Y);
+    void Label1_MouseMove(int Button, int Shift, double X, double Y);
+    void Label1_MouseUp(int Button, int Shift, double X, double Y);
+    // Whatever closes the window, the desktop included, the main window comes back (shown,
+    // if this window hid it) and takes the keyboard.
+    void Form_Unload() override;
+    // Shows a window, restored if it was minimised, in front, with the keyboard.
+    static void bringToFront(zq::Form& window);
+
+  protected:
+    SecondaryWindow(const FormDesign& design, zq::Form& mainWindow);
+    void dragByTitle();
+    zq::Form* mainWindow() const { return mainWindow_.data(); }
+
+  private:
+    QPointer<zq::Form> mainWindow_;
+};
+
+} // namespace zq::ui
