@@ -154,7 +154,7 @@ std::string precisionNote(int colour, const DecimalFormat& fmt) {
     const ColourRecord& c = colourRecord(colour);
     if (c.tolerance == 0)
         return std::string(c.name) + "误差环是 IEC 60062:2016 标准给的精密误差：" +
-               tolerance(c.iecTolerance, fmt) + "。";
+               tolerance(c.iecTolerance, fmt) + "，这是精密电阻。";
     return std::string(c.name) + "误差环按本程序的表是 " + tolerance(c.tolerance, fmt) +
            "，IEC 60062:2016 标准给的是 " + tolerance(c.iecTolerance, fmt) + "；这是精密电阻。";
 }
@@ -179,27 +179,30 @@ Decision decide(const std::array<const BandReadingItem*, 2>& two, const DecimalF
     };
     if (a.matches && *a.matches != *b.matches) {
         const int w = *a.matches ? 0 : 1;
-        return {w, "量到的阻值只和" + named(*two[std::size_t(w)]) + "相符，所以就是它。"};
+        return {w, "量到的阻值只和" + named(*two[std::size_t(w)]) + " 相符，所以就是它。"};
     }
     if (a.series.has_value() != b.series.has_value()) {
         const int w = a.series ? 0 : 1;
         const BandReadingItem &win = *two[std::size_t(w)], &lose = *two[std::size_t(1 - w)];
         return {w, "更可能是" + named(win) + "：它是标准阻值，而" + named(lose) +
-                       "不是，很少有厂家生产这样的电阻。"};
+                       " 不是，很少有厂家生产这样的电阻。"};
     }
     const std::string both = a.series ? "两种读法都是标准阻值" : "两种读法都不是标准阻值";
     const int ca = toleranceColour(a.colours), cb = toleranceColour(b.colours);
     if (ca != kNone && commonToleranceColour(ca) != commonToleranceColour(cb)) {
         const int w = commonToleranceColour(ca) ? 0 : 1;
         const BandReadingItem &win = *two[std::size_t(w)], &lose = *two[std::size_t(1 - w)];
-        return {w, both + "，但" + named(win) + "误差环是" +
-                       std::string(colourRecord(w ? cb : ca).name) + "，很常见；" +
-                       std::string(directionText(lose.direction)) + "误差环是" +
-                       std::string(colourRecord(w ? ca : cb).name) + "，少见。所以更可能是" +
-                       std::string(directionText(win.direction)) + "。"};
+        const auto dir = [](const BandReadingItem& i) {
+            return std::string(directionText(i.direction));
+        };
+        return {w, both + "，但" + dir(win) + "时误差环是" +
+                       std::string(colourRecord(w ? cb : ca).name) + "，很常见；" + dir(lose) +
+                       "时误差环是" + std::string(colourRecord(w ? ca : cb).name) +
+                       "，少见。所以更可能是" + named(win) + "。"};
     }
-    return {-1, both + "，误差环的颜色也分不出哪种更常见，看不出哪种读法更可能。请用万用表量一下"
-                       "阻值，再对照两种读法的范围。"};
+    return {-1, both + (ca == kNone ? "" : "，误差环的颜色也分不出哪种更常见") +
+                    "，看不出哪种读法更可能。请用万用表量一下"
+                    "阻值，再对照两种读法的范围。"};
 }
 
 std::string matchSentence(const Reading& r, const Decimal& m, const DecimalFormat& fmt) {

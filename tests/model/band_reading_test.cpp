@@ -123,6 +123,11 @@ struct Part {
     std::optional<D> likely;
 };
 
+void PrintTo(const Part& p, std::ostream* os) {
+    for (const int c : p.colours)
+        *os << colourRecord(c).english << ' ';
+}
+
 class RealParts : public testing::TestWithParam<Part> {};
 
 TEST_P(RealParts, ReadAsPrinted) {
