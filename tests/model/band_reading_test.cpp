@@ -1,0 +1,305 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Reading a resistor as seen, both ways: which readings the code allows, real parts from
+// catalogues, which reading is likely, and what a measurement explains.
+#include "model/band_reading.h"
+#include "model/choice.h"
+#include "model/value_input.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <tuple>
+
+namespace zq::model {
+namespace {
+
+using namespace palette;
+using D = Direction;
+
+Decimal ohms(const char* typed) {
+    const ValueInput v = parseValue(typed);
+    EXPECT_TRUE(v.ok) << typed;
+    return v.ohms;
+}
+
+std::vector<int> reversed(std::vector<int> v) {
+    std::reverse(v.begin(), v.end());
+    return v;
+}
+
+const BandReadingItem* find(const BandReadings& r, D d) {
+    for (const BandReadingItem& i : r.readings)
+        if (i.direction == d) return &i;
+    return nullptr;
+}
+
+// Every band allowed in its place, by the layout's roles.
+bool fits(const std::vector<int>& colours) {
+    const BandLayout& l = *layoutOf(int(colours.size()));
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        if (!allowedIn(l.roles[i], colourRecord(colours[i]), true)) return false;
+    return true;
+}
+
+void checkBothWays(const std::vector<int>& seen) {
+    const BandReadings r = readBothWays(seen);
+    ASSERT_EQ(r.reason, "");
+    const bool palindrome = seen == reversed(seen);
+    EXPECT_EQ(r.readings.size() + r.ruledOut.size(), palindrome ? 1u : 2u);
+    for (const D d : {D::AsEntered, D::Reversed}) {
+        if (d == D::Reversed && palindrome) continue;
+        const std::vector<int> colours = d == D::Reversed ? reversed(seen) : seen;
+        const BandReadingItem* item = find(r, d);
+        ASSERT_EQ(item != nullptr, fits(colours)) << ::testing::PrintToString(colours);
+        if (!item) continue;
+        EXPECT_EQ(item->colours, colours);
+        const Reading exact = *readBands(colours, true).reading;
+        EXPECT_EQ(item->reading.value, exact.value);
+        EXPECT_EQ(item->reading.min, exact.min);
+        EXPECT_EQ(item->reading.max, exact.max);
+    }
+    const auto likely = std::count_if(r.readings.begin(), r.readings.end(),
+                                      [](const BandReadingItem& i) { return i.likely; });
+    EXPECT_LE(likely, 1);
+    if (likely == 1) {
+        EXPECT_TRUE(r.readings.front().likely);
+    }
+    // A value off the series for its tolerance loses to one on it.
+    if (r.readings.size() == 2 &&
+        r.readings[0].series.has_value() != r.readings[1].series.has_value()) {
+        EXPECT_TRUE(r.readings[0].series && r.readings[0].likely) << r.verdict;
+    }
+    EXPECT_FALSE(r.verdict.empty());
+    for (const RuledOut& o : r.ruledOut)
+        EXPECT_NE(o.why.find(colourRecord(o.colours[std::size_t(o.band - 1)]).name),
+                  std::string::npos)
+            << o.why;
+}
+
+TEST(BandReading, ListsExactlyTheReadingsEveryBandAllows) {
+    for (int n : {3, 4}) {
+        std::vector<int> seen(std::size_t(n), 0);
+        for (int code = 0; code < (n == 3 ? 1728 : 20736); ++code) {
+            for (int i = 0, c = code; i < n; ++i, c /= kPaintedSize)
+                seen[std::size_t(i)] = c % kPaintedSize;
+            checkBothWays(seen);
+        }
+    }
+    std::mt19937 rng(60062);
+    for (int n : {5, 6})
+        for (int k = 0; k < 4000; ++k) {
+            std::vector<int> seen;
+            for (int i = 0; i < n; ++i)
+                seen.push_back(int(rng() % kPaintedSize));
+            checkBothWays(seen);
+        }
+}
+
+TEST(BandReading, RefusesWhatIsNoResistor) {
+    for (const std::vector<int>& seen :
+         std::vector<std::vector<int>>{{kRed, kRed},
+                                       {kRed, kRed, kRed, kRed, kRed, kRed, kRed},
+                                       {kRed, kNone, kRed, kGold},
+                                       {kRed, -1, kRed},
+                                       {kRed, kRed, 13}}) {
+        const BandReadings r = readBothWays(seen);
+        EXPECT_NE(r.reason, "");
+        EXPECT_TRUE(r.readings.empty() && r.ruledOut.empty());
+    }
+}
+
+// Parts as catalogues and textbooks print them.
+struct Part {
+    std::vector<int> colours;
+    const char* value;
+    int tolerance; // hundredths of a per cent
+    bool reverseReadable;
+    std::optional<D> likely;
+};
+
+void PrintTo(const Part& p, std::ostream* os) {
+    for (const int c : p.colours)
+        *os << colourRecord(c).english << ' ';
+}
+
+class RealParts : public testing::TestWithParam<Part> {};
+
+TEST_P(RealParts, ReadAsPrinted) {
+    const Part& p = GetParam();
+    const BandReadings r = readBothWays(p.colours);
+    const BandReadingItem* forward = find(r, D::AsEntered);
+    ASSERT_TRUE(forward);
+    EXPECT_EQ(forward->reading.value, ohms(p.value));
+    EXPECT_EQ(forward->reading.tolerance, p.tolerance);
+    EXPECT_EQ(find(r, D::Reversed) != nullptr, p.reverseReadable);
+    const auto likely = std::find_if(r.readings.begin(), r.readings.end(),
+                                     [](const BandReadingItem& i) { return i.likely; });
+    EXPECT_EQ(likely == r.readings.end() ? std::nullopt : std::optional(likely->direction),
+              p.likely)
+        << r.verdict;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, RealParts,
+    testing::Values(
+        Part{{kYellow, kViolet, kRed, kGold}, "4k7", 500, false, D::AsEntered},
+        Part{{kBrown, kBlack, kOrange, kGold}, "10k", 500, false, D::AsEntered},
+        Part{{kRed, kRed, kBrown, kGold}, "220", 500, false, D::AsEntered},
+        Part{{kYellow, kViolet, kGold, kSilver}, "4R7", 1000, false, D::AsEntered},
+        // 370 kΩ is no E6 value.
+        Part{{kYellow, kViolet, kOrange}, "47k", 2000, true, D::AsEntered},
+        // Reversed: 120 Ω ±1 %, just as standard; only a measurement tells.
+        Part{{kBrown, kBlack, kBlack, kRed, kBrown}, "10k", 100, true, std::nullopt},
+        // Reversed: 120 kΩ with a rare orange tolerance band.
+        Part{{kOrange, kOrange, kBlack, kRed, kBrown}, "33k", 100, true, D::AsEntered},
+        Part{{kGreen, kBlue, kBlack, kBlack, kBrown}, "560", 100, true, D::AsEntered},
+        Part{{kBrown, kBlack, kBlack, kRed, kBrown, kBrown}, "10k", 100, false, D::AsEntered}));
+
+TEST(BandReading, EveryE24ValueWithGoldReadsForwardAlone) {
+    constexpr int kE24[] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
+                            33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
+    for (const int v : kE24)
+        for (int power = -2; power <= 6; ++power) {
+            const std::vector<int> seen{*colourOfDigit(v / 10), *colourOfDigit(v % 10),
+                                        *colourOfPower(power), kGold};
+            const BandReadings r = readBothWays(seen);
+            ASSERT_EQ(r.readings.size(), 1u);
+            EXPECT_TRUE(r.readings[0].likely);
+            EXPECT_EQ(r.readings[0].direction, D::AsEntered);
+            EXPECT_EQ(r.readings[0].series, ESeries::E24);
+            EXPECT_EQ(r.readings[0].reading.value, Decimal::of(std::uint64_t(v), power));
+        }
+}
+
+// Which series a value belongs to for its tolerance, from the published series.
+TEST(BandReading, KnowsTheSeriesOfEachTolerance) {
+    struct Row {
+        const char* value;
+        int tolerance;
+        std::optional<ESeries> series;
+    };
+    for (const Row& r : {Row{"4k7", 2000, ESeries::E6}, Row{"3k9", 2000, std::nullopt},
+                         Row{"3k9", 1000, ESeries::E12}, Row{"9k1", 1000, std::nullopt},
+                         Row{"9k1", 500, ESeries::E24}, Row{"4k75", 500, std::nullopt},
+                         Row{"4k64", 200, ESeries::E48}, Row{"4k99", 200, std::nullopt},
+                         Row{"4k99", 100, ESeries::E96}, Row{"1k1", 100, ESeries::E24},
+                         Row{"1k01", 100, std::nullopt}, Row{"1k01", 10, ESeries::E192},
+                         Row{"0", 500, std::nullopt}})
+        EXPECT_EQ(standardSeries(ohms(r.value), r.tolerance), r.series)
+            << r.value << " " << r.tolerance;
+}
+
+TEST(BandReading, RuledOutInTheMainWindowsWords) {
+    BandState s;
+    s.select(1);
+    const std::string goldFirst = choose(s, kGold).front().text;
+    const std::string tail = goldFirst.substr(goldFirst.find("所以"));
+    const BandReadings r = readBothWays(std::vector{kYellow, kViolet, kRed, kGold});
+    ASSERT_EQ(r.ruledOut.size(), 1u);
+    EXPECT_EQ(r.ruledOut[0].direction, D::Reversed);
+    EXPECT_NE(r.ruledOut[0].why.find(tail), std::string::npos) << r.ruledOut[0].why;
+    EXPECT_NE(r.ruledOut[0].why.find("只会在误差环一端"), std::string::npos);
+
+    const BandReadings black = readBothWays(std::vector{kBrown, kBlack, kRed, kBlack});
+    ASSERT_EQ(black.ruledOut.size(), 1u);
+    EXPECT_NE(black.ruledOut[0].why.find(toleranceBandRefusal(kBlack)), std::string::npos);
+}
+
+TEST(BandReading, IecOnlyTolerancesArePrecisionPartsNotErrors) {
+    // IEC 60062:2016: orange ±0.05 %, yellow ±0.02 %, grey ±0.01 %, blue ±0.25 %.
+    for (const auto& [colour, iec] : {std::pair{kOrange, "±0.05%"},
+                                      {kYellow, "±0.02%"},
+                                      {kGrey, "±0.01%"},
+                                      {kBlue, "±0.25%"}}) {
+        const BandReadings r = readBothWays(std::vector{kBrown, kBlack, kBlack, kRed, colour});
+        const BandReadingItem* forward = find(r, D::AsEntered);
+        ASSERT_TRUE(forward) << colour;
+        EXPECT_TRUE(forward->precision);
+        EXPECT_NE(forward->why.find(iec), std::string::npos) << forward->why;
+    }
+    EXPECT_FALSE(readBothWays(std::vector{kBrown, kBlack, kRed, kGold}).readings[0].precision);
+}
+
+TEST(BandReading, TheToleranceRangeEndsMatchAndJustBeyondDoesNot) {
+    const std::vector seen{kYellow, kViolet, kRed, kGold}; // 4.7 kΩ ±5 %: 4465 .. 4935
+    for (const auto& [measured, match] : {std::pair{"4465", true},
+                                          {"4935", true},
+                                          {"4700", true},
+                                          {"4464.9", false},
+                                          {"4935.1", false}}) {
+        const BandReadings r = readBothWays(seen, ohms(measured));
+        EXPECT_EQ(r.readings[0].matches, match) << measured;
+        EXPECT_TRUE(!match || r.changes.empty()) << measured;
+    }
+}
+
+TEST(BandReading, NamesTheConfusedBandThatExplainsTheMeasurement) {
+    const BandReadings r = readBothWays(std::vector{kYellow, kViolet, kBlack, kGold}, ohms("470"));
+    ASSERT_EQ(r.changes.size(), 1u);
+    EXPECT_EQ(r.changes[0].text, "第三环可能是棕色而不是黑色：那样从左往右读是 470.00Ω ±5%，"
+                                 "和量到的相符。");
+    const BandReadings comma =
+        readBothWays(std::vector{kYellow, kViolet, kBlack, kGold}, ohms("470"), {","});
+    EXPECT_NE(comma.changes[0].text.find("470,00Ω ±5%"), std::string::npos);
+}
+
+// The groups of easily confused colours, each pair within a group.
+bool lookAlike(int a, int b) {
+    static const std::vector<std::set<int>> kGroups{{kBrown, kRed, kOrange},
+                                                    {kBlue, kViolet},
+                                                    {kGrey, kWhite, kSilver},
+                                                    {kGold, kYellow, kOrange},
+                                                    {kBlack, kBrown}};
+    return a != b && std::any_of(kGroups.begin(), kGroups.end(),
+                                 [&](const std::set<int>& g) { return g.count(a) && g.count(b); });
+}
+
+TEST(BandReading, FindsEverySingleConfusionThatExplainsAMeasurement) {
+    std::mt19937 rng(470);
+    int explained = 0;
+    for (int k = 0; k < 600; ++k) {
+        std::vector<int> seen;
+        for (std::size_t i = 0, n = 3 + rng() % 4; i < n; ++i)
+            seen.push_back(int(rng() % kPaintedSize));
+        // Measure what some reading of a look-alike set of colours says.
+        std::vector<int> truth = seen;
+        const std::size_t at = rng() % truth.size();
+        truth[at] = int(rng() % kPaintedSize);
+        const auto read = readBands(rng() % 2 ? reversed(truth) : truth, true);
+        if (!read.reading) continue;
+        const Decimal measured = read.reading->value;
+        const BandReadings r = readBothWays(seen, measured);
+        if (std::any_of(r.readings.begin(), r.readings.end(),
+                        [](const BandReadingItem& i) { return *i.matches; })) {
+            EXPECT_TRUE(r.changes.empty());
+            continue;
+        }
+        std::set<std::tuple<int, int, int, D>> expected, found;
+        for (std::size_t i = 0; i < seen.size(); ++i)
+            for (int to = 0; to < kPaintedSize; ++to) {
+                if (!lookAlike(seen[i], to)) continue;
+                std::vector<int> changed = seen;
+                changed[i] = to;
+                for (const D d : {D::AsEntered, D::Reversed}) {
+                    if (d == D::Reversed && changed == reversed(changed)) continue;
+                    const auto o = readBands(d == D::Reversed ? reversed(changed) : changed, true);
+                    if (o.reading && o.reading->min <= measured && measured <= o.reading->max)
+                        expected.insert({int(i) + 1, seen[i], to, d});
+                }
+            }
+        for (const BandChange& c : r.changes)
+            found.insert({c.band, c.from, c.to, c.direction});
+        EXPECT_EQ(found, expected) << ::testing::PrintToString(seen);
+        explained += !expected.empty();
+    }
+    EXPECT_GT(explained, 20);
+}
+
+} // namespace
+} // namespace zq::model
