@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The three windows as designed, before any load handler touches them.
+// The windows as designed, before any load handler touches them.
 #include "platform/design.h"
 
 namespace zq::designs {
@@ -11,5 +11,6 @@ const zq::FormDesign& form1(); // main window
 const zq::FormDesign& form2(); // help window
 const zq::FormDesign& form3(); // About window
 const zq::FormDesign& form4(); // value-to-colours window
+const zq::FormDesign& form5(); // reading window
 
 } // namespace zq::designs

@@ -109,6 +109,11 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/form4/Image2.png", 510, 384, false},
     {":/design/form4/Image3.png", 80, 26, true},
     {":/design/form4/Image4.png", 120, 26, true},
+
+    // Reading window.
+    {":/design/form5/Image2.png", 510, 604, false},
+    {":/design/form5/Image3.png", 76, 26, true},
+    {":/design/form5/Image4.png", 76, 26, true},
 };
 
 } // namespace zq::pictures::detail

@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The value-to-colours window's ground and its two buttons. The window wears the help
-// window's title bar, so its edges take the same pinks: lit on the left, shaded on the right
-// and at the bottom. The answer stands on white panels with a soft pink rim.
+// The grounds and buttons of the value-to-colours and reading windows. They wear the help
+// window's title bar, so their edges take the same pinks: lit on the left, shaded on the
+// right and at the bottom. What they show stands on white panels with a soft pink rim.
 #include <QLinearGradient>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "assets/pictures/pink_frame.h"
 #include "assets/pictures/studio.h"
@@ -14,7 +15,7 @@
 namespace zq::paint {
 namespace {
 
-constexpr int kWidth = 510, kTop = 36, kHeight = 420; // window pixels; the ground starts at kTop
+constexpr int kWidth = 510, kTop = 36; // window pixels; the ground starts at kTop
 constexpr double kBand = 7;
 
 using pink::bandInk;
@@ -25,11 +26,21 @@ using pink::kShadedInk;
 struct Panel {
     double left, top, right, bottom;
 };
-constexpr Panel kPanels[] = {{14, 44, 496, 130}, {14, 136, 496, 406}};
 constexpr double kPanelRadius = 6;
-constexpr Panel kTray{75, 141, 206, 218};
 
-Sample ground(double x, double y) {
+struct Ground {
+    int height;
+    std::vector<Panel> panels;
+    Panel tray; // under a row of chips, so that a white chip does not vanish into the panel
+};
+
+const Ground kValueGround{420, {{14, 44, 496, 130}, {14, 136, 496, 406}}, {75, 141, 206, 218}};
+const Ground kReadingGround{
+    640, {{14, 44, 496, 250}, {14, 256, 496, 520}, {14, 526, 496, 626}}, {20, 72, 328, 145}};
+
+Sample ground(const Ground& g, double x, double y) {
+    const int kHeight = g.height;
+    const Panel& kTray = g.tray;
     const double dl = x, dr = kWidth - x, db = kHeight - y;
     const double nearest = std::min({dl, dr, db});
     if (nearest < kBand) {
@@ -38,7 +49,7 @@ Sample ground(double x, double y) {
     }
     // The pink of the help window, a little lighter towards the bottom.
     Colour c = mix(ink::kHelpWindow, rgb(255, 222, 250), (y - kTop) / (kHeight - kTop));
-    for (const Panel& p : kPanels) {
+    for (const Panel& p : g.panels) {
         const double d = roundedRectDistance(x, y, p.left, p.top, p.right, p.bottom, kPanelRadius);
         // A shadow down and to the right, then the rim, then the white face.
         const double shadow =
@@ -61,7 +72,13 @@ Sample ground(double x, double y) {
 }
 
 void groundPicture(Canvas& c) {
-    renderSamples(c.image, c.scale, [](double x, double y) { return ground(x, y + kTop); });
+    renderSamples(c.image, c.scale,
+                  [](double x, double y) { return ground(kValueGround, x, y + kTop); });
+}
+
+void readingGroundPicture(Canvas& c) {
+    renderSamples(c.image, c.scale,
+                  [](double x, double y) { return ground(kReadingGround, x, y + kTop); });
 }
 
 // A rounded pink button that reads like the title bar it sits under.
@@ -91,6 +108,12 @@ void findButton(Canvas& c) {
 void showButton(Canvas& c) {
     button(c, "在主窗口显示");
 }
+void backButton(Canvas& c) {
+    button(c, "退一环");
+}
+void clearButton(Canvas& c) {
+    button(c, "清除");
+}
 
 } // namespace
 
@@ -99,6 +122,9 @@ void addValuePictures(std::vector<Job>& jobs) {
                                 {":/design/form4/Image2.png", groundPicture},
                                 {":/design/form4/Image3.png", findButton},
                                 {":/design/form4/Image4.png", showButton},
+                                {":/design/form5/Image2.png", readingGroundPicture},
+                                {":/design/form5/Image3.png", backButton},
+                                {":/design/form5/Image4.png", clearButton},
                             });
 }
 

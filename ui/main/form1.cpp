@@ -14,6 +14,7 @@
 #include "ui/help/form2.h"
 #include "ui/main/module1.h"
 #include "ui/program_info.h"
+#include "ui/reading/form5.h"
 #include "ui/value/form4.h"
 
 #include <QMenu>
@@ -85,6 +86,8 @@ Form1::Form1()
     wire();
     auto* findColours = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     QObject::connect(findColours, &QShortcut::activated, this, [this] { openValueWindow(); });
+    auto* readColours = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    QObject::connect(readColours, &QShortcut::activated, this, [this] { openReadingWindow(); });
 
     wireKeyboard();
     describeForScreenReaders();
@@ -102,6 +105,10 @@ Form2* Form1::helpWindow() const {
 Form3* Form1::aboutWindow() const {
     return about_;
 }
+Form5* Form1::readingWindow() const {
+    return reading_;
+}
+
 Form4* Form1::valueWindow() const {
     return value_;
 }
@@ -536,20 +543,59 @@ void Form1::Form_MouseUp(int Button, int, double X, double Y) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(QStringLiteral("由阻值查色环…\tCtrl+F"), this, [this] { openValueWindow(); });
+    menu->addAction(QStringLiteral("识读色环…\tCtrl+R"), this, [this] { openReadingWindow(); });
     menu->popup(mapToGlobal(QPoint(toPixelsX(X), toPixelsY(Y))));
 }
 
-void Form1::openValueWindow() {
-    // One at a time: asking again brings the open one to the front. One that was just closed
-    // is only waiting to be freed.
-    if (!value_ || value_->unloaded()) {
-        value_ = new Form4(*this);
-        value_->setDeleteOnUnload(true);
+namespace {
+
+// One at a time: asking again brings the open one to the front. One that was just closed is
+// only waiting to be freed.
+template <class Window> void openBeside(Form1& main, QPointer<Window>& window) {
+    if (!window || window->unloaded()) {
+        window = new Window(main);
+        window->setDeleteOnUnload(true);
     }
-    if (value_->WindowState() == kMinimizedState) value_->setWindowState(kNormalState);
-    value_->Show();
-    value_->raise();
-    value_->activateWindow();
+    if (window->WindowState() == kMinimizedState) window->setWindowState(kNormalState);
+    window->Show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+void Form1::openValueWindow() {
+    openBeside(*this, value_);
+}
+
+void Form1::openReadingWindow() {
+    openBeside(*this, reading_);
+}
+
+void Form1::showColours(const model::ColourAnswer& a) {
+    // The band that was being edited stays so.
+    auto selectBand = [this](int band) {
+        switch (band) {
+        case 1:
+            return Image30_Click();
+        case 2:
+            return Image31_Click();
+        case 3:
+            return Image32_Click();
+        case 4:
+            return Image33_Click();
+        case 5:
+            return Image34_Click();
+        default:
+            return;
+        }
+    };
+    const int editing = BandState.selectedBand();
+    for (const auto& [band, colour] : model::choicesFor(a)) {
+        selectBand(band);
+        Image29_Click(colour);
+    }
+    selectBand(editing);
 }
 
 } // namespace zq::ui

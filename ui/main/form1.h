@@ -5,6 +5,7 @@
 // The main window: the multimeter, the resistor, the flow chart and the palette.
 #include "model/band_state.h"
 #include "model/colour_code.h"
+#include "model/colour_finder.h"
 #include "platform/form.h"
 #include "ui/title_drag.h"
 
@@ -17,6 +18,7 @@ namespace zq::ui {
 class Form2;
 class Form3;
 class Form4;
+class Form5;
 
 class Form1 : public zq::Form, public TitleDrag {
   public:
@@ -83,6 +85,11 @@ class Form1 : public zq::Form, public TitleDrag {
     // surface (the multimeter's face hands its mouse to the window).
     void Form_MouseUp(int Button, int Shift, double X, double Y) override;
     void openValueWindow();
+    // The reading window: Ctrl+R, or the same menu.
+    void openReadingWindow();
+    // Sets the bands to these colours by the user's own road: band keys and palette clicks,
+    // through the choice rules, in an order they accept from any state.
+    void showColours(const model::ColourAnswer& a);
 
     // Keys: 1 to 5 choose the band, F1 opens the help.
     bool Form_KeyDown(int KeyCode, int Shift) override;
@@ -94,6 +101,7 @@ class Form1 : public zq::Form, public TitleDrag {
     Form2* helpWindow() const;
     Form3* aboutWindow() const;
     Form4* valueWindow() const;
+    Form5* readingWindow() const;
 
   private:
     void selectBand(int band);
@@ -126,6 +134,7 @@ class Form1 : public zq::Form, public TitleDrag {
     QPointer<Form2> help_;
     QPointer<Form3> about_;
     QPointer<Form4> value_;
+    QPointer<Form5> reading_;
 };
 
 } // namespace zq::ui

@@ -252,34 +252,10 @@ void Form4::Image4_Click() {
 
 void Form4::giveToMainWindow() {
     if (!main_ || main_->unloaded() || !Answer) return;
-    Form1& m = *main_;
-    // The same road as the user's own clicks: a band key, then a palette chip, in an order
-    // the choice rules accept from any state; the band that was being edited stays so.
-    auto selectBand = [&m](int band) {
-        switch (band) {
-        case 1:
-            return m.Image30_Click();
-        case 2:
-            return m.Image31_Click();
-        case 3:
-            return m.Image32_Click();
-        case 4:
-            return m.Image33_Click();
-        case 5:
-            return m.Image34_Click();
-        default:
-            return;
-        }
-    };
-    const int editing = m.BandState.selectedBand();
-    for (const auto& [band, colour] : model::choicesFor(*Answer)) {
-        selectBand(band);
-        m.Image29_Click(colour);
-    }
-    selectBand(editing);
+    main_->showColours(*Answer);
     // The answer is on the multimeter and in the flow chart: put them in view. This window
     // stays open behind.
-    bringToFront(m);
+    bringToFront(*main_);
 }
 
 // ---- chrome and keys --------------------------------------------------------------------------

@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The reading window as designed, front to back: the palette to enter the bands as seen, the
+// resistor drawn with them, the readings both ways with a measurement to check them, and the
+// printed code of a surface-mount part. It wears the value window's frame and panels.
+#include "assets/designs/common.h"
+#include "assets/designs/designs.h"
+#include "model/colour_code.h"
+
+namespace zq::designs {
+namespace {
+
+using namespace detail;
+
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+constexpr Rgb kInk{32, 32, 96};
+
+ControlDesign label(std::string_view name, int index, int left, int top, int width, int height,
+                    std::string_view caption, FontDesign font, Rgb fore = kBlack) {
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Label,
+            .left = px(left),
+            .top = px(top),
+            .width = px(width),
+            .height = px(height),
+            .caption = caption,
+            .hasFore = true,
+            .fore = fore,
+            .transparent = true,
+            .font = font};
+}
+
+ControlDesign image(std::string_view name, int index, int left, int top, int width, int height,
+                    std::string_view picture = {}, bool hand = false) {
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Image,
+            .left = px(left),
+            .top = px(top),
+            .width = px(width),
+            .height = px(height),
+            .picture = picture,
+            .cursor = hand ? Cursor::Hand : Cursor::Arrow};
+}
+
+ControlDesign field(std::string_view name, int left, int top, int width) {
+    return {.name = name,
+            .kind = Kind::TextBox,
+            .left = px(left),
+            .top = px(top),
+            .width = px(width),
+            .height = px(26),
+            .font = kSong10_5Bold};
+}
+
+constexpr std::string_view kChipPictures[] = {
+    ":/design/form1/Image29_0.png", ":/design/form1/Image29_1.png",
+    ":/design/form1/Image29_2.png", ":/design/form1/Image29_3.png",
+    ":/design/form1/Image29_4.png", ":/design/form1/Image29_5.png",
+    ":/design/form1/Image29_6.png", ":/design/form1/Image29_7.png",
+    ":/design/form1/Image29_8.png", ":/design/form1/Image29_9.png",
+    ":/design/form1/Image29_10.png", ":/design/form1/Image29_11.png"};
+static_assert(std::size(kChipPictures) == model::palette::kPaintedSize);
+
+FormDesign build() {
+    FormDesign f{
+        .name = "Form5",
+        .caption = "识读色环",
+        .width = px(510),
+        .height = px(640),
+        .left = 3000,
+        .top = 900,
+        .back = kPaleMagenta,
+        .font = kSong9,
+        .icon = ":/design/form2/icon.png",
+    };
+    auto& c = f.controls;
+    c.push_back(field("Measured", 118, 265, 140));
+    c.push_back(field("Smd", 118, 535, 100));
+    c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
+    c.push_back(label("Label1", -1, 8, 4, 439, 19, "识读色环", kSong10_5, kRed));
+
+    // Entering the bands as seen.
+    c.push_back(label("Entered", -1, 26, 52, 460, 16, "", kSong9, kInk));
+    for (int i = 0; i < model::palette::kPaintedSize; ++i)
+        c.push_back(image("Chip", i, 26 + 25 * i, 75, 21, 67, kChipPictures[i], true));
+    c.push_back(image("BackButton", -1, 338, 75, 76, 26, ":/design/form5/Image3.png", true));
+    c.push_back(image("ClearButton", -1, 418, 75, 76, 26, ":/design/form5/Image4.png", true));
+    c.push_back(image("ShowButton", -1, 358, 112, 120, 26, ":/design/form4/Image4.png", true));
+    c.push_back(image("BodyLeft", -1, 47, 150, 116, 90, ":/design/form1/Image16.png"));
+    for (int i = 0; i < 8; ++i)
+        c.push_back(image("Band", i, 163 + 21 * i, 159, 21, 67));
+    c.push_back(image("BodyRight", -1, 331, 147, 126, 89, ":/design/form1/Image23.png"));
+
+    // The readings, and a measurement to check them against.
+    c.push_back(label("MeasuredCaption", -1, 26, 270, 92, 18, "万用表读数：", kSong10_5Bold));
+    c.push_back(label("MeasuredHint", -1, 266, 270, 224, 16, "可不填；填了按回车，逐个核对。",
+                      kSong9, kInk));
+    ControlDesign verdict = label("Verdict", -1, 26, 300, 462, 40, "", kSong10_5Bold, kRed);
+    verdict.wordWrap = true;
+    c.push_back(verdict);
+    // One reading, ruled-out direction or misread band to a label, two lines at most.
+    for (int i = 0; i < 5; ++i) {
+        ControlDesign line = label("Reading", i, 26, 344 + 34 * i, 462, 32, "", kSong9, kInk);
+        line.wordWrap = true;
+        c.push_back(line);
+    }
+
+    // The printed code of a surface-mount part.
+    c.push_back(label("SmdCaption", -1, 26, 540, 92, 18, "贴片代码：", kSong10_5Bold));
+    c.push_back(label("SmdHint", -1, 226, 540, 264, 16, "印在贴片电阻上的，如 472、4R7、01C。",
+                      kSong9, kInk));
+    for (int i = 0; i < 4; ++i)
+        c.push_back(label("SmdAnswer", i, 26, 564 + 15 * i, 462, 15, "", kSong9, kInk));
+
+    c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 604, ":/design/form5/Image2.png"));
+    return f;
+}
+
+} // namespace
+
+const FormDesign& form5() {
+    static const FormDesign design = build();
+    return design;
+}
+
+} // namespace zq::designs

@@ -1,0 +1,388 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/reading/form5.h"
+
+#include "assets/designs/designs.h"
+#include "model/colour_finder.h"
+#include "model/value_input.h"
+#include "platform/pictures.h"
+#include "platform/services.h"
+#include "ui/main/form1.h"
+
+#include <QKeyEvent>
+#include <QTextEdit>
+
+namespace zq::ui {
+
+namespace {
+
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+const QColor kReasonColour(224, 0, 0);
+const QColor kNoteColour(32, 32, 96);
+
+const QString kHint = QStringLiteral(
+    "从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。");
+
+QString names(const std::vector<int>& colours) {
+    QStringList out;
+    for (const int c : colours)
+        out << q(model::colourRecord(c).shortName);
+    return out.join(u' ');
+}
+
+model::DecimalFormat userFormat() {
+    return {decimalPoint().toStdString()};
+}
+
+// Where n bands stand among the eight places of the drawn body: apart while they fit so, else
+// side by side, always in the middle.
+std::vector<int> placesOf(int n) {
+    std::vector<int> at;
+    const bool apart = 2 * n - 1 <= 8;
+    const int width = apart ? 2 * n - 1 : n;
+    for (int i = 0; i < n; ++i)
+        at.push_back((8 - width) / 2 + (apart ? 2 * i : i));
+    return at;
+}
+
+} // namespace
+
+Form5::Form5(Form1& mainWindow)
+    : SecondaryWindow(designs::form5(), mainWindow), Entered(label(QStringLiteral("Entered"))),
+      Verdict(label(QStringLiteral("Verdict"))), main_(&mainWindow) {
+    for (int i = 0; i < model::palette::kPaintedSize; ++i)
+        Chip[std::size_t(i)] = &image(QStringLiteral("Chip"), i);
+    for (int i = 0; i < 8; ++i)
+        Band[std::size_t(i)] = &image(QStringLiteral("Band"), i);
+    for (int i = 0; i < kReadingLines; ++i)
+        Reading[std::size_t(i)] = &label(QStringLiteral("Reading"), i);
+    for (int i = 0; i < kSmdLines; ++i)
+        SmdAnswer[std::size_t(i)] = &label(QStringLiteral("SmdAnswer"), i);
+    setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
+    dragByTitle();
+    wire();
+    wireKeyboard();
+}
+
+void Form5::wire() {
+    for (int i = 0; i < model::palette::kPaintedSize; ++i)
+        Chip[std::size_t(i)]->Click = [this, i] { Chip_Click(i); };
+    image(QStringLiteral("BackButton")).Click = [this] { BackButton_Click(); };
+    image(QStringLiteral("ClearButton")).Click = [this] { ClearButton_Click(); };
+    image(QStringLiteral("ShowButton")).Click = [this] { ShowButton_Click(); };
+    image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
+    for (QTextEdit* field : {&measuredField(), &smdField()}) {
+        // One line: Return is the command, never a line break.
+        field->setLineWrapMode(QTextEdit::NoWrap);
+        field->setAcceptRichText(false);
+        field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        field->setTabChangesFocus(true);
+        field->setFocusPolicy(Qt::StrongFocus);
+        field->installEventFilter(this);
+    }
+}
+
+void Form5::wireKeyboard() {
+    auto& back = image(QStringLiteral("BackButton"));
+    auto& clear = image(QStringLiteral("ClearButton"));
+    auto& show = image(QStringLiteral("ShowButton"));
+    auto& close = image(QStringLiteral("CloseBox"));
+    std::vector<zq::Control*> chips(Chip.begin(), Chip.end());
+    std::vector<zq::Control*> order = chips;
+    order.insert(order.end(), {&back, &clear, &show, &textBox(QStringLiteral("Measured")),
+                               &textBox(QStringLiteral("Smd")), &close});
+    setFocusOrder(order);
+    addArrowGroup(chips);
+    addArrowGroup({&back, &clear, &show});
+
+    std::vector<zq::AccessibleItem> items;
+    auto text = [&items](zq::Label& l) {
+        auto shown = [&l] { return l.Caption(); };
+        items.push_back({&l, QAccessible::StaticText, shown, shown, {}});
+    };
+    auto button = [&items](zq::Control& c, const QString& name) {
+        items.push_back({&c, QAccessible::Button, [name] { return name; }, {}, {}});
+    };
+    text(label(QStringLiteral("Label1")));
+    text(Entered);
+    for (int i = 0; i < model::palette::kPaintedSize; ++i)
+        button(*Chip[std::size_t(i)], q(model::colourRecord(i).name));
+    button(back, QStringLiteral("退一环"));
+    button(clear, QStringLiteral("清除"));
+    button(show, QStringLiteral("在主窗口显示"));
+    // The drawn bands, by their place as entered and their colour.
+    for (std::size_t i = 0; i < Band.size(); ++i) {
+        auto name = [this, i] {
+            const std::vector<int> at = placesOf(int(Bands.size()));
+            for (std::size_t b = 0; b < at.size(); ++b)
+                if (std::size_t(at[b]) == i)
+                    return q(model::bandOrdinal(int(b) + 1)) + QStringLiteral("：") +
+                           q(model::colourRecord(Bands[b]).name);
+            return QString();
+        };
+        items.push_back({Band[i], QAccessible::Graphic, name, {}, {}});
+    }
+    measuredField().setAccessibleName(QStringLiteral("万用表读数"));
+    smdField().setAccessibleName(QStringLiteral("贴片代码"));
+    text(Verdict);
+    for (zq::Label* l : Reading)
+        text(*l);
+    for (zq::Label* l : SmdAnswer)
+        text(*l);
+    button(close, QStringLiteral("关闭"));
+    setAccessibleItems(std::move(items));
+}
+
+QTextEdit& Form5::measuredField() const {
+    return *textBox(QStringLiteral("Measured")).widget();
+}
+
+QTextEdit& Form5::smdField() const {
+    return *textBox(QStringLiteral("Smd")).widget();
+}
+
+void Form5::Form_Load() {
+    showBands();
+    showReadings();
+    setFocusedControl(Chip[0]);
+}
+
+// ---- entering the bands ---------------------------------------------------------------------
+
+void Form5::enter(int colour) {
+    if (int(Bands.size()) >= kMost) {
+        say(QStringLiteral("色环电阻最多六个环；看错了就按“退一环”。"));
+        return;
+    }
+    Bands.push_back(colour);
+    readAgain();
+}
+
+void Form5::Chip_Click(int Index) {
+    if (Index < 0 || Index >= model::palette::kPaintedSize) return;
+    enter(Index);
+}
+
+void Form5::BackButton_Click() {
+    if (Bands.empty()) return;
+    Bands.pop_back();
+    readAgain();
+}
+
+void Form5::ClearButton_Click() {
+    Bands.clear();
+    readAgain();
+}
+
+void Form5::CloseBox_Click() {
+    Unload();
+}
+
+bool Form5::Form_KeyDown(int KeyCode, int Shift) {
+    if ((KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter) && (Shift & kCtrlMask)) {
+        ShowButton_Click();
+        return true;
+    }
+    if (Shift & (kCtrlMask | kAltMask)) return false;
+    if (KeyCode >= Qt::Key_0 && KeyCode <= Qt::Key_9) {
+        enter(*model::colourOfDigit(KeyCode - Qt::Key_0));
+        return true;
+    }
+    if (KeyCode == Qt::Key_Backspace) {
+        BackButton_Click();
+        return true;
+    }
+    return false;
+}
+
+void Form5::Measured_Return() {
+    readAgain();
+}
+
+void Form5::readAgain() {
+    showBands();
+    showReadings();
+}
+
+void Form5::showBands() {
+    const std::vector<int> at = placesOf(int(Bands.size()));
+    std::array<int, 8> chips;
+    chips.fill(model::kColourRecords[model::palette::kNone].chip);
+    for (std::size_t i = 0; i < at.size(); ++i)
+        chips[std::size_t(at[i])] = model::colourRecord(Bands[i]).chip;
+    for (std::size_t i = 0; i < Band.size(); ++i)
+        Band[i]->setPicture(LoadResPicture(chips[i], 0));
+    Entered.setForeColor(kNoteColour);
+    if (Bands.empty()) {
+        Entered.setCaption(kHint);
+        return;
+    }
+    QString text = QStringLiteral("已输入 %1 环：").arg(Bands.size()) + names(Bands);
+    if (int(Bands.size()) < kFewest)
+        text += QStringLiteral("（至少要三环）");
+    else if (int(Bands.size()) == kMost)
+        text += QStringLiteral("（最多六环）");
+    Entered.setCaption(text);
+}
+
+void Form5::say(const QString& text) {
+    Entered.setForeColor(kReasonColour);
+    Entered.setCaption(text);
+}
+
+// ---- the readings ----------------------------------------------------------------------------
+
+void Form5::showReadings() {
+    QStringList lines;
+    QString verdict;
+    Readings = {};
+    if (int(Bands.size()) >= kFewest) {
+        const model::DecimalFormat fmt = userFormat();
+        std::optional<model::Decimal> measured;
+        const QString typed = measuredField().toPlainText().trimmed();
+        if (!typed.isEmpty()) {
+            const model::ValueInput v = model::parseValue(typed.toStdString(), fmt.point);
+            if (v.ok)
+                measured = v.ohms;
+            else
+                lines << QStringLiteral("万用表读数：") + q(v.reason);
+        }
+        Readings = model::readBothWays(Bands, measured, fmt);
+        verdict = q(Readings.reason.empty() ? Readings.verdict : Readings.reason);
+        for (const model::BandReadingItem& r : Readings.readings) {
+            QString line = (r.likely ? QStringLiteral("● ") : QStringLiteral("○ ")) +
+                           q(model::directionText(r.direction)) + QStringLiteral("：") +
+                           names(r.colours) + QStringLiteral(" → ") +
+                           q(model::withUnit(r.reading.value, fmt)) + u' ' +
+                           q(model::toleranceText(r.reading.tolerance));
+            if (r.reading.tcrPpm) line += QStringLiteral(" %1ppm/K").arg(*r.reading.tcrPpm);
+            line += QStringLiteral("（") + q(model::withUnit(r.reading.min, fmt)) +
+                    QStringLiteral("～") + q(model::withUnit(r.reading.max, fmt)) +
+                    QStringLiteral("）");
+            if (r.matches) line += *r.matches ? QStringLiteral("，与读数相符") : QStringLiteral("，与读数不符");
+            lines << line + QStringLiteral("。") + q(r.why);
+        }
+        for (const model::RuledOut& r : Readings.ruledOut)
+            lines << QStringLiteral("✕ ") + q(r.why);
+        for (const model::BandChange& c : Readings.changes)
+            lines << QStringLiteral("？ ") + q(c.text);
+    }
+    Verdict.setCaption(verdict);
+    for (std::size_t i = 0; i < Reading.size(); ++i)
+        Reading[i]->setCaption(i < std::size_t(lines.size()) ? lines[qsizetype(i)] : QString());
+}
+
+// ---- the hand-over -----------------------------------------------------------------------------
+
+void Form5::ShowButton_Click() {
+    if (!main_ || main_->unloaded()) return;
+    const model::BandReadingItem* chosen = nullptr;
+    for (const model::BandReadingItem& r : Readings.readings)
+        if (r.likely) chosen = &r;
+    if (!chosen && !Readings.readings.empty()) chosen = &Readings.readings.front();
+    if (!chosen) {
+        say(Bands.size() < std::size_t(kFewest) ? QStringLiteral("先输入三到六个色环。")
+                                                : QStringLiteral("这组色环两头都读不通，没有可显示的读法。"));
+        return;
+    }
+    const std::vector<int>& c = chosen->colours;
+    const model::ColourRecord& tolerance = model::colourRecord(
+        c.size() == 3 ? model::palette::kNone : c[c.size() == 4 ? 3 : 4]);
+    if (!tolerance.hasTolerance()) {
+        say(QStringLiteral("主窗口的误差环没有") + q(tolerance.name) +
+            QStringLiteral("：这是 IEC 60062 标准里的精密误差，只能在这里看。"));
+        return;
+    }
+    model::ColourAnswer a;
+    a.value = chosen->reading.value;
+    QString note;
+    switch (c.size()) {
+    case 3:
+        // A part with no tolerance band is the main window's four-band part with 无色.
+        a.bands = 4;
+        a.palette = {c[0], c[1], c[2], model::palette::kNone, model::palette::kNone};
+        note = QStringLiteral("三环电阻就是误差环为无色（±20%）的四环电阻，主窗口按四环显示。");
+        break;
+    case 4:
+        a.bands = 4;
+        a.palette = {c[0], c[1], c[2], model::palette::kNone, c[3]};
+        break;
+    default:
+        a.bands = 5;
+        a.palette = {c[0], c[1], c[2], c[3], c[4]};
+        if (c.size() == 6)
+            note = QStringLiteral("主窗口没有温度系数环，第六环（") +
+                   q(model::colourRecord(c[5]).name) + QStringLiteral("）没有带过去。");
+        break;
+    }
+    if (!chosen->likely && Readings.readings.size() > 1)
+        note += QStringLiteral("两种读法分不出，先按") + q(model::directionText(chosen->direction)) +
+                QStringLiteral("显示；量一下再定。");
+    if (!note.isEmpty()) say(note);
+    main_->showColours(a);
+    // The reading is on the multimeter and in the flow chart: put them in view.
+    bringToFront(*main_);
+}
+
+// ---- the printed code ------------------------------------------------------------------------
+
+void Form5::Smd_Return() {
+    const model::DecimalFormat fmt = userFormat();
+    Smd = model::readSmdCode(smdField().toPlainText().toStdString(), fmt);
+    QStringList lines;
+    if (Smd.readings.empty()) {
+        lines << q(Smd.reason);
+    } else {
+        for (const model::SmdReading& r : Smd.readings) {
+            QString line = q(Smd.code) + QStringLiteral(" = ") + q(model::withUnit(r.value, fmt));
+            if (r.tolerance) line += u' ' + q(model::toleranceText(*r.tolerance));
+            lines << line + QStringLiteral("：") + q(r.arithmetic);
+        }
+        if (!Smd.note.empty()) lines << q(Smd.note);
+        const model::SmdReading& first = Smd.readings.front();
+        if (Smd.readings.size() == 1) lines << q(first.explanation);
+        QStringList bands;
+        for (const int n : {4, 5}) {
+            const int tolerance = first.tolerance ? model::palette::kBrown : model::defaultTolerance(n);
+            if (!model::makeable(first.value, n)) continue;
+            const model::Finding f = model::findColours(first.value, n, tolerance, fmt);
+            if (f.answer)
+                bands << (n == 4 ? QStringLiteral("四环 ") : QStringLiteral("五环 ")) +
+                             q(model::colourNames(*f.answer));
+        }
+        if (!bands.isEmpty())
+            lines << QStringLiteral("同样的阻值用色环：") + bands.join(QStringLiteral("；"));
+    }
+    for (std::size_t i = 0; i < SmdAnswer.size(); ++i) {
+        SmdAnswer[i]->setForeColor(Smd.readings.empty() ? kReasonColour : kNoteColour);
+        SmdAnswer[i]->setCaption(i < std::size_t(lines.size()) ? lines[qsizetype(i)] : QString());
+    }
+}
+
+bool Form5::eventFilter(QObject* watched, QEvent* e) {
+    const bool measured = watched == &measuredField(), smd = watched == &smdField();
+    if ((measured || smd) && e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Escape) {
+            Unload();
+            return true;
+        }
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            if (k->modifiers() & Qt::ControlModifier)
+                ShowButton_Click();
+            else if (measured)
+                Measured_Return();
+            else
+                Smd_Return();
+            return true;
+        }
+    }
+    return SecondaryWindow::eventFilter(watched, e);
+}
+
+} // namespace zq::ui

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The reading window: the bands of a real resistor entered as seen, read both ways, checked
+// against a measurement, and handed to the main window; and the printed code of a chip part.
+#include "model/band_reading.h"
+#include "model/smd.h"
+#include "ui/secondary_window.h"
+
+#include <QPointer>
+#include <array>
+#include <vector>
+
+class QTextEdit;
+
+namespace zq::ui {
+
+class Form1;
+
+class Form5 : public SecondaryWindow {
+  public:
+    // The main window stays visible beside this one.
+    explicit Form5(Form1& mainWindow);
+
+    void Form_Load() override;
+    bool Form_KeyDown(int KeyCode, int Shift) override;
+    void Chip_Click(int Index);
+    void BackButton_Click();
+    void ClearButton_Click();
+    void ShowButton_Click();
+    void CloseBox_Click();
+    // Return in the measurement reads again; in the code field reads the code.
+    void Measured_Return();
+    void Smd_Return();
+
+    QTextEdit& measuredField() const;
+    QTextEdit& smdField() const;
+
+    // What the window holds, as the handlers leave it.
+    std::vector<int> Bands; // palette indices, left to right as seen
+    model::BandReadings Readings;
+    model::SmdAnswer Smd;
+
+    static constexpr int kFewest = model::kFewestBands, kMost = model::kMostBands;
+    static constexpr int kReadingLines = 5, kSmdLines = 4;
+
+    zq::Label &Entered, &Verdict;
+    std::array<zq::Image*, model::palette::kPaintedSize> Chip{};
+    std::array<zq::Image*, 8> Band{};
+    std::array<zq::Label*, kReadingLines> Reading{};
+    std::array<zq::Label*, kSmdLines> SmdAnswer{};
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    void wire();
+    void wireKeyboard();
+    void enter(int colour);
+    void readAgain();
+    void showBands();
+    void showReadings();
+    void say(const QString& text);
+
+    QPointer<Form1> main_;
+};
+
+} // namespace zq::ui
