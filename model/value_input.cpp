@@ -312,7 +312,7 @@ ValueInput parseValue(std::string_view text, std::string_view localePoint) {
         true, Decimal::fromParts(ascii(whole), ascii(fraction), power.value_or(0)), {}, {}};
     // A resistor of milliohms has no colour code; a small m is far more likely a lazy M.
     if (letter == U'm')
-        v.note = "小写 m 按 M（兆）读，即 " + v.ohms.shifted(-6).text() +
+        v.note = "小写 m 按 M（兆）读，即 " + v.ohms.shifted(-6).text(localePoint) +
                  "MΩ；色环电阻没有毫欧（mΩ）的。";
     return v;
 }
