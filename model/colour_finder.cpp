@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace zq::model {
 
@@ -19,44 +20,76 @@ const BandLayout& layout(int bands) {
     return *layoutOf(bands);
 }
 
+const Unit& unitFor(const Decimal& ohms) {
+    std::size_t u = 0;
+    while (u + 1 < std::size(kUnits) && ohms > Decimal::of(1000, kUnits[u].power))
+        ++u;
+    return kUnits[u];
+}
+
 std::string_view kindName(int bands) {
     return bands == 4 ? "四环电阻" : "五环电阻";
 }
 
-// Tenths of a per cent, as the E series state theirs; 0 where the band refuses the colour.
-int toleranceTenths(int index) {
-    return colourRecord(index).tolerance / 10;
+std::string joined(const std::vector<ESeries>& series, std::string_view between) {
+    std::string out;
+    for (const ESeries e : series)
+        out += (out.empty() ? "" : std::string(between)) + std::string(seriesName(e));
+    return out;
 }
 
-std::vector<ESeries> seriesFor(int bands, int tolerance) {
-    const std::vector<ESeries> listed =
-        bands == 4 ? std::vector{ESeries::E6, ESeries::E12, ESeries::E24}
-                   : std::vector{ESeries::E48, ESeries::E96, ESeries::E192};
-    std::vector<ESeries> fit;
-    for (const ESeries s : listed)
-        if (seriesTolerance(s) >= toleranceTenths(tolerance)) fit.push_back(s);
-    // A tolerance looser than every listed series still gets the coarsest of them.
-    if (fit.empty()) fit.push_back(listed.front());
-    return fit;
-}
+struct Standards {
+    std::string note;
+    std::vector<StandardValue> listed, unmakeable;
+};
 
-std::vector<StandardValue> standardValues(const Decimal& typed, int bands, int tolerance) {
-    std::vector<StandardValue> out;
+Standards standardValues(const Decimal& typed, int bands, int tolerance, const DecimalFormat& fmt) {
+    Standards out;
     if (typed.isZero()) return out;
-    for (const ESeries s : seriesFor(bands, tolerance))
-        for (const Decimal& d : nearestMembers(s, typed)) {
-            if (!makeable(d, bands)) continue;
-            const auto same = std::find_if(out.begin(), out.end(),
-                                           [&](const StandardValue& v) { return v.value == d; });
-            if (same != out.end()) {
-                same->series.push_back(s);
-                continue;
+    const std::vector<ESeries> chosen = seriesForTolerance(tolerance);
+    std::vector<ESeries> memberOf;
+    for (const ESeries s : chosen)
+        if (nearestMembers(s, typed).size() == 1) memberOf.push_back(s);
+
+    // A member is its own answer; otherwise the neighbours on both sides in each series.
+    std::vector<StandardValue> found;
+    if (!memberOf.empty()) {
+        found.push_back({typed, memberOf, 0, 0, true});
+    } else {
+        for (const ESeries s : chosen)
+            for (const Decimal& d : nearestMembers(s, typed)) {
+                const auto same =
+                    std::find_if(found.begin(), found.end(),
+                                 [&](const StandardValue& v) { return v.value == d; });
+                if (same != found.end()) {
+                    same->series.push_back(s);
+                    continue;
+                }
+                const auto h = int(changeInHundredthsOfPercent(typed, d));
+                found.push_back({d, {s}, h, h / 100.0, true});
             }
-            const double percent = (d.approx() - typed.approx()) / typed.approx() * 100;
-            out.push_back({d, {s}, percent});
-        }
-    std::sort(out.begin(), out.end(),
-              [](const StandardValue& a, const StandardValue& b) { return a.value < b.value; });
+        std::sort(found.begin(), found.end(),
+                  [](const StandardValue& a, const StandardValue& b) { return a.value < b.value; });
+    }
+    for (StandardValue& v : found) {
+        v.makeable = makeable(v.value, bands);
+        (v.makeable ? out.listed : out.unmakeable).push_back(v);
+    }
+
+    const std::string value = plainWithUnit(typed, fmt);
+    if (!memberOf.empty()) {
+        out.note = value + " 是 " + joined(memberOf, "、") + " 标准值" +
+                   (out.listed.empty() ? "，但" + std::string(kindName(bands)) + "做不出。" : "。");
+        return out;
+    }
+    out.note = value + " 不是 " + joined(chosen, "、") + " 标准值。";
+    if (!out.unmakeable.empty()) {
+        std::string names;
+        for (const StandardValue& v : out.unmakeable)
+            names += (names.empty() ? "" : "、") + plainWithUnit(v.value, fmt) + "（" +
+                     joined(v.series, "/") + "）";
+        out.note += std::string(kindName(bands)) + "做不出相邻的标准值 " + names + "。";
+    }
     return out;
 }
 
@@ -93,7 +126,7 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
         f.reason = "没有这种颜色。";
         return f;
     }
-    if (toleranceTenths(tolerance) == 0) {
+    if (!colourRecord(tolerance).hasTolerance()) {
         f.reason = toleranceBandRefusal(tolerance);
         return f;
     }
@@ -102,10 +135,14 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
         return f;
     }
     if (!ohms.isZero() && ohms < smallestValue()) {
-        // Below half the smallest step, no resistor at all is nearer.
-        const bool zeroIsNearer = ohms < Decimal::of(5, -3);
-        f.reason = outOfReach("阻值太小了：", zeroIsNearer ? Decimal() : smallestValue(), bands,
-                              tolerance, fmt);
+        // Below half the smallest step, a zero-ohm jumper is nearer than any resistor.
+        if (ohms < Decimal::of(5, -3)) {
+            f.reason = "阻值太小了：" + std::string(kindName(bands)) + "能做 " +
+                       withUnit(smallestValue(), fmt) + "～" + withUnit(largestValue(bands), fmt) +
+                       "，最接近的是 0Ω 跳线电阻，只有一条黑色环。";
+            return f;
+        }
+        f.reason = outOfReach("阻值太小了：", smallestValue(), bands, tolerance, fmt);
         return f;
     }
 
@@ -133,8 +170,22 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
         f.note = "0Ω 是跳线电阻，实物上只有一条黑色环。";
     }
     f.answer = a;
-    f.standard = standardValues(ohms, bands, tolerance);
+    Standards standard = standardValues(ohms, bands, tolerance, fmt);
+    f.standardNote = std::move(standard.note);
+    f.standard = std::move(standard.listed);
+    f.unmakeable = std::move(standard.unmakeable);
     return f;
+}
+
+std::vector<ESeries> seriesForTolerance(int tolerance) {
+    const int t = colourRecord(tolerance).tolerance;
+    if (t >= 2000) return {ESeries::E6};
+    if (t >= 1000) return {ESeries::E12};
+    if (t >= 500) return {ESeries::E24};
+    // A precision part is also sold in the E24 values.
+    if (t >= 200) return {ESeries::E24, ESeries::E48};
+    if (t >= 100) return {ESeries::E24, ESeries::E96};
+    return {ESeries::E192};
 }
 
 BandState stateOf(const ColourAnswer& a) {
@@ -158,13 +209,17 @@ std::vector<std::pair<int, int>> choicesFor(const ColourAnswer& a) {
     return {{1, p[0]}, {2, p[1]}, {3, p[2]}, {4, p[3]}, {5, p[4]}};
 }
 
+std::vector<int> bandColours(const ColourAnswer& a) {
+    if (a.value.isZero()) return {palette::kBlack};
+    std::vector<int> out(a.palette.begin(), a.palette.end());
+    if (a.bands == 4) out.erase(out.begin() + 3);
+    return out;
+}
+
 std::string colourNames(const ColourAnswer& a) {
     std::string out;
-    for (int band = 0; band < 5; ++band) {
-        if (a.bands == 4 && band == 3) continue;
-        if (!out.empty()) out += ' ';
-        out += colourRecord(a.palette[static_cast<std::size_t>(band)]).shortName;
-    }
+    for (const int colour : bandColours(a))
+        out += (out.empty() ? "" : " ") + std::string(colourRecord(colour).shortName);
     return out;
 }
 
@@ -174,13 +229,17 @@ std::string shownValue(const ColourAnswer& a, const DecimalFormat& fmt) {
 }
 
 std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt) {
-    std::size_t u = 0;
-    while (u + 1 < std::size(kUnits) && ohms > Decimal::of(1000, kUnits[u].power))
-        ++u;
-    return ohms.shifted(-kUnits[u].power).text(fmt.point, 2) + std::string(kUnits[u].text);
+    const Unit& u = unitFor(ohms);
+    return ohms.shifted(-u.power).text(fmt.point, 2) + std::string(u.text);
+}
+
+std::string plainWithUnit(const Decimal& ohms, const DecimalFormat& fmt) {
+    const Unit& u = unitFor(ohms);
+    return ohms.shifted(-u.power).text(fmt.point) + std::string(u.text);
 }
 
 std::string rangeText(const ColourAnswer& a, const DecimalFormat& fmt) {
+    if (a.value.isZero()) return withUnit(a.value, fmt) + "（跳线，没有误差环）";
     const int t = colourRecord(a.palette[4]).tolerance;
     return withUnit(withTolerance(a.value, t, -1), fmt) + " ～ " +
            withUnit(withTolerance(a.value, t, +1), fmt);
@@ -190,6 +249,17 @@ std::string percentText(double percent, const DecimalFormat& fmt) {
     const std::string magnitude = format00(std::fabs(percent), fmt);
     if (magnitude.find_first_not_of("0" + fmt.point) == std::string::npos) return magnitude + "%";
     return (percent < 0 ? "-" : "+") + magnitude + "%";
+}
+
+std::string percentText(const StandardValue& v, const DecimalFormat& fmt) {
+    const std::string magnitude =
+        Decimal::of(std::uint64_t(std::abs(v.hundredths)), -2).text(fmt.point, 2);
+    return (v.hundredths == 0 ? "" : v.hundredths < 0 ? "-" : "+") + magnitude + "%";
+}
+
+std::string errorPercent(const StandardValue& v) {
+    return (v.hundredths < 0 ? "-" : "") +
+           Decimal::of(std::uint64_t(std::abs(v.hundredths)), -2).text(".", 2);
 }
 
 std::string typedForm(const Decimal& ohms) {

@@ -39,18 +39,34 @@ struct ColourAnswer {
     bool exact = true;            // false when the typed value had to be rounded
 };
 
+// A member of a standard series near the typed value.
 struct StandardValue {
     Decimal value;
-    std::vector<ESeries> series; // every listed series that has it
-    double percent = 0;          // away from the typed value
+    std::vector<ESeries> series; // every chosen series that has it, coarsest first
+    // How far it lies from the typed value, (value - typed) / typed, in hundredths of a per
+    // cent, rounded half away from zero from the exact quotient.
+    int hundredths = 0;
+    double percent = 0;   // hundredths / 100, for percentText(double)
+    bool makeable = true; // whether the finding's number of bands can make it
 };
 
 struct Finding {
     std::string reason;                 // non-empty: the input cannot be answered at all
     std::optional<ColourAnswer> answer; // the exact colours, or those of the nearest value
     std::string note;                   // one line when the answer is not the typed value
+    // Whether the typed value is a standard value of the series the tolerance calls for
+    // ("4.7KΩ 是 E24 标准值。"), and the neighbours the bands cannot make; empty for zero.
+    std::string standardNote;
+    // The typed value itself when it is a member, else the members just below and just above
+    // it in each chosen series; only those the bands can make, in ascending order.
     std::vector<StandardValue> standard;
+    // The same kind of values that the bands cannot make (makeable false), named in the note.
+    std::vector<StandardValue> unmakeable;
 };
+
+// The series whose members suit a tolerance colour (palette index): ±20% E6, ±10% E12,
+// ±5% E24, ±2% E24 and E48, ±1% E24 and E96, tighter E192; coarsest first.
+std::vector<ESeries> seriesForTolerance(int tolerance);
 
 // The colours for `ohms` on a resistor of `bands` bands with the tolerance colour
 // `tolerance` (palette index). Values the bands cannot reach get a reason naming the limits;
@@ -68,16 +84,26 @@ BandState stateOf(const ColourAnswer& a);
 // it can be in, without a single refusal.
 std::vector<std::pair<int, int>> choicesFor(const ColourAnswer& a);
 
-// "黄 紫 红 金": the band colours by their short names.
+// The bands on the part itself, in reading order: one black band for a zero-ohm jumper,
+// otherwise four or five.
+std::vector<int> bandColours(const ColourAnswer& a);
+// "黄 紫 红 金", "黑" for a jumper: the bands on the part by their short names.
 std::string colourNames(const ColourAnswer& a);
 // What the main window's result line would show, "等于： 4.70KΩ".
 std::string shownValue(const ColourAnswer& a, const DecimalFormat& fmt);
 // The value in the unit the main window would use for it, exact: "4.465KΩ", "950.00Ω".
 std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt);
-// "4.465KΩ ～ 4.935KΩ".
+// The same unit without padding decimals: "4.7KΩ", "1000Ω", "0.011Ω".
+std::string plainWithUnit(const Decimal& ohms, const DecimalFormat& fmt);
+// "4.465KΩ ～ 4.935KΩ"; a jumper has no tolerance band: "0.00Ω（跳线，没有误差环）".
 std::string rangeText(const ColourAnswer& a, const DecimalFormat& fmt);
 // "+2.13%", "-4.26%", "0.00%".
 std::string percentText(double percent, const DecimalFormat& fmt);
+// The same from the exact figure: "+3.13%".
+std::string percentText(const StandardValue& v, const DecimalFormat& fmt);
+// The exact figure as a plain decimal, "." the point, for machine-read output: "3.13",
+// "-26.67", "0.00".
+std::string errorPercent(const StandardValue& v);
 // A short form to type back: 4.7k, 470, 0.47, 1M, 1.5G.
 std::string typedForm(const Decimal& ohms);
 

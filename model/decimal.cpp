@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace zq::model {
 
@@ -99,6 +100,77 @@ std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
     x.resize(n, '0');
     y.resize(n, '0');
     return x.compare(y) <=> 0;
+}
+
+namespace {
+
+// Whole numbers as plain digit strings, most significant first, without leading zeros.
+std::string stripped(std::string s) {
+    s.erase(0, std::min(s.find_first_not_of('0'), s.size()));
+    return s;
+}
+
+int compareWhole(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    return a.compare(b) < 0 ? -1 : a == b ? 0 : 1;
+}
+
+// a - b, for a >= b.
+std::string minusWhole(const std::string& a, const std::string& b) {
+    std::string out = a;
+    int borrow = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const std::size_t at = out.size() - 1 - i;
+        int d = out[at] - '0' - borrow - (i < b.size() ? b[b.size() - 1 - i] - '0' : 0);
+        borrow = d < 0;
+        out[at] = static_cast<char>('0' + d + 10 * borrow);
+    }
+    return stripped(out);
+}
+
+} // namespace
+
+std::int64_t changeInHundredthsOfPercent(const Decimal& from, const Decimal& to) {
+    // Both as whole numbers over the same power of ten.
+    const int e = to.isZero() ? from.exponent() : std::min(from.exponent(), to.exponent());
+    const std::string a = from.digits() + std::string(std::size_t(from.exponent() - e), '0');
+    const std::string b = to.isZero()
+                              ? std::string()
+                              : to.digits() + std::string(std::size_t(to.exponent() - e), '0');
+    const bool negative = compareWhole(b, a) < 0;
+    // |to - from| x 10^4 / from: a per cent in hundredths.
+    const std::string numerator =
+        stripped((negative ? minusWhole(a, b) : minusWhole(b, a)) + "0000");
+
+    std::string quotient, remainder;
+    for (const char digit : numerator) {
+        remainder = stripped(remainder + digit);
+        char q = '0';
+        while (compareWhole(remainder, a) >= 0) {
+            remainder = minusWhole(remainder, a);
+            ++q;
+        }
+        quotient += q;
+    }
+    quotient = stripped(quotient);
+    // Half away from zero: up when twice the remainder reaches the divisor.
+    std::string twice = remainder;
+    int carry = 0;
+    for (std::size_t i = twice.size(); i-- > 0;) {
+        const int d = (twice[i] - '0') * 2 + carry;
+        twice[i] = static_cast<char>('0' + d % 10);
+        carry = d / 10;
+    }
+    if (carry) twice.insert(twice.begin(), '1');
+    const bool up = !remainder.empty() && compareWhole(twice, a) >= 0;
+
+    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+    if (quotient.size() > 18) return negative ? -kMax : kMax;
+    std::int64_t magnitude = 0;
+    for (const char d : quotient)
+        magnitude = magnitude * 10 + (d - '0');
+    magnitude += up;
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace zq::model

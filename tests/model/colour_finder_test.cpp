@@ -12,7 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zq::model {
 namespace {
@@ -67,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"0.01", 4, 10, "黑 棕 银 金", "等于： 0.01Ω", "0.0095Ω ～ 0.0105Ω", true},
         Case{"99G", 4, 10, "白 白 白 金", "等于： 99.00GΩ", "94.05GΩ ～ 103.95GΩ", true},
         Case{"999G", 5, 5, "白 白 白 白 蓝", "等于： 999.00GΩ", "997.002GΩ ～ 1000.998GΩ", true},
-        Case{"0", 4, 10, "黑 黑 黑 金", "等于： 0.00Ω", "0.00Ω ～ 0.00Ω", true},
+        Case{"0", 4, 10, "黑", "等于： 0.00Ω", "0.00Ω（跳线，没有误差环）", true},
         Case{"4.75k", 4, 10, "黄 灰 红 金", "等于： 4.80KΩ", "4.56KΩ ～ 5.04KΩ", false},
         Case{"4.74k", 4, 10, "黄 紫 红 金", "等于： 4.70KΩ", "4.465KΩ ～ 4.935KΩ", false},
         Case{"9.96k", 4, 10, "棕 黑 橙 金", "等于： 10.00KΩ", "9.50KΩ ～ 10.50KΩ", false},
@@ -119,8 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "阻值太小了：五环电阻能做 0.01Ω～999.00GΩ，最接近的 0.01Ω 是 黑 黑 棕 银 棕。"},
         OutOfReach{"0.005", 4, 10,
                    "阻值太小了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 0.01Ω 是 黑 棕 银 金。"},
-        OutOfReach{"0.0049", 4, 10,
-                   "阻值太小了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 0.00Ω 是 黑 黑 黑 金。"},
+        OutOfReach{
+            "0.0049", 4, 10,
+            "阻值太小了：四环电阻能做 0.01Ω～99.00GΩ，最接近的是 0Ω 跳线电阻，只有一条黑色环。"},
         OutOfReach{"4.7k", 4, 2,
                    "误差环没有橙色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
         OutOfReach{"4.7k", 5, 9,
@@ -185,31 +189,188 @@ INSTANTIATE_TEST_SUITE_P(
         Nearest{ESeries::E192, "999G", {"988000000000", "1000000000000"}},
         Nearest{ESeries::E192, "0.0101", {"0.0101"}}));
 
-TEST(StandardValues, ListOnlyMakeableMembersOfTheSeriesThatFitTheTolerance) {
-    auto listed = [](const char* typed, int bands, int tolerance) {
-        std::vector<std::string> out;
-        for (const StandardValue& v : findColours(ohms(typed), bands, tolerance).standard) {
-            std::string series;
-            for (const ESeries s : v.series)
-                series += std::string(series.empty() ? "" : "/") + std::string(seriesName(s));
-            out.push_back(v.value.text() + " " + series + " " + percentText(v.percent, {}));
-        }
+struct Listed {
+    const char* typed;
+    int bands;
+    int tolerance;
+    const char* note;
+    std::vector<std::string> standard; // "value series error"
+};
+
+void PrintTo(const Listed& c, std::ostream* os) {
+    *os << c.typed << " on " << c.bands << " bands, tolerance " << c.tolerance;
+}
+
+class StandardValues : public testing::TestWithParam<Listed> {};
+
+TEST_P(StandardValues, SayWhetherTheValueIsOneAndListOnlyTheMakeableNeighbours) {
+    const Listed& c = GetParam();
+    const Finding f = findColours(ohms(c.typed), c.bands, c.tolerance);
+    std::vector<std::string> got;
+    for (const StandardValue& v : f.standard) {
+        std::string series;
+        for (const ESeries s : v.series)
+            series += std::string(series.empty() ? "" : "/") + std::string(seriesName(s));
+        got.push_back(v.value.text() + " " + series + " " + percentText(v, {}));
+        EXPECT_EQ(percentText(v, {}), percentText(v.percent, {}));
+    }
+    EXPECT_EQ(f.standardNote, c.note);
+    EXPECT_EQ(got, c.standard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByTolerance, StandardValues,
+    testing::Values(
+        Listed{"4.7k", 5, kBrownIndex, "4.7KΩ 是 E24 标准值。", {"4700 E24 0.00%"}},
+        Listed{"10k", 5, kBrownIndex, "10KΩ 是 E24、E96 标准值。", {"10000 E24/E96 0.00%"}},
+        Listed{"4.7k", 4, kNoneIndex, "4.7KΩ 是 E6 标准值。", {"4700 E6 0.00%"}},
+        Listed{"4.5k",
+               4,
+               kGoldIndex,
+               "4.5KΩ 不是 E24 标准值。",
+               {"4300 E24 -4.44%", "4700 E24 +4.44%"}},
+        Listed{"4.5k",
+               4,
+               palette::kSilver,
+               "4.5KΩ 不是 E12 标准值。",
+               {"3900 E12 -13.33%", "4700 E12 +4.44%"}},
+        Listed{"4.8k",
+               5,
+               palette::kRed,
+               "4.8KΩ 不是 E24、E48 标准值。",
+               {"4640 E48 -3.33%", "4700 E24 -2.08%", "4870 E48 +1.46%", "5100 E24 +6.25%"}},
+        Listed{"9.9k",
+               4,
+               kGoldIndex,
+               "9.9KΩ 不是 E24 标准值。",
+               {"9100 E24 -8.08%", "10000 E24 +1.01%"}},
+        Listed{"3.2", 4, kGoldIndex, "3.2Ω 不是 E24 标准值。", {"3 E24 -6.25%", "3.3 E24 +3.13%"}},
+        Listed{"32k",
+               4,
+               kGoldIndex,
+               "32KΩ 不是 E24 标准值。",
+               {"30000 E24 -6.25%", "33000 E24 +3.13%"}},
+        // Neighbours the bands cannot make are named, not listed, and not replaced.
+        Listed{"99G",
+               4,
+               kGoldIndex,
+               "99GΩ 不是 E24 标准值。四环电阻做不出相邻的标准值 100GΩ（E24）。",
+               {"91000000000 E24 -8.08%"}},
+        Listed{"999G",
+               5,
+               palette::kViolet,
+               "999GΩ 不是 E192 标准值。五环电阻做不出相邻的标准值 1000GΩ（E192）。",
+               {"988000000000 E192 -1.10%"}},
+        Listed{"0.0105",
+               4,
+               kGoldIndex,
+               "0.0105Ω 不是 E24 标准值。四环电阻做不出相邻的标准值 0.011Ω（E24）。",
+               {"0.01 E24 -4.76%"}},
+        Listed{"0.011", 4, kGoldIndex, "0.011Ω 是 E24 标准值，但四环电阻做不出。", {}},
+        Listed{"0", 4, kGoldIndex, "", {}}));
+
+TEST(StandardValues, DifferenceIsExactAndRoundsHalfAwayFromZero) {
+    struct {
+        const char* from;
+        const char* to;
+        std::int64_t hundredths;
+    } const cases[] = {{"3.2", "3.3", 313},
+                       {"32000", "33000", 313},
+                       {"3", "4", 3333},
+                       {"3", "2", -3333},
+                       {"2", "1.9999", -1},
+                       {"2", "2.0001", 1},
+                       {"2", "1.99990000000000000000000001", 0},
+                       {"20000000000000000000000000000", "19999000000000000000000000001", 0},
+                       {"7", "0", -10000}};
+    for (const auto& c : cases)
+        EXPECT_EQ(changeInHundredthsOfPercent(ohms(c.from), ohms(c.to)), c.hundredths)
+            << c.from << " -> " << c.to;
+    const Finding f = findColours(ohms("32k"), 4, kGoldIndex);
+    ASSERT_EQ(f.standard.size(), 2u);
+    EXPECT_EQ(percentText(f.standard[1], {","}), "+3,13%");
+    EXPECT_EQ(errorPercent(f.standard[0]), "-6.25");
+    EXPECT_EQ(errorPercent(f.standard[1]), "3.13");
+}
+
+// Over every member of every series in two decades, the values just beside each, and each
+// tolerance colour on both kinds of resistor: a member is named for exactly the chosen series
+// that hold it; anything else gets exactly the nearest member on each side of each series,
+// found here by brute force.
+TEST(StandardValues, AreTheMemberItselfOrTheNearestOnEachSide) {
+    const std::vector<std::pair<int, std::vector<ESeries>>> chosen{
+        {kNoneIndex, {ESeries::E6}},
+        {palette::kSilver, {ESeries::E12}},
+        {kGoldIndex, {ESeries::E24}},
+        {palette::kRed, {ESeries::E24, ESeries::E48}},
+        {kBrownIndex, {ESeries::E24, ESeries::E96}},
+        {palette::kGreen, {ESeries::E192}},
+        {palette::kBlue, {ESeries::E192}},
+        {palette::kViolet, {ESeries::E192}}};
+    const ESeries all[] = {ESeries::E6,  ESeries::E12, ESeries::E24,
+                           ESeries::E48, ESeries::E96, ESeries::E192};
+    auto membersNear = [](ESeries s, int decade) {
+        std::vector<Decimal> out;
+        for (int d = decade - 1; d <= decade + 1; ++d)
+            for (const int m : seriesMembers(s))
+                out.push_back(Decimal::of(std::uint64_t(m), d - (m >= 100 ? 2 : 1)));
         return out;
     };
-    using V = std::vector<std::string>;
-    EXPECT_EQ(listed("9.9k", 4, kGoldIndex), (V{"6800 E6 -31.31%", "8200 E12 -17.17%",
-                                                "9100 E24 -8.08%", "10000 E6/E12/E24 +1.01%"}));
-    EXPECT_EQ(listed("4.7k", 4, kNoneIndex), (V{"4700 E6 0.00%"}));             // ±20%: E6 only
-    EXPECT_EQ(listed("4.7k", 4, 11), (V{"4700 E6/E12 0.00%"}));                 // ±10%
-    EXPECT_EQ(listed("4.7k", 5, 1), (V{"4640 E48 -1.28%", "4870 E48 +3.62%"})); // ±2%
-    EXPECT_EQ(listed("4.7k", 5, kBrownIndex),
-              (V{"4640 E48/E96 -1.28%", "4750 E96 +1.06%", "4870 E48 +3.62%"}));
-    // 100G would be next, but four bands cannot make it.
-    EXPECT_EQ(listed("99G", 4, kGoldIndex),
-              (V{"68000000000 E6 -31.31%", "82000000000 E12 -17.17%", "91000000000 E24 -8.08%"}));
-    EXPECT_EQ(listed("999G", 5, 6), (V{"953000000000 E48 -4.60%", "976000000000 E96 -2.30%",
-                                       "988000000000 E192 -1.10%"}));
-    EXPECT_TRUE(listed("0", 4, kGoldIndex).empty());
+    std::vector<Decimal> values;
+    for (const ESeries s : all)
+        for (const int m : seriesMembers(s))
+            for (const int decade : {2, 3})
+                for (const char* after : {"", "5", "01"}) {
+                    const std::string digits = std::to_string(m) + after;
+                    values.push_back(
+                        Decimal::fromParts(digits.substr(0, 1), digits.substr(1), decade));
+                }
+    ASSERT_EQ(values.size(), 378u * 2 * 3);
+
+    for (const auto& [tolerance, series] : chosen) {
+        ASSERT_EQ(seriesForTolerance(tolerance), series);
+        for (const Decimal& v : values) {
+            std::vector<std::pair<Decimal, ESeries>> expected;
+            std::vector<ESeries> memberOf;
+            for (const ESeries s : series) {
+                const std::vector<Decimal> near = membersNear(s, v.decade());
+                if (std::find(near.begin(), near.end(), v) != near.end()) memberOf.push_back(s);
+                Decimal below, above = near.back();
+                for (const Decimal& m : near) {
+                    if (m < v && below < m) below = m;
+                    if (m > v && m < above) above = m;
+                }
+                expected.push_back({below, s});
+                expected.push_back({above, s});
+            }
+            if (!memberOf.empty()) {
+                expected.clear();
+                for (const ESeries s : memberOf)
+                    expected.push_back({v, s});
+            }
+            std::sort(expected.begin(), expected.end());
+            for (const int bands : {4, 5}) {
+                const Finding f = findColours(v, bands, tolerance);
+                std::vector<std::pair<Decimal, ESeries>> got;
+                for (const auto* list : {&f.standard, &f.unmakeable})
+                    for (const StandardValue& sv : *list) {
+                        EXPECT_EQ(sv.makeable, list == &f.standard);
+                        EXPECT_EQ(sv.makeable, makeable(sv.value, bands)) << sv.value.text();
+                        // The sign follows the side; the figure rounds to 0 only very near.
+                        EXPECT_TRUE(sv.value < v ? sv.hundredths <= 0 : sv.hundredths >= 0);
+                        if (sv.value == v) {
+                            EXPECT_EQ(sv.hundredths, 0);
+                        }
+                        for (const ESeries s : sv.series)
+                            got.push_back({sv.value, s});
+                    }
+                std::sort(got.begin(), got.end());
+                ASSERT_EQ(got, expected)
+                    << v.text() << " tolerance " << tolerance << " on " << bands << " bands";
+                EXPECT_EQ(f.standardNote.find(" 是 ") != std::string::npos, !memberOf.empty());
+            }
+        }
+    }
 }
 
 // ---- back to the main window ----------------------------------------------------------------
