@@ -10,6 +10,7 @@
 #include "ui/help/form2.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
+#include "ui/reading/form5.h"
 #include "ui/value/form4.h"
 
 #include <QApplication>
@@ -88,6 +89,21 @@ int main(int argc, char** argv) {
         value->Image3_Click();
         ok = save(*value, out.filePath(QStringLiteral("value-window.png"))) && ok;
         value->Unload();
+    } else {
+        ok = false;
+    }
+
+    // The reading window: a blue-bodied 10 kΩ that also reads as 120 Ω, measured, and a code.
+    main.openReadingWindow();
+    if (zq::ui::Form5* reading = main.readingWindow()) {
+        for (const int colour : {0, 9, 9, 1, 0})
+            reading->Chip_Click(colour);
+        reading->measuredField().setPlainText(QStringLiteral("9.93k"));
+        reading->Measured_Return();
+        reading->smdField().setPlainText(QStringLiteral("01C"));
+        reading->Smd_Return();
+        ok = save(*reading, out.filePath(QStringLiteral("reading-window.png"))) && ok;
+        reading->Unload();
     } else {
         ok = false;
     }

@@ -72,7 +72,7 @@ FormDesign build() {
         .name = "Form5",
         .caption = "识读色环",
         .width = px(510),
-        .height = px(640),
+        .height = px(720),
         .left = 3000,
         .top = 900,
         .back = kPaleMagenta,
@@ -81,7 +81,7 @@ FormDesign build() {
     };
     auto& c = f.controls;
     c.push_back(field("Measured", 118, 265, 140));
-    c.push_back(field("Smd", 118, 535, 100));
+    c.push_back(field("Smd", 118, 581, 100));
     c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
     c.push_back(label("Label1", -1, 8, 4, 439, 19, "识读色环", kSong10_5, kRed));
 
@@ -104,22 +104,25 @@ FormDesign build() {
     ControlDesign verdict = label("Verdict", -1, 26, 300, 462, 40, "", kSong10_5Bold, kRed);
     verdict.wordWrap = true;
     c.push_back(verdict);
-    // One reading, ruled-out direction or misread band to a label, two lines at most.
-    for (int i = 0; i < 5; ++i) {
-        ControlDesign line = label("Reading", i, 26, 344 + 34 * i, 462, 32, "", kSong9, kInk);
+    // One reading, ruled-out direction or misread band to a label, three lines at most.
+    for (int i = 0; i < 4; ++i) {
+        ControlDesign line = label("Reading", i, 26, 346 + 54 * i, 462, 50, "", kSong9, kInk);
         line.wordWrap = true;
         c.push_back(line);
     }
 
     // The printed code of a surface-mount part.
-    c.push_back(label("SmdCaption", -1, 26, 540, 92, 18, "贴片代码：", kSong10_5Bold));
-    c.push_back(label("SmdHint", -1, 226, 540, 264, 16, "印在贴片电阻上的，如 472、4R7、01C。",
+    c.push_back(label("SmdCaption", -1, 26, 586, 92, 18, "贴片代码：", kSong10_5Bold));
+    c.push_back(label("SmdHint", -1, 226, 586, 264, 16, "印在贴片电阻上的，如 472、4R7、01C。",
                       kSong9, kInk));
-    for (int i = 0; i < 4; ++i)
-        c.push_back(label("SmdAnswer", i, 26, 564 + 15 * i, 462, 15, "", kSong9, kInk));
+    for (int i = 0; i < 3; ++i) {
+        ControlDesign line = label("SmdAnswer", i, 26, 614 + 31 * i, 462, 30, "", kSong9, kInk);
+        line.wordWrap = true;
+        c.push_back(line);
+    }
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
-    c.push_back(image("Ground", -1, 0, 36, 510, 604, ":/design/form5/Image2.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 684, ":/design/form5/Image2.png"));
     return f;
 }
 

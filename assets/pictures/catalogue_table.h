@@ -111,7 +111,7 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/form4/Image4.png", 120, 26, true},
 
     // Reading window.
-    {":/design/form5/Image2.png", 510, 604, false},
+    {":/design/form5/Image2.png", 510, 684, false},
     {":/design/form5/Image3.png", 76, 26, true},
     {":/design/form5/Image4.png", 76, 26, true},
 };

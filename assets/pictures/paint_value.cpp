@@ -36,7 +36,7 @@ struct Ground {
 
 const Ground kValueGround{420, {{14, 44, 496, 130}, {14, 136, 496, 406}}, {75, 141, 206, 218}};
 const Ground kReadingGround{
-    640, {{14, 44, 496, 250}, {14, 256, 496, 520}, {14, 526, 496, 626}}, {20, 72, 328, 145}};
+    720, {{14, 44, 496, 250}, {14, 256, 496, 566}, {14, 572, 496, 708}}, {20, 72, 328, 145}};
 
 Sample ground(const Ground& g, double x, double y) {
     const int kHeight = g.height;

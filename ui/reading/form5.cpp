@@ -264,8 +264,7 @@ void Form5::showReadings() {
             line += QStringLiteral("（") + q(model::withUnit(r.reading.min, fmt)) +
                     QStringLiteral("～") + q(model::withUnit(r.reading.max, fmt)) +
                     QStringLiteral("）");
-            if (r.matches) line += *r.matches ? QStringLiteral("，与读数相符") : QStringLiteral("，与读数不符");
-            lines << line + QStringLiteral("。") + q(r.why);
+            lines << line + u'\n' + q(r.why);
         }
         for (const model::RuledOut& r : Readings.ruledOut)
             lines << QStringLiteral("✕ ") + q(r.why);
@@ -343,9 +342,8 @@ void Form5::Smd_Return() {
             if (r.tolerance) line += u' ' + q(model::toleranceText(*r.tolerance));
             lines << line + QStringLiteral("：") + q(r.arithmetic);
         }
-        if (!Smd.note.empty()) lines << q(Smd.note);
         const model::SmdReading& first = Smd.readings.front();
-        if (Smd.readings.size() == 1) lines << q(first.explanation);
+        lines << q(Smd.note.empty() ? first.explanation : Smd.note);
         QStringList bands;
         for (const int n : {4, 5}) {
             const int tolerance = first.tolerance ? model::palette::kBrown : model::defaultTolerance(n);

@@ -43,7 +43,7 @@ class Form5 : public SecondaryWindow {
     model::SmdAnswer Smd;
 
     static constexpr int kFewest = model::kFewestBands, kMost = model::kMostBands;
-    static constexpr int kReadingLines = 5, kSmdLines = 4;
+    static constexpr int kReadingLines = 4, kSmdLines = 3;
 
     zq::Label &Entered, &Verdict;
     std::array<zq::Image*, model::palette::kPaintedSize> Chip{};
