@@ -24,4 +24,12 @@ struct ColoursQuestion {
 // The colours of a value. `point` is the user's decimal point.
 Answer coloursAnswer(const ColoursQuestion& q, bool json, const QString& point);
 
+// The value of a chip resistor's printed code.
+Answer smdAnswer(const QString& code, bool json, const QString& point);
+
+// The readings of colours seen on a part, left to right, both ways; with a measured value
+// to check them against.
+Answer readAnswer(const QStringList& colours, const std::optional<QString>& measured, bool json,
+                  const QString& point);
+
 } // namespace zq::app

@@ -29,10 +29,12 @@ struct Option {
 
 const QString kHelp = QStringLiteral("help"), kVersion = QStringLiteral("version"),
               kColours = QStringLiteral("colours"), kBands = QStringLiteral("bands"),
-              kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json");
+              kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json"),
+              kSmd = QStringLiteral("smd"), kRead = QStringLiteral("read"),
+              kMeasured = QStringLiteral("measured");
 
 // The questions answered on the terminal; one at a time.
-const QStringList kQuestions{kColours};
+const QStringList kQuestions{kColours, kSmd, kRead};
 
 // Every option of the program's own, in the order --help lists them. Modes that answer
 // without a window (and so without a display) belong here and in readCommandLine.
@@ -53,6 +55,12 @@ const std::vector<Option>& ownOptions() {
          QStringLiteral("颜色"),
          QStringLiteral("和 --colours 一起用：误差环的颜色，如 金、棕、gold。"),
          {kColours}},
+        {{kSmd}, QStringLiteral("代码"), QStringLiteral("读贴片电阻上的代码，如 472、4R7、01C。")},
+        {{kRead}, {}, QStringLiteral("识读色环：后面跟看到的颜色，从左到右，如 棕 黑 橙 金。")},
+        {{kMeasured},
+         QStringLiteral("阻值"),
+         QStringLiteral("和 --read 一起用：万用表量到的阻值，逐个核对读法。"),
+         {kRead}},
         {{kJson},
          {},
          QStringLiteral("把答案写成一个 JSON 对象，数值是精确的十进制字符串。"),
@@ -154,7 +162,12 @@ QString helpText() {
         text += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
     text += QStringLiteral("\n由阻值查色环，答案写在终端上，不开窗口：\n"
                            "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--json]\n"
-                           "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n")
+                           "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n"
+                           "读贴片代码：\n"
+                           "  %1 --smd 代码 [--json]，例如：%1 --smd 4R7\n"
+                           "识读色环，两头都读，可以和万用表读数核对：\n"
+                           "  %1 --read 颜色… [--measured 阻值] [--json]\n"
+                           "  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k\n")
                 .arg(kProgram);
     text += QStringLiteral("\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
                            "照常可用。\n");
@@ -203,8 +216,17 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
     if (asked.size() > 1)
         return refused(QStringLiteral("%1 一次只能问一个").arg(asked.join(QStringLiteral("、"))),
                        json);
-    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+    // Only the colours of --read stand on their own.
+    if (const QStringList extra = parser.positionalArguments();
+        !extra.isEmpty() && !parser.isSet(kRead))
         return refused(QStringLiteral("多余的参数“%1”").arg(extra.first()), json);
+
+    if (parser.isSet(kSmd)) return fromAnswer(smdAnswer(parser.value(kSmd), json, decimalPoint()));
+    if (parser.isSet(kRead)) {
+        std::optional<QString> measured;
+        if (parser.isSet(kMeasured)) measured = parser.value(kMeasured);
+        return fromAnswer(readAnswer(parser.positionalArguments(), measured, json, decimalPoint()));
+    }
 
     if (parser.isSet(kColours)) {
         ColoursQuestion question{parser.value(kColours), {}, {}};

@@ -188,8 +188,8 @@ constexpr int kMaxPower = 7;
 constexpr std::array<const char*, 10> kSuperscripts{"⁰", "¹", "²", "³", "⁴",
                                                     "⁵", "⁶", "⁷", "⁸", "⁹"};
 
-SmdReading jumper(const std::string& code) {
-    return {SmdKind::Jumper, Decimal(), std::nullopt, code + "：零欧跳线，0Ω",
+SmdReading jumper() {
+    return {SmdKind::Jumper, Decimal(), std::nullopt, "零欧跳线 → 0Ω",
             "全是 0 表示零欧跳线电阻，相当于一根导线，阻值是 0Ω。"};
 }
 
@@ -233,14 +233,14 @@ SmdAnswer readWithPoint(SmdAnswer a, const DecimalFormat& fmt) {
     const std::string whole = s.substr(0, at), fraction = s.substr(at + 1);
     const Decimal value = Decimal::fromParts(whole, fraction, 0);
     if (value.isZero()) {
-        a.readings.push_back(jumper(s));
+        a.readings.push_back(jumper());
         return a;
     }
     const auto lead = std::min(whole.find_first_not_of('0'), whole.size());
     const std::string printed = (lead == whole.size() ? "0" : whole.substr(lead)) +
                                 (fraction.empty() ? "" : fmt.point + fraction) + "Ω";
     a.readings.push_back({s.size() == 3 ? SmdKind::ThreeDigit : SmdKind::FourDigit, value,
-                          std::nullopt, s + "：R 是小数点，" + printed,
+                          std::nullopt, "R 当小数点 → " + printed,
                           "R 在代码里代表小数点，" + s + " 就是 " + printed + "。"});
 
     // Two digits and R also name an E96 member with R for ×0.01.
@@ -273,7 +273,7 @@ SmdAnswer readDigits(SmdAnswer a, const DecimalFormat& fmt) {
     const std::uint64_t digits = std::stoull(sig);
     if (digits == 0) {
         if (power == 0) {
-            a.readings.push_back(jumper(s));
+            a.readings.push_back(jumper());
         } else {
             a.reason = quoted(s) + "的有效数字是 " + sig +
                        "，乘 10 的几次方都还是 0：零欧跳线只印 0、000 或 0000，没有这种写法。";
@@ -364,7 +364,7 @@ SmdAnswer readSmdCode(std::string_view utf8, const DecimalFormat& fmt) {
         return a;
     }
     if (s == "0") {
-        a.readings.push_back(jumper(s));
+        a.readings.push_back(jumper());
         return a;
     }
     if (s == "R") {
@@ -440,6 +440,16 @@ std::vector<std::string> smdCodesFor(const Decimal& ohms) {
                 })->letter);
     }
     return out;
+}
+
+std::string smdLine(const SmdAnswer& a, const SmdReading& r, const DecimalFormat& fmt) {
+    std::string line = a.code;
+    if (a.readings.size() > 1)
+        line += r.kind == SmdKind::Eia96 ? "（按 EIA-96）" : "（R 当小数点）";
+    line += " = " + withUnit(r.value, fmt);
+    if (r.tolerance)
+        line += " ±" + Decimal::of(std::uint64_t(*r.tolerance), -2).text(fmt.point) + "%";
+    return line + "：" + r.arithmetic;
 }
 
 } // namespace zq::model

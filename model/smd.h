@@ -40,6 +40,10 @@ struct SmdAnswer {
 // code, which writes fractions with R. Numbers in the texts use fmt.point.
 SmdAnswer readSmdCode(std::string_view utf8, const DecimalFormat& fmt = {});
 
+// One reading as a line a beginner reads: "472 = 4.70KΩ：47 × 10² = 4700Ω = 4.7KΩ", with the
+// kind named where the code reads two ways.
+std::string smdLine(const SmdAnswer& a, const SmdReading& r, const DecimalFormat& fmt = {});
+
 // The codes a maker prints for exactly this value: three characters, then four, then EIA-96.
 // Digit codes start with a significant digit; R stands in where the digit code cannot carry the
 // value (under 10 Ω in three characters, under 100 Ω in four); EIA-96 uses the first letter of

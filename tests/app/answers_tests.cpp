@@ -48,25 +48,24 @@ INSTANTIATE_TEST_SUITE_P(
         Run{{"--colours", "4.7k"},
             0,
             "色环：黄 紫 红 金（四环电阻）\n阻值：4.70KΩ\n误差：±5%，4.465KΩ ～ 4.935KΩ\n"
-            "标准值 E6/E12/E24：4.70KΩ（0.00%）\n",
+            "标准值：4.7KΩ 是 E24 标准值。\n标准值 E24：4.70KΩ（0.00%）\n贴片代码：472 4701\n",
             ""},
         Run{{"--colours=4k7", "--bands=5"},
             0,
             "色环：黄 紫 黑 棕 棕（五环电阻）\n阻值：4.70KΩ\n误差：±1%，4.653KΩ ～ 4.747KΩ\n"
-            "标准值 E48/E96：4.64KΩ（-1.28%）\n标准值 E96：4.75KΩ（+1.06%）\n"
-            "标准值 E48：4.87KΩ（+3.62%）\n",
+            "标准值：4.7KΩ 是 E24 标准值。\n标准值 E24：4.70KΩ（0.00%）\n贴片代码：472 4701\n",
             ""},
         Run{{"--bands", "4", "--tolerance", "银", "--colours", "R47"},
             0,
             "色环：黄 紫 银 银（四环电阻）\n阻值：0.47Ω\n误差：±10%，0.423Ω ～ 0.517Ω\n"
-            "标准值 E6/E12：0.47Ω（0.00%）\n",
+            "标准值：0.47Ω 是 E12 标准值。\n标准值 E12：0.47Ω（0.00%）\n贴片代码：R47 R470\n",
             ""},
         Run{{"--colours", "9.96k", "--tolerance", "Gold"},
             0,
             "色环：棕 黑 橙 金（四环电阻）\n阻值：10.00KΩ\n误差：±5%，9.50KΩ ～ 10.50KΩ\n"
             "说明：四环电阻只有两位有效数字，做不出 9.96KΩ，最接近的是 10.00KΩ；五环能做出。\n"
-            "标准值 E6：6.80KΩ（-31.73%）\n标准值 E12：8.20KΩ（-17.67%）\n"
-            "标准值 E24：9.10KΩ（-8.63%）\n标准值 E6/E12/E24：10.00KΩ（+0.40%）\n",
+            "标准值：9.96KΩ 不是 E24 标准值。\n标准值 E24：9.10KΩ（-8.63%）\n"
+            "标准值 E24：10.00KΩ（+0.40%）\n贴片代码：9961\n",
             ""},
         Run{{"--colours", "-4.7k"}, 2, "", "阻值不能是负数。\n"},
         Run{{"--colours", ""}, 2, "", "请先输入阻值，例如 4.7k 或 470。\n"},
@@ -154,6 +153,116 @@ TEST(ColoursCommand, WritesNumbersWithTheUsersDecimalPoint) {
         zq::app::coloursAnswer({QStringLiteral("4,7k"), {}, {}}, false, QStringLiteral(",")).out;
     EXPECT_EQ(out.section(QStringLiteral("\n误差"), 0, 0).toStdString(),
               "色环：黄 紫 红 金（四环电阻）\n阻值：4,70KΩ");
+}
+
+} // namespace
+
+namespace {
+
+QJsonObject parsed(const zq::app::Answer& a) {
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(a.out.toUtf8(), &error).object();
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << a.out.toStdString();
+    return o;
+}
+
+// Each case: the arguments, and a line the answer (or the reason) must hold.
+struct Asked {
+    std::vector<std::string> args;
+    int status;
+    std::string holds;
+};
+
+void PrintTo(const Asked& a, std::ostream* os) {
+    for (const std::string& w : a.args)
+        *os << w << ' ';
+}
+
+class OtherQuestions : public testing::TestWithParam<Asked> {};
+
+TEST_P(OtherQuestions, AnswerOnStandardOutputOrRefuseWithOneLineAndStatusTwo) {
+    const auto a = run(GetParam().args);
+    EXPECT_EQ(a.exitStatus, GetParam().status);
+    const QString& where = GetParam().status == 0 ? a.out : a.err;
+    EXPECT_TRUE(where.contains(QString::fromStdString(GetParam().holds))) << where.toStdString();
+    if (GetParam().status != 0) {
+        EXPECT_TRUE(a.out.isEmpty());
+        EXPECT_EQ(a.err.count(u'\n'), 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SmdAndRead, OtherQuestions,
+    testing::Values(Asked{{"--smd", "472"}, 0, "472 = 4.70KΩ：47 × 10² = 4700Ω"},
+                    Asked{{"--smd", "01C"}, 0, "五环色环：棕 黑 黑 红 棕"},
+                    Asked{{"--smd", "4R7"}, 0, "四环色环：黄 紫 金 金"},
+                    Asked{{"--smd", "97B"}, 2, "01～96"}, Asked{{"--smd"}, 2, "--smd"},
+                    Asked{{"--read", "黄", "紫", "红", "金"}, 0, "只有从左往右读说得通"},
+                    Asked{
+                        {"--read", "brown", "black", "black", "red", "brown", "--measured", "120"},
+                        0,
+                        "120.00Ω ±1% 相符"},
+                    Asked{{"--read", "红", "红"}, 2, "三到六个环"},
+                    Asked{{"--read", "红", "红", "红", "红", "红", "红", "红"}, 2, "三到六个环"},
+                    Asked{{"--read", "红", "粉", "红"}, 2, "“粉”不是色环的颜色"},
+                    Asked{{"--read", "红", "无", "红"}, 2, "“无”不是色环的颜色"},
+                    Asked{{"--read", "金", "金", "金", "金"}, 2, "两头都读不通"},
+                    Asked{{"--read", "红", "红", "红", "--measured", "4..7k"}, 2, "万用表读数"},
+                    Asked{{"--measured", "1k"}, 2, "要和 --read 一起用"},
+                    Asked{{"--smd", "472", "--colours", "4k7"}, 2, "一次只能问一个"},
+                    Asked{{"--colours", "4k7", "--tolerance", "±1%"}, 0, "误差：±1%"}));
+
+TEST(SmdCommand, JsonNamesTheKindAndBothBandsExactly) {
+    const QJsonObject o =
+        parsed(zq::app::smdAnswer(QStringLiteral("01c"), true, QStringLiteral(",")));
+    EXPECT_EQ(o[QStringLiteral("code")].toString(), QStringLiteral("01C"));
+    EXPECT_EQ(o[QStringLiteral("kind")].toString(), QStringLiteral("EIA-96"));
+    EXPECT_EQ(o[QStringLiteral("value_ohms")].toString(), QStringLiteral("10000"));
+    EXPECT_EQ(o[QStringLiteral("tolerance_percent")].toString(), QStringLiteral("1"));
+    EXPECT_EQ(o[QStringLiteral("colours4")].toArray().size(), 4);
+    EXPECT_EQ(o[QStringLiteral("colours5")].toArray().last().toString(), QStringLiteral("brown"));
+    const QJsonObject jumper = parsed(zq::app::smdAnswer(QStringLiteral("000"), true, {}));
+    EXPECT_EQ(jumper[QStringLiteral("kind")].toString(), QStringLiteral("jumper"));
+    EXPECT_TRUE(jumper[QStringLiteral("tolerance_percent")].isNull());
+}
+
+TEST(ReadCommand, JsonListsBothReadingsAndMarksOnlyTheOneTheMeasurementConfirms) {
+    const QJsonObject o = parsed(
+        zq::app::readAnswer({QStringLiteral("棕"), QStringLiteral("黑"), QStringLiteral("黑"),
+                             QStringLiteral("红"), QStringLiteral("棕")},
+                            QStringLiteral("9,93k"), true, QStringLiteral(",")));
+    EXPECT_EQ(o[QStringLiteral("bands")].toInt(), 5);
+    const QJsonArray readings = o[QStringLiteral("readings")].toArray();
+    ASSERT_EQ(readings.size(), 2);
+    const QJsonObject first = readings[0].toObject(), second = readings[1].toObject();
+    EXPECT_EQ(first[QStringLiteral("direction")].toString(), QStringLiteral("as-entered"));
+    EXPECT_EQ(first[QStringLiteral("value_ohms")].toString(), QStringLiteral("10000"));
+    EXPECT_EQ(first[QStringLiteral("min_ohms")].toString(), QStringLiteral("9900"));
+    EXPECT_TRUE(first[QStringLiteral("likely")].toBool());
+    EXPECT_TRUE(first[QStringLiteral("matches")].toBool());
+    EXPECT_TRUE(first[QStringLiteral("tcr_ppm")].isNull());
+    EXPECT_EQ(second[QStringLiteral("value_ohms")].toString(), QStringLiteral("120"));
+    EXPECT_FALSE(second[QStringLiteral("likely")].toBool());
+    EXPECT_FALSE(second[QStringLiteral("matches")].toBool());
+    // Without a measurement nothing is matched, and an undecided pair has no likely one.
+    const QJsonObject undecided = parsed(zq::app::readAnswer(
+        {QStringLiteral("brown"), QStringLiteral("black"), QStringLiteral("black"),
+         QStringLiteral("red"), QStringLiteral("brown")},
+        std::nullopt, true, {}));
+    for (const auto& r : undecided[QStringLiteral("readings")].toArray()) {
+        EXPECT_TRUE(r.toObject()[QStringLiteral("matches")].isNull());
+        EXPECT_FALSE(r.toObject()[QStringLiteral("likely")].toBool());
+    }
+}
+
+TEST(ReadCommand, SixBandsCarryTheCoefficient) {
+    const QJsonObject o = parsed(zq::app::readAnswer(
+        {QStringLiteral("orange"), QStringLiteral("orange"), QStringLiteral("black"),
+         QStringLiteral("red"), QStringLiteral("brown"), QStringLiteral("red")},
+        std::nullopt, true, {}));
+    const QJsonArray readings = o[QStringLiteral("readings")].toArray();
+    ASSERT_FALSE(readings.isEmpty());
+    EXPECT_EQ(readings[0].toObject()[QStringLiteral("tcr_ppm")].toInt(), 50);
 }
 
 } // namespace

@@ -250,7 +250,7 @@ TEST(SmdInput, TheSumsUseTheUsersDecimalPoint) {
     const DecimalFormat comma{","};
     EXPECT_EQ(readSmdCode("472").readings.at(0).arithmetic, "47 × 10² = 4700Ω = 4.7KΩ");
     EXPECT_EQ(readSmdCode("68X", comma).readings.at(0).arithmetic, "68 → 499，499 × 0,1 = 49,9Ω");
-    EXPECT_EQ(readSmdCode("4R7", comma).readings.at(0).arithmetic, "4R7：R 是小数点，4,7Ω");
+    EXPECT_EQ(readSmdCode("4R7", comma).readings.at(0).arithmetic, "R 当小数点 → 4,7Ω");
 }
 
 TEST(SmdCodesFor, GivesEveryPrintedFormOfTheValue) {

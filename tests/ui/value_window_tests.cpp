@@ -173,13 +173,14 @@ TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
 
 TEST_F(ValueWindow, AStandardValueGoesIntoTheFieldAndIsFound) {
     Form4& v = opened();
-    type(v, QStringLiteral("9.9k"));
+    v.Label6_Click();
+    type(v, QStringLiteral("4.5k"));
     ASSERT_EQ(v.Standard.size(), 4u);
     for (int i = 4; i < 6; ++i)
         EXPECT_FALSE(v.Label15[i]->Visible());
-    click(v, centreOf(*v.Label15[2])); // E24 9.1k
-    EXPECT_EQ(v.valueField().toPlainText(), QStringLiteral("9.1k"));
-    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("白 棕 红 金"));
+    click(v, centreOf(*v.Label15[2])); // E96 4.53k
+    EXPECT_EQ(v.valueField().toPlainText(), QStringLiteral("4.53k"));
+    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 绿 橙 棕 棕"));
 }
 
 struct Handing {
@@ -280,8 +281,9 @@ TEST_F(ValueWindow, RightReleaseOnTheBareSurfaceOrTheMeterFaceOffersTheWindow) {
         release(*w, at, Qt::RightButton);
         QMenu* menu = openMenu();
         ASSERT_NE(menu, nullptr) << at.x() << "," << at.y();
-        ASSERT_EQ(menu->actions().size(), 1);
+        ASSERT_EQ(menu->actions().size(), 2);
         EXPECT_EQ(menu->actions().front()->text(), QStringLiteral("由阻值查色环…\tCtrl+F"));
+        EXPECT_EQ(menu->actions().back()->text(), QStringLiteral("识读色环…\tCtrl+R"));
         menu->actions().front()->trigger();
         closeMenu();
         ASSERT_NE(w->valueWindow(), nullptr);
@@ -320,7 +322,8 @@ TEST_F(ValueWindow, LeftAndMiddleReleasesOnTheBareSurfaceShowNoMenu) {
 
 TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedOver) {
     Form4& v = opened();
-    type(v, QStringLiteral("9.9k")); // four standard values shown, two hidden
+    v.Label6_Click();
+    type(v, QStringLiteral("4.5k")); // four standard values shown (E24 and E96), two hidden
     ASSERT_EQ(v.Standard.size(), 4u);
     auto key = [&v](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(v.windowHandle(), k, m);

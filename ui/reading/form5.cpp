@@ -24,8 +24,8 @@ QString q(std::string_view s) {
 const QColor kReasonColour(224, 0, 0);
 const QColor kNoteColour(32, 32, 96);
 
-const QString kHint = QStringLiteral(
-    "从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。");
+const QString kHint =
+    QStringLiteral("从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。");
 
 QString names(const std::vector<int>& colours) {
     QStringList out;
@@ -285,13 +285,14 @@ void Form5::ShowButton_Click() {
         if (r.likely) chosen = &r;
     if (!chosen && !Readings.readings.empty()) chosen = &Readings.readings.front();
     if (!chosen) {
-        say(Bands.size() < std::size_t(kFewest) ? QStringLiteral("先输入三到六个色环。")
-                                                : QStringLiteral("这组色环两头都读不通，没有可显示的读法。"));
+        say(Bands.size() < std::size_t(kFewest)
+                ? QStringLiteral("先输入三到六个色环。")
+                : QStringLiteral("这组色环两头都读不通，没有可显示的读法。"));
         return;
     }
     const std::vector<int>& c = chosen->colours;
-    const model::ColourRecord& tolerance = model::colourRecord(
-        c.size() == 3 ? model::palette::kNone : c[c.size() == 4 ? 3 : 4]);
+    const model::ColourRecord& tolerance =
+        model::colourRecord(c.size() == 3 ? model::palette::kNone : c[c.size() == 4 ? 3 : 4]);
     if (!tolerance.hasTolerance()) {
         say(QStringLiteral("主窗口的误差环没有") + q(tolerance.name) +
             QStringLiteral("：这是 IEC 60062 标准里的精密误差，只能在这里看。"));
@@ -320,8 +321,8 @@ void Form5::ShowButton_Click() {
         break;
     }
     if (!chosen->likely && Readings.readings.size() > 1)
-        note += QStringLiteral("两种读法分不出，先按") + q(model::directionText(chosen->direction)) +
-                QStringLiteral("显示；量一下再定。");
+        note += QStringLiteral("两种读法分不出，先按") +
+                q(model::directionText(chosen->direction)) + QStringLiteral("显示；量一下再定。");
     if (!note.isEmpty()) say(note);
     main_->showColours(a);
     // The reading is on the multimeter and in the flow chart: put them in view.
@@ -337,16 +338,14 @@ void Form5::Smd_Return() {
     if (Smd.readings.empty()) {
         lines << q(Smd.reason);
     } else {
-        for (const model::SmdReading& r : Smd.readings) {
-            QString line = q(Smd.code) + QStringLiteral(" = ") + q(model::withUnit(r.value, fmt));
-            if (r.tolerance) line += u' ' + q(model::toleranceText(*r.tolerance));
-            lines << line + QStringLiteral("：") + q(r.arithmetic);
-        }
+        for (const model::SmdReading& r : Smd.readings)
+            lines << q(model::smdLine(Smd, r, fmt));
         const model::SmdReading& first = Smd.readings.front();
         lines << q(Smd.note.empty() ? first.explanation : Smd.note);
         QStringList bands;
         for (const int n : {4, 5}) {
-            const int tolerance = first.tolerance ? model::palette::kBrown : model::defaultTolerance(n);
+            const int tolerance =
+                first.tolerance ? model::palette::kBrown : model::defaultTolerance(n);
             if (!model::makeable(first.value, n)) continue;
             const model::Finding f = model::findColours(first.value, n, tolerance, fmt);
             if (f.answer)
