@@ -84,9 +84,9 @@ int main(int argc, char** argv) {
     // The value-to-colours window with an answer on it.
     main.openValueWindow();
     if (zq::ui::Form4* value = main.valueWindow()) {
-        value->Label6_Click();
+        value->FiveBands_Click();
         value->valueField().setPlainText(QStringLiteral("4k7"));
-        value->Image3_Click();
+        value->FindButton_Click();
         ok = save(*value, out.filePath(QStringLiteral("value-window.png"))) && ok;
         value->Unload();
     } else {

@@ -65,24 +65,24 @@ FormDesign build() {
     };
     auto& c = f.controls;
     // The value field; Return in it finds the colours.
-    c.push_back({.name = "Text1",
+    c.push_back({.name = "ValueField",
                  .kind = Kind::TextBox,
                  .left = px(78),
                  .top = px(50),
                  .width = px(190),
                  .height = px(26),
                  .font = kSong10_5Bold});
-    c.push_back(image("Image8", -1, 468, 2, 19, 21)); // hit area of the drawn close box
+    c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
     c.push_back(label("Label1", 8, 4, 439, 19, "由阻值查色环", kSong10_5, kRed));
-    c.push_back(clickable(image("Image3", -1, 278, 50, 80, 26, ":/design/form4/Image3.png")));
-    c.push_back(clickable(image("Image4", -1, 366, 50, 120, 26, ":/design/form4/Image4.png")));
-    c.push_back(label("Label2", 26, 55, 52, 18, "阻值：", kSong10_5Bold));
+    c.push_back(clickable(image("FindButton", -1, 278, 50, 80, 26, ":/design/form4/Image3.png")));
+    c.push_back(clickable(image("ShowButton", -1, 366, 50, 120, 26, ":/design/form4/Image4.png")));
+    c.push_back(label("ValueCaption", 26, 55, 52, 18, "阻值：", kSong10_5Bold));
     // The reason a value cannot be read, or what was made instead of it.
-    c.push_back(label("Label3", 26, 82, 466, 16, "", kSong9, kRed));
-    c.push_back(label("Label4", 26, 106, 60, 16, "色环数：", kSong9));
-    c.push_back(clickable(label("Label5", 86, 106, 56, 16, "○四环", kSong9)));
-    c.push_back(clickable(label("Label6", 146, 106, 56, 16, "○五环", kSong9)));
-    c.push_back(label("Label7", 214, 106, 42, 16, "误差：", kSong9));
+    c.push_back(label("Note", 26, 82, 466, 16, "", kSong9, kRed));
+    c.push_back(label("BandsCaption", 26, 106, 60, 16, "色环数：", kSong9));
+    c.push_back(clickable(label("FourBands", 86, 106, 56, 16, "○四环", kSong9)));
+    c.push_back(clickable(label("FiveBands", 146, 106, 56, 16, "○五环", kSong9)));
+    c.push_back(label("ToleranceCaption", 214, 106, 42, 16, "误差：", kSong9));
     // The colours the tolerance band takes, in palette order, each in the ink of its band;
     // the line underlines the one chosen.
     for (int i = 0; i < int(model::kTolerancePalette.size()); ++i) {
@@ -90,7 +90,7 @@ FormDesign build() {
             model::colourRecord(model::kTolerancePalette[std::size_t(i)]);
         // Light text where the ink is dark, by its luma.
         const bool dark = r.ink.r * 299 + r.ink.g * 587 + r.ink.b * 114 < 140000;
-        ControlDesign chip = clickable(label("Label13", 256 + 25 * i, 103, 22, 18, r.shortName,
+        ControlDesign chip = clickable(label("ToleranceChip", 256 + 25 * i, 103, 22, 18, r.shortName,
                                              kSong9, dark ? kWhite : kBlack));
         chip.index = i;
         chip.transparent = false;
@@ -98,8 +98,8 @@ FormDesign build() {
         chip.align = Align::Centre;
         c.push_back(chip);
     }
-    c.push_back(label("Label14", 458, 106, 36, 16, "", kSong9, kInk));
-    c.push_back({.name = "Line1",
+    c.push_back(label("ToleranceText", 458, 106, 36, 16, "", kSong9, kInk));
+    c.push_back({.name = "ToleranceMark",
                  .kind = Kind::Line,
                  .left = px(256),
                  .top = px(123),
@@ -110,27 +110,27 @@ FormDesign build() {
                  .lineWidth = 2});
 
     // The answer.
-    c.push_back(label("Label8", 26, 150, 50, 16, "色环：", kSong10_5Bold));
+    c.push_back(label("ColoursCaption", 26, 150, 50, 16, "色环：", kSong10_5Bold));
     for (int i = 0; i < 5; ++i)
-        c.push_back(image("Image10", i, 80 + 25 * i, 146, 21, 67));
-    c.push_back(label("Label9", 215, 150, 270, 20, "", kSong12Bold, kInk));
-    c.push_back(label("Label10", 215, 174, 270, 20, "", kSong12Bold, kRed));
-    c.push_back(label("Label11", 215, 198, 270, 16, "", kSong9, kInk));
+        c.push_back(image("AnswerChip", i, 80 + 25 * i, 146, 21, 67));
+    c.push_back(label("ColourNames", 215, 150, 270, 20, "", kSong12Bold, kInk));
+    c.push_back(label("ValueText", 215, 174, 270, 20, "", kSong12Bold, kRed));
+    c.push_back(label("RangeText", 215, 198, 270, 16, "", kSong9, kInk));
     // The resistor, as on the main window: body end, eight band sections, the other end.
-    c.push_back(image("Image16", -1, 47, 222, 116, 90, ":/design/form1/Image16.png"));
+    c.push_back(image("BodyLeft", -1, 47, 222, 116, 90, ":/design/form1/Image16.png"));
     for (int i = 0; i < 8; ++i)
-        c.push_back(image("Image17", i, 163 + 21 * i, 231, 21, 67));
-    c.push_back(image("Image23", -1, 331, 219, 126, 89, ":/design/form1/Image23.png"));
-    c.push_back(label("Label12", 26, 318, 460, 16, "最接近的标准值（点一下填入）：", kSong9));
+        c.push_back(image("Band", i, 163 + 21 * i, 231, 21, 67));
+    c.push_back(image("BodyRight", -1, 331, 219, 126, 89, ":/design/form1/Image23.png"));
+    c.push_back(label("StandardCaption", 26, 318, 460, 16, "最接近的标准值（点一下填入）：", kSong9));
     for (int i = 0; i < 6; ++i) {
         ControlDesign v = clickable(
-            label("Label15", 26 + 236 * (i % 2), 338 + 20 * (i / 2), 228, 16, "", kSong9, kLink));
+            label("StandardValue", 26 + 236 * (i % 2), 338 + 20 * (i / 2), 228, 16, "", kSong9, kLink));
         v.index = i;
         c.push_back(v);
     }
 
-    c.push_back(image("Image1", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
-    c.push_back(image("Image2", -1, 0, 36, 510, 384, ":/design/form4/Image2.png"));
+    c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 384, ":/design/form4/Image2.png"));
     return f;
 }
 

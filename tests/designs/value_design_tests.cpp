@@ -40,9 +40,9 @@ TEST(ValueDesign, EveryControlLiesInsideTheWindow) {
 TEST(ValueDesign, ClickableControlsDoNotOverlapAndShowTheHand) {
     const auto& f = form4();
     const std::string expected[] = {
-        "Image3",     "Image4",     "Label5",     "Label6",     "Label13(0)", "Label13(1)",
-        "Label13(2)", "Label13(3)", "Label13(4)", "Label13(5)", "Label13(6)", "Label13(7)",
-        "Label15(0)", "Label15(1)", "Label15(2)", "Label15(3)", "Label15(4)", "Label15(5)"};
+        "FindButton",     "ShowButton",     "FourBands",     "FiveBands",     "ToleranceChip(0)", "ToleranceChip(1)",
+        "ToleranceChip(2)", "ToleranceChip(3)", "ToleranceChip(4)", "ToleranceChip(5)", "ToleranceChip(6)", "ToleranceChip(7)",
+        "StandardValue(0)", "StandardValue(1)", "StandardValue(2)", "StandardValue(3)", "StandardValue(4)", "StandardValue(5)"};
     std::vector<std::string> hands;
     for (const ControlDesign& c : f.controls)
         if (clickable(c)) hands.push_back(nameOf(c));
@@ -69,10 +69,10 @@ TEST(ValueDesign, TheFieldAndTitleStandInFrontOfTheGround) {
         return c.size();
     };
     // Front to back: the ground picture comes last, the title bar just before it.
-    EXPECT_EQ(position("Image2"), c.size() - 1);
-    EXPECT_EQ(position("Image1"), c.size() - 2);
-    EXPECT_LT(position("Label1"), position("Image1"));
-    EXPECT_LT(position("Image8"), position("Image1"));
+    EXPECT_EQ(position("Ground"), c.size() - 1);
+    EXPECT_EQ(position("Frame"), c.size() - 2);
+    EXPECT_LT(position("Label1"), position("Frame"));
+    EXPECT_LT(position("CloseBox"), position("Frame"));
 }
 
 } // namespace

@@ -56,7 +56,7 @@ const std::vector<WindowCase>& allWindows() {
              valueWindowsMain() = std::make_unique<ui::Form1>();
              auto f = std::make_unique<ui::Form4>(*valueWindowsMain());
              f->valueField().setPlainText(QStringLiteral("4k7")); // an answer on show
-             f->Text1_KeyPress(Qt::Key_Return, Qt::NoModifier);
+             f->ValueField_KeyPress(Qt::Key_Return, Qt::NoModifier);
              return f;
          }},
     };

@@ -68,7 +68,7 @@ class ValueWindow : public MainWindow {
     }
     static std::vector<int> resistorPictures(const Form4& v) {
         std::vector<int> r;
-        for (const Image* i : v.Image17)
+        for (const Image* i : v.Band)
             r.push_back(i->Picture().resourceId());
         return r;
     }
@@ -89,21 +89,21 @@ TEST_F(ValueWindow, CtrlFOpensItBesideTheMainWindowWithTheFieldFocused) {
 TEST_F(ValueWindow, ReturnFindsTheBandsAndShowsThemThreeWays) {
     Form4& v = opened();
     type(v, QStringLiteral("4.7k"));
-    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 紫 红 金"));
-    EXPECT_EQ(v.Label10.Caption(), QStringLiteral("等于： 4") + dp() + QStringLiteral("70KΩ"));
-    EXPECT_EQ(v.Label11.Caption(), QStringLiteral("误差范围：4") + dp() +
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 金"));
+    EXPECT_EQ(v.ValueText.Caption(), QStringLiteral("等于： 4") + dp() + QStringLiteral("70KΩ"));
+    EXPECT_EQ(v.RangeText.Caption(), QStringLiteral("误差范围：4") + dp() +
                                        QStringLiteral("465KΩ ～ 4") + dp() +
                                        QStringLiteral("935KΩ"));
     // Chips with names on them, four of them, then the resistor with the empty fourth band.
     const int chips[] = {3, 6, 1, 10};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(v.Image10[i]->Visible());
-        EXPECT_EQ(v.Image10[i]->Picture().path(),
+        EXPECT_TRUE(v.AnswerChip[i]->Visible());
+        EXPECT_EQ(v.AnswerChip[i]->Picture().path(),
                   QStringLiteral(":/design/form1/Image29_%1.png").arg(chips[i]));
     }
-    EXPECT_FALSE(v.Image10[4]->Visible());
+    EXPECT_FALSE(v.AnswerChip[4]->Visible());
     EXPECT_EQ(resistorPictures(v), (std::vector<int>{104, 107, 102, 113, 113, 111, 113, 113}));
-    EXPECT_EQ(v.Label3.Caption(), QString());
+    EXPECT_EQ(v.Note.Caption(), QString());
 }
 
 TEST_F(ValueWindow, FullWidthInputFromAnInputMethodIsRead) {
@@ -114,26 +114,26 @@ TEST_F(ValueWindow, FullWidthInputFromAnInputMethodIsRead) {
     QCoreApplication::sendEvent(&v.valueField(), &commit);
     EXPECT_EQ(v.valueField().toPlainText(), QStringLiteral("４．７ｋΩ"));
     QTest::keyClick(&v.valueField(), Qt::Key_Return);
-    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 紫 红 金"));
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 金"));
 }
 
 TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
     Form4& v = opened();
     type(v, QStringLiteral("4.7k"));
-    const QString names = v.Label9.Caption(), value = v.Label10.Caption();
+    const QString names = v.ColourNames.Caption(), value = v.ValueText.Caption();
     const auto pictures = resistorPictures(v);
     for (const QString& bad : {QStringLiteral("4..7"), QStringLiteral("-1k"), QStringLiteral("abc"),
                                QStringLiteral(""), QStringLiteral("100G")}) {
         type(v, bad);
-        EXPECT_FALSE(v.Label3.Caption().isEmpty()) << bad.toStdString();
-        EXPECT_EQ(v.Label3.ForeColor(), QColor(224, 0, 0)) << bad.toStdString();
-        EXPECT_EQ(v.Label9.Caption(), names) << bad.toStdString();
-        EXPECT_EQ(v.Label10.Caption(), value) << bad.toStdString();
+        EXPECT_FALSE(v.Note.Caption().isEmpty()) << bad.toStdString();
+        EXPECT_EQ(v.Note.ForeColor(), QColor(224, 0, 0)) << bad.toStdString();
+        EXPECT_EQ(v.ColourNames.Caption(), names) << bad.toStdString();
+        EXPECT_EQ(v.ValueText.Caption(), value) << bad.toStdString();
         EXPECT_EQ(resistorPictures(v), pictures) << bad.toStdString();
     }
     // In the user's own decimal point, like every number of the window.
     EXPECT_EQ(
-        v.Label3.Caption(),
+        v.Note.Caption(),
         QStringLiteral("阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。")
             .replace(u'.', dp()));
     // No message box for typing: the fixture fails on any.
@@ -142,45 +142,45 @@ TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
 TEST_F(ValueWindow, ARoundedAnswerSaysSo) {
     Form4& v = opened();
     type(v, QStringLiteral("4.75k"));
-    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 灰 红 金"));
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 灰 红 金"));
     EXPECT_TRUE(
-        v.Label3.Caption().contains(QStringLiteral("做不出 4") + dp() + QStringLiteral("75KΩ")))
-        << v.Label3.Caption().toStdString();
+        v.Note.Caption().contains(QStringLiteral("做不出 4") + dp() + QStringLiteral("75KΩ")))
+        << v.Note.Caption().toStdString();
 }
 
 TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
     Form4& v = opened();
     type(v, QStringLiteral("4.7k"));
-    click(v, centreOf(v.Label6));
+    click(v, centreOf(v.FiveBands));
     EXPECT_EQ(v.Bands, 5);
     EXPECT_EQ(v.Tolerance, model::kBrownIndex) << "five bands default to ±1%";
-    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 紫 黑 棕 棕")) << "found again";
-    EXPECT_TRUE(v.Image10[4]->Visible());
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 黑 棕 棕")) << "found again";
+    EXPECT_TRUE(v.AnswerChip[4]->Visible());
     // Every tolerance chip, in order: the colour, its text, and the line under it.
     const char* texts[] = {"±1%", "±2%", "±0.5%", "±0.2%", "±0.1%", "±5%", "±10%", "±20%"};
     for (int i = 0; i < 8; ++i) {
-        click(v, centreOf(*v.Label13[i]));
+        click(v, centreOf(*v.ToleranceChip[i]));
         EXPECT_EQ(v.Tolerance, model::kTolerancePalette[i]) << i;
-        EXPECT_EQ(v.Label14.Caption(), QString::fromUtf8(texts[i])) << i;
-        EXPECT_EQ(v.Line1.X1(), v.Label13[i]->Left()) << i;
+        EXPECT_EQ(v.ToleranceText.Caption(), QString::fromUtf8(texts[i])) << i;
+        EXPECT_EQ(v.ToleranceMark.X1(), v.ToleranceChip[i]->Left()) << i;
         EXPECT_EQ(v.Answer->palette[4], model::kTolerancePalette[i]) << i;
     }
-    click(v, centreOf(v.Label5));
+    click(v, centreOf(v.FourBands));
     EXPECT_EQ(v.Bands, 4);
     EXPECT_EQ(v.Tolerance, model::kGoldIndex);
-    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 紫 红 金"));
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 金"));
 }
 
 TEST_F(ValueWindow, AStandardValueGoesIntoTheFieldAndIsFound) {
     Form4& v = opened();
-    v.Label6_Click();
+    v.FiveBands_Click();
     type(v, QStringLiteral("4.5k"));
     ASSERT_EQ(v.Standard.size(), 4u);
     for (int i = 4; i < 6; ++i)
-        EXPECT_FALSE(v.Label15[i]->Visible());
-    click(v, centreOf(*v.Label15[2])); // E96 4.53k
+        EXPECT_FALSE(v.StandardValue[i]->Visible());
+    click(v, centreOf(*v.StandardValue[2])); // E96 4.53k
     EXPECT_EQ(v.valueField().toPlainText(), QStringLiteral("4.53k"));
-    EXPECT_EQ(v.Label9.Caption(), QStringLiteral("黄 绿 橙 棕 棕"));
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 绿 橙 棕 棕"));
 }
 
 struct Handing {
@@ -207,14 +207,14 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
         }
         choose(2, 4); // band 2 is being edited, and stays so
         Form4& v = opened();
-        if (GetParam().fiveBands) click(v, centreOf(v.Label6));
-        click(v, centreOf(*v.Label13[GetParam().toleranceChip]));
+        if (GetParam().fiveBands) click(v, centreOf(v.FiveBands));
+        click(v, centreOf(*v.ToleranceChip[GetParam().toleranceChip]));
         v.valueField().clear();
         QTest::keyClicks(&v.valueField(), QString::fromUtf8(GetParam().typed));
         if (GetParam().byKey)
             QTest::keyClick(&v.valueField(), Qt::Key_Return, Qt::ControlModifier);
         else
-            click(v, centreOf(v.image(QStringLiteral("Image4"))));
+            click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
         ASSERT_TRUE(v.Answer);
         EXPECT_EQ(w->BandState.BandChip, model::stateOf(*v.Answer).BandChip);
         EXPECT_EQ(model::invariantViolation(w->BandState), "");
@@ -223,7 +223,7 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
         EXPECT_EQ(w->Label20.Caption(),
                   QString::fromUtf8(model::colourByIndex(v.Tolerance).tolerance.data()));
         w->Timer1_Timer();
-        EXPECT_EQ(w->Label19.Caption(), v.Label10.Caption()) << GetParam().typed;
+        EXPECT_EQ(w->Label19.Caption(), v.ValueText.Caption()) << GetParam().typed;
         EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
         v.Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -252,7 +252,7 @@ TEST_F(ValueWindow, EscAndTheCloseBoxCloseItAndTheMainWindowStays) {
     EXPECT_EQ(w->valueWindow(), nullptr);
     EXPECT_TRUE(w->isVisible());
     v = &opened();
-    click(*v, centreOf(v->image(QStringLiteral("Image8"))));
+    click(*v, centreOf(v->image(QStringLiteral("CloseBox"))));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->valueWindow(), nullptr);
     EXPECT_TRUE(w->isVisible());
@@ -322,7 +322,7 @@ TEST_F(ValueWindow, LeftAndMiddleReleasesOnTheBareSurfaceShowNoMenu) {
 
 TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedOver) {
     Form4& v = opened();
-    v.Label6_Click();
+    v.FiveBands_Click();
     type(v, QStringLiteral("4.5k")); // four standard values shown (E24 and E96), two hidden
     ASSERT_EQ(v.Standard.size(), 4u);
     auto key = [&v](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
@@ -334,26 +334,26 @@ TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedO
         key(Qt::Key_Tab);
         walked.push_back(v.focusedControl());
     }
-    EXPECT_EQ(walked[2], &v.Label5);
-    EXPECT_EQ(walked[3], &v.Label6);
-    EXPECT_EQ(walked[4], v.Label13[0]);
-    EXPECT_EQ(walked[12], v.Label15[0]);
-    EXPECT_EQ(walked[15], v.Label15[3]);
-    EXPECT_EQ(walked[16], &v.image(QStringLiteral("Image8"))) << "hidden values skipped";
+    EXPECT_EQ(walked[2], &v.FourBands);
+    EXPECT_EQ(walked[3], &v.FiveBands);
+    EXPECT_EQ(walked[4], v.ToleranceChip[0]);
+    EXPECT_EQ(walked[12], v.StandardValue[0]);
+    EXPECT_EQ(walked[15], v.StandardValue[3]);
+    EXPECT_EQ(walked[16], &v.image(QStringLiteral("CloseBox"))) << "hidden values skipped";
     for (zq::Control* c : walked)
         EXPECT_TRUE(c->Visible());
 
     // Back to 五环, press it; then the third tolerance chip by the arrows, and Enter.
-    ASSERT_EQ(walked[17], &v.textBox(QStringLiteral("Text1"))) << "round to the field";
+    ASSERT_EQ(walked[17], &v.textBox(QStringLiteral("ValueField"))) << "round to the field";
     for (int i = 0; i < 14; ++i) // the close box, 4 values, 8 chips, 五环
         key(Qt::Key_Tab, Qt::ShiftModifier);
-    ASSERT_EQ(v.focusedControl(), &v.Label6);
+    ASSERT_EQ(v.focusedControl(), &v.FiveBands);
     key(Qt::Key_Space);
     EXPECT_EQ(v.Bands, 5);
     key(Qt::Key_Tab);
     key(Qt::Key_Right);
     key(Qt::Key_Right);
-    ASSERT_EQ(v.focusedControl(), v.Label13[2]);
+    ASSERT_EQ(v.focusedControl(), v.ToleranceChip[2]);
     key(Qt::Key_Return);
     EXPECT_EQ(v.Tolerance, model::kTolerancePalette[2]) << "Return pressed the chip, not 查色环";
     EXPECT_TRUE(v.isVisible());
@@ -361,10 +361,10 @@ TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedO
     for (int i = 0; i < 6; ++i)
         key(Qt::Key_Tab);
     key(Qt::Key_End);
-    const auto shown = std::count_if(v.Label15.begin(), v.Label15.end(),
+    const auto shown = std::count_if(v.StandardValue.begin(), v.StandardValue.end(),
                                      [](const zq::Label* l) { return l->Visible(); });
     ASSERT_GT(shown, 0);
-    EXPECT_EQ(v.focusedControl(), v.Label15[std::size_t(shown - 1)]);
+    EXPECT_EQ(v.focusedControl(), v.StandardValue[std::size_t(shown - 1)]);
 }
 
 TEST_F(ValueWindow, AScreenReaderFindsItsButtonsAndTextsByName) {
@@ -381,8 +381,8 @@ TEST_F(ValueWindow, AScreenReaderFindsItsButtonsAndTextsByName) {
         }
     for (const char* name : {"查色环", "在主窗口显示", "四环", "五环", "关闭", "金色，±5%"})
         EXPECT_EQ(seen[QString::fromUtf8(name)], QAccessible::Button) << name;
-    EXPECT_TRUE(values.contains(v.Label9.Caption())) << "the colour names";
-    EXPECT_TRUE(values.contains(v.Label10.Caption())) << "the value";
+    EXPECT_TRUE(values.contains(v.ColourNames.Caption())) << "the colour names";
+    EXPECT_TRUE(values.contains(v.ValueText.Caption())) << "the value";
     // Pressing 五环 through the screen reader is a click.
     for (int i = 0; i < root->childCount(); ++i)
         if (QAccessibleInterface* c = root->child(i); c && c->text(QAccessible::Name) == "五环")

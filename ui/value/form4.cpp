@@ -32,31 +32,31 @@ zq::Picture chipPicture(int paletteIndex) {
 } // namespace
 
 Form4::Form4(Form1& mainWindow)
-    : SecondaryWindow(designs::form4(), mainWindow), Label3(label("Label3")),
-      Label5(label("Label5")), Label6(label("Label6")), Label9(label("Label9")),
-      Label10(label("Label10")), Label11(label("Label11")), Label14(label("Label14")),
-      Line1(line("Line1")), main_(&mainWindow) {
+    : SecondaryWindow(designs::form4(), mainWindow), Note(label("Note")),
+      FourBands(label("FourBands")), FiveBands(label("FiveBands")), ColourNames(label("ColourNames")),
+      ValueText(label("ValueText")), RangeText(label("RangeText")), ToleranceText(label("ToleranceText")),
+      ToleranceMark(line("ToleranceMark")), main_(&mainWindow) {
     for (int i = 0; i < 8; ++i) {
-        Label13[i] = &label("Label13", i);
-        Image17[i] = &image("Image17", i);
+        ToleranceChip[i] = &label("ToleranceChip", i);
+        Band[i] = &image("Band", i);
     }
     for (int i = 0; i < 6; ++i)
-        Label15[i] = &label("Label15", i);
+        StandardValue[i] = &label("StandardValue", i);
     for (int i = 0; i < 5; ++i)
-        Image10[i] = &image("Image10", i);
+        AnswerChip[i] = &image("AnswerChip", i);
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     wire();
     wireKeyboard();
 }
 
 void Form4::wireKeyboard() {
-    auto& find = image(QStringLiteral("Image3"));
-    auto& give = image(QStringLiteral("Image4"));
-    auto& close = image(QStringLiteral("Image8"));
-    std::vector<zq::Control*> bands{&Label5, &Label6};
-    std::vector<zq::Control*> tolerances(Label13.begin(), Label13.end());
-    std::vector<zq::Control*> standard(Label15.begin(), Label15.end());
-    std::vector<zq::Control*> order{&textBox(QStringLiteral("Text1")), &find, &give};
+    auto& find = image(QStringLiteral("FindButton"));
+    auto& give = image(QStringLiteral("ShowButton"));
+    auto& close = image(QStringLiteral("CloseBox"));
+    std::vector<zq::Control*> bands{&FourBands, &FiveBands};
+    std::vector<zq::Control*> tolerances(ToleranceChip.begin(), ToleranceChip.end());
+    std::vector<zq::Control*> standard(StandardValue.begin(), StandardValue.end());
+    std::vector<zq::Control*> order{&textBox(QStringLiteral("ValueField")), &find, &give};
     for (const auto* group : {&bands, &tolerances, &standard})
         order.insert(order.end(), group->begin(), group->end());
     order.push_back(&close);
@@ -78,34 +78,34 @@ void Form4::wireKeyboard() {
     valueField().setAccessibleName(QStringLiteral("阻值"));
     button(find, [] { return QStringLiteral("查色环"); });
     button(give, [] { return QStringLiteral("在主窗口显示"); });
-    button(Label5, [] { return QStringLiteral("四环"); });
-    button(Label6, [] { return QStringLiteral("五环"); });
-    for (std::size_t i = 0; i < Label13.size(); ++i)
-        button(*Label13[i], [i] {
+    button(FourBands, [] { return QStringLiteral("四环"); });
+    button(FiveBands, [] { return QStringLiteral("五环"); });
+    for (std::size_t i = 0; i < ToleranceChip.size(); ++i)
+        button(*ToleranceChip[i], [i] {
             const auto& c = model::colourRecord(model::kTolerancePalette[i]);
             return q(std::string(c.name)) + QStringLiteral("，") +
                    q(model::toleranceText(c.tolerance));
         });
-    text(Label14);
-    text(Label3);
-    for (zq::Label* l : {&Label9, &Label10, &Label11})
+    text(ToleranceText);
+    text(Note);
+    for (zq::Label* l : {&ColourNames, &ValueText, &RangeText})
         text(*l);
-    for (zq::Label* l : Label15)
+    for (zq::Label* l : StandardValue)
         button(*l, caption(*l));
     button(close, [] { return QStringLiteral("关闭"); });
     setAccessibleItems(std::move(items));
 }
 
 void Form4::wire() {
-    image(QStringLiteral("Image8")).Click = [this] { Image8_Click(); };
-    image(QStringLiteral("Image3")).Click = [this] { Image3_Click(); };
-    image(QStringLiteral("Image4")).Click = [this] { Image4_Click(); };
-    Label5.Click = [this] { Label5_Click(); };
-    Label6.Click = [this] { Label6_Click(); };
+    image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
+    image(QStringLiteral("FindButton")).Click = [this] { FindButton_Click(); };
+    image(QStringLiteral("ShowButton")).Click = [this] { ShowButton_Click(); };
+    FourBands.Click = [this] { FourBands_Click(); };
+    FiveBands.Click = [this] { FiveBands_Click(); };
     for (int i = 0; i < 8; ++i)
-        Label13[i]->Click = [this, i] { Label13_Click(i); };
+        ToleranceChip[i]->Click = [this, i] { ToleranceChip_Click(i); };
     for (int i = 0; i < 6; ++i)
-        Label15[i]->Click = [this, i] { Label15_Click(i); };
+        StandardValue[i]->Click = [this, i] { StandardValue_Click(i); };
     dragByTitle();
 
     QTextEdit& field = valueField();
@@ -120,15 +120,15 @@ void Form4::wire() {
 }
 
 QTextEdit& Form4::valueField() const {
-    return *textBox(QStringLiteral("Text1")).widget();
+    return *textBox(QStringLiteral("ValueField")).widget();
 }
 
 void Form4::Form_Load() {
-    Label3.setForeColor(kNoteColour);
-    Label3.setCaption(QStringLiteral("例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
-    for (zq::Image* chip : Image10)
+    Note.setForeColor(kNoteColour);
+    Note.setCaption(QStringLiteral("例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
+    for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
-    for (zq::Image* band : Image17)
+    for (zq::Image* band : Band)
         band->setPicture(LoadResPicture(model::kChipNone, 0));
     showChoices();
     valueField().setFocus();
@@ -137,39 +137,39 @@ void Form4::Form_Load() {
 // ---- the choices ------------------------------------------------------------------------------
 
 void Form4::showChoices() {
-    Label5.setCaption(Bands == 4 ? QStringLiteral("●四环") : QStringLiteral("○四环"));
-    Label6.setCaption(Bands == 5 ? QStringLiteral("●五环") : QStringLiteral("○五环"));
+    FourBands.setCaption(Bands == 4 ? QStringLiteral("●四环") : QStringLiteral("○四环"));
+    FiveBands.setCaption(Bands == 5 ? QStringLiteral("●五环") : QStringLiteral("○五环"));
     for (std::size_t i = 0; i < model::kTolerancePalette.size(); ++i) {
         if (model::kTolerancePalette[i] != Tolerance) continue;
-        const zq::Label& chip = *Label13[i];
-        Line1.setX1(chip.Left());
-        Line1.setX2(chip.Left() + chip.Width());
+        const zq::Label& chip = *ToleranceChip[i];
+        ToleranceMark.setX1(chip.Left());
+        ToleranceMark.setX2(chip.Left() + chip.Width());
     }
-    Label14.setCaption(q(model::toleranceText(model::colourRecord(Tolerance).tolerance)));
+    ToleranceText.setCaption(q(model::toleranceText(model::colourRecord(Tolerance).tolerance)));
 }
 
-void Form4::Label5_Click() {
+void Form4::FourBands_Click() {
     Bands = 4;
     Tolerance = model::defaultTolerance(Bands);
     showChoices();
     if (Answer) find();
 }
 
-void Form4::Label6_Click() {
+void Form4::FiveBands_Click() {
     Bands = 5;
     Tolerance = model::defaultTolerance(Bands);
     showChoices();
     if (Answer) find();
 }
 
-void Form4::Label13_Click(int Index) {
+void Form4::ToleranceChip_Click(int Index) {
     if (Index < 0 || Index >= int(model::kTolerancePalette.size())) return;
     Tolerance = model::kTolerancePalette[std::size_t(Index)];
     showChoices();
     if (Answer) find();
 }
 
-void Form4::Label15_Click(int Index) {
+void Form4::StandardValue_Click(int Index) {
     if (Index < 0 || std::size_t(Index) >= Standard.size()) return;
     valueField().setPlainText(q(model::typedForm(Standard[std::size_t(Index)].value)));
     valueField().moveCursor(QTextCursor::End);
@@ -198,8 +198,8 @@ bool Form4::find() {
 
 void Form4::showReason(const std::string& reason) {
     // Only the line under the field: what was shown before stays as it was.
-    Label3.setForeColor(kReasonColour);
-    Label3.setCaption(q(reason));
+    Note.setForeColor(kReasonColour);
+    Note.setCaption(q(reason));
 }
 
 void Form4::showAnswer(const model::Finding& f) {
@@ -207,26 +207,26 @@ void Form4::showAnswer(const model::Finding& f) {
     Standard = f.standard;
     const model::ColourAnswer& a = *Answer;
     const model::DecimalFormat fmt{decimalPoint().toStdString()};
-    Label3.setForeColor(kNoteColour);
-    Label3.setCaption(q(f.note));
+    Note.setForeColor(kNoteColour);
+    Note.setCaption(q(f.note));
 
     // The bands in reading order; band 4 of a four-band resistor is no band at all.
     std::vector<int> bands(a.palette.begin(), a.palette.end());
     if (a.bands == 4) bands.erase(bands.begin() + 3);
-    for (std::size_t i = 0; i < Image10.size(); ++i) {
-        Image10[i]->setVisible(i < bands.size());
-        if (i < bands.size()) Image10[i]->setPicture(chipPicture(bands[i]));
+    for (std::size_t i = 0; i < AnswerChip.size(); ++i) {
+        AnswerChip[i]->setVisible(i < bands.size());
+        if (i < bands.size()) AnswerChip[i]->setPicture(chipPicture(bands[i]));
     }
     const model::BandState s = model::stateOf(a);
     const int resistor[8] = {s.BandChip[0],    s.BandChip[1], s.BandChip[2],    s.BandChip[3],
                              model::kChipNone, s.BandChip[4], model::kChipNone, model::kChipNone};
-    for (std::size_t i = 0; i < Image17.size(); ++i)
-        Image17[i]->setPicture(LoadResPicture(resistor[i], 0));
+    for (std::size_t i = 0; i < Band.size(); ++i)
+        Band[i]->setPicture(LoadResPicture(resistor[i], 0));
 
-    Label9.setCaption(q(model::colourNames(a)));
-    Label10.setCaption(q(model::shownValue(a, fmt)));
-    Label11.setCaption(QStringLiteral("误差范围：") + q(model::rangeText(a, fmt)));
-    for (std::size_t i = 0; i < Label15.size(); ++i) {
+    ColourNames.setCaption(q(model::colourNames(a)));
+    ValueText.setCaption(q(model::shownValue(a, fmt)));
+    RangeText.setCaption(QStringLiteral("误差范围：") + q(model::rangeText(a, fmt)));
+    for (std::size_t i = 0; i < StandardValue.size(); ++i) {
         QString text;
         if (i < Standard.size()) {
             const model::StandardValue& v = Standard[i];
@@ -236,16 +236,16 @@ void Form4::showAnswer(const model::Finding& f) {
             text = series.join(u'/') + QStringLiteral("  ") + q(model::withUnit(v.value, fmt)) +
                    QStringLiteral("  ") + q(model::percentText(v.percent, fmt));
         }
-        Label15[i]->setCaption(text);
-        Label15[i]->setVisible(i < Standard.size());
+        StandardValue[i]->setCaption(text);
+        StandardValue[i]->setVisible(i < Standard.size());
     }
 }
 
-void Form4::Image3_Click() {
+void Form4::FindButton_Click() {
     find();
 }
 
-void Form4::Image4_Click() {
+void Form4::ShowButton_Click() {
     // What is typed now is what goes over; a value that cannot be read sends nothing.
     if (find()) giveToMainWindow();
 }
@@ -260,18 +260,18 @@ void Form4::giveToMainWindow() {
 
 // ---- chrome and keys --------------------------------------------------------------------------
 
-void Form4::Image8_Click() {
+void Form4::CloseBox_Click() {
     Unload();
 }
 
-bool Form4::Text1_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
+bool Form4::ValueField_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Escape) {
         Unload();
         return true;
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     if (modifiers & Qt::ControlModifier)
-        Image4_Click();
+        ShowButton_Click();
     else
         find();
     return true;
@@ -281,14 +281,14 @@ void Form4::keyPressEvent(QKeyEvent* e) {
     // Away from the field, Return presses the focused control, as in every window.
     const bool plainReturn = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
                              !(e->modifiers() & Qt::ControlModifier);
-    if ((plainReturn && focusedControl()) || !Text1_KeyPress(e->key(), e->modifiers()))
+    if ((plainReturn && focusedControl()) || !ValueField_KeyPress(e->key(), e->modifiers()))
         Form::keyPressEvent(e);
 }
 
 bool Form4::eventFilter(QObject* watched, QEvent* e) {
     if (watched == &valueField() && e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
-        return Text1_KeyPress(k->key(), k->modifiers());
+        return ValueField_KeyPress(k->key(), k->modifiers());
     }
     return Form::eventFilter(watched, e);
 }

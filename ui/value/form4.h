@@ -25,16 +25,16 @@ class Form4 : public SecondaryWindow {
     explicit Form4(Form1& mainWindow);
 
     void Form_Load() override;
-    void Image8_Click();
-    void Image3_Click();
-    void Image4_Click();
-    void Label5_Click();
-    void Label6_Click();
-    void Label13_Click(int Index);
-    void Label15_Click(int Index);
+    void CloseBox_Click();
+    void FindButton_Click();
+    void ShowButton_Click();
+    void FourBands_Click();
+    void FiveBands_Click();
+    void ToleranceChip_Click(int Index);
+    void StandardValue_Click(int Index);
     // Keys in the value field and on the window: Return finds, Ctrl+Return hands the answer
     // to the main window, Esc closes.
-    bool Text1_KeyPress(int key, Qt::KeyboardModifiers modifiers);
+    bool ValueField_KeyPress(int key, Qt::KeyboardModifiers modifiers);
 
     QTextEdit& valueField() const;
 
@@ -44,12 +44,12 @@ class Form4 : public SecondaryWindow {
     std::optional<model::ColourAnswer> Answer;
     std::vector<model::StandardValue> Standard;
 
-    zq::Label &Label3, &Label5, &Label6, &Label9, &Label10, &Label11, &Label14;
-    std::array<zq::Label*, 8> Label13{};
-    std::array<zq::Label*, 6> Label15{};
-    std::array<zq::Image*, 5> Image10{};
-    std::array<zq::Image*, 8> Image17{};
-    zq::Line& Line1;
+    zq::Label &Note, &FourBands, &FiveBands, &ColourNames, &ValueText, &RangeText, &ToleranceText;
+    std::array<zq::Label*, 8> ToleranceChip{};
+    std::array<zq::Label*, 6> StandardValue{};
+    std::array<zq::Image*, 5> AnswerChip{};
+    std::array<zq::Image*, 8> Band{};
+    zq::Line& ToleranceMark;
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
