@@ -56,7 +56,7 @@ FormDesign build() {
         .name = "Form4",
         .caption = "由阻值查色环",
         .width = px(510),
-        .height = px(420),
+        .height = px(440),
         .left = 2700,
         .top = 1500,
         .back = kPaleMagenta,
@@ -90,8 +90,8 @@ FormDesign build() {
             model::colourRecord(model::kTolerancePalette[std::size_t(i)]);
         // Light text where the ink is dark, by its luma.
         const bool dark = r.ink.r * 299 + r.ink.g * 587 + r.ink.b * 114 < 140000;
-        ControlDesign chip = clickable(label("ToleranceChip", 256 + 25 * i, 103, 22, 18, r.shortName,
-                                             kSong9, dark ? kWhite : kBlack));
+        ControlDesign chip = clickable(label("ToleranceChip", 256 + 25 * i, 103, 22, 18,
+                                             r.shortName, kSong9, dark ? kWhite : kBlack));
         chip.index = i;
         chip.transparent = false;
         chip.back = {r.ink.r, r.ink.g, r.ink.b};
@@ -121,16 +121,19 @@ FormDesign build() {
     for (int i = 0; i < 8; ++i)
         c.push_back(image("Band", i, 163 + 21 * i, 231, 21, 67));
     c.push_back(image("BodyRight", -1, 331, 219, 126, 89, ":/design/form1/Image23.png"));
-    c.push_back(label("StandardCaption", 26, 318, 460, 16, "最接近的标准值（点一下填入）：", kSong9));
+    // The codes a chip resistor of the same value carries.
+    c.push_back(label("SmdCodes", 26, 318, 460, 16, "", kSong9, kInk));
+    c.push_back(
+        label("StandardCaption", 26, 338, 460, 16, "最接近的标准值（点一下填入）：", kSong9));
     for (int i = 0; i < 6; ++i) {
-        ControlDesign v = clickable(
-            label("StandardValue", 26 + 236 * (i % 2), 338 + 20 * (i / 2), 228, 16, "", kSong9, kLink));
+        ControlDesign v = clickable(label("StandardValue", 26 + 236 * (i % 2), 358 + 20 * (i / 2),
+                                          228, 16, "", kSong9, kLink));
         v.index = i;
         c.push_back(v);
     }
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
-    c.push_back(image("Ground", -1, 0, 36, 510, 384, ":/design/form4/Image2.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 404, ":/design/form4/Image2.png"));
     return f;
 }
 

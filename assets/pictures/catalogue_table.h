@@ -106,7 +106,7 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/form3/icon16.png", 16, 16, true},
 
     // Value-to-colours window.
-    {":/design/form4/Image2.png", 510, 384, false},
+    {":/design/form4/Image2.png", 510, 404, false},
     {":/design/form4/Image3.png", 80, 26, true},
     {":/design/form4/Image4.png", 120, 26, true},
 

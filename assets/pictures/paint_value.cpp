@@ -34,7 +34,7 @@ struct Ground {
     Panel tray; // under a row of chips, so that a white chip does not vanish into the panel
 };
 
-const Ground kValueGround{420, {{14, 44, 496, 130}, {14, 136, 496, 406}}, {75, 141, 206, 218}};
+const Ground kValueGround{440, {{14, 44, 496, 130}, {14, 136, 496, 426}}, {75, 141, 206, 218}};
 const Ground kReadingGround{
     720, {{14, 44, 496, 250}, {14, 256, 496, 566}, {14, 572, 496, 708}}, {20, 72, 328, 145}};
 

@@ -5,6 +5,7 @@
 
 #include "assets/designs/designs.h"
 #include "model/colour_table.h"
+#include "model/smd.h"
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
@@ -33,8 +34,10 @@ zq::Picture chipPicture(int paletteIndex) {
 
 Form4::Form4(Form1& mainWindow)
     : SecondaryWindow(designs::form4(), mainWindow), Note(label("Note")),
-      FourBands(label("FourBands")), FiveBands(label("FiveBands")), ColourNames(label("ColourNames")),
-      ValueText(label("ValueText")), RangeText(label("RangeText")), ToleranceText(label("ToleranceText")),
+      FourBands(label("FourBands")), FiveBands(label("FiveBands")),
+      ColourNames(label("ColourNames")), ValueText(label("ValueText")),
+      RangeText(label("RangeText")), ToleranceText(label("ToleranceText")),
+      SmdCodes(label("SmdCodes")), StandardCaption(label("StandardCaption")),
       ToleranceMark(line("ToleranceMark")), main_(&mainWindow) {
     for (int i = 0; i < 8; ++i) {
         ToleranceChip[i] = &label("ToleranceChip", i);
@@ -90,6 +93,8 @@ void Form4::wireKeyboard() {
     text(Note);
     for (zq::Label* l : {&ColourNames, &ValueText, &RangeText})
         text(*l);
+    text(SmdCodes);
+    text(StandardCaption);
     for (zq::Label* l : StandardValue)
         button(*l, caption(*l));
     button(close, [] { return QStringLiteral("关闭"); });
@@ -192,7 +197,7 @@ bool Form4::find() {
         showReason(f.reason);
         return false;
     }
-    showAnswer(f);
+    showAnswer(f, typed);
     return true;
 }
 
@@ -202,26 +207,51 @@ void Form4::showReason(const std::string& reason) {
     Note.setCaption(q(reason));
 }
 
-void Form4::showAnswer(const model::Finding& f) {
+void Form4::showAnswer(const model::Finding& f, const model::ValueInput& typed) {
     Answer = f.answer;
     Standard = f.standard;
     const model::ColourAnswer& a = *Answer;
     const model::DecimalFormat fmt{decimalPoint().toStdString()};
+    // The standard-value note's first sentence heads the list; what follows it (a neighbour
+    // the bands cannot make) joins the notes under the field.
+    const std::string kStop = "。";
+    const auto stop = f.standardNote.find(kStop);
+    const std::string heading =
+        f.standardNote.substr(0, stop == std::string::npos ? stop : stop + kStop.size());
+    const std::string unmakeable =
+        stop == std::string::npos ? std::string() : f.standardNote.substr(stop + kStop.size());
+    QStringList notes;
+    for (const std::string& n : {typed.note, f.note, unmakeable})
+        if (!n.empty()) notes << q(n);
     Note.setForeColor(kNoteColour);
-    Note.setCaption(q(f.note));
+    Note.setCaption(notes.join(QString()));
 
-    // The bands in reading order; band 4 of a four-band resistor is no band at all.
-    std::vector<int> bands(a.palette.begin(), a.palette.end());
-    if (a.bands == 4) bands.erase(bands.begin() + 3);
+    // The bands in reading order: one black band for a jumper.
+    const std::vector<int> bands = model::bandColours(a);
     for (std::size_t i = 0; i < AnswerChip.size(); ++i) {
         AnswerChip[i]->setVisible(i < bands.size());
         if (i < bands.size()) AnswerChip[i]->setPicture(chipPicture(bands[i]));
     }
-    const model::BandState s = model::stateOf(a);
-    const int resistor[8] = {s.BandChip[0],    s.BandChip[1], s.BandChip[2],    s.BandChip[3],
-                             model::kChipNone, s.BandChip[4], model::kChipNone, model::kChipNone};
+    // On the body as the main window draws it: the tolerance band apart from the others.
+    std::array<int, 8> resistor;
+    resistor.fill(model::kChipNone);
+    if (bands.size() == 1) {
+        resistor[3] = model::colourRecord(bands[0]).chip;
+    } else {
+        for (std::size_t i = 0; i + 1 < bands.size(); ++i)
+            resistor[i] = model::colourRecord(bands[i]).chip;
+        resistor[5] = model::colourRecord(bands.back()).chip;
+    }
     for (std::size_t i = 0; i < Band.size(); ++i)
         Band[i]->setPicture(LoadResPicture(resistor[i], 0));
+    QStringList codes;
+    for (const std::string& c : model::smdCodesFor(typed.ohms))
+        codes << q(c);
+    SmdCodes.setCaption(codes.isEmpty()
+                            ? QString()
+                            : QStringLiteral("贴片代码：") + codes.join(QStringLiteral("、")));
+    StandardCaption.setCaption(q(heading) +
+                               (Standard.empty() ? QString() : QStringLiteral("点一下填入：")));
 
     ColourNames.setCaption(q(model::colourNames(a)));
     ValueText.setCaption(q(model::shownValue(a, fmt)));
@@ -234,7 +264,7 @@ void Form4::showAnswer(const model::Finding& f) {
             for (const model::ESeries e : v.series)
                 series << q(std::string(model::seriesName(e)));
             text = series.join(u'/') + QStringLiteral("  ") + q(model::withUnit(v.value, fmt)) +
-                   QStringLiteral("  ") + q(model::percentText(v.percent, fmt));
+                   QStringLiteral("  ") + q(model::percentText(v, fmt));
         }
         StandardValue[i]->setCaption(text);
         StandardValue[i]->setVisible(i < Standard.size());

@@ -5,6 +5,7 @@
 // The value-to-colours window: a value typed in, the bands that make it on the resistor, and
 // the way to hand them to the main window.
 #include "model/colour_finder.h"
+#include "model/value_input.h"
 #include "ui/secondary_window.h"
 
 #include <QPointer>
@@ -44,7 +45,8 @@ class Form4 : public SecondaryWindow {
     std::optional<model::ColourAnswer> Answer;
     std::vector<model::StandardValue> Standard;
 
-    zq::Label &Note, &FourBands, &FiveBands, &ColourNames, &ValueText, &RangeText, &ToleranceText;
+    zq::Label &Note, &FourBands, &FiveBands, &ColourNames, &ValueText, &RangeText, &ToleranceText,
+        &SmdCodes, &StandardCaption;
     std::array<zq::Label*, 8> ToleranceChip{};
     std::array<zq::Label*, 6> StandardValue{};
     std::array<zq::Image*, 5> AnswerChip{};
@@ -59,7 +61,7 @@ class Form4 : public SecondaryWindow {
     bool find();
     void giveToMainWindow();
     void showReason(const std::string& reason);
-    void showAnswer(const model::Finding& f);
+    void showAnswer(const model::Finding& f, const model::ValueInput& typed);
     void showChoices();
     void wire();
     void wireKeyboard();
