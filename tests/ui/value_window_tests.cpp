@@ -225,6 +225,8 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
         w->Timer1_Timer();
         EXPECT_EQ(w->Label19.Caption(), v.ValueText.Caption()) << GetParam().typed;
         EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w)) << "the main window is brought to the front";
+        EXPECT_TRUE(v.isVisible()) << "the value window stays open behind";
         v.Unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

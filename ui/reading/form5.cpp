@@ -149,6 +149,8 @@ QTextEdit& Form5::smdField() const {
 void Form5::Form_Load() {
     showBands();
     showReadings();
+    // The keys go to the palette first, not to a field: the digits enter bands.
+    setFocus();
     setFocusedControl(Chip[0]);
 }
 

@@ -1,0 +1,209 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The reading window, driven through its own and the main window's native windows.
+#include "model/colour_code.h"
+#include "tests/model/invariants.h"
+#include "tests/ui/main_window_fixture.h"
+#include "ui/reading/form5.h"
+
+#include <QTest>
+#include <QTextEdit>
+#include <QWindow>
+#include <map>
+
+using namespace zq;
+using zq::test::MainWindow;
+using zq::ui::Form5;
+namespace palette = zq::model::palette;
+
+namespace {
+
+class ReadingWindow : public MainWindow {
+  protected:
+    // Ctrl+R belongs to the main window, like Ctrl+F.
+    Form5& opened() {
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w->windowHandle(), Qt::Key_R, Qt::ControlModifier);
+        Form5* r = w->readingWindow();
+        if (!r) throw std::runtime_error("Ctrl+R opened nothing");
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(r));
+        return *r;
+    }
+    void enter(Form5& r, std::initializer_list<int> colours) {
+        for (const int c : colours)
+            click(r, centreOf(*r.Chip[std::size_t(c)]));
+    }
+    static void type(QTextEdit& field, const QString& text) {
+        field.clear();
+        QTest::keyClicks(&field, text);
+        QTest::keyClick(&field, Qt::Key_Return);
+    }
+    // The colours drawn on the body, left to right, bare places left out.
+    static std::vector<int> drawn(const Form5& r) {
+        std::vector<int> out;
+        for (const Image* band : r.Band)
+            if (const model::ColourRecord* c = model::recordOfChip(band->Picture().resourceId());
+                c && c->index != palette::kNone)
+                out.push_back(c->index);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(ReadingWindow, CtrlROpensOneWindowThatComesBackWhenAskedAgainEvenMinimised) {
+    Form5& r = opened();
+    EXPECT_TRUE(r.isVisible());
+    EXPECT_TRUE(w->isVisible()) << "the main window stays open";
+    r.setWindowState(zq::kMinimizedState);
+    EXPECT_EQ(&opened(), &r);
+    EXPECT_NE(r.WindowState(), zq::kMinimizedState);
+    QTest::keyClick(r.windowHandle(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->readingWindow(), nullptr);
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(ReadingWindow, ChipsKeysBackAndClearEditTheBandsAndTheDrawingFollows) {
+    Form5& r = opened();
+    enter(r, {palette::kYellow, palette::kViolet, palette::kRed});
+    EXPECT_EQ(drawn(r), (std::vector<int>{palette::kYellow, palette::kViolet, palette::kRed}));
+    QTest::keyClick(r.windowHandle(), Qt::Key_Backspace);
+    click(r, centreOf(r.image(QStringLiteral("BackButton"))));
+    EXPECT_EQ(r.Bands, std::vector<int>{palette::kYellow});
+    // Every digit key enters the colour of its digit.
+    for (int d = 0; d <= 9; ++d) {
+        click(r, centreOf(r.image(QStringLiteral("ClearButton"))));
+        EXPECT_TRUE(drawn(r).empty());
+        QTest::keyClick(r.windowHandle(), Qt::Key(Qt::Key_0 + d));
+        ASSERT_EQ(r.Bands.size(), 1u);
+        EXPECT_EQ(model::colourRecord(r.Bands[0]).digit, d);
+    }
+    // Six bands at most: the seventh is refused with a reason, and nothing changes.
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(r.windowHandle(), Qt::Key_1);
+    EXPECT_EQ(r.Bands.size(), 6u);
+    EXPECT_EQ(drawn(r).size(), 6u);
+    EXPECT_TRUE(r.Entered.Caption().contains(QStringLiteral("最多六个环")));
+}
+
+TEST_F(ReadingWindow, ReadsBothWaysAndAMeasurementDecides) {
+    Form5& r = opened();
+    enter(r, {palette::kBrown, palette::kBlack, palette::kBlack, palette::kRed, palette::kBrown});
+    ASSERT_EQ(r.Readings.readings.size(), 2u);
+    EXPECT_TRUE(r.Verdict.Caption().contains(QStringLiteral("量一下")));
+    type(r.measuredField(), QStringLiteral("119") + zq::decimalPoint() + QStringLiteral("5"));
+    EXPECT_TRUE(r.Verdict.Caption().contains(QStringLiteral("120")));
+    EXPECT_TRUE(r.Reading[0]->Caption().contains(QStringLiteral("从右往左读")));
+    EXPECT_TRUE(r.Reading[0]->Caption().startsWith(QStringLiteral("●")));
+    EXPECT_TRUE(r.Reading[1]->Caption().startsWith(QStringLiteral("○")));
+}
+
+struct Handing {
+    std::vector<int> seen;
+    int bands;     // as the main window shows them
+    int tolerance; // main window's band 5
+    const char* note;
+};
+
+class HandOver : public ReadingWindow, public testing::WithParamInterface<Handing> {};
+
+TEST_P(HandOver, GoesThroughTheChoiceRulesAndBringsTheMainWindowToTheFront) {
+    choose(2, 4);
+    Form5& r = opened();
+    for (const int c : GetParam().seen)
+        click(r, centreOf(*r.Chip[std::size_t(c)]));
+    QTest::keyClick(r.windowHandle(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
+    EXPECT_EQ(model::invariantViolation(w->BandState), "");
+    EXPECT_EQ(w->BandState.FourBandMode(), GetParam().bands == 4);
+    EXPECT_EQ(w->BandState.BandChip[4], model::colourRecord(GetParam().tolerance).chip);
+    EXPECT_EQ(w->BandState.selectedBand(), 2) << "the band being edited stays so";
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_TRUE(r.Entered.Caption().contains(QString::fromUtf8(GetParam().note)))
+        << r.Entered.Caption().toStdString();
+    w->Timer1_Timer();
+    const QString value = w->Label19.Caption().mid(4); // after "等于： "
+    EXPECT_TRUE(r.Reading[0]->Caption().contains(value)) << value.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ThreeToSixBands, HandOver,
+    testing::Values(
+        Handing{{palette::kBrown, palette::kBlack, palette::kRed}, 4, palette::kNone, "三环"},
+        Handing{{palette::kYellow, palette::kViolet, palette::kRed, palette::kGold},
+                4,
+                palette::kGold,
+                "已输入"},
+        Handing{{palette::kGold, palette::kRed, palette::kViolet, palette::kYellow},
+                4,
+                palette::kGold,
+                "已输入"},
+        Handing{
+            {palette::kOrange, palette::kOrange, palette::kBlack, palette::kRed, palette::kBrown},
+            5,
+            palette::kBrown,
+            "已输入"},
+        Handing{{palette::kBrown, palette::kBlack, palette::kBlack, palette::kRed, palette::kBrown,
+                 palette::kRed},
+                5,
+                palette::kBrown,
+                "第六环"}));
+
+TEST_F(ReadingWindow, APrecisionToleranceStaysHereWithTheReason) {
+    Form5& r = opened();
+    enter(r, {palette::kYellow, palette::kViolet, palette::kRed, palette::kOrange});
+    const auto before = w->BandState.BandChip;
+    click(r, centreOf(r.image(QStringLiteral("ShowButton"))));
+    EXPECT_EQ(w->BandState.BandChip, before);
+    // Both ways the tolerance band is one only the standard knows (orange, yellow).
+    EXPECT_TRUE(r.Entered.Caption().contains(QStringLiteral("精密")))
+        << r.Entered.Caption().toStdString();
+}
+
+TEST_F(ReadingWindow, APrintedCodeIsReadWithItsArithmeticAndItsBands) {
+    Form5& r = opened();
+    // As an input method leaves it: full-width digits.
+    r.smdField().setPlainText(QStringLiteral("４７２"));
+    QTest::keyClick(&r.smdField(), Qt::Key_Return);
+    EXPECT_TRUE(r.SmdAnswer[0]->Caption().contains(QStringLiteral("47 × 10²")));
+    EXPECT_TRUE(r.SmdAnswer[2]->Caption().contains(QStringLiteral("黄 紫 红 金")));
+    type(r.smdField(), QStringLiteral("97B"));
+    EXPECT_TRUE(r.SmdAnswer[0]->Caption().contains(QStringLiteral("01～96")));
+    EXPECT_TRUE(r.SmdAnswer[1]->Caption().isEmpty());
+}
+
+TEST_F(ReadingWindow, ScreenReadersHearEveryControlAndTheBandsAsEntered) {
+    Form5& r = opened();
+    enter(r, {palette::kYellow, palette::kViolet, palette::kRed});
+    std::map<const Control*, QString> names;
+    for (const AccessibleItem& i : r.accessibleItems())
+        names[i.control] = i.name();
+    for (int c = 0; c < palette::kPaintedSize; ++c)
+        EXPECT_EQ(names[r.Chip[std::size_t(c)]],
+                  QString::fromUtf8(model::colourRecord(c).name.data(),
+                                    qsizetype(model::colourRecord(c).name.size())));
+    QStringList bands;
+    for (const Image* b : r.Band)
+        if (!names[b].isEmpty()) bands << names[b];
+    EXPECT_EQ(bands, (QStringList{QStringLiteral("第一环：黄色"), QStringLiteral("第二环：紫色"),
+                                  QStringLiteral("第三环：红色")}));
+    EXPECT_EQ(r.measuredField().accessibleName(), QStringLiteral("万用表读数"));
+    EXPECT_EQ(r.smdField().accessibleName(), QStringLiteral("贴片代码"));
+    // Every control the focus reaches has a name.
+    for (const Control* c : r.focusOrder())
+        EXPECT_TRUE(names.count(c) || c->kind() == zq::Kind::TextBox);
+}
+
+TEST_F(ReadingWindow, TheKeyboardAloneEntersBandsAndHandsThemOver) {
+    Form5& r = opened();
+    // The focus starts on the first chip; Enter presses it, the arrows move along the palette.
+    QTest::keyClick(r.windowHandle(), Qt::Key_Return);
+    QTest::keyClick(r.windowHandle(), Qt::Key_Right);
+    QTest::keyClick(r.windowHandle(), Qt::Key_Space);
+    QTest::keyClick(r.windowHandle(), Qt::Key_End);
+    QTest::keyClick(r.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(r.Bands, (std::vector<int>{palette::kBrown, palette::kRed, palette::kSilver}));
+}
