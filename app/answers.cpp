@@ -67,13 +67,6 @@ std::string shortNames(const std::vector<int>& colours) {
     return out;
 }
 
-// The bands that carry a value exactly, on a part with that many bands.
-std::vector<int> bandsOf(const model::Decimal& ohms, int bands, int tolerance) {
-    if (!model::makeable(ohms, bands)) return {};
-    const model::Finding f = model::findColours(ohms, bands, tolerance);
-    return f.answer ? model::bandColours(*f.answer) : std::vector<int>{};
-}
-
 } // namespace
 
 Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& pointText) {
@@ -168,9 +161,7 @@ Answer smdAnswer(const QString& code, bool json, const QString& pointText) {
     const model::SmdAnswer a = model::readSmdCode(code.toStdString(), fmt);
     if (a.readings.empty()) return refuse(a.reason, json);
     const model::SmdReading& r = a.readings.front();
-    const int tolerance5 = r.tolerance ? model::palette::kBrown : model::defaultTolerance(5);
-    const std::vector<int> four = bandsOf(r.value, 4, model::defaultTolerance(4)),
-                           five = bandsOf(r.value, 5, tolerance5);
+    const std::vector<int> four = model::bandsOfCode(r, 4), five = model::bandsOfCode(r, 5);
     Answer out;
     if (json) {
         QJsonObject o{

@@ -81,6 +81,12 @@ std::optional<int> colourOfPower(int power) {
     return std::nullopt;
 }
 
+std::optional<int> colourOfTolerance(int hundredths) {
+    for (const ColourRecord& c : kColourRecords)
+        if (c.hasTolerance() && c.tolerance == hundredths) return c.index;
+    return std::nullopt;
+}
+
 std::optional<int> colourByName(std::string_view name) {
     std::string lowered(name);
     for (char& c : lowered)

@@ -85,6 +85,8 @@ const ColourRecord& colourRecord(int index); // precondition 0..12
 const ColourRecord* recordOfChip(int chip);  // nullptr for a picture that is no colour
 std::optional<int> colourOfDigit(int digit); // 0..9
 std::optional<int> colourOfPower(int power); // -2..9
+// The colour with this tolerance in the program's own table (hundredths of a per cent).
+std::optional<int> colourOfTolerance(int hundredths);
 // A colour by any of its names: 红, 红色, red (any case; also gray, purple).
 std::optional<int> colourByName(std::string_view name);
 

@@ -452,4 +452,11 @@ std::string smdLine(const SmdAnswer& a, const SmdReading& r, const DecimalFormat
     return line + "：" + r.arithmetic;
 }
 
+std::vector<int> bandsOfCode(const SmdReading& r, int bands) {
+    if (!makeable(r.value, bands)) return {};
+    const int tolerance = r.tolerance ? *colourOfTolerance(*r.tolerance) : defaultTolerance(bands);
+    const Finding f = findColours(r.value, bands, tolerance);
+    return f.answer ? bandColours(*f.answer) : std::vector<int>{};
+}
+
 } // namespace zq::model

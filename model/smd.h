@@ -40,6 +40,10 @@ struct SmdAnswer {
 // code, which writes fractions with R. Numbers in the texts use fmt.point.
 SmdAnswer readSmdCode(std::string_view utf8, const DecimalFormat& fmt = {});
 
+// The bands that carry a reading's value exactly on a part of `bands` (4 or 5) bands, with the
+// tolerance it implies (else the usual one of such a part); empty where they cannot.
+std::vector<int> bandsOfCode(const SmdReading& r, int bands);
+
 // One reading as a line a beginner reads: "472 = 4.70KΩ：47 × 10² = 4700Ω = 4.7KΩ", with the
 // kind named where the code reads two ways.
 std::string smdLine(const SmdAnswer& a, const SmdReading& r, const DecimalFormat& fmt = {});

@@ -115,11 +115,10 @@ FormDesign build() {
     c.push_back(label("SmdCaption", -1, 26, 586, 92, 18, "贴片代码：", kSong10_5Bold));
     c.push_back(label("SmdHint", -1, 226, 586, 264, 16, "印在贴片电阻上的，如 472、4R7、01C。",
                       kSong9, kInk));
-    for (int i = 0; i < 3; ++i) {
-        ControlDesign line = label("SmdAnswer", i, 26, 614 + 31 * i, 462, 30, "", kSong9, kInk);
-        line.wordWrap = true;
-        c.push_back(line);
-    }
+    // The value, its arithmetic, the note and the bands of the same value: up to seven lines.
+    ControlDesign answer = label("SmdAnswer", -1, 26, 612, 462, 90, "", kSong9, kInk);
+    answer.wordWrap = true;
+    c.push_back(answer);
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
     c.push_back(image("Ground", -1, 0, 36, 510, 684, ":/design/form5/Image2.png"));

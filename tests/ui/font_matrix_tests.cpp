@@ -11,6 +11,7 @@
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
 #include "ui/main/form1.h"
+#include "ui/reading/form5.h"
 #include "ui/value/form4.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -57,6 +58,19 @@ const std::vector<WindowCase>& allWindows() {
              auto f = std::make_unique<ui::Form4>(*valueWindowsMain());
              f->valueField().setPlainText(QStringLiteral("4k7")); // an answer on show
              f->ValueField_KeyPress(Qt::Key_Return, Qt::NoModifier);
+             return f;
+         }},
+        {"reading window",
+         [](Form&) -> std::unique_ptr<Form> {
+             valueWindowsMain() = std::make_unique<ui::Form1>();
+             auto f = std::make_unique<ui::Form5>(*valueWindowsMain());
+             // The longest texts it shows: two readings, a measurement, a two-way code.
+             for (const int colour : {0, 9, 9, 1, 0})
+                 f->Chip_Click(colour);
+             f->measuredField().setPlainText(QStringLiteral("120"));
+             f->Measured_Return();
+             f->smdField().setPlainText(QStringLiteral("68R"));
+             f->Smd_Return();
              return f;
          }},
     };

@@ -92,8 +92,8 @@ TEST_F(ValueWindow, ReturnFindsTheBandsAndShowsThemThreeWays) {
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 金"));
     EXPECT_EQ(v.ValueText.Caption(), QStringLiteral("等于： 4") + dp() + QStringLiteral("70KΩ"));
     EXPECT_EQ(v.RangeText.Caption(), QStringLiteral("误差范围：4") + dp() +
-                                       QStringLiteral("465KΩ ～ 4") + dp() +
-                                       QStringLiteral("935KΩ"));
+                                         QStringLiteral("465KΩ ～ 4") + dp() +
+                                         QStringLiteral("935KΩ"));
     // Chips with names on them, four of them, then the resistor with the empty fourth band.
     const int chips[] = {3, 6, 1, 10};
     for (int i = 0; i < 4; ++i) {

@@ -53,15 +53,14 @@ std::vector<int> placesOf(int n) {
 
 Form5::Form5(Form1& mainWindow)
     : SecondaryWindow(designs::form5(), mainWindow), Entered(label(QStringLiteral("Entered"))),
-      Verdict(label(QStringLiteral("Verdict"))), main_(&mainWindow) {
+      Verdict(label(QStringLiteral("Verdict"))), SmdAnswer(label(QStringLiteral("SmdAnswer"))),
+      main_(&mainWindow) {
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
         Chip[std::size_t(i)] = &image(QStringLiteral("Chip"), i);
     for (int i = 0; i < 8; ++i)
         Band[std::size_t(i)] = &image(QStringLiteral("Band"), i);
     for (int i = 0; i < kReadingLines; ++i)
         Reading[std::size_t(i)] = &label(QStringLiteral("Reading"), i);
-    for (int i = 0; i < kSmdLines; ++i)
-        SmdAnswer[std::size_t(i)] = &label(QStringLiteral("SmdAnswer"), i);
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     dragByTitle();
     wire();
@@ -132,8 +131,7 @@ void Form5::wireKeyboard() {
     text(Verdict);
     for (zq::Label* l : Reading)
         text(*l);
-    for (zq::Label* l : SmdAnswer)
-        text(*l);
+    text(SmdAnswer);
     button(close, QStringLiteral("关闭"));
     setAccessibleItems(std::move(items));
 }
@@ -345,22 +343,14 @@ void Form5::Smd_Return() {
         const model::SmdReading& first = Smd.readings.front();
         lines << q(Smd.note.empty() ? first.explanation : Smd.note);
         QStringList bands;
-        for (const int n : {4, 5}) {
-            const int tolerance =
-                first.tolerance ? model::palette::kBrown : model::defaultTolerance(n);
-            if (!model::makeable(first.value, n)) continue;
-            const model::Finding f = model::findColours(first.value, n, tolerance, fmt);
-            if (f.answer)
-                bands << (n == 4 ? QStringLiteral("四环 ") : QStringLiteral("五环 ")) +
-                             q(model::colourNames(*f.answer));
-        }
+        for (const int n : {4, 5})
+            if (const std::vector<int> b = model::bandsOfCode(first, n); !b.empty())
+                bands << (n == 4 ? QStringLiteral("四环 ") : QStringLiteral("五环 ")) + names(b);
         if (!bands.isEmpty())
             lines << QStringLiteral("同样的阻值用色环：") + bands.join(QStringLiteral("；"));
     }
-    for (std::size_t i = 0; i < SmdAnswer.size(); ++i) {
-        SmdAnswer[i]->setForeColor(Smd.readings.empty() ? kReasonColour : kNoteColour);
-        SmdAnswer[i]->setCaption(i < std::size_t(lines.size()) ? lines[qsizetype(i)] : QString());
-    }
+    SmdAnswer.setForeColor(Smd.readings.empty() ? kReasonColour : kNoteColour);
+    SmdAnswer.setCaption(lines.join(u'\n'));
 }
 
 bool Form5::eventFilter(QObject* watched, QEvent* e) {

@@ -43,13 +43,12 @@ class Form5 : public SecondaryWindow {
     model::SmdAnswer Smd;
 
     static constexpr int kFewest = model::kFewestBands, kMost = model::kMostBands;
-    static constexpr int kReadingLines = 4, kSmdLines = 3;
+    static constexpr int kReadingLines = 4;
 
-    zq::Label &Entered, &Verdict;
+    zq::Label &Entered, &Verdict, &SmdAnswer;
     std::array<zq::Image*, model::palette::kPaintedSize> Chip{};
     std::array<zq::Image*, 8> Band{};
     std::array<zq::Label*, kReadingLines> Reading{};
-    std::array<zq::Label*, kSmdLines> SmdAnswer{};
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
