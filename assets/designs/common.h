@@ -41,4 +41,37 @@ inline constexpr Rgb kPaleBlue{192, 192, 255};
 inline constexpr Rgb kPaleYellow{255, 255, 192};
 inline constexpr Rgb kPaleRed{255, 192, 192};
 
+// The value and reading windows are laid out in pixels; the runtime takes twips.
+constexpr int px(int pixels) {
+    return pixels * 15;
+}
+
+inline ControlDesign pixelLabel(std::string_view name, int index, int left, int top, int width,
+                                int height, std::string_view caption, FontDesign font, Rgb fore) {
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Label,
+            .left = px(left),
+            .top = px(top),
+            .width = px(width),
+            .height = px(height),
+            .caption = caption,
+            .hasFore = true,
+            .fore = fore,
+            .transparent = true,
+            .font = font};
+}
+
+inline ControlDesign pixelImage(std::string_view name, int index, int left, int top, int width,
+                                int height, std::string_view picture) {
+    return {.name = name,
+            .index = index,
+            .kind = Kind::Image,
+            .left = px(left),
+            .top = px(top),
+            .width = px(width),
+            .height = px(height),
+            .picture = picture};
+}
+
 } // namespace zq::designs::detail

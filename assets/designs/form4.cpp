@@ -12,38 +12,17 @@ namespace {
 
 using namespace detail;
 
-constexpr int px(int pixels) {
-    return pixels * 15;
-}
-
 constexpr Rgb kInk{32, 32, 96};
 constexpr Rgb kLink{0, 0, 192};
 
 ControlDesign label(std::string_view name, int left, int top, int width, int height,
                     std::string_view caption, FontDesign font, Rgb fore = kBlack) {
-    return {.name = name,
-            .kind = Kind::Label,
-            .left = px(left),
-            .top = px(top),
-            .width = px(width),
-            .height = px(height),
-            .caption = caption,
-            .hasFore = true,
-            .fore = fore,
-            .transparent = true,
-            .font = font};
+    return pixelLabel(name, -1, left, top, width, height, caption, font, fore);
 }
 
 ControlDesign image(std::string_view name, int index, int left, int top, int width, int height,
                     std::string_view picture = {}) {
-    return {.name = name,
-            .index = index,
-            .kind = Kind::Image,
-            .left = px(left),
-            .top = px(top),
-            .width = px(width),
-            .height = px(height),
-            .picture = picture};
+    return pixelImage(name, index, left, top, width, height, picture);
 }
 
 ControlDesign clickable(ControlDesign c) {

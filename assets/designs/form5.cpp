@@ -13,39 +13,18 @@ namespace {
 
 using namespace detail;
 
-constexpr int px(int pixels) {
-    return pixels * 15;
-}
-
 constexpr Rgb kInk{32, 32, 96};
 
 ControlDesign label(std::string_view name, int index, int left, int top, int width, int height,
                     std::string_view caption, FontDesign font, Rgb fore = kBlack) {
-    return {.name = name,
-            .index = index,
-            .kind = Kind::Label,
-            .left = px(left),
-            .top = px(top),
-            .width = px(width),
-            .height = px(height),
-            .caption = caption,
-            .hasFore = true,
-            .fore = fore,
-            .transparent = true,
-            .font = font};
+    return pixelLabel(name, index, left, top, width, height, caption, font, fore);
 }
 
 ControlDesign image(std::string_view name, int index, int left, int top, int width, int height,
                     std::string_view picture = {}, bool hand = false) {
-    return {.name = name,
-            .index = index,
-            .kind = Kind::Image,
-            .left = px(left),
-            .top = px(top),
-            .width = px(width),
-            .height = px(height),
-            .picture = picture,
-            .cursor = hand ? Cursor::Hand : Cursor::Arrow};
+    ControlDesign c = pixelImage(name, index, left, top, width, height, picture);
+    if (hand) c.cursor = Cursor::Hand;
+    return c;
 }
 
 ControlDesign field(std::string_view name, int left, int top, int width) {

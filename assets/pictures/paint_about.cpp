@@ -138,12 +138,8 @@ void aboutIcon(Canvas& c) {
     p.end();
 }
 
-// The title-bar and task-bar size: the 32-pixel drawing, halved.
 void aboutIconSmall(Canvas& c) {
-    QPainter p;
-    beginPainting(p, c);
-    p.drawImage(QRectF(0, 0, 16, 16), c.studio->picture(":/design/form3/icon.png"));
-    p.end();
+    paintHalved(c, ":/design/form3/icon.png");
 }
 
 } // namespace

@@ -194,12 +194,8 @@ void helpIcon(Canvas& c) {
     p.end();
 }
 
-// The title-bar and task-bar size: the 32-pixel drawing, halved.
 void helpIconSmall(Canvas& c) {
-    QPainter p;
-    beginPainting(p, c);
-    p.drawImage(QRectF(0, 0, 16, 16), c.studio->picture(":/design/form2/icon.png"));
-    p.end();
+    paintHalved(c, ":/design/form2/icon.png");
 }
 
 } // namespace

@@ -207,6 +207,13 @@ const QImage& Studio::picture(std::string_view path) {
     return done_.emplace(std::string(path), std::move(c.image)).first->second;
 }
 
+void paintHalved(Canvas& c, std::string_view source) {
+    QPainter p;
+    beginPainting(p, c);
+    p.drawImage(QRectF(0, 0, c.width, c.height), c.studio->picture(source));
+    p.end();
+}
+
 namespace ink {
 const BandInk& band(int index) {
     static const auto kBands = [] {

@@ -135,6 +135,9 @@ void beginPainting(QPainter& p, Canvas& c);
 
 using PaintFn = void (*)(Canvas&);
 
+// Another picture drawn at half its size: the title-bar and task-bar size of a 32-pixel icon.
+void paintHalved(Canvas& c, std::string_view source);
+
 struct Job {
     std::string_view path; // resource path, as in the catalogue
     PaintFn paint;
