@@ -17,36 +17,12 @@ namespace {
 using R = BandRole;
 using namespace palette;
 
-// The series a tolerance is made in (IEC 60063); ±2 % and ±1 % parts are sold in E24 values
-// too. Rows from loose to tight; a tolerance takes the first row it reaches.
-struct SeriesRow {
-    int tolerance; // hundredths of a per cent, at least
-    std::array<std::optional<ESeries>, 2> series;
-    std::string_view names;
-};
-constexpr std::array<SeriesRow, 6> kSeriesForTolerance{{
-    {2000, {ESeries::E6, {}}, "E6"},
-    {1000, {ESeries::E12, {}}, "E12"},
-    {500, {ESeries::E24, {}}, "E24"},
-    {200, {ESeries::E24, ESeries::E48}, "E24 或 E48"},
-    {100, {ESeries::E24, ESeries::E96}, "E24 或 E96"},
-    {0, {ESeries::E192, {}}, "E192"},
-}};
-
-const SeriesRow& seriesRow(int tolerance) {
-    for (const SeriesRow& row : kSeriesForTolerance)
-        if (tolerance >= row.tolerance) return row;
-    return kSeriesForTolerance.back();
-}
-
-bool memberOf(const Decimal& value, ESeries s) {
-    if (value.isZero()) return false;
-    const std::span<const int> members = seriesMembers(s);
-    const std::size_t places = members.front() >= 100 ? 3 : 2;
-    std::string digits = value.digits();
-    if (digits.size() > places) return false;
-    digits.resize(places, '0');
-    return std::find(members.begin(), members.end(), std::stoi(digits)) != members.end();
+// "E24 或 E96": the series a tolerance is made in, as a sentence names them.
+std::string seriesNames(int tolerance) {
+    std::string out;
+    for (const ESeries s : seriesForTolerance(tolerance))
+        out += (out.empty() ? "" : " 或 ") + std::string(seriesName(s));
+    return out;
 }
 
 // Easily confused colours; every pair within a group is.
@@ -65,7 +41,7 @@ bool commonToleranceColour(int index) {
 }
 
 std::string tolerance(int hundredths, const DecimalFormat& fmt) {
-    return "±" + Decimal::of(std::uint64_t(hundredths), -2).text(fmt.point) + "%";
+    return toleranceText(hundredths, fmt.point);
 }
 
 std::string valueText(const Reading& r, const DecimalFormat& fmt) {
@@ -102,11 +78,12 @@ bool metal(int index) {
     return index == kGold || index == kSilver;
 }
 
-// The main window's words for a digit band that cannot take gold or silver.
+// The main window's words for a digit band that cannot take gold or silver, after its comma.
 std::string digitRefusal(const ColourRecord& c) {
-    return "所以不能为" + std::string(c.name) + "，" + std::string(c.shortName) +
-           "为被乘数，数值是" + c.multiplier().text() + ",同时" + std::string(c.shortName) +
-           "也是允许误差值，是" + toleranceText(c.tolerance) + "。记住啦！";
+    const std::string_view comma = "，";
+    std::string_view tail = digitBandRefusalTail(c.index);
+    if (tail.starts_with(comma)) tail.remove_prefix(comma.size());
+    return std::string(tail);
 }
 
 std::string refusal(const std::vector<int>& colours, Direction d, int band, BandRole role) {
@@ -146,8 +123,8 @@ std::string seriesSentence(const BandReadingItem& item, const DecimalFormat& fmt
     if (item.series)
         return withUnit(r.value, fmt) + " 是 " + std::string(seriesName(*item.series)) +
                " 系列里的标准阻值，" + tol + " 的电阻就按这个系列生产。";
-    return withUnit(r.value, fmt) + " 不在 " + tol + " 电阻所用的 " +
-           std::string(seriesRow(r.tolerance).names) + " 系列里，很少有这样的电阻。";
+    return withUnit(r.value, fmt) + " 不在 " + tol + " 电阻所用的 " + seriesNames(r.tolerance) +
+           " 系列里，很少有这样的电阻。";
 }
 
 std::string precisionNote(int colour, const DecimalFormat& fmt) {
@@ -247,8 +224,8 @@ std::string_view directionText(Direction d) {
 }
 
 std::optional<ESeries> standardSeries(const Decimal& value, int tolerance) {
-    for (const std::optional<ESeries>& s : seriesRow(tolerance).series)
-        if (s && memberOf(value, *s)) return s;
+    for (const ESeries s : seriesForTolerance(tolerance))
+        if (isMember(s, value)) return s;
     return std::nullopt;
 }
 

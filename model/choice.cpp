@@ -15,18 +15,6 @@ using Kind = Effect::Kind;
 
 constexpr int kGold = palette::kGold, kSilver = palette::kSilver, kNone = palette::kNone;
 
-// Bands 1 and 2 refuse gold, silver and none with the band's name and a colour-specific tail.
-std::string_view digitBandRefusalTail(int paletteIndex) {
-    switch (paletteIndex) {
-    case kGold:
-        return "，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！";
-    case kSilver:
-        return "，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！";
-    default:
-        return "，所以不能为无色，无色为允许误差值,是±20%。记住啦！";
-    }
-}
-
 constexpr std::string_view kBand3GoldOnFiveBand =
     "第四环不是无色，所以不能选金色，这是一个五环电阻！";
 constexpr std::string_view kBand3SilverOnFiveBand =
@@ -116,6 +104,18 @@ std::vector<Effect> chooseBand5(const ColourCode& c) {
 }
 
 } // namespace
+
+// Bands 1 and 2 refuse gold, silver and none with the band's name and a colour-specific tail.
+std::string_view digitBandRefusalTail(int paletteIndex) {
+    switch (paletteIndex) {
+    case kGold:
+        return "，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！";
+    case kSilver:
+        return "，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！";
+    default:
+        return "，所以不能为无色，无色为允许误差值,是±20%。记住啦！";
+    }
+}
 
 std::string toleranceBandRefusal(int paletteIndex) {
     return "误差环没有" + std::string(colourByIndex(paletteIndex).name) +

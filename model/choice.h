@@ -40,6 +40,9 @@ struct Effect {
 // click does nothing (no band selected, index outside 0..12).
 std::vector<Effect> choose(const BandState& state, int paletteIndex);
 
+// How a digit band's warning ends for gold, silver and none: "，所以不能为金色，…记住啦！".
+std::string_view digitBandRefusalTail(int paletteIndex);
+
 // The warning for a colour the tolerance band does not take.
 std::string toleranceBandRefusal(int paletteIndex);
 

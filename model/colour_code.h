@@ -93,8 +93,8 @@ std::optional<int> colourByName(std::string_view name);
 // "第一环" … "第六环"; "" outside 1..6.
 std::string_view bandOrdinal(int band);
 
-// "±0.5%" for 50 hundredths of a per cent.
-std::string toleranceText(int hundredths);
+// "±0.5%" for 50 hundredths of a per cent, with the user's decimal point.
+std::string toleranceText(int hundredths, std::string_view point = ".");
 
 // ---- band layouts ----------------------------------------------------------------------
 

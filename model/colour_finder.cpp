@@ -46,10 +46,10 @@ struct Standards {
 Standards standardValues(const Decimal& typed, int bands, int tolerance, const DecimalFormat& fmt) {
     Standards out;
     if (typed.isZero()) return out;
-    const std::vector<ESeries> chosen = seriesForTolerance(tolerance);
+    const std::vector<ESeries> chosen = seriesForTolerance(colourRecord(tolerance).tolerance);
     std::vector<ESeries> memberOf;
     for (const ESeries s : chosen)
-        if (nearestMembers(s, typed).size() == 1) memberOf.push_back(s);
+        if (isMember(s, typed)) memberOf.push_back(s);
 
     // A member is its own answer; otherwise the neighbours on both sides in each series.
     std::vector<StandardValue> found;
@@ -175,17 +175,6 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
     f.standard = std::move(standard.listed);
     f.unmakeable = std::move(standard.unmakeable);
     return f;
-}
-
-std::vector<ESeries> seriesForTolerance(int tolerance) {
-    const int t = colourRecord(tolerance).tolerance;
-    if (t >= 2000) return {ESeries::E6};
-    if (t >= 1000) return {ESeries::E12};
-    if (t >= 500) return {ESeries::E24};
-    // A precision part is also sold in the E24 values.
-    if (t >= 200) return {ESeries::E24, ESeries::E48};
-    if (t >= 100) return {ESeries::E24, ESeries::E96};
-    return {ESeries::E192};
 }
 
 BandState stateOf(const ColourAnswer& a) {

@@ -64,10 +64,6 @@ struct Finding {
     std::vector<StandardValue> unmakeable;
 };
 
-// The series whose members suit a tolerance colour (palette index): ±20% E6, ±10% E12,
-// ±5% E24, ±2% E24 and E48, ±1% E24 and E96, tighter E192; coarsest first.
-std::vector<ESeries> seriesForTolerance(int tolerance);
-
 // The colours for `ohms` on a resistor of `bands` bands with the tolerance colour
 // `tolerance` (palette index). Values the bands cannot reach get a reason naming the limits;
 // values with more significant digits than the bands hold get the nearest makeable value.

@@ -67,6 +67,19 @@ int seriesTolerance(ESeries s) {
     return info(s).tolerance;
 }
 
+std::vector<ESeries> seriesForTolerance(int hundredths) {
+    if (hundredths >= 2000) return {ESeries::E6};
+    if (hundredths >= 1000) return {ESeries::E12};
+    if (hundredths >= 500) return {ESeries::E24};
+    if (hundredths >= 200) return {ESeries::E24, ESeries::E48};
+    if (hundredths >= 100) return {ESeries::E24, ESeries::E96};
+    return {ESeries::E192};
+}
+
+bool isMember(ESeries s, const Decimal& value) {
+    return !value.isZero() && nearestMembers(s, value).size() == 1;
+}
+
 std::vector<Decimal> nearestMembers(ESeries s, const Decimal& value) {
     if (value.isZero()) return {};
     const std::span<const int> members = seriesMembers(s);

@@ -21,6 +21,12 @@ std::span<const int> seriesMembers(ESeries s);
 // Tolerance the series is made for, in tenths of a per cent (E24: 50 for ±5%).
 int seriesTolerance(ESeries s);
 
+// The series parts of a tolerance (hundredths of a per cent) are made in: E6 for ±20 %, E12
+// for ±10 %, E24 for ±5 %; ±2 % and ±1 % parts are sold in E24 values as well as in E48 and
+// E96; E192 for anything tighter.
+std::vector<ESeries> seriesForTolerance(int hundredths);
+bool isMember(ESeries s, const Decimal& value);
+
 // The members of the series nearest to a positive value: the one at or below it and the one
 // at or above it, one value only when it is a member.
 std::vector<Decimal> nearestMembers(ESeries s, const Decimal& value);

@@ -19,9 +19,9 @@ struct Published {
     int digit, power, tcr;
 };
 constexpr Published kIec60062[] = {
-    {"black", 0, 0, 250},   {"brown", 1, 1, 100}, {"red", 2, 2, 50},     {"orange", 3, 3, 15},
-    {"yellow", 4, 4, 25},   {"green", 5, 5, 20},  {"blue", 6, 6, 10},    {"violet", 7, 7, 5},
-    {"grey", 8, 8, 1},      {"white", 9, 9, 0},   {"gold", -1, -1, 0},   {"silver", -1, -2, 0},
+    {"black", 0, 0, 250}, {"brown", 1, 1, 100}, {"red", 2, 2, 50},   {"orange", 3, 3, 15},
+    {"yellow", 4, 4, 25}, {"green", 5, 5, 20},  {"blue", 6, 6, 10},  {"violet", 7, 7, 5},
+    {"grey", 8, 8, 1},    {"white", 9, 9, 0},   {"gold", -1, -1, 0}, {"silver", -1, -2, 0},
 };
 
 TEST(ColourRecords, AgreeWithThePublishedColourCode) {
@@ -105,8 +105,8 @@ TEST(BandLayouts, ReadingAndFindingAreInverse) {
             EXPECT_GE(r.reading->max, r.reading->value);
             EXPECT_EQ(r.reading->tcrPpm.has_value(), l.coefficientBand() != 0);
             if (colours.front() == palette::kBlack || r.reading->value.isZero()) continue;
-            const int tolerance = l.toleranceBand() ? colours[std::size_t(l.toleranceBand() - 1)]
-                                                    : palette::kNone;
+            const int tolerance =
+                l.toleranceBand() ? colours[std::size_t(l.toleranceBand() - 1)] : palette::kNone;
             const int coefficient =
                 l.coefficientBand() ? colours[std::size_t(l.coefficientBand() - 1)] : 0;
             const auto found = findBands(r.reading->value, l, tolerance, coefficient);
@@ -127,10 +127,10 @@ TEST(BandLayouts, ReadWhatCataloguesPrint) {
     };
     using namespace palette;
     const Case cases[] = {
-        {{kBrown, kBlack, kRed}, "1000", "800", "1200", {}},                     // ±20 %
-        {{kYellow, kViolet, kRed, kGold}, "4700", "4465", "4935", {}},           // 4.7 kΩ ±5 %
-        {{kBrown, kBlack, kBlack, kRed, kBrown}, "10000", "9900", "10100", {}},  // 10 kΩ ±1 %
-        {{kRed, kRed, kBlack, kSilver, kGreen}, "2.2", "2.189", "2.211", {}},    // 2.2 Ω ±0.5 %
+        {{kBrown, kBlack, kRed}, "1000", "800", "1200", {}},                    // ±20 %
+        {{kYellow, kViolet, kRed, kGold}, "4700", "4465", "4935", {}},          // 4.7 kΩ ±5 %
+        {{kBrown, kBlack, kBlack, kRed, kBrown}, "10000", "9900", "10100", {}}, // 10 kΩ ±1 %
+        {{kRed, kRed, kBlack, kSilver, kGreen}, "2.2", "2.189", "2.211", {}},   // 2.2 Ω ±0.5 %
         {{kOrange, kOrange, kBlack, kRed, kBrown, kRed}, "33000", "32670", "33330", 50},
         {{kBrown, kBlack, kBlack, kBlack, kBrown, kBlack}, "100", "99", "101", 250},
     };

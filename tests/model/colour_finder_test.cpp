@@ -328,7 +328,7 @@ TEST(StandardValues, AreTheMemberItselfOrTheNearestOnEachSide) {
     ASSERT_EQ(values.size(), 378u * 2 * 3);
 
     for (const auto& [tolerance, series] : chosen) {
-        ASSERT_EQ(seriesForTolerance(tolerance), series);
+        ASSERT_EQ(seriesForTolerance(colourRecord(tolerance).tolerance), series);
         for (const Decimal& v : values) {
             std::vector<std::pair<Decimal, ESeries>> expected;
             std::vector<ESeries> memberOf;
