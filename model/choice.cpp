@@ -24,7 +24,7 @@ constexpr std::string_view kBand3None =
 
 // Band 4 while band 3 is gold (first) or silver (second), by palette index. Kept literal: two
 // of the texts are irregular.
-constexpr std::array<std::array<std::string_view, 2>, 12> kBand4OnFourBand{{
+constexpr std::array<std::array<std::string_view, 2>, palette::kPaintedSize> kBand4OnFourBand{{
     {"第三环为金色，所以不能在第四环选棕色啦，这是一个四环电阻！",
      "第三环为银色，所以不能在第四环选棕色啦，这是一个四环电阻！"},
     {"第三环为金色，所以不能在第四环选红色啦，这是一个四环电阻！",

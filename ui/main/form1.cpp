@@ -347,13 +347,13 @@ void Form1::Timer1_Timer() {
 // Hover and pressed looks
 
 void Form1::Image29_MouseMove(int Index, int, int, double, double) {
-    if (Index < 0 || Index > 12) return;
+    if (Index < 0 || Index >= model::palette::kSize) return;
     for (zq::Line* l : {Line5[Index], Line6[Index], Line7[Index], Line8[Index]})
         l->setBorderColor(kRed);
 }
 
 void Form1::Image29_MouseDown(int Index, int, int, double, double) {
-    if (Index < 0 || Index > 12) return;
+    if (Index < 0 || Index >= model::palette::kSize) return;
     Line5[Index]->setBorderColor(kBlack);
     Line6[Index]->setBorderColor(kBlack);
     Line7[Index]->setBorderColor(kPaleRed);
