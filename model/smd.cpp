@@ -5,6 +5,7 @@
 
 #include "model/colour_finder.h"
 #include "model/e_series.h"
+#include "model/typed_text.h"
 #include "model/units.h"
 
 #include <algorithm>
@@ -15,66 +16,9 @@ namespace zq::model {
 
 namespace {
 
-// A byte that starts no whole UTF-8 character, kept apart from every code point.
-constexpr char32_t kBrokenByte = 0x110000;
-
-std::vector<char32_t> decode(std::string_view s) {
-    static constexpr std::array<char32_t, 5> kLeast{0, 0, 0x80, 0x800, 0x10000};
-    std::vector<char32_t> out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t len = b < 0x80         ? 1
-                                : (b >> 5) == 6  ? 2
-                                : (b >> 4) == 14 ? 3
-                                : (b >> 3) == 30 ? 4
-                                                 : 0;
-        bool whole = len != 0 && i + len <= s.size();
-        char32_t c = len == 1 ? b : b & (0x7Fu >> len);
-        for (std::size_t k = 1; whole && k < len; ++k) {
-            const auto next = static_cast<unsigned char>(s[i + k]);
-            whole = (next & 0xC0) == 0x80;
-            c = (c << 6) | (next & 0x3F);
-        }
-        // Overlong forms and surrogates count as broken: they hide what they stand for.
-        if (!whole || c < kLeast[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            out.push_back(kBrokenByte + b);
-            ++i;
-            continue;
-        }
-        out.push_back(c);
-        i += len;
-    }
-    return out;
-}
-
-std::string encode(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
-bool isSpace(char32_t c) {
-    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == 0xA0 || c == 0x1680 ||
-           (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
-}
-
 // Full-width forms from a Chinese input method become ASCII; letters become upper case.
 char32_t folded(char32_t c) {
-    if (c >= 0xFF01 && c <= 0xFF5E) c -= 0xFEE0;
+    c = typed::narrowed(c);
     return c >= U'a' && c <= U'z' ? c - 32 : c;
 }
 
@@ -85,51 +29,16 @@ bool isCodeChar(char32_t c) {
     return isDigit(c) || (c >= U'A' && c <= U'Z');
 }
 
-std::string hex(std::uint32_t v, int width) {
-    static constexpr const char* kHex = "0123456789ABCDEF";
-    std::string out;
-    for (; v != 0 || width > 0; v >>= 4, --width)
-        out.insert(out.begin(), kHex[v & 15]);
-    return out;
-}
-
-// Characters a reason may quote as they are; any other might not show (controls, joiners,
-// marks, private use), so it is named by its code point.
-bool showable(char32_t c) {
-    struct Range {
-        char32_t from, to;
-    };
-    static constexpr std::array<Range, 14> kShown{{{0x21, 0x7E},
-                                                   {0xA1, 0xAC},
-                                                   {0xAE, 0xFF},
-                                                   {0x370, 0x3FF},
-                                                   {0x400, 0x4FF},
-                                                   {0x2010, 0x2027},
-                                                   {0x2030, 0x205E},
-                                                   {0x2100, 0x214F},
-                                                   {0x2190, 0x21FF},
-                                                   {0x3001, 0x303F},
-                                                   {0x3040, 0x30FF},
-                                                   {0x4E00, 0x9FFF},
-                                                   {0xFF01, 0xFF60},
-                                                   {0xFFE0, 0xFFE6}}};
-    return std::any_of(kShown.begin(), kShown.end(),
-                       [c](const Range& r) { return c >= r.from && c <= r.to; });
-}
-
 std::string badCharacter(char32_t c) {
-    if (c >= kBrokenByte)
-        return "输入里有无效的 UTF-8 字节 0x" + hex(c - kBrokenByte, 2) +
-               "：贴片电阻的代码只由数字和字母组成。";
-    if (!showable(c))
-        return "输入里有看不见的字符 U+" + hex(c, 4) +
+    if (!typed::showsItself(c))
+        return "输入里有看不见的字符 " + typed::codePoint(c) +
                "：贴片电阻的代码只由数字和字母组成，请删掉它。";
     if (c == U'.' || c == U',' || c == 0x3002)
-        return "贴片电阻的代码里没有小数点“" + encode(c) +
+        return "贴片电阻的代码里没有小数点“" + typed::encode(c) +
                "”：小数点用 R 表示，例如 4.7Ω 印作 4R7。";
     // Look-alikes such as a Cyrillic А are named by code point as well.
-    const std::string named = c < 0x80 ? "" : "（U+" + hex(c, 4) + "）";
-    return "“" + encode(c) + "”" + named +
+    const std::string named = c < 0x80 ? "" : "（" + typed::codePoint(c) + "）";
+    return "“" + typed::encode(c) + "”" + named +
            "不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。";
 }
 
@@ -327,26 +236,32 @@ std::string_view smdKindName(SmdKind k) {
 
 SmdAnswer readSmdCode(std::string_view utf8, const DecimalFormat& fmt) {
     SmdAnswer a;
-    std::vector<char32_t> chars = decode(utf8);
+    typed::Decoded decoded = typed::decode(utf8);
+    if (!decoded.broken.empty()) {
+        a.reason =
+            "输入里有无效的 UTF-8 字节 " + decoded.broken + "：贴片电阻的代码只由数字和字母组成。";
+        return a;
+    }
+    std::u32string& chars = decoded.chars;
     for (char32_t& c : chars)
-        if (c < kBrokenByte) c = folded(c);
+        c = folded(c);
     std::size_t from = 0, to = chars.size();
-    while (from < to && isSpace(chars[from]))
+    while (from < to && typed::isSpace(chars[from]))
         ++from;
-    while (to > from && isSpace(chars[to - 1]))
+    while (to > from && typed::isSpace(chars[to - 1]))
         --to;
     if (from == to) {
         a.reason = "请先输入贴片电阻上印的代码，例如 472、4702、4R7 或 01C。";
         return a;
     }
     for (std::size_t i = from; i < to; ++i) {
-        if (!isSpace(chars[i]) && !isCodeChar(chars[i])) {
+        if (!typed::isSpace(chars[i]) && !isCodeChar(chars[i])) {
             a.reason = badCharacter(chars[i]);
             return a;
         }
     }
     for (std::size_t i = from; i < to; ++i)
-        a.code += isSpace(chars[i]) ? ' ' : static_cast<char>(chars[i]);
+        a.code += typed::isSpace(chars[i]) ? ' ' : static_cast<char>(chars[i]);
     const std::string& s = a.code;
 
     if (s.find(' ') != std::string::npos) {
