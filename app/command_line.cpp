@@ -175,6 +175,11 @@ QString helpText() {
 }
 
 CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRecord& version) {
+    return readCommandLine(arguments, version, decimalPoint());
+}
+
+CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRecord& version,
+                                  const QString& point) {
     QCommandLineParser parser;
     // Qt's options are written with one dash (-platform, -style): read such words whole.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -221,18 +226,18 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         !extra.isEmpty() && !parser.isSet(kRead))
         return refused(QStringLiteral("多余的参数“%1”").arg(extra.first()), json);
 
-    if (parser.isSet(kSmd)) return fromAnswer(smdAnswer(parser.value(kSmd), json, decimalPoint()));
+    if (parser.isSet(kSmd)) return fromAnswer(smdAnswer(parser.value(kSmd), json, point));
     if (parser.isSet(kRead)) {
         std::optional<QString> measured;
         if (parser.isSet(kMeasured)) measured = parser.value(kMeasured);
-        return fromAnswer(readAnswer(parser.positionalArguments(), measured, json, decimalPoint()));
+        return fromAnswer(readAnswer(parser.positionalArguments(), measured, json, point));
     }
 
     if (parser.isSet(kColours)) {
         ColoursQuestion question{parser.value(kColours), {}, {}};
         if (parser.isSet(kBands)) question.bands = parser.value(kBands);
         if (parser.isSet(kTolerance)) question.tolerance = parser.value(kTolerance);
-        return fromAnswer(coloursAnswer(question, json, decimalPoint()));
+        return fromAnswer(coloursAnswer(question, json, point));
     }
     if (parser.isSet(kVersion))
         return ended(0,

@@ -18,8 +18,11 @@ struct CommandLineAnswer {
     QString platform; // what -platform chose, which stands in for the display checks
 };
 
-// `arguments` as QCoreApplication::arguments() gives them, the program's path first.
+// `arguments` as QCoreApplication::arguments() gives them, the program's path first. Numbers in
+// the answers are written with `decimalPoint`, the user's by default.
 CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRecord& version);
+CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRecord& version,
+                                  const QString& decimalPoint);
 
 // The usage text of --help.
 QString helpText();

@@ -40,8 +40,9 @@ bool commonToleranceColour(int index) {
     return index == kGold || index == kSilver || index == kBrown || index == kRed;
 }
 
-std::string tolerance(int hundredths, const DecimalFormat& fmt) {
-    return toleranceText(hundredths, fmt.point);
+// Written as the main window's read-out writes tolerances, whatever the locale.
+std::string tolerance(int hundredths, const DecimalFormat&) {
+    return toleranceText(hundredths);
 }
 
 std::string valueText(const Reading& r, const DecimalFormat& fmt) {

@@ -105,8 +105,8 @@ std::string_view bandOrdinal(int band) {
     return kNames[std::size_t(band - 1)];
 }
 
-std::string toleranceText(int hundredths, std::string_view point) {
-    return "±" + Decimal::of(std::uint64_t(hundredths), -2).text(point) + "%";
+std::string toleranceText(int hundredths) {
+    return "±" + Decimal::of(std::uint64_t(hundredths), -2).text() + "%";
 }
 
 int BandLayout::toleranceBand() const {

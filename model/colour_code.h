@@ -93,8 +93,9 @@ std::optional<int> colourByName(std::string_view name);
 // "第一环" … "第六环"; "" outside 1..6.
 std::string_view bandOrdinal(int band);
 
-// "±0.5%" for 50 hundredths of a per cent, with the user's decimal point.
-std::string toleranceText(int hundredths, std::string_view point = ".");
+// "±0.5%" for 50 hundredths of a per cent. Tolerances are written with "." in every locale, as
+// the main window's read-out has them.
+std::string toleranceText(int hundredths);
 
 // ---- band layouts ----------------------------------------------------------------------
 

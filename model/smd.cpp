@@ -363,7 +363,7 @@ std::string smdLine(const SmdAnswer& a, const SmdReading& r, const DecimalFormat
         line += r.kind == SmdKind::Eia96 ? "（按 EIA-96）" : "（R 当小数点）";
     line += " = " + withUnit(r.value, fmt);
     if (r.tolerance)
-        line += " ±" + Decimal::of(std::uint64_t(*r.tolerance), -2).text(fmt.point) + "%";
+        line += " " + toleranceText(*r.tolerance);
     return line + "：" + r.arithmetic;
 }
 

@@ -17,7 +17,7 @@ zq::app::CommandLineAnswer run(const std::vector<std::string>& args) {
     QStringList line{QStringLiteral("zelquin")};
     for (const std::string& a : args)
         line << QString::fromStdString(a);
-    return zq::app::readCommandLine(line, zq::ui::versionRecord());
+    return zq::app::readCommandLine(line, zq::ui::versionRecord(), QStringLiteral("."));
 }
 
 struct Run {
