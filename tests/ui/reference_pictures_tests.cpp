@@ -1,0 +1,225 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every window drawn as a user meets it and compared pixel for pixel with the pictures in
+// tests/ui/references/. Run through tests/ui/reference_pictures.sh, which fixes the fonts and
+// the locale; with ZQ_UPDATE_REFERENCES=1 the pictures are written instead of compared
+// (scripts/update-references). A failure leaves the drawing and a difference picture in
+// ZQ_REFERENCE_OUT.
+#include "tests/ui/main_window_fixture.h"
+#include "ui/about/form3.h"
+#include "ui/help/form2.h"
+#include "ui/reading/form5.h"
+#include "ui/value/form4.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontInfo>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QTest>
+#include <QTextEdit>
+#include <functional>
+
+using namespace zq;
+using zq::test::MainWindow;
+using zq::ui::Form1;
+using zq::ui::Form4;
+using zq::ui::Form5;
+
+namespace {
+
+// The window as drawn, with what its region cuts away left transparent.
+QImage drawn(QWidget& w) {
+    QCoreApplication::processEvents();
+    QImage shot = w.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    if (w.mask().isEmpty()) return shot;
+    QImage cut(shot.size(), QImage::Format_ARGB32);
+    cut.fill(Qt::transparent);
+    QPainter p(&cut);
+    p.setClipRegion(w.mask());
+    p.drawImage(0, 0, shot);
+    return cut;
+}
+
+// Differing pixels in magenta over a faded copy of the reference.
+QImage difference(const QImage& want, const QImage& got, int& count, QRect& where) {
+    QImage d = want.copy();
+    count = 0;
+    where = {};
+    for (int y = 0; y < d.height(); ++y)
+        for (int x = 0; x < d.width(); ++x) {
+            if (want.pixel(x, y) != got.pixel(x, y)) {
+                ++count;
+                where |= QRect(x, y, 1, 1);
+                d.setPixel(x, y, qRgb(255, 0, 255));
+            } else {
+                const QColor c = want.pixelColor(x, y);
+                d.setPixelColor(x, y, QColor(c.red(), c.green(), c.blue(), 40));
+            }
+        }
+    return d;
+}
+
+class ReferencePictures;
+
+struct Picture {
+    const char* name;
+    std::function<QWidget*(ReferencePictures&, Form1&)> show;
+};
+
+void PrintTo(const Picture& p, std::ostream* os) {
+    *os << p.name;
+}
+
+class ReferencePictures : public MainWindow, public ::testing::WithParamInterface<Picture> {
+  protected:
+    void SetUp() override {
+        // Whatever the desktop's locale, the windows show the one decimal point of the
+        // pictures, and a focused field's caret does not blink.
+        QLocale::setDefault(QLocale::c());
+        QApplication::setCursorFlashTime(0);
+        MainWindow::SetUp();
+    }
+    void TearDown() override {
+        QLocale::setDefault(QLocale::system());
+        MainWindow::TearDown();
+    }
+
+  public:
+    using MainWindow::choose;
+    using MainWindow::takeMessages;
+};
+
+const char* const kUpdate = "ZQ_UPDATE_REFERENCES";
+
+TEST(ReferenceSetUp, DrawsWithUMingAtOnePixelPerPixel) {
+    QWidget w;
+    QFont f(QStringLiteral("宋体"));
+    f.setPixelSize(12);
+    EXPECT_TRUE(QFontInfo(f).family().contains(QStringLiteral("UMing")))
+        << QFontInfo(f).family().toStdString()
+        << ": run through tests/ui/reference_pictures.sh, which sets the fonts up";
+    EXPECT_EQ(w.grab(QRect(0, 0, 4, 4)).devicePixelRatio(), 1.0);
+}
+
+TEST_P(ReferencePictures, LookAsCommitted) {
+    QWidget* shown = GetParam().show(*this, *w);
+    ASSERT_NE(shown, nullptr);
+    const QImage got = drawn(*shown);
+    const QString name = QString::fromLatin1(GetParam().name) + QStringLiteral(".png");
+    const QDir refs(QStringLiteral(ZQ_REFERENCE_DIR));
+    if (qEnvironmentVariableIntValue(kUpdate)) {
+        ASSERT_TRUE(got.save(refs.filePath(name), "PNG", 0)); // the smallest file
+        return;
+    }
+    const QImage want = QImage(refs.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(want.isNull()) << "no reference " << refs.filePath(name).toStdString()
+                                << ": scripts/update-references makes it";
+    if (want == got) return;
+    QDir out(qEnvironmentVariable("ZQ_REFERENCE_OUT", QStringLiteral("reference-pictures")));
+    ASSERT_TRUE(out.mkpath(QStringLiteral(".")));
+    const QString drawnPath =
+        out.absoluteFilePath(QString::fromLatin1(GetParam().name) + QStringLiteral(".drawn.png"));
+    got.save(drawnPath);
+    ASSERT_EQ(want.size(), got.size()) << "drawn picture: " << drawnPath.toStdString();
+    int count = 0;
+    QRect where;
+    const QString diffPath = out.absoluteFilePath(QString::fromLatin1(GetParam().name) +
+                                                  QStringLiteral(".difference.png"));
+    difference(want, got, count, where).save(diffPath);
+    ADD_FAILURE() << count << " pixels differ, within x " << where.left() << ".." << where.right()
+                  << ", y " << where.top() << ".." << where.bottom()
+                  << "\n  drawn:      " << drawnPath.toStdString()
+                  << "\n  difference: " << diffPath.toStdString()
+                  << "\n  reference:  " << refs.filePath(name).toStdString();
+}
+
+QWidget* ticked(Form1& m) {
+    m.Timer1.fire();
+    return &m;
+}
+
+Form4* valueWindow(Form1& m) {
+    m.openValueWindow();
+    Form4* v = m.valueWindow();
+    EXPECT_TRUE(v && QTest::qWaitForWindowExposed(v));
+    return v;
+}
+
+Form5* readingWindow(Form1& m) {
+    m.openReadingWindow();
+    Form5* r = m.readingWindow();
+    EXPECT_TRUE(r && QTest::qWaitForWindowExposed(r));
+    return r;
+}
+
+const Picture kPictures[] = {
+    {"main-start", [](ReferencePictures&, Form1& m) { return ticked(m); }},
+    {"main-four-bands",
+     [](ReferencePictures& t, Form1& m) {
+         t.choose(4, 12);
+         return ticked(m);
+     }},
+    {"main-refused",
+     [](ReferencePictures& t, Form1& m) {
+         t.choose(3, 11);
+         EXPECT_EQ(t.takeMessages().size(), 1u) << "the silver on band three is refused";
+         return ticked(m);
+     }},
+    {"main-pointer-over-key-and-chip",
+     [](ReferencePictures&, Form1& m) {
+         QTest::mouseMove(m.windowHandle(), m.Image32.pixelRect().center());
+         QTest::mouseMove(m.windowHandle(), m.Image29[4]->pixelRect().center());
+         return ticked(m);
+     }},
+    {"main-focus-mark",
+     [](ReferencePictures&, Form1& m) {
+         QTest::keyClick(m.windowHandle(), Qt::Key_3);
+         return ticked(m);
+     }},
+    {"help",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         m.Image24_Click();
+         return m.helpWindow();
+     }},
+    {"about",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         m.Image25_Click();
+         return m.aboutWindow();
+     }},
+    {"value-empty", [](ReferencePictures&, Form1& m) -> QWidget* { return valueWindow(m); }},
+    {"value-answer",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         Form4* v = valueWindow(m);
+         if (!v) return nullptr;
+         v->FiveBands_Click();
+         QTest::keyClicks(&v->valueField(), QStringLiteral("4k7"));
+         QTest::keyClick(&v->valueField(), Qt::Key_Return);
+         return v;
+     }},
+    {"reading-empty", [](ReferencePictures&, Form1& m) -> QWidget* { return readingWindow(m); }},
+    {"reading-filled",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         Form5* r = readingWindow(m);
+         if (!r) return nullptr;
+         for (const int colour : {0, 9, 9, 1, 0})
+             r->Chip_Click(colour);
+         r->measuredField().setPlainText(QStringLiteral("9.93k"));
+         r->Measured_Return();
+         r->smdField().setPlainText(QStringLiteral("01C"));
+         r->Smd_Return();
+         return r;
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, ReferencePictures, ::testing::ValuesIn(kPictures),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             for (char& c : n)
+                                 if (c == '-') c = '_';
+                             return n;
+                         });
+
+} // namespace
