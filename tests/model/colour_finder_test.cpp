@@ -85,6 +85,49 @@ TEST(FindColours, RoundingSaysWhatItMadeAndWhetherFiveBandsWould) {
     EXPECT_EQ(five.note, "五环电阻只有三位有效数字，做不出 4.753KΩ，最接近的是 4.75KΩ。");
 }
 
+// Each note only where its condition holds: "five bands would" only when they would, the
+// jumper's only for zero, none at all for a value the bands make exactly.
+TEST(FindColours, NotesOnlyWhereTheyApply) {
+    const struct {
+        const char* typed;
+        int bands;
+        const char* note;
+    } cases[] = {
+        {"4.75k", 4, "四环电阻只有两位有效数字，做不出 4.75KΩ，最接近的是 4.80KΩ；五环能做出。"},
+        {"4.753k", 4, "四环电阻只有两位有效数字，做不出 4.753KΩ，最接近的是 4.80KΩ。"},
+        {"4.75k", 5, ""},
+        {"4.7k", 4, ""},
+        {"0", 4, "0Ω 是跳线电阻，实物上只有一条黑色环。"},
+        {"0.01", 4, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(findColours(ohms(c.typed), c.bands, defaultTolerance(c.bands)).note, c.note)
+            << c.typed << " on " << c.bands;
+}
+
+// A unit takes over only past a thousand of the one below, as on the main window's read-out:
+// exactly 1000 stays.
+TEST(WithUnit, MovesToTheNextUnitOnlyPastAThousand) {
+    const struct {
+        const char* ohms;
+        const char* padded;
+        const char* plain;
+    } cases[] = {
+        {"1000", "1000.00Ω", "1000Ω"},
+        {"1000.01", "1.00001KΩ", "1.00001KΩ"},
+        {"1000000", "1000.00KΩ", "1000KΩ"},
+        {"1000000.5", "1.0000005MΩ", "1.0000005MΩ"},
+        {"1000000000", "1000.00MΩ", "1000MΩ"},
+        {"1000001000", "1.000001GΩ", "1.000001GΩ"},
+        {"1000000000000", "1000.00GΩ", "1000GΩ"}, // no unit above
+        {"999.99", "999.99Ω", "999.99Ω"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(withUnit(ohms(c.ohms), {}), c.padded) << c.ohms;
+        EXPECT_EQ(plainWithUnit(ohms(c.ohms), {}), c.plain) << c.ohms;
+    }
+}
+
 struct OutOfReach {
     const char* typed;
     int bands;

@@ -69,6 +69,36 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"\ufeff4.7k\u2060", "4700"}, Accepted{"\u200e4.7k\u200f", "4700"},
         Accepted{"\u202b4.7k\u202c", "4700"}, Accepted{"\u20664.7k\u2069", "4700"}));
 
+// What a Chinese input method types, each on its own: full-width digits, letters and point,
+// the ideographic full stop, the full-width comma where the comma is the point, ω for Ω.
+struct Typed {
+    const char* typed;
+    const char* point;
+    const char* ohms;
+};
+
+void PrintTo(const Typed& t, std::ostream* os) {
+    printTyped(t.typed, os);
+    *os << " point " << t.point;
+}
+
+class InputMethodForm : public testing::TestWithParam<Typed> {};
+
+TEST_P(InputMethodForm, ReadsAsItsPlainForm) {
+    const ValueInput v = parseValue(GetParam().typed, GetParam().point);
+    ASSERT_TRUE(v.ok) << v.reason;
+    EXPECT_EQ(v.ohms.text(), GetParam().ohms);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Each, InputMethodForm,
+    testing::Values(Typed{"4。7k", ".", "4700"}, Typed{"4。7k", ",", "4700"},
+                    Typed{"４，７ｋ", ",", "4700"}, Typed{"4，7千欧", ",", "4700"},
+                    Typed{"４Ｋ７", ".", "4700"}, Typed{"１Ｍ５", ".", "1500000"},
+                    Typed{"Ｒ４７", ".", "0.47"}, Typed{"４７０Ｒ", ".", "470"},
+                    Typed{"４。７千欧", ".", "4700"}, Typed{"１．５兆欧", ".", "1500000"},
+                    Typed{"２２０欧", ".", "220"}, Typed{"4.7kω", ".", "4700"}));
+
 TEST(ValueInput, ASmallMIsReadAsMegaAndSaysSo) {
     struct {
         const char* typed;
