@@ -97,6 +97,7 @@ Form1::~Form1() {
     delete help_.data();
     delete about_.data();
     delete value_.data();
+    delete reading_.data();
 }
 
 Form2* Form1::helpWindow() const {
