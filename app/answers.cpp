@@ -60,13 +60,6 @@ QJsonArray englishNames(const std::vector<int>& colours) {
     return out;
 }
 
-std::string shortNames(const std::vector<int>& colours) {
-    std::string out;
-    for (const int c : colours)
-        out += (out.empty() ? "" : " ") + std::string(model::colourRecord(c).shortName);
-    return out;
-}
-
 } // namespace
 
 Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& pointText) {
@@ -188,8 +181,8 @@ Answer smdAnswer(const QString& code, bool json, const QString& pointText) {
     for (const model::SmdReading& each : a.readings)
         text += model::smdLine(a, each, fmt) + '\n';
     text += "说明：" + (a.note.empty() ? r.explanation : a.note) + '\n';
-    if (!four.empty()) text += "四环色环：" + shortNames(four) + '\n';
-    if (!five.empty()) text += "五环色环：" + shortNames(five) + '\n';
+    if (!four.empty()) text += "四环色环：" + model::shortNames(four) + '\n';
+    if (!five.empty()) text += "五环色环：" + model::shortNames(five) + '\n';
     out.out = q(text);
     return out;
 }
@@ -260,8 +253,8 @@ Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& 
     std::string text = r.verdict + '\n';
     for (const model::BandReadingItem& i : r.readings) {
         text += std::string(i.likely ? "● " : "○ ") +
-                std::string(model::directionText(i.direction)) + "：" + shortNames(i.colours) +
-                " → " + model::withUnit(i.reading.value, fmt) + " " +
+                std::string(model::directionText(i.direction)) + "：" +
+                model::shortNames(i.colours) + " → " + model::withUnit(i.reading.value, fmt) + " " +
                 model::toleranceText(i.reading.tolerance);
         if (i.reading.tcrPpm) text += " " + std::to_string(*i.reading.tcrPpm) + "ppm/K";
         text += "（" + model::withUnit(i.reading.min, fmt) + "～" +

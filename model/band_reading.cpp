@@ -40,13 +40,8 @@ bool commonToleranceColour(int index) {
     return index == kGold || index == kSilver || index == kBrown || index == kRed;
 }
 
-// Written as the main window's read-out writes tolerances, whatever the locale.
-std::string tolerance(int hundredths, const DecimalFormat&) {
-    return toleranceText(hundredths);
-}
-
 std::string valueText(const Reading& r, const DecimalFormat& fmt) {
-    return withUnit(r.value, fmt) + " " + tolerance(r.tolerance, fmt);
+    return withUnit(r.value, fmt) + " " + toleranceText(r.tolerance);
 }
 
 std::string_view roleName(BandRole role) {
@@ -73,10 +68,6 @@ std::vector<int> ordered(std::span<const int> asSeen, Direction d) {
 int toleranceColour(const std::vector<int>& colours) {
     const int band = layoutOf(int(colours.size()))->toleranceBand();
     return band ? colours[std::size_t(band - 1)] : kNone;
-}
-
-bool metal(int index) {
-    return index == kGold || index == kSilver;
 }
 
 // The main window's words for a digit band that cannot take gold or silver, after its comma.
@@ -112,14 +103,14 @@ std::string refusal(const std::vector<int>& colours, Direction d, int band, Band
     }
     // A gold or silver end tells which end to start from, when the other end is not metal too.
     const BandRole last = layoutOf(int(colours.size()))->used().back();
-    if (band == 1 && metal(c.index) && !metal(colours.back()) && allowedIn(last, c, true))
+    if (band == 1 && c.metal && !colourRecord(colours.back()).metal && allowedIn(last, c, true))
         why += "金色或银色的环只会在" + std::string(roleName(last)) + "一端，所以要从另一端读起。";
     return why;
 }
 
 std::string seriesSentence(const BandReadingItem& item, const DecimalFormat& fmt) {
     const Reading& r = item.reading;
-    const std::string tol = tolerance(r.tolerance, fmt);
+    const std::string tol = toleranceText(r.tolerance);
     if (r.value.isZero()) return "0Ω 是跳线电阻，不属于哪个阻值系列。";
     if (item.series)
         return withUnit(r.value, fmt) + " 是 " + std::string(seriesName(*item.series)) +
@@ -128,13 +119,13 @@ std::string seriesSentence(const BandReadingItem& item, const DecimalFormat& fmt
            " 系列里，很少有这样的电阻。";
 }
 
-std::string precisionNote(int colour, const DecimalFormat& fmt) {
+std::string precisionNote(int colour) {
     const ColourRecord& c = colourRecord(colour);
     if (c.tolerance == 0)
         return std::string(c.name) + "误差环是 IEC 60062:2016 标准给的精密误差：" +
-               tolerance(c.iecTolerance, fmt) + "，这是精密电阻。";
-    return std::string(c.name) + "误差环按本程序的表是 " + tolerance(c.tolerance, fmt) +
-           "，IEC 60062:2016 标准给的是 " + tolerance(c.iecTolerance, fmt) + "；这是精密电阻。";
+               toleranceText(c.iecTolerance) + "，这是精密电阻。";
+    return std::string(c.name) + "误差环按本程序的表是 " + toleranceText(c.tolerance) +
+           "，IEC 60062:2016 标准给的是 " + toleranceText(c.iecTolerance) + "；这是精密电阻。";
 }
 
 bool within(const Reading& r, const Decimal& m) {
@@ -280,7 +271,7 @@ BandReadings readBothWays(std::span<const int> asSeen, const std::optional<Decim
         item.colours = std::move(colours);
         item.why = seriesSentence(item, fmt);
         if (item.precision)
-            item.why += precisionNote(tol, fmt);
+            item.why += precisionNote(tol);
         else if (tol != kNone && !commonToleranceColour(tol))
             item.why += std::string(t.name) + "误差环少见。";
         if (measured) {

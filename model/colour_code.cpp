@@ -105,6 +105,13 @@ std::string_view bandOrdinal(int band) {
     return kNames[std::size_t(band - 1)];
 }
 
+std::string shortNames(std::span<const int> colours) {
+    std::string out;
+    for (const int c : colours)
+        out += (out.empty() ? "" : " ") + std::string(colourRecord(c).shortName);
+    return out;
+}
+
 std::string toleranceText(int hundredths) {
     return "±" + Decimal::of(std::uint64_t(hundredths), -2).text() + "%";
 }

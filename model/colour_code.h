@@ -93,6 +93,9 @@ std::optional<int> colourByName(std::string_view name);
 // "第一环" … "第六环"; "" outside 1..6.
 std::string_view bandOrdinal(int band);
 
+// "黄 紫 红 金": colours by their short names.
+std::string shortNames(std::span<const int> colours);
+
 // "±0.5%" for 50 hundredths of a per cent. Tolerances are written with "." in every locale, as
 // the main window's read-out has them.
 std::string toleranceText(int hundredths);

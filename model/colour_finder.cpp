@@ -206,10 +206,7 @@ std::vector<int> bandColours(const ColourAnswer& a) {
 }
 
 std::string colourNames(const ColourAnswer& a) {
-    std::string out;
-    for (const int colour : bandColours(a))
-        out += (out.empty() ? "" : " ") + std::string(colourRecord(colour).shortName);
-    return out;
+    return shortNames(bandColours(a));
 }
 
 std::string shownValue(const ColourAnswer& a, const DecimalFormat& fmt) {

@@ -362,8 +362,7 @@ std::string smdLine(const SmdAnswer& a, const SmdReading& r, const DecimalFormat
     if (a.readings.size() > 1)
         line += r.kind == SmdKind::Eia96 ? "（按 EIA-96）" : "（R 当小数点）";
     line += " = " + withUnit(r.value, fmt);
-    if (r.tolerance)
-        line += " " + toleranceText(*r.tolerance);
+    if (r.tolerance) line += " " + toleranceText(*r.tolerance);
     return line + "：" + r.arithmetic;
 }
 

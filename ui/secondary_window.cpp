@@ -3,6 +3,8 @@
 
 #include "ui/secondary_window.h"
 
+#include <QTextEdit>
+
 namespace zq::ui {
 
 SecondaryWindow::SecondaryWindow(const FormDesign& design, zq::Form& mainWindow)
@@ -13,6 +15,16 @@ void SecondaryWindow::dragByTitle() {
     title.MouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
     title.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
     title.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
+}
+
+void SecondaryWindow::oneLineField(QTextEdit& field) {
+    field.setLineWrapMode(QTextEdit::NoWrap);
+    field.setAcceptRichText(false);
+    field.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    field.setTabChangesFocus(true);
+    field.setFocusPolicy(Qt::StrongFocus);
+    field.installEventFilter(this);
 }
 
 void SecondaryWindow::Label1_MouseDown(int Button, int, double X, double Y) {

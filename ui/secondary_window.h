@@ -10,6 +10,8 @@
 
 #include <QPointer>
 
+class QTextEdit;
+
 namespace zq::ui {
 
 class SecondaryWindow : public zq::Form, public TitleDrag {
@@ -26,6 +28,9 @@ class SecondaryWindow : public zq::Form, public TitleDrag {
   protected:
     SecondaryWindow(const FormDesign& design, zq::Form& mainWindow);
     void dragByTitle();
+    // A text box that takes one line: Return is the command, never a line break. Its keys
+    // come to this window's eventFilter first.
+    void oneLineField(QTextEdit& field);
     zq::Form* mainWindow() const { return mainWindow_.data(); }
 
   private:

@@ -28,10 +28,7 @@ const QString kHint =
     QStringLiteral("从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。");
 
 QString names(const std::vector<int>& colours) {
-    QStringList out;
-    for (const int c : colours)
-        out << q(model::colourRecord(c).shortName);
-    return out.join(u' ');
+    return q(model::shortNames(colours));
 }
 
 model::DecimalFormat userFormat() {
@@ -74,16 +71,8 @@ void Form5::wire() {
     image(QStringLiteral("ClearButton")).Click = [this] { ClearButton_Click(); };
     image(QStringLiteral("ShowButton")).Click = [this] { ShowButton_Click(); };
     image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
-    for (QTextEdit* field : {&measuredField(), &smdField()}) {
-        // One line: Return is the command, never a line break.
-        field->setLineWrapMode(QTextEdit::NoWrap);
-        field->setAcceptRichText(false);
-        field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        field->setTabChangesFocus(true);
-        field->setFocusPolicy(Qt::StrongFocus);
-        field->installEventFilter(this);
-    }
+    oneLineField(measuredField());
+    oneLineField(smdField());
 }
 
 void Form5::wireKeyboard() {

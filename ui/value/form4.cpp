@@ -113,15 +113,7 @@ void Form4::wire() {
         StandardValue[i]->Click = [this, i] { StandardValue_Click(i); };
     dragByTitle();
 
-    QTextEdit& field = valueField();
-    // One line: Return is the command, never a line break.
-    field.setLineWrapMode(QTextEdit::NoWrap);
-    field.setAcceptRichText(false);
-    field.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    field.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    field.setTabChangesFocus(true);
-    field.setFocusPolicy(Qt::StrongFocus);
-    field.installEventFilter(this);
+    oneLineField(valueField());
 }
 
 QTextEdit& Form4::valueField() const {
