@@ -31,11 +31,7 @@ QString jsonText(const QJsonObject& o) {
 }
 
 Answer refuse(const std::string& reason, bool json) {
-    Answer a;
-    a.status = 2;
-    a.err = q(reason) + QLatin1Char('\n');
-    if (json) a.out = jsonText({{QStringLiteral("error"), q(reason)}});
-    return a;
+    return refusal(q(reason), json);
 }
 
 QString hundredthsPercent(int hundredths) {
@@ -61,6 +57,14 @@ QJsonArray englishNames(const std::vector<int>& colours) {
 }
 
 } // namespace
+
+Answer refusal(const QString& reason, bool json) {
+    Answer a;
+    a.status = 2;
+    a.err = reason + QLatin1Char('\n');
+    if (json) a.out = jsonText({{QStringLiteral("error"), reason}});
+    return a;
+}
 
 Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& pointText) {
     const std::string point = pointText.toStdString();

@@ -21,6 +21,10 @@ struct ColoursQuestion {
     std::optional<QString> bands, tolerance;
 };
 
+// Status 2 with the reason on standard error; with `json`, also {"error": reason} on standard
+// output.
+Answer refusal(const QString& reason, bool json);
+
 // The colours of a value. `point` is the user's decimal point.
 Answer coloursAnswer(const ColoursQuestion& q, bool json, const QString& point);
 

@@ -8,8 +8,6 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
 #include <vector>
 
@@ -133,19 +131,13 @@ CommandLineAnswer ended(int status, const QString& out, const QString& err) {
     return a;
 }
 
-CommandLineAnswer refused(const QString& what, bool json = false) {
-    const QString reason =
-        QStringLiteral("%1：%2。用 %1 --help 查看可用的选项。").arg(kProgram, what);
-    CommandLineAnswer a = ended(2, {}, reason + QLatin1Char('\n'));
-    if (json)
-        a.out = QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("error"), reason}})
-                                      .toJson(QJsonDocument::Compact)) +
-                QLatin1Char('\n');
-    return a;
-}
-
 CommandLineAnswer fromAnswer(const Answer& a) {
     return ended(a.status, a.out, a.err);
+}
+
+CommandLineAnswer refused(const QString& what, bool json = false) {
+    return fromAnswer(
+        refusal(QStringLiteral("%1：%2。用 %1 --help 查看可用的选项。").arg(kProgram, what), json));
 }
 
 } // namespace
