@@ -10,8 +10,8 @@
 #include "ui/help/form2.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
-#include "ui/reading/form5.h"
-#include "ui/value/form4.h"
+#include "ui/reading/reading_window.h"
+#include "ui/value/value_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
 
     // The value-to-colours window with an answer on it.
     main.openValueWindow();
-    if (zq::ui::Form4* value = main.valueWindow()) {
+    if (zq::ui::ValueWindow* value = main.valueWindow()) {
         value->FiveBands_Click();
         value->valueField().setPlainText(QStringLiteral("4k7"));
         value->FindButton_Click();
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
 
     // The reading window: a blue-bodied 10 kΩ that also reads as 120 Ω, measured, and a code.
     main.openReadingWindow();
-    if (zq::ui::Form5* reading = main.readingWindow()) {
+    if (zq::ui::ReadingWindow* reading = main.readingWindow()) {
         for (const int colour : {0, 9, 9, 1, 0})
             reading->Chip_Click(colour);
         reading->measuredField().setPlainText(QStringLiteral("9.93k"));

@@ -10,7 +10,7 @@ namespace zq::designs {
 const zq::FormDesign& form1(); // main window
 const zq::FormDesign& form2(); // help window
 const zq::FormDesign& form3(); // About window
-const zq::FormDesign& form4(); // value-to-colours window
-const zq::FormDesign& form5(); // reading window
+const zq::FormDesign& valueWindow(); // value-to-colours window
+const zq::FormDesign& readingWindow(); // reading window
 
 } // namespace zq::designs

@@ -106,14 +106,14 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/form3/icon16.png", 16, 16, true},
 
     // Value-to-colours window.
-    {":/design/form4/Image2.png", 510, 404, false},
-    {":/design/form4/Image3.png", 80, 26, true},
-    {":/design/form4/Image4.png", 120, 26, true},
+    {":/design/value_window/Image2.png", 510, 404, false},
+    {":/design/value_window/Image3.png", 80, 26, true},
+    {":/design/value_window/Image4.png", 120, 26, true},
 
     // Reading window.
-    {":/design/form5/Image2.png", 510, 684, false},
-    {":/design/form5/Image3.png", 76, 26, true},
-    {":/design/form5/Image4.png", 76, 26, true},
+    {":/design/reading_window/Image2.png", 510, 684, false},
+    {":/design/reading_window/Image3.png", 76, 26, true},
+    {":/design/reading_window/Image4.png", 76, 26, true},
 };
 
 } // namespace zq::pictures::detail

@@ -119,12 +119,12 @@ void clearButton(Canvas& c) {
 
 void addValuePictures(std::vector<Job>& jobs) {
     jobs.insert(jobs.end(), {
-                                {":/design/form4/Image2.png", groundPicture},
-                                {":/design/form4/Image3.png", findButton},
-                                {":/design/form4/Image4.png", showButton},
-                                {":/design/form5/Image2.png", readingGroundPicture},
-                                {":/design/form5/Image3.png", backButton},
-                                {":/design/form5/Image4.png", clearButton},
+                                {":/design/value_window/Image2.png", groundPicture},
+                                {":/design/value_window/Image3.png", findButton},
+                                {":/design/value_window/Image4.png", showButton},
+                                {":/design/reading_window/Image2.png", readingGroundPicture},
+                                {":/design/reading_window/Image3.png", backButton},
+                                {":/design/reading_window/Image4.png", clearButton},
                             });
 }
 

@@ -23,7 +23,7 @@ using zq::Kind;
 using zq::designs::form1;
 using zq::designs::form2;
 using zq::designs::form3;
-using zq::designs::form4;
+using zq::designs::valueWindow;
 
 using Key = std::pair<std::string, int>;
 
@@ -74,7 +74,7 @@ std::set<Key> join(std::initializer_list<std::set<Key>> parts) {
     return all;
 }
 
-const std::vector<const FormDesign*> kForms{&form1(), &form2(), &form3(), &form4()};
+const std::vector<const FormDesign*> kForms{&form1(), &form2(), &form3(), &valueWindow()};
 
 TEST(Designs, NamesAreUniqueAndKindsMatchNames) {
     for (const auto* form : kForms) {

@@ -16,7 +16,7 @@ namespace {
 using zq::ControlDesign;
 using zq::Cursor;
 using zq::Kind;
-using zq::designs::form4;
+using zq::designs::valueWindow;
 
 std::string nameOf(const ControlDesign& c) {
     return std::string(c.name) + (c.index >= 0 ? "(" + std::to_string(c.index) + ")" : "");
@@ -27,7 +27,7 @@ bool clickable(const ControlDesign& c) {
 }
 
 TEST(ValueDesign, EveryControlLiesInsideTheWindow) {
-    const auto& f = form4();
+    const auto& f = valueWindow();
     for (const ControlDesign& c : f.controls) {
         if (c.kind == Kind::Line) continue; // x1, y1, x2, y2
         EXPECT_GE(c.left, 0) << nameOf(c);
@@ -38,7 +38,7 @@ TEST(ValueDesign, EveryControlLiesInsideTheWindow) {
 }
 
 TEST(ValueDesign, ClickableControlsDoNotOverlapAndShowTheHand) {
-    const auto& f = form4();
+    const auto& f = valueWindow();
     const std::string expected[] = {
         "FindButton",     "ShowButton",     "FourBands",     "FiveBands",     "ToleranceChip(0)", "ToleranceChip(1)",
         "ToleranceChip(2)", "ToleranceChip(3)", "ToleranceChip(4)", "ToleranceChip(5)", "ToleranceChip(6)", "ToleranceChip(7)",
@@ -61,7 +61,7 @@ TEST(ValueDesign, ClickableControlsDoNotOverlapAndShowTheHand) {
 }
 
 TEST(ValueDesign, TheFieldAndTitleStandInFrontOfTheGround) {
-    const auto& c = form4().controls;
+    const auto& c = valueWindow().controls;
     auto position = [&](std::string_view name) {
         for (std::size_t i = 0; i < c.size(); ++i)
             if (c[i].name == name) return i;

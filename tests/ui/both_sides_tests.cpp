@@ -6,8 +6,8 @@
 // minimised, and the value window's answer to every form a value is typed in, up to a unit's
 // edge.
 #include "tests/ui/main_window_fixture.h"
-#include "ui/reading/form5.h"
-#include "ui/value/form4.h"
+#include "ui/reading/reading_window.h"
+#include "ui/value/value_window.h"
 
 #include <QAccessible>
 #include <QInputMethodEvent>
@@ -19,7 +19,7 @@
 using namespace zq;
 using zq::test::dp;
 using zq::test::MainWindow;
-using zq::ui::Form4;
+using zq::ui::ValueWindow;
 
 namespace {
 
@@ -165,7 +165,7 @@ TEST_P(TypedForms, AnswerWithTheValueInItsUnit) {
     const Typing& f = GetParam();
     if (f.commaLocale) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     w->openValueWindow();
-    Form4* v = w->valueWindow();
+    ValueWindow* v = w->valueWindow();
     ASSERT_NE(v, nullptr);
     if (f.bands == 5) v->FiveBands_Click();
     QInputMethodEvent commit;
@@ -217,7 +217,7 @@ TEST_F(BothSides, ValueWindowOffersTheListAndTheChipCodesOnlyWhenThereAreAny) {
                  {"0", 4, false, true},       // a jumper: no standard value, codes 0, 000
                  {"4.753k", 5, true, false}}; // four significant digits: no code carries them
     w->openValueWindow();
-    Form4* v = w->valueWindow();
+    ValueWindow* v = w->valueWindow();
     ASSERT_NE(v, nullptr);
     for (const auto& c : cases) {
         c.bands == 5 ? v->FiveBands_Click() : v->FourBands_Click();

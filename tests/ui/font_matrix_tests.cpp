@@ -11,8 +11,8 @@
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
 #include "ui/main/form1.h"
-#include "ui/reading/form5.h"
-#include "ui/value/form4.h"
+#include "ui/reading/reading_window.h"
+#include "ui/value/value_window.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontInfo>
@@ -55,7 +55,7 @@ const std::vector<WindowCase>& allWindows() {
         {"value window",
          [](Form&) -> std::unique_ptr<Form> {
              valueWindowsMain() = std::make_unique<ui::Form1>();
-             auto f = std::make_unique<ui::Form4>(*valueWindowsMain());
+             auto f = std::make_unique<ui::ValueWindow>(*valueWindowsMain(), *valueWindowsMain());
              f->valueField().setPlainText(QStringLiteral("4k7")); // an answer on show
              f->ValueField_KeyPress(Qt::Key_Return, Qt::NoModifier);
              return f;
@@ -63,7 +63,7 @@ const std::vector<WindowCase>& allWindows() {
         {"reading window",
          [](Form&) -> std::unique_ptr<Form> {
              valueWindowsMain() = std::make_unique<ui::Form1>();
-             auto f = std::make_unique<ui::Form5>(*valueWindowsMain());
+             auto f = std::make_unique<ui::ReadingWindow>(*valueWindowsMain(), *valueWindowsMain());
              // The longest texts it shows: two readings, a measurement, a two-way code.
              for (const int colour : {0, 9, 9, 1, 0})
                  f->Chip_Click(colour);

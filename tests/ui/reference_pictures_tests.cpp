@@ -9,8 +9,8 @@
 #include "tests/ui/main_window_fixture.h"
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
-#include "ui/reading/form5.h"
-#include "ui/value/form4.h"
+#include "ui/reading/reading_window.h"
+#include "ui/value/value_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,8 +25,8 @@
 using namespace zq;
 using zq::test::MainWindow;
 using zq::ui::Form1;
-using zq::ui::Form4;
-using zq::ui::Form5;
+using zq::ui::ValueWindow;
+using zq::ui::ReadingWindow;
 
 namespace {
 
@@ -141,16 +141,16 @@ QWidget* ticked(Form1& m) {
     return &m;
 }
 
-Form4* valueWindow(Form1& m) {
+ValueWindow* valueWindow(Form1& m) {
     m.openValueWindow();
-    Form4* v = m.valueWindow();
+    ValueWindow* v = m.valueWindow();
     EXPECT_TRUE(v && QTest::qWaitForWindowExposed(v));
     return v;
 }
 
-Form5* readingWindow(Form1& m) {
+ReadingWindow* readingWindow(Form1& m) {
     m.openReadingWindow();
-    Form5* r = m.readingWindow();
+    ReadingWindow* r = m.readingWindow();
     EXPECT_TRUE(r && QTest::qWaitForWindowExposed(r));
     return r;
 }
@@ -192,7 +192,7 @@ const Picture kPictures[] = {
     {"value-empty", [](ReferencePictures&, Form1& m) -> QWidget* { return valueWindow(m); }},
     {"value-answer",
      [](ReferencePictures&, Form1& m) -> QWidget* {
-         Form4* v = valueWindow(m);
+         ValueWindow* v = valueWindow(m);
          if (!v) return nullptr;
          v->FiveBands_Click();
          QTest::keyClicks(&v->valueField(), QStringLiteral("4k7"));
@@ -202,7 +202,7 @@ const Picture kPictures[] = {
     {"reading-empty", [](ReferencePictures&, Form1& m) -> QWidget* { return readingWindow(m); }},
     {"reading-filled",
      [](ReferencePictures&, Form1& m) -> QWidget* {
-         Form5* r = readingWindow(m);
+         ReadingWindow* r = readingWindow(m);
          if (!r) return nullptr;
          for (const int colour : {0, 9, 9, 1, 0})
              r->Chip_Click(colour);

@@ -14,8 +14,8 @@
 #include "ui/help/form2.h"
 #include "ui/main/module1.h"
 #include "ui/program_info.h"
-#include "ui/reading/form5.h"
-#include "ui/value/form4.h"
+#include "ui/reading/reading_window.h"
+#include "ui/value/value_window.h"
 
 #include <QMenu>
 #include <QShortcut>
@@ -106,11 +106,11 @@ Form2* Form1::helpWindow() const {
 Form3* Form1::aboutWindow() const {
     return about_;
 }
-Form5* Form1::readingWindow() const {
+ReadingWindow* Form1::readingWindow() const {
     return reading_;
 }
 
-Form4* Form1::valueWindow() const {
+ValueWindow* Form1::valueWindow() const {
     return value_;
 }
 
@@ -554,7 +554,7 @@ namespace {
 // only waiting to be freed.
 template <class Window> void openBeside(Form1& main, QPointer<Window>& window) {
     if (!window || window->unloaded()) {
-        window = new Window(main);
+        window = new Window(main, main);
         window->setDeleteOnUnload(true);
     }
     if (window->WindowState() == kMinimizedState) window->setWindowState(kNormalState);

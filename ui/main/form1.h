@@ -7,6 +7,7 @@
 #include "model/colour_code.h"
 #include "model/colour_finder.h"
 #include "platform/form.h"
+#include "ui/hand_over.h"
 #include "ui/title_drag.h"
 
 #include <QPointer>
@@ -17,10 +18,10 @@ namespace zq::ui {
 
 class Form2;
 class Form3;
-class Form4;
-class Form5;
+class ValueWindow;
+class ReadingWindow;
 
-class Form1 : public zq::Form, public TitleDrag {
+class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
   public:
     Form1();
     ~Form1() override;
@@ -89,7 +90,8 @@ class Form1 : public zq::Form, public TitleDrag {
     void openReadingWindow();
     // Sets the bands to these colours by the user's own road: band keys and palette clicks,
     // through the choice rules, in an order they accept from any state.
-    void showColours(const model::ColourAnswer& a);
+    void showColours(const model::ColourAnswer& a) override;
+    zq::Form& receiverWindow() override { return *this; }
 
     // Keys: 1 to 5 choose the band, F1 opens the help.
     bool Form_KeyDown(int KeyCode, int Shift) override;
@@ -100,8 +102,8 @@ class Form1 : public zq::Form, public TitleDrag {
 
     Form2* helpWindow() const;
     Form3* aboutWindow() const;
-    Form4* valueWindow() const;
-    Form5* readingWindow() const;
+    ValueWindow* valueWindow() const;
+    ReadingWindow* readingWindow() const;
 
   private:
     void selectBand(int band);
@@ -133,8 +135,8 @@ class Form1 : public zq::Form, public TitleDrag {
   private:
     QPointer<Form2> help_;
     QPointer<Form3> about_;
-    QPointer<Form4> value_;
-    QPointer<Form5> reading_;
+    QPointer<ValueWindow> value_;
+    QPointer<ReadingWindow> reading_;
 };
 
 } // namespace zq::ui

@@ -6,6 +6,7 @@
 // the way to hand them to the main window.
 #include "model/colour_finder.h"
 #include "model/value_input.h"
+#include "ui/hand_over.h"
 #include "ui/secondary_window.h"
 
 #include <QPointer>
@@ -18,12 +19,10 @@ class QTextEdit;
 
 namespace zq::ui {
 
-class Form1;
-
-class Form4 : public SecondaryWindow {
+class ValueWindow : public SecondaryWindow {
   public:
     // The main window stays visible beside this one.
-    explicit Form4(Form1& mainWindow);
+    ValueWindow(zq::Form& mainWindow, BandsReceiver& receiver);
 
     void Form_Load() override;
     void CloseBox_Click();
@@ -66,7 +65,7 @@ class Form4 : public SecondaryWindow {
     void wire();
     void wireKeyboard();
 
-    QPointer<Form1> main_;
+    BandsReceiver& receiver_;
 };
 
 } // namespace zq::ui

@@ -6,6 +6,7 @@
 // against a measurement, and handed to the main window; and the printed code of a chip part.
 #include "model/band_reading.h"
 #include "model/smd.h"
+#include "ui/hand_over.h"
 #include "ui/secondary_window.h"
 
 #include <QPointer>
@@ -16,12 +17,10 @@ class QTextEdit;
 
 namespace zq::ui {
 
-class Form1;
-
-class Form5 : public SecondaryWindow {
+class ReadingWindow : public SecondaryWindow {
   public:
     // The main window stays visible beside this one.
-    explicit Form5(Form1& mainWindow);
+    ReadingWindow(zq::Form& mainWindow, BandsReceiver& receiver);
 
     void Form_Load() override;
     bool Form_KeyDown(int KeyCode, int Shift) override;
@@ -62,7 +61,7 @@ class Form5 : public SecondaryWindow {
     void showReadings();
     void say(const QString& text);
 
-    QPointer<Form1> main_;
+    BandsReceiver& receiver_;
 };
 
 } // namespace zq::ui

@@ -32,7 +32,7 @@ ControlDesign clickable(ControlDesign c) {
 
 FormDesign build() {
     FormDesign f{
-        .name = "Form4",
+        .name = "ValueWindow",
         .caption = "由阻值查色环",
         .width = px(510),
         .height = px(440),
@@ -53,8 +53,8 @@ FormDesign build() {
                  .font = kSong10_5Bold});
     c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
     c.push_back(label("Label1", 8, 4, 439, 19, "由阻值查色环", kSong10_5, kRed));
-    c.push_back(clickable(image("FindButton", -1, 278, 50, 80, 26, ":/design/form4/Image3.png")));
-    c.push_back(clickable(image("ShowButton", -1, 366, 50, 120, 26, ":/design/form4/Image4.png")));
+    c.push_back(clickable(image("FindButton", -1, 278, 50, 80, 26, ":/design/value_window/Image3.png")));
+    c.push_back(clickable(image("ShowButton", -1, 366, 50, 120, 26, ":/design/value_window/Image4.png")));
     c.push_back(label("ValueCaption", 26, 55, 52, 18, "阻值：", kSong10_5Bold));
     // The reason a value cannot be read, or what was made instead of it.
     c.push_back(label("Note", 26, 82, 466, 16, "", kSong9, kRed));
@@ -112,13 +112,13 @@ FormDesign build() {
     }
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
-    c.push_back(image("Ground", -1, 0, 36, 510, 404, ":/design/form4/Image2.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 404, ":/design/value_window/Image2.png"));
     return f;
 }
 
 } // namespace
 
-const FormDesign& form4() {
+const FormDesign& valueWindow() {
     static const FormDesign design = build();
     return design;
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/value/form4.h"
+#include "ui/value/value_window.h"
 
 #include "assets/designs/designs.h"
 #include "model/colour_table.h"
@@ -9,7 +9,6 @@
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
-#include "ui/main/form1.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>
@@ -32,13 +31,13 @@ zq::Picture chipPicture(int paletteIndex) {
 
 } // namespace
 
-Form4::Form4(Form1& mainWindow)
-    : SecondaryWindow(designs::form4(), mainWindow), Note(label("Note")),
+ValueWindow::ValueWindow(zq::Form& mainWindow, BandsReceiver& receiver)
+    : SecondaryWindow(designs::valueWindow(), mainWindow), Note(label("Note")),
       FourBands(label("FourBands")), FiveBands(label("FiveBands")),
       ColourNames(label("ColourNames")), ValueText(label("ValueText")),
       RangeText(label("RangeText")), ToleranceText(label("ToleranceText")),
       SmdCodes(label("SmdCodes")), StandardCaption(label("StandardCaption")),
-      ToleranceMark(line("ToleranceMark")), main_(&mainWindow) {
+      ToleranceMark(line("ToleranceMark")), receiver_(receiver) {
     for (int i = 0; i < 8; ++i) {
         ToleranceChip[i] = &label("ToleranceChip", i);
         Band[i] = &image("Band", i);
@@ -52,7 +51,7 @@ Form4::Form4(Form1& mainWindow)
     wireKeyboard();
 }
 
-void Form4::wireKeyboard() {
+void ValueWindow::wireKeyboard() {
     auto& find = image(QStringLiteral("FindButton"));
     auto& give = image(QStringLiteral("ShowButton"));
     auto& close = image(QStringLiteral("CloseBox"));
@@ -101,7 +100,7 @@ void Form4::wireKeyboard() {
     setAccessibleItems(std::move(items));
 }
 
-void Form4::wire() {
+void ValueWindow::wire() {
     image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
     image(QStringLiteral("FindButton")).Click = [this] { FindButton_Click(); };
     image(QStringLiteral("ShowButton")).Click = [this] { ShowButton_Click(); };
@@ -116,11 +115,11 @@ void Form4::wire() {
     oneLineField(valueField());
 }
 
-QTextEdit& Form4::valueField() const {
+QTextEdit& ValueWindow::valueField() const {
     return *textBox(QStringLiteral("ValueField")).widget();
 }
 
-void Form4::Form_Load() {
+void ValueWindow::Form_Load() {
     Note.setForeColor(kNoteColour);
     Note.setCaption(QStringLiteral("例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
     for (zq::Image* chip : AnswerChip)
@@ -133,7 +132,7 @@ void Form4::Form_Load() {
 
 // ---- the choices ------------------------------------------------------------------------------
 
-void Form4::showChoices() {
+void ValueWindow::showChoices() {
     FourBands.setCaption(Bands == 4 ? QStringLiteral("●四环") : QStringLiteral("○四环"));
     FiveBands.setCaption(Bands == 5 ? QStringLiteral("●五环") : QStringLiteral("○五环"));
     for (std::size_t i = 0; i < model::kTolerancePalette.size(); ++i) {
@@ -145,28 +144,28 @@ void Form4::showChoices() {
     ToleranceText.setCaption(q(model::toleranceText(model::colourRecord(Tolerance).tolerance)));
 }
 
-void Form4::FourBands_Click() {
+void ValueWindow::FourBands_Click() {
     Bands = 4;
     Tolerance = model::defaultTolerance(Bands);
     showChoices();
     if (Answer) find();
 }
 
-void Form4::FiveBands_Click() {
+void ValueWindow::FiveBands_Click() {
     Bands = 5;
     Tolerance = model::defaultTolerance(Bands);
     showChoices();
     if (Answer) find();
 }
 
-void Form4::ToleranceChip_Click(int Index) {
+void ValueWindow::ToleranceChip_Click(int Index) {
     if (Index < 0 || Index >= int(model::kTolerancePalette.size())) return;
     Tolerance = model::kTolerancePalette[std::size_t(Index)];
     showChoices();
     if (Answer) find();
 }
 
-void Form4::StandardValue_Click(int Index) {
+void ValueWindow::StandardValue_Click(int Index) {
     if (Index < 0 || std::size_t(Index) >= Standard.size()) return;
     valueField().setPlainText(q(model::typedForm(Standard[std::size_t(Index)].value)));
     valueField().moveCursor(QTextCursor::End);
@@ -175,7 +174,7 @@ void Form4::StandardValue_Click(int Index) {
 
 // ---- finding ----------------------------------------------------------------------------------
 
-bool Form4::find() {
+bool ValueWindow::find() {
     const std::string point = decimalPoint().toStdString();
     const model::ValueInput typed =
         model::parseValue(valueField().toPlainText().toStdString(), point);
@@ -193,13 +192,13 @@ bool Form4::find() {
     return true;
 }
 
-void Form4::showReason(const std::string& reason) {
+void ValueWindow::showReason(const std::string& reason) {
     // Only the line under the field: what was shown before stays as it was.
     Note.setForeColor(kReasonColour);
     Note.setCaption(q(reason));
 }
 
-void Form4::showAnswer(const model::Finding& f, const model::ValueInput& typed) {
+void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& typed) {
     Answer = f.answer;
     Standard = f.standard;
     const model::ColourAnswer& a = *Answer;
@@ -263,30 +262,30 @@ void Form4::showAnswer(const model::Finding& f, const model::ValueInput& typed) 
     }
 }
 
-void Form4::FindButton_Click() {
+void ValueWindow::FindButton_Click() {
     find();
 }
 
-void Form4::ShowButton_Click() {
+void ValueWindow::ShowButton_Click() {
     // What is typed now is what goes over; a value that cannot be read sends nothing.
     if (find()) giveToMainWindow();
 }
 
-void Form4::giveToMainWindow() {
-    if (!main_ || main_->unloaded() || !Answer) return;
-    main_->showColours(*Answer);
+void ValueWindow::giveToMainWindow() {
+    if (receiver_.receiverWindow().unloaded() || !Answer) return;
+    receiver_.showColours(*Answer);
     // The answer is on the multimeter and in the flow chart: put them in view. This window
     // stays open behind.
-    bringToFront(*main_);
+    bringToFront(receiver_.receiverWindow());
 }
 
 // ---- chrome and keys --------------------------------------------------------------------------
 
-void Form4::CloseBox_Click() {
+void ValueWindow::CloseBox_Click() {
     Unload();
 }
 
-bool Form4::ValueField_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
+bool ValueWindow::ValueField_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Escape) {
         Unload();
         return true;
@@ -299,7 +298,7 @@ bool Form4::ValueField_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
     return true;
 }
 
-void Form4::keyPressEvent(QKeyEvent* e) {
+void ValueWindow::keyPressEvent(QKeyEvent* e) {
     // Away from the field, Return presses the focused control, as in every window.
     const bool plainReturn = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
                              !(e->modifiers() & Qt::ControlModifier);
@@ -307,7 +306,7 @@ void Form4::keyPressEvent(QKeyEvent* e) {
         Form::keyPressEvent(e);
 }
 
-bool Form4::eventFilter(QObject* watched, QEvent* e) {
+bool ValueWindow::eventFilter(QObject* watched, QEvent* e) {
     if (watched == &valueField() && e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
         return ValueField_KeyPress(k->key(), k->modifiers());

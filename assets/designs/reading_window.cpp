@@ -48,7 +48,7 @@ static_assert(std::size(kChipPictures) == model::palette::kPaintedSize);
 
 FormDesign build() {
     FormDesign f{
-        .name = "Form5",
+        .name = "ReadingWindow",
         .caption = "识读色环",
         .width = px(510),
         .height = px(720),
@@ -68,9 +68,9 @@ FormDesign build() {
     c.push_back(label("Entered", -1, 26, 52, 460, 16, "", kSong9, kInk));
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
         c.push_back(image("Chip", i, 26 + 25 * i, 75, 21, 67, kChipPictures[i], true));
-    c.push_back(image("BackButton", -1, 338, 75, 76, 26, ":/design/form5/Image3.png", true));
-    c.push_back(image("ClearButton", -1, 418, 75, 76, 26, ":/design/form5/Image4.png", true));
-    c.push_back(image("ShowButton", -1, 358, 112, 120, 26, ":/design/form4/Image4.png", true));
+    c.push_back(image("BackButton", -1, 338, 75, 76, 26, ":/design/reading_window/Image3.png", true));
+    c.push_back(image("ClearButton", -1, 418, 75, 76, 26, ":/design/reading_window/Image4.png", true));
+    c.push_back(image("ShowButton", -1, 358, 112, 120, 26, ":/design/value_window/Image4.png", true));
     c.push_back(image("BodyLeft", -1, 47, 150, 116, 90, ":/design/form1/Image16.png"));
     for (int i = 0; i < 8; ++i)
         c.push_back(image("Band", i, 163 + 21 * i, 159, 21, 67));
@@ -100,13 +100,13 @@ FormDesign build() {
     c.push_back(answer);
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
-    c.push_back(image("Ground", -1, 0, 36, 510, 684, ":/design/form5/Image2.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 684, ":/design/reading_window/Image2.png"));
     return f;
 }
 
 } // namespace
 
-const FormDesign& form5() {
+const FormDesign& readingWindow() {
     static const FormDesign design = build();
     return design;
 }

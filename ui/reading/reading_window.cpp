@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/reading/form5.h"
+#include "ui/reading/reading_window.h"
 
 #include "assets/designs/designs.h"
 #include "model/colour_finder.h"
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
-#include "ui/main/form1.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>
@@ -48,10 +47,10 @@ std::vector<int> placesOf(int n) {
 
 } // namespace
 
-Form5::Form5(Form1& mainWindow)
-    : SecondaryWindow(designs::form5(), mainWindow), Entered(label(QStringLiteral("Entered"))),
+ReadingWindow::ReadingWindow(zq::Form& mainWindow, BandsReceiver& receiver)
+    : SecondaryWindow(designs::readingWindow(), mainWindow), Entered(label(QStringLiteral("Entered"))),
       Verdict(label(QStringLiteral("Verdict"))), SmdAnswer(label(QStringLiteral("SmdAnswer"))),
-      main_(&mainWindow) {
+      receiver_(receiver) {
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
         Chip[std::size_t(i)] = &image(QStringLiteral("Chip"), i);
     for (int i = 0; i < 8; ++i)
@@ -64,7 +63,7 @@ Form5::Form5(Form1& mainWindow)
     wireKeyboard();
 }
 
-void Form5::wire() {
+void ReadingWindow::wire() {
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
         Chip[std::size_t(i)]->Click = [this, i] { Chip_Click(i); };
     image(QStringLiteral("BackButton")).Click = [this] { BackButton_Click(); };
@@ -75,7 +74,7 @@ void Form5::wire() {
     oneLineField(smdField());
 }
 
-void Form5::wireKeyboard() {
+void ReadingWindow::wireKeyboard() {
     auto& back = image(QStringLiteral("BackButton"));
     auto& clear = image(QStringLiteral("ClearButton"));
     auto& show = image(QStringLiteral("ShowButton"));
@@ -125,15 +124,15 @@ void Form5::wireKeyboard() {
     setAccessibleItems(std::move(items));
 }
 
-QTextEdit& Form5::measuredField() const {
+QTextEdit& ReadingWindow::measuredField() const {
     return *textBox(QStringLiteral("Measured")).widget();
 }
 
-QTextEdit& Form5::smdField() const {
+QTextEdit& ReadingWindow::smdField() const {
     return *textBox(QStringLiteral("Smd")).widget();
 }
 
-void Form5::Form_Load() {
+void ReadingWindow::Form_Load() {
     showBands();
     showReadings();
     // The keys go to the palette first, not to a field: the digits enter bands.
@@ -143,7 +142,7 @@ void Form5::Form_Load() {
 
 // ---- entering the bands ---------------------------------------------------------------------
 
-void Form5::enter(int colour) {
+void ReadingWindow::enter(int colour) {
     if (int(Bands.size()) >= kMost) {
         say(QStringLiteral("色环电阻最多六个环；看错了就按“退一环”。"));
         return;
@@ -152,27 +151,27 @@ void Form5::enter(int colour) {
     readAgain();
 }
 
-void Form5::Chip_Click(int Index) {
+void ReadingWindow::Chip_Click(int Index) {
     if (Index < 0 || Index >= model::palette::kPaintedSize) return;
     enter(Index);
 }
 
-void Form5::BackButton_Click() {
+void ReadingWindow::BackButton_Click() {
     if (Bands.empty()) return;
     Bands.pop_back();
     readAgain();
 }
 
-void Form5::ClearButton_Click() {
+void ReadingWindow::ClearButton_Click() {
     Bands.clear();
     readAgain();
 }
 
-void Form5::CloseBox_Click() {
+void ReadingWindow::CloseBox_Click() {
     Unload();
 }
 
-bool Form5::Form_KeyDown(int KeyCode, int Shift) {
+bool ReadingWindow::Form_KeyDown(int KeyCode, int Shift) {
     if ((KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter) && (Shift & kCtrlMask)) {
         ShowButton_Click();
         return true;
@@ -189,16 +188,16 @@ bool Form5::Form_KeyDown(int KeyCode, int Shift) {
     return false;
 }
 
-void Form5::Measured_Return() {
+void ReadingWindow::Measured_Return() {
     readAgain();
 }
 
-void Form5::readAgain() {
+void ReadingWindow::readAgain() {
     showBands();
     showReadings();
 }
 
-void Form5::showBands() {
+void ReadingWindow::showBands() {
     const std::vector<int> at = placesOf(int(Bands.size()));
     std::array<int, 8> chips;
     chips.fill(model::kColourRecords[model::palette::kNone].chip);
@@ -219,14 +218,14 @@ void Form5::showBands() {
     Entered.setCaption(text);
 }
 
-void Form5::say(const QString& text) {
+void ReadingWindow::say(const QString& text) {
     Entered.setForeColor(kReasonColour);
     Entered.setCaption(text);
 }
 
 // ---- the readings ----------------------------------------------------------------------------
 
-void Form5::showReadings() {
+void ReadingWindow::showReadings() {
     QStringList lines;
     QString verdict;
     Readings = {};
@@ -267,8 +266,8 @@ void Form5::showReadings() {
 
 // ---- the hand-over -----------------------------------------------------------------------------
 
-void Form5::ShowButton_Click() {
-    if (!main_ || main_->unloaded()) return;
+void ReadingWindow::ShowButton_Click() {
+    if (receiver_.receiverWindow().unloaded()) return;
     const model::BandReadingItem* chosen = nullptr;
     for (const model::BandReadingItem& r : Readings.readings)
         if (r.likely) chosen = &r;
@@ -313,14 +312,14 @@ void Form5::ShowButton_Click() {
         note += QStringLiteral("两种读法分不出，先按") +
                 q(model::directionText(chosen->direction)) + QStringLiteral("显示；量一下再定。");
     if (!note.isEmpty()) say(note);
-    main_->showColours(a);
+    receiver_.showColours(a);
     // The reading is on the multimeter and in the flow chart: put them in view.
-    bringToFront(*main_);
+    bringToFront(receiver_.receiverWindow());
 }
 
 // ---- the printed code ------------------------------------------------------------------------
 
-void Form5::Smd_Return() {
+void ReadingWindow::Smd_Return() {
     const model::DecimalFormat fmt = userFormat();
     Smd = model::readSmdCode(smdField().toPlainText().toStdString(), fmt);
     QStringList lines;
@@ -342,7 +341,7 @@ void Form5::Smd_Return() {
     SmdAnswer.setCaption(lines.join(u'\n'));
 }
 
-bool Form5::eventFilter(QObject* watched, QEvent* e) {
+bool ReadingWindow::eventFilter(QObject* watched, QEvent* e) {
     const bool measured = watched == &measuredField(), smd = watched == &smdField();
     if ((measured || smd) && e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "wording/words.h"
+
+#include "model/colour_code.h"
+
+#include <gtest/gtest.h>
+
+namespace zq::wording {
+namespace {
+
+model::Decimal d(std::string_view text) {
+    const auto point = text.find('.');
+    return point == text.npos ? model::Decimal::fromParts(text, "", 0)
+                              : model::Decimal::fromParts(text.substr(0, point),
+                                                          text.substr(point + 1), 0);
+}
+
+TEST(Words, OneWriterOfValuesFollowsTheMainWindowsUnits) {
+    struct Case {
+        const char* ohms;
+        const char* point;
+        const char* shown;
+    } cases[] = {
+        {"0", ".", "0.00Ω"},          {"0.47", ".", "0.47Ω"},      {"1000", ".", "1000.00Ω"},
+        {"1000.5", ".", "1.0005KΩ"},  {"4465", ",", "4,465KΩ"},    {"4700", ".", "4.70KΩ"},
+        {"1000000", ".", "1000.00KΩ"}, {"2200000000", ".", "2.20GΩ"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ohms(d(c.ohms), {c.point}), QString::fromUtf8(c.shown)) << c.ohms;
+}
+
+TEST(Words, NamesOfEveryColourAreDistinctAndTheShortOneBeginsTheLong) {
+    QStringList seen;
+    for (int i = 0; i < model::palette::kSize; ++i) {
+        EXPECT_TRUE(colourName(i).startsWith(shortName(i))) << i;
+        EXPECT_FALSE(seen.contains(shortName(i))) << i;
+        seen << shortName(i);
+    }
+    EXPECT_TRUE(colourName(model::palette::kSize).isEmpty());
+    EXPECT_TRUE(shortName(-1).isEmpty());
+}
+
+TEST(Words, PercentsCarryTheirSignExceptZero) {
+    EXPECT_EQ(signedPercent(313), QStringLiteral("+3.13%"));
+    EXPECT_EQ(signedPercent(-426, {","}), QStringLiteral("-4,26%"));
+    EXPECT_EQ(signedPercent(0), QStringLiteral("0.00%"));
+}
+
+TEST(Words, AQuoteIsCutBetweenCharactersNeverInsideOne) {
+    const QString emoji = QString::fromUtf8("😀");
+    const QString longText = QString(11, QLatin1Char('a')) + emoji + QStringLiteral("bbb");
+    const QString cut = quoted(longText);
+    EXPECT_TRUE(cut.contains(emoji)) << cut.toStdString();
+    EXPECT_TRUE(cut.endsWith(QString::fromUtf8("…”")));
+    EXPECT_EQ(quoted(QStringLiteral("4k7")), QString::fromUtf8("“4k7”"));
+}
+
+TEST(Words, BandOrdinalsExistForEveryBandAPartCanHave) {
+    for (int band = 1; band <= model::kMostBands; ++band)
+        EXPECT_FALSE(bandOrdinal(band).isEmpty()) << band;
+    EXPECT_TRUE(bandOrdinal(0).isEmpty());
+    EXPECT_TRUE(bandOrdinal(model::kMostBands + 1).isEmpty());
+}
+
+} // namespace
+} // namespace zq::wording

@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "wording/words.h"
+
+#include "model/colour_code.h"
+#include "model/colour_finder.h"
+
+#include <array>
+#include <cstdlib>
+
+namespace zq::wording {
+
+namespace {
+
+constexpr std::array<const char*, model::palette::kSize> kColourNames{
+    QT_TRANSLATE_NOOP("Colour", "棕色"), QT_TRANSLATE_NOOP("Colour", "红色"),
+    QT_TRANSLATE_NOOP("Colour", "橙色"), QT_TRANSLATE_NOOP("Colour", "黄色"),
+    QT_TRANSLATE_NOOP("Colour", "绿色"), QT_TRANSLATE_NOOP("Colour", "蓝色"),
+    QT_TRANSLATE_NOOP("Colour", "紫色"), QT_TRANSLATE_NOOP("Colour", "灰色"),
+    QT_TRANSLATE_NOOP("Colour", "白色"), QT_TRANSLATE_NOOP("Colour", "黑色"),
+    QT_TRANSLATE_NOOP("Colour", "金色"), QT_TRANSLATE_NOOP("Colour", "银色"),
+    QT_TRANSLATE_NOOP("Colour", "无色"),
+};
+
+constexpr std::array<const char*, model::palette::kSize> kShortNames{
+    QT_TRANSLATE_NOOP("ShortColour", "棕"), QT_TRANSLATE_NOOP("ShortColour", "红"),
+    QT_TRANSLATE_NOOP("ShortColour", "橙"), QT_TRANSLATE_NOOP("ShortColour", "黄"),
+    QT_TRANSLATE_NOOP("ShortColour", "绿"), QT_TRANSLATE_NOOP("ShortColour", "蓝"),
+    QT_TRANSLATE_NOOP("ShortColour", "紫"), QT_TRANSLATE_NOOP("ShortColour", "灰"),
+    QT_TRANSLATE_NOOP("ShortColour", "白"), QT_TRANSLATE_NOOP("ShortColour", "黑"),
+    QT_TRANSLATE_NOOP("ShortColour", "金"), QT_TRANSLATE_NOOP("ShortColour", "银"),
+    QT_TRANSLATE_NOOP("ShortColour", "无"),
+};
+
+constexpr std::array<const char*, model::kMostBands> kOrdinals{
+    QT_TRANSLATE_NOOP("Band", "第一环"), QT_TRANSLATE_NOOP("Band", "第二环"),
+    QT_TRANSLATE_NOOP("Band", "第三环"), QT_TRANSLATE_NOOP("Band", "第四环"),
+    QT_TRANSLATE_NOOP("Band", "第五环"), QT_TRANSLATE_NOOP("Band", "第六环"),
+};
+
+QString joined(const std::vector<model::ESeries>& series, const QString& between) {
+    QString out;
+    for (const model::ESeries s : series)
+        out += (out.isEmpty() ? QString() : between) + q(model::seriesName(s));
+    return out;
+}
+
+} // namespace
+
+QString q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+QString ohms(const model::Decimal& value, const model::DecimalFormat& fmt) {
+    return q(model::withUnit(value, fmt));
+}
+
+QString colourName(int paletteIndex) {
+    if (paletteIndex < 0 || paletteIndex >= model::palette::kSize) return {};
+    return QCoreApplication::translate("Colour", kColourNames[std::size_t(paletteIndex)]);
+}
+
+QString shortName(int paletteIndex) {
+    if (paletteIndex < 0 || paletteIndex >= model::palette::kSize) return {};
+    return QCoreApplication::translate("ShortColour", kShortNames[std::size_t(paletteIndex)]);
+}
+
+QString shortNames(std::span<const int> colours) {
+    QStringList out;
+    for (const int c : colours)
+        out << shortName(c);
+    return out.join(QLatin1Char(' '));
+}
+
+QString bandOrdinal(int band) {
+    if (band < 1 || band > model::kMostBands) return {};
+    return QCoreApplication::translate("Band", kOrdinals[std::size_t(band - 1)]);
+}
+
+QString tolerance(int hundredths) {
+    return q(model::toleranceText(hundredths));
+}
+
+QString signedPercent(int hundredths, const model::DecimalFormat& fmt) {
+    const QString magnitude =
+        q(model::Decimal::of(std::uint64_t(std::abs(hundredths)), -2).text(fmt.point, 2));
+    return (hundredths == 0   ? QString()
+            : hundredths < 0 ? QStringLiteral("-")
+                             : QStringLiteral("+")) +
+           magnitude + QLatin1Char('%');
+}
+
+QString seriesLabel(const std::vector<model::ESeries>& series) {
+    return joined(series, QStringLiteral("/"));
+}
+
+QString seriesAlternatives(const std::vector<model::ESeries>& series) {
+    //: Between the names of two series a value may belong to: "E24 或 E96".
+    return joined(series, QCoreApplication::translate("Series", " 或 "));
+}
+
+QString quoted(const QString& text, int shown) {
+    // Cut between characters, never inside a surrogate pair.
+    qsizetype at = 0;
+    for (int n = 0; at < text.size() && n < shown; ++n)
+        at += text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+    const QString cut = at < text.size() ? text.left(at) + QStringLiteral("…") : text;
+    return QCoreApplication::translate("Quote", "“%1”").arg(cut);
+}
+
+} // namespace zq::wording

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The words every answer shares. Texts come from the catalogue: each source text is written
+// once, inside QCoreApplication::translate, tr or QT_TRANSLATE_NOOP, where lupdate finds it.
+#include "model/decimal.h"
+#include "model/e_series.h"
+#include "model/numbers.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace zq::wording {
+
+QString q(std::string_view utf8);
+
+// The one writer of a value with its unit, by the main window's rule: the largest unit the
+// value exceeds, two decimals at least, "4.70KΩ", "1000.00Ω", "4.465KΩ".
+QString ohms(const model::Decimal& value, const model::DecimalFormat& fmt = {});
+
+// "棕色", and "棕" as lists of bands write it.
+QString colourName(int paletteIndex);
+QString shortName(int paletteIndex);
+// "黄 紫 红 金".
+QString shortNames(std::span<const int> colours);
+
+// "第一环" … "第六环".
+QString bandOrdinal(int band);
+
+// "±0.5%": tolerances are written with "." in every locale, as the main window has them.
+QString tolerance(int hundredths);
+
+// "+3.13%", "-4.26%", "0.00%" from hundredths of a per cent, with the user's point.
+QString signedPercent(int hundredths, const model::DecimalFormat& fmt = {});
+
+// Series as a list: "E24/E96" where values are labelled, "E24 或 E96" in a sentence.
+QString seriesLabel(const std::vector<model::ESeries>& series);
+QString seriesAlternatives(const std::vector<model::ESeries>& series);
+
+// A text a reason quotes: “…”, cut short past `shown` characters.
+QString quoted(const QString& text, int shown = 12);
+
+} // namespace zq::wording
