@@ -8,50 +8,64 @@
 #include "model/colour_finder.h"
 #include "model/smd.h"
 #include "model/value_input.h"
+#include "wording/value.h"
+#include "wording/words.h"
 
 namespace zq::app {
 
 using namespace output;
 
+namespace {
+
+QJsonObject noteObject(std::string_view code, const QString& text) {
+    return {{QStringLiteral("code"), q(code)}, {QStringLiteral("text"), text}};
+}
+
+} // namespace
+
 Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& pointText) {
     const std::string point = pointText.toStdString();
+    const model::DecimalFormat fmt{point};
     int bands = 4;
     if (question.bands) {
         if (*question.bands != QLatin1String("4") && *question.bands != QLatin1String("5"))
-            return refuse("色环数只能是 4 或 5。", json);
+            return refusal(wording::bandCountRefusal(), json);
         bands = question.bands->toInt();
     }
-    int tolerance = model::defaultTolerance(bands);
+    model::Tolerance tolerance = model::defaultTolerance(bands);
     if (question.tolerance) {
-        const auto colour = model::toleranceColourOf(question.tolerance->toStdString());
-        if (!colour)
-            return refuse("“" + question.tolerance->toStdString() + "”不是色环的颜色。", json);
-        tolerance = *colour;
+        const auto named = model::readTolerance(question.tolerance->toStdString());
+        if (!named) return refusal(wording::toleranceNameRefusal(*question.tolerance), json);
+        tolerance = *named;
     }
     const model::ValueInput typed = model::parseValue(question.value.toStdString(), point);
-    if (!typed.ok) return refuse(typed.reason, json);
-    const model::DecimalFormat fmt{point};
-    const model::Finding f = model::findColours(typed.ohms, bands, tolerance, fmt);
-    if (!f.answer) return refuse(f.reason, json);
+    if (!typed.ok) return refusal(wording::inputReason(typed), json);
+    const model::Finding f = model::findColours(typed.ohms, bands, tolerance);
+    if (!f.answer) return refusal(wording::findingReason(f, fmt), json);
     const model::ColourAnswer& a = *f.answer;
-    const int hundredths = model::colourRecord(tolerance).tolerance;
+    const std::vector<std::string> codes = model::smdCodesFor(typed.ohms);
 
     Answer out;
     if (json) {
-        QJsonArray english, chinese, standard;
+        QJsonArray english, chinese, standard, notes;
         for (const int colour : model::bandColours(a)) {
-            const model::ColourRecord& c = model::colourRecord(colour);
-            english << q(c.english);
-            chinese << q(c.shortName);
+            english << q(model::colourRecord(colour).english);
+            chinese << wording::shortName(colour);
         }
         for (const model::StandardValue& v : f.standard) {
-            QStringList series;
-            for (const model::ESeries s : v.series)
-                series << q(model::seriesName(s));
-            standard << QJsonObject{{QStringLiteral("series"), series.join(QLatin1Char('/'))},
-                                    {QStringLiteral("value_ohms"), exact(v.value)},
+            QJsonArray member;
+            for (const model::ESeries s : v.member)
+                member << q(model::seriesName(s));
+            standard << QJsonObject{{QStringLiteral("value_ohms"), exact(v.value)},
+                                    {QStringLiteral("member"), member},
+                                    {QStringLiteral("makeable"), v.makeable},
                                     {QStringLiteral("error_percent"), q(model::errorPercent(v))}};
         }
+        if (typed.note != model::InputNote::None)
+            notes << noteObject(model::codeOf(typed.note), wording::inputNote(typed, fmt));
+        for (const model::Note& n : f.notes)
+            notes << noteObject(model::codeOf(n.code), wording::note(n, fmt));
+        const bool jumper = a.value.isZero();
         out.out = jsonText({
             {QStringLiteral("input"), question.value},
             {QStringLiteral("bands"), bands},
@@ -60,43 +74,33 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
             {QStringLiteral("value_ohms"), exact(a.value)},
             {QStringLiteral("exact"), a.exact},
             {QStringLiteral("tolerance_percent"),
-             a.value.isZero() ? QJsonValue() : QJsonValue(hundredthsPercent(hundredths))},
-            {QStringLiteral("min_ohms"), exact(model::withTolerance(a.value, hundredths, -1))},
-            {QStringLiteral("max_ohms"), exact(model::withTolerance(a.value, hundredths, +1))},
+             jumper ? QJsonValue() : QJsonValue(hundredthsPercent(a.tolerance))},
+            {QStringLiteral("precision"), a.precision},
+            {QStringLiteral("min_ohms"), exact(model::withTolerance(a.value, a.tolerance, -1))},
+            {QStringLiteral("max_ohms"), exact(model::withTolerance(a.value, a.tolerance, +1))},
             {QStringLiteral("standard"), standard},
-            {QStringLiteral("smd"), stringArray(model::smdCodesFor(typed.ohms))},
+            {QStringLiteral("notes"), notes},
+            {QStringLiteral("smd"), stringArray(codes)},
         });
         return out;
     }
-    const std::string shown = model::shownValue(a, fmt);
-    const std::string prefix = "等于： ";
-    // A jumper is one black band, with no tolerance to speak of.
-    const bool jumper = a.value.isZero();
-    std::string text = "色环：" + model::colourNames(a) + "（" +
-                       (jumper       ? "跳线电阻"
-                        : bands == 4 ? "四环电阻"
-                                     : "五环电阻") +
-                       "）\n";
-    text += "阻值：" + shown.substr(shown.starts_with(prefix) ? prefix.size() : 0) + '\n';
-    text += "误差：" + (jumper ? "" : model::toleranceText(hundredths) + "，") +
-            model::rangeText(a, fmt) + '\n';
-    if (!typed.note.empty()) text += "说明：" + typed.note + '\n';
-    if (!f.note.empty()) text += "说明：" + f.note + '\n';
-    if (!f.standardNote.empty()) text += "标准值：" + f.standardNote + '\n';
-    for (const model::StandardValue& v : f.standard) {
-        std::string series;
-        for (const model::ESeries s : v.series)
-            series += (series.empty() ? "" : "/") + std::string(model::seriesName(s));
-        text += "标准值 " + series + "：" + model::withUnit(v.value, fmt) + "（" +
-                model::percentText(v, fmt) + "）\n";
+    QStringList lines{wording::coloursLine(a), wording::valueLine(a, fmt),
+                      wording::toleranceLine(a, fmt)};
+    if (const QString n = wording::inputNote(typed, fmt); !n.isEmpty())
+        lines << wording::noteLine(n);
+    for (const QString& n : wording::answerNotes(f, fmt))
+        lines << wording::noteLine(n);
+    if (const QString heading = wording::standardHeading(f, fmt); !heading.isEmpty())
+        lines << wording::standardLine(heading + wording::standardAside(f, fmt));
+    for (const model::StandardValue& v : f.standard)
+        if (v.makeable) lines << wording::standardValueLine(v, fmt);
+    if (!codes.empty()) {
+        QStringList shown;
+        for (const std::string& c : codes)
+            shown << q(c);
+        lines << wording::smdLine(shown);
     }
-    if (const auto codes = model::smdCodesFor(typed.ohms); !codes.empty()) {
-        text += "贴片代码：";
-        for (std::size_t i = 0; i < codes.size(); ++i)
-            text += (i ? " " : "") + codes[i];
-        text += '\n';
-    }
-    out.out = q(text);
+    out.out = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     return out;
 }
 

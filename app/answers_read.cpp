@@ -7,6 +7,7 @@
 #include "model/band_reading.h"
 #include "model/colour_code.h"
 #include "model/value_input.h"
+#include "wording/value.h"
 
 namespace zq::app {
 
@@ -29,7 +30,7 @@ Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& 
     std::optional<model::Decimal> measured;
     if (measuredText) {
         const model::ValueInput v = model::parseValue(measuredText->toStdString(), fmt.point);
-        if (!v.ok) return refuse("万用表读数：" + v.reason, json);
+        if (!v.ok) return refusal(QStringLiteral("万用表读数：") + wording::inputReason(v), json);
         measured = v.ohms;
     }
     const model::BandReadings r = model::readBothWays(colours, measured, fmt);

@@ -3,13 +3,11 @@
 
 #include "model/colour_finder.h"
 
-#include "model/choice.h"
 #include "model/colour_code.h"
 #include "model/colour_table.h"
 #include "model/units.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace zq::model {
@@ -27,26 +25,20 @@ const Unit& unitFor(const Decimal& ohms) {
     return kUnits[u];
 }
 
-std::string_view kindName(int bands) {
-    return bands == 4 ? "四环电阻" : "五环电阻";
+Note noteOf(NoteCode code, int bands, const Decimal& value = {}) {
+    Note n;
+    n.code = code;
+    n.bands = bands;
+    n.value = value;
+    return n;
 }
 
-std::string joined(const std::vector<ESeries>& series, std::string_view between) {
-    std::string out;
-    for (const ESeries e : series)
-        out += (out.empty() ? "" : std::string(between)) + std::string(seriesName(e));
-    return out;
-}
-
-struct Standards {
-    std::string note;
-    std::vector<StandardValue> listed, unmakeable;
-};
-
-Standards standardValues(const Decimal& typed, int bands, int tolerance, const DecimalFormat& fmt) {
-    Standards out;
-    if (typed.isZero()) return out;
-    const std::vector<ESeries> chosen = seriesForTolerance(colourRecord(tolerance).tolerance);
+// Whether the typed value is a member of the series the tolerance calls for, and its
+// neighbours, with the notes that tell it.
+void addStandardValues(Finding& f, const Decimal& typed) {
+    if (typed.isZero()) return;
+    const int bands = f.bands;
+    const std::vector<ESeries> chosen = seriesForTolerance(hundredthsOf(f.tolerance));
     std::vector<ESeries> memberOf;
     for (const ESeries s : chosen)
         if (isMember(s, typed)) memberOf.push_back(s);
@@ -54,7 +46,7 @@ Standards standardValues(const Decimal& typed, int bands, int tolerance, const D
     // A member is its own answer; otherwise the neighbours on both sides in each series.
     std::vector<StandardValue> found;
     if (!memberOf.empty()) {
-        found.push_back({typed, memberOf, 0, 0, true});
+        found.push_back({typed, memberOf, 0, true});
     } else {
         for (const ESeries s : chosen)
             for (const Decimal& d : nearestMembers(s, typed)) {
@@ -62,50 +54,55 @@ Standards standardValues(const Decimal& typed, int bands, int tolerance, const D
                     std::find_if(found.begin(), found.end(),
                                  [&](const StandardValue& v) { return v.value == d; });
                 if (same != found.end()) {
-                    same->series.push_back(s);
+                    same->member.push_back(s);
                     continue;
                 }
-                const auto h = int(changeInHundredthsOfPercent(typed, d));
-                found.push_back({d, {s}, h, h / 100.0, true});
+                found.push_back({d, {s}, int(changeInHundredthsOfPercent(typed, d)), true});
             }
         std::sort(found.begin(), found.end(),
                   [](const StandardValue& a, const StandardValue& b) { return a.value < b.value; });
     }
+    std::vector<StandardValue> unmakeable;
+    bool anyMakeable = false;
     for (StandardValue& v : found) {
         v.makeable = makeable(v.value, bands);
-        (v.makeable ? out.listed : out.unmakeable).push_back(v);
+        anyMakeable = anyMakeable || v.makeable;
+        if (!v.makeable) unmakeable.push_back(v);
     }
+    f.standard = found;
 
-    const std::string value = plainWithUnit(typed, fmt);
+    Note n = noteOf(NoteCode::StandardMember, bands, typed);
     if (!memberOf.empty()) {
-        out.note = value + " 是 " + joined(memberOf, "、") + " 标准值" +
-                   (out.listed.empty() ? "，但" + std::string(kindName(bands)) + "做不出。" : "。");
-        return out;
+        if (!anyMakeable) n.code = NoteCode::StandardMemberUnmakeable;
+        n.series = memberOf;
+        f.notes.push_back(n);
+        return;
     }
-    out.note = value + " 不是 " + joined(chosen, "、") + " 标准值。";
-    if (!out.unmakeable.empty()) {
-        std::string names;
-        for (const StandardValue& v : out.unmakeable)
-            names += (names.empty() ? "" : "、") + plainWithUnit(v.value, fmt) + "（" +
-                     joined(v.series, "/") + "）";
-        out.note += std::string(kindName(bands)) + "做不出相邻的标准值 " + names + "。";
+    n.code = NoteCode::NotStandard;
+    n.series = chosen;
+    f.notes.push_back(n);
+    if (!unmakeable.empty()) {
+        n.code = NoteCode::UnmakeableNeighbours;
+        n.series.clear();
+        n.neighbours = unmakeable;
+        f.notes.push_back(n);
     }
-    return out;
-}
-
-// Names the range and the nearest value the bands can make, with its colours.
-std::string outOfReach(std::string_view what, const Decimal& nearest, int bands, int tolerance,
-                       const DecimalFormat& fmt) {
-    return std::string(what) + std::string(kindName(bands)) + "能做 " +
-           withUnit(smallestValue(), fmt) + "～" + withUnit(largestValue(bands), fmt) +
-           "，最接近的 " + withUnit(nearest, fmt) + " 是 " +
-           colourNames(*findColours(nearest, bands, tolerance, fmt).answer) + "。";
 }
 
 } // namespace
 
 int defaultTolerance(int bands) {
     return bands == 5 ? kBrownIndex : kGoldIndex;
+}
+
+int hundredthsOf(const Tolerance& t) {
+    if (t.colour < 0 || t.colour >= palette::kSize) return 0;
+    const ColourRecord& c = colourRecord(t.colour);
+    return t.iec ? c.iecTolerance : c.tolerance;
+}
+
+bool isPrecision(const Tolerance& t) {
+    return hundredthsOf(t) != 0 && hundredthsOf(t) != colourRecord(t.colour).tolerance;
 }
 
 Decimal largestValue(int bands) {
@@ -116,41 +113,93 @@ bool makeable(const Decimal& ohms, int bands) {
     return makeable(ohms, layout(bands));
 }
 
-Finding findColours(const Decimal& ohms, int bands, int tolerance, const DecimalFormat& fmt) {
+std::string_view codeOf(FindingRefusal r) {
+    switch (r) {
+    case FindingRefusal::None:
+        return "";
+    case FindingRefusal::BandCount:
+        return "band-count";
+    case FindingRefusal::NoSuchColour:
+        return "no-such-colour";
+    case FindingRefusal::NotAToleranceColour:
+        return "not-a-tolerance-colour";
+    case FindingRefusal::FiveBandsWithoutBand5:
+        return "five-bands-without-tolerance-band";
+    case FindingRefusal::TooLarge:
+        return "too-large";
+    case FindingRefusal::TooSmall:
+        return "too-small";
+    case FindingRefusal::TooSmallJumperNearer:
+        return "too-small-jumper-nearer";
+    }
+    return "";
+}
+
+std::string_view codeOf(NoteCode n) {
+    switch (n) {
+    case NoteCode::Nearest:
+        return "nearest";
+    case NoteCode::NearestFiveBandsCould:
+        return "nearest-five-bands-could";
+    case NoteCode::Jumper:
+        return "jumper";
+    case NoteCode::Precision:
+        return "precision-tolerance";
+    case NoteCode::StandardMember:
+        return "standard-member";
+    case NoteCode::StandardMemberUnmakeable:
+        return "standard-member-not-makeable";
+    case NoteCode::NotStandard:
+        return "not-standard";
+    case NoteCode::UnmakeableNeighbours:
+        return "neighbours-not-makeable";
+    }
+    return "";
+}
+
+Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
     Finding f;
+    f.bands = bands;
+    f.tolerance = tolerance;
     if (bands != 4 && bands != 5) {
-        f.reason = "色环电阻只有四环和五环两种。";
+        f.refusal = FindingRefusal::BandCount;
         return f;
     }
-    if (tolerance < 0 || tolerance >= palette::kSize) {
-        f.reason = "没有这种颜色。";
+    if (tolerance.colour < 0 || tolerance.colour >= palette::kSize) {
+        f.refusal = FindingRefusal::NoSuchColour;
         return f;
     }
-    if (!colourRecord(tolerance).hasTolerance()) {
-        f.reason = toleranceBandRefusal(tolerance);
+    if (hundredthsOf(tolerance) == 0) {
+        f.refusal = FindingRefusal::NotAToleranceColour;
         return f;
     }
-    if (ohms > largestValue(bands)) {
-        f.reason = outOfReach("阻值太大了：", largestValue(bands), bands, tolerance, fmt);
+    // A five-band part without its fifth band reads as a four-band one: its third digit as
+    // the multiplier, its multiplier as the tolerance. A jumper has no tolerance band at all.
+    if (bands == 5 && tolerance.colour == palette::kNone && !ohms.isZero()) {
+        f.refusal = FindingRefusal::FiveBandsWithoutBand5;
         return f;
     }
+    auto reach = [&](FindingRefusal why, const Decimal& nearest) {
+        f.refusal = why;
+        Reach r{smallestValue(), largestValue(bands), nearest, {}};
+        if (!nearest.isZero()) r.nearestBands = bandColours(*findColours(nearest, bands, tolerance).answer);
+        f.reach = r;
+        return f;
+    };
+    if (ohms > largestValue(bands)) return reach(FindingRefusal::TooLarge, largestValue(bands));
     if (!ohms.isZero() && ohms < smallestValue()) {
         // Below half the smallest step, a zero-ohm jumper is nearer than any resistor.
-        if (ohms < Decimal::of(5, -3)) {
-            f.reason = "阻值太小了：" + std::string(kindName(bands)) + "能做 " +
-                       withUnit(smallestValue(), fmt) + "～" + withUnit(largestValue(bands), fmt) +
-                       "，最接近的是 0Ω 跳线电阻，只有一条黑色环。";
-            return f;
-        }
-        f.reason = outOfReach("阻值太小了：", smallestValue(), bands, tolerance, fmt);
-        return f;
+        if (ohms < Decimal::of(5, -3)) return reach(FindingRefusal::TooSmallJumperNearer, {});
+        return reach(FindingRefusal::TooSmall, smallestValue());
     }
 
-    const FoundBands found = *findBands(ohms, layout(bands), tolerance);
+    const FoundBands found = *findBands(ohms, layout(bands), tolerance.colour);
     ColourAnswer a;
     a.bands = bands;
     a.value = found.value;
     a.exact = found.exact;
+    a.tolerance = hundredthsOf(tolerance);
+    a.precision = isPrecision(tolerance);
     // The main window's form: a four-band resistor has no band 4.
     for (std::size_t i = 0, at = 0; at < 5; ++at) {
         if (bands == 4 && at == 3) {
@@ -159,35 +208,25 @@ Finding findColours(const Decimal& ohms, int bands, int tolerance, const Decimal
         }
         a.palette[at] = found.colours[i++];
     }
-    const int n = layout(bands).digits;
+    f.answer = a;
 
     if (!a.exact) {
-        f.note = std::string(kindName(bands)) + "只有" + (n == 2 ? "两" : "三") +
-                 "位有效数字，做不出 " + withUnit(ohms, fmt) + "，最接近的是 " +
-                 withUnit(a.value, fmt) +
-                 (bands == 4 && makeable(ohms, 5) ? "；五环能做出。" : "。");
+        const bool five = bands == 4 && makeable(ohms, 5);
+        Note n = noteOf(five ? NoteCode::NearestFiveBandsCould : NoteCode::Nearest, bands, ohms);
+        n.nearest = a.value;
+        n.digits = layout(bands).digits;
+        f.notes.push_back(n);
     } else if (ohms.isZero()) {
-        f.note = "0Ω 是跳线电阻，实物上只有一条黑色环。";
+        f.notes.push_back(noteOf(NoteCode::Jumper, bands, ohms));
     }
-    f.answer = a;
-    Standards standard = standardValues(ohms, bands, tolerance, fmt);
-    f.standardNote = std::move(standard.note);
-    f.standard = std::move(standard.listed);
-    f.unmakeable = std::move(standard.unmakeable);
+    if (a.precision && !ohms.isZero()) {
+        Note n = noteOf(NoteCode::Precision, bands);
+        n.colour = tolerance.colour;
+        n.hundredths = a.tolerance;
+        f.notes.push_back(n);
+    }
+    addStandardValues(f, ohms);
     return f;
-}
-
-BandState stateOf(const ColourAnswer& a) {
-    BandState s;
-    for (std::size_t i = 0; i < 5; ++i)
-        s.BandChip[i] = colourRecord(a.palette[i]).chip;
-    s.Digit1Text = colourByIndex(a.palette[0]).digit;
-    s.Digit2Text = colourByIndex(a.palette[1]).digit;
-    const ColourCode& band3 = colourByIndex(a.palette[2]);
-    s.Band3Text = a.bands == 4 ? band3.multiplier : band3.digit;
-    s.MultiplierText = colourByIndex(a.palette[3]).multiplier;
-    s.select(1);
-    return s;
 }
 
 std::vector<std::pair<int, int>> choicesFor(const ColourAnswer& a) {
@@ -205,42 +244,9 @@ std::vector<int> bandColours(const ColourAnswer& a) {
     return out;
 }
 
-std::string colourNames(const ColourAnswer& a) {
-    return shortNames(bandColours(a));
-}
-
-std::string shownValue(const ColourAnswer& a, const DecimalFormat& fmt) {
-    // Bands carry at most three significant digits, so two decimals in the unit are exact.
-    return "等于： " + withUnit(a.value, fmt);
-}
-
 std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt) {
     const Unit& u = unitFor(ohms);
     return ohms.shifted(-u.power).text(fmt.point, 2) + std::string(u.text);
-}
-
-std::string plainWithUnit(const Decimal& ohms, const DecimalFormat& fmt) {
-    const Unit& u = unitFor(ohms);
-    return ohms.shifted(-u.power).text(fmt.point) + std::string(u.text);
-}
-
-std::string rangeText(const ColourAnswer& a, const DecimalFormat& fmt) {
-    if (a.value.isZero()) return withUnit(a.value, fmt) + "（跳线，没有误差环）";
-    const int t = colourRecord(a.palette[4]).tolerance;
-    return withUnit(withTolerance(a.value, t, -1), fmt) + " ～ " +
-           withUnit(withTolerance(a.value, t, +1), fmt);
-}
-
-std::string percentText(double percent, const DecimalFormat& fmt) {
-    const std::string magnitude = format00(std::fabs(percent), fmt);
-    if (magnitude.find_first_not_of("0" + fmt.point) == std::string::npos) return magnitude + "%";
-    return (percent < 0 ? "-" : "+") + magnitude + "%";
-}
-
-std::string percentText(const StandardValue& v, const DecimalFormat& fmt) {
-    const std::string magnitude =
-        Decimal::of(std::uint64_t(std::abs(v.hundredths)), -2).text(fmt.point, 2);
-    return (v.hundredths == 0 ? "" : v.hundredths < 0 ? "-" : "+") + magnitude + "%";
 }
 
 std::string errorPercent(const StandardValue& v) {

@@ -40,17 +40,16 @@ constexpr std::array<int, 192> kE192{
 struct Series {
     std::string_view name;
     std::span<const int> members;
-    int tolerance;
 };
 
 const Series& info(ESeries s) {
     static const std::array<Series, 6> kSeries{{
-        {"E6", kE6, 200},
-        {"E12", kE12, 100},
-        {"E24", kE24, 50},
-        {"E48", kE48, 20},
-        {"E96", kE96, 10},
-        {"E192", kE192, 5},
+        {"E6", kE6},
+        {"E12", kE12},
+        {"E24", kE24},
+        {"E48", kE48},
+        {"E96", kE96},
+        {"E192", kE192},
     }};
     return kSeries[static_cast<std::size_t>(s)];
 }
@@ -62,9 +61,6 @@ std::string_view seriesName(ESeries s) {
 }
 std::span<const int> seriesMembers(ESeries s) {
     return info(s).members;
-}
-int seriesTolerance(ESeries s) {
-    return info(s).tolerance;
 }
 
 std::vector<ESeries> seriesForTolerance(int hundredths) {

@@ -18,8 +18,6 @@ enum class ESeries { E6, E12, E24, E48, E96, E192 };
 std::string_view seriesName(ESeries s);
 // The members of one decade: 10..82 for E6 to E24, 100..988 for E48 to E192.
 std::span<const int> seriesMembers(ESeries s);
-// Tolerance the series is made for, in tenths of a per cent (E24: 50 for ±5%).
-int seriesTolerance(ESeries s);
 
 // The series parts of a tolerance (hundredths of a per cent) are made in: E6 for ±20 %, E12
 // for ±10 %, E24 for ±5 %; ±2 % and ±1 % parts are sold in E24 values as well as in E48 and

@@ -5,6 +5,7 @@
 
 #include "model/colour_code.h"
 #include "model/typed_text.h"
+#include "model/vocabulary.h"
 
 #include <algorithm>
 #include <array>
@@ -21,11 +22,11 @@ char32_t plain(char32_t c) {
     if (typed::isSpace(c)) return U' ';
     c = typed::narrowed(c);
     switch (c) {
-    case 0x3002: // 。
+    case 0x3002: // ideographic full stop
         return U'.';
     case 0x2126: // ohm sign
         return 0x03A9;
-    case 0x03C9: // ω, typed for Ω
+    case 0x03C9: // small omega, typed for the capital
         return 0x03A9;
     case 0x2212: // minus sign
         return U'-';
@@ -48,24 +49,20 @@ std::optional<int> letterPower(char32_t c) {
     case U'r':
         return 0;
     case U'k':
-    case U'千':
         return 3;
     case U'm':
-    case U'兆':
         return 6;
     case U'g':
-    case U'吉':
         return 9;
     default:
+        for (const auto& w : vocabulary::kMultiplierWords)
+            if (w.word == c) return w.power;
         return std::nullopt;
     }
 }
 
-// The ohm itself, after an optional multiplier; longest first.
-constexpr std::array<std::u32string_view, 5> kOhmWords{U"欧姆", U"欧", U"ohms", U"ohm", U"Ω"};
-
 std::size_t ohmWordAt(const std::u32string& s, std::size_t at) {
-    for (const std::u32string_view w : kOhmWords) {
+    for (const std::u32string_view w : vocabulary::kOhmWords) {
         if (s.size() - at < w.size()) continue;
         bool same = true;
         for (std::size_t i = 0; i < w.size() && same; ++i)
@@ -75,27 +72,27 @@ std::size_t ohmWordAt(const std::u32string& s, std::size_t at) {
     return 0;
 }
 
-ValueInput refuse(std::string reason) {
-    return {false, {}, std::move(reason), {}};
+ValueInput refuse(InputRefusal why, std::string quoted = {}, std::string extra = {}) {
+    ValueInput v;
+    v.refusal = why;
+    v.quoted = std::move(quoted);
+    v.extra = std::move(extra);
+    return v;
 }
 
-const std::string kUnitsHint = "能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧";
-
 // The text as characters in their plain form, spaces kept as one kind, invisible marks gone;
-// or the reason it cannot be read at all.
-std::variant<std::u32string, std::string> cleaned(std::string_view text) {
+// or why it cannot be read at all.
+std::variant<std::u32string, ValueInput> cleaned(std::string_view text) {
     const typed::Decoded decoded = typed::decode(text);
-    if (!decoded.broken.empty())
-        return "输入里有不是 UTF-8 文字的字节（" + decoded.broken + "），请重新输入。";
+    if (!decoded.broken.empty()) return refuse(InputRefusal::BrokenText, decoded.broken);
     const std::u32string& raw = decoded.chars;
     std::u32string s;
     for (const char32_t c : raw) {
-        if (typed::isControl(c))
-            return "输入里有控制字符 " + typed::codePoint(c) + "，请删掉后重新输入。";
+        if (typed::isControl(c)) return refuse(InputRefusal::ControlCharacter, typed::codePoint(c));
         if (!typed::isUnseenMark(c)) s += plain(c);
     }
     if (s.size() > kMaxValueInput || raw.size() > 4 * kMaxValueInput)
-        return "输入太长了：阻值最多写 " + std::to_string(kMaxValueInput) + " 个字符。";
+        return refuse(InputRefusal::TooLong);
     while (!s.empty() && s.back() == U' ')
         s.pop_back();
     s.erase(0, std::min(s.find_first_not_of(U' '), s.size()));
@@ -111,12 +108,51 @@ std::string ascii(const std::u32string& d) {
 
 } // namespace
 
+std::string_view codeOf(InputRefusal r) {
+    switch (r) {
+    case InputRefusal::None:
+        return "";
+    case InputRefusal::BrokenText:
+        return "not-utf8";
+    case InputRefusal::ControlCharacter:
+        return "control-character";
+    case InputRefusal::TooLong:
+        return "too-long";
+    case InputRefusal::Empty:
+        return "empty";
+    case InputRefusal::Negative:
+        return "negative";
+    case InputRefusal::TwoPoints:
+        return "two-points";
+    case InputRefusal::PointAndLetter:
+        return "point-and-letter";
+    case InputRefusal::Comma:
+        return "comma";
+    case InputRefusal::TwoLetters:
+        return "two-letters";
+    case InputRefusal::NotAUnit:
+        return "not-a-unit";
+    case InputRefusal::AfterTheUnit:
+        return "after-the-unit";
+    case InputRefusal::NoDigits:
+        return "no-digits";
+    case InputRefusal::Milliohms:
+        return "milliohms";
+    }
+    return "";
+}
+
+std::string_view codeOf(InputNote n) {
+    return n == InputNote::MilliohmReadAsMegohm ? "milliohm-read-as-megohm" : "";
+}
+
 ValueInput parseValue(std::string_view text, std::string_view localePoint) {
     auto clean = cleaned(text);
-    if (const auto* reason = std::get_if<std::string>(&clean)) return refuse(*reason);
+    if (auto* refused = std::get_if<ValueInput>(&clean)) return *refused;
     std::u32string& s = std::get<std::u32string>(clean);
-    if (s.empty()) return refuse("请先输入阻值，例如 4.7k 或 470。");
-    if (s.front() == U'-') return refuse("阻值不能是负数。");
+    if (s.empty()) return refuse(InputRefusal::Empty);
+    if (s.front() == U'-') return refuse(InputRefusal::Negative);
+    const std::u32string typedText = s;
     if (s.front() == U'+') s.erase(0, 1);
 
     auto nextIs = [&](std::size_t at, auto&& test) {
@@ -137,16 +173,16 @@ ValueInput parseValue(std::string_view text, std::string_view localePoint) {
         if (isDigit(c)) {
             (inFraction ? fraction : whole) += c;
         } else if (isPoint(c)) {
-            if (sawPoint) return refuse("阻值里只能有一个小数点。");
-            if (inner) return refuse("小数点和单位字母不能一起当小数点用，写 4.7k 或 4k7。");
+            if (sawPoint) return refuse(InputRefusal::TwoPoints);
+            if (inner) return refuse(InputRefusal::PointAndLetter);
             sawPoint = inFraction = true;
         } else if (c == U',') {
-            return refuse("小数点请用“.”，不要用逗号。");
+            return refuse(InputRefusal::Comma);
         } else if (c == U' ' && nextIs(i, [&](char32_t n) { return isDigit(n) || isPoint(n); })) {
             continue; // "4 700": a space between digits groups them
         } else if (const auto p = letterPower(c); p && i + 1 < s.size() && isDigit(s[i + 1])) {
-            if (inner) return refuse("单位字母只能有一个，例如 4.7k 或 4k7。");
-            if (sawPoint) return refuse("阻值里只能有一个小数点。");
+            if (inner) return refuse(InputRefusal::TwoLetters);
+            if (sawPoint) return refuse(InputRefusal::TwoPoints);
             inner = inFraction = true;
             power = *p;
             letter = c;
@@ -158,10 +194,12 @@ ValueInput parseValue(std::string_view text, std::string_view localePoint) {
     // The unit: a multiplier, the ohm, or both ("4.7k", "4.7Ω", "4.7 kΩ", "4.7千欧").
     while (i < s.size() && s[i] == U' ')
         ++i;
-    bool unit = false;
+    bool unit = false, ohm = false;
+    if (i < s.size() && s[i] == vocabulary::kMilliWord)
+        return refuse(InputRefusal::Milliohms, typed::shown(typedText));
     if (i < s.size()) {
         if (const auto p = letterPower(s[i])) {
-            if (inner) return refuse("单位字母只能有一个，例如 4.7k 或 4k7。");
+            if (inner) return refuse(InputRefusal::TwoLetters);
             power = *p;
             letter = s[i];
             unit = true;
@@ -171,41 +209,44 @@ ValueInput parseValue(std::string_view text, std::string_view localePoint) {
             if (after < s.size() && ohmWordAt(s, after) > 0) i = after;
         }
         if (const std::size_t n = i < s.size() ? ohmWordAt(s, i) : 0) {
-            unit = true;
+            unit = ohm = true;
             i += n;
         }
     }
     if (i < s.size()) {
-        if (!unit)
-            return refuse("“" + typed::shown(s[i]) + "”不是阻值的单位，" + kUnitsHint + "。");
+        if (!unit) return refuse(InputRefusal::NotAUnit, typed::shown(s[i]));
         std::size_t read = i;
         while (read > 0 && s[read - 1] == U' ')
             --read;
         std::size_t extra = i;
         while (extra < s.size() && s[extra] == U' ')
             ++extra;
-        return refuse("“" + typed::shown(std::u32string_view(s).substr(0, read)) + "”后面多了“" +
-                      typed::shown(std::u32string_view(s).substr(extra)) +
-                      "”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。");
+        return refuse(InputRefusal::AfterTheUnit,
+                      typed::shown(std::u32string_view(s).substr(0, read)),
+                      typed::shown(std::u32string_view(s).substr(extra)));
     }
-    if (whole.empty() && fraction.empty()) return refuse("请输入数字，例如 4.7k 或 470。");
+    if (whole.empty() && fraction.empty()) return refuse(InputRefusal::NoDigits);
+    // A small m written with the ohm means milli, which no colour-coded part carries; alone it
+    // is far more likely a lazy M.
+    if (letter == U'm' && ohm) return refuse(InputRefusal::Milliohms, typed::shown(typedText));
 
-    ValueInput v{
-        true, Decimal::fromParts(ascii(whole), ascii(fraction), power.value_or(0)), {}, {}};
-    // A resistor of milliohms has no colour code; a small m is far more likely a lazy M.
-    if (letter == U'm')
-        v.note = "小写 m 按 M（兆）读，即 " + v.ohms.shifted(-6).text(localePoint) +
-                 "MΩ；色环电阻没有毫欧（mΩ）的。";
+    ValueInput v;
+    v.ok = true;
+    v.ohms = Decimal::fromParts(ascii(whole), ascii(fraction), power.value_or(0));
+    if (letter == U'm') v.note = InputNote::MilliohmReadAsMegohm;
     return v;
 }
 
-std::optional<int> toleranceColourOf(std::string_view text) {
+std::optional<Tolerance> readTolerance(std::string_view text) {
     auto clean = cleaned(text);
     if (!std::holds_alternative<std::u32string>(clean)) return std::nullopt;
     std::u32string s;
     for (const char32_t c : std::get<std::u32string>(clean))
         if (c != U' ') s += c;
-    if (const auto colour = colourByName(typed::encode(s))) return colour;
+    if (const auto colour = colourByName(typed::encode(s))) {
+        const ColourRecord& c = colourRecord(*colour);
+        return Tolerance{*colour, !c.hasTolerance() && c.iecTolerance != 0};
+    }
 
     // "±5%", "+-5%", "+/-5%", "5%".
     for (const std::u32string_view sign : {U"±", U"+-", U"+/-"})
@@ -228,10 +269,35 @@ std::optional<int> toleranceColourOf(std::string_view text) {
     }
     if (whole.empty() && fraction.empty()) return std::nullopt;
     const Decimal percent = Decimal::fromParts(ascii(whole), ascii(fraction), 0);
+    auto is = [&](int hundredths) {
+        return hundredths != 0 && Decimal::of(std::uint64_t(hundredths), -2) == percent;
+    };
     for (const ColourRecord& c : kColourRecords)
-        if (c.hasTolerance() && Decimal::of(std::uint64_t(c.tolerance), -2) == percent)
-            return c.index;
+        if (is(c.tolerance)) return Tolerance{c.index};
+    for (const ColourRecord& c : kColourRecords)
+        if (is(c.iecTolerance)) return Tolerance{c.index, true};
     return std::nullopt;
+}
+
+ValueAndTolerance parseValueAndTolerance(std::string_view text, std::string_view localePoint) {
+    ValueAndTolerance out{parseValue(text, localePoint), std::nullopt, std::string(text)};
+    if (out.value.ok) return out;
+    const typed::Decoded decoded = typed::decode(text);
+    std::u32string s = decoded.chars;
+    while (!s.empty() && typed::isSpace(s.back()))
+        s.pop_back();
+    std::size_t space = s.size();
+    while (space > 0 && !typed::isSpace(s[space - 1]))
+        --space;
+    if (!decoded.broken.empty() || space == 0) return out;
+    const auto tolerance = readTolerance(typed::encode(std::u32string_view(s).substr(space)));
+    std::u32string head = s.substr(0, space);
+    while (!head.empty() && typed::isSpace(head.back()))
+        head.pop_back();
+    const std::string headText = typed::encode(head);
+    ValueInput value = parseValue(headText, localePoint);
+    if (!tolerance || !value.ok) return out;
+    return {value, tolerance, headText};
 }
 
 } // namespace zq::model

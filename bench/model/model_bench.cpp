@@ -33,14 +33,14 @@ void BM_PaletteDecision(benchmark::State& st) {
 BENCHMARK(BM_PaletteDecision);
 
 // What Return in the value window computes: the typed text read, the colours and the nearest
-// standard values of three series found, and the value as the main window would show it.
+// standard values of three series found, and the bounds of the tolerance.
 void BM_ValueToColours(benchmark::State& st) {
     const DecimalFormat fmt;
     for (auto _ : st) {
         const ValueInput typed = parseValue("4.75 kΩ");
         const Finding f = findColours(typed.ohms, 5, kBrownIndex);
-        benchmark::DoNotOptimize(shownValue(*f.answer, fmt));
-        benchmark::DoNotOptimize(rangeText(*f.answer, fmt));
+        benchmark::DoNotOptimize(withUnit(f.answer->value, fmt));
+        benchmark::DoNotOptimize(withTolerance(f.answer->value, f.answer->tolerance, -1));
     }
 }
 BENCHMARK(BM_ValueToColours);

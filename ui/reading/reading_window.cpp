@@ -3,6 +3,8 @@
 
 #include "ui/reading/reading_window.h"
 
+#include "wording/value.h"
+
 #include "assets/designs/designs.h"
 #include "model/colour_finder.h"
 #include "model/value_input.h"
@@ -238,7 +240,7 @@ void ReadingWindow::showReadings() {
             if (v.ok)
                 measured = v.ohms;
             else
-                lines << QStringLiteral("万用表读数：") + q(v.reason);
+                lines << QStringLiteral("万用表读数：") + wording::inputReason(v);
         }
         Readings = model::readBothWays(Bands, measured, fmt);
         verdict = q(Readings.reason.empty() ? Readings.verdict : Readings.reason);

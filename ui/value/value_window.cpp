@@ -9,6 +9,8 @@
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "wording/value.h"
+#include "wording/words.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>
@@ -77,16 +79,18 @@ void ValueWindow::wireKeyboard() {
     };
     auto caption = [](zq::Label& l) { return [&l] { return l.Caption(); }; };
     text(label(QStringLiteral("Label1")));
-    valueField().setAccessibleName(QStringLiteral("阻值"));
-    button(find, [] { return QStringLiteral("查色环"); });
-    button(give, [] { return QStringLiteral("在主窗口显示"); });
-    button(FourBands, [] { return QStringLiteral("四环"); });
-    button(FiveBands, [] { return QStringLiteral("五环"); });
+    valueField().setAccessibleName(QCoreApplication::translate("ValueWindow", "阻值"));
+    button(find, [] { return QCoreApplication::translate("ValueWindow", "查色环"); });
+    button(give, [] { return QCoreApplication::translate("ValueWindow", "在主窗口显示"); });
+    button(FourBands, [] { return QCoreApplication::translate("ValueWindow", "四环"); });
+    button(FiveBands, [] { return QCoreApplication::translate("ValueWindow", "五环"); });
     for (std::size_t i = 0; i < ToleranceChip.size(); ++i)
         button(*ToleranceChip[i], [i] {
-            const auto& c = model::colourRecord(model::kTolerancePalette[i]);
-            return q(std::string(c.name)) + QStringLiteral("，") +
-                   q(model::toleranceText(c.tolerance));
+            const int colour = model::kTolerancePalette[i];
+            //: A tolerance chip to a screen reader: "金色，±5%".
+            return QCoreApplication::translate("ValueWindow", "%1，%2")
+                .arg(wording::colourName(colour),
+                     wording::tolerance(model::colourRecord(colour).tolerance));
         });
     text(ToleranceText);
     text(Note);
@@ -96,7 +100,7 @@ void ValueWindow::wireKeyboard() {
     text(StandardCaption);
     for (zq::Label* l : StandardValue)
         button(*l, caption(*l));
-    button(close, [] { return QStringLiteral("关闭"); });
+    button(close, [] { return QCoreApplication::translate("ValueWindow", "关闭"); });
     setAccessibleItems(std::move(items));
 }
 
@@ -120,8 +124,10 @@ QTextEdit& ValueWindow::valueField() const {
 }
 
 void ValueWindow::Form_Load() {
+    standardCaption_ = StandardCaption.Caption();
     Note.setForeColor(kNoteColour);
-    Note.setCaption(QStringLiteral("例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
+    Note.setCaption(QCoreApplication::translate(
+        "ValueWindow", "例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
     for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
     for (zq::Image* band : Band)
@@ -133,36 +139,50 @@ void ValueWindow::Form_Load() {
 // ---- the choices ------------------------------------------------------------------------------
 
 void ValueWindow::showChoices() {
-    FourBands.setCaption(Bands == 4 ? QStringLiteral("●四环") : QStringLiteral("○四环"));
-    FiveBands.setCaption(Bands == 5 ? QStringLiteral("●五环") : QStringLiteral("○五环"));
+    FourBands.setCaption(Bands == 4 ? QCoreApplication::translate("ValueWindow", "●四环")
+                                    : QCoreApplication::translate("ValueWindow", "○四环"));
+    FiveBands.setCaption(Bands == 5 ? QCoreApplication::translate("ValueWindow", "●五环")
+                                    : QCoreApplication::translate("ValueWindow", "○五环"));
+    // A precision tolerance has no chip to underline.
+    bool marked = false;
     for (std::size_t i = 0; i < model::kTolerancePalette.size(); ++i) {
-        if (model::kTolerancePalette[i] != Tolerance) continue;
+        if (model::kTolerancePalette[i] != Tolerance.colour || model::isPrecision(Tolerance))
+            continue;
         const zq::Label& chip = *ToleranceChip[i];
         ToleranceMark.setX1(chip.Left());
         ToleranceMark.setX2(chip.Left() + chip.Width());
+        marked = true;
     }
-    ToleranceText.setCaption(q(model::toleranceText(model::colourRecord(Tolerance).tolerance)));
+    ToleranceMark.setVisible(marked);
+    ToleranceText.setCaption(wording::tolerance(model::hundredthsOf(Tolerance)));
 }
 
 void ValueWindow::FourBands_Click() {
     Bands = 4;
     Tolerance = model::defaultTolerance(Bands);
     showChoices();
-    if (Answer) find();
+    findAgain();
 }
 
 void ValueWindow::FiveBands_Click() {
     Bands = 5;
     Tolerance = model::defaultTolerance(Bands);
     showChoices();
-    if (Answer) find();
+    findAgain();
 }
 
 void ValueWindow::ToleranceChip_Click(int Index) {
     if (Index < 0 || Index >= int(model::kTolerancePalette.size())) return;
     Tolerance = model::kTolerancePalette[std::size_t(Index)];
+    // The chip takes the place of a tolerance typed after the value.
+    const model::ValueAndTolerance typed = model::parseValueAndTolerance(
+        valueField().toPlainText().toStdString(), decimalPoint().toStdString());
+    if (typed.tolerance) {
+        valueField().setPlainText(QString::fromStdString(typed.valueText));
+        valueField().moveCursor(QTextCursor::End);
+    }
     showChoices();
-    if (Answer) find();
+    findAgain();
 }
 
 void ValueWindow::StandardValue_Click(int Index) {
@@ -174,46 +194,65 @@ void ValueWindow::StandardValue_Click(int Index) {
 
 // ---- finding ----------------------------------------------------------------------------------
 
+void ValueWindow::findAgain() {
+    if (Answer || !valueField().toPlainText().trimmed().isEmpty()) find();
+}
+
 bool ValueWindow::find() {
     const std::string point = decimalPoint().toStdString();
-    const model::ValueInput typed =
-        model::parseValue(valueField().toPlainText().toStdString(), point);
-    if (!typed.ok) {
-        showReason(typed.reason);
+    const model::DecimalFormat fmt{point};
+    const model::ValueAndTolerance typed =
+        model::parseValueAndTolerance(valueField().toPlainText().toStdString(), point);
+    if (!typed.value.ok) {
+        showReason(wording::inputReason(typed.value));
         return false;
     }
-    const model::Finding f =
-        model::findColours(typed.ohms, Bands, Tolerance, model::DecimalFormat{point});
+    if (typed.tolerance) {
+        Tolerance = *typed.tolerance;
+        showChoices();
+    }
+    const model::Finding f = model::findColours(typed.value.ohms, Bands, Tolerance);
     if (!f.answer) {
-        showReason(f.reason);
+        showReason(wording::findingReason(f, fmt));
         return false;
     }
-    showAnswer(f, typed);
+    showAnswer(f, typed.value);
     return true;
 }
 
-void ValueWindow::showReason(const std::string& reason) {
-    // Only the line under the field: what was shown before stays as it was.
+void ValueWindow::showReason(const QString& reason) {
     Note.setForeColor(kReasonColour);
-    Note.setCaption(q(reason));
+    Note.setCaption(reason);
+    clearAnswer();
+}
+
+void ValueWindow::clearAnswer() {
+    // Bands left standing beside a reason would read as its answer.
+    Answer.reset();
+    Standard.clear();
+    for (zq::Image* chip : AnswerChip)
+        chip->setVisible(false);
+    for (zq::Image* band : Band)
+        band->setPicture(LoadResPicture(model::kChipNone, 0));
+    for (zq::Label* l : {&ColourNames, &ValueText, &RangeText, &SmdCodes})
+        l->setCaption(QString());
+    StandardCaption.setCaption(standardCaption_);
+    for (zq::Label* l : StandardValue) {
+        l->setCaption(QString());
+        l->setVisible(false);
+    }
 }
 
 void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& typed) {
     Answer = f.answer;
-    Standard = f.standard;
+    Standard.clear();
+    for (const model::StandardValue& v : f.standard)
+        if (v.makeable) Standard.push_back(v);
     const model::ColourAnswer& a = *Answer;
     const model::DecimalFormat fmt{decimalPoint().toStdString()};
-    // The standard-value note's first sentence heads the list; what follows it (a neighbour
-    // the bands cannot make) joins the notes under the field.
-    const std::string kStop = "。";
-    const auto stop = f.standardNote.find(kStop);
-    const std::string heading =
-        f.standardNote.substr(0, stop == std::string::npos ? stop : stop + kStop.size());
-    const std::string unmakeable =
-        stop == std::string::npos ? std::string() : f.standardNote.substr(stop + kStop.size());
-    QStringList notes;
-    for (const std::string& n : {typed.note, f.note, unmakeable})
-        if (!n.empty()) notes << q(n);
+    // The heading of the standard values stands above them; every other note under the field.
+    QStringList notes{wording::inputNote(typed, fmt)};
+    notes << wording::answerNotes(f, fmt) << wording::standardAside(f, fmt);
     Note.setForeColor(kNoteColour);
     Note.setCaption(notes.join(QString()));
 
@@ -238,26 +277,19 @@ void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& t
     QStringList codes;
     for (const std::string& c : model::smdCodesFor(typed.ohms))
         codes << q(c);
-    SmdCodes.setCaption(codes.isEmpty()
-                            ? QString()
-                            : QStringLiteral("贴片代码：") + codes.join(QStringLiteral("、")));
-    StandardCaption.setCaption(q(heading) +
-                               (Standard.empty() ? QString() : QStringLiteral("点一下填入：")));
+    SmdCodes.setCaption(codes.isEmpty() ? QString() : wording::smdCodes(codes));
+    StandardCaption.setCaption(
+        wording::standardHeading(f, fmt) +
+        (Standard.empty() ? QString()
+                          : QCoreApplication::translate("ValueWindow", "点一下填入：")));
 
-    ColourNames.setCaption(q(model::colourNames(a)));
-    ValueText.setCaption(q(model::shownValue(a, fmt)));
-    RangeText.setCaption(QStringLiteral("误差范围：") + q(model::rangeText(a, fmt)));
+    ColourNames.setCaption(wording::colourNames(a));
+    ValueText.setCaption(wording::shownValue(a, fmt));
+    RangeText.setCaption(
+        QCoreApplication::translate("ValueWindow", "误差范围：%1").arg(wording::range(a, fmt)));
     for (std::size_t i = 0; i < StandardValue.size(); ++i) {
-        QString text;
-        if (i < Standard.size()) {
-            const model::StandardValue& v = Standard[i];
-            QStringList series;
-            for (const model::ESeries e : v.series)
-                series << q(std::string(model::seriesName(e)));
-            text = series.join(u'/') + QStringLiteral("  ") + q(model::withUnit(v.value, fmt)) +
-                   QStringLiteral("  ") + q(model::percentText(v, fmt));
-        }
-        StandardValue[i]->setCaption(text);
+        StandardValue[i]->setCaption(
+            i < Standard.size() ? wording::standardValueEntry(Standard[i], fmt) : QString());
         StandardValue[i]->setVisible(i < Standard.size());
     }
 }
@@ -268,7 +300,14 @@ void ValueWindow::FindButton_Click() {
 
 void ValueWindow::ShowButton_Click() {
     // What is typed now is what goes over; a value that cannot be read sends nothing.
-    if (find()) giveToMainWindow();
+    if (!find()) return;
+    if (Answer->precision) {
+        // The answer stays: only the main window cannot show it.
+        Note.setForeColor(kReasonColour);
+        Note.setCaption(wording::handOverRefusal(*Answer));
+        return;
+    }
+    giveToMainWindow();
 }
 
 void ValueWindow::giveToMainWindow() {

@@ -40,7 +40,9 @@ class ValueWindow : public SecondaryWindow {
 
     // What the window holds, read by the tests as the handlers leave it.
     int Bands = 4;
-    int Tolerance = model::kGoldIndex;
+    // A chip's colour, or what was typed after the value ("4.7k 灰"), which may be a precision
+    // tolerance no chip carries.
+    model::Tolerance Tolerance = model::kGoldIndex;
     std::optional<model::ColourAnswer> Answer;
     std::vector<model::StandardValue> Standard;
 
@@ -58,14 +60,19 @@ class ValueWindow : public SecondaryWindow {
 
   private:
     bool find();
+    // A choice of bands or tolerance answers again when there is a value to answer for.
+    void findAgain();
     void giveToMainWindow();
-    void showReason(const std::string& reason);
+    // The reason in the note line; what answered an earlier value goes.
+    void showReason(const QString& reason);
+    void clearAnswer();
     void showAnswer(const model::Finding& f, const model::ValueInput& typed);
     void showChoices();
     void wire();
     void wireKeyboard();
 
     BandsReceiver& receiver_;
+    QString standardCaption_; // as designed, for the window with no answer
 };
 
 } // namespace zq::ui
