@@ -22,8 +22,34 @@ namespace {
 
 Decimal ohms(const char* typed) {
     const ValueInput v = parseValue(typed);
-    EXPECT_TRUE(v.ok) << typed << ": " << v.reason;
+    EXPECT_TRUE(v.ok) << typed << ": " << codeOf(v.refusal);
     return v.ohms;
+}
+
+// Colours by their names, as a list of bands is written: "黄 紫 红 金".
+std::vector<int> colours(const std::string& names) {
+    std::vector<int> out;
+    std::size_t at = 0;
+    while (at < names.size()) {
+        const std::size_t space = std::min(names.find(' ', at), names.size());
+        const auto c = colourByName(names.substr(at, space - at));
+        EXPECT_TRUE(c) << names;
+        out.push_back(c.value_or(-1));
+        at = space + 1;
+    }
+    return out;
+}
+
+std::vector<NoteCode> codes(const Finding& f) {
+    std::vector<NoteCode> out;
+    for (const Note& n : f.notes)
+        out.push_back(n.code);
+    return out;
+}
+
+bool has(const Finding& f, NoteCode code) {
+    const auto c = codes(f);
+    return std::find(c.begin(), c.end(), code) != c.end();
 }
 
 struct Case {
@@ -31,8 +57,9 @@ struct Case {
     int bands;
     int tolerance;
     const char* names;
-    const char* shown;
-    const char* range;
+    const char* value; // exact ohms
+    const char* min;
+    const char* max;
     bool exact;
 };
 
@@ -43,47 +70,45 @@ void PrintTo(const Case& c, std::ostream* os) {
 
 class Answers : public testing::TestWithParam<Case> {};
 
-TEST_P(Answers, NameShowAndBoundTheColours) {
+TEST_P(Answers, GiveTheColoursTheirValueAndBounds) {
     const Case& c = GetParam();
     const Finding f = findColours(ohms(c.typed), c.bands, c.tolerance);
-    ASSERT_EQ(f.reason, "");
+    ASSERT_EQ(f.refusal, FindingRefusal::None);
     ASSERT_TRUE(f.answer);
-    EXPECT_EQ(colourNames(*f.answer), c.names);
-    EXPECT_EQ(shownValue(*f.answer, {}), c.shown);
-    EXPECT_EQ(rangeText(*f.answer, {}), c.range);
-    EXPECT_EQ(f.answer->exact, c.exact);
+    const ColourAnswer& a = *f.answer;
+    EXPECT_EQ(bandColours(a), colours(c.names));
+    EXPECT_EQ(a.value.text(), c.value);
+    EXPECT_EQ(withTolerance(a.value, a.tolerance, -1).text(), c.min);
+    EXPECT_EQ(withTolerance(a.value, a.tolerance, +1).text(), c.max);
+    EXPECT_EQ(a.exact, c.exact);
+    EXPECT_EQ(a.tolerance, colourRecord(c.tolerance).tolerance);
+    EXPECT_FALSE(a.precision);
     // Never a silent rounding: an answer that is not the typed value says so.
-    EXPECT_EQ(f.note.empty(), c.exact && std::string(c.typed) != "0");
-    EXPECT_EQ(invariantViolation(stateOf(*f.answer)), "");
+    EXPECT_EQ(has(f, NoteCode::Nearest) || has(f, NoteCode::NearestFiveBandsCould), !c.exact);
+    EXPECT_EQ(has(f, NoteCode::Jumper), a.value.isZero());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     FourAndFiveBands, Answers,
-    testing::Values(
-        Case{"4.7k", 4, 10, "黄 紫 红 金", "等于： 4.70KΩ", "4.465KΩ ～ 4.935KΩ", true},
-        Case{"4.7k", 5, 0, "黄 紫 黑 棕 棕", "等于： 4.70KΩ", "4.653KΩ ～ 4.747KΩ", true},
-        Case{"0.47", 4, 10, "黄 紫 银 金", "等于： 0.47Ω", "0.4465Ω ～ 0.4935Ω", true},
-        Case{"0.47", 5, 0, "黑 黄 紫 银 棕", "等于： 0.47Ω", "0.4653Ω ～ 0.4747Ω", true},
-        Case{"4R7", 4, 11, "黄 紫 金 银", "等于： 4.70Ω", "4.23Ω ～ 5.17Ω", true},
-        Case{"1k", 4, 12, "棕 黑 红 无", "等于： 1000.00Ω", "800.00Ω ～ 1.20KΩ", true},
-        Case{"1k", 5, 6, "棕 黑 黑 棕 紫", "等于： 1000.00Ω", "999.00Ω ～ 1.001KΩ", true},
-        Case{"0.01", 4, 10, "黑 棕 银 金", "等于： 0.01Ω", "0.0095Ω ～ 0.0105Ω", true},
-        Case{"99G", 4, 10, "白 白 白 金", "等于： 99.00GΩ", "94.05GΩ ～ 103.95GΩ", true},
-        Case{"999G", 5, 5, "白 白 白 白 蓝", "等于： 999.00GΩ", "997.002GΩ ～ 1000.998GΩ", true},
-        Case{"0", 4, 10, "黑", "等于： 0.00Ω", "0.00Ω（跳线，没有误差环）", true},
-        Case{"4.75k", 4, 10, "黄 灰 红 金", "等于： 4.80KΩ", "4.56KΩ ～ 5.04KΩ", false},
-        Case{"4.74k", 4, 10, "黄 紫 红 金", "等于： 4.70KΩ", "4.465KΩ ～ 4.935KΩ", false},
-        Case{"9.96k", 4, 10, "棕 黑 橙 金", "等于： 10.00KΩ", "9.50KΩ ～ 10.50KΩ", false},
-        Case{"0.014", 5, 0, "黑 黑 棕 银 棕", "等于： 0.01Ω", "0.0099Ω ～ 0.0101Ω", false},
-        Case{"12345", 5, 1, "棕 红 橙 红 红", "等于： 12.30KΩ", "12.054KΩ ～ 12.546KΩ", false}));
-
-TEST(FindColours, RoundingSaysWhatItMadeAndWhetherFiveBandsWould) {
-    const Finding four = findColours(ohms("4.75k"), 4, kGoldIndex);
-    EXPECT_EQ(four.note,
-              "四环电阻只有两位有效数字，做不出 4.75KΩ，最接近的是 4.80KΩ；五环能做出。");
-    const Finding five = findColours(ohms("4.753k"), 5, kBrownIndex);
-    EXPECT_EQ(five.note, "五环电阻只有三位有效数字，做不出 4.753KΩ，最接近的是 4.75KΩ。");
-}
+    testing::Values(Case{"4.7k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", true},
+                    Case{"4.7k", 5, 0, "黄 紫 黑 棕 棕", "4700", "4653", "4747", true},
+                    Case{"0.47", 4, 10, "黄 紫 银 金", "0.47", "0.4465", "0.4935", true},
+                    Case{"0.47", 5, 0, "黑 黄 紫 银 棕", "0.47", "0.4653", "0.4747", true},
+                    Case{"4R7", 4, 11, "黄 紫 金 银", "4.7", "4.23", "5.17", true},
+                    Case{"1k", 4, 12, "棕 黑 红 无", "1000", "800", "1200", true},
+                    Case{"1k", 5, 6, "棕 黑 黑 棕 紫", "1000", "999", "1001", true},
+                    Case{"0.01", 4, 10, "黑 棕 银 金", "0.01", "0.0095", "0.0105", true},
+                    Case{"99G", 4, 10, "白 白 白 金", "99000000000", "94050000000",
+                         "103950000000", true},
+                    Case{"999G", 5, 5, "白 白 白 白 蓝", "999000000000", "997002000000",
+                         "1000998000000", true},
+                    Case{"0", 4, 10, "黑", "0", "0", "0", true},
+                    Case{"0", 5, 12, "黑", "0", "0", "0", true},
+                    Case{"4.75k", 4, 10, "黄 灰 红 金", "4800", "4560", "5040", false},
+                    Case{"4.74k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", false},
+                    Case{"9.96k", 4, 10, "棕 黑 橙 金", "10000", "9500", "10500", false},
+                    Case{"0.014", 5, 0, "黑 黑 棕 银 棕", "0.01", "0.0099", "0.0101", false},
+                    Case{"12345", 5, 1, "棕 红 橙 红 红", "12300", "12054", "12546", false}));
 
 // Each note only where its condition holds: "five bands would" only when they would, the
 // jumper's only for zero, none at all for a value the bands make exactly.
@@ -91,18 +116,33 @@ TEST(FindColours, NotesOnlyWhereTheyApply) {
     const struct {
         const char* typed;
         int bands;
-        const char* note;
+        std::optional<NoteCode> note;
+        const char* nearest;
     } cases[] = {
-        {"4.75k", 4, "四环电阻只有两位有效数字，做不出 4.75KΩ，最接近的是 4.80KΩ；五环能做出。"},
-        {"4.753k", 4, "四环电阻只有两位有效数字，做不出 4.753KΩ，最接近的是 4.80KΩ。"},
-        {"4.75k", 5, ""},
-        {"4.7k", 4, ""},
-        {"0", 4, "0Ω 是跳线电阻，实物上只有一条黑色环。"},
-        {"0.01", 4, ""},
+        {"4.75k", 4, NoteCode::NearestFiveBandsCould, "4800"},
+        {"4.753k", 4, NoteCode::Nearest, "4800"},
+        {"4.753k", 5, NoteCode::Nearest, "4750"},
+        {"4.75k", 5, std::nullopt, ""},
+        {"4.7k", 4, std::nullopt, ""},
+        {"0", 4, NoteCode::Jumper, ""},
+        {"0.01", 4, std::nullopt, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(findColours(ohms(c.typed), c.bands, defaultTolerance(c.bands)).note, c.note)
-            << c.typed << " on " << c.bands;
+    for (const auto& c : cases) {
+        const Finding f = findColours(ohms(c.typed), c.bands, defaultTolerance(c.bands));
+        std::vector<Note> told;
+        for (const Note& n : f.notes)
+            if (n.code == NoteCode::Nearest || n.code == NoteCode::NearestFiveBandsCould ||
+                n.code == NoteCode::Jumper)
+                told.push_back(n);
+        ASSERT_EQ(told.size(), c.note ? 1u : 0u) << c.typed << " on " << c.bands;
+        if (!c.note) continue;
+        EXPECT_EQ(told[0].code, *c.note) << c.typed;
+        EXPECT_EQ(told[0].value, ohms(c.typed)) << c.typed;
+        if (*c.note != NoteCode::Jumper) {
+            EXPECT_EQ(told[0].nearest.text(), c.nearest) << c.typed;
+            EXPECT_EQ(told[0].digits, c.bands - 2) << c.typed;
+        }
+    }
 }
 
 // A unit takes over only past a thousand of the one below, as on the main window's read-out:
@@ -111,32 +151,33 @@ TEST(WithUnit, MovesToTheNextUnitOnlyPastAThousand) {
     const struct {
         const char* ohms;
         const char* padded;
-        const char* plain;
     } cases[] = {
-        {"1000", "1000.00Ω", "1000Ω"},
-        {"1000.01", "1.00001KΩ", "1.00001KΩ"},
-        {"1000000", "1000.00KΩ", "1000KΩ"},
-        {"1000000.5", "1.0000005MΩ", "1.0000005MΩ"},
-        {"1000000000", "1000.00MΩ", "1000MΩ"},
-        {"1000001000", "1.000001GΩ", "1.000001GΩ"},
-        {"1000000000000", "1000.00GΩ", "1000GΩ"}, // no unit above
-        {"999.99", "999.99Ω", "999.99Ω"},
+        {"1000", "1000.00Ω"},
+        {"1000.01", "1.00001KΩ"},
+        {"1000000", "1000.00KΩ"},
+        {"1000000.5", "1.0000005MΩ"},
+        {"1000000000", "1000.00MΩ"},
+        {"1000001000", "1.000001GΩ"},
+        {"1000000000000", "1000.00GΩ"}, // no unit above
+        {"999.99", "999.99Ω"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(withUnit(ohms(c.ohms), {}), c.padded) << c.ohms;
-        EXPECT_EQ(plainWithUnit(ohms(c.ohms), {}), c.plain) << c.ohms;
-    }
 }
 
 struct OutOfReach {
     const char* typed;
     int bands;
-    int tolerance;
-    const char* reason;
+    Tolerance tolerance;
+    FindingRefusal refusal;
+    const char* largest;  // the limit named, exact ohms; "" where none is
+    const char* nearest;  // the nearest value named
+    const char* colours;  // its colours
 };
 
 void PrintTo(const OutOfReach& c, std::ostream* os) {
-    *os << c.typed << " on " << c.bands << " bands, tolerance " << c.tolerance;
+    *os << c.typed << " on " << c.bands << " bands, tolerance " << c.tolerance.colour
+        << (c.tolerance.iec ? " (IEC)" : "");
 }
 
 class Unanswerable : public testing::TestWithParam<OutOfReach> {};
@@ -144,36 +185,89 @@ class Unanswerable : public testing::TestWithParam<OutOfReach> {};
 TEST_P(Unanswerable, GivesTheReasonAndNoColours) {
     const OutOfReach& c = GetParam();
     const Finding f = findColours(ohms(c.typed), c.bands, c.tolerance);
-    EXPECT_EQ(f.reason, c.reason);
+    EXPECT_EQ(f.refusal, c.refusal);
     EXPECT_FALSE(f.answer);
     EXPECT_TRUE(f.standard.empty());
+    EXPECT_TRUE(f.notes.empty());
+    ASSERT_EQ(f.reach.has_value(), *c.largest != '\0');
+    if (!f.reach) return;
+    EXPECT_EQ(f.reach->smallest.text(), "0.01");
+    EXPECT_EQ(f.reach->largest.text(), c.largest);
+    EXPECT_EQ(f.reach->nearest.text(), c.nearest);
+    EXPECT_EQ(f.reach->nearestBands, *c.colours ? colours(c.colours) : std::vector<int>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     LimitsAndTolerances, Unanswerable,
     testing::Values(
-        OutOfReach{"100G", 4, 10,
-                   "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"},
-        OutOfReach{"99.5G", 4, 12,
-                   "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 无。"},
-        OutOfReach{
-            "1000G", 5, 0,
-            "阻值太大了：五环电阻能做 0.01Ω～999.00GΩ，最接近的 999.00GΩ 是 白 白 白 白 棕。"},
-        OutOfReach{"0.009", 4, 10,
-                   "阻值太小了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 0.01Ω 是 黑 棕 银 金。"},
-        OutOfReach{"0.0099", 5, 0,
-                   "阻值太小了：五环电阻能做 0.01Ω～999.00GΩ，最接近的 0.01Ω 是 黑 黑 棕 银 棕。"},
-        OutOfReach{"0.005", 4, 10,
-                   "阻值太小了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 0.01Ω 是 黑 棕 银 金。"},
-        OutOfReach{
-            "0.0049", 4, 10,
-            "阻值太小了：四环电阻能做 0.01Ω～99.00GΩ，最接近的是 0Ω 跳线电阻，只有一条黑色环。"},
-        OutOfReach{"4.7k", 4, 2,
-                   "误差环没有橙色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
-        OutOfReach{"4.7k", 5, 9,
-                   "误差环没有黑色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
-        OutOfReach{"4.7k", 3, 10, "色环电阻只有四环和五环两种。"},
-        OutOfReach{"4.7k", 4, 13, "没有这种颜色。"}));
+        OutOfReach{"100G", 4, 10, FindingRefusal::TooLarge, "99000000000", "99000000000",
+                   "白 白 白 金"},
+        OutOfReach{"99.5G", 4, 12, FindingRefusal::TooLarge, "99000000000", "99000000000",
+                   "白 白 白 无"},
+        OutOfReach{"1000G", 5, 0, FindingRefusal::TooLarge, "999000000000", "999000000000",
+                   "白 白 白 白 棕"},
+        OutOfReach{"0.009", 4, 10, FindingRefusal::TooSmall, "99000000000", "0.01",
+                   "黑 棕 银 金"},
+        OutOfReach{"0.0099", 5, 0, FindingRefusal::TooSmall, "999000000000", "0.01",
+                   "黑 黑 棕 银 棕"},
+        OutOfReach{"0.005", 4, 10, FindingRefusal::TooSmall, "99000000000", "0.01",
+                   "黑 棕 银 金"},
+        OutOfReach{"0.0049", 4, 10, FindingRefusal::TooSmallJumperNearer, "99000000000", "0",
+                   ""},
+        OutOfReach{"4.7k", 4, 8, FindingRefusal::NotAToleranceColour, "", "", ""},
+        OutOfReach{"4.7k", 5, 9, FindingRefusal::NotAToleranceColour, "", "", ""},
+        // The precision colours only as IEC 60062:2016 gives them; white has no figure at all.
+        OutOfReach{"4.7k", 4, 2, FindingRefusal::NotAToleranceColour, "", "", ""},
+        OutOfReach{"4.7k", 4, Tolerance(8, true), FindingRefusal::NotAToleranceColour, "", "",
+                   ""},
+        // Without its fifth band, 红 黑 黑 红 reads as the four-band 20 Ω ±2 %.
+        OutOfReach{"20k", 5, 12, FindingRefusal::FiveBandsWithoutBand5, "", "", ""},
+        OutOfReach{"4.7k", 3, 10, FindingRefusal::BandCount, "", "", ""},
+        OutOfReach{"4.7k", 4, 13, FindingRefusal::NoSuchColour, "", "", ""},
+        OutOfReach{"4.7k", 4, -1, FindingRefusal::NoSuchColour, "", "", ""}));
+
+// The other side of the five-band refusal: four bands take ±20 %, five bands every other
+// tolerance, and a jumper has no tolerance band to leave off.
+TEST(FindColours, FiveBandsRefuseOnlyTheMissingFifthBand) {
+    EXPECT_TRUE(findColours(ohms("20k"), 4, kNoneIndex).answer);
+    for (const int t : kTolerancePalette)
+        EXPECT_EQ(findColours(ohms("20k"), 5, t).answer.has_value(), t != kNoneIndex) << t;
+    EXPECT_TRUE(findColours(ohms("0"), 5, kNoneIndex).answer);
+}
+
+// The precision tolerances of IEC 60062:2016, against the figures it gives them.
+TEST(FindColours, PrecisionTolerancesAreAnsweredWithTheirNote) {
+    const struct {
+        Tolerance tolerance;
+        int hundredths;
+    } cases[] = {{{palette::kOrange, true}, 5},
+                 {{palette::kYellow, true}, 2},
+                 {{palette::kGrey, true}, 1},
+                 {{palette::kBlue, true}, 25}};
+    for (const auto& c : cases)
+        for (const int bands : {4, 5}) {
+            const Finding f = findColours(ohms("4.7k"), bands, c.tolerance);
+            ASSERT_TRUE(f.answer) << c.tolerance.colour;
+            EXPECT_EQ(f.answer->palette[4], c.tolerance.colour);
+            EXPECT_EQ(f.answer->tolerance, c.hundredths);
+            EXPECT_TRUE(f.answer->precision);
+            EXPECT_TRUE(isPrecision(c.tolerance));
+            ASSERT_TRUE(has(f, NoteCode::Precision)) << c.tolerance.colour;
+            // Tighter than ±0.1 %: the E192 series.
+            ASSERT_FALSE(f.standard.empty());
+            EXPECT_EQ(f.standard[0].member, std::vector<ESeries>{ESeries::E192});
+        }
+    // The other side: the program's own figures are no precision tolerance, nor blue's ±0.2 %.
+    for (const int t : kTolerancePalette) {
+        const Finding f = findColours(ohms("4.7k"), 4, t);
+        EXPECT_FALSE(f.answer->precision) << t;
+        EXPECT_FALSE(has(f, NoteCode::Precision)) << t;
+    }
+    EXPECT_FALSE(isPrecision(Tolerance(palette::kBrown, true))) << "the same figure both ways";
+    EXPECT_FALSE(has(findColours(ohms("0"), 4, Tolerance(palette::kGrey, true)),
+                     NoteCode::Precision))
+        << "a jumper has no tolerance band";
+}
 
 // ---- the standard series --------------------------------------------------------------------
 
@@ -236,8 +330,8 @@ struct Listed {
     const char* typed;
     int bands;
     int tolerance;
-    const char* note;
-    std::vector<std::string> standard; // "value series error"
+    std::vector<NoteCode> notes;
+    std::vector<std::string> standard; // "value series error", a star where not makeable
 };
 
 void PrintTo(const Listed& c, std::ostream* os) {
@@ -246,71 +340,86 @@ void PrintTo(const Listed& c, std::ostream* os) {
 
 class StandardValues : public testing::TestWithParam<Listed> {};
 
-TEST_P(StandardValues, SayWhetherTheValueIsOneAndListOnlyTheMakeableNeighbours) {
+TEST_P(StandardValues, SayWhetherTheValueIsOneAndWhichTheBandsMake) {
     const Listed& c = GetParam();
     const Finding f = findColours(ohms(c.typed), c.bands, c.tolerance);
     std::vector<std::string> got;
     for (const StandardValue& v : f.standard) {
         std::string series;
-        for (const ESeries s : v.series)
+        for (const ESeries s : v.member)
             series += std::string(series.empty() ? "" : "/") + std::string(seriesName(s));
-        got.push_back(v.value.text() + " " + series + " " + percentText(v, {}));
-        EXPECT_EQ(percentText(v, {}), percentText(v.percent, {}));
+        got.push_back(v.value.text() + " " + series + " " + errorPercent(v) +
+                      (v.makeable ? "" : "*"));
     }
-    EXPECT_EQ(f.standardNote, c.note);
+    EXPECT_EQ(codes(f), c.notes);
     EXPECT_EQ(got, c.standard);
+    // The notes name what the list holds: the member itself, or the chosen series, and each
+    // neighbour the bands cannot make.
+    std::vector<Decimal> unmakeable;
+    for (const StandardValue& v : f.standard)
+        if (!v.makeable) unmakeable.push_back(v.value);
+    for (const Note& n : f.notes) {
+        if (n.code == NoteCode::StandardMember || n.code == NoteCode::StandardMemberUnmakeable) {
+            EXPECT_EQ(n.series, f.standard.at(0).member);
+        }
+        if (n.code == NoteCode::NotStandard) {
+            EXPECT_EQ(n.series, seriesForTolerance(colourRecord(c.tolerance).tolerance));
+        }
+        if (n.code == NoteCode::UnmakeableNeighbours) {
+            std::vector<Decimal> named;
+            for (const StandardValue& v : n.neighbours)
+                named.push_back(v.value);
+            EXPECT_EQ(named, unmakeable);
+        }
+    }
 }
 
+using N = NoteCode;
 INSTANTIATE_TEST_SUITE_P(
     ByTolerance, StandardValues,
     testing::Values(
-        Listed{"4.7k", 5, kBrownIndex, "4.7KΩ 是 E24 标准值。", {"4700 E24 0.00%"}},
-        Listed{"10k", 5, kBrownIndex, "10KΩ 是 E24、E96 标准值。", {"10000 E24/E96 0.00%"}},
-        Listed{"4.7k", 4, kNoneIndex, "4.7KΩ 是 E6 标准值。", {"4700 E6 0.00%"}},
-        Listed{"4.5k",
-               4,
-               kGoldIndex,
-               "4.5KΩ 不是 E24 标准值。",
-               {"4300 E24 -4.44%", "4700 E24 +4.44%"}},
+        Listed{"4.7k", 5, kBrownIndex, {N::StandardMember}, {"4700 E24 0.00"}},
+        Listed{"10k", 5, kBrownIndex, {N::StandardMember}, {"10000 E24/E96 0.00"}},
+        Listed{"4.7k", 4, kNoneIndex, {N::StandardMember}, {"4700 E6 0.00"}},
+        Listed{"4.5k", 4, kGoldIndex, {N::NotStandard}, {"4300 E24 -4.44", "4700 E24 4.44"}},
         Listed{"4.5k",
                4,
                palette::kSilver,
-               "4.5KΩ 不是 E12 标准值。",
-               {"3900 E12 -13.33%", "4700 E12 +4.44%"}},
+               {N::NotStandard},
+               {"3900 E12 -13.33", "4700 E12 4.44"}},
         Listed{"4.8k",
                5,
                palette::kRed,
-               "4.8KΩ 不是 E24、E48 标准值。",
-               {"4640 E48 -3.33%", "4700 E24 -2.08%", "4870 E48 +1.46%", "5100 E24 +6.25%"}},
-        Listed{"9.9k",
+               {N::NotStandard},
+               {"4640 E48 -3.33", "4700 E24 -2.08", "4870 E48 1.46", "5100 E24 6.25"}},
+        // Four bands cannot make the E48 neighbours: named, and listed as not makeable.
+        Listed{"4.8k",
                4,
-               kGoldIndex,
-               "9.9KΩ 不是 E24 标准值。",
-               {"9100 E24 -8.08%", "10000 E24 +1.01%"}},
-        Listed{"3.2", 4, kGoldIndex, "3.2Ω 不是 E24 标准值。", {"3 E24 -6.25%", "3.3 E24 +3.13%"}},
-        Listed{"32k",
-               4,
-               kGoldIndex,
-               "32KΩ 不是 E24 标准值。",
-               {"30000 E24 -6.25%", "33000 E24 +3.13%"}},
-        // Neighbours the bands cannot make are named, not listed, and not replaced.
+               palette::kRed,
+               {N::NotStandard, N::UnmakeableNeighbours},
+               {"4640 E48 -3.33*", "4700 E24 -2.08", "4870 E48 1.46*", "5100 E24 6.25"}},
+        Listed{"9.9k", 4, kGoldIndex, {N::NotStandard}, {"9100 E24 -8.08", "10000 E24 1.01"}},
+        Listed{"3.2", 4, kGoldIndex, {N::NotStandard}, {"3 E24 -6.25", "3.3 E24 3.13"}},
+        Listed{"32k", 4, kGoldIndex, {N::NotStandard}, {"30000 E24 -6.25", "33000 E24 3.13"}},
         Listed{"99G",
                4,
                kGoldIndex,
-               "99GΩ 不是 E24 标准值。四环电阻做不出相邻的标准值 100GΩ（E24）。",
-               {"91000000000 E24 -8.08%"}},
+               {N::NotStandard, N::UnmakeableNeighbours},
+               {"91000000000 E24 -8.08", "100000000000 E24 1.01*"}},
         Listed{"999G",
                5,
                palette::kViolet,
-               "999GΩ 不是 E192 标准值。五环电阻做不出相邻的标准值 1000GΩ（E192）。",
-               {"988000000000 E192 -1.10%"}},
+               {N::NotStandard, N::UnmakeableNeighbours},
+               {"988000000000 E192 -1.10", "1000000000000 E192 0.10*"}},
         Listed{"0.0105",
                4,
                kGoldIndex,
-               "0.0105Ω 不是 E24 标准值。四环电阻做不出相邻的标准值 0.011Ω（E24）。",
-               {"0.01 E24 -4.76%"}},
-        Listed{"0.011", 4, kGoldIndex, "0.011Ω 是 E24 标准值，但四环电阻做不出。", {}},
-        Listed{"0", 4, kGoldIndex, "", {}}));
+               {N::Nearest, N::NotStandard, N::UnmakeableNeighbours},
+               {"0.01 E24 -4.76", "0.011 E24 4.76*"}},
+        Listed{"0.011", 4, kGoldIndex, {N::Nearest, N::StandardMemberUnmakeable}, {"0.011 E24 0.00*"}},
+        Listed{"0.047", 4, kGoldIndex, {N::Nearest, N::StandardMemberUnmakeable}, {"0.047 E24 0.00*"}},
+        Listed{"0.47", 4, kGoldIndex, {N::StandardMember}, {"0.47 E24 0.00"}},
+        Listed{"0", 4, kGoldIndex, {N::Jumper}, {}}));
 
 TEST(StandardValues, DifferenceIsExactAndRoundsHalfAwayFromZero) {
     struct {
@@ -331,7 +440,8 @@ TEST(StandardValues, DifferenceIsExactAndRoundsHalfAwayFromZero) {
             << c.from << " -> " << c.to;
     const Finding f = findColours(ohms("32k"), 4, kGoldIndex);
     ASSERT_EQ(f.standard.size(), 2u);
-    EXPECT_EQ(percentText(f.standard[1], {","}), "+3,13%");
+    EXPECT_EQ(f.standard[0].hundredths, -625);
+    EXPECT_EQ(f.standard[1].hundredths, 313);
     EXPECT_EQ(errorPercent(f.standard[0]), "-6.25");
     EXPECT_EQ(errorPercent(f.standard[1]), "3.13");
 }
@@ -393,24 +503,26 @@ TEST(StandardValues, AreTheMemberItselfOrTheNearestOnEachSide) {
             }
             std::sort(expected.begin(), expected.end());
             for (const int bands : {4, 5}) {
+                if (bands == 5 && tolerance == kNoneIndex) continue; // refused: no fifth band
                 const Finding f = findColours(v, bands, tolerance);
                 std::vector<std::pair<Decimal, ESeries>> got;
-                for (const auto* list : {&f.standard, &f.unmakeable})
-                    for (const StandardValue& sv : *list) {
-                        EXPECT_EQ(sv.makeable, list == &f.standard);
+                for (const StandardValue& sv : f.standard) {
                         EXPECT_EQ(sv.makeable, makeable(sv.value, bands)) << sv.value.text();
                         // The sign follows the side; the figure rounds to 0 only very near.
                         EXPECT_TRUE(sv.value < v ? sv.hundredths <= 0 : sv.hundredths >= 0);
                         if (sv.value == v) {
                             EXPECT_EQ(sv.hundredths, 0);
                         }
-                        for (const ESeries s : sv.series)
+                        for (const ESeries s : sv.member)
                             got.push_back({sv.value, s});
-                    }
+                }
                 std::sort(got.begin(), got.end());
                 ASSERT_EQ(got, expected)
                     << v.text() << " tolerance " << tolerance << " on " << bands << " bands";
-                EXPECT_EQ(f.standardNote.find(" 是 ") != std::string::npos, !memberOf.empty());
+                EXPECT_EQ(has(f, NoteCode::StandardMember) ||
+                              has(f, NoteCode::StandardMemberUnmakeable),
+                          !memberOf.empty());
+                EXPECT_EQ(has(f, NoteCode::NotStandard), memberOf.empty());
             }
         }
     }
@@ -429,6 +541,10 @@ TEST(ChoicesFor, ReachTheAnswerWithoutARefusalFromEveryKindOfState) {
         for (const int bands : {4, 5})
             for (const int tolerance : kTolerancePalette) {
                 const Finding f = findColours(ohms(typed), bands, tolerance);
+                if (bands == 5 && tolerance == kNoneIndex && std::string(typed) != "0") {
+                    EXPECT_FALSE(f.answer) << typed;
+                    continue;
+                }
                 ASSERT_TRUE(f.answer) << typed;
                 for (const auto& chips : starts) {
                     BandState s = test::stateWith(chips, 1);
@@ -436,7 +552,8 @@ TEST(ChoicesFor, ReachTheAnswerWithoutARefusalFromEveryKindOfState) {
                         for (const Effect& e : test::click(s, band, colour))
                             EXPECT_NE(e.kind, Effect::Kind::Warn)
                                 << typed << " band " << band << ": " << e.text;
-                    EXPECT_EQ(s.BandChip, stateOf(*f.answer).BandChip) << typed;
+                    for (std::size_t i = 0; i < 5; ++i)
+                        EXPECT_EQ(s.BandChip[i], colourRecord(f.answer->palette[i]).chip) << typed;
                     EXPECT_EQ(invariantViolation(s), "");
                 }
             }
@@ -465,12 +582,19 @@ TEST(RoundTrip, EveryReachableStateGivesBackColoursThatShowTheSameText) {
                             const std::string shown = tick(s, *fmt).label19;
                             const ValueInput typed =
                                 parseValue(shown.substr(prefix.size()), fmt->point);
-                            ASSERT_TRUE(typed.ok) << shown << ": " << typed.reason;
+                            ASSERT_TRUE(typed.ok) << shown << ": " << codeOf(typed.refusal);
                             const Finding f = findColours(typed.ohms, four ? 4 : 5, tolerance);
-                            ASSERT_TRUE(f.answer) << shown << ": " << f.reason;
+                            // A five-band part with no fifth band would be read as four.
+                            if (!four && tolerance == kNoneIndex && !typed.ohms.isZero()) {
+                                ASSERT_EQ(f.refusal, FindingRefusal::FiveBandsWithoutBand5);
+                                ++checked;
+                                continue;
+                            }
+                            ASSERT_TRUE(f.answer) << shown << ": " << codeOf(f.refusal);
                             ASSERT_TRUE(f.answer->exact) << shown;
-                            ASSERT_EQ(shownValue(*f.answer, *fmt), shown);
-                            ASSERT_EQ(stateOf(*f.answer).BandChip[4], b5);
+                            // The same value as the main window writes it.
+                            ASSERT_EQ(prefix + withUnit(f.answer->value, *fmt), shown);
+                            ASSERT_EQ(colourRecord(f.answer->palette[4]).chip, b5);
                             ++checked;
                         }
                     }

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace zq::model {
 namespace {
@@ -40,7 +42,7 @@ class AcceptedInput : public testing::TestWithParam<Accepted> {};
 
 TEST_P(AcceptedInput, ReadsTheExactValue) {
     const ValueInput v = parseValue(GetParam().typed);
-    ASSERT_TRUE(v.ok) << v.reason;
+    ASSERT_TRUE(v.ok) << codeOf(v.refusal);
     EXPECT_EQ(v.ohms.text(), GetParam().ohms);
 }
 
@@ -86,7 +88,7 @@ class InputMethodForm : public testing::TestWithParam<Typed> {};
 
 TEST_P(InputMethodForm, ReadsAsItsPlainForm) {
     const ValueInput v = parseValue(GetParam().typed, GetParam().point);
-    ASSERT_TRUE(v.ok) << v.reason;
+    ASSERT_TRUE(v.ok) << codeOf(v.refusal);
     EXPECT_EQ(v.ohms.text(), GetParam().ohms);
 }
 
@@ -99,97 +101,114 @@ INSTANTIATE_TEST_SUITE_P(
                     Typed{"４。７千欧", ".", "4700"}, Typed{"１．５兆欧", ".", "1500000"},
                     Typed{"２２０欧", ".", "220"}, Typed{"4.7kω", ".", "4700"}));
 
-TEST(ValueInput, ASmallMIsReadAsMegaAndSaysSo) {
+// A small m alone is a lazy M, and says so; written with the ohm, or milli in words, it is
+// milliohms, which no colour-coded part carries: refused, never read as megohms.
+TEST(ValueInput, ASmallMIsReadAsMegaAndMilliohmsAreRefused) {
     struct {
         const char* typed;
-        const char* ohms;
+        const char* ohms; // "" where refused
         bool noted;
-    } const cases[] = {{"4.7m", "4700000", true},  {"4m7", "4700000", true},
-                       {"4.7mΩ", "4700000", true}, {"４．７ｍ", "4700000", true},
-                       {"4.7M", "4700000", false}, {"4M7", "4700000", false},
-                       {"4.7k", "4700", false},    {"4.7兆", "4700000", false}};
+    } const cases[] = {{"4.7m", "4700000", true}, {"4m7", "4700000", true},
+                       {"４．７ｍ", "4700000", true}, {"4.7M", "4700000", false},
+                       {"4M7", "4700000", false},  {"4.7k", "4700", false},
+                       {"4.7兆", "4700000", false}, {"4.7MΩ", "4700000", false},
+                       {"5mΩ", "", false},         {"5 m Ω", "", false},
+                       {"5mohm", "", false},       {"4m7Ω", "", false},
+                       {"5毫欧", "", false},       {"5毫", "", false},
+                       {"５ｍΩ", "", false}};
     for (const auto& c : cases) {
         const ValueInput v = parseValue(c.typed);
-        ASSERT_TRUE(v.ok) << c.typed << ": " << v.reason;
+        EXPECT_EQ(v.ok, *c.ohms != '\0') << c.typed;
+        if (!v.ok) {
+            EXPECT_EQ(v.refusal, InputRefusal::Milliohms) << c.typed;
+            EXPECT_FALSE(v.quoted.empty()) << c.typed;
+            continue;
+        }
         EXPECT_EQ(v.ohms.text(), c.ohms) << c.typed;
-        EXPECT_EQ(v.note,
-                  c.noted ? "小写 m 按 M（兆）读，即 4.7MΩ；色环电阻没有毫欧（mΩ）的。" : "")
-            << c.typed;
+        EXPECT_EQ(v.note, c.noted ? InputNote::MilliohmReadAsMegohm : InputNote::None) << c.typed;
     }
 }
 
 struct Refused {
     const char* typed;
-    const char* reason;
+    InputRefusal refusal;
+    const char* quoted = "";
+    const char* extra = "";
 };
 
 void PrintTo(const Refused& r, std::ostream* os) {
     printTyped(r.typed, os);
 }
 
-constexpr const char* kNotUnit = "不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。";
-constexpr const char* kOnlyUnit = "”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。";
-
 class RefusedInput : public testing::TestWithParam<Refused> {};
 
-TEST_P(RefusedInput, GivesItsOneLineReason) {
+TEST_P(RefusedInput, GivesItsReasonWithWhatItQuotes) {
     const ValueInput v = parseValue(GetParam().typed);
     EXPECT_FALSE(v.ok);
-    EXPECT_EQ(v.reason, GetParam().reason);
-    EXPECT_EQ(v.reason.find('\n'), std::string::npos);
+    EXPECT_EQ(v.refusal, GetParam().refusal);
+    EXPECT_EQ(v.quoted, GetParam().quoted);
+    EXPECT_EQ(v.extra, GetParam().extra);
     EXPECT_TRUE(v.ohms.isZero());
+    EXPECT_EQ(v.note, InputNote::None);
     // Whatever was typed, no control byte and no byte of the input's broken UTF-8 is echoed.
-    for (const char c : v.reason) {
-        const auto b = static_cast<unsigned char>(c);
-        EXPECT_TRUE(b >= 0x20 && b != 0x7f && b != 0xff && b != 0xc0) << v.reason;
-    }
+    for (const std::string* quoted : {&v.quoted, &v.extra})
+        for (const char c : *quoted) {
+            const auto b = static_cast<unsigned char>(c);
+            EXPECT_TRUE(b >= 0x20 && b != 0x7f && b != 0xff && b != 0xc0) << *quoted;
+        }
 }
 
+using R = InputRefusal;
 INSTANTIATE_TEST_SUITE_P(
     EveryReason, RefusedInput,
     testing::Values(
-        Refused{"", "请先输入阻值，例如 4.7k 或 470。"},
-        Refused{"  \u3000 ", "请先输入阻值，例如 4.7k 或 470。"},
-        Refused{"4.7x", "“x”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。"},
-        Refused{"四千七", "“四”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。"},
-        Refused{"1.2.3", "阻值里只能有一个小数点。"}, Refused{"4.7k7", "阻值里只能有一个小数点。"},
-        Refused{"4k7.5", "小数点和单位字母不能一起当小数点用，写 4.7k 或 4k7。"},
-        Refused{"-4.7k", "阻值不能是负数。"}, Refused{"\u22124.7", "阻值不能是负数。"},
-        Refused{"4-7", "“-”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。"},
-        Refused{"4k7k", "单位字母只能有一个，例如 4.7k 或 4k7。"},
-        Refused{"4,7k", "小数点请用“.”，不要用逗号。"},
-        Refused{"4，7k", "小数点请用“.”，不要用逗号。"},
+        Refused{"", R::Empty}, Refused{"  \u3000 ", R::Empty}, Refused{"4.7x", R::NotAUnit, "x"},
+        Refused{"四千七", R::NotAUnit, "四"}, Refused{"1.2.3", R::TwoPoints},
+        Refused{"4.7k7", R::TwoPoints}, Refused{"4k7.5", R::PointAndLetter},
+        Refused{"-4.7k", R::Negative}, Refused{"\u22124.7", R::Negative},
+        Refused{"4-7", R::NotAUnit, "-"}, Refused{"4k7k", R::TwoLetters},
+        Refused{"4,7k", R::Comma}, Refused{"4，7k", R::Comma},
         // Text after the unit is named, not mistaken for a second point.
-        Refused{"4.7k千欧", "“4.7k”后面多了“千欧”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。"},
-        Refused{"4.7k 1/4W", "“4.7k”后面多了“1/4W”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。"},
-        Refused{"4.7KΩ±5%", "“4.7KΩ”后面多了“±5%”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。"},
-        Refused{"4.7kk", "“4.7k”后面多了“k”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。"},
-        Refused{"4.7kiloohm", "“4.7k”后面多了“iloohm”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。"},
+        Refused{"4.7k千欧", R::AfterTheUnit, "4.7k", "千欧"},
+        Refused{"4.7k 1/4W", R::AfterTheUnit, "4.7k", "1/4W"},
+        Refused{"4.7KΩ±5%", R::AfterTheUnit, "4.7KΩ", "±5%"},
+        Refused{"4.7kk", R::AfterTheUnit, "4.7k", "k"},
+        Refused{"4.7kiloohm", R::AfterTheUnit, "4.7k", "iloohm"},
         // What does not show is named by its code point.
-        Refused{"4.7\x07k", "输入里有控制字符 U+0007，请删掉后重新输入。"},
-        Refused{"\x7f", "输入里有控制字符 U+007F，请删掉后重新输入。"},
-        Refused{"4\u0085", "输入里有控制字符 U+0085，请删掉后重新输入。"},
-        Refused{"4.7\u00ad",
-                "“U+00AD”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。"},
-        Refused{"4.7kΩ\u2028x",
-                "“4.7kΩ”后面多了“U+2028 x”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。"},
-        Refused{"Ω", "请输入数字，例如 4.7k 或 470。"},
-        Refused{"k", "请输入数字，例如 4.7k 或 470。"},
-        Refused{"1234567890123456789012345678901", "输入太长了：阻值最多写 30 个字符。"},
+        Refused{"4.7\x07k", R::ControlCharacter, "U+0007"},
+        Refused{"\x7f", R::ControlCharacter, "U+007F"},
+        Refused{"4\u0085", R::ControlCharacter, "U+0085"},
+        Refused{"4.7\u00ad", R::NotAUnit, "U+00AD"},
+        Refused{"4.7kΩ\u2028x", R::AfterTheUnit, "4.7kΩ", "U+2028 x"},
+        Refused{"Ω", R::NoDigits}, Refused{"k", R::NoDigits},
+        Refused{"1234567890123456789012345678901", R::TooLong},
+        Refused{"5mΩ", R::Milliohms, "5mΩ"}, Refused{"5毫欧", R::Milliohms, "5毫欧"},
         // Broken UTF-8, named by its bytes: a stray byte, a lead byte without its follower, a
         // code point past the end, an overlong point, a surrogate, a cut sequence.
-        Refused{"\xff", "输入里有不是 UTF-8 文字的字节（0xFF），请重新输入。"},
+        Refused{"\xff", R::BrokenText, "0xFF"},
         Refused{"4\xc3"
                 "7",
-                "输入里有不是 UTF-8 文字的字节（0xC3），请重新输入。"},
-        Refused{"\xf7\xbf\xbf\xbf",
-                "输入里有不是 UTF-8 文字的字节（0xF7 0xBF 0xBF 0xBF），请重新输入。"},
+                R::BrokenText, "0xC3"},
+        Refused{"\xf7\xbf\xbf\xbf", R::BrokenText, "0xF7 0xBF 0xBF 0xBF"},
         Refused{"4\xc0\xae"
                 "7",
-                "输入里有不是 UTF-8 文字的字节（0xC0 0xAE），请重新输入。"},
-        Refused{"4\xe0\x80\xae", "输入里有不是 UTF-8 文字的字节（0xE0 0x80 0xAE），请重新输入。"},
-        Refused{"4\xed\xa0\x80", "输入里有不是 UTF-8 文字的字节（0xED 0xA0 0x80），请重新输入。"},
-        Refused{"4.7\xe5\x8d", "输入里有不是 UTF-8 文字的字节（0xE5 0x8D），请重新输入。"}));
+                R::BrokenText, "0xC0 0xAE"},
+        Refused{"4\xe0\x80\xae", R::BrokenText, "0xE0 0x80 0xAE"},
+        Refused{"4\xed\xa0\x80", R::BrokenText, "0xED 0xA0 0x80"},
+        Refused{"4.7\xe5\x8d", R::BrokenText, "0xE5 0x8D"}));
+
+// Every reason has its own code, as --json prints it.
+TEST(ValueInput, EachReasonHasItsOwnCode) {
+    std::vector<std::string_view> seen;
+    for (int r = int(InputRefusal::BrokenText); r <= int(InputRefusal::Milliohms); ++r) {
+        const std::string_view code = codeOf(InputRefusal(r));
+        EXPECT_FALSE(code.empty()) << r;
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), code), 0) << code;
+        seen.push_back(code);
+    }
+    EXPECT_EQ(codeOf(InputNote::MilliohmReadAsMegohm), "milliohm-read-as-megohm");
+    EXPECT_EQ(codeOf(InputNote::None), "");
+}
 
 TEST(ValueInput, ThirtyCharactersAreStillRead) {
     // Characters, not bytes: ten full-width digits are thirty bytes.
@@ -197,28 +216,42 @@ TEST(ValueInput, ThirtyCharactersAreStillRead) {
     EXPECT_TRUE(parseValue("１２３４５６７８９０").ok);
 }
 
-TEST(ToleranceColourOf, ReadsColourNamesAndTheTolerancesTheBandCarries) {
+// The program's table first; the figures only IEC 60062:2016 gives (orange ±0.05 %, yellow
+// ±0.02 %, grey ±0.01 %, blue ±0.25 %) as precision tolerances.
+TEST(ReadTolerance, ReadsColourNamesAndTheTolerancesTheBandCarries) {
+    using P = std::optional<Tolerance>;
     struct {
         const char* typed;
-        std::optional<int> colour;
-    } const cases[] = {{"金", palette::kGold},
-                       {"gold", palette::kGold},
-                       {"橙色", palette::kOrange},
-                       {"5%", palette::kGold},
-                       {"±5%", palette::kGold},
-                       {"+-5%", palette::kGold},
-                       {"+/-5 %", palette::kGold},
-                       {"±５％", palette::kGold},
-                       {"１％", palette::kBrown},
-                       {"2%", palette::kRed},
-                       {"0.5%", palette::kGreen},
-                       {"±0.50%", palette::kGreen},
-                       {".2%", palette::kBlue},
-                       {"0.1%", palette::kViolet},
-                       {"10%", palette::kSilver},
-                       {"20%", palette::kNone},
+        P tolerance;
+    } const cases[] = {{"金", Tolerance(palette::kGold)},
+                       {"gold", Tolerance(palette::kGold)},
+                       {"5%", Tolerance(palette::kGold)},
+                       {"±5%", Tolerance(palette::kGold)},
+                       {"+-5%", Tolerance(palette::kGold)},
+                       {"+/-5 %", Tolerance(palette::kGold)},
+                       {"±５％", Tolerance(palette::kGold)},
+                       {"１％", Tolerance(palette::kBrown)},
+                       {"2%", Tolerance(palette::kRed)},
+                       {"0.5%", Tolerance(palette::kGreen)},
+                       {"±0.50%", Tolerance(palette::kGreen)},
+                       {".2%", Tolerance(palette::kBlue)},
+                       {"蓝", Tolerance(palette::kBlue)},
+                       {"0.1%", Tolerance(palette::kViolet)},
+                       {"10%", Tolerance(palette::kSilver)},
+                       {"20%", Tolerance(palette::kNone)},
+                       {"橙色", Tolerance(palette::kOrange, true)},
+                       {"橙", Tolerance(palette::kOrange, true)},
+                       {"yellow", Tolerance(palette::kYellow, true)},
+                       {"灰", Tolerance(palette::kGrey, true)},
+                       {"0.05%", Tolerance(palette::kOrange, true)},
+                       {"0.02%", Tolerance(palette::kYellow, true)},
+                       {"±0.01%", Tolerance(palette::kGrey, true)},
+                       {"0.25%", Tolerance(palette::kBlue, true)},
+                       // A colour the band never takes, named so that the refusal can say why.
+                       {"黑", Tolerance(palette::kBlack)},
+                       {"white", Tolerance(palette::kWhite)},
                        {"3%", std::nullopt},
-                       {"0.25%", std::nullopt},
+                       {"0%", std::nullopt},
                        {"5", std::nullopt},
                        {"%", std::nullopt},
                        {"±", std::nullopt},
@@ -229,13 +262,49 @@ TEST(ToleranceColourOf, ReadsColourNamesAndTheTolerancesTheBandCarries) {
                        {"\xc0\xae"
                         "5%",
                         std::nullopt}};
-    for (const auto& c : cases)
-        EXPECT_EQ(toleranceColourOf(c.typed), c.colour) << c.typed;
+    for (const auto& c : cases) {
+        const P got = readTolerance(c.typed);
+        ASSERT_EQ(got.has_value(), c.tolerance.has_value()) << c.typed;
+        if (!got) continue;
+        EXPECT_EQ(got->colour, c.tolerance->colour) << c.typed;
+        EXPECT_EQ(got->iec, c.tolerance->iec) << c.typed;
+    }
+}
+
+// The value window's field takes a tolerance after the value, apart by a space.
+TEST(ValueAndTolerance, ATrailingToleranceIsReadOnlyWhereTheValueIsNotWholeWithout) {
+    struct {
+        const char* typed;
+        const char* ohms; // "" where refused
+        std::optional<Tolerance> tolerance;
+        const char* valueText;
+    } const cases[] = {{"4.7k ±0.05%", "4700", Tolerance(palette::kOrange, true), "4.7k"},
+                       {"4.7k 灰", "4700", Tolerance(palette::kGrey, true), "4.7k"},
+                       {"470  5%", "470", Tolerance(palette::kGold), "470"},
+                       {"4.7 kΩ\u3000金 ", "4700", Tolerance(palette::kGold), "4.7 kΩ"},
+                       // Without a tolerance: the value alone, spaces and all.
+                       {"4.7k", "4700", std::nullopt, "4.7k"},
+                       {"4 700", "4700", std::nullopt, "4 700"},
+                       {"4.7 k", "4700", std::nullopt, "4.7 k"},
+                       // Neither way: refused as a value, with its own reason.
+                       {"4.7k 1/4W", "", std::nullopt, "4.7k 1/4W"},
+                       {"4..7k 5%", "", std::nullopt, "4..7k 5%"},
+                       {"5%", "", std::nullopt, "5%"}};
+    for (const auto& c : cases) {
+        const ValueAndTolerance v = parseValueAndTolerance(c.typed);
+        EXPECT_EQ(v.value.ok, *c.ohms != '\0') << c.typed;
+        if (v.value.ok) {
+            EXPECT_EQ(v.value.ohms.text(), c.ohms) << c.typed;
+        }
+        EXPECT_EQ(v.tolerance, c.tolerance) << c.typed;
+        EXPECT_EQ(v.valueText, c.valueText) << c.typed;
+    }
+    EXPECT_EQ(parseValueAndTolerance("4.7k 1/4W").value.refusal, InputRefusal::AfterTheUnit);
 }
 
 TEST(ValueInput, CommaIsThePointOnlyInACommaLocale) {
     const ValueInput v = parseValue("25,40KΩ", ",");
-    ASSERT_TRUE(v.ok) << v.reason;
+    ASSERT_TRUE(v.ok) << codeOf(v.refusal);
     EXPECT_EQ(v.ohms.text(), "25400");
     EXPECT_FALSE(parseValue("1,000").ok);
     EXPECT_FALSE(parseValue("1,0,0", ",").ok);
