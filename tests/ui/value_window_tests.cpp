@@ -117,19 +117,33 @@ TEST_F(ValueWindow, FullWidthInputFromAnInputMethodIsRead) {
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 金"));
 }
 
-TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
+// After an answer, a value that gets none shows its reason alone: the bands, value and
+// standard values of the one before would read as its answer.
+TEST_F(ValueWindow, BadInputGivesItsReasonAndClearsTheAnswerBefore) {
     ValueWindow& v = opened();
-    type(v, QStringLiteral("4.7k"));
-    const QString names = v.ColourNames.Caption(), value = v.ValueText.Caption();
-    const auto pictures = resistorPictures(v);
+    const auto bare = resistorPictures(v);
     for (const QString& bad : {QStringLiteral("4..7"), QStringLiteral("-1k"), QStringLiteral("abc"),
-                               QStringLiteral(""), QStringLiteral("100G")}) {
+                               QStringLiteral(""), QStringLiteral("5mΩ"), QStringLiteral("100G")}) {
+        type(v, QStringLiteral("4.5k"));
+        ASSERT_TRUE(v.Answer);
+        EXPECT_EQ(v.Note.ForeColor(), QColor(32, 32, 96));
+        EXPECT_NE(v.ColourNames.Caption(), QString());
+        EXPECT_NE(resistorPictures(v), bare);
+        EXPECT_TRUE(v.StandardValue[0]->Visible());
+        EXPECT_NE(v.SmdCodes.Caption(), QString());
         type(v, bad);
         EXPECT_FALSE(v.Note.Caption().isEmpty()) << bad.toStdString();
         EXPECT_EQ(v.Note.ForeColor(), QColor(224, 0, 0)) << bad.toStdString();
-        EXPECT_EQ(v.ColourNames.Caption(), names) << bad.toStdString();
-        EXPECT_EQ(v.ValueText.Caption(), value) << bad.toStdString();
-        EXPECT_EQ(resistorPictures(v), pictures) << bad.toStdString();
+        EXPECT_FALSE(v.Answer) << bad.toStdString();
+        EXPECT_TRUE(v.Standard.empty()) << bad.toStdString();
+        for (const zq::Label* l : {&v.ColourNames, &v.ValueText, &v.RangeText, &v.SmdCodes})
+            EXPECT_EQ(l->Caption(), QString()) << bad.toStdString();
+        EXPECT_EQ(v.StandardCaption.Caption(), QStringLiteral("最接近的标准值（点一下填入）："));
+        for (const zq::Label* l : v.StandardValue)
+            EXPECT_FALSE(l->Visible()) << bad.toStdString();
+        for (const zq::Image* chip : v.AnswerChip)
+            EXPECT_FALSE(chip->Visible()) << bad.toStdString();
+        EXPECT_EQ(resistorPictures(v), bare) << bad.toStdString();
     }
     // In the user's own decimal point, like every number of the window.
     EXPECT_EQ(
@@ -163,6 +177,16 @@ TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
         EXPECT_EQ(v.Tolerance, model::kTolerancePalette[i]) << i;
         EXPECT_EQ(v.ToleranceText.Caption(), QString::fromUtf8(texts[i])) << i;
         EXPECT_EQ(v.ToleranceMark.X1(), v.ToleranceChip[i]->Left()) << i;
+        EXPECT_TRUE(v.ToleranceMark.Visible()) << i;
+        // Five bands and no fifth: a part that would be read as four bands is refused.
+        if (model::kTolerancePalette[i] == model::kNoneIndex) {
+            EXPECT_FALSE(v.Answer);
+            EXPECT_EQ(v.Note.Caption(),
+                      QStringLiteral("五环电阻不能没有误差环（无色，±20%）：少了第五环，"
+                                     "前四环会被当成四环电阻，读成别的阻值。"));
+            continue;
+        }
+        ASSERT_TRUE(v.Answer) << i;
         EXPECT_EQ(v.Answer->palette[4], model::kTolerancePalette[i]) << i;
     }
     click(v, centreOf(v.FourBands));
@@ -216,12 +240,13 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
         else
             click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
         ASSERT_TRUE(v.Answer);
-        EXPECT_EQ(w->BandState.BandChip, model::stateOf(*v.Answer).BandChip);
+        for (std::size_t i = 0; i < 5; ++i)
+            EXPECT_EQ(w->BandState.BandChip[i], model::colourRecord(v.Answer->palette[i]).chip);
         EXPECT_EQ(model::invariantViolation(w->BandState), "");
         EXPECT_EQ(w->BandState.selectedBand(), 2);
         EXPECT_EQ(w->Label3.Caption(), QStringLiteral("第二环"));
         EXPECT_EQ(w->Label20.Caption(),
-                  QString::fromUtf8(model::colourByIndex(v.Tolerance).tolerance.data()));
+                  QString::fromUtf8(model::colourByIndex(v.Tolerance.colour).tolerance.data()));
         w->Timer1_Timer();
         EXPECT_EQ(w->Label19.Caption(), v.ValueText.Caption()) << GetParam().typed;
         EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
@@ -238,6 +263,59 @@ INSTANTIATE_TEST_SUITE_P(
                     Handing{"4R7", false, 7, false}, Handing{"4.7k", true, 0, true},
                     Handing{"0.47", true, 4, false}, Handing{"999G", true, 2, false},
                     Handing{"0", false, 5, true}));
+
+// A tolerance no chip carries, typed after the value: answered with its note, and kept from the
+// main window, which cannot show it.
+TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedOver) {
+    ValueWindow& v = opened();
+    type(v, QStringLiteral("4.7k"));
+    const auto before = w->BandState.BandChip;
+    type(v, QStringLiteral("4.7k 灰"));
+    ASSERT_TRUE(v.Answer);
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 灰"));
+    EXPECT_EQ(v.ToleranceText.Caption(), QStringLiteral("±0") + dp() + QStringLiteral("01%"));
+    EXPECT_FALSE(v.ToleranceMark.Visible()) << "no chip to underline";
+    EXPECT_EQ(v.Note.Caption(),
+              QStringLiteral("灰色误差环是 IEC 60062:2016 标准给的精密误差：±0.01%，这是精密电阻。"));
+    for (const bool byKey : {false, true}) {
+        if (byKey)
+            QTest::keyClick(&v.valueField(), Qt::Key_Return, Qt::ControlModifier);
+        else
+            click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
+        EXPECT_EQ(w->BandState.BandChip, before) << byKey;
+        EXPECT_EQ(v.Note.Caption(),
+                  QStringLiteral("主窗口的误差环没有灰色：这是 IEC 60062 标准里的精密误差，只能在这里看。"))
+            << byKey;
+        EXPECT_EQ(v.Note.ForeColor(), QColor(224, 0, 0));
+        EXPECT_TRUE(v.Answer) << "the answer stays";
+    }
+    // A chip takes the typed tolerance's place, in the field too; then it hands over.
+    click(v, centreOf(*v.ToleranceChip[5])); // gold
+    EXPECT_EQ(v.valueField().toPlainText(), QStringLiteral("4.7k"));
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 金"));
+    EXPECT_TRUE(v.ToleranceMark.Visible());
+    EXPECT_EQ(v.Note.Caption(), QString());
+    click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
+    EXPECT_EQ(w->BandState.BandChip[4], model::colourRecord(model::kGoldIndex).chip);
+}
+
+// A chip or a band count chosen after typing answers, as Return after typing does: by the mouse
+// and then Return on the chip, or by the keyboard.
+TEST_F(ValueWindow, ChoosingAToleranceAfterTypingAnswers) {
+    ValueWindow& v = opened();
+    QTest::keyClicks(&v.valueField(), QStringLiteral("4.7k"));
+    ASSERT_FALSE(v.Answer) << "typed, not yet asked";
+    click(v, centreOf(*v.ToleranceChip[0])); // brown
+    ASSERT_TRUE(v.Answer);
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 棕"));
+    QTest::keyClick(v.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 棕"));
+    // Nothing typed: a choice asks nothing.
+    v.valueField().clear();
+    v.FiveBands_Click();
+    click(v, centreOf(*v.ToleranceChip[1]));
+    EXPECT_EQ(v.Note.ForeColor(), QColor(224, 0, 0)) << "the last answer's field was emptied";
+}
 
 TEST_F(ValueWindow, BadInputHandsNothingToTheMainWindow) {
     ValueWindow& v = opened();
