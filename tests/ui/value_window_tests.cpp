@@ -54,6 +54,15 @@ class ValueWindow : public MainWindow {
         QTest::keyClicks(&v.valueField(), text);
         QTest::keyClick(&v.valueField(), then, m);
     }
+    // Puts text in the field as an input method commits it (key clicks are ASCII), then
+    // presses Return.
+    static void commit(Window& v, const QString& text) {
+        v.valueField().clear();
+        QInputMethodEvent e;
+        e.setCommitString(text);
+        QCoreApplication::sendEvent(&v.valueField(), &e);
+        QTest::keyClick(&v.valueField(), Qt::Key_Return);
+    }
     static QMenu* openMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
     static void closeMenu() {
         if (QMenu* m = openMenu()) m->close();
@@ -132,7 +141,7 @@ TEST_F(ValueWindow, BadInputGivesItsReasonAndClearsTheAnswerBefore) {
         EXPECT_NE(resistorPictures(v), bare);
         EXPECT_TRUE(v.StandardValue[0]->Visible());
         EXPECT_NE(v.SmdCodes.Caption(), QString());
-        type(v, bad);
+        commit(v, bad);
         EXPECT_FALSE(v.Note.Caption().isEmpty()) << bad.toStdString();
         EXPECT_EQ(v.Note.ForeColor(), QColor(224, 0, 0)) << bad.toStdString();
         EXPECT_FALSE(v.Answer) << bad.toStdString();
@@ -271,7 +280,7 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
     Window& v = opened();
     type(v, QStringLiteral("4.7k"));
     const auto before = w->BandState.BandChip;
-    type(v, QStringLiteral("4.7k 灰"));
+    commit(v, QStringLiteral("4.7k 灰"));
     ASSERT_TRUE(v.Answer);
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 灰"));
     EXPECT_EQ(v.ToleranceText.Caption(), QStringLiteral("±0") + dp() + QStringLiteral("01%"));
@@ -304,6 +313,13 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
 // and then Return on the chip, or by the keyboard.
 TEST_F(ValueWindow, ChoosingAToleranceAfterTypingAnswers) {
     Window& v = opened();
+    // Nothing typed: a choice asks nothing, and the example stays.
+    const QString example = v.Note.Caption();
+    click(v, centreOf(*v.ToleranceChip[1]));
+    v.FiveBands_Click();
+    EXPECT_FALSE(v.Answer);
+    EXPECT_EQ(v.Note.Caption(), example);
+    v.FourBands_Click();
     QTest::keyClicks(&v.valueField(), QStringLiteral("4.7k"));
     ASSERT_FALSE(v.Answer) << "typed, not yet asked";
     click(v, centreOf(*v.ToleranceChip[0])); // brown
@@ -311,11 +327,15 @@ TEST_F(ValueWindow, ChoosingAToleranceAfterTypingAnswers) {
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 棕"));
     QTest::keyClick(v.windowHandle(), Qt::Key_Return);
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 棕"));
-    // Nothing typed: a choice asks nothing.
+    // The same by the keyboard alone: a chip pressed with the arrows and Return.
     v.valueField().clear();
-    v.FiveBands_Click();
-    click(v, centreOf(*v.ToleranceChip[1]));
-    EXPECT_EQ(v.Note.ForeColor(), QColor(224, 0, 0)) << "the last answer's field was emptied";
+    QTest::keyClicks(&v.valueField(), QStringLiteral("1k"));
+    v.setFocusedControl(v.ToleranceChip[0]);
+    QTest::keyClick(v.windowHandle(), Qt::Key_Right);
+    ASSERT_EQ(v.focusedControl(), v.ToleranceChip[1]);
+    QTest::keyClick(v.windowHandle(), Qt::Key_Return);
+    ASSERT_TRUE(v.Answer);
+    EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("棕 黑 红 红"));
 }
 
 TEST_F(ValueWindow, BadInputHandsNothingToTheMainWindow) {
