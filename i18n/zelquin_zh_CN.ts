@@ -643,4 +643,277 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Value</name>
+    <message>
+        <source>四环电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the names of series in a list: &quot;E24、E96&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入里有不是 UTF-8 文字的字节（%1），请重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入里有控制字符 %1，请删掉后重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入太长了：阻值最多写 %1 个字符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请先输入阻值，例如 4.7k 或 470。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值不能是负数。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值里只能有一个小数点。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小数点和单位字母不能一起当小数点用，写 4.7k 或 4k7。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小数点请用“.”，不要用逗号。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位字母只能有一个，例如 4.7k 或 4k7。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”后面多了“%2”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请输入数字，例如 4.7k 或 470。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小写 m 按 M（兆）读，即 %1；色环电阻没有毫欧（mΩ）的。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环电阻只有四环和五环两种。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有这种颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！精密电阻的误差环还可能是%2色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环电阻不能没有误差环（无色，±20%）：少了第五环，前四环会被当成四环电阻，读成别的阻值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值太大了：%1能做 %2～%3，最接近的 %4 是 %5。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值太小了：%1能做 %2～%3，最接近的 %4 是 %5。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值太小了：%1能做 %2～%3，最接近的是 0Ω 跳线电阻，只有一条黑色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1只有%2位有效数字，做不出 %3，最接近的是 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1只有%2位有效数字，做不出 %3，最接近的是 %4；五环能做出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0Ω 是跳线电阻，实物上只有一条黑色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1误差环按本程序的表是 %2，IEC 60062:2016 标准给的是 %3；这是精密电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 是 %2 标准值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 是 %2 标准值，但%3做不出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 不是 %2 标准值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <extracomment>A standard value and the series it belongs to: &quot;0.011Ω（E24）&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1做不出相邻的标准值 %2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>跳线电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>等于： %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（跳线，没有误差环）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ～ %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环：%1（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差：%1，%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>说明：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标准值：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标准值 %1：%2（%3）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>贴片代码：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主窗口的%1误差环是 %2：%3 是 IEC 60062 标准里的精密误差，只能在这里看。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环数只能是 4 或 5。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”不是色环的颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ValueWindow</name>
+    <message>
+        <source>阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>查色环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在主窗口显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <extracomment>A tolerance chip to a screen reader: &quot;金色，±5%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>例如 4.7k、4k7、470R、R47、1M5，按回车查色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>●四环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>○四环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>●五环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>○五环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点一下填入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差范围：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
