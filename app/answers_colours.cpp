@@ -21,6 +21,14 @@ QJsonObject noteObject(std::string_view code, const QString& text) {
     return {{QStringLiteral("code"), q(code)}, {QStringLiteral("text"), text}};
 }
 
+// The reason, and with --json its machine code beside it.
+Answer refused(std::string_view code, const QString& reason, bool json) {
+    Answer a = refusal(reason, json);
+    if (json)
+        a.out = jsonText({{QStringLiteral("error"), reason}, {QStringLiteral("code"), q(code)}});
+    return a;
+}
+
 } // namespace
 
 Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& pointText) {
@@ -29,19 +37,21 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
     int bands = 4;
     if (question.bands) {
         if (*question.bands != QLatin1String("4") && *question.bands != QLatin1String("5"))
-            return refusal(wording::bandCountRefusal(), json);
+            return refused(model::codeOf(model::FindingRefusal::BandCount), wording::bandCountRefusal(), json);
         bands = question.bands->toInt();
     }
     model::Tolerance tolerance = model::defaultTolerance(bands);
     if (question.tolerance) {
         const auto named = model::readTolerance(question.tolerance->toStdString());
-        if (!named) return refusal(wording::toleranceNameRefusal(*question.tolerance), json);
+        if (!named)
+            return refused("unknown-tolerance", wording::toleranceNameRefusal(*question.tolerance),
+                           json);
         tolerance = *named;
     }
     const model::ValueInput typed = model::parseValue(question.value.toStdString(), point);
-    if (!typed.ok) return refusal(wording::inputReason(typed), json);
+    if (!typed.ok) return refused(model::codeOf(typed.refusal), wording::inputReason(typed), json);
     const model::Finding f = model::findColours(typed.ohms, bands, tolerance);
-    if (!f.answer) return refusal(wording::findingReason(f, fmt), json);
+    if (!f.answer) return refused(model::codeOf(f.refusal), wording::findingReason(f, fmt), json);
     const model::ColourAnswer& a = *f.answer;
     const std::vector<std::string> codes = model::smdCodesFor(typed.ohms);
 

@@ -197,18 +197,29 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
     const struct {
         Asked asked;
+        const char* code;
         const char* reason;
     } cases[] = {
         {{"20k", "5", "20%"},
+         "five-bands-without-tolerance-band",
          "五环电阻不能没有误差环（无色，±20%）：少了第五环，前四环会被当成四环电阻，"
          "读成别的阻值。"},
-        {{"5mΩ", "", ""}, "“5mΩ”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。"},
+        {{"5mΩ", "", ""},
+         "milliohms",
+         "“5mΩ”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。"},
         {{"5毫欧", "", ""},
+         "milliohms",
          "“5毫欧”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。"},
-        {{"4.7k", "", "0.3%"}, "“0.3%”不是色环的颜色。"},
+        {{"4.7k", "", "0.3%"}, "unknown-tolerance", "“0.3%”不是色环的颜色。"},
         {{"4.7k", "", "白"},
+         "not-a-tolerance-colour",
          "误差环没有白色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"
          "精密电阻的误差环还可能是橙、黄、灰色。"},
+        {{"4.7k", "6", ""}, "band-count", "色环数只能是 4 或 5。"},
+        {{"4..7k", "", ""}, "two-points", "阻值里只能有一个小数点。"},
+        {{"100G", "", ""},
+         "too-large",
+         "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"},
     };
     for (const auto& c : cases) {
         zq::app::ColoursQuestion q{QString::fromUtf8(c.asked.value), {}, {}};
@@ -220,11 +231,9 @@ TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
         EXPECT_EQ(text.out, QString()) << c.asked.value;
         EXPECT_EQ(text.err.toStdString(), std::string(c.reason) + "\n") << c.asked.value;
         EXPECT_EQ(json.status, 2);
-        EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8())
-                          .object()[QStringLiteral("error")]
-                          .toString() +
-                      QLatin1Char('\n'),
-                  text.err);
+        const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        EXPECT_EQ(o[QStringLiteral("error")].toString() + QLatin1Char('\n'), text.err);
+        EXPECT_EQ(o[QStringLiteral("code")].toString().toStdString(), c.code);
     }
 }
 
