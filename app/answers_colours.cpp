@@ -37,7 +37,8 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
     int bands = 4;
     if (question.bands) {
         if (*question.bands != QLatin1String("4") && *question.bands != QLatin1String("5"))
-            return refused(model::codeOf(model::FindingRefusal::BandCount), wording::bandCountRefusal(), json);
+            return refused(model::codeOf(model::FindingRefusal::BandCount),
+                           wording::bandCountRefusal(), json);
         bands = question.bands->toInt();
     }
     model::Tolerance tolerance = model::defaultTolerance(bands);

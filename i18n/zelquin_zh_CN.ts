@@ -731,14 +731,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！精密电阻的误差环还可能是%2色。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>五环电阻不能没有误差环（无色，±20%）：少了第五环，前四环会被当成四环电阻，读成别的阻值。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>阻值太大了：%1能做 %2～%3，最接近的 %4 是 %5。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -764,10 +756,6 @@
     </message>
     <message>
         <source>%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1误差环按本程序的表是 %2，IEC 60062:2016 标准给的是 %3；这是精密电阻。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -844,15 +832,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>主窗口的%1误差环是 %2：%3 是 IEC 60062 标准里的精密误差，只能在这里看。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>色环数只能是 4 或 5。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>“%1”不是色环的颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1误差环按 IEC 60062:2016 是 %2（本程序的表是 %3），这是精密电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主窗口的%1误差环是 %2：%3 是 IEC 60062 的精密误差，只能在这里看。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -182,7 +182,8 @@ Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
     auto reach = [&](FindingRefusal why, const Decimal& nearest) {
         f.refusal = why;
         Reach r{smallestValue(), largestValue(bands), nearest, {}};
-        if (!nearest.isZero()) r.nearestBands = bandColours(*findColours(nearest, bands, tolerance).answer);
+        if (!nearest.isZero())
+            r.nearestBands = bandColours(*findColours(nearest, bands, tolerance).answer);
         f.reach = r;
         return f;
     };

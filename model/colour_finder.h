@@ -76,11 +76,11 @@ struct Reach {
 };
 
 enum class NoteCode {
-    Nearest,               // `value` cannot be made; `nearest` is, with `digits` digits
-    NearestFiveBandsCould, // the same, and five bands would make it
-    Jumper,                // zero ohms: a jumper, one black band
-    Precision,             // `colour`'s band stands for `hundredths`, a precision tolerance
-    StandardMember,        // `value` is a member of `series`
+    Nearest,                  // `value` cannot be made; `nearest` is, with `digits` digits
+    NearestFiveBandsCould,    // the same, and five bands would make it
+    Jumper,                   // zero ohms: a jumper, one black band
+    Precision,                // `colour`'s band stands for `hundredths`, a precision tolerance
+    StandardMember,           // `value` is a member of `series`
     StandardMemberUnmakeable, // the same, but the bands cannot make it
     NotStandard,              // `value` is in none of `series`, the chosen ones
     UnmakeableNeighbours,     // `neighbours`: the members beside it the bands cannot make

@@ -13,11 +13,13 @@ namespace zq::wording {
 namespace {
 
 QString kindName(int bands) {
-    return bands == 4 ? QCoreApplication::translate("Value", "四环电阻") : QCoreApplication::translate("Value", "五环电阻");
+    return bands == 4 ? QCoreApplication::translate("Value", "四环电阻")
+                      : QCoreApplication::translate("Value", "五环电阻");
 }
 
 QString digitCount(int digits) {
-    return digits == 2 ? QCoreApplication::translate("Value", "两") : QCoreApplication::translate("Value", "三");
+    return digits == 2 ? QCoreApplication::translate("Value", "两")
+                       : QCoreApplication::translate("Value", "三");
 }
 
 // "E24、E96": the series a value belongs to, in a sentence.
@@ -31,16 +33,21 @@ QString seriesList(const std::vector<model::ESeries>& series) {
 
 QString reach(const QString& pattern, const model::Finding& f, const model::DecimalFormat& fmt) {
     const model::Reach& r = *f.reach;
-    return pattern.arg(kindName(f.bands), ohms(r.smallest, fmt), ohms(r.largest, fmt), ohms(r.nearest, fmt),
-             shortNames(r.nearestBands));
+    return pattern.arg(kindName(f.bands), ohms(r.smallest, fmt), ohms(r.largest, fmt),
+                       ohms(r.nearest, fmt), shortNames(r.nearestBands));
 }
 
-// The colours that carry only the precision figures of IEC 60062:2016: "橙、黄、灰".
-QString precisionColours() {
-    QStringList names;
-    for (const model::ColourRecord& c : model::colourRecords())
-        if (!c.hasTolerance() && c.iecTolerance != 0) names << shortName(c.index);
-    return names.join(QCoreApplication::translate("Value", "、"));
+// Whether the note heads the standard values (member of a series or not) rather than standing
+// among the others.
+bool headsTheStandardValues(const model::Note& n) {
+    using C = model::NoteCode;
+    return n.code == C::StandardMember || n.code == C::StandardMemberUnmakeable ||
+           n.code == C::NotStandard;
+}
+
+// "四环电阻", "五环电阻", "跳线电阻".
+QString kindOfPart(const model::ColourAnswer& a) {
+    return a.value.isZero() ? QCoreApplication::translate("Value", "跳线电阻") : kindName(a.bands);
 }
 
 } // namespace
@@ -52,11 +59,15 @@ QString inputReason(const model::ValueInput& v) {
     case R::None:
         return {};
     case R::BrokenText:
-        return QCoreApplication::translate("Value", "输入里有不是 UTF-8 文字的字节（%1），请重新输入。").arg(quoted);
+        return QCoreApplication::translate("Value",
+                                           "输入里有不是 UTF-8 文字的字节（%1），请重新输入。")
+            .arg(quoted);
     case R::ControlCharacter:
-        return QCoreApplication::translate("Value", "输入里有控制字符 %1，请删掉后重新输入。").arg(quoted);
+        return QCoreApplication::translate("Value", "输入里有控制字符 %1，请删掉后重新输入。")
+            .arg(quoted);
     case R::TooLong:
-        return QCoreApplication::translate("Value", "输入太长了：阻值最多写 %1 个字符。").arg(model::kMaxValueInput);
+        return QCoreApplication::translate("Value", "输入太长了：阻值最多写 %1 个字符。")
+            .arg(model::kMaxValueInput);
     case R::Empty:
         return QCoreApplication::translate("Value", "请先输入阻值，例如 4.7k 或 470。");
     case R::Negative:
@@ -64,20 +75,25 @@ QString inputReason(const model::ValueInput& v) {
     case R::TwoPoints:
         return QCoreApplication::translate("Value", "阻值里只能有一个小数点。");
     case R::PointAndLetter:
-        return QCoreApplication::translate("Value", "小数点和单位字母不能一起当小数点用，写 4.7k 或 4k7。");
+        return QCoreApplication::translate("Value",
+                                           "小数点和单位字母不能一起当小数点用，写 4.7k 或 4k7。");
     case R::Comma:
         return QCoreApplication::translate("Value", "小数点请用“.”，不要用逗号。");
     case R::TwoLetters:
         return QCoreApplication::translate("Value", "单位字母只能有一个，例如 4.7k 或 4k7。");
     case R::NotAUnit:
-        return QCoreApplication::translate("Value", "“%1”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。").arg(quoted);
+        return QCoreApplication::translate(
+                   "Value", "“%1”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。")
+            .arg(quoted);
     case R::AfterTheUnit:
-        return QCoreApplication::translate("Value", "“%1”后面多了“%2”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。")
+        return QCoreApplication::translate(
+                   "Value", "“%1”后面多了“%2”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。")
             .arg(quoted, q(v.extra));
     case R::NoDigits:
         return QCoreApplication::translate("Value", "请输入数字，例如 4.7k 或 470。");
     case R::Milliohms:
-        return QCoreApplication::translate("Value", "“%1”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。")
+        return QCoreApplication::translate(
+                   "Value", "“%1”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。")
             .arg(quoted);
     }
     return {};
@@ -85,7 +101,9 @@ QString inputReason(const model::ValueInput& v) {
 
 QString inputNote(const model::ValueInput& v, const model::DecimalFormat& fmt) {
     if (v.note != model::InputNote::MilliohmReadAsMegohm) return {};
-    return QCoreApplication::translate("Value", "小写 m 按 M（兆）读，即 %1；色环电阻没有毫欧（mΩ）的。").arg(ohms(v.ohms, fmt));
+    return QCoreApplication::translate("Value",
+                                       "小写 m 按 M（兆）读，即 %1；色环电阻没有毫欧（mΩ）的。")
+        .arg(ohms(v.ohms, fmt));
 }
 
 QString findingReason(const model::Finding& f, const model::DecimalFormat& fmt) {
@@ -98,16 +116,23 @@ QString findingReason(const model::Finding& f, const model::DecimalFormat& fmt) 
     case R::NoSuchColour:
         return QCoreApplication::translate("Value", "没有这种颜色。");
     case R::NotAToleranceColour:
-        return QCoreApplication::translate("Value", "误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！精密电阻的误差环还可能是%2色。")
-            .arg(colourName(f.tolerance.colour), precisionColours());
+        return QCoreApplication::translate(
+                   "Value", "误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！")
+            .arg(colourName(f.tolerance.colour));
     case R::FiveBandsWithoutBand5:
-        return QCoreApplication::translate("Value", "五环电阻不能没有误差环（无色，±20%）：少了第五环，前四环会被当成四环电阻，读成别的阻值。");
+        return QCoreApplication::translate(
+            "Value", "五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。");
     case R::TooLarge:
-        return reach(QCoreApplication::translate("Value", "阻值太大了：%1能做 %2～%3，最接近的 %4 是 %5。"), f, fmt);
+        return reach(
+            QCoreApplication::translate("Value", "阻值太大了：%1能做 %2～%3，最接近的 %4 是 %5。"),
+            f, fmt);
     case R::TooSmall:
-        return reach(QCoreApplication::translate("Value", "阻值太小了：%1能做 %2～%3，最接近的 %4 是 %5。"), f, fmt);
+        return reach(
+            QCoreApplication::translate("Value", "阻值太小了：%1能做 %2～%3，最接近的 %4 是 %5。"),
+            f, fmt);
     case R::TooSmallJumperNearer:
-        return QCoreApplication::translate("Value", "阻值太小了：%1能做 %2～%3，最接近的是 0Ω 跳线电阻，只有一条黑色环。")
+        return QCoreApplication::translate(
+                   "Value", "阻值太小了：%1能做 %2～%3，最接近的是 0Ω 跳线电阻，只有一条黑色环。")
             .arg(kindName(f.bands), ohms(f.reach->smallest, fmt), ohms(f.reach->largest, fmt));
     }
     return {};
@@ -117,45 +142,45 @@ QString note(const model::Note& n, const model::DecimalFormat& fmt) {
     using C = model::NoteCode;
     switch (n.code) {
     case C::Nearest:
-        return QCoreApplication::translate("Value", "%1只有%2位有效数字，做不出 %3，最接近的是 %4。")
-            .arg(kindName(n.bands), digitCount(n.digits), ohms(n.value, fmt),
-                 ohms(n.nearest, fmt));
+        return QCoreApplication::translate("Value",
+                                           "%1只有%2位有效数字，做不出 %3，最接近的是 %4。")
+            .arg(kindName(n.bands), digitCount(n.digits), ohms(n.value, fmt), ohms(n.nearest, fmt));
     case C::NearestFiveBandsCould:
-        return QCoreApplication::translate("Value", "%1只有%2位有效数字，做不出 %3，最接近的是 %4；五环能做出。")
-            .arg(kindName(n.bands), digitCount(n.digits), ohms(n.value, fmt),
-                 ohms(n.nearest, fmt));
+        return QCoreApplication::translate(
+                   "Value", "%1只有%2位有效数字，做不出 %3，最接近的是 %4；五环能做出。")
+            .arg(kindName(n.bands), digitCount(n.digits), ohms(n.value, fmt), ohms(n.nearest, fmt));
     case C::Jumper:
         return QCoreApplication::translate("Value", "0Ω 是跳线电阻，实物上只有一条黑色环。");
     case C::Precision: {
         const model::ColourRecord& c = model::colourRecord(n.colour);
         if (!c.hasTolerance())
-            return QCoreApplication::translate("Value", "%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。")
+            return QCoreApplication::translate(
+                       "Value", "%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。")
                 .arg(colourName(n.colour), tolerance(n.hundredths));
-        return QCoreApplication::translate("Value", "%1误差环按本程序的表是 %2，IEC 60062:2016 标准给的是 %3；这是精密电阻。")
-            .arg(colourName(n.colour), tolerance(c.tolerance), tolerance(n.hundredths));
+        return QCoreApplication::translate(
+                   "Value", "%1误差环按 IEC 60062:2016 是 %2（本程序的表是 %3），这是精密电阻。")
+            .arg(colourName(n.colour), tolerance(n.hundredths), tolerance(c.tolerance));
     }
     case C::StandardMember:
-        return QCoreApplication::translate("Value", "%1 是 %2 标准值。").arg(ohms(n.value, fmt), seriesList(n.series));
+        return QCoreApplication::translate("Value", "%1 是 %2 标准值。")
+            .arg(ohms(n.value, fmt), seriesList(n.series));
     case C::StandardMemberUnmakeable:
         return QCoreApplication::translate("Value", "%1 是 %2 标准值，但%3做不出。")
             .arg(ohms(n.value, fmt), seriesList(n.series), kindName(n.bands));
     case C::NotStandard:
-        return QCoreApplication::translate("Value", "%1 不是 %2 标准值。").arg(ohms(n.value, fmt), seriesList(n.series));
+        return QCoreApplication::translate("Value", "%1 不是 %2 标准值。")
+            .arg(ohms(n.value, fmt), seriesList(n.series));
     case C::UnmakeableNeighbours: {
         QStringList names;
         for (const model::StandardValue& v : n.neighbours)
             //: A standard value and the series it belongs to: "0.011Ω（E24）".
-            names << QCoreApplication::translate("Value", "%1（%2）").arg(ohms(v.value, fmt), seriesLabel(v.member));
-        return QCoreApplication::translate("Value", "%1做不出相邻的标准值 %2。").arg(kindName(n.bands), names.join(QCoreApplication::translate("Value", "、")));
+            names << QCoreApplication::translate("Value", "%1（%2）")
+                         .arg(ohms(v.value, fmt), seriesLabel(v.member));
+        return QCoreApplication::translate("Value", "%1做不出相邻的标准值 %2。")
+            .arg(kindName(n.bands), names.join(QCoreApplication::translate("Value", "、")));
     }
     }
     return {};
-}
-
-bool headsTheStandardValues(const model::Note& n) {
-    using C = model::NoteCode;
-    return n.code == C::StandardMember || n.code == C::StandardMemberUnmakeable ||
-           n.code == C::NotStandard;
 }
 
 QStringList answerNotes(const model::Finding& f, const model::DecimalFormat& fmt) {
@@ -182,24 +207,23 @@ QString colourNames(const model::ColourAnswer& a) {
     return shortNames(model::bandColours(a));
 }
 
-QString kindOfPart(const model::ColourAnswer& a) {
-    return a.value.isZero() ? QCoreApplication::translate("Value", "跳线电阻") : kindName(a.bands);
-}
-
 QString shownValue(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
     // Bands carry at most three significant digits, so two decimals in the unit are exact.
     return QCoreApplication::translate("Value", "等于： %1").arg(ohms(a.value, fmt));
 }
 
 QString range(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
-    if (a.value.isZero()) return QCoreApplication::translate("Value", "%1（跳线，没有误差环）").arg(ohms(a.value, fmt));
+    if (a.value.isZero())
+        return QCoreApplication::translate("Value", "%1（跳线，没有误差环）")
+            .arg(ohms(a.value, fmt));
     return QCoreApplication::translate("Value", "%1 ～ %2")
         .arg(ohms(model::withTolerance(a.value, a.tolerance, -1), fmt),
              ohms(model::withTolerance(a.value, a.tolerance, +1), fmt));
 }
 
 QString coloursLine(const model::ColourAnswer& a) {
-    return QCoreApplication::translate("Value", "色环：%1（%2）").arg(colourNames(a), kindOfPart(a));
+    return QCoreApplication::translate("Value", "色环：%1（%2）")
+        .arg(colourNames(a), kindOfPart(a));
 }
 
 QString valueLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
@@ -208,8 +232,10 @@ QString valueLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt)
 
 QString toleranceLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
     // A jumper is one black band, with no tolerance to speak of.
-    if (a.value.isZero()) return QCoreApplication::translate("Value", "误差：%1").arg(range(a, fmt));
-    return QCoreApplication::translate("Value", "误差：%1，%2").arg(tolerance(a.tolerance), range(a, fmt));
+    if (a.value.isZero())
+        return QCoreApplication::translate("Value", "误差：%1").arg(range(a, fmt));
+    return QCoreApplication::translate("Value", "误差：%1，%2")
+        .arg(tolerance(a.tolerance), range(a, fmt));
 }
 
 QString noteLine(const QString& note) {
@@ -235,15 +261,18 @@ QString standardValueEntry(const model::StandardValue& v, const model::DecimalFo
 }
 
 QString smdCodes(const QStringList& codes) {
-    return QCoreApplication::translate("Value", "贴片代码：%1").arg(codes.join(QCoreApplication::translate("Value", "、")));
+    return QCoreApplication::translate("Value", "贴片代码：%1")
+        .arg(codes.join(QCoreApplication::translate("Value", "、")));
 }
 
 QString handOverRefusal(const model::ColourAnswer& a) {
     const model::ColourRecord& c = model::colourRecord(a.palette[4]);
     if (!c.hasTolerance())
-        return QCoreApplication::translate("Value", "主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。")
+        return QCoreApplication::translate(
+                   "Value", "主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。")
             .arg(colourName(c.index));
-    return QCoreApplication::translate("Value", "主窗口的%1误差环是 %2：%3 是 IEC 60062 标准里的精密误差，只能在这里看。")
+    return QCoreApplication::translate(
+               "Value", "主窗口的%1误差环是 %2：%3 是 IEC 60062 的精密误差，只能在这里看。")
         .arg(colourName(c.index), tolerance(c.tolerance), tolerance(a.tolerance));
 }
 

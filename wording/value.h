@@ -21,9 +21,6 @@ QString findingReason(const model::Finding& f, const model::DecimalFormat& fmt =
 
 // One note of a finding.
 QString note(const model::Note& n, const model::DecimalFormat& fmt = {});
-// Whether the note heads the standard values (member of a series or not) rather than
-// standing among the others.
-bool headsTheStandardValues(const model::Note& n);
 // The notes about the answer itself (nearest, jumper, precision), in order; the standard
 // values' heading ("4.70KΩ 是 E24 标准值。"), empty for zero; and their aside, the neighbours
 // the bands cannot make, empty where there are none.
@@ -33,8 +30,6 @@ QString standardAside(const model::Finding& f, const model::DecimalFormat& fmt =
 
 // "黄 紫 红 金", "黑" for a jumper.
 QString colourNames(const model::ColourAnswer& a);
-// "四环电阻", "五环电阻", "跳线电阻".
-QString kindOfPart(const model::ColourAnswer& a);
 // What the main window's result line would show: "等于： 4.70KΩ".
 QString shownValue(const model::ColourAnswer& a, const model::DecimalFormat& fmt = {});
 // "4.465KΩ ～ 4.935KΩ"; a jumper has no tolerance band: "0.00Ω（跳线，没有误差环）".

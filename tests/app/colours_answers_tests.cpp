@@ -55,8 +55,8 @@ struct Standard {
 };
 
 void PrintTo(const Standard& s, std::ostream* os) {
-    *os << s.ohms.toStdString() << " " << s.series.toStdString() << " "
-        << s.percent.toStdString() << (s.makeable ? "" : " (not makeable)");
+    *os << s.ohms.toStdString() << " " << s.series.toStdString() << " " << s.percent.toStdString()
+        << (s.makeable ? "" : " (not makeable)");
 }
 
 const QRegularExpression kNamed(QStringLiteral("([0-9.]+[KMG]?Ω)（([E0-9/]+)）"));
@@ -133,7 +133,8 @@ TEST_P(ColoursAnswers, TextAndJsonStateTheSameFacts) {
     for (const QJsonValue& n : o[QStringLiteral("notes")].toArray()) {
         const QString code = n[QStringLiteral("code")].toString();
         codes << code;
-        (code.startsWith(QStringLiteral("standard-")) || code.startsWith(QStringLiteral("not-standard")) ||
+        (code.startsWith(QStringLiteral("standard-")) ||
+                 code.startsWith(QStringLiteral("not-standard")) ||
                  code == QStringLiteral("neighbours-not-makeable")
              ? standardNotes
              : notes)
@@ -185,13 +186,12 @@ TEST_P(ColoursAnswers, TextAndJsonStateTheSameFacts) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ColoursAnswers,
     testing::Values(Asked{"4.7k", "", ""}, Asked{"4k7", "5", ""}, Asked{"R47", "4", "银"},
-                    Asked{"9.96k", "", "gold"}, Asked{"0.047", "", ""},
-                    Asked{"0.011", "", ""}, Asked{"0.0105", "", ""},
-                    Asked{"4.8k", "", "2%"}, Asked{"4.8k", "5", "2%"},
+                    Asked{"9.96k", "", "gold"}, Asked{"0.047", "", ""}, Asked{"0.011", "", ""},
+                    Asked{"0.0105", "", ""}, Asked{"4.8k", "", "2%"}, Asked{"4.8k", "5", "2%"},
                     Asked{"10k", "5", "1%"}, Asked{"1k", "4", "无"}, Asked{"0", "5", ""},
                     Asked{"5m", "", ""}, Asked{"99G", "", ""}, Asked{"999G", "5", "紫"},
-                    Asked{"4.7k", "", "灰"}, Asked{"4.7k", "5", "0.25%"},
-                    Asked{"4.75k", "", "黄"}, Asked{"12345", "5", "red"}));
+                    Asked{"4.7k", "", "灰"}, Asked{"4.7k", "5", "0.25%"}, Asked{"4.75k", "", "黄"},
+                    Asked{"12345", "5", "red"}));
 
 // What the text refuses, --json refuses with the same reason; each fix's refusal among them.
 TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
@@ -202,8 +202,7 @@ TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
     } cases[] = {
         {{"20k", "5", "20%"},
          "five-bands-without-tolerance-band",
-         "五环电阻不能没有误差环（无色，±20%）：少了第五环，前四环会被当成四环电阻，"
-         "读成别的阻值。"},
+         "五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。"},
         {{"5mΩ", "", ""},
          "milliohms",
          "“5mΩ”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。"},
@@ -213,8 +212,7 @@ TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
         {{"4.7k", "", "0.3%"}, "unknown-tolerance", "“0.3%”不是色环的颜色。"},
         {{"4.7k", "", "白"},
          "not-a-tolerance-colour",
-         "误差环没有白色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"
-         "精密电阻的误差环还可能是橙、黄、灰色。"},
+         "误差环没有白色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
         {{"4.7k", "6", ""}, "band-count", "色环数只能是 4 或 5。"},
         {{"4..7k", "", ""}, "two-points", "阻值里只能有一个小数点。"},
         {{"100G", "", ""},
@@ -245,11 +243,12 @@ TEST(ColoursAnswers, PrecisionTolerancesAndALoneSmallMAreAnswered) {
         EXPECT_EQ(a.status, 0) << tolerance << a.err.toStdString();
         EXPECT_TRUE(a.out.contains(QStringLiteral("这是精密电阻。"))) << tolerance;
     }
-    const auto five = zq::app::coloursAnswer(
-        {QStringLiteral("20k"), QStringLiteral("4"), QStringLiteral("20%")}, false,
-        QStringLiteral("."));
+    const auto five =
+        zq::app::coloursAnswer({QStringLiteral("20k"), QStringLiteral("4"), QStringLiteral("20%")},
+                               false, QStringLiteral("."));
     EXPECT_TRUE(five.out.startsWith(QStringLiteral("色环：红 黑 橙 无（四环电阻）\n")));
-    const auto m = zq::app::coloursAnswer({QStringLiteral("5m"), {}, {}}, false, QStringLiteral("."));
+    const auto m =
+        zq::app::coloursAnswer({QStringLiteral("5m"), {}, {}}, false, QStringLiteral("."));
     EXPECT_TRUE(m.out.contains(
         QStringLiteral("说明：小写 m 按 M（兆）读，即 5.00MΩ；色环电阻没有毫欧（mΩ）的。\n")))
         << m.out.toStdString();

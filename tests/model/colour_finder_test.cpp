@@ -90,25 +90,23 @@ TEST_P(Answers, GiveTheColoursTheirValueAndBounds) {
 
 INSTANTIATE_TEST_SUITE_P(
     FourAndFiveBands, Answers,
-    testing::Values(Case{"4.7k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", true},
-                    Case{"4.7k", 5, 0, "黄 紫 黑 棕 棕", "4700", "4653", "4747", true},
-                    Case{"0.47", 4, 10, "黄 紫 银 金", "0.47", "0.4465", "0.4935", true},
-                    Case{"0.47", 5, 0, "黑 黄 紫 银 棕", "0.47", "0.4653", "0.4747", true},
-                    Case{"4R7", 4, 11, "黄 紫 金 银", "4.7", "4.23", "5.17", true},
-                    Case{"1k", 4, 12, "棕 黑 红 无", "1000", "800", "1200", true},
-                    Case{"1k", 5, 6, "棕 黑 黑 棕 紫", "1000", "999", "1001", true},
-                    Case{"0.01", 4, 10, "黑 棕 银 金", "0.01", "0.0095", "0.0105", true},
-                    Case{"99G", 4, 10, "白 白 白 金", "99000000000", "94050000000",
-                         "103950000000", true},
-                    Case{"999G", 5, 5, "白 白 白 白 蓝", "999000000000", "997002000000",
-                         "1000998000000", true},
-                    Case{"0", 4, 10, "黑", "0", "0", "0", true},
-                    Case{"0", 5, 12, "黑", "0", "0", "0", true},
-                    Case{"4.75k", 4, 10, "黄 灰 红 金", "4800", "4560", "5040", false},
-                    Case{"4.74k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", false},
-                    Case{"9.96k", 4, 10, "棕 黑 橙 金", "10000", "9500", "10500", false},
-                    Case{"0.014", 5, 0, "黑 黑 棕 银 棕", "0.01", "0.0099", "0.0101", false},
-                    Case{"12345", 5, 1, "棕 红 橙 红 红", "12300", "12054", "12546", false}));
+    testing::Values(
+        Case{"4.7k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", true},
+        Case{"4.7k", 5, 0, "黄 紫 黑 棕 棕", "4700", "4653", "4747", true},
+        Case{"0.47", 4, 10, "黄 紫 银 金", "0.47", "0.4465", "0.4935", true},
+        Case{"0.47", 5, 0, "黑 黄 紫 银 棕", "0.47", "0.4653", "0.4747", true},
+        Case{"4R7", 4, 11, "黄 紫 金 银", "4.7", "4.23", "5.17", true},
+        Case{"1k", 4, 12, "棕 黑 红 无", "1000", "800", "1200", true},
+        Case{"1k", 5, 6, "棕 黑 黑 棕 紫", "1000", "999", "1001", true},
+        Case{"0.01", 4, 10, "黑 棕 银 金", "0.01", "0.0095", "0.0105", true},
+        Case{"99G", 4, 10, "白 白 白 金", "99000000000", "94050000000", "103950000000", true},
+        Case{"999G", 5, 5, "白 白 白 白 蓝", "999000000000", "997002000000", "1000998000000", true},
+        Case{"0", 4, 10, "黑", "0", "0", "0", true}, Case{"0", 5, 12, "黑", "0", "0", "0", true},
+        Case{"4.75k", 4, 10, "黄 灰 红 金", "4800", "4560", "5040", false},
+        Case{"4.74k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", false},
+        Case{"9.96k", 4, 10, "棕 黑 橙 金", "10000", "9500", "10500", false},
+        Case{"0.014", 5, 0, "黑 黑 棕 银 棕", "0.01", "0.0099", "0.0101", false},
+        Case{"12345", 5, 1, "棕 红 橙 红 红", "12300", "12054", "12546", false}));
 
 // Each note only where its condition holds: "five bands would" only when they would, the
 // jumper's only for zero, none at all for a value the bands make exactly.
@@ -152,12 +150,8 @@ TEST(WithUnit, MovesToTheNextUnitOnlyPastAThousand) {
         const char* ohms;
         const char* padded;
     } cases[] = {
-        {"1000", "1000.00Ω"},
-        {"1000.01", "1.00001KΩ"},
-        {"1000000", "1000.00KΩ"},
-        {"1000000.5", "1.0000005MΩ"},
-        {"1000000000", "1000.00MΩ"},
-        {"1000001000", "1.000001GΩ"},
+        {"1000", "1000.00Ω"},           {"1000.01", "1.00001KΩ"},    {"1000000", "1000.00KΩ"},
+        {"1000000.5", "1.0000005MΩ"},   {"1000000000", "1000.00MΩ"}, {"1000001000", "1.000001GΩ"},
         {"1000000000000", "1000.00GΩ"}, // no unit above
         {"999.99", "999.99Ω"},
     };
@@ -170,9 +164,9 @@ struct OutOfReach {
     int bands;
     Tolerance tolerance;
     FindingRefusal refusal;
-    const char* largest;  // the limit named, exact ohms; "" where none is
-    const char* nearest;  // the nearest value named
-    const char* colours;  // its colours
+    const char* largest; // the limit named, exact ohms; "" where none is
+    const char* nearest; // the nearest value named
+    const char* colours; // its colours
 };
 
 void PrintTo(const OutOfReach& c, std::ostream* os) {
@@ -206,20 +200,16 @@ INSTANTIATE_TEST_SUITE_P(
                    "白 白 白 无"},
         OutOfReach{"1000G", 5, 0, FindingRefusal::TooLarge, "999000000000", "999000000000",
                    "白 白 白 白 棕"},
-        OutOfReach{"0.009", 4, 10, FindingRefusal::TooSmall, "99000000000", "0.01",
-                   "黑 棕 银 金"},
+        OutOfReach{"0.009", 4, 10, FindingRefusal::TooSmall, "99000000000", "0.01", "黑 棕 银 金"},
         OutOfReach{"0.0099", 5, 0, FindingRefusal::TooSmall, "999000000000", "0.01",
                    "黑 黑 棕 银 棕"},
-        OutOfReach{"0.005", 4, 10, FindingRefusal::TooSmall, "99000000000", "0.01",
-                   "黑 棕 银 金"},
-        OutOfReach{"0.0049", 4, 10, FindingRefusal::TooSmallJumperNearer, "99000000000", "0",
-                   ""},
+        OutOfReach{"0.005", 4, 10, FindingRefusal::TooSmall, "99000000000", "0.01", "黑 棕 银 金"},
+        OutOfReach{"0.0049", 4, 10, FindingRefusal::TooSmallJumperNearer, "99000000000", "0", ""},
         OutOfReach{"4.7k", 4, 8, FindingRefusal::NotAToleranceColour, "", "", ""},
         OutOfReach{"4.7k", 5, 9, FindingRefusal::NotAToleranceColour, "", "", ""},
         // The precision colours only as IEC 60062:2016 gives them; white has no figure at all.
         OutOfReach{"4.7k", 4, 2, FindingRefusal::NotAToleranceColour, "", "", ""},
-        OutOfReach{"4.7k", 4, Tolerance(8, true), FindingRefusal::NotAToleranceColour, "", "",
-                   ""},
+        OutOfReach{"4.7k", 4, Tolerance(8, true), FindingRefusal::NotAToleranceColour, "", "", ""},
         // Without its fifth band, 红 黑 黑 红 reads as the four-band 20 Ω ±2 %.
         OutOfReach{"20k", 5, 12, FindingRefusal::FiveBandsWithoutBand5, "", "", ""},
         OutOfReach{"4.7k", 3, 10, FindingRefusal::BandCount, "", "", ""},
@@ -264,8 +254,8 @@ TEST(FindColours, PrecisionTolerancesAreAnsweredWithTheirNote) {
         EXPECT_FALSE(has(f, NoteCode::Precision)) << t;
     }
     EXPECT_FALSE(isPrecision(Tolerance(palette::kBrown, true))) << "the same figure both ways";
-    EXPECT_FALSE(has(findColours(ohms("0"), 4, Tolerance(palette::kGrey, true)),
-                     NoteCode::Precision))
+    EXPECT_FALSE(
+        has(findColours(ohms("0"), 4, Tolerance(palette::kGrey, true)), NoteCode::Precision))
         << "a jumper has no tolerance band";
 }
 
@@ -382,11 +372,7 @@ INSTANTIATE_TEST_SUITE_P(
         Listed{"10k", 5, kBrownIndex, {N::StandardMember}, {"10000 E24/E96 0.00"}},
         Listed{"4.7k", 4, kNoneIndex, {N::StandardMember}, {"4700 E6 0.00"}},
         Listed{"4.5k", 4, kGoldIndex, {N::NotStandard}, {"4300 E24 -4.44", "4700 E24 4.44"}},
-        Listed{"4.5k",
-               4,
-               palette::kSilver,
-               {N::NotStandard},
-               {"3900 E12 -13.33", "4700 E12 4.44"}},
+        Listed{"4.5k", 4, palette::kSilver, {N::NotStandard}, {"3900 E12 -13.33", "4700 E12 4.44"}},
         Listed{"4.8k",
                5,
                palette::kRed,
@@ -416,8 +402,10 @@ INSTANTIATE_TEST_SUITE_P(
                kGoldIndex,
                {N::Nearest, N::NotStandard, N::UnmakeableNeighbours},
                {"0.01 E24 -4.76", "0.011 E24 4.76*"}},
-        Listed{"0.011", 4, kGoldIndex, {N::Nearest, N::StandardMemberUnmakeable}, {"0.011 E24 0.00*"}},
-        Listed{"0.047", 4, kGoldIndex, {N::Nearest, N::StandardMemberUnmakeable}, {"0.047 E24 0.00*"}},
+        Listed{
+            "0.011", 4, kGoldIndex, {N::Nearest, N::StandardMemberUnmakeable}, {"0.011 E24 0.00*"}},
+        Listed{
+            "0.047", 4, kGoldIndex, {N::Nearest, N::StandardMemberUnmakeable}, {"0.047 E24 0.00*"}},
         Listed{"0.47", 4, kGoldIndex, {N::StandardMember}, {"0.47 E24 0.00"}},
         Listed{"0", 4, kGoldIndex, {N::Jumper}, {}}));
 
@@ -507,14 +495,14 @@ TEST(StandardValues, AreTheMemberItselfOrTheNearestOnEachSide) {
                 const Finding f = findColours(v, bands, tolerance);
                 std::vector<std::pair<Decimal, ESeries>> got;
                 for (const StandardValue& sv : f.standard) {
-                        EXPECT_EQ(sv.makeable, makeable(sv.value, bands)) << sv.value.text();
-                        // The sign follows the side; the figure rounds to 0 only very near.
-                        EXPECT_TRUE(sv.value < v ? sv.hundredths <= 0 : sv.hundredths >= 0);
-                        if (sv.value == v) {
-                            EXPECT_EQ(sv.hundredths, 0);
-                        }
-                        for (const ESeries s : sv.member)
-                            got.push_back({sv.value, s});
+                    EXPECT_EQ(sv.makeable, makeable(sv.value, bands)) << sv.value.text();
+                    // The sign follows the side; the figure rounds to 0 only very near.
+                    EXPECT_TRUE(sv.value < v ? sv.hundredths <= 0 : sv.hundredths >= 0);
+                    if (sv.value == v) {
+                        EXPECT_EQ(sv.hundredths, 0);
+                    }
+                    for (const ESeries s : sv.member)
+                        got.push_back({sv.value, s});
                 }
                 std::sort(got.begin(), got.end());
                 ASSERT_EQ(got, expected)

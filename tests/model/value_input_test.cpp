@@ -108,14 +108,12 @@ TEST(ValueInput, ASmallMIsReadAsMegaAndMilliohmsAreRefused) {
         const char* typed;
         const char* ohms; // "" where refused
         bool noted;
-    } const cases[] = {{"4.7m", "4700000", true}, {"4m7", "4700000", true},
-                       {"４．７ｍ", "4700000", true}, {"4.7M", "4700000", false},
-                       {"4M7", "4700000", false},  {"4.7k", "4700", false},
-                       {"4.7兆", "4700000", false}, {"4.7MΩ", "4700000", false},
-                       {"5mΩ", "", false},         {"5 m Ω", "", false},
-                       {"5mohm", "", false},       {"4m7Ω", "", false},
-                       {"5毫欧", "", false},       {"5毫", "", false},
-                       {"５ｍΩ", "", false}};
+    } const cases[] = {
+        {"4.7m", "4700000", true},   {"4m7", "4700000", true},    {"４．７ｍ", "4700000", true},
+        {"4.7M", "4700000", false},  {"4M7", "4700000", false},   {"4.7k", "4700", false},
+        {"4.7兆", "4700000", false}, {"4.7MΩ", "4700000", false}, {"5mΩ", "", false},
+        {"5 m Ω", "", false},        {"5mohm", "", false},        {"4m7Ω", "", false},
+        {"5毫欧", "", false},        {"5毫", "", false},          {"５ｍΩ", "", false}};
     for (const auto& c : cases) {
         const ValueInput v = parseValue(c.typed);
         EXPECT_EQ(v.ok, *c.ohms != '\0') << c.typed;
@@ -166,8 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"四千七", R::NotAUnit, "四"}, Refused{"1.2.3", R::TwoPoints},
         Refused{"4.7k7", R::TwoPoints}, Refused{"4k7.5", R::PointAndLetter},
         Refused{"-4.7k", R::Negative}, Refused{"\u22124.7", R::Negative},
-        Refused{"4-7", R::NotAUnit, "-"}, Refused{"4k7k", R::TwoLetters},
-        Refused{"4,7k", R::Comma}, Refused{"4，7k", R::Comma},
+        Refused{"4-7", R::NotAUnit, "-"}, Refused{"4k7k", R::TwoLetters}, Refused{"4,7k", R::Comma},
+        Refused{"4，7k", R::Comma},
         // Text after the unit is named, not mistaken for a second point.
         Refused{"4.7k千欧", R::AfterTheUnit, "4.7k", "千欧"},
         Refused{"4.7k 1/4W", R::AfterTheUnit, "4.7k", "1/4W"},
@@ -179,9 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"\x7f", R::ControlCharacter, "U+007F"},
         Refused{"4\u0085", R::ControlCharacter, "U+0085"},
         Refused{"4.7\u00ad", R::NotAUnit, "U+00AD"},
-        Refused{"4.7kΩ\u2028x", R::AfterTheUnit, "4.7kΩ", "U+2028 x"},
-        Refused{"Ω", R::NoDigits}, Refused{"k", R::NoDigits},
-        Refused{"1234567890123456789012345678901", R::TooLong},
+        Refused{"4.7kΩ\u2028x", R::AfterTheUnit, "4.7kΩ", "U+2028 x"}, Refused{"Ω", R::NoDigits},
+        Refused{"k", R::NoDigits}, Refused{"1234567890123456789012345678901", R::TooLong},
         Refused{"5mΩ", R::Milliohms, "5mΩ"}, Refused{"5毫欧", R::Milliohms, "5毫欧"},
         // Broken UTF-8, named by its bytes: a stray byte, a lead byte without its follower, a
         // code point past the end, an overlong point, a surrogate, a cut sequence.

@@ -192,8 +192,8 @@ TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
         if (model::kTolerancePalette[i] == model::kNoneIndex) {
             EXPECT_FALSE(v.Answer);
             EXPECT_EQ(v.Note.Caption(),
-                      QStringLiteral("五环电阻不能没有误差环（无色，±20%）：少了第五环，"
-                                     "前四环会被当成四环电阻，读成别的阻值。"));
+                      QStringLiteral(
+                          "五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。"));
             continue;
         }
         ASSERT_TRUE(v.Answer) << i;
@@ -285,8 +285,9 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 灰"));
     EXPECT_EQ(v.ToleranceText.Caption(), QStringLiteral("±0") + dp() + QStringLiteral("01%"));
     EXPECT_FALSE(v.ToleranceMark.Visible()) << "no chip to underline";
-    EXPECT_EQ(v.Note.Caption(),
-              QStringLiteral("灰色误差环是 IEC 60062:2016 标准给的精密误差：±0.01%，这是精密电阻。"));
+    EXPECT_EQ(
+        v.Note.Caption(),
+        QStringLiteral("灰色误差环是 IEC 60062:2016 标准给的精密误差：±0.01%，这是精密电阻。"));
     for (const bool byKey : {false, true}) {
         if (byKey)
             QTest::keyClick(&v.valueField(), Qt::Key_Return, Qt::ControlModifier);
@@ -294,7 +295,8 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
             click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
         EXPECT_EQ(w->BandState.BandChip, before) << byKey;
         EXPECT_EQ(v.Note.Caption(),
-                  QStringLiteral("主窗口的误差环没有灰色：这是 IEC 60062 标准里的精密误差，只能在这里看。"))
+                  QStringLiteral(
+                      "主窗口的误差环没有灰色：这是 IEC 60062 标准里的精密误差，只能在这里看。"))
             << byKey;
         EXPECT_EQ(v.Note.ForeColor(), QColor(224, 0, 0));
         EXPECT_TRUE(v.Answer) << "the answer stays";

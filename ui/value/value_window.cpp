@@ -126,8 +126,8 @@ QTextEdit& ValueWindow::valueField() const {
 void ValueWindow::Form_Load() {
     standardCaption_ = StandardCaption.Caption();
     Note.setForeColor(kNoteColour);
-    Note.setCaption(QCoreApplication::translate(
-        "ValueWindow", "例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
+    Note.setCaption(QCoreApplication::translate("ValueWindow",
+                                                "例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
     for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
     for (zq::Image* band : Band)
@@ -278,10 +278,10 @@ void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& t
     for (const std::string& c : model::smdCodesFor(typed.ohms))
         codes << q(c);
     SmdCodes.setCaption(codes.isEmpty() ? QString() : wording::smdCodes(codes));
-    StandardCaption.setCaption(
-        wording::standardHeading(f, fmt) +
-        (Standard.empty() ? QString()
-                          : QCoreApplication::translate("ValueWindow", "点一下填入：")));
+    StandardCaption.setCaption(wording::standardHeading(f, fmt) +
+                               (Standard.empty()
+                                    ? QString()
+                                    : QCoreApplication::translate("ValueWindow", "点一下填入：")));
 
     ColourNames.setCaption(wording::colourNames(a));
     ValueText.setCaption(wording::shownValue(a, fmt));
