@@ -46,74 +46,53 @@ struct Fraction {
     U128 num, den;
 };
 
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
 class Search {
   public:
-    Search(const Kit& kit, std::uint64_t wanted)
-        : v_(kit.milliohms()), approx_(kit.approxMilliohms()), r_(wanted), rd_(double(wanted)) {}
+    Search(const Kit& kit, std::uint64_t wanted) : v_(kit.milliohms()), r_(wanted) {}
 
     std::array<Candidate, kShapes.size()> run() {
         const std::uint32_t n = std::uint32_t(v_.size());
-        lastPart(0, rd_, 0, 0, [](U128 c) { return Fraction{c, 1}; });
+        lastPart(0, 0, 0, [](U128 c) { return Fraction{c, 1}; });
         for (std::uint32_t i = 0; i < n; ++i) {
             const U128 a = v_[i];
-            const double ad = approx_[i];
-            lastPart(1, rd_ - ad, i, 0, [a](U128 c) { return Fraction{a + c, 1}; });
-            lastPart(2, reciprocal(1 / rd_ - 1 / ad), i, 0,
-                     [a](U128 c) { return Fraction{a * c, a + c}; });
+            lastPart(1, i, 0, [a](U128 c) { return Fraction{a + c, 1}; });
+            lastPart(2, i, 0, [a](U128 c) { return Fraction{a * c, a + c}; });
         }
         // All in series or all in parallel: the order of the first two does not matter.
         for (std::uint32_t i = 0; i < n; ++i) {
             const U128 a = v_[i];
-            const double ad = approx_[i];
             for (std::uint32_t j = i; j < n; ++j) {
                 const U128 b = v_[j], ab = a * b, sum = a + b;
-                const double bd = approx_[j];
-                lastPart(3, rd_ - ad - bd, i, j, [sum](U128 c) { return Fraction{sum + c, 1}; });
-                lastPart(4, reciprocal(1 / rd_ - 1 / ad - 1 / bd), i, j,
-                         [ab, sum](U128 c) { return Fraction{ab * c, ab + sum * c}; });
+                lastPart(3, i, j, [sum](U128 c) { return Fraction{sum + c, 1}; });
+                lastPart(4, i, j, [ab, sum](U128 c) { return Fraction{ab * c, ab + sum * c}; });
             }
         }
         // The mixed circuits: R1 alone, R2 and R3 together.
         for (std::uint32_t i = 0; i < n; ++i) {
             const U128 a = v_[i];
-            const double ad = approx_[i];
-            const double rest = rd_ - ad;           // what R2 ∥ R3 must make
-            const double pair = reciprocal(1 / rd_ - 1 / ad); // what R2 + R3 must make
             for (std::uint32_t j = 0; j < n; ++j) {
                 const U128 b = v_[j];
-                const double bd = approx_[j];
-                lastPart(5, rest <= 0 ? -kInfinity : reciprocal(1 / rest - 1 / bd), i, j,
-                         [a, b](U128 c) { return Fraction{a * (b + c) + b * c, b + c}; });
-                lastPart(6, pair - bd, i, j,
-                         [a, b](U128 c) { return Fraction{a * (b + c), a + b + c}; });
+                lastPart(5, i, j, [a, b](U128 c) { return Fraction{a * (b + c) + b * c, b + c}; });
+                lastPart(6, i, j, [a, b](U128 c) { return Fraction{a * (b + c), a + b + c}; });
             }
         }
         return best_;
     }
 
   private:
-    static double reciprocal(double g) { return g <= 0 ? kInfinity : 1 / g; }
-
-    // The circuit's value rises with its last part, so the best last part for the first ones
-    // is one of the two kit values around the one that would make the wanted value exactly.
-    // Floating point finds the place; exact comparisons settle it.
+    // Every circuit's value rises with its last part, so the best last part for the first
+    // ones is one of the two kit values either side of the wanted value: a binary search,
+    // with exact comparisons, rather than a third loop.
     template <class Value>
-    void lastPart(int shape, double ideal, std::uint32_t i, std::uint32_t j, Value value) {
-        const std::size_t n = v_.size();
-        std::size_t k = std::size_t(std::lower_bound(approx_.begin(), approx_.end(), ideal) -
-                                    approx_.begin());
-        const auto below = [&](std::size_t c) {
-            const Fraction f = value(v_[c]);
+    void lastPart(int shape, std::uint32_t i, std::uint32_t j, Value value) {
+        const auto below = [&](std::uint64_t c) {
+            const Fraction f = value(c);
             return f.num < r_ * f.den;
         };
-        while (k < n && below(k))
-            ++k;
-        while (k > 0 && !below(k - 1))
-            --k;
+        const std::size_t k =
+            std::size_t(std::partition_point(v_.begin(), v_.end(), below) - v_.begin());
         if (k > 0) offer(shape, i, j, std::uint32_t(k - 1), value(v_[k - 1]));
-        if (k < n) offer(shape, i, j, std::uint32_t(k), value(v_[k]));
+        if (k < v_.size()) offer(shape, i, j, std::uint32_t(k), value(v_[k]));
     }
 
     void offer(int shape, std::uint32_t i, std::uint32_t j, std::uint32_t k, Fraction f) {
@@ -144,9 +123,7 @@ class Search {
     }
 
     const std::vector<std::uint64_t>& v_;
-    const std::vector<double>& approx_;
     U128 r_;
-    double rd_;
     std::array<Candidate, kShapes.size()> best_{};
 };
 

@@ -20,7 +20,6 @@ Kit::Kit(std::span<const Decimal> ohms) {
         if (!kitValueFault(v)) milliohms_.push_back(v.roundedQuotient(-3));
     std::sort(milliohms_.begin(), milliohms_.end());
     milliohms_.erase(std::unique(milliohms_.begin(), milliohms_.end()), milliohms_.end());
-    approx_.assign(milliohms_.begin(), milliohms_.end()); // exact: below 2^53
 }
 
 std::vector<Decimal> seriesValues(ESeries s, int firstDecade, int lastDecade) {

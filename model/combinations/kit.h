@@ -31,12 +31,10 @@ class Kit {
     std::size_t size() const { return milliohms_.size(); }
     // Ascending, without repeats.
     const std::vector<std::uint64_t>& milliohms() const { return milliohms_; }
-    const std::vector<double>& approxMilliohms() const { return approx_; }
     Decimal value(std::size_t i) const { return Decimal::of(milliohms_[i], -3); }
 
   private:
     std::vector<std::uint64_t> milliohms_;
-    std::vector<double> approx_;
 };
 
 // Every member of the series in the decades 10^first .. 10^last ohms (0, 7: 1 Ω to 91 MΩ in
