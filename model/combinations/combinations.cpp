@@ -6,7 +6,6 @@
 #include "model/combinations/exact.h"
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 namespace zq::model {
@@ -80,9 +79,9 @@ class Search {
     }
 
   private:
-    // Every circuit's value rises with its last part, so the best last part for the first
-    // ones is one of the two kit values either side of the wanted value: a binary search,
-    // with exact comparisons, rather than a third loop.
+    // Every circuit's value rises with its last part, so for given first parts the best last
+    // one is one of the two kit values either side of where the circuit makes the wanted value
+    // exactly: a binary search, with exact comparisons, rather than a third loop.
     template <class Value>
     void lastPart(int shape, std::uint32_t i, std::uint32_t j, Value value) {
         const auto below = [&](std::uint64_t c) {
@@ -132,18 +131,16 @@ Decimal whole(U128 v) {
 }
 
 std::int64_t errorHundredths(const Candidate& c, U128 r) {
-    // distance / (r * den) x 10^4 by long division, a digit at a time to stay in 128 bits.
+    // distance / (r * den) x 10^4 by long division, a digit at a time to stay in 128 bits. The
+    // quotient is below 3 x 10^16: three gigaohms for one milliohm wanted.
     const U128 divisor = r * c.den;
     U128 q = c.distance / divisor, rest = c.distance % divisor;
-    constexpr U128 kMax = std::numeric_limits<std::int64_t>::max();
-    if (q > kMax / 10000) q = kMax;
-    for (int digit = 0; digit < 4 && q < kMax; ++digit) {
+    for (int digit = 0; digit < 4; ++digit) {
         rest *= 10;
         q = q * 10 + rest / divisor;
         rest %= divisor;
     }
-    if (q < kMax && rest * 2 >= divisor) ++q;
-    q = std::min(q, kMax);
+    if (rest * 2 >= divisor) ++q;
     const bool lower = c.num < r * c.den;
     return lower ? -std::int64_t(q) : std::int64_t(q);
 }

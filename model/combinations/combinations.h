@@ -31,8 +31,8 @@ struct Combination {
     // whole number of ohms).
     Decimal numerator, denominator;
     Decimal shown; // the value to the nearest milliohm, halves up
-    // (value - wanted) / wanted in hundredths of a per cent, halves away from zero; saturates
-    // at the range of int64.
+    // (value - wanted) / wanted in hundredths of a per cent, halves away from zero; from
+    // -10000 up to 3 x 10^16 (three gigaohms for one milliohm wanted).
     std::int64_t errorHundredths = 0;
     // Judged on the exact value: an error shown as 5.00 % may still lie outside ±5 %.
     bool withinTolerance = false;

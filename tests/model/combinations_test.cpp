@@ -246,6 +246,7 @@ TEST(Combinations, ExactAtTheEndsOfTheRange) {
     const Combinations far = findCombinations(milli, Kit(std::vector<Decimal>{giga}), 0);
     EXPECT_EQ(far.bestOfParts[0]->errorHundredths, 9'999'999'999'990'000);
     EXPECT_EQ(far.bestOfParts[2]->errorHundredths, 3'333'333'333'323'333); // three in parallel
+    EXPECT_EQ(far.bestByShape[3]->errorHundredths, 29'999'999'999'990'000); // three in series
     EXPECT_FALSE(far.simplest);
 }
 
