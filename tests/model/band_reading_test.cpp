@@ -196,9 +196,7 @@ TEST(BandReading, KnowsTheSeriesOfEachTolerance) {
 }
 
 TEST(BandReading, RuledOutInTheMainWindowsWords) {
-    BandState s;
-    s.select(1);
-    const std::string goldFirst = choose(s, kGold).front().text;
+    const std::string goldFirst(digitBandRefusalTail(kGold));
     const std::string tail = goldFirst.substr(goldFirst.find("所以"));
     const BandReadings r = readBothWays(std::vector{kYellow, kViolet, kRed, kGold});
     ASSERT_EQ(r.ruledOut.size(), 1u);
