@@ -43,7 +43,7 @@ Answer smdAnswer(const QString& code, bool json, const QString& pointText) {
         Answer out = refusal(wording::chipReason(a, fmt), json);
         if (json) {
             out.out = jsonText({{QStringLiteral("error"), wording::chipReason(a, fmt)},
-                                {QStringLiteral("code"),
+                                {QStringLiteral("error_code"),
                                  q(model::smdReasonName(a.refusal.reason))}});
         }
         return out;

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -213,6 +214,19 @@ TEST(SmdCodesFor, ListsExactlyTheCodesThatReadToTheValue) {
     EXPECT_EQ(largest, Decimal::of(999, 6));
     EXPECT_EQ(smdCodesFor(Decimal::of(1, 9)), std::vector<std::string>{});
     EXPECT_EQ(smdCodesFor(Decimal::of(999, 6)), (std::vector<std::string>{"9996"}));
+}
+
+TEST(SmdInput, EveryReasonHasItsOwnStableName) {
+    std::set<std::string_view> names;
+    for (int r = int(SmdReason::Empty); r <= int(SmdReason::TooLarge); ++r) {
+        const std::string_view name = smdReasonName(SmdReason(r));
+        EXPECT_FALSE(name.empty()) << r;
+        EXPECT_TRUE(names.insert(name).second) << name;
+        EXPECT_TRUE(std::all_of(name.begin(), name.end(),
+                                [](char c) { return (c >= 'a' && c <= 'z') || c == '-' || (c >= '0' && c <= '9'); }))
+            << name;
+    }
+    EXPECT_TRUE(smdReasonName(SmdReason::None).empty());
 }
 
 struct Folded {
