@@ -175,10 +175,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>贴片电阻的代码里没有小数点“%1”：小数点用 R 表示，例如 4.7Ω 印作 4R7。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1中间有空格：贴片电阻的代码是连着印的，请照电阻上的样子连起来输入。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -272,6 +268,10 @@
     </message>
     <message>
         <source>五环色环：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>贴片电阻的代码里没有小数点“%1”：小数点用 R 表示，例如 %2 印作 4R7。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

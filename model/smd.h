@@ -52,7 +52,7 @@ enum class SmdReason {
     Empty,           // nothing typed
     BrokenUtf8,      // `broken` holds the bytes as "0xC0 0xB1"
     Unseen,          // a control or zero-width character: `character`
-    DecimalPoint,    // "." "," "。": `character`
+    DecimalPoint,    // ".", "," or U+3002: `character`
     NotCodeChar,     // any other character: `character`
     InnerSpace,      // spaces inside the code
     ManyR,           // `count` Rs

@@ -163,8 +163,8 @@ QString chipReason(const model::SmdAnswer& a, const model::DecimalFormat& fmt) {
         return ChipCode::tr("输入里有看不见的字符 %1：贴片电阻的代码只由数字和字母组成，请删掉它。")
             .arg(q(model::typed::codePoint(f.character)));
     case R::DecimalPoint:
-        return ChipCode::tr("贴片电阻的代码里没有小数点“%1”：小数点用 R 表示，例如 4.7Ω 印作 4R7。")
-            .arg(q(model::typed::encode(f.character)));
+        return ChipCode::tr("贴片电阻的代码里没有小数点“%1”：小数点用 R 表示，例如 %2 印作 4R7。")
+            .arg(q(model::typed::encode(f.character)), ohms(model::Decimal::of(47, -1), fmt));
     case R::NotCodeChar:
         return characterReason(f.character);
     case R::InnerSpace:

@@ -116,7 +116,7 @@ TEST(ChipCodeWords, EveryRefusalSaysWhatIsWrongInOneLine) {
          "47",
          "输入里有无效的 UTF-8 字节 0xFF：贴片电阻的代码只由数字和字母组成。"},
         {"47\u200b2", "输入里有看不见的字符 U+200B：贴片电阻的代码只由数字和字母组成，请删掉它。"},
-        {"4.7", "贴片电阻的代码里没有小数点“.”：小数点用 R 表示，例如 4.7Ω 印作 4R7。"},
+        {"4.7", "贴片电阻的代码里没有小数点“.”：小数点用 R 表示，例如 4.70Ω 印作 4R7。"},
         {"472Ω", "“Ω”（U+03A9）不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。"},
         {"4😀7", "“😀”（U+1F600）不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。"},
         {"٤٧٢", "“٤”（U+0664）不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。"},
@@ -164,6 +164,8 @@ TEST(ChipCodeWords, EveryRefusalSaysWhatIsWrongInOneLine) {
 TEST(ChipCodeWords, ReasonsUseTheUsersDecimalPoint) {
     EXPECT_TRUE(chipReason(model::readSmdCode("4708"), point(","))
                     .contains(u("照电容的写法当 ×0,01 是 4,70Ω")));
+    EXPECT_EQ(chipReason(model::readSmdCode("4，7"), point(",")),
+              u("贴片电阻的代码里没有小数点“,”：小数点用 R 表示，例如 4,70Ω 印作 4R7。"));
 }
 
 TEST(ChipCodeWords, BandsAreListedForEachPartThatCarriesTheValue) {
