@@ -42,9 +42,9 @@ Answer smdAnswer(const QString& code, bool json, const QString& pointText) {
     if (a.readings.empty()) {
         Answer out = refusal(wording::chipReason(a, fmt), json);
         if (json) {
-            out.out = jsonText({{QStringLiteral("error"), wording::chipReason(a, fmt)},
-                                {QStringLiteral("error_code"),
-                                 q(model::smdReasonName(a.refusal.reason))}});
+            out.out = jsonText(
+                {{QStringLiteral("error"), wording::chipReason(a, fmt)},
+                 {QStringLiteral("error_code"), q(model::smdReasonName(a.refusal.reason))}});
         }
         return out;
     }

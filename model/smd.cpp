@@ -106,9 +106,10 @@ SmdAnswer readWithPoint(SmdAnswer a) {
     const int number = s.size() == 3 && at == 2 ? std::stoi(whole) : 0;
     const bool eia = number >= 1 && number <= 96;
     if (eia) a.readings.push_back(eiaReading(number, 'R'));
-    const SmdReason pointRefused = value.isZero()                          ? SmdReason::ZeroWithPoint
-                                   : whole.size() > 1 && whole[0] == '0' ? SmdReason::PointLeadingZero
-                                                                         : SmdReason::None;
+    const SmdReason pointRefused = value.isZero() ? SmdReason::ZeroWithPoint
+                                   : whole.size() > 1 && whole[0] == '0'
+                                       ? SmdReason::PointLeadingZero
+                                       : SmdReason::None;
     if (pointRefused != SmdReason::None) return eia ? a : refused(a, pointRefused);
 
     SmdReading point;
@@ -120,8 +121,8 @@ SmdAnswer readWithPoint(SmdAnswer a) {
     a.readings.push_back(point);
     if (eia) {
         const SmdReading& e = a.readings.front();
-        a.twoWays = SmdTwoWays{value, e.value, e.value == value, whole, e.eiaMember,
-                               smdCodesFor(value).front()};
+        a.twoWays = SmdTwoWays{value, e.value,     e.value == value,
+                               whole, e.eiaMember, smdCodesFor(value).front()};
     }
     return a;
 }
@@ -164,8 +165,7 @@ std::string padded(std::uint64_t n, std::size_t width) {
 // The code of `width` characters with R after `at` digits that reads to `ohms`; empty if none.
 std::string pointCode(const Decimal& ohms, std::size_t width, std::size_t at) {
     const int decimals = static_cast<int>(width - 1 - at);
-    if (!ohms.divisibleByPowerOfTen(-decimals) || ohms.decade() >= static_cast<int>(at))
-        return {};
+    if (!ohms.divisibleByPowerOfTen(-decimals) || ohms.decade() >= static_cast<int>(at)) return {};
     std::string digits = padded(ohms.roundedQuotient(-decimals), width - 1);
     if (digits.size() != width - 1) return {};
     if (at > 1 && digits[0] == '0') return {}; // before R: nothing, a lone 0, or no leading 0
@@ -303,8 +303,7 @@ SmdAnswer readSmdCode(std::string_view utf8) {
         std::find_if(s.begin(), s.end(), [](char c) { return c > '9' && c != 'R'; });
     if (letter != s.end()) {
         a.refusal.letter = *letter;
-        return refused(a, eiaPower(*letter) ? SmdReason::EiaLetterPlace
-                                            : SmdReason::UnknownLetter);
+        return refused(a, eiaPower(*letter) ? SmdReason::EiaLetterPlace : SmdReason::UnknownLetter);
     }
     return hasR ? readWithPoint(a) : readDigits(a);
 }

@@ -49,25 +49,25 @@ struct SmdReading {
 // Why a code cannot be read. Stable ASCII names by smdReasonName.
 enum class SmdReason {
     None,
-    Empty,           // nothing typed
-    BrokenUtf8,      // `broken` holds the bytes as "0xC0 0xB1"
-    Unseen,          // a control or zero-width character: `character`
-    DecimalPoint,    // ".", "," or U+3002: `character`
-    NotCodeChar,     // any other character: `character`
-    InnerSpace,      // spaces inside the code
-    ManyR,           // `count` Rs
-    TooLong,         // `count` characters
-    OnlyR,           // R alone
-    TooShort,        // `hasR` when the short code holds R
-    EiaCode,         // `badNumber` (not 01..96) and/or `badLetter` (not a multiplier letter)
-    EiaLetterPlace,  // a multiplier letter `letter` out of its place
-    UnknownLetter,   // a letter no code uses: `letter`
-    ZeroWithPower,   // significant digits all zero and a power: `significant`
-    LeadingZero,     // a digit code starting with 0
-    PointLeadingZero,// digits before R starting with 0 ("04R7")
-    ZeroWithPoint,   // R with zeros only ("R00")
-    CapacitorPower,  // power digit 8 or 9: `power`, value both ways
-    TooLarge,        // a four-digit code of 1 GΩ or more: `significant`, `power`, `asPower`
+    Empty,            // nothing typed
+    BrokenUtf8,       // `broken` holds the bytes as "0xC0 0xB1"
+    Unseen,           // a control or zero-width character: `character`
+    DecimalPoint,     // ".", "," or U+3002: `character`
+    NotCodeChar,      // any other character: `character`
+    InnerSpace,       // spaces inside the code
+    ManyR,            // `count` Rs
+    TooLong,          // `count` characters
+    OnlyR,            // R alone
+    TooShort,         // `hasR` when the short code holds R
+    EiaCode,          // `badNumber` (not 01..96) and/or `badLetter` (not a multiplier letter)
+    EiaLetterPlace,   // a multiplier letter `letter` out of its place
+    UnknownLetter,    // a letter no code uses: `letter`
+    ZeroWithPower,    // significant digits all zero and a power: `significant`
+    LeadingZero,      // a digit code starting with 0
+    PointLeadingZero, // digits before R starting with 0 ("04R7")
+    ZeroWithPoint,    // R with zeros only ("R00")
+    CapacitorPower,   // power digit 8 or 9: `power`, value both ways
+    TooLarge,         // a four-digit code of 1 GΩ or more: `significant`, `power`, `asPower`
 };
 
 std::string_view smdReasonName(SmdReason r); // "leading-zero", "too-large", …
@@ -87,10 +87,11 @@ struct SmdRefusal {
 // Two digits and R read both as a point code and as EIA-96 with R for ×0.01.
 struct SmdTwoWays {
     Decimal pointValue, eiaValue;
-    bool equal = false;      // both the same value
-    std::string whole;       // the two digits
+    // Both the same value: never from the reader, which reads 01R as EIA-96 only.
+    bool equal = false;
+    std::string whole; // the two digits
     int eiaMember = 0;
-    std::string usualCode;   // how a three-character code prints the point value ("680")
+    std::string usualCode; // how a three-character code prints the point value ("680")
 };
 
 struct SmdAnswer {

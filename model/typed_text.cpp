@@ -118,7 +118,7 @@ bool showsItself(char32_t c) {
     struct Range {
         char32_t from, to;
     };
-    static constexpr std::array<Range, 35> kShown{{
+    static constexpr std::array<Range, 31> kShown{{
         {0x0021, 0x007E},                   // ASCII
         {0x00A1, 0x00AC},                   // Latin-1 signs, without the soft hyphen
         {0x00AE, 0x024F},                   // Latin-1 letters, Latin Extended (pinyin with tones)
@@ -145,13 +145,13 @@ bool showsItself(char32_t c) {
         {0xFA70, 0xFAD9}, {0xFF01, 0xFF60}, // full-width forms
         {0xFFE0, 0xFFE6},                   // full-width signs
         {0xFFE8, 0xFFEE},                   // half-width signs
-        {0x1F300, 0x1F5FF},                 // pictographs: emoji stand alone as pictures
-        {0x1F600, 0x1F64F},                 // emoticons
-        {0x1F680, 0x1F6FF},                 // transport and map symbols
-        {0x1F900, 0x1F9FF},                 // supplemental pictographs
     }};
-    return std::any_of(kShown.begin(), kShown.end(),
-                       [c](const Range& r) { return in(c, r.from, r.to); });
+    // Emoji stand alone as pictures: pictographs, emoticons, transport, supplemental.
+    static constexpr std::array<Range, 4> kPictographs{
+        {{0x1F300, 0x1F5FF}, {0x1F600, 0x1F64F}, {0x1F680, 0x1F6FF}, {0x1F900, 0x1F9FF}}};
+    const auto holds = [c](const Range& r) { return in(c, r.from, r.to); };
+    return std::any_of(kShown.begin(), kShown.end(), holds) ||
+           std::any_of(kPictographs.begin(), kPictographs.end(), holds);
 }
 
 std::string codePoint(char32_t c) {

@@ -118,7 +118,8 @@ void expectLineMatches(const QString& line, const QJsonObject& json, const QStri
         EXPECT_EQ(d.captured(1), json[u("significant")].toString());
         EXPECT_EQ(superscripts.indexOf(d.captured(2)), json[u("power")].toInt());
         EXPECT_EQ(number(d.captured(3)), value);
-        EXPECT_EQ(code, json[u("significant")].toString() + QString::number(json[u("power")].toInt()));
+        EXPECT_EQ(code,
+                  json[u("significant")].toString() + QString::number(json[u("power")].toInt()));
         if (!d.captured(4).isEmpty()) {
             EXPECT_EQ(number(d.captured(4), d.captured(5)), value);
         }
@@ -150,10 +151,11 @@ TEST_P(SmdAnswers, TextAndJsonTellTheSameFacts) {
 
     const QJsonArray notes = o[u("notes")].toArray();
     EXPECT_EQ(notes.size(), twoWays ? 1 : 0);
-    EXPECT_EQ(lines.takeFirst(), u("说明：") + (notes.isEmpty() ? o[u("explanation")].toString()
-                                                          : notes[0].toObject()[u("text")].toString()));
-    for (const auto& [label, key] : {std::pair{u("四环色环："), u("colours4")},
-                                      std::pair{u("五环色环："), u("colours5")}}) {
+    EXPECT_EQ(lines.takeFirst(),
+              u("说明：") + (notes.isEmpty() ? o[u("explanation")].toString()
+                                             : notes[0].toObject()[u("text")].toString()));
+    for (const auto& [label, key] :
+         {std::pair{u("四环色环："), u("colours4")}, std::pair{u("五环色环："), u("colours5")}}) {
         const std::optional<std::vector<int>> inJson = fromEnglish(o[key]);
         if (!lines.isEmpty() && lines.front().startsWith(label)) {
             ASSERT_TRUE(inJson.has_value()) << key.toStdString();
@@ -166,10 +168,10 @@ TEST_P(SmdAnswers, TextAndJsonTellTheSameFacts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, SmdAnswers,
-                         testing::Values("472", "4701", "470", "102", "105", "997", "9996",
-                                         "01C", "68X", "96F", "10Z", "01S", "4R7", "R47", "0R47",
-                                         "R001", "47R", "470R", "68R", "10R", "05R", "01R", "1R00",
-                                         "0", "00", "000", "0000", " ４ｒ７ "));
+                         testing::Values("472", "4701", "470", "102", "105", "997", "9996", "01C",
+                                         "68X", "96F", "10Z", "01S", "4R7", "R47", "0R47", "R001",
+                                         "47R", "470R", "68R", "10R", "05R", "01R", "1R00", "0",
+                                         "00", "000", "0000", " ４ｒ７ "));
 
 TEST(SmdAnswers, ARefusalIsTheSameLineOnStandardErrorAndInJsonWithItsCode) {
     QStringList codes; // each of these fails for its own reason

@@ -222,9 +222,9 @@ TEST(SmdInput, EveryReasonHasItsOwnStableName) {
         const std::string_view name = smdReasonName(SmdReason(r));
         EXPECT_FALSE(name.empty()) << r;
         EXPECT_TRUE(names.insert(name).second) << name;
-        EXPECT_TRUE(std::all_of(name.begin(), name.end(),
-                                [](char c) { return (c >= 'a' && c <= 'z') || c == '-' || (c >= '0' && c <= '9'); }))
-            << name;
+        EXPECT_TRUE(std::all_of(name.begin(), name.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || c == '-' || (c >= '0' && c <= '9');
+        })) << name;
     }
     EXPECT_TRUE(smdReasonName(SmdReason::None).empty());
 }

@@ -64,9 +64,11 @@ TEST(ChipCodeWords, TheExplanationSaysHowTheReadingComesAbout) {
     } rows[] = {
         {"472", "前两位 47 是有效数字，最后一位 2 表示再乘 10 的 2 次方（在后面添 2 个 0），所以是 "
                 "4.70KΩ。"},
-        {"4701", "前三位 470 是有效数字，最后一位 1 表示再乘 10 的 1 次方（在后面添 1 个 0），所以是 "
-                 "4.70KΩ。"},
-        {"470", "前两位 47 是有效数字，最后一位 0 表示再乘 10 的 0 次方（就是乘 1），所以是 47.00Ω。"},
+        {"4701",
+         "前三位 470 是有效数字，最后一位 1 表示再乘 10 的 1 次方（在后面添 1 个 0），所以是 "
+         "4.70KΩ。"},
+        {"470",
+         "前两位 47 是有效数字，最后一位 0 表示再乘 10 的 0 次方（就是乘 1），所以是 47.00Ω。"},
         {"68X", "EIA-96 代码：前两位 68 是 E96 系列的第 68 个值 499，字母 X 表示乘 0.1，所以是 "
                 "49.90Ω，精度 ±1%。"},
         {"01S", "EIA-96 代码：前两位 01 是 E96 系列的第 1 个值 100，字母 S 表示乘 0.1，所以是 "
@@ -99,8 +101,8 @@ TEST(ChipCodeWords, ACodeThatReadsTwoWaysGetsTheNoteInsteadOfTheExplanation) {
     // note for one is written all the same.
     model::SmdAnswer same;
     same.code = "01R";
-    same.twoWays = model::SmdTwoWays{model::Decimal::of(1, 0), model::Decimal::of(1, 0), true,
-                                     "01", 100, "1R0"};
+    same.twoWays = model::SmdTwoWays{
+        model::Decimal::of(1, 0), model::Decimal::of(1, 0), true, "01", 100, "1R0"};
     EXPECT_EQ(chipNote(same), u("“01R”有两种读法，得数一样：R 当小数点是 1.00Ω，当 EIA-96 "
                                 "代码（R 表示 ×0.01）也是 1.00Ω，只是 EIA-96 的电阻精度是 ±1%。"));
     EXPECT_EQ(chipNoteCode(same), "two-readings-same-value");
@@ -124,7 +126,8 @@ TEST(ChipCodeWords, EveryRefusalSaysWhatIsWrongInOneLine) {
         {"4_7", "“_”不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。"},
         {"47 2", "“47 2”中间有空格：贴片电阻的代码是连着印的，请照电阻上的样子连起来输入。"},
         {"4R7R", "“4R7R”里有 2 个 R：R 是小数点，一个代码里只能有一个。"},
-        {"4700000000000000000", "“470000000000…”有 19 个字符，太长了：贴片电阻的代码最多 4 个字符。"},
+        {"4700000000000000000",
+         "“470000000000…”有 19 个字符，太长了：贴片电阻的代码最多 4 个字符。"},
         {"R", "只有一个 R：R 在代码里当小数点，前后还要有数字，例如 R47、4R7。"},
         {"47", "“47”太短了：贴片电阻的代码是 3 或 4 个字符（零欧跳线可以只印 0 或 00）。"},
         {"1R", "“1R”太短了：贴片电阻的代码是 3 或 4 个字符（零欧跳线可以只印 0 或 00），例如 "
@@ -172,16 +175,18 @@ TEST(ChipCodeWords, BandsAreListedForEachPartThatCarriesTheValue) {
     using namespace model::palette;
     const std::vector<int> four{kBrown, kBlack, kOrange, kBrown},
         five{kBrown, kBlack, kBlack, kRed, kBrown};
-    EXPECT_EQ(chipBandsLine(four, five), u("同样的阻值用色环：四环 棕 黑 橙 棕；五环 棕 黑 黑 红 棕"));
+    EXPECT_EQ(chipBandsLine(four, five),
+              u("同样的阻值用色环：四环 棕 黑 橙 棕；五环 棕 黑 黑 红 棕"));
     EXPECT_EQ(chipBandsLine({}, five), u("同样的阻值用色环：五环 棕 黑 黑 红 棕"));
     EXPECT_TRUE(chipBandsLine({}, {}).isEmpty());
 
     const model::SmdAnswer a = model::readSmdCode("01C");
-    EXPECT_EQ(chipAnswerText(a, four, {}),
-              u("01C = 10.00KΩ ±1%：01 → 100，100 × 100 = 10000Ω = 10.00KΩ\n"
-                "说明：EIA-96 代码：前两位 01 是 E96 系列的第 1 个值 100，字母 C 表示乘 100，所以是 "
-                "10.00KΩ，精度 ±1%。\n"
-                "四环色环：棕 黑 橙 棕\n"));
+    EXPECT_EQ(
+        chipAnswerText(a, four, {}),
+        u("01C = 10.00KΩ ±1%：01 → 100，100 × 100 = 10000Ω = 10.00KΩ\n"
+          "说明：EIA-96 代码：前两位 01 是 E96 系列的第 1 个值 100，字母 C 表示乘 100，所以是 "
+          "10.00KΩ，精度 ±1%。\n"
+          "四环色环：棕 黑 橙 棕\n"));
 }
 
 } // namespace
