@@ -72,6 +72,210 @@
     </message>
 </context>
 <context>
+    <name>ChipCode</name>
+    <message>
+        <source>%1Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z、Y（R）、X（S）、A、B（H）、C、D、E、F</source>
+        <extracomment>The multiplier letters of EIA-96 codes, second names in brackets.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符 %1 不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”（%2）不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>零欧跳线 → %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 → %2，%2 × %3 = %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R 当小数点 → %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × 10%2 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（按 EIA-96）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（R 当小数点）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2：%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全是 0 表示零欧跳线电阻，相当于一根导线，阻值是 %1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EIA-96 代码：前两位 %1 是 E96 系列的第 %2 个值 %3，字母 %4 表示乘 %5，所以是 %6，精度 ±1%。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R 在代码里代表小数点，%1 就是 %2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>前%1位 %2 是有效数字，最后一位 %3 表示再乘 10 的 %3 次方（就是乘 1），所以是 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>前%1位 %2 是有效数字，最后一位 %3 表示再乘 10 的 %3 次方（在后面添 %3 个 0），所以是 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1有两种读法，得数一样：R 当小数点是 %2，当 EIA-96 代码（R 表示 ×0.01）也是 %3，只是 EIA-96 的电阻精度是 ±1%。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1有两种读法：R 当小数点是 %2，当 EIA-96 代码是 %3（%4 号是 %5，R 表示 ×0.01）。三位代码一般把 %2 印成 %6，所以 EIA-96 的读法更常见；EIA-96 代码多印在 0603 这类小个头的 1% 电阻上，个头大的多半是 %2，拿不准就用万用表量一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请先输入贴片电阻上印的代码，例如 472、4702、4R7 或 01C。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入里有无效的 UTF-8 字节 %1：贴片电阻的代码只由数字和字母组成。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入里有看不见的字符 %1：贴片电阻的代码只由数字和字母组成，请删掉它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1中间有空格：贴片电阻的代码是连着印的，请照电阻上的样子连起来输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1里有 %2 个 R：R 是小数点，一个代码里只能有一个。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1有 %2 个字符，太长了：贴片电阻的代码最多 4 个字符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只有一个 R：R 在代码里当小数点，前后还要有数字，例如 R47、4R7。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1太短了：贴片电阻的代码是 3 或 4 个字符（零欧跳线可以只印 0 或 00），例如 1R0、R47。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1太短了：贴片电阻的代码是 3 或 4 个字符（零欧跳线可以只印 0 或 00）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EIA-96 的编号只有 01～96，%1不在其中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1不是 EIA-96 的倍率字母，能用的有 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”是 EIA-96 的倍率字母，要写在两位数字后面（例如 01%1），%2不是这样的代码。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”不是贴片电阻代码里的字母：数字代码只用 R 当小数点，EIA-96 代码是两位数字加一个倍率字母（%2）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的有效数字是 %2，乘 10 的几次方都还是 0：零欧跳线只印 0、00、000 或 0000，没有这种写法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1以 0 开头：数字代码的第一位是有效数字，厂家不在前面添 0（全是 0 的才是零欧跳线）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1在 R 前面的数字以 0 开头：R 前面要么没有数字，要么只有一个 0（如 R47、0R47），要么是不以 0 开头的数字（如 4R7、47R）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1读出来是 0：零欧跳线只印 0、00、000 或 0000，不用 R。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的最后一位 %2 不是贴片电阻用的倍率：当 10 的 %2 次方是 %3，一般的贴片电阻做不到这么大；照电容的写法当 ×%4 是 %5，可电阻的小数要用 R 写。读不准，请用万用表量一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1读出来是 %2 × 10%3 = %4，一般的贴片电阻做不到这么大：四位代码的最后一位最大是 6。读不准，请用万用表量一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四环 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同样的阻值用色环：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>说明：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四环色环：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环色环：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>贴片电阻的代码里没有小数点“%1”：小数点用 R 表示，例如 %2 印作 4R7。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>棕色</source>

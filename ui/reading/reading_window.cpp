@@ -8,6 +8,7 @@
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "wording/chip_code.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>
@@ -321,21 +322,19 @@ void ReadingWindow::ShowButton_Click() {
 
 void ReadingWindow::Smd_Return() {
     const model::DecimalFormat fmt = userFormat();
-    Smd = model::readSmdCode(smdField().toPlainText().toStdString(), fmt);
+    Smd = model::readSmdCode(smdField().toPlainText().toStdString());
     QStringList lines;
     if (Smd.readings.empty()) {
-        lines << q(Smd.reason);
+        lines << wording::chipReason(Smd, fmt);
     } else {
         for (const model::SmdReading& r : Smd.readings)
-            lines << q(model::smdLine(Smd, r, fmt));
+            lines << wording::chipLine(Smd, r, fmt);
+        lines << wording::chipComment(Smd, fmt);
         const model::SmdReading& first = Smd.readings.front();
-        lines << q(Smd.note.empty() ? first.explanation : Smd.note);
-        QStringList bands;
-        for (const int n : {4, 5})
-            if (const std::vector<int> b = model::bandsOfCode(first, n); !b.empty())
-                bands << (n == 4 ? QStringLiteral("四环 ") : QStringLiteral("五环 ")) + names(b);
-        if (!bands.isEmpty())
-            lines << QStringLiteral("同样的阻值用色环：") + bands.join(QStringLiteral("；"));
+        if (const QString bands = wording::chipBandsLine(model::bandsOfCode(first, 4),
+                                                         model::bandsOfCode(first, 5));
+            !bands.isEmpty())
+            lines << bands;
     }
     SmdAnswer.setForeColor(Smd.readings.empty() ? kReasonColour : kNoteColour);
     SmdAnswer.setCaption(lines.join(u'\n'));
