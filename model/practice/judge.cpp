@@ -17,7 +17,7 @@ namespace {
 using namespace palette;
 
 constexpr std::array<std::string_view, kMistakeKinds + 1> kMistakeCodes{
-    "wrong-end", "band-count", "multiplier-off", "confused-colour",
+    "wrong-end", "band-count",        "multiplier-off", "confused-colour",
     "unit-slip", "tolerance-misread", "other"};
 
 constexpr std::array<std::initializer_list<int>, 5> kLookAlikes{{
@@ -91,8 +91,8 @@ class Candidates {
         const int t = layout.toleranceBand();
         std::vector<int> turned(bands.rbegin(), bands.rend());
         const int turnedTolerance = t ? toleranceOn(turned[std::size_t(t - 1)]) : 0;
-        add(digitsTimesMultiplier(turned, digits),
-            turnedTolerance ? turnedTolerance : q_.tolerance, {MistakeKind::WrongEnd});
+        add(digitsTimesMultiplier(turned, digits), turnedTolerance ? turnedTolerance : q_.tolerance,
+            {MistakeKind::WrongEnd});
         if (digits == 3) { // the third digit taken for the multiplier, as on four bands
             const int asTolerance = toleranceOn(bands[3]);
             add(digitsTimesMultiplier(bands, 2), asTolerance ? asTolerance : q_.tolerance,
@@ -140,8 +140,7 @@ class Candidates {
         asDigit.powerOff = powerBetween(q_.value, whole).value_or(0);
         add(whole, 0, asDigit);
         // Four digits read as three: the third digit taken for the power.
-        if (code.size() == 4)
-            add(number(2).shifted(code[2] - '0'), 0, {MistakeKind::BandCount});
+        if (code.size() == 4) add(number(2).shifted(code[2] - '0'), 0, {MistakeKind::BandCount});
     }
 
     const Question& q_;
@@ -155,8 +154,7 @@ Mistake powerMistake(int power, int multiplierBand, int shownMultiplier) {
     if (m.kind == MistakeKind::MultiplierOff && multiplierBand > 0) {
         m.band = multiplierBand;
         m.shownColour = shownMultiplier;
-        m.takenColour =
-            colourOfPower(colourRecord(shownMultiplier).power + power).value_or(kNone);
+        m.takenColour = colourOfPower(colourRecord(shownMultiplier).power + power).value_or(kNone);
     }
     return m;
 }
@@ -231,9 +229,8 @@ Judgement judgeValue(const Question& q, const Decimal& given) {
     if (const auto power = powerBetween(q.answerValue, given)) {
         const bool onPart = q.kind != QuestionKind::ChipCode;
         const int band = onPart ? layoutOf(q.bandCount)->digits + 1 : 0;
-        j.mistake = powerMistake(*power, band,
-                                 onPart ? q.part.bands[std::size_t(band - 1)] : kNone);
-        if (!onPart) j.mistake.band = 0;
+        j.mistake =
+            powerMistake(*power, band, onPart ? q.part.bands[std::size_t(band - 1)] : kNone);
     }
     return j;
 }
@@ -280,8 +277,8 @@ Judgement judgeBands(const Question& q, std::span<const int> colours) {
     }
     // Chosen, not seen: a multiplier a power of ten away is a slip of the multiplier even where
     // its colour looks like the right one.
-    const bool digitsRight = std::equal(colours.begin(), colours.begin() + layout.digits,
-                                        q.answerBands.begin());
+    const bool digitsRight =
+        std::equal(colours.begin(), colours.begin() + layout.digits, q.answerBands.begin());
     const auto givenValue = digitsTimesMultiplier(colours, layout.digits);
     if (digitsRight && givenValue)
         if (const auto power = powerBetween(q.value, *givenValue)) {
@@ -295,7 +292,8 @@ Judgement judgeBands(const Question& q, std::span<const int> colours) {
         const int band = differ.front();
         const int shown = q.answerBands[std::size_t(band - 1)];
         const int taken = colours[std::size_t(band - 1)];
-        if (confusable(shown, taken)) return wrong({MistakeKind::ConfusedColour, band, shown, taken});
+        if (confusable(shown, taken))
+            return wrong({MistakeKind::ConfusedColour, band, shown, taken});
     }
     return wrong({});
 }

@@ -59,8 +59,8 @@ enum class Verdict {
 
 struct Judgement {
     Verdict verdict = Verdict::Unreadable;
-    Mistake mistake;     // meaningful when Wrong
-    Decimal givenValue;  // typed answers: the value read from the text
+    Mistake mistake;    // meaningful when Wrong
+    Decimal givenValue; // typed answers: the value read from the text
 };
 
 // Typed answers (ReadValue, ChipCode, ToleranceLimit), read with parseValue, so that "4.7k",

@@ -71,11 +71,15 @@ constexpr Weighted kFourBandTolerances[] = {
 constexpr Weighted kFiveBandTolerances[] = {{palette::kBrown, 10}, {palette::kRed, 4},
                                             {palette::kGold, 3},   {palette::kGreen, 2},
                                             {palette::kBlue, 1},   {palette::kViolet, 1}};
-constexpr Weighted kSixBandTolerances[] = {{palette::kBrown, 10}, {palette::kRed, 5},
-                                           {palette::kGreen, 3},  {palette::kBlue, 1},
+constexpr Weighted kSixBandTolerances[] = {{palette::kBrown, 10},
+                                           {palette::kRed, 5},
+                                           {palette::kGreen, 3},
+                                           {palette::kBlue, 1},
                                            {palette::kViolet, 1}};
-constexpr Weighted kCoefficients[] = {{palette::kBrown, 8},  {palette::kRed, 4},
-                                      {palette::kYellow, 2}, {palette::kOrange, 2},
+constexpr Weighted kCoefficients[] = {{palette::kBrown, 8},
+                                      {palette::kRed, 4},
+                                      {palette::kYellow, 2},
+                                      {palette::kOrange, 2},
                                       {palette::kBlue, 1}};
 // The decade of the leading digit: ohms to megohms mostly, fractions of an ohm now and then.
 constexpr Weighted kDecades[] = {{-1, 1}, {0, 2}, {1, 3}, {2, 4}, {3, 4}, {4, 3}, {5, 2}, {6, 1}};
@@ -251,11 +255,10 @@ Question drawQuestion(QuestionKind kind, Random& random) {
         if (q) return *q;
     }
     using namespace palette;
-    std::optional<Question> q = kind == QuestionKind::PickBands
-                                    ? questionOfValue(Decimal::of(47, 2), kGold, 4)
-                                : kind == QuestionKind::ChipCode
-                                    ? questionOfCode("472")
-                                    : questionOfPart(kind, {kYellow, kViolet, kRed, kGold});
+    std::optional<Question> q =
+        kind == QuestionKind::PickBands  ? questionOfValue(Decimal::of(47, 2), kGold, 4)
+        : kind == QuestionKind::ChipCode ? questionOfCode("472")
+                                         : questionOfPart(kind, {kYellow, kViolet, kRed, kGold});
     return q ? *q : *questionOfPart(QuestionKind::ReadValue, {kYellow, kViolet, kRed, kGold});
 }
 

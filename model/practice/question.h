@@ -21,7 +21,7 @@ class Random {
   public:
     explicit Random(std::uint64_t seed = 0) : state_(seed) {}
     std::uint64_t next();
-    int below(int n);                       // 0..n-1, evenly; precondition n > 0
+    int below(int n);                           // 0..n-1, evenly; precondition n > 0
     int weighted(std::span<const int> weights); // an index, in proportion to its weight
     std::uint64_t state() const { return state_; }
 
@@ -51,8 +51,8 @@ enum class Limit { Lowest, Highest };
 // A part as drawn. Real parts set the tolerance band apart at the end read last; the drawing
 // turns the whole part round when `reversed`, gap and all.
 struct DrawnPart {
-    std::vector<int> bands; // palette indices in reading order
-    bool reversed = false;  // drawn with the first band on the right
+    std::vector<int> bands;         // palette indices in reading order
+    bool reversed = false;          // drawn with the first band on the right
     std::vector<int> shown() const; // left to right as drawn
     // Bands drawn left of the gap that sets the tolerance band apart; 0 without a tolerance band.
     int shownBeforeGap() const;
@@ -64,17 +64,17 @@ struct Question {
     // ReadValue, ReadDirection, ToleranceLimit: the part shown. PickBands: the right bands, in
     // reading order, for the working. ChipCode: empty.
     DrawnPart part;
-    Decimal value;          // the part's value in ohms
-    int tolerance = 0;      // hundredths of a per cent
+    Decimal value;                        // the part's value in ohms
+    int tolerance = 0;                    // hundredths of a per cent
     int toleranceColour = palette::kNone; // the tolerance band's colour; kNone without one
-    int bandCount = 0;      // the part's bands; for PickBands the bands asked for (4 or 5)
-    std::string code;       // ChipCode: the printed code, "472"
+    int bandCount = 0;           // the part's bands; for PickBands the bands asked for (4 or 5)
+    std::string code;            // ChipCode: the printed code, "472"
     Limit limit = Limit::Lowest; // ToleranceLimit
 
     // The right answer.
-    Decimal answerValue;         // ReadValue, ChipCode, ToleranceLimit
+    Decimal answerValue;          // ReadValue, ChipCode, ToleranceLimit
     std::vector<int> answerBands; // PickBands
-    End answerEnd = End::Left;   // ReadDirection
+    End answerEnd = End::Left;    // ReadDirection
 
     bool typed() const {
         return kind == QuestionKind::ReadValue || kind == QuestionKind::ChipCode ||

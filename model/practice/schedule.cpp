@@ -74,7 +74,7 @@ void update(Track& t, Result r, int now) {
     if (t.recent.size() > std::size_t(kRecent)) t.recent.erase(0, t.recent.size() - kRecent);
 }
 
-constexpr std::array<std::string_view, 7> kFields{"box",   "due",    "streak", "right",
+constexpr std::array<std::string_view, 7> kFields{"box",    "due",   "streak", "right",
                                                   "helped", "wrong", "recent"};
 
 void writeTrack(std::string& out, std::string_view prefix, const Track& t) {
@@ -95,8 +95,7 @@ std::optional<int> number(std::string_view v, int highest) {
 
 bool readField(Track& t, std::string_view field, std::string_view v) {
     if (field == "recent") {
-        if (v.size() > std::size_t(kRecent) ||
-            v.find_first_not_of("rhw") != std::string_view::npos)
+        if (v.size() > std::size_t(kRecent) || v.find_first_not_of("rhw") != std::string_view::npos)
             return false;
         t.recent = std::string(v);
         return true;

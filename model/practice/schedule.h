@@ -25,9 +25,9 @@ enum class Result { Right, Helped, Wrong };
 
 // Plain fields, so that the window can keep them in any format it likes.
 struct Track {
-    int box = 0;        // 0 comes most often, kBoxes - 1 most rarely
-    int due = 0;        // the turn from which it is due again
-    int streak = 0;     // right answers in a row without a hint
+    int box = 0;                          // 0 comes most often, kBoxes - 1 most rarely
+    int due = 0;                          // the turn from which it is due again
+    int streak = 0;                       // right answers in a row without a hint
     int right = 0, helped = 0, wrong = 0; // all the answers ever counted
     std::string recent; // the last kRecent results, oldest first: 'r' right, 'h' helped, 'w' wrong
     int rightLately() const;
@@ -36,7 +36,7 @@ struct Track {
 };
 
 struct LearnerState {
-    int turn = 0; // answers recorded
+    int turn = 0;                                // answers recorded
     std::array<Track, kQuestionKinds> questions; // by QuestionKind
     // By MistakeKind (Other has none). A mistake never made does not steer the questions.
     std::array<Track, kMistakeKinds> mistakes;

@@ -185,8 +185,7 @@ TEST(PracticeJudge, NamesTheMistakeInPickedBands) {
         // The zeros counted into the multiplier, or gold taken for ×1.
         {&five,
          {{kYellow, kViolet, kBlack, kRed, kBrown}, power(M::MultiplierOff, 1, 4, kBrown, kRed)}},
-        {&four,
-         {{kYellow, kViolet, kBrown, kGold}, power(M::MultiplierOff, -1, 3, kRed, kBrown)}},
+        {&four, {{kYellow, kViolet, kBrown, kGold}, power(M::MultiplierOff, -1, 3, kRed, kBrown)}},
         {&four, {{kYellow, kViolet, kGold, kGold}, power(M::UnitSlip, -3)}},
         {&four, {{kYellow, kViolet, kGreen, kGold}, power(M::UnitSlip, 3)}},
         {&four, {{kBrown, kBlack, kRed, kGold}, kind(M::Other)}},
@@ -200,16 +199,16 @@ TEST(PracticeJudge, NamesTheMistakeInPickedBands) {
         EXPECT_EQ(j.mistake, c.expected);
     }
     // Bands not all chosen, or not four or five of them, are asked again.
-    for (const auto& bands : {std::vector<int>{kYellow, kViolet, kNone, kGold},
-                              std::vector<int>{kYellow, kViolet, kRed},
-                              std::vector<int>{kYellow, kViolet, kRed, 13}})
+    for (const auto& bands :
+         {std::vector<int>{kYellow, kViolet, kNone, kGold},
+          std::vector<int>{kYellow, kViolet, kRed}, std::vector<int>{kYellow, kViolet, kRed, 13}})
         EXPECT_EQ(judgeBands(four, bands).verdict, Verdict::Unreadable) << shortNames(bands);
 }
 
 TEST(PracticeJudge, TheEndToReadFrom) {
     for (const bool reversed : {false, true}) {
-        const auto q = questionOfPart(QuestionKind::ReadDirection,
-                                      {kBrown, kBlack, kRed, kBrown}, reversed);
+        const auto q =
+            questionOfPart(QuestionKind::ReadDirection, {kBrown, kBlack, kRed, kBrown}, reversed);
         ASSERT_TRUE(q);
         const End right = reversed ? End::Right : End::Left;
         const End wrongEnd = reversed ? End::Left : End::Right;
@@ -242,8 +241,9 @@ TEST(PracticeJudge, AgreesWithDrawnQuestions) {
             break;
         default: {
             const Decimal& v = q.answerValue;
-            for (const std::string& text : {v.text(), v.shifted(-3).text() + "k",
-                                            v.shifted(-3).text() + "千", v.shifted(-6).text() + "M"})
+            for (const std::string& text :
+                 {v.text(), v.shifted(-3).text() + "k", v.shifted(-3).text() + "千",
+                  v.shifted(-6).text() + "M"})
                 EXPECT_EQ(judgeText(q, text).verdict, Verdict::Right) << text;
             if (kind != QuestionKind::ReadValue) break;
             std::vector<int> turned(q.part.bands.rbegin(), q.part.bands.rend());
@@ -259,9 +259,9 @@ TEST(PracticeJudge, AgreesWithDrawnQuestions) {
 }
 
 TEST(PracticeJudge, LookAlikeColoursAreThePairsBeginnersMix) {
-    const std::pair<int, int> pairs[] = {{kBrown, kRed},   {kRed, kOrange},   {kBrown, kOrange},
-                                         {kBlue, kViolet}, {kGrey, kWhite},   {kGrey, kSilver},
-                                         {kWhite, kSilver}, {kGold, kYellow}, {kGold, kOrange},
+    const std::pair<int, int> pairs[] = {{kBrown, kRed},     {kRed, kOrange},  {kBrown, kOrange},
+                                         {kBlue, kViolet},   {kGrey, kWhite},  {kGrey, kSilver},
+                                         {kWhite, kSilver},  {kGold, kYellow}, {kGold, kOrange},
                                          {kYellow, kOrange}, {kBlack, kBrown}};
     int expected = 0;
     for (const auto& [a, b] : pairs) {

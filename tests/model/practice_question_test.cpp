@@ -48,8 +48,7 @@ TEST(PracticeRandom, DrawsEveryValueInRangeAndFollowsTheWeights) {
 
 bool inSeriesOfTolerance(const Decimal& value, int tolerance) {
     const std::vector<ESeries> series = seriesForTolerance(tolerance);
-    return std::any_of(series.begin(), series.end(),
-                       [&](ESeries s) { return isMember(s, value); });
+    return std::any_of(series.begin(), series.end(), [&](ESeries s) { return isMember(s, value); });
 }
 
 // Many questions as the scheduler draws them for a newcomer, over many seeds.

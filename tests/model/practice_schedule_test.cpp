@@ -117,14 +117,16 @@ TEST(PracticeSchedule, BoxesFollowTheLeitnerRule) {
         const char* results;
         int box, streak;
     } cases[] = {
-        {"r", 0, 1},       {"rr", 1, 2},      {"rrr", 2, 3},     {"rrrrrrrrr", 4, 9},
-        {"rrrrw", 0, 0},   {"rrrrh", 1, 0},   {"rrh", 1, 0},     {"rh", 0, 0},
-        {"hhhhhh", 0, 0},  {"rrhrr", 2, 2},   {"wr", 0, 1},      {"wrr", 1, 2},
+        {"r", 0, 1},      {"rr", 1, 2},    {"rrr", 2, 3}, {"rrrrrrrrr", 4, 9},
+        {"rrrrw", 0, 0},  {"rrrrh", 1, 0}, {"rrh", 1, 0}, {"rh", 0, 0},
+        {"hhhhhh", 0, 0}, {"rrhrr", 2, 2}, {"wr", 0, 1},  {"wrr", 1, 2},
     };
     for (const auto& c : cases) {
         LearnerState s;
         for (const char* p = c.results; *p; ++p) {
-            const Result result = *p == 'r' ? Result::Right : *p == 'h' ? Result::Helped : Result::Wrong;
+            const Result result = *p == 'r'   ? Result::Right
+                                  : *p == 'h' ? Result::Helped
+                                              : Result::Wrong;
             record(s, {QuestionKind::ChipCode, 0, result, MistakeKind::Other});
         }
         const Track& t = s.of(QuestionKind::ChipCode);
@@ -154,8 +156,8 @@ TEST(PracticeSchedule, ChartCountsOnlyTheLatestAnswers) {
 }
 
 TEST(PracticeSchedule, MistakesCountForTheKindsTheQuestionGaveRoomFor) {
-    const MistakeSet exercised = (1u << int(MistakeKind::WrongEnd)) |
-                                 (1u << int(MistakeKind::UnitSlip));
+    const MistakeSet exercised =
+        (1u << int(MistakeKind::WrongEnd)) | (1u << int(MistakeKind::UnitSlip));
     LearnerState s;
     record(s, {QuestionKind::ReadValue, exercised, Result::Wrong, MistakeKind::WrongEnd});
     EXPECT_EQ(s.of(MistakeKind::WrongEnd).wrong, 1);
@@ -223,26 +225,27 @@ TEST(PracticeState, SurvivesTheTextItIsSavedIn) {
 
 TEST(PracticeState, RefusesTextItDidNotWrite) {
     const char* refused[] = {
-        "",                                         // nothing
-        "{\"turn\": 3}",                            // not this format
-        "turn=3\n",                                 // no format line
-        "format=2\nturn=3\n",                       // newer
-        "format=1\nformat=1\n",                     // twice
-        "format=1\nturn=-1\n",                      // negative
-        "format=1\nturn=3x\n",                      // not a number
-        "format=1\nturn=99999999999999999999\n",    // too large
-        "format=1\nquestion.read-value.box=5\n",    // no such box
-        "format=1\nquestion.read-value.recent=rxw\n", // not a result
+        "",                                                   // nothing
+        "{\"turn\": 3}",                                      // not this format
+        "turn=3\n",                                           // no format line
+        "format=2\nturn=3\n",                                 // newer
+        "format=1\nformat=1\n",                               // twice
+        "format=1\nturn=-1\n",                                // negative
+        "format=1\nturn=3x\n",                                // not a number
+        "format=1\nturn=99999999999999999999\n",              // too large
+        "format=1\nquestion.read-value.box=5\n",              // no such box
+        "format=1\nquestion.read-value.recent=rxw\n",         // not a result
         "format=1\nquestion.read-value.recent=rrrrrrrrrrr\n", // longer than kept
-        "format=1\nquestion.reading.box=1\n",       // no such kind
-        "format=1\nmistake.other.box=1\n",          // not tracked
-        "format=1\nquestion.read-value.colour=1\n", // no such field
-        "format=1\nturn\n",                         // no value
-        "format=1\n\xff\xfe=1\n",                   // binary
+        "format=1\nquestion.reading.box=1\n",                 // no such kind
+        "format=1\nmistake.other.box=1\n",                    // not tracked
+        "format=1\nquestion.read-value.colour=1\n",           // no such field
+        "format=1\nturn\n",                                   // no value
+        "format=1\n\xff\xfe=1\n",                             // binary
     };
     for (const char* text : refused)
         EXPECT_EQ(fromText(text), std::nullopt) << text;
-    const auto ok = fromText("format=1\nturn=7\nquestion.read-value.box=4\nmistake.unit-slip.recent=rhw\n");
+    const auto ok =
+        fromText("format=1\nturn=7\nquestion.read-value.box=4\nmistake.unit-slip.recent=rhw\n");
     ASSERT_TRUE(ok);
     EXPECT_EQ(ok->turn, 7);
     EXPECT_EQ(ok->of(QuestionKind::ReadValue).box, 4);
