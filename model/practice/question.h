@@ -23,6 +23,7 @@ class Random {
     std::uint64_t next();
     int below(int n);                           // 0..n-1, evenly; precondition n > 0
     int weighted(std::span<const int> weights); // an index, in proportion to its weight
+    // Random(r.state()) goes on exactly where r stands, for a sequence kept across runs.
     std::uint64_t state() const { return state_; }
 
   private:
