@@ -6,7 +6,6 @@
 #include "app/answer_output.h"
 #include "model/band_reading.h"
 #include "model/colour_code.h"
-#include "model/colour_finder.h"
 #include "model/value_input.h"
 #include "wording/reading.h"
 
