@@ -114,7 +114,7 @@ void ReadingWindow::wireKeyboard() {
         items.push_back({Band[i], QAccessible::Graphic, name, {}, {}});
     }
     measuredField().setAccessibleName(QCoreApplication::translate("ReadingWindow", "万用表读数"));
-    smdField().setAccessibleName(QStringLiteral("贴片代码"));
+    smdField().setAccessibleName(QCoreApplication::translate("ReadingWindow", "贴片代码"));
     text(Verdict);
     for (zq::Label* l : Reading)
         text(*l);
