@@ -127,12 +127,12 @@ Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& 
         colours.push_back(*c);
     }
     std::optional<model::Decimal> measured;
-    QString measuredNote;
+    wording::Said measuredNote;
     if (measuredText) {
         const model::ValueInput v = model::parseValue(measuredText->toStdString(), fmt.point);
-        if (!v.ok) return refusal(wording::measuredRefusal(q(v.reason)), json);
+        if (!v.ok) return refusal(wording::measuredRefusal(v), json);
         measured = v.ohms;
-        if (!v.note.empty()) measuredNote = wording::measuredNote(q(v.note));
+        measuredNote = wording::measuredNote(v, fmt);
     }
     const model::BandReadings r = model::readBothWays(colours, measured);
     if (r.problem != model::InputProblem::None) return refusal(wording::inputRefusal(r).text, json);
@@ -148,10 +148,7 @@ Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& 
             ruledOut << ruledOutJson(o);
         for (const model::BandChange& c : r.changes)
             changes << changeJson(c, fmt);
-        if (!measuredNote.isEmpty())
-            notes << QJsonObject{
-                {QStringLiteral("code"), QStringLiteral("milliohm-read-as-megohm")},
-                {QStringLiteral("text"), measuredNote}};
+        if (!measuredNote.text.isEmpty()) notes = said({measuredNote});
         out.out = jsonText({{QStringLiteral("bands"), int(colours.size())},
                             {QStringLiteral("colours"), englishNames(colours)},
                             {QStringLiteral("measured_ohms"),
@@ -165,7 +162,7 @@ Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& 
         return out;
     }
     QString text = wording::joined(verdict) + QLatin1Char('\n');
-    if (!measuredNote.isEmpty()) text += measuredNote + QLatin1Char('\n');
+    if (!measuredNote.text.isEmpty()) text += measuredNote.text + QLatin1Char('\n');
     for (const model::BandReadingItem& i : r.readings)
         text += wording::readingLine(i, fmt) + QStringLiteral("\n  ") +
                 wording::joined(wording::readingNotes(i, r.measured, fmt)) + QLatin1Char('\n');

@@ -326,12 +326,15 @@ ReadingLines readingLines(const model::BandReadings& r, const model::DecimalForm
     return out;
 }
 
-QString measuredRefusal(const QString& reason) {
-    return QCoreApplication::translate("Reading", "万用表读数：%1").arg(reason);
+QString measuredRefusal(const model::ValueInput& v) {
+    return QCoreApplication::translate("Reading", "万用表读数：%1").arg(q(v.reason));
 }
 
-QString measuredNote(const QString& note) {
-    return QCoreApplication::translate("Reading", "万用表读数：%1").arg(note);
+Said measuredNote(const model::ValueInput& v, const model::DecimalFormat&) {
+    if (v.note.empty()) return {};
+    // The one note the value reader gives: a small m alone read as mega.
+    return {QStringLiteral("milliohm-read-as-megohm"),
+            QCoreApplication::translate("Reading", "万用表读数：%1").arg(q(v.note))};
 }
 
 QString bandCountRefusal(int given) {

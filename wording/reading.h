@@ -6,6 +6,7 @@
 // alike. Each one comes with a stable code that machine-read output prints beside it.
 #include "model/band_reading.h"
 #include "model/numbers.h"
+#include "model/value_input.h"
 
 #include <QString>
 #include <QStringList>
@@ -60,9 +61,10 @@ struct ReadingLines {
 };
 ReadingLines readingLines(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
 
-// About the typed measurement: its refusal, or a note beside an accepted value.
-QString measuredRefusal(const QString& reason);
-QString measuredNote(const QString& note);
+// About the typed measurement: why it cannot be read, or the note beside an accepted value
+// read in a way the user may not have meant (no code and no text when there is none).
+QString measuredRefusal(const model::ValueInput& v);
+Said measuredNote(const model::ValueInput& v, const model::DecimalFormat& fmt = {});
 
 // The terminal's refusals of colours it is given by name.
 QString bandCountRefusal(int given);

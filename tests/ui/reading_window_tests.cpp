@@ -126,17 +126,16 @@ TEST_F(ReadingWindow, AMeasurementReadInAWayTheUserMayNotHaveMeantIsNoted) {
     enter(r, {palette::kYellow, palette::kViolet, palette::kGreen, palette::kGold});
     type(r.measuredField(), QStringLiteral("4") + zq::decimalPoint() + QStringLiteral("7m"));
     const model::ValueInput typed = model::parseValue("4.7m");
-    ASSERT_FALSE(typed.note.empty());
+    ASSERT_FALSE(wording::measuredNote(typed).text.isEmpty());
     ASSERT_TRUE(r.Readings.measured.has_value());
-    expectShown(r, {wording::measuredNote(QString::fromStdString(typed.note))});
+    expectShown(r, {wording::measuredNote(typed).text});
     type(r.measuredField(), QStringLiteral("4") + zq::decimalPoint() + QStringLiteral("7M"));
     EXPECT_EQ(r.Readings.measured, typed.ohms);
     expectShown(r);
     // A measurement that cannot be read is said so, and the readings go on without it.
     type(r.measuredField(), QStringLiteral("4..7k"));
     EXPECT_FALSE(r.Readings.measured.has_value());
-    expectShown(
-        r, {wording::measuredRefusal(QString::fromStdString(model::parseValue("4..7k").reason))});
+    expectShown(r, {wording::measuredRefusal(model::parseValue("4..7k"))});
 }
 
 // 清除 starts a new part, which the old part's measurement would judge wrongly; 退一环 only

@@ -371,6 +371,17 @@ TEST(ReadingWords, AColourNameIsQuotedShortAndOnOneLine) {
     EXPECT_EQ(bandCountRefusal(2), u("色环电阻有三到六个环，这里给了 2 个颜色。"));
 }
 
+// A lone small m is read as mega, and said so beside the measurement; a capital M needs no word.
+TEST(ReadingWords, AMeasurementIsNotedOnlyWhereItWasReadInAWayTheUserMayNotHaveMeant) {
+    const Said lazy = measuredNote(model::parseValue("4.7m"));
+    EXPECT_EQ(lazy.code, QStringLiteral("milliohm-read-as-megohm"));
+    EXPECT_TRUE(lazy.text.startsWith(u("万用表读数："))) << lazy.text.toStdString();
+    EXPECT_GT(lazy.text.size(), u("万用表读数：").size());
+    const Said plain = measuredNote(model::parseValue("4.7M"));
+    EXPECT_TRUE(plain.code.isEmpty() && plain.text.isEmpty());
+    EXPECT_TRUE(measuredRefusal(model::parseValue("4..7k")).startsWith(u("万用表读数：")));
+}
+
 // ---- the window's words ---------------------------------------------------------------------
 
 TEST(ReadingWords, TheEnteredBandsSayWhenThereAreTooFewOrAsManyAsCanBe) {

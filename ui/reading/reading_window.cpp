@@ -232,10 +232,11 @@ void ReadingWindow::showReadings() {
         if (!typed.isEmpty()) {
             const model::ValueInput v = model::parseValue(typed.toStdString(), fmt.point);
             if (!v.ok) {
-                lines << wording::measuredRefusal(q(v.reason));
+                lines << wording::measuredRefusal(v);
             } else {
                 measured = v.ohms;
-                if (!v.note.empty()) lines << wording::measuredNote(q(v.note));
+                if (const wording::Said note = wording::measuredNote(v, fmt); !note.text.isEmpty())
+                    lines << note.text;
             }
         }
         Readings = model::readBothWays(Bands, measured);
