@@ -8,6 +8,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -40,29 +41,40 @@ const std::vector<Option>& ownOptions() {
     static const std::vector<Option> options{
         {{QStringLiteral("h"), kHelp, QStringLiteral("?")},
          {},
-         QStringLiteral("显示本帮助，然后退出。")},
-        {{QStringLiteral("v"), kVersion}, {}, QStringLiteral("显示版本，然后退出。")},
+         QCoreApplication::translate("CommandLine", "显示本帮助，然后退出。")},
+        {{QStringLiteral("v"), kVersion},
+         {},
+         QCoreApplication::translate("CommandLine", "显示版本，然后退出。")},
         {{kColours},
-         QStringLiteral("阻值"),
-         QStringLiteral("由阻值查色环，例如 4.7k、4k7、470R。")},
+         QCoreApplication::translate("CommandLine", "阻值"),
+         QCoreApplication::translate("CommandLine", "由阻值查色环，例如 4.7k、4k7、470R。")},
         {{kBands},
          QStringLiteral("4|5"),
-         QStringLiteral("和 --colours 一起用：四环还是五环，默认四环。"),
+         QCoreApplication::translate("CommandLine",
+                                     "和 --colours 一起用：四环还是五环，默认四环。"),
          {kColours}},
         {{kTolerance},
-         QStringLiteral("颜色"),
-         QStringLiteral("和 --colours 一起用：误差环的颜色，如 金、棕、gold。"),
+         QCoreApplication::translate("CommandLine", "颜色"),
+         QCoreApplication::translate("CommandLine",
+                                     "和 --colours 一起用：误差环的颜色，如 金、棕、gold。"),
          {kColours}},
-        {{kSmd}, QStringLiteral("代码"), QStringLiteral("读贴片电阻上的代码，如 472、4R7、01C。")},
-        {{kRead}, {}, QStringLiteral("识读色环：后面跟看到的颜色，从左到右，如 棕 黑 橙 金。")},
+        {{kSmd},
+         QCoreApplication::translate("CommandLine", "代码"),
+         QCoreApplication::translate("CommandLine", "读贴片电阻上的代码，如 472、4R7、01C。")},
+        {{kRead},
+         {},
+         QCoreApplication::translate("CommandLine",
+                                     "识读色环：后面跟看到的颜色，从左到右，如 棕 黑 橙 金。")},
         {{kMeasured},
-         QStringLiteral("阻值"),
-         QStringLiteral("和 --read 一起用：万用表量到的阻值，逐个核对读法。"),
+         QCoreApplication::translate("CommandLine", "阻值"),
+         QCoreApplication::translate("CommandLine",
+                                     "和 --read 一起用：万用表量到的阻值，逐个核对读法。"),
          {kRead}},
         {{kJson},
          {},
-         QStringLiteral("把答案写成一个 JSON 对象，数值是精确的十进制字符串。"),
-         kQuestions},
+         QCoreApplication::translate("CommandLine",
+                                     "把答案写成一个 JSON 对象，数值是精确的十进制字符串。"),
+         {kColours, kRead, kSmd}},
     };
     return options;
 }
@@ -137,7 +149,29 @@ CommandLineAnswer fromAnswer(const Answer& a) {
 
 CommandLineAnswer refused(const QString& what, bool json = false) {
     return fromAnswer(
-        refusal(QStringLiteral("%1：%2。用 %1 --help 查看可用的选项。").arg(kProgram, what), json));
+        refusal(QCoreApplication::translate("CommandLine", "%1：%2。用 %1 --help 查看可用的选项。")
+                    .arg(kProgram, what),
+                json));
+}
+
+// "--colours、--read 或 --smd": the options one of which must be given.
+QString alternatives(const QStringList& names) {
+    QStringList dashedNames;
+    for (const QString& n : names)
+        dashedNames << dashed(n);
+    if (dashedNames.size() < 2) return dashedNames.value(0);
+    const QString last = dashedNames.takeLast();
+    //: Between the names of options but the last, "--colours、--read 或 --smd".
+    const QString head = dashedNames.join(QCoreApplication::translate("CommandLine", "、"));
+    //: Before the last of several options, one of which is meant.
+    return QCoreApplication::translate("CommandLine", "%1 或 %2").arg(head, last);
+}
+
+// How often each of the program's own options was given, under its long name.
+int timesGiven(const QCommandLineParser& parser, const Option& o) {
+    const QStringList given = parser.optionNames();
+    return int(std::count_if(given.begin(), given.end(),
+                             [&](const QString& n) { return o.names.contains(n); }));
 }
 
 } // namespace
@@ -146,23 +180,26 @@ QString helpText() {
     int width = 0;
     for (const Option& o : ownOptions())
         width = std::max(width, int(namesText(o).size()));
-    QString text = QStringLiteral("用法：%1 [选项]\n"
-                                  "色环电阻计算器：一环一环地选出电阻上的颜色，"
-                                  "算出阻值和误差。\n\n选项：\n")
-                       .arg(kProgram);
+    QString text =
+        QCoreApplication::translate("CommandLine", "用法：%1 [选项]\n"
+                                                   "色环电阻计算器：一环一环地选出电阻上的颜色，"
+                                                   "算出阻值和误差。\n\n选项：\n")
+            .arg(kProgram);
     for (const Option& o : ownOptions())
         text += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
-    text += QStringLiteral("\n由阻值查色环，答案写在终端上，不开窗口：\n"
-                           "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--json]\n"
-                           "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n"
-                           "读贴片代码：\n"
-                           "  %1 --smd 代码 [--json]，例如：%1 --smd 4R7\n"
-                           "识读色环，两头都读，可以和万用表读数核对：\n"
-                           "  %1 --read 颜色… [--measured 阻值] [--json]\n"
-                           "  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k\n")
+    text += QCoreApplication::translate(
+                "CommandLine", "\n由阻值查色环，答案写在终端上，不开窗口：\n"
+                               "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--json]\n"
+                               "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n"
+                               "读贴片代码：\n"
+                               "  %1 --smd 代码 [--json]，例如：%1 --smd 4R7\n"
+                               "识读色环，两头都读，可以和万用表读数核对：\n"
+                               "  %1 --read 颜色… [--measured 阻值] [--json]\n"
+                               "  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k\n")
                 .arg(kProgram);
-    text += QStringLiteral("\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
-                           "照常可用。\n");
+    text += QCoreApplication::translate(
+        "CommandLine", "\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
+                       "照常可用。\n");
     return text;
 }
 
@@ -187,10 +224,11 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return refused(
-                QStringLiteral("不认识的选项“%1”").arg(typedArgument(arguments, unknown.first())));
+            return refused(QCoreApplication::translate("CommandLine", "不认识的选项“%1”")
+                               .arg(typedArgument(arguments, unknown.first())));
         // The only other failure: an option that takes a value came last, without one.
-        return refused(QStringLiteral("选项“%1”缺少值").arg(arguments.last()));
+        return refused(
+            QCoreApplication::translate("CommandLine", "选项“%1”缺少值").arg(arguments.last()));
     }
     const bool json = parser.isSet(kJson);
     // Help wins wherever it stands on a line the parser could read.
@@ -198,25 +236,34 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
     for (const Option& o : ownOptions()) {
         const QString& name = o.names.size() > 1 ? o.names[1] : o.names[0];
         if (!parser.isSet(name)) continue;
+        // The parser would keep the last of two values without a word: ask instead of guessing.
+        if (timesGiven(parser, o) > 1)
+            return refused(
+                QCoreApplication::translate("CommandLine", "选项“%1”只能给一次").arg(dashed(name)),
+                json);
         if (!o.valueName.isEmpty() && isOptionName(parser.value(name)))
-            return refused(QStringLiteral("选项“%1”缺少值").arg(dashed(name)), json);
+            return refused(
+                QCoreApplication::translate("CommandLine", "选项“%1”缺少值").arg(dashed(name)),
+                json);
         if (!o.needsOneOf.isEmpty() &&
             std::none_of(o.needsOneOf.begin(), o.needsOneOf.end(),
                          [&](const QString& n) { return parser.isSet(n); }))
-            return refused(QStringLiteral("选项“%1”要和 %2 一起用")
-                               .arg(dashed(name), dashed(o.needsOneOf.first())),
+            return refused(QCoreApplication::translate("CommandLine", "选项“%1”要和 %2 一起用")
+                               .arg(dashed(name), alternatives(o.needsOneOf)),
                            json);
     }
     QStringList asked;
     for (const QString& question : kQuestions)
         if (parser.isSet(question)) asked << dashed(question);
     if (asked.size() > 1)
-        return refused(QStringLiteral("%1 一次只能问一个").arg(asked.join(QStringLiteral("、"))),
+        return refused(QCoreApplication::translate("CommandLine", "%1 一次只能问一个")
+                           .arg(asked.join(QCoreApplication::translate("CommandLine", "、"))),
                        json);
     // Only the colours of --read stand on their own.
     if (const QStringList extra = parser.positionalArguments();
         !extra.isEmpty() && !parser.isSet(kRead))
-        return refused(QStringLiteral("多余的参数“%1”").arg(extra.first()), json);
+        return refused(
+            QCoreApplication::translate("CommandLine", "多余的参数“%1”").arg(extra.first()), json);
 
     if (parser.isSet(kSmd)) return fromAnswer(smdAnswer(parser.value(kSmd), json, point));
     if (parser.isSet(kRead)) {
@@ -232,10 +279,12 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         return fromAnswer(coloursAnswer(question, json, point));
     }
     if (parser.isSet(kVersion))
-        return ended(0,
-                     QStringLiteral("%1 %2\n%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。\n")
-                         .arg(version.internalName, version.fileVersion, version.companyName),
-                     {});
+        return ended(
+            0,
+            QCoreApplication::translate(
+                "CommandLine", "%1 %2\n%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。\n")
+                .arg(version.internalName, version.fileVersion, version.companyName),
+            {});
     CommandLineAnswer window;
     window.platform = parser.value(QStringLiteral("platform"));
     return window;

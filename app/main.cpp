@@ -39,8 +39,12 @@ int main(int argc, char** argv) {
         zq::app::readCommandLine(arguments, zq::ui::versionRecord());
     if (!written(answer.out, stdout)) {
         const int error = errno;
-        std::fprintf(stderr, "zelquin：答案没能写到标准输出（%s）。\n",
-                     error ? std::strerror(error) : "?");
+        const QString why =
+            error ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("?");
+        written(
+            QCoreApplication::translate("CommandLine", "zelquin：答案没能写到标准输出（%1）。\n")
+                .arg(why),
+            stderr);
         return 2;
     }
     written(answer.err, stderr);
@@ -50,8 +54,10 @@ int main(int argc, char** argv) {
     // Qt prints its own long complaint and aborts when there is no display; say it plainly.
     if (platform.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr, "zelquin: no display; run it under a desktop, or with "
-                             "QT_QPA_PLATFORM=offscreen (see README).\n");
+        written(QCoreApplication::translate("CommandLine",
+                                            "zelquin: no display; run it under a desktop, or with "
+                                            "QT_QPA_PLATFORM=offscreen (see README).\n"),
+                stderr);
         return 1;
     }
     QApplication app(argc, argv);

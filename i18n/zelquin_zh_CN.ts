@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="zh_CN">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件名称：Zelquin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件版本：V1.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>使用平台：Win9x/Me/NT/2000/XP/Vista/7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主页：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电子邮件地址： %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>即时通讯号：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>即时通讯帐号：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作者：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 版权所有</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Band</name>
     <message>
         <source>第一环</source>
@@ -40,10 +83,6 @@
     </message>
     <message>
         <source>所以不能为无色，无色为允许误差值,是±20%。记住啦！</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -118,6 +157,453 @@
     </message>
     <message>
         <source>无色</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>显示本帮助，然后退出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>显示版本，然后退出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>由阻值查色环，例如 4.7k、4k7、470R。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>和 --colours 一起用：四环还是五环，默认四环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>和 --colours 一起用：误差环的颜色，如 金、棕、gold。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读贴片电阻上的代码，如 472、4R7、01C。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识读色环：后面跟看到的颜色，从左到右，如 棕 黑 橙 金。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>和 --read 一起用：万用表量到的阻值，逐个核对读法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把答案写成一个 JSON 对象，数值是精确的十进制字符串。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2。用 %1 --help 查看可用的选项。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the names of options but the last, &quot;--colours、--read 或 --smd&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 或 %2</source>
+        <extracomment>Before the last of several options, one of which is meant.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用法：%1 [选项]
+色环电阻计算器：一环一环地选出电阻上的颜色，算出阻值和误差。
+
+选项：
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+由阻值查色环，答案写在终端上，不开窗口：
+  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--json]
+  例如：%1 --colours 4.7k --bands 5 --tolerance 棕
+读贴片代码：
+  %1 --smd 代码 [--json]，例如：%1 --smd 4R7
+识读色环，两头都读，可以和万用表读数核对：
+  %1 --read 颜色… [--measured 阻值] [--json]
+  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）照常可用。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不认识的选项“%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选项“%1”缺少值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选项“%1”只能给一次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选项“%1”要和 %2 一起用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 一次只能问一个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2
+%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zelquin：答案没能写到标准输出（%1）。
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zelquin: no display; run it under a desktop, or with QT_QPA_PLATFORM=offscreen (see README).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Contact</name>
+    <message>
+        <source>Zelquin 开发组</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>暂无 / 暂无</source>
+        <extracomment>Messenger numbers: none yet.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环电阻在电子产品已经广泛使用，对于初学电子技术的人来说，色环电阻的阻值是多少,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>是个头疼的事,常因色环电阻上的色环值记不住，而无法知道电阻的阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本软件就是在这种情况下开发的，特别适合初学者，背熟色环值好，本软件也就没什么用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在V1.0基础上,加大了软件界面,并采用了仿XP界面,增加了色环电阻计算过程流程图</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按先乘,除,后加,减的方法,先算红框中的,然后再算绿框中的,得出的结果在万用表上</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V1.1将V1.0中选色环颜色的下拉列表框,改成了色块,这样更加直观,方便。V1.1和V1.0一样</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>软件会自动识别四环,五环电阻,并且自动计算出电阻的阻值，第四环中的无色是用来切换</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，四环电阻和五环电阻。软件中电阻第一环在左边，最后一环在右边</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>注 意</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本软件使用时，必须先按万用表上相应按钮后，然后再选对应颜色。本软件会显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>出你选择了第几环和相对应的颜色,软件并会自动识别当前电阻是几环电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第四环中，若选为无色，表示，你要算的是四环电阻，相反为五环电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环电阻相关知识</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电阻在电路中用“R”加数字表示，如：R1表示编号为1的电阻。电阻在电路中的主要作用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>为分流,限流,分压,偏置等.1、参数识别：电阻的单位为欧姆（Ω），倍率单位有：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>千欧（KΩ），兆欧（MΩ）等。换算方法是：1兆欧=1000千欧=1000000欧电阻的参数标注</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>方法有3种，即直标法、色标法和数标法。a、数标法主要用于贴片等小体积的电路，</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>如：472 表示 47×100Ω（即4.7K）； 104则表示100Kb、色环标注法使用最多，现举例如</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下：四色环电阻，五色环电阻(精密电阻，主要用在仪器，仪表等要求误差小，精度高的电路中)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作者：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>即时通讯号：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>即时通讯帐号：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电子邮件：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主页：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 版权所有</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>由阻值查色环…	Ctrl+F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识读色环…	Ctrl+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>万用表</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <extracomment>A band of the drawn resistor and its colour, &quot;第一环：红色&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选棕色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选棕色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选红色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选红色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选橙色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选橙色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选黄色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选黄色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环绿色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选绿色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选蓝色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选蓝色，这是一个四环电阻！啦</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选紫色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选紫色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选灰色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选灰色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选白色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选白色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选黑色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选黑色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选金色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选金色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为金色，所以不能在第四环选银色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第三环为银色，所以不能在第四环选银色啦，这是一个四环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>温馨提示！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>你选择了%1，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>你选择了%1，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>你选择了%1，所以不能为无色，无色为允许误差值,是±20%。记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>你选择了第三环，不管是四环电阻，还是五环电阻，这一环，都不能为无色！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第四环不是无色，所以不能选金色，这是一个五环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第四环不是无色，所以不能选银色,这是一个五环电阻！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>电阻可允许误差值：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>现在为四环电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>现在为五环电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>等于： %1%2</source>
+        <extracomment>The flow chart&apos;s result: the value with its unit, &quot;等于： 25.40KΩ&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>zelquin: no Chinese font is installed; the texts may show as boxes. Install the package fonts-arphic-uming (or fonts-noto-cjk, or fonts-wqy-zenhei).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>泽昆软件</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

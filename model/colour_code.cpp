@@ -3,6 +3,8 @@
 
 #include "model/colour_code.h"
 
+#include "model/colour_vocabulary.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -88,13 +90,12 @@ std::optional<int> colourOfTolerance(int hundredths) {
 }
 
 std::optional<int> colourByName(std::string_view name) {
+    // Only ASCII letters change case, so the Chinese words are compared as typed.
     std::string lowered(name);
     for (char& c : lowered)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    for (const ColourRecord& c : kColourRecords)
-        if (lowered == c.english || name == c.name || name == c.shortName) return c.index;
-    if (lowered == "purple") return palette::kViolet;
-    if (lowered == "gray") return palette::kGrey;
+    for (const TypedColour& t : kTypedColours)
+        if (lowered == t.word) return t.index;
     return std::nullopt;
 }
 
@@ -110,6 +111,22 @@ std::string shortNames(std::span<const int> colours) {
     for (const int c : colours)
         out += (out.empty() ? "" : " ") + std::string(colourRecord(c).shortName);
     return out;
+}
+
+std::string_view digitBandRefusalTail(int paletteIndex) {
+    switch (paletteIndex) {
+    case palette::kGold:
+        return "，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！";
+    case palette::kSilver:
+        return "，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！";
+    default:
+        return "，所以不能为无色，无色为允许误差值,是±20%。记住啦！";
+    }
+}
+
+std::string toleranceBandRefusal(int paletteIndex) {
+    return "误差环没有" + std::string(colourRecord(paletteIndex).name) +
+           "，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！";
 }
 
 std::string toleranceText(int hundredths) {

@@ -96,6 +96,12 @@ std::string_view bandOrdinal(int band);
 // "黄 紫 红 金": colours by their short names.
 std::string shortNames(std::span<const int> colours);
 
+// The refusals of the main window's bands 1, 2 and 5, as the band reading and the value finder
+// still quote them; the main window itself has them from the wording layer. Going away with
+// bandOrdinal and shortNames.
+std::string_view digitBandRefusalTail(int paletteIndex);
+std::string toleranceBandRefusal(int paletteIndex);
+
 // "±0.5%" for 50 hundredths of a per cent. Tolerances are written with "." in every locale, as
 // the main window's read-out has them.
 std::string toleranceText(int hundredths);

@@ -13,9 +13,9 @@ namespace zq::model {
 
 namespace {
 
-// The palette's rows as the main window's texts spell them, derived from the colour records.
+// The palette's band texts, derived from the colour records.
 struct Row {
-    std::string digit, multiplier, tolerance;
+    std::string digit, multiplier;
 };
 
 const std::array<ColourCode, palette::kSize>& table() {
@@ -25,7 +25,6 @@ const std::array<ColourCode, palette::kSize>& table() {
             Row& row = r[std::size_t(c.index)];
             if (c.hasDigit()) row.digit = std::to_string(c.digit);
             if (c.hasMultiplier()) row.multiplier = c.multiplier().text();
-            if (c.hasTolerance()) row.tolerance = "电阻可允许误差值：" + toleranceText(c.tolerance);
         }
         return r;
     }();
@@ -33,9 +32,8 @@ const std::array<ColourCode, palette::kSize>& table() {
         std::array<ColourCode, palette::kSize> t{};
         for (const ColourRecord& c : colourRecords()) {
             const Row& row = rows[std::size_t(c.index)];
-            t[std::size_t(c.index)] = {c.index,           c.name,         c.chip,
-                                       row.digit,         row.multiplier, row.tolerance,
-                                       c.tolerancePicture};
+            t[std::size_t(c.index)] = {c.index,        c.chip,      row.digit,
+                                       row.multiplier, c.tolerance, c.tolerancePicture};
         }
         return t;
     }();
@@ -52,11 +50,6 @@ const ColourCode& colourByIndex(int index) {
 const ColourCode* colourByChip(int chip) {
     const ColourRecord* c = recordOfChip(chip);
     return c ? &table()[std::size_t(c->index)] : nullptr;
-}
-
-std::string_view bandName(int band) {
-    // The main window has five bands.
-    return band <= 5 ? bandOrdinal(band) : std::string_view();
 }
 
 } // namespace zq::model

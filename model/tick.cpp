@@ -48,7 +48,6 @@ TickResult tick(const BandState& s, const DecimalFormat& fmt) {
 
     r.fourBand = s.FourBandMode();
     const bool five = !r.fourBand;
-    r.label8 = five ? "现在为五环电阻" : "现在为四环电阻";
     r.fiveBandLinesVisible = five;
     r.line32Visible = !five;
     r.line33And34Visible = five;
@@ -85,7 +84,6 @@ TickResult tick(const BandState& s, const DecimalFormat& fmt) {
         if (i > 0) valueText = numberToText(v / divisor, fmt);
         r.unitPicture = unit.picture;
         r.unitText = unit.text;
-        r.label19 = "等于： " + format00(textToNumber(valueText, fmt), fmt) + r.unitText;
     }
     r.valueText = valueText;
     r.label6 = format00(textToNumber(valueText, fmt), fmt);

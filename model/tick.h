@@ -17,8 +17,7 @@ namespace zq::model {
 struct TickResult {
     // Flow chart, from the texts as they stood before this tick rederived them.
     std::string label9, label12, label18;
-    bool fourBand = false;
-    std::string label8;                // "现在为四环电阻" / "现在为五环电阻"
+    bool fourBand = false;             // Label8 says which
     bool fiveBandLinesVisible = false; // Line22, Line23, Line27..Line31
     bool line32Visible = false;
     bool line33And34Visible = false;
@@ -31,9 +30,8 @@ struct TickResult {
     // The value.
     std::string valueText; // after scaling, in the user's locale
     int unitPicture = 0;   // 135, 136, 137, 134
-    std::string unitText;  // "Ω", "KΩ", "MΩ", "GΩ"
-    std::string label19;   // "等于： " + F + unit
-    std::string label6;    // F
+    std::string unitText;  // "Ω", "KΩ", "MΩ", "GΩ"; Label19 equates the value F with it
+    std::string label6;    // F: two decimals at least, in the user's locale
 };
 
 TickResult tick(const BandState& state, const DecimalFormat& fmt);

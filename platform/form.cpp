@@ -3,6 +3,7 @@
 
 #include "platform/form.h"
 #include "platform/errors.h"
+#include "platform/font_names.h"
 #include "platform/program.h"
 #include "platform/screen.h"
 #include "platform/windows.h"
@@ -68,7 +69,7 @@ SetFont designFont(const FontDesign& f, const FontDesign& fallback) {
     // texts keep to the places the design made for them.
     if (face == QLatin1String("Tahoma") && installed != QLatin1String("Tahoma"))
         font.setStretch(88);
-    return {font, face == QStringLiteral("宋体")};
+    return {font, face == fonts::song()};
 }
 
 Form::Form(const FormDesign& d)

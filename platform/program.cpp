@@ -3,6 +3,8 @@
 
 #include "platform/program.h"
 
+#include "platform/font_names.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -33,10 +35,10 @@ const std::vector<QStringList>& songStandIns() {
         {QStringLiteral("AR PL UMing HK")},
         {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Serif SC")},
         {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC")},
-        {QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("文泉驿正黑"),
-         QStringLiteral("文泉驛正黑")},
-        {QStringLiteral("WenQuanYi Zen Hei Sharp"), QStringLiteral("文泉驿点阵正黑"),
-         QStringLiteral("文泉驛點陣正黑")},
+        {QStringLiteral("WenQuanYi Zen Hei"), fonts::zenHeiSimplified(),
+         fonts::zenHeiTraditional()},
+        {QStringLiteral("WenQuanYi Zen Hei Sharp"), fonts::zenHeiSharpSimplified(),
+         fonts::zenHeiSharpTraditional()},
         {QStringLiteral("Droid Sans Fallback")},
     };
     return f;
@@ -66,7 +68,7 @@ QString firstInstalled(const std::vector<QStringList>& faces,
 
 const std::vector<QStringList>& standInsFor(const QString& designFace) {
     static const std::vector<QStringList> none;
-    if (designFace == QStringLiteral("宋体")) return songStandIns();
+    if (designFace == fonts::song()) return songStandIns();
     if (designFace == QStringLiteral("Tahoma")) return tahomaStandIns();
     return none;
 }
@@ -83,7 +85,7 @@ QString installedFaceFor(const QString& designFace) {
                               [](const QString& name) { return QFontDatabase::hasFamily(name); });
         // Any other face with the Chinese characters is better than boxes. Only a machine
         // without the listed faces pays for the list of families.
-        if (face.isEmpty() && designFace == QStringLiteral("宋体")) {
+        if (face.isEmpty() && designFace == fonts::song()) {
             const QStringList any = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
             if (!any.isEmpty()) face = any.first();
         }
@@ -108,12 +110,14 @@ QStringList setUpApplication(QApplication& app, const VersionRecord& v) {
         QApplication::installTranslator(qt);
 
     // Texts that name a design face directly get the same stand-in as the designs.
-    for (const QString& design : {QStringLiteral("宋体"), QStringLiteral("Tahoma")}) {
+    for (const QString& design : {fonts::song(), QStringLiteral("Tahoma")}) {
         const QString face = installedFaceFor(design);
         if (!face.isEmpty()) QFont::insertSubstitution(design, face);
     }
-    if (installedFaceFor(QStringLiteral("宋体")).isEmpty()) {
-        const QString w = QStringLiteral(
+    if (installedFaceFor(fonts::song()).isEmpty()) {
+        // In English: a machine without a Chinese font may show none on its terminal either.
+        const QString w = QCoreApplication::translate(
+            "Program",
             "zelquin: no Chinese font is installed; the texts may show as boxes. "
             "Install the package fonts-arphic-uming (or fonts-noto-cjk, or fonts-wqy-zenhei).");
         std::fprintf(stderr, "%s\n", qPrintable(w));

@@ -5,19 +5,22 @@
 // Who made the program and where it lives; the windows and the version record share these.
 #include "platform/program.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace zq::ui {
 
 inline const QString kHomePage = QStringLiteral("https://zelquin.example");
-inline const QString kMakerName = QStringLiteral("泽昆软件");
+inline QString makerName() {
+    return QCoreApplication::translate("Program", "泽昆软件");
+}
 // The browser the links were written for, and the address it is given.
 inline const QString kBrowserCommand =
     QStringLiteral("C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE ") + kHomePage;
 
 inline VersionRecord versionRecord() {
     return {QStringLiteral("1.1.0.1"), QStringLiteral("1.01.0001"), QStringLiteral("Zelquin"),
-            QStringLiteral("ZelquinV1.1"), kMakerName};
+            QStringLiteral("ZelquinV1.1"), makerName()};
 }
 
 } // namespace zq::ui

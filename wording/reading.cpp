@@ -4,6 +4,7 @@
 #include "wording/reading.h"
 
 #include "model/typed_text.h"
+#include "wording/main_window.h"
 #include "wording/words.h"
 
 #include <QCoreApplication>
@@ -53,13 +54,6 @@ QString digitRefusal(int colour) {
         return QCoreApplication::translate("BandRefusal",
                                            "所以不能为无色，无色为允许误差值,是±20%。记住啦！");
     }
-}
-
-// The main window's words for a colour the tolerance band does not take.
-QString toleranceRefusal(int colour) {
-    return QCoreApplication::translate(
-               "BandRefusal", "误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！")
-        .arg(colourName(colour));
 }
 
 // The tolerance colours only IEC 60062:2016 gives: "橙、黄、灰".
@@ -260,7 +254,7 @@ Said ruledOut(const model::RuledOut& o) {
         break;
     case model::Rule::NotATolerance:
         code = QStringLiteral("not-a-tolerance");
-        why = toleranceRefusal(o.colour) +
+        why = toleranceBandRefusal(o.colour) +
               QCoreApplication::translate("Reading", "精密电阻的误差环还可能是%1色。")
                   .arg(precisionColours());
         break;

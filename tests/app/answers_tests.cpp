@@ -97,9 +97,10 @@ INSTANTIATE_TEST_SUITE_P(
             "zelquin：选项“--bands”要和 --colours 一起用。用 zelquin --help 查看可用的选项。\n"},
         Run{{"--json"},
             2,
-            "{\"error\":\"zelquin：选项“--json”要和 --colours 一起用。用 zelquin --help "
-            "查看可用的选项。\"}\n",
-            "zelquin：选项“--json”要和 --colours 一起用。用 zelquin --help 查看可用的选项。\n"},
+            "{\"error\":\"zelquin：选项“--json”要和 --colours、--read 或 --smd 一起用。用 "
+            "zelquin --help 查看可用的选项。\"}\n",
+            "zelquin：选项“--json”要和 --colours、--read 或 --smd 一起用。用 zelquin --help "
+            "查看可用的选项。\n"},
         Run{{"--colours", "1k", "2k"},
             2,
             "",

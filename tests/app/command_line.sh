@@ -38,6 +38,9 @@ check 2 '' 1 --frobnicate
 check 2 '' 1 -x
 check 2 '' 1 extra-argument
 check 2 '' 1 --frobnicate --help
+# An option given twice is refused, not taken at its last value; --json alone is refused too.
+check 2 '' 1 --colours 4k7 --colours 1k
+check 0 '4.7' 0 --colours 4k7
 # Without a display and without an option the window cannot open: one line, status 1.
 check 1 '' 1
 
@@ -57,6 +60,13 @@ for args in "--version" "--colours 4k7"; do
     echo "ok: zelquin $args >/dev/full -> $(cat "$tmp/err")"
   fi
 done
+# The refusals name what went wrong, in one line.
+env -u DISPLAY LC_ALL=C.UTF-8 "$bin" --colours 4k7 --colours 1k 2>"$tmp/err" >/dev/null
+grep -qF '选项“--colours”只能给一次' "$tmp/err" || { echo "FAIL: twice: $(cat "$tmp/err")"; failed=1; }
+env -u DISPLAY LC_ALL=C.UTF-8 "$bin" --json 2>"$tmp/err" >/dev/null
+rc=$?
+[ $rc -eq 2 ] && grep -qF -- '--colours、--read 或 --smd' "$tmp/err" ||
+  { echo "FAIL: --json alone -> $rc: $(cat "$tmp/err")"; failed=1; }
 # The version line is the first line, exactly.
 first=$(env -u DISPLAY "$bin" --version | head -n1)
 [ "$first" = 'ZelquinV1.1 1.1.0.1' ] || { echo "FAIL: first version line '$first'"; failed=1; }

@@ -78,6 +78,45 @@ INSTANTIATE_TEST_SUITE_P(Arguments, Refused,
                                          Case{"qt_option_without_its_value", {"-style"}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST(CommandLine, AnOptionGivenTwiceIsRefusedNotTakenAtItsLastValue) {
+    const std::vector<std::vector<const char*>> twice{
+        {"--colours", "4k7", "--colours", "1k"},
+        {"--colours=4k7", "--colours", "4k7"},
+        {"--colours", "1k", "--bands", "4", "--bands", "5"},
+        {"--smd", "472", "--json", "--json"},
+        {"--read", "棕", "黑", "红", "金", "--read"},
+        {"-v", "--version"},
+    };
+    for (const auto& words : twice) {
+        const auto a = read(words);
+        SCOPED_TRACE(line(words).join(QLatin1Char(' ')).toStdString());
+        EXPECT_FALSE(a.openWindow);
+        EXPECT_EQ(a.exitStatus, 2);
+        EXPECT_EQ(a.err.count(QLatin1Char('\n')), 1) << a.err.toStdString();
+        EXPECT_TRUE(a.err.contains(QStringLiteral("只能给一次"))) << a.err.toStdString();
+    }
+    EXPECT_TRUE(
+        read(twice[0]).err.startsWith(QStringLiteral("zelquin：选项“--colours”只能给一次。")));
+    EXPECT_TRUE(read(twice[2]).err.contains(QStringLiteral("“--bands”")));
+    // The other side: each once is answered.
+    for (const auto& words : std::vector<std::vector<const char*>>{
+             {"--colours", "4k7", "--bands", "5"}, {"--smd", "472", "--json"}, {"-v"}}) {
+        const auto a = read(words);
+        EXPECT_EQ(a.exitStatus, 0) << a.err.toStdString();
+        EXPECT_TRUE(a.err.isEmpty()) << a.err.toStdString();
+    }
+}
+
+TEST(CommandLine, JsonAloneNamesTheThreeQuestionsItGoesWith) {
+    const auto a = read({"--json"});
+    EXPECT_EQ(a.exitStatus, 2);
+    EXPECT_EQ(a.err, QStringLiteral("zelquin：选项“--json”要和 --colours、--read 或 --smd 一起用。"
+                                    "用 zelquin --help 查看可用的选项。\n"));
+    // An option that goes with one question names that one alone.
+    EXPECT_TRUE(read({"--measured", "1k"}).err.contains(QStringLiteral("要和 --read 一起用")));
+    EXPECT_TRUE(read({"--tolerance", "金"}).err.contains(QStringLiteral("要和 --colours 一起用")));
+}
+
 TEST(CommandLine, RefusalNamesTheArgumentAsTyped) {
     EXPECT_TRUE(read({"--frobnicate"}).err.contains(QStringLiteral("“--frobnicate”")));
     EXPECT_TRUE(read({"-frobnicate"}).err.contains(QStringLiteral("“-frobnicate”")));
@@ -114,7 +153,7 @@ TEST(CommandLine, VersionGivesTheInternalNameAndTheFullVersionFirst) {
     const QString out = read({"--version"}).out;
     EXPECT_EQ(out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("ZelquinV1.1 1.1.0.1"));
     EXPECT_TRUE(out.contains(QStringLiteral("GPL-3.0-or-later")));
-    EXPECT_TRUE(out.contains(zq::ui::kMakerName));
+    EXPECT_TRUE(out.contains(zq::ui::makerName()));
 }
 
 TEST(CommandLine, HelpIsChineseAndListsEveryOptionOnItsOwnAlignedLine) {

@@ -17,8 +17,13 @@ using K = Effect::Kind;
 using test::click;
 using test::stateWith;
 
-Effect warn(std::string text) {
-    return {K::Warn, 0, 0, std::move(text), 0};
+using W = Warning;
+
+Effect warn(Warning w, int band, int colour) {
+    Effect e{K::Warn, band, 0, {}, 0};
+    e.warning = w;
+    e.colour = colour;
+    return e;
 }
 Effect place(int band, int chip) {
     return {K::PlaceChip, band, std::uint8_t(chip), {}, 0};
@@ -26,11 +31,16 @@ Effect place(int band, int chip) {
 Effect text(K kind, std::string t) {
     return {kind, 0, 0, std::move(t), 0};
 }
-Effect name(std::string t) {
-    return text(K::SetColourName, std::move(t));
+Effect name(int colour) {
+    Effect e{K::SetColourName, 0, 0, {}, 0};
+    e.colour = colour;
+    return e;
 }
-Effect tolerance(std::string t, int picture) {
-    return {K::SetTolerance, 0, 0, std::move(t), picture};
+Effect tolerance(int colour, int hundredths, int picture) {
+    Effect e{K::SetTolerance, 0, 0, {}, picture};
+    e.colour = colour;
+    e.tolerance = hundredths;
+    return e;
 }
 
 constexpr int kGold = 10, kSilver = 11, kNone = 12;
@@ -62,82 +72,48 @@ TEST(Choice, DecisionTableAcceptsAndRefuses) {
             }
 }
 
-TEST(Choice, RefusalsShowTheirMessageWordForWord) {
+TEST(Choice, RefusalsGiveTheirReasonWithTheBandAndColour) {
     struct Case {
         std::array<std::uint8_t, 5> chips;
         int band, colour;
-        const char* message;
+        Warning why;
     };
     const Case cases[] = {
-        {kFiveBand, 1, kGold,
-         "你选择了第一环，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%"
-         "。记住啦！"},
-        {kFiveBand, 1, kSilver,
-         "你选择了第一环，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%"
-         "。记住啦！"},
-        {kFiveBand, 2, kGold,
-         "你选择了第二环，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%"
-         "。记住啦！"},
-        {kFiveBand, 2, kSilver,
-         "你选择了第二环，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%"
-         "。记住啦！"},
-        {kFiveBand, 3, kGold, "第四环不是无色，所以不能选金色，这是一个五环电阻！"},
-        {kFiveBand, 3, kSilver, "第四环不是无色，所以不能选银色,这是一个五环电阻！"},
-        {kFiveBand, 5, 2, "误差环没有橙色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
-        {kFiveBand, 5, 3, "误差环没有黄色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
-        {kFiveBand, 5, 7, "误差环没有灰色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
-        {kFiveBand, 5, 8, "误差环没有白色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
-        {kFourBand, 5, 9, "误差环没有黑色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
-        {kFiveBand, 1, kNone, "你选择了第一环，所以不能为无色，无色为允许误差值,是±20%。记住啦！"},
-        {kFourBand, 2, kNone, "你选择了第二环，所以不能为无色，无色为允许误差值,是±20%。记住啦！"},
-        {kFiveBand, 3, kNone,
-         "你选择了第三环，不管是四环电阻，还是五环电阻，这一环，都不能为无色！"},
-        {kBand3Gold, 3, kNone,
-         "你选择了第三环，不管是四环电阻，还是五环电阻，这一环，都不能为无色！"},
+        {kFiveBand, 1, kGold, W::DigitBandHasNoDigit},
+        {kFiveBand, 1, kSilver, W::DigitBandHasNoDigit},
+        {kFiveBand, 2, kGold, W::DigitBandHasNoDigit},
+        {kFourBand, 2, kSilver, W::DigitBandHasNoDigit},
+        {kFiveBand, 1, kNone, W::DigitBandHasNoDigit},
+        {kFourBand, 2, kNone, W::DigitBandHasNoDigit},
+        {kFiveBand, 3, kGold, W::Band3MetalOnFiveBand},
+        {kFiveBand, 3, kSilver, W::Band3MetalOnFiveBand},
+        {kFiveBand, 3, kNone, W::Band3NeverNone},
+        {kBand3Gold, 3, kNone, W::Band3NeverNone},
+        {kFourBand, 3, kNone, W::Band3NeverNone},
+        {kFiveBand, 5, 2, W::ToleranceBandRefuses},
+        {kFiveBand, 5, 3, W::ToleranceBandRefuses},
+        {kFiveBand, 5, 7, W::ToleranceBandRefuses},
+        {kFiveBand, 5, 8, W::ToleranceBandRefuses},
+        {kFourBand, 5, 9, W::ToleranceBandRefuses},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(choose(stateWith(c.chips, c.band), c.colour), std::vector{warn(c.message)})
+        EXPECT_EQ(choose(stateWith(c.chips, c.band), c.colour),
+                  std::vector{warn(c.why, c.band, c.colour)})
             << "band " << c.band << " colour " << c.colour;
 }
 
 TEST(Choice, BandFourOnAGoldOrSilverBandThreeIsForcedEmpty) {
-    const char* goldColumn[12] = {
-        "第三环为金色，所以不能在第四环选棕色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选红色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选橙色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选黄色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环绿色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选蓝色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选紫色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选灰色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选白色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选黑色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选金色啦，这是一个四环电阻！",
-        "第三环为金色，所以不能在第四环选银色啦，这是一个四环电阻！",
-    };
-    const char* silverColumn[12] = {
-        "第三环为银色，所以不能在第四环选棕色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选红色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选橙色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选黄色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选绿色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选蓝色，这是一个四环电阻！啦",
-        "第三环为银色，所以不能在第四环选紫色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选灰色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选白色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选黑色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选金色啦，这是一个四环电阻！",
-        "第三环为银色，所以不能在第四环选银色啦，这是一个四环电阻！",
-    };
     const Effect forceEmpty = place(4, 113);
     const Effect clearMultiplier = text(K::SetMultiplierText, "");
     for (int colour = 0; colour < 12; ++colour) {
         // Gold warns first, then empties band 4; silver empties it before the warning opens.
-        EXPECT_EQ(choose(stateWith(kBand3Gold, 4), colour),
-                  (std::vector{warn(goldColumn[colour]), forceEmpty, clearMultiplier}))
+        EXPECT_EQ(
+            choose(stateWith(kBand3Gold, 4), colour),
+            (std::vector{warn(W::Band4AfterGoldBand3, 4, colour), forceEmpty, clearMultiplier}))
             << colour;
-        EXPECT_EQ(choose(stateWith(kBand3Silver, 4), colour),
-                  (std::vector{forceEmpty, warn(silverColumn[colour]), clearMultiplier}))
+        EXPECT_EQ(
+            choose(stateWith(kBand3Silver, 4), colour),
+            (std::vector{forceEmpty, warn(W::Band4AfterSilverBand3, 4, colour), clearMultiplier}))
             << colour;
     }
 }
@@ -149,16 +125,16 @@ TEST(Choice, AcceptedColoursWriteTheirTextsInOrder) {
         std::vector<Effect> effects;
     };
     const Case cases[] = {
-        {kFiveBand, 1, 0, {place(1, 101), text(K::SetDigit1Text, "1"), name("棕色")}},
-        {kFiveBand, 2, 9, {place(2, 110), text(K::SetDigit2Text, "0"), name("黑色")}},
+        {kFiveBand, 1, 0, {place(1, 101), text(K::SetDigit1Text, "1"), name(0)}},
+        {kFiveBand, 2, 9, {place(2, 110), text(K::SetDigit2Text, "0"), name(9)}},
         // Band 3's text is left to the next tick.
-        {kFiveBand, 3, 6, {name("紫色"), place(3, 107)}},
-        {kBand3Gold, 3, 6, {name("紫色"), place(3, 107)}},
-        {kFourBand, 3, kGold, {place(3, 111), text(K::SetBand3Text, "0.1"), name("金色")}},
-        {kBand3Gold, 3, kSilver, {place(3, 112), text(K::SetBand3Text, "0.01"), name("银色")}},
-        {kFiveBand, 4, kGold, {place(4, 111), text(K::SetMultiplierText, "0.1"), name("金色")}},
-        {kFourBand, 4, 9, {place(4, 110), text(K::SetMultiplierText, "1"), name("黑色")}},
-        {kFiveBand, 4, 8, {place(4, 109), text(K::SetMultiplierText, "1000000000"), name("白色")}},
+        {kFiveBand, 3, 6, {name(6), place(3, 107)}},
+        {kBand3Gold, 3, 6, {name(6), place(3, 107)}},
+        {kFourBand, 3, kGold, {place(3, 111), text(K::SetBand3Text, "0.1"), name(kGold)}},
+        {kBand3Gold, 3, kSilver, {place(3, 112), text(K::SetBand3Text, "0.01"), name(kSilver)}},
+        {kFiveBand, 4, kGold, {place(4, 111), text(K::SetMultiplierText, "0.1"), name(kGold)}},
+        {kFourBand, 4, 9, {place(4, 110), text(K::SetMultiplierText, "1"), name(9)}},
+        {kFiveBand, 4, 8, {place(4, 109), text(K::SetMultiplierText, "1000000000"), name(8)}},
         // None on band 4 needs no check and keeps the multiplier text and the colour name.
         {kFiveBand, 4, kNone, {place(4, 113)}},
         {kBand3Silver, 4, kNone, {place(4, 113)}},
@@ -169,34 +145,31 @@ TEST(Choice, AcceptedColoursWriteTheirTextsInOrder) {
 }
 
 TEST(Choice, DigitColoursOnBandOneAreNamed) {
-    const char* names[10] = {"棕色", "红色", "橙色", "黄色", "绿色",
-                             "蓝色", "紫色", "灰色", "白色", "黑色"};
     for (int colour = 0; colour <= 9; ++colour)
-        EXPECT_EQ(choose(stateWith(kFiveBand, 1), colour),
-                  (std::vector{place(1, 101 + colour),
-                               text(K::SetDigit1Text, std::to_string((colour + 1) % 10)),
-                               name(names[colour])}));
+        EXPECT_EQ(
+            choose(stateWith(kFiveBand, 1), colour),
+            (std::vector{place(1, 101 + colour),
+                         text(K::SetDigit1Text, std::to_string((colour + 1) % 10)), name(colour)}));
 }
 
 TEST(Choice, ToleranceColoursOnBandFive) {
     struct Case {
         int colour;
-        const char* tolerance;
+        int hundredths; // of a per cent
         int picture;
     };
     const Case cases[] = {
-        {0, "电阻可允许误差值：±1%", 133},        {1, "电阻可允许误差值：±2%", 126},
-        {4, "电阻可允许误差值：±0.5%", 129},      {5, "电阻可允许误差值：±0.2%", 128},
-        {6, "电阻可允许误差值：±0.1%", 130},      {kGold, "电阻可允许误差值：±5%", 132},
-        {kSilver, "电阻可允许误差值：±10%", 131},
+        {0, 100, 133}, {1, 200, 126},     {4, 50, 129},         {5, 20, 128},
+        {6, 10, 130},  {kGold, 500, 132}, {kSilver, 1000, 131},
     };
     // The colour name stays as it was ...
     for (const Case& c : cases)
-        EXPECT_EQ(choose(stateWith(kFourBand, 5), c.colour),
-                  (std::vector{place(5, 101 + c.colour), tolerance(c.tolerance, c.picture)}));
+        EXPECT_EQ(
+            choose(stateWith(kFourBand, 5), c.colour),
+            (std::vector{place(5, 101 + c.colour), tolerance(c.colour, c.hundredths, c.picture)}));
     // ... except for none, which also names itself.
     EXPECT_EQ(choose(stateWith(kFiveBand, 5), kNone),
-              (std::vector{place(5, 113), tolerance("电阻可允许误差值：±20%", 127), name("无色")}));
+              (std::vector{place(5, 113), tolerance(kNone, 2000, 127), name(kNone)}));
 }
 
 TEST(Choice, ThreeStepSequenceEndsWithBandFourForcedEmpty) {
@@ -211,7 +184,7 @@ TEST(Choice, ThreeStepSequenceEndsWithBandFourForcedEmpty) {
 
     const auto effects = click(s, 4, 1);
     ASSERT_EQ(effects.size(), 3u);
-    EXPECT_EQ(effects[0], warn("第三环为金色，所以不能在第四环选红色啦，这是一个四环电阻！"));
+    EXPECT_EQ(effects[0], warn(W::Band4AfterGoldBand3, 4, 1));
     EXPECT_EQ(s.BandChip, (std::array<std::uint8_t, 5>{102, 105, 111, 113, 111}));
     EXPECT_EQ(s.MultiplierText, "");
     EXPECT_EQ(s.selectedBand(), 4);
@@ -250,9 +223,9 @@ TEST(Choice, RepeatedClickIsNotIgnored) {
 TEST(Choice, ApplyWritesOnlyTheStatePart) {
     BandState s = BandState::initial();
     const BandState before = s;
-    applyToState(s, warn("x"));
-    applyToState(s, name("x"));
-    applyToState(s, tolerance("x", 127));
+    applyToState(s, warn(W::Band3NeverNone, 3, kNone));
+    applyToState(s, name(3));
+    applyToState(s, tolerance(kNone, 2000, 127));
     applyToState(s, place(0, 101)); // no such band
     applyToState(s, place(6, 101));
     EXPECT_EQ(s.BandChip, before.BandChip);

@@ -4,6 +4,7 @@
 #include "model/choice.h"
 #include "model/colour_code.h"
 #include "model/colour_finder.h"
+#include "model/colour_vocabulary.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,21 @@ TEST(ColourRecords, AreFoundByEveryNameAndIndexedByPaletteAndPicture) {
     EXPECT_EQ(colourByName("purple"), palette::kViolet);
     EXPECT_EQ(colourByName("pink"), std::nullopt);
     EXPECT_EQ(colourByName(""), std::nullopt);
+}
+
+TEST(ColourRecords, EveryTypedWordNamesOneColourAndEveryColourHasItsWords) {
+    // A word listed for two colours would be read as the first; every colour is typed in
+    // Chinese, long or short, and in English.
+    std::array<int, palette::kSize> words{};
+    for (const TypedColour& t : kTypedColours) {
+        EXPECT_EQ(colourByName(t.word), t.index) << t.word;
+        ++words[std::size_t(t.index)];
+    }
+    for (int i = 0; i < palette::kSize; ++i)
+        EXPECT_GE(words[std::size_t(i)], 3) << i;
+    // English in any case, Chinese exactly as written.
+    EXPECT_EQ(colourByName("Silver"), palette::kSilver);
+    EXPECT_EQ(colourByName("银 "), std::nullopt);
 }
 
 // The main window's rules are derived from the records: the tolerance band refuses exactly the

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <utility>
 
 namespace zq::model {
 namespace {
@@ -29,8 +32,8 @@ TEST(ColourTable, DigitColoursHaveTheirDigitAndPowerOfTen) {
     for (int i = 0; i <= 9; ++i) {
         const ColourCode& c = colourByIndex(i);
         const int digit = (i + 1) % 10; // brown 1 ... white 9, black 0
-        EXPECT_EQ(c.digit, std::to_string(digit)) << c.name;
-        EXPECT_EQ(c.multiplier, "1" + std::string(static_cast<std::size_t>(digit), '0')) << c.name;
+        EXPECT_EQ(c.digit, std::to_string(digit)) << i;
+        EXPECT_EQ(c.multiplier, "1" + std::string(static_cast<std::size_t>(digit), '0')) << i;
     }
     EXPECT_EQ(colourByIndex(10).multiplier, "0.1");
     EXPECT_EQ(colourByIndex(11).multiplier, "0.01");
@@ -39,14 +42,18 @@ TEST(ColourTable, DigitColoursHaveTheirDigitAndPowerOfTen) {
     EXPECT_EQ(colourByIndex(12).multiplier, "");
 }
 
-TEST(ColourTable, BandNames) {
-    EXPECT_EQ(bandName(1), "第一环");
-    EXPECT_EQ(bandName(2), "第二环");
-    EXPECT_EQ(bandName(3), "第三环");
-    EXPECT_EQ(bandName(4), "第四环");
-    EXPECT_EQ(bandName(5), "第五环");
-    EXPECT_EQ(bandName(0), "");
-    EXPECT_EQ(bandName(6), "");
+TEST(ColourTable, ToleranceBandTakesTheColoursWithATolerancePicture) {
+    // The main window's own table (brown 1 %, red 2 %, green 0.5 %, blue 0.2 %, violet 0.1 %,
+    // gold 5 %, silver 10 %, none 20 %): every other colour is refused on band 5.
+    const std::pair<int, int> offered[] = {{0, 100}, {1, 200},  {4, 50},    {5, 20},
+                                           {6, 10},  {10, 500}, {11, 1000}, {12, 2000}};
+    for (int i = 0; i <= 12; ++i) {
+        const ColourCode& c = colourByIndex(i);
+        const auto* o = std::find_if(std::begin(offered), std::end(offered),
+                                     [i](const auto& p) { return p.first == i; });
+        EXPECT_EQ(c.tolerance, o == std::end(offered) ? 0 : o->second) << i;
+        EXPECT_EQ(c.toleranceChip != 0, c.tolerance != 0) << i;
+    }
 }
 
 } // namespace

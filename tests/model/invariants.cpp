@@ -38,7 +38,7 @@ std::string invariantViolation(const BandState& s) {
     if (band3.chip == kChipNone) return "band 3 is empty";
     if (isGoldOrSilver(band3.chip) && !s.FourBandMode())
         return "band 3 is gold or silver on a five-band resistor";
-    if (band5.tolerance.empty()) return "band 5 holds a colour without a tolerance";
+    if (band5.tolerance == 0) return "band 5 holds a colour without a tolerance";
 
     // The texts the rules write together with the chips.
     if (s.Digit1Text != band1.digit) return "Digit1Text does not match band 1";

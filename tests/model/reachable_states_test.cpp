@@ -28,12 +28,12 @@ int exponentOf(int chip) {
 }
 
 struct Shown {
-    std::string valueText, unitText, label19, label6;
+    std::string valueText, unitText, label6;
     bool operator==(const Shown&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& os, const Shown& s) {
-    return os << s.valueText << " | " << s.unitText << " | " << s.label19 << " | " << s.label6;
+    return os << s.valueText << " | " << s.unitText << " | " << s.label6;
 }
 
 Shown expectedShown(const std::array<std::uint8_t, 5>& chips, const std::string& point) {
@@ -59,11 +59,11 @@ Shown expectedShown(const std::array<std::uint8_t, 5>& chips, const std::string&
         valueText += point + tenths + cents;
     else if (tenths != '0')
         valueText += point + tenths;
-    return {valueText, kUnits[unit], "等于： " + f + kUnits[unit], f};
+    return {valueText, kUnits[unit], f};
 }
 
 Shown shown(const TickResult& r) {
-    return {r.valueText, r.unitText, r.label19, r.label6};
+    return {r.valueText, r.unitText, r.label6};
 }
 
 // Open addressing: the walk makes some forty million look-ups, mostly misses in the cache.

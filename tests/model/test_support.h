@@ -21,7 +21,9 @@ inline void PrintTo(const Effect& e, std::ostream* os) {
                                              "SetDigit2Text", "SetBand3Text", "SetMultiplierText",
                                              "SetColourName", "SetTolerance"};
     *os << kNames[static_cast<int>(e.kind)] << "{band " << e.band << ", chip " << int(e.chip)
-        << ", \"" << e.text << "\", picture " << e.picture << "}";
+        << ", \"" << e.text << "\", picture " << e.picture << ", warning "
+        << static_cast<int>(e.warning) << ", colour " << e.colour << ", tolerance " << e.tolerance
+        << "}";
 }
 
 } // namespace zq::model

@@ -122,7 +122,8 @@ TEST_F(Keyboard, EveryDigitAndEveryKeyChoosesItsBand) {
         w->Label5.setCaption(QStringLiteral("x"));
         key(Qt::Key(Qt::Key_0 + band));
         EXPECT_EQ(w->BandState.selectedBand(), band);
-        EXPECT_EQ(w->Label3.Caption().toStdString(), model::bandName(band));
+        const char* const names[] = {"第一环", "第二环", "第三环", "第四环", "第五环"};
+        EXPECT_EQ(w->Label3.Caption(), QString::fromUtf8(names[band - 1]));
         EXPECT_EQ(w->Label5.Caption(), "");
         const int colour = model::colourByChip(w->BandState.BandChip[band - 1])->index;
         EXPECT_EQ(w->focusedControl(), w->Image29[colour]);

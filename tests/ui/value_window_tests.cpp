@@ -6,6 +6,7 @@
 #include "tests/model/invariants.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/value/value_window.h"
+#include "wording/main_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -221,7 +222,7 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
         EXPECT_EQ(w->BandState.selectedBand(), 2);
         EXPECT_EQ(w->Label3.Caption(), QStringLiteral("第二环"));
         EXPECT_EQ(w->Label20.Caption(),
-                  QString::fromUtf8(model::colourByIndex(v.Tolerance).tolerance.data()));
+                  wording::toleranceCaption(model::colourByIndex(v.Tolerance).tolerance));
         w->Timer1_Timer();
         EXPECT_EQ(w->Label19.Caption(), v.ValueText.Caption()) << GetParam().typed;
         EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";

@@ -5,9 +5,8 @@
 // of its condition.
 #include "wording/reading.h"
 
-#include "model/band_state.h"
-#include "model/choice.h"
 #include "model/value_input.h"
+#include "wording/main_window.h"
 #include "wording/words.h"
 
 #include <gtest/gtest.h>
@@ -307,21 +306,20 @@ TEST(ReadingWords, RuledOutWaysGiveTheRuleAndSendToTheOtherEndOnlyFromOneMetalEn
 
 // The ruled-out reasons are the main window's own, for the same band and colour.
 TEST(ReadingWords, RuledOutWaysUseTheMainWindowsWords) {
-    for (const int colour : {kGold, kSilver}) {
-        model::BandState s;
-        s.select(1);
-        const QString mainWindow = QString::fromStdString(model::choose(s, colour).front().text);
-        const QString tail = mainWindow.mid(mainWindow.indexOf(u"所以"));
+    for (const int colour : {kGold, kSilver, kNone}) {
+        const QString mainWindow = digitBandRefusal(1, colour);
+        const QString tail = mainWindow.mid(mainWindow.indexOf(u("所以")));
+        ASSERT_FALSE(tail.isEmpty()) << colour;
         const model::BandReadings r =
-            model::readBothWays(std::vector{kYellow, kViolet, kRed, colour});
-        ASSERT_EQ(r.ruledOut.size(), 1u);
+            model::readBothWays(colour == kNone ? std::vector{kWhite, kViolet, kBlack, colour}
+                                                : std::vector{kYellow, kViolet, kRed, colour});
+        ASSERT_EQ(r.ruledOut.size(), 1u) << colour;
         EXPECT_TRUE(ruledOut(r.ruledOut[0]).text.contains(tail)) << tail.toStdString();
     }
     const model::BandReadings black =
         model::readBothWays(std::vector{kBrown, kBlack, kRed, kBlack});
     ASSERT_EQ(black.ruledOut.size(), 1u);
-    EXPECT_TRUE(ruledOut(black.ruledOut[0])
-                    .text.contains(QString::fromStdString(model::toleranceBandRefusal(kBlack))));
+    EXPECT_TRUE(ruledOut(black.ruledOut[0]).text.contains(toleranceBandRefusal(kBlack)));
 }
 
 // ---- confused bands, refusals -----------------------------------------------------------------

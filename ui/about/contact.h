@@ -3,12 +3,18 @@
 
 #pragma once
 // The author's and maker's contact lines, shared by the help text and the About text.
+#include <QCoreApplication>
 #include <QString>
 
 namespace zq::ui {
 
-inline const QString kAuthorName = QStringLiteral("Zelquin 开发组");
-inline const QString kMessengerNumbers = QStringLiteral("暂无 / 暂无");
+inline QString authorName() {
+    return QCoreApplication::translate("Contact", "Zelquin 开发组");
+}
+inline QString messengerNumbers() {
+    //: Messenger numbers: none yet.
+    return QCoreApplication::translate("Contact", "暂无 / 暂无");
+}
 inline const QString kMessengerAccount = QStringLiteral("zelquin");
 inline const QString kMakerMail = QStringLiteral("mail@zelquin.example");
 inline const QString kMakerMail2 = QStringLiteral("help@zelquin.example");

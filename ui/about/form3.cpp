@@ -40,27 +40,31 @@ Form3::Form3(zq::Form& mainWindow) : SecondaryWindow(designs::form3(), mainWindo
          shown("Label1"),
          shown("Label1"),
          {}},
-        {&button, QAccessible::Button, [] { return QStringLiteral("确定"); }, {}, {}},
+        {&button,
+         QAccessible::Button,
+         [] { return QCoreApplication::translate("AboutWindow", "确定"); },
+         {},
+         {}},
     });
 }
 
 QString Form3::aboutText() {
     const QStringList lines = {
-        QStringLiteral("软件名称：Zelquin"),
-        QStringLiteral("软件版本：V1.1"),
+        QCoreApplication::translate("AboutWindow", "软件名称：Zelquin"),
+        QCoreApplication::translate("AboutWindow", "软件版本：V1.1"),
         QString(),
-        QStringLiteral("使用平台：Win9x/Me/NT/2000/XP/Vista/7"),
-        QStringLiteral("主页：") + kHomePage,
+        QCoreApplication::translate("AboutWindow", "使用平台：Win9x/Me/NT/2000/XP/Vista/7"),
+        QCoreApplication::translate("AboutWindow", "主页：%1").arg(kHomePage),
         QString(),
         // Fifteen columns of label, so that the second address stands under the first.
-        QStringLiteral("电子邮件地址： ") + kMakerMail,
+        QCoreApplication::translate("AboutWindow", "电子邮件地址： %1").arg(kMakerMail),
         QString(15, u' ') + kMakerMail2, // under the first address
-        QStringLiteral("即时通讯号：") + kMessengerNumbers,
-        QStringLiteral("即时通讯帐号：") + kMessengerAccount,
+        QCoreApplication::translate("AboutWindow", "即时通讯号：%1").arg(messengerNumbers()),
+        QCoreApplication::translate("AboutWindow", "即时通讯帐号：%1").arg(kMessengerAccount),
         QString(),
-        QStringLiteral("作者：") + kAuthorName,
+        QCoreApplication::translate("AboutWindow", "作者：%1").arg(authorName()),
         QString(),
-        kMakerName + QStringLiteral(" 版权所有"),
+        QCoreApplication::translate("AboutWindow", "%1 版权所有").arg(makerName()),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

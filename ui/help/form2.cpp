@@ -34,7 +34,11 @@ Form2::Form2(zq::Form& mainWindow) : SecondaryWindow(designs::form2(), mainWindo
          [&title] { return title.Caption(); },
          [&title] { return title.Caption(); },
          {}},
-        {&close, QAccessible::Button, [] { return QStringLiteral("关闭"); }, {}, {}},
+        {&close,
+         QAccessible::Button,
+         [] { return QCoreApplication::translate("HelpWindow", "关闭"); },
+         {},
+         {}},
     });
 }
 
@@ -42,34 +46,55 @@ QString Form2::helpText() {
     // Each line of the running text stands alone, an empty line after it.
     const QString first[] = {
         QString(30, u'=') + QStringLiteral("ZelquinV1.1") + QString(29, u'='),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow",
             "色环电阻在电子产品已经广泛使用，对于初学电子技术的人来说，色环电阻的阻值是多少,"),
-        QStringLiteral("是个头疼的事,常因色环电阻上的色环值记不住，而无法知道电阻的阻值"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow", "是个头疼的事,常因色环电阻上的色环值记不住，而无法知道电阻的阻值"),
+        QCoreApplication::translate(
+            "HelpWindow",
             "本软件就是在这种情况下开发的，特别适合初学者，背熟色环值好，本软件也就没什么用"),
-        QStringLiteral("在V1.0基础上,加大了软件界面,并采用了仿XP界面,增加了色环电阻计算过程流程图"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow",
+            "在V1.0基础上,加大了软件界面,并采用了仿XP界面,增加了色环电阻计算过程流程图"),
+        QCoreApplication::translate(
+            "HelpWindow",
             "按先乘,除,后加,减的方法,先算红框中的,然后再算绿框中的,得出的结果在万用表上"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow",
             "V1.1将V1.0中选色环颜色的下拉列表框,改成了色块,这样更加直观,方便。V1.1和V1.0一样"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow",
             "软件会自动识别四环,五环电阻,并且自动计算出电阻的阻值，第四环中的无色是用来切换"),
-        QStringLiteral("，四环电阻和五环电阻。软件中电阻第一环在左边，最后一环在右边"),
-        QString(42, u'*') + QStringLiteral("注 意") + QString(31, u'*'),
-        QStringLiteral("本软件使用时，必须先按万用表上相应按钮后，然后再选对应颜色。本软件会显示"),
-        QStringLiteral("出你选择了第几环和相对应的颜色,软件并会自动识别当前电阻是几环电阻"),
-        QStringLiteral("第四环中，若选为无色，表示，你要算的是四环电阻，相反为五环电阻"),
-        QString(33, u'*') + QStringLiteral("色环电阻相关知识") + QString(29, u'*'),
-        QStringLiteral(
+        QCoreApplication::translate("HelpWindow",
+                                    "，四环电阻和五环电阻。软件中电阻第一环在左边，最后一环在右边"),
+        QString(42, u'*') + QCoreApplication::translate("HelpWindow", "注 意") + QString(31, u'*'),
+        QCoreApplication::translate(
+            "HelpWindow",
+            "本软件使用时，必须先按万用表上相应按钮后，然后再选对应颜色。本软件会显示"),
+        QCoreApplication::translate(
+            "HelpWindow", "出你选择了第几环和相对应的颜色,软件并会自动识别当前电阻是几环电阻"),
+        QCoreApplication::translate(
+            "HelpWindow", "第四环中，若选为无色，表示，你要算的是四环电阻，相反为五环电阻"),
+        QString(33, u'*') + QCoreApplication::translate("HelpWindow", "色环电阻相关知识") +
+            QString(29, u'*'),
+        QCoreApplication::translate(
+            "HelpWindow",
             "电阻在电路中用“R”加数字表示，如：R1表示编号为1的电阻。电阻在电路中的主要作用"),
-        QStringLiteral("为分流,限流,分压,偏置等.1、参数识别：电阻的单位为欧姆（Ω），倍率单位有："),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow",
+            "为分流,限流,分压,偏置等.1、参数识别：电阻的单位为欧姆（Ω），倍率单位有："),
+        QCoreApplication::translate(
+            "HelpWindow",
             "千欧（KΩ），兆欧（MΩ）等。换算方法是：1兆欧=1000千欧=1000000欧电阻的参数标注"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow",
             "方法有3种，即直标法、色标法和数标法。a、数标法主要用于贴片等小体积的电路，"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow",
             "如：472 表示 47×100Ω（即4.7K）； 104则表示100Kb、色环标注法使用最多，现举例如"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "HelpWindow",
             "下：四色环电阻，五色环电阻(精密电阻，主要用在仪器，仪表等要求误差小，精度高的电路中)"),
     };
     QString text;
@@ -80,13 +105,20 @@ QString Form2::helpText() {
     // past the five-character label.
     const QString right(52, u' ');
     const QString underAddress(62, u' ');
-    text += right + QStringLiteral("作者：") + kAuthorName + kBreak;
-    text += right + QStringLiteral("即时通讯号：") + kMessengerNumbers + kBreak;
-    text += right + QStringLiteral("即时通讯帐号：") + kMessengerAccount + u' ' + kBreak;
-    text += right + QStringLiteral("电子邮件：") + kMakerMail + kBreak;
+    text +=
+        right + QCoreApplication::translate("HelpWindow", "作者：%1").arg(authorName()) + kBreak;
+    text += right +
+            QCoreApplication::translate("HelpWindow", "即时通讯号：%1").arg(messengerNumbers()) +
+            kBreak;
+    text += right +
+            QCoreApplication::translate("HelpWindow", "即时通讯帐号：%1").arg(kMessengerAccount) +
+            u' ' + kBreak;
+    text +=
+        right + QCoreApplication::translate("HelpWindow", "电子邮件：%1").arg(kMakerMail) + kBreak;
     text += underAddress + kMakerMail2 + kBreak;
-    text += right + QStringLiteral("主页：") + kHomePage + kBreak;
-    text += right + kMakerName + QStringLiteral(" 版权所有") + kBreak;
+    text += right + QCoreApplication::translate("HelpWindow", "主页：%1").arg(kHomePage) + kBreak;
+    text +=
+        right + QCoreApplication::translate("HelpWindow", "%1 版权所有").arg(makerName()) + kBreak;
     return text;
 }
 

@@ -16,6 +16,8 @@
 #include "ui/program_info.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/value_window.h"
+#include "wording/main_window.h"
+#include "wording/words.h"
 
 #include <QMenu>
 #include <QShortcut>
@@ -28,9 +30,6 @@ namespace {
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
-}
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);
@@ -239,7 +238,7 @@ void Form1::Form_Load() {
     Image36.setPicture(LoadResPicture(model::kChipNone, 0));
 
     BandState.select(1);
-    Label3.setCaption(QStringLiteral("第一环"));
+    Label3.setCaption(wording::bandOrdinal(1));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -247,7 +246,7 @@ void Form1::Form_Load() {
 
 void Form1::selectBand(int band) {
     BandState.select(band);
-    Label3.setCaption(q(model::bandName(band)));
+    Label3.setCaption(wording::bandOrdinal(band));
     Label5.setCaption(QString());
 }
 
@@ -295,17 +294,18 @@ void Form1::Image29_Click(int Index) {
         model::applyToState(BandState, e);
         switch (e.kind) {
         case model::Effect::Kind::Warn:
-            MsgBox(q(e.text), kWarningStyle, q(model::kWarningTitle));
+            MsgBox(wording::warning(e.warning, e.band, e.colour), kWarningStyle,
+                   wording::warningTitle());
             break;
         case model::Effect::Kind::PlaceChip:
             bandImage(e.band).setPicture(LoadResPicture(e.chip, 0));
             break;
         case model::Effect::Kind::SetColourName:
-            Label5.setCaption(q(e.text));
+            Label5.setCaption(wording::colourName(e.colour));
             break;
         case model::Effect::Kind::SetTolerance:
             Image38.setPicture(LoadResPicture(e.picture, 0));
-            Label20.setCaption(q(e.text));
+            Label20.setCaption(wording::toleranceCaption(e.tolerance));
             break;
         default:
             break; // texts of the band state only
@@ -321,7 +321,7 @@ void Form1::Timer1_Timer() {
     Label9.setCaption(q(r.label9));
     Label12.setCaption(q(r.label12));
     Label18.setCaption(q(r.label18));
-    Label8.setCaption(q(r.label8));
+    Label8.setCaption(wording::resistorKind(r.fourBand));
     for (zq::Line* l : {&Line22, &Line23, &Line27, &Line28, &Line29, &Line30, &Line31})
         l->setVisible(r.fiveBandLinesVisible);
     Line32.setVisible(r.line32Visible);
@@ -340,7 +340,9 @@ void Form1::Timer1_Timer() {
     model::applyTick(BandState, r);
     ValueText = q(r.valueText);
     Image37.setPicture(LoadResPicture(r.unitPicture, 0));
-    Label19.setCaption(q(r.label19));
+    // No unit, no result: the line is left empty as the value's text is.
+    Label19.setCaption(r.unitText.empty() ? QString()
+                                          : wording::resultLine(q(r.label6), q(r.unitText)));
     Label6.setCaption(q(r.label6));
 }
 
@@ -543,8 +545,10 @@ void Form1::Form_MouseUp(int Button, int, double X, double Y) {
     if (Button != kRightButton) return;
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("由阻值查色环…\tCtrl+F"), this, [this] { openValueWindow(); });
-    menu->addAction(QStringLiteral("识读色环…\tCtrl+R"), this, [this] { openReadingWindow(); });
+    menu->addAction(QCoreApplication::translate("MainWindow", "由阻值查色环…\tCtrl+F"), this,
+                    [this] { openValueWindow(); });
+    menu->addAction(QCoreApplication::translate("MainWindow", "识读色环…\tCtrl+R"), this,
+                    [this] { openReadingWindow(); });
     menu->popup(mapToGlobal(QPoint(toPixelsX(X), toPixelsY(Y))));
 }
 

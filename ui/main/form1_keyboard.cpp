@@ -6,6 +6,7 @@
 #include "model/colour_table.h"
 #include "model/readout.h"
 #include "ui/main/form1.h"
+#include "wording/words.h"
 
 #include <QKeyEvent>
 
@@ -66,11 +67,11 @@ void Form1::describeForScreenReaders() {
     };
 
     text(Label1);
-    fixedButton(Image13, QStringLiteral("最小化"));
-    fixedButton(Image11, QStringLiteral("关闭"));
-    fixedButton(Image24, QStringLiteral("帮助"));
-    fixedButton(Image25, QStringLiteral("关于"));
-    fixedButton(Image26, QStringLiteral("退出"));
+    fixedButton(Image13, QCoreApplication::translate("MainWindow", "最小化"));
+    fixedButton(Image11, QCoreApplication::translate("MainWindow", "关闭"));
+    fixedButton(Image24, QCoreApplication::translate("MainWindow", "帮助"));
+    fixedButton(Image25, QCoreApplication::translate("MainWindow", "关于"));
+    fixedButton(Image26, QCoreApplication::translate("MainWindow", "退出"));
     button(Label22, [this] { return Label22.Caption(); });
     button(Label24, [this] { return Label24.Caption(); });
 
@@ -78,11 +79,12 @@ void Form1::describeForScreenReaders() {
         return q(model::readoutText(Label6.Caption().toStdString(), Image37.Picture().resourceId(),
                                     Image38.Picture().resourceId()));
     };
-    items.push_back({&Label6, QAccessible::StaticText, readout, readout, QStringLiteral("万用表")});
+    items.push_back({&Label6, QAccessible::StaticText, readout, readout,
+                     QCoreApplication::translate("MainWindow", "万用表")});
 
     zq::Control* const keys[] = {&Image30, &Image31, &Image32, &Image33, &Image34};
     for (int band = 1; band <= 5; ++band)
-        fixedButton(*keys[band - 1], q(model::bandName(band)));
+        fixedButton(*keys[band - 1], wording::bandOrdinal(band));
 
     for (const char* n : {"Label7", "Label8", "Label2", "Label3", "Label4", "Label5"})
         text(label(QString::fromLatin1(n)));
@@ -90,7 +92,9 @@ void Form1::describeForScreenReaders() {
     for (int band = 1; band <= 5; ++band)
         button(bandImage(band), [this, band] {
             const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]);
-            return q(model::bandName(band)) + QStringLiteral("：") + (c ? q(c->name) : QString());
+            //: A band of the drawn resistor and its colour, "第一环：红色".
+            return QCoreApplication::translate("MainWindow", "%1：%2")
+                .arg(wording::bandOrdinal(band), c ? wording::colourName(c->index) : QString());
         });
     // The tolerance, the flow chart and its result, then the two notes under it.
     for (const char* n :
@@ -98,7 +102,7 @@ void Form1::describeForScreenReaders() {
           "Label16", "Label17", "Label18", "Label19", "Label21", "Label23"})
         text(label(QString::fromLatin1(n)));
     for (int i = 0; i < model::palette::kSize; ++i)
-        fixedButton(*Image29[i], q(model::colourByIndex(i).name));
+        fixedButton(*Image29[i], wording::colourName(i));
     setAccessibleItems(std::move(items));
 }
 
