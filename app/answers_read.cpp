@@ -110,33 +110,47 @@ QJsonObject changeJson(const model::BandChange& c, const model::DecimalFormat& f
             {QStringLiteral("text"), s.text}};
 }
 
+// The reason, and with --json its machine code beside it.
+Answer refused(const QString& code, const QString& reason, bool json) {
+    Answer a = refusal(reason, json);
+    if (json) a.out = jsonText({{QStringLiteral("error"), reason}, {QStringLiteral("code"), code}});
+    return a;
+}
+
 } // namespace
 
 Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& measuredText,
                   bool json, const QString& pointText) {
     const model::DecimalFormat fmt{pointText.toStdString()};
     if (colourNames.size() < model::kFewestBands || colourNames.size() > model::kMostBands)
-        return refusal(wording::bandCountRefusal(int(colourNames.size())), json);
+        return refused(QStringLiteral("band-count"),
+                       wording::bandCountRefusal(int(colourNames.size())), json);
     std::vector<int> colours;
     for (const QString& typed : colourNames) {
         // A blank word is the missing band, as 无 is; the model says where that may stand.
         const QString name = typed.trimmed();
         const auto c = name.isEmpty() ? std::optional(model::palette::kNone)
                                       : model::colourByName(name.toStdString());
-        if (!c) return refusal(wording::notAColour(name), json);
+        if (!c) return refused(QStringLiteral("unknown-colour"), wording::notAColour(name), json);
         colours.push_back(*c);
     }
     std::optional<model::Decimal> measured;
     wording::Said measuredNote;
     if (measuredText) {
         const model::ValueInput v = model::parseValue(measuredText->toStdString(), fmt.point);
-        if (!v.ok) return refusal(wording::measuredRefusal(v), json);
+        if (!v.ok)
+            return refused(QStringLiteral("unreadable-measurement"), wording::measuredRefusal(v),
+                           json);
         measured = v.ohms;
         measuredNote = wording::measuredNote(v, fmt);
     }
     const model::BandReadings r = model::readBothWays(colours, measured);
-    if (r.problem != model::InputProblem::None) return refusal(wording::inputRefusal(r).text, json);
-    if (r.readings.empty()) return refusal(wording::neitherWay(r), json);
+    if (r.problem != model::InputProblem::None) {
+        const wording::Said why = wording::inputRefusal(r);
+        return refused(why.code, why.text, json);
+    }
+    if (r.readings.empty())
+        return refused(QStringLiteral("neither-way"), wording::neitherWay(r), json);
 
     const std::vector<wording::Said> verdict = wording::verdict(r, fmt);
     Answer out;

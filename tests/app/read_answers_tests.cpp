@@ -250,6 +250,7 @@ TEST_P(ReadAnswers, TheJsonHoldsEveryFactTheTextStates) {
     ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out.toStdString();
     if (text.status != 0) {
         EXPECT_EQ(o[QStringLiteral("error")].toString() + u'\n', text.err);
+        EXPECT_FALSE(o[QStringLiteral("code")].toString().isEmpty());
         return;
     }
     const Said t = fromText(text.out), j = fromJson(o);
@@ -290,6 +291,29 @@ INSTANTIATE_TEST_SUITE_P(
         Asked{"黄 紫 黑 金", "470"}, Asked{"黄 紫 红 金", "4.7k"}, Asked{"黄 紫 绿 金", "4.7m"},
         Asked{"黄 紫 红 金", "100"}, Asked{"黑 棕 红", "100"}, Asked{"红 红 红", "2.2k"},
         Asked{"棕 黑 黑 红 棕 棕", "10k"}, Asked{"黄 紫 红 金", "4..7k"}));
+
+// Each refusal names its kind beside the reason.
+TEST(ReadCommand, RefusalsCarryTheirCodeInJson) {
+    struct Case {
+        QStringList colours;
+        std::optional<QString> measured;
+        const char* code;
+    };
+    const Case cases[] = {
+        {{u("红"), u("红")}, std::nullopt, "band-count"},
+        {{u("红"), u("粉"), u("红")}, std::nullopt, "unknown-colour"},
+        {{u("红"), u("无"), u("红")}, std::nullopt, "absent-band"},
+        {{u("金"), u("金"), u("金"), u("金")}, std::nullopt, "neither-way"},
+        {{u("红"), u("红"), u("红")}, u("4..7k"), "unreadable-measurement"},
+    };
+    for (const Case& c : cases) {
+        const zq::app::Answer a = zq::app::readAnswer(c.colours, c.measured, true, {});
+        EXPECT_EQ(a.status, 2) << c.code;
+        const QJsonObject o = QJsonDocument::fromJson(a.out.toUtf8()).object();
+        EXPECT_EQ(o[QStringLiteral("code")].toString(), QLatin1String(c.code));
+        EXPECT_EQ(o[QStringLiteral("error")].toString() + u'\n', a.err);
+    }
+}
 
 // The fixes at the command line's edge: the missing band of four, spaces round a name, a name
 // far too long to quote whole.
