@@ -6,92 +6,185 @@
 #include "app/answer_output.h"
 #include "model/band_reading.h"
 #include "model/colour_code.h"
-#include "model/colour_finder.h"
 #include "model/value_input.h"
-#include "wording/value.h"
+#include "wording/reading.h"
 
 namespace zq::app {
 
 using namespace output;
 
+namespace {
+
+QString roleName(model::BandRole role) {
+    switch (role) {
+    case model::BandRole::Digit:
+        return QStringLiteral("digit");
+    case model::BandRole::Multiplier:
+        return QStringLiteral("multiplier");
+    case model::BandRole::Tolerance:
+        return QStringLiteral("tolerance");
+    case model::BandRole::Coefficient:
+        return QStringLiteral("coefficient");
+    }
+    return {};
+}
+
+QString outcomeName(model::MeasuredOutcome m) {
+    switch (m) {
+    case model::MeasuredOutcome::NotMeasured:
+        return QStringLiteral("not-measured");
+    case model::MeasuredOutcome::Matches:
+        return QStringLiteral("matches");
+    case model::MeasuredOutcome::NoneMatchMisread:
+        return QStringLiteral("none-match-misread");
+    case model::MeasuredOutcome::NoneMatch:
+        return QStringLiteral("none-match");
+    }
+    return {};
+}
+
+QJsonArray said(const std::vector<wording::Said>& items) {
+    QJsonArray out;
+    for (const wording::Said& s : items)
+        out << QJsonObject{{QStringLiteral("code"), s.code}, {QStringLiteral("text"), s.text}};
+    return out;
+}
+
+QJsonValue optionalColour(int colour) {
+    return colour == model::palette::kNone ? QJsonValue()
+                                           : QJsonValue(q(model::colourRecord(colour).english));
+}
+
+QJsonObject readingJson(const model::BandReadingItem& i, const model::BandReadings& r,
+                        const model::DecimalFormat& fmt) {
+    QJsonArray toleranceSeries;
+    for (const model::ESeries s : i.toleranceSeries)
+        toleranceSeries << q(model::seriesName(s));
+    return {
+        {QStringLiteral("direction"), q(model::directionName(i.direction))},
+        {QStringLiteral("colours"), englishNames(i.colours)},
+        {QStringLiteral("value_ohms"), exact(i.reading.value)},
+        {QStringLiteral("tolerance_percent"), hundredthsPercent(i.reading.tolerance)},
+        {QStringLiteral("tcr_ppm"),
+         i.reading.tcrPpm ? QJsonValue(*i.reading.tcrPpm) : QJsonValue()},
+        {QStringLiteral("min_ohms"), exact(i.reading.min)},
+        {QStringLiteral("max_ohms"), exact(i.reading.max)},
+        {QStringLiteral("series"),
+         i.series ? QJsonValue(q(model::seriesName(*i.series))) : QJsonValue()},
+        {QStringLiteral("tolerance_series"), toleranceSeries},
+        {QStringLiteral("tolerance_colour"), optionalColour(i.toleranceColour)},
+        {QStringLiteral("precision"), i.precision},
+        {QStringLiteral("rare_tolerance_colour"), i.rareTolerance},
+        {QStringLiteral("leading_black"), i.leadingBlack},
+        {QStringLiteral("likely"), i.likely},
+        {QStringLiteral("matches"), i.matches ? QJsonValue(*i.matches) : QJsonValue()},
+        {QStringLiteral("why"), said(wording::readingNotes(i, r.measured, fmt))},
+    };
+}
+
+QJsonObject ruledOutJson(const model::RuledOut& o) {
+    const wording::Said s = wording::ruledOut(o);
+    return {{QStringLiteral("direction"), q(model::directionName(o.direction))},
+            {QStringLiteral("colours"), englishNames(o.colours)},
+            {QStringLiteral("band"), o.band},
+            {QStringLiteral("role"), roleName(o.role)},
+            {QStringLiteral("colour"), q(model::colourRecord(o.colour).english)},
+            {QStringLiteral("read_from_other_end"), o.readFromOtherEnd},
+            {QStringLiteral("far_end_role"),
+             o.readFromOtherEnd ? QJsonValue(roleName(o.farEndRole)) : QJsonValue()},
+            {QStringLiteral("code"), s.code},
+            {QStringLiteral("text"), s.text}};
+}
+
+QJsonObject changeJson(const model::BandChange& c, const model::DecimalFormat& fmt) {
+    const wording::Said s = wording::change(c, fmt);
+    return {{QStringLiteral("band"), c.band},
+            {QStringLiteral("from"), q(model::colourRecord(c.from).english)},
+            {QStringLiteral("to"), q(model::colourRecord(c.to).english)},
+            {QStringLiteral("direction"), q(model::directionName(c.direction))},
+            {QStringLiteral("value_ohms"), exact(c.reading.value)},
+            {QStringLiteral("tolerance_percent"), hundredthsPercent(c.reading.tolerance)},
+            {QStringLiteral("min_ohms"), exact(c.reading.min)},
+            {QStringLiteral("max_ohms"), exact(c.reading.max)},
+            {QStringLiteral("code"), s.code},
+            {QStringLiteral("text"), s.text}};
+}
+
+// The reason, and with --json its machine code beside it.
+Answer refused(const QString& code, const QString& reason, bool json) {
+    Answer a = refusal(reason, json);
+    if (json) a.out = jsonText({{QStringLiteral("error"), reason}, {QStringLiteral("code"), code}});
+    return a;
+}
+
+} // namespace
+
 Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& measuredText,
                   bool json, const QString& pointText) {
     const model::DecimalFormat fmt{pointText.toStdString()};
     if (colourNames.size() < model::kFewestBands || colourNames.size() > model::kMostBands)
-        return refuse("色环电阻有三到六个环，这里给了 " + std::to_string(colourNames.size()) +
-                          " 个颜色。",
-                      json);
+        return refused(QStringLiteral("band-count"),
+                       wording::bandCountRefusal(int(colourNames.size())), json);
     std::vector<int> colours;
-    for (const QString& name : colourNames) {
-        const auto c = model::colourByName(name.toStdString());
-        if (!c || *c == model::palette::kNone)
-            return refuse("“" + name.toStdString() + "”不是色环的颜色。", json);
+    for (const QString& typed : colourNames) {
+        // A blank word is the missing band, as 无 is; the model says where that may stand.
+        const QString name = typed.trimmed();
+        const auto c = name.isEmpty() ? std::optional(model::palette::kNone)
+                                      : model::colourByName(name.toStdString());
+        if (!c) return refused(QStringLiteral("unknown-colour"), wording::notAColour(name), json);
         colours.push_back(*c);
     }
     std::optional<model::Decimal> measured;
+    wording::Said measuredNote;
     if (measuredText) {
         const model::ValueInput v = model::parseValue(measuredText->toStdString(), fmt.point);
-        if (!v.ok) return refusal(QStringLiteral("万用表读数：") + wording::inputReason(v), json);
+        if (!v.ok)
+            return refused(QStringLiteral("unreadable-measurement"), wording::measuredRefusal(v),
+                           json);
         measured = v.ohms;
+        measuredNote = wording::measuredNote(v, fmt);
     }
-    const model::BandReadings r = model::readBothWays(colours, measured, fmt);
-    if (!r.reason.empty()) return refuse(r.reason, json);
-    if (r.readings.empty()) {
-        std::string why;
-        for (const model::RuledOut& o : r.ruledOut)
-            why += o.why;
-        return refuse("两头都读不通：" + why, json);
+    const model::BandReadings r = model::readBothWays(colours, measured);
+    if (r.problem != model::InputProblem::None) {
+        const wording::Said why = wording::inputRefusal(r);
+        return refused(why.code, why.text, json);
     }
+    if (r.readings.empty())
+        return refused(QStringLiteral("neither-way"), wording::neitherWay(r), json);
+
+    const std::vector<wording::Said> verdict = wording::verdict(r, fmt);
     Answer out;
     if (json) {
-        QJsonArray readings, ruledOut, changes;
+        QJsonArray readings, ruledOut, changes, notes;
         for (const model::BandReadingItem& i : r.readings)
-            readings << QJsonObject{
-                {QStringLiteral("direction"), q(model::directionName(i.direction))},
-                {QStringLiteral("colours"), englishNames(i.colours)},
-                {QStringLiteral("value_ohms"), exact(i.reading.value)},
-                {QStringLiteral("tolerance_percent"), hundredthsPercent(i.reading.tolerance)},
-                {QStringLiteral("tcr_ppm"),
-                 i.reading.tcrPpm ? QJsonValue(*i.reading.tcrPpm) : QJsonValue()},
-                {QStringLiteral("min_ohms"), exact(i.reading.min)},
-                {QStringLiteral("max_ohms"), exact(i.reading.max)},
-                {QStringLiteral("series"),
-                 i.series ? QJsonValue(q(model::seriesName(*i.series))) : QJsonValue()},
-                {QStringLiteral("likely"), i.likely},
-                {QStringLiteral("matches"), i.matches ? QJsonValue(*i.matches) : QJsonValue()},
-                {QStringLiteral("why"), q(i.why)},
-            };
+            readings << readingJson(i, r, fmt);
         for (const model::RuledOut& o : r.ruledOut)
-            ruledOut << QJsonObject{
-                {QStringLiteral("direction"), q(model::directionName(o.direction))},
-                {QStringLiteral("why"), q(o.why)}};
+            ruledOut << ruledOutJson(o);
         for (const model::BandChange& c : r.changes)
-            changes << QJsonObject{{QStringLiteral("band"), c.band},
-                                   {QStringLiteral("from"), q(model::colourRecord(c.from).english)},
-                                   {QStringLiteral("to"), q(model::colourRecord(c.to).english)},
-                                   {QStringLiteral("value_ohms"), exact(c.value)}};
+            changes << changeJson(c, fmt);
+        if (!measuredNote.text.isEmpty()) notes = said({measuredNote});
         out.out = jsonText({{QStringLiteral("bands"), int(colours.size())},
+                            {QStringLiteral("colours"), englishNames(colours)},
+                            {QStringLiteral("measured_ohms"),
+                             measured ? QJsonValue(exact(*measured)) : QJsonValue()},
+                            {QStringLiteral("measured_outcome"), outcomeName(r.verdict.measured)},
+                            {QStringLiteral("notes"), notes},
+                            {QStringLiteral("verdict"), said(verdict)},
                             {QStringLiteral("readings"), readings},
                             {QStringLiteral("ruled_out"), ruledOut},
-                            {QStringLiteral("changes"), changes},
-                            {QStringLiteral("verdict"), q(r.verdict)}});
+                            {QStringLiteral("changes"), changes}});
         return out;
     }
-    std::string text = r.verdict + '\n';
-    for (const model::BandReadingItem& i : r.readings) {
-        text += std::string(i.likely ? "● " : "○ ") +
-                std::string(model::directionText(i.direction)) + "：" +
-                model::shortNames(i.colours) + " → " + model::withUnit(i.reading.value, fmt) + " " +
-                model::toleranceText(i.reading.tolerance);
-        if (i.reading.tcrPpm) text += " " + std::to_string(*i.reading.tcrPpm) + "ppm/K";
-        text += "（" + model::withUnit(i.reading.min, fmt) + "～" +
-                model::withUnit(i.reading.max, fmt) + "）\n  " + i.why + '\n';
-    }
+    QString text = wording::joined(verdict) + QLatin1Char('\n');
+    if (!measuredNote.text.isEmpty()) text += measuredNote.text + QLatin1Char('\n');
+    for (const model::BandReadingItem& i : r.readings)
+        text += wording::readingLine(i, fmt) + QStringLiteral("\n  ") +
+                wording::joined(wording::readingNotes(i, r.measured, fmt)) + QLatin1Char('\n');
     for (const model::RuledOut& o : r.ruledOut)
-        text += "✕ " + o.why + '\n';
+        text += wording::ruledOutLine(o) + QLatin1Char('\n');
     for (const model::BandChange& c : r.changes)
-        text += "？ " + c.text + '\n';
-    out.out = q(text);
+        text += wording::changeLine(c, fmt) + QLatin1Char('\n');
+    out.out = text;
     return out;
 }
 

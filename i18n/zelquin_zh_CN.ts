@@ -72,6 +72,244 @@
     </message>
 </context>
 <context>
+    <name>BandRefusal</name>
+    <message>
+        <source>所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>所以不能为无色，无色为允许误差值,是±20%。记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BandRole</name>
+    <message>
+        <source>数字环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍率环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>温度系数环</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChipCode</name>
+    <message>
+        <source>%1Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z、Y（R）、X（S）、A、B（H）、C、D、E、F</source>
+        <extracomment>The multiplier letters of EIA-96 codes, second names in brackets.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字符 %1 不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”（%2）不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>零欧跳线 → %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 → %2，%2 × %3 = %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R 当小数点 → %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × 10%2 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（按 EIA-96）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（R 当小数点）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2：%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全是 0 表示零欧跳线电阻，相当于一根导线，阻值是 %1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EIA-96 代码：前两位 %1 是 E96 系列的第 %2 个值 %3，字母 %4 表示乘 %5，所以是 %6，精度 ±1%。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R 在代码里代表小数点，%1 就是 %2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>前%1位 %2 是有效数字，最后一位 %3 表示再乘 10 的 %3 次方（就是乘 1），所以是 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>前%1位 %2 是有效数字，最后一位 %3 表示再乘 10 的 %3 次方（在后面添 %3 个 0），所以是 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1有两种读法，得数一样：R 当小数点是 %2，当 EIA-96 代码（R 表示 ×0.01）也是 %3，只是 EIA-96 的电阻精度是 ±1%。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1有两种读法：R 当小数点是 %2，当 EIA-96 代码是 %3（%4 号是 %5，R 表示 ×0.01）。三位代码一般把 %2 印成 %6，所以 EIA-96 的读法更常见；EIA-96 代码多印在 0603 这类小个头的 1% 电阻上，个头大的多半是 %2，拿不准就用万用表量一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请先输入贴片电阻上印的代码，例如 472、4702、4R7 或 01C。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入里有无效的 UTF-8 字节 %1：贴片电阻的代码只由数字和字母组成。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入里有看不见的字符 %1：贴片电阻的代码只由数字和字母组成，请删掉它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>贴片电阻的代码里没有小数点“%1”：小数点用 R 表示，例如 %2 印作 4R7。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1中间有空格：贴片电阻的代码是连着印的，请照电阻上的样子连起来输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1里有 %2 个 R：R 是小数点，一个代码里只能有一个。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1有 %2 个字符，太长了：贴片电阻的代码最多 4 个字符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只有一个 R：R 在代码里当小数点，前后还要有数字，例如 R47、4R7。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1太短了：贴片电阻的代码是 3 或 4 个字符（零欧跳线可以只印 0 或 00），例如 1R0、R47。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1太短了：贴片电阻的代码是 3 或 4 个字符（零欧跳线可以只印 0 或 00）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EIA-96 的编号只有 01～96，%1不在其中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1不是 EIA-96 的倍率字母，能用的有 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”是 EIA-96 的倍率字母，要写在两位数字后面（例如 01%1），%2不是这样的代码。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1”不是贴片电阻代码里的字母：数字代码只用 R 当小数点，EIA-96 代码是两位数字加一个倍率字母（%2）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的有效数字是 %2，乘 10 的几次方都还是 0：零欧跳线只印 0、00、000 或 0000，没有这种写法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1以 0 开头：数字代码的第一位是有效数字，厂家不在前面添 0（全是 0 的才是零欧跳线）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1在 R 前面的数字以 0 开头：R 前面要么没有数字，要么只有一个 0（如 R47、0R47），要么是不以 0 开头的数字（如 4R7、47R）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1读出来是 0：零欧跳线只印 0、00、000 或 0000，不用 R。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的最后一位 %2 不是贴片电阻用的倍率：当 10 的 %2 次方是 %3，一般的贴片电阻做不到这么大；照电容的写法当 ×%4 是 %5，可电阻的小数要用 R 写。读不准，请用万用表量一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1读出来是 %2 × 10%3 = %4，一般的贴片电阻做不到这么大：四位代码的最后一位最大是 6。读不准，请用万用表量一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四环 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同样的阻值用色环：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>说明：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四环色环：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环色环：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Colour</name>
     <message>
         <source>棕色</source>
@@ -577,6 +815,240 @@
     <name>Quote</name>
     <message>
         <source>“%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Reading</name>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两种读法都是标准阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两种读法都不是标准阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0Ω 是跳线电阻，不属于哪个阻值系列。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 是 %2 系列里的标准阻值，%3 的电阻就按这个系列生产。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 不在 %2 电阻所用的 %3 系列里，很少有这样的电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1误差环按本程序的表是 %2，IEC 60062:2016 标准给的是 %3；这是精密电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>量到的 %1 在 %2～%3 之内，相符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>量到的 %1 不在 %2～%3 之内，不相符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>量到的阻值只和%1的 %2 相符，所以就是它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更可能是%1的 %2：%3的 %4 第一环是黑色，没有厂家这样生产电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更可能是%1的 %2：它是标准阻值，而%3的 %4 不是，很少有厂家生产这样的电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，但%2时误差环是%3，很常见；%4时误差环是%5，少见。所以更可能是%6的 %7。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，误差环的颜色也分不出哪种更常见，看不出哪种读法更可能。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，看不出哪种读法更可能。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正着读和倒着读是一样的：%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只有%1说得通：%2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两头读都说不通，请再看看是不是有颜色看错了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从左往右读</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从右往左读</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环电阻有三到六个环，这里有 %1 个。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1是无色：无色就是没有环，只输入看得见的色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1不是一种颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3（%4～%5）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1误差环少见。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>请用万用表量一下阻值，再对照两种读法的范围。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>量到的阻值和哪种读法都不相符，可能看错了一个颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>量到的阻值和哪种读法都不相符，也不像是看错了一个颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>精密电阻的误差环还可能是%1色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有%1的%2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，%2是%3；%2是%4，</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金色或银色的环只会在%1一端，所以要从另一端读起。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1可能是%2而不是%3：那样%4是 %5，和量到的相符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>？ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>万用表读数：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环电阻有三到六个环，这里给了 %1 个颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1不是色环的颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两头都读不通：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已输入 %1 环：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（至少要三环）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（最多六环）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环电阻最多六个环；看错了就按“退一环”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先输入三到六个色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这组色环两头都读不通，没有可显示的读法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三环电阻就是误差环为无色（±20%）的四环电阻，主窗口按四环显示。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主窗口没有温度系数环，第六环（%1）没有带过去。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两种读法分不出，先按%1显示；量一下再定。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadingWindow</name>
+    <message>
+        <source>退一环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在主窗口显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>万用表读数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>贴片代码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,7 +6,6 @@
 #include "model/colour_finder.h"
 #include "model/e_series.h"
 #include "model/typed_text.h"
-#include "model/units.h"
 
 #include <algorithm>
 #include <array>
@@ -29,43 +28,20 @@ bool isCodeChar(char32_t c) {
     return isDigit(c) || (c >= U'A' && c <= U'Z');
 }
 
-std::string badCharacter(char32_t c) {
-    if (!typed::showsItself(c))
-        return "输入里有看不见的字符 " + typed::codePoint(c) +
-               "：贴片电阻的代码只由数字和字母组成，请删掉它。";
-    if (c == U'.' || c == U',' || c == 0x3002)
-        return "贴片电阻的代码里没有小数点“" + typed::encode(c) +
-               "”：小数点用 R 表示，例如 4.7Ω 印作 4R7。";
-    // Look-alikes such as a Cyrillic А are named by code point as well.
-    const std::string named = c < 0x80 ? "" : "（" + typed::codePoint(c) + "）";
-    return "“" + typed::encode(c) + "”" + named +
-           "不是贴片电阻代码里的字符：代码只由数字和字母组成，不带单位。";
-}
-
-// A code quoted in a reason; very long input is cut short.
-std::string quoted(const std::string& s) {
-    constexpr std::size_t kShown = 12;
-    return "“" + (s.size() > kShown ? s.substr(0, kShown) + "…" : s) + "”";
-}
-
-// "4700Ω", and for a kilohm or more also in its unit: "4700Ω = 4.7KΩ".
-std::string valueText(const Decimal& v, const DecimalFormat& fmt) {
-    std::string out = v.text(fmt.point) + "Ω";
-    const Unit* unit = nullptr;
-    for (const Unit& u : kUnits)
-        if (u.power > 0 && v >= Decimal::of(1, u.power)) unit = &u;
-    if (unit) out += " = " + v.shifted(-unit->power).text(fmt.point) + std::string(unit->text);
-    return out;
-}
-
-std::string compact(const Decimal& v, const DecimalFormat& fmt) {
-    const std::string full = valueText(v, fmt);
-    const auto eq = full.rfind(" = ");
-    return eq == std::string::npos ? full : full.substr(eq + 3);
+SmdRefusal badCharacter(char32_t c) {
+    SmdRefusal r;
+    r.character = c;
+    if (typed::isControl(c) || typed::isUnseenMark(c))
+        r.reason = SmdReason::Unseen;
+    else if (c == U'.' || c == U',' || c == 0x3002)
+        r.reason = SmdReason::DecimalPoint;
+    else
+        r.reason = SmdReason::NotCodeChar;
+    return r;
 }
 
 // The multiplier letters of the EIA-96 code (IEC 60062); R, S and H are second names of Y, X
-// and B, and the writer uses the first name of each power.
+// and B.
 struct EiaLetter {
     char letter;
     int power;
@@ -82,140 +58,118 @@ constexpr std::array<EiaLetter, 12> kEiaLetters{{{'Z', -3},
                                                  {'D', 3},
                                                  {'E', 4},
                                                  {'F', 5}}};
-constexpr std::string_view kEiaLetterList = "Z、Y（R）、X（S）、A、B（H）、C、D、E、F";
 constexpr int kEiaTolerance = 100; // ±1 %, hundredths of a per cent
 
-const EiaLetter* eiaLetter(char c) {
-    const auto it = std::find_if(kEiaLetters.begin(), kEiaLetters.end(),
-                                 [c](const EiaLetter& l) { return l.letter == c; });
-    return it == kEiaLetters.end() ? nullptr : &*it;
-}
-
-// The largest power a digit code stands for; see readSmdCode for why 8 and 9 are not powers.
-constexpr int kMaxPower = 7;
-
-constexpr std::array<const char*, 10> kSuperscripts{"⁰", "¹", "²", "³", "⁴",
-                                                    "⁵", "⁶", "⁷", "⁸", "⁹"};
+// The largest power of a digit code: every code stays under 1 GΩ (see smd.h).
+constexpr int kMaxPower3 = 7, kMaxPower4 = 6;
 
 SmdReading jumper() {
-    return {SmdKind::Jumper, Decimal(), std::nullopt, "零欧跳线 → 0Ω",
-            "全是 0 表示零欧跳线电阻，相当于一根导线，阻值是 0Ω。"};
+    SmdReading r;
+    r.kind = SmdKind::Jumper;
+    return r;
 }
 
-SmdReading eiaReading(int number, const EiaLetter& l, const DecimalFormat& fmt) {
-    const int member = seriesMembers(ESeries::E96)[static_cast<std::size_t>(number - 1)];
-    const Decimal value = Decimal::of(static_cast<std::uint64_t>(member), l.power);
-    const std::string n = (number < 10 ? "0" : "") + std::to_string(number);
-    const std::string times = Decimal::of(1, l.power).text(fmt.point);
-    return {SmdKind::Eia96, value, kEiaTolerance,
-            n + " → " + std::to_string(member) + "，" + std::to_string(member) + " × " + times +
-                " = " + valueText(value, fmt),
-            "EIA-96 代码：前两位 " + n + " 是 E96 系列的第 " + std::to_string(number) + " 个值 " +
-                std::to_string(member) + "，字母 " + l.letter + " 表示乘 " + times + "，所以是 " +
-                withUnit(value, fmt) + "，精度 ±1%。"};
+SmdReading eiaReading(int number, char letter) {
+    SmdReading r;
+    r.kind = SmdKind::Eia96;
+    r.eiaNumber = number;
+    r.eiaMember = eia96Member(number);
+    r.letter = letter;
+    r.power = *eiaPower(letter);
+    r.value = Decimal::of(static_cast<std::uint64_t>(r.eiaMember), r.power);
+    r.tolerance = kEiaTolerance;
+    return r;
 }
 
-// Two digits and a letter other than R.
-SmdAnswer readEia(SmdAnswer a, const DecimalFormat& fmt) {
-    const int number = (a.code[0] - '0') * 10 + (a.code[1] - '0');
-    const EiaLetter* l = eiaLetter(a.code[2]);
-    std::string why;
-    if (number < 1 || number > 96)
-        why = "EIA-96 的编号只有 01～96，“" + a.code.substr(0, 2) + "”不在其中";
-    if (!l) {
-        if (!why.empty()) why += "；";
-        why += "“" + a.code.substr(2) + "”不是 EIA-96 的倍率字母，能用的有 " +
-               std::string(kEiaLetterList);
-    }
-    if (!why.empty()) {
-        a.reason = why + "。";
-        return a;
-    }
-    a.readings.push_back(eiaReading(number, *l, fmt));
+SmdAnswer refused(SmdAnswer a, SmdReason why) {
+    a.refusal.reason = why;
     return a;
 }
 
-// Digits and one R, the decimal point.
-SmdAnswer readWithPoint(SmdAnswer a, const DecimalFormat& fmt) {
+// Two digits and a letter other than R.
+SmdAnswer readEia(SmdAnswer a) {
+    const int number = (a.code[0] - '0') * 10 + (a.code[1] - '0');
+    a.refusal.badNumber = number < 1 || number > 96;
+    a.refusal.badLetter = !eiaPower(a.code[2]);
+    if (a.refusal.badNumber || a.refusal.badLetter) return refused(a, SmdReason::EiaCode);
+    a.readings.push_back(eiaReading(number, a.code[2]));
+    return a;
+}
+
+// Digits and one R, the decimal point; two digits and R also name an E96 member with R for
+// ×0.01, which is the only reading left where the digits before R start with 0 ("05R").
+SmdAnswer readWithPoint(SmdAnswer a) {
     const std::string& s = a.code;
     const std::size_t at = s.find('R');
     const std::string whole = s.substr(0, at), fraction = s.substr(at + 1);
     const Decimal value = Decimal::fromParts(whole, fraction, 0);
-    if (value.isZero()) {
-        a.readings.push_back(jumper());
-        return a;
-    }
-    const auto lead = std::min(whole.find_first_not_of('0'), whole.size());
-    const std::string printed = (lead == whole.size() ? "0" : whole.substr(lead)) +
-                                (fraction.empty() ? "" : fmt.point + fraction) + "Ω";
-    a.readings.push_back({s.size() == 3 ? SmdKind::ThreeDigit : SmdKind::FourDigit, value,
-                          std::nullopt, "R 当小数点 → " + printed,
-                          "R 在代码里代表小数点，" + s + " 就是 " + printed + "。"});
-
-    // Two digits and R also name an E96 member with R for ×0.01.
     const int number = s.size() == 3 && at == 2 ? std::stoi(whole) : 0;
-    if (number < 1 || number > 96) return a;
-    a.readings.insert(a.readings.begin(), eiaReading(number, *eiaLetter('R'), fmt));
-    const SmdReading &eia = a.readings[0], &point = a.readings[1];
-    if (eia.value == point.value) {
-        a.note = quoted(s) + "有两种读法，得数一样：R 当小数点是 " + printed +
-                 "，当 EIA-96 代码（R 表示 ×0.01）也是 " + compact(eia.value, fmt) +
-                 "，只是 EIA-96 的电阻精度是 ±1%。";
-    } else {
-        a.note = quoted(s) + "有两种读法：R 当小数点是 " + printed + "，当 EIA-96 代码是 " +
-                 compact(eia.value, fmt) + "（" + whole + " 号是 " +
-                 std::to_string(seriesMembers(ESeries::E96)[static_cast<std::size_t>(number - 1)]) +
-                 "，R 表示 ×0.01）。三位代码一般把 " + printed + " 印成 " +
-                 smdCodesFor(point.value).front() +
-                 "，所以 EIA-96 的读法更常见；EIA-96 代码多印在 0603 "
-                 "这类小个头的 1% 电阻上，个头大的多半是 " +
-                 printed + "，拿不准就用万用表量一下。";
+    const bool eia = number >= 1 && number <= 96;
+    if (eia) a.readings.push_back(eiaReading(number, 'R'));
+    const SmdReason pointRefused = value.isZero() ? SmdReason::ZeroWithPoint
+                                   : whole.size() > 1 && whole[0] == '0'
+                                       ? SmdReason::PointLeadingZero
+                                       : SmdReason::None;
+    if (pointRefused != SmdReason::None) return eia ? a : refused(a, pointRefused);
+
+    SmdReading point;
+    point.kind = s.size() == 3 ? SmdKind::ThreeDigit : SmdKind::FourDigit;
+    point.value = value;
+    point.point = true;
+    point.whole = whole;
+    point.fraction = fraction;
+    a.readings.push_back(point);
+    if (eia) {
+        const SmdReading& e = a.readings.front();
+        a.twoWays = SmdTwoWays{value, e.value,     e.value == value,
+                               whole, e.eiaMember, smdCodesFor(value).front()};
     }
     return a;
 }
 
 // Two or three significant digits and a power of ten.
-SmdAnswer readDigits(SmdAnswer a, const DecimalFormat& fmt) {
+SmdAnswer readDigits(SmdAnswer a) {
     const std::string& s = a.code;
     const std::string sig = s.substr(0, s.size() - 1);
     const int power = s.back() - '0';
     const std::uint64_t digits = std::stoull(sig);
-    if (digits == 0) {
-        if (power == 0) {
-            a.readings.push_back(jumper());
-        } else {
-            a.reason = quoted(s) + "的有效数字是 " + sig +
-                       "，乘 10 的几次方都还是 0：零欧跳线只印 0、000 或 0000，没有这种写法。";
-        }
-        return a;
-    }
-    if (power > kMaxPower) {
+    a.refusal.significant = sig;
+    a.refusal.power = power;
+    if (digits == 0) return refused(a, SmdReason::ZeroWithPower); // all zeros are read before
+    if (s[0] == '0') return refused(a, SmdReason::LeadingZero);
+    if (power >= 8) {
         // 8 and 9 mean ×0.01 and ×0.1 in the capacitor code; resistors write fractions with R.
-        const Decimal asPower = Decimal::of(digits, power),
-                      asFraction = Decimal::of(digits, power - 10);
-        a.reason = quoted(s) + "的最后一位 " + std::string(1, s.back()) +
-                   " 不是贴片电阻用的倍率：当 10 的 " + std::string(1, s.back()) + " 次方是 " +
-                   compact(asPower, fmt) + "，一般的贴片电阻做不到这么大；照电容的写法当 ×" +
-                   Decimal::of(1, power - 10).text(fmt.point) + " 是 " + compact(asFraction, fmt) +
-                   "，可电阻的小数要用 R 写。读不准，请用万用表量一下。";
-        return a;
+        a.refusal.asPower = Decimal::of(digits, power);
+        a.refusal.asFraction = Decimal::of(digits, power - 10);
+        return refused(a, SmdReason::CapacitorPower);
     }
-    const Decimal value = Decimal::of(digits, power);
-    const std::string count = s.size() == 3 ? "两" : "三";
-    a.readings.push_back(
-        {s.size() == 3 ? SmdKind::ThreeDigit : SmdKind::FourDigit, value, std::nullopt,
-         sig + " × 10" + kSuperscripts[static_cast<std::size_t>(power)] + " = " +
-             valueText(value, fmt),
-         "前" + count + "位 " + sig + " 是有效数字，最后一位 " + std::to_string(power) +
-             " 表示再乘 10 的 " + std::to_string(power) + " 次方" +
-             (power == 0 ? "（就是乘 1）" : "（在后面添 " + std::to_string(power) + " 个 0）") +
-             "，所以是 " + withUnit(value, fmt) + "。"});
+    if (power > (s.size() == 3 ? kMaxPower3 : kMaxPower4)) {
+        a.refusal.asPower = Decimal::of(digits, power);
+        return refused(a, SmdReason::TooLarge);
+    }
+    SmdReading r;
+    r.kind = s.size() == 3 ? SmdKind::ThreeDigit : SmdKind::FourDigit;
+    r.value = Decimal::of(digits, power);
+    r.significant = sig;
+    r.power = power;
+    a.readings.push_back(r);
+    a.refusal = {};
     return a;
 }
 
 std::string padded(std::uint64_t n, std::size_t width) {
     std::string out = std::to_string(n);
     return std::string(width > out.size() ? width - out.size() : 0, '0') + out;
+}
+
+// The code of `width` characters with R after `at` digits that reads to `ohms`; empty if none.
+std::string pointCode(const Decimal& ohms, std::size_t width, std::size_t at) {
+    const int decimals = static_cast<int>(width - 1 - at);
+    if (!ohms.divisibleByPowerOfTen(-decimals) || ohms.decade() >= static_cast<int>(at)) return {};
+    std::string digits = padded(ohms.roundedQuotient(-decimals), width - 1);
+    if (digits.size() != width - 1) return {};
+    if (at > 1 && digits[0] == '0') return {}; // before R: nothing, a lone 0, or no leading 0
+    return digits.insert(at, "R");
 }
 
 } // namespace
@@ -234,13 +188,75 @@ std::string_view smdKindName(SmdKind k) {
     return "";
 }
 
-SmdAnswer readSmdCode(std::string_view utf8, const DecimalFormat& fmt) {
+std::string_view smdReasonName(SmdReason r) {
+    switch (r) {
+    case SmdReason::None:
+        return "";
+    case SmdReason::Empty:
+        return "empty";
+    case SmdReason::BrokenUtf8:
+        return "broken-utf8";
+    case SmdReason::Unseen:
+        return "unseen-character";
+    case SmdReason::DecimalPoint:
+        return "decimal-point";
+    case SmdReason::NotCodeChar:
+        return "not-a-code-character";
+    case SmdReason::InnerSpace:
+        return "space-inside";
+    case SmdReason::ManyR:
+        return "more-than-one-r";
+    case SmdReason::TooLong:
+        return "too-long";
+    case SmdReason::OnlyR:
+        return "only-r";
+    case SmdReason::TooShort:
+        return "too-short";
+    case SmdReason::EiaCode:
+        return "not-eia-96";
+    case SmdReason::EiaLetterPlace:
+        return "eia-letter-out-of-place";
+    case SmdReason::UnknownLetter:
+        return "unknown-letter";
+    case SmdReason::ZeroWithPower:
+        return "zero-with-power";
+    case SmdReason::LeadingZero:
+        return "leading-zero";
+    case SmdReason::PointLeadingZero:
+        return "leading-zero-before-r";
+    case SmdReason::ZeroWithPoint:
+        return "zero-with-r";
+    case SmdReason::CapacitorPower:
+        return "capacitor-power";
+    case SmdReason::TooLarge:
+        return "too-large";
+    }
+    return "";
+}
+
+int eia96Member(int number) {
+    return seriesMembers(ESeries::E96)[static_cast<std::size_t>(number - 1)];
+}
+
+std::optional<int> eiaPower(char letter) {
+    const auto it = std::find_if(kEiaLetters.begin(), kEiaLetters.end(),
+                                 [letter](const EiaLetter& l) { return l.letter == letter; });
+    return it == kEiaLetters.end() ? std::nullopt : std::optional<int>(it->power);
+}
+
+std::string eiaLetters(int power) {
+    std::string out;
+    for (const EiaLetter& l : kEiaLetters)
+        if (l.power == power) out += l.letter;
+    return out;
+}
+
+SmdAnswer readSmdCode(std::string_view utf8) {
     SmdAnswer a;
     typed::Decoded decoded = typed::decode(utf8);
     if (!decoded.broken.empty()) {
-        a.reason =
-            "输入里有无效的 UTF-8 字节 " + decoded.broken + "：贴片电阻的代码只由数字和字母组成。";
-        return a;
+        a.refusal.broken = decoded.broken;
+        return refused(a, SmdReason::BrokenUtf8);
     }
     std::u32string& chars = decoded.chars;
     for (char32_t& c : chars)
@@ -250,13 +266,10 @@ SmdAnswer readSmdCode(std::string_view utf8, const DecimalFormat& fmt) {
         ++from;
     while (to > from && typed::isSpace(chars[to - 1]))
         --to;
-    if (from == to) {
-        a.reason = "请先输入贴片电阻上印的代码，例如 472、4702、4R7 或 01C。";
-        return a;
-    }
+    if (from == to) return refused(a, SmdReason::Empty);
     for (std::size_t i = from; i < to; ++i) {
         if (!typed::isSpace(chars[i]) && !isCodeChar(chars[i])) {
-            a.reason = badCharacter(chars[i]);
+            a.refusal = badCharacter(chars[i]);
             return a;
         }
     }
@@ -264,106 +277,65 @@ SmdAnswer readSmdCode(std::string_view utf8, const DecimalFormat& fmt) {
         a.code += typed::isSpace(chars[i]) ? ' ' : static_cast<char>(chars[i]);
     const std::string& s = a.code;
 
-    if (s.find(' ') != std::string::npos) {
-        a.reason = quoted(s) + "中间有空格：贴片电阻的代码是连着印的，请照电阻上的样子连起来输入。";
-        return a;
-    }
+    if (s.find(' ') != std::string::npos) return refused(a, SmdReason::InnerSpace);
     if (const auto rs = std::count(s.begin(), s.end(), 'R'); rs > 1) {
-        a.reason =
-            quoted(s) + "里有 " + std::to_string(rs) + " 个 R：R 是小数点，一个代码里只能有一个。";
-        return a;
+        a.refusal.count = static_cast<std::size_t>(rs);
+        return refused(a, SmdReason::ManyR);
     }
     if (s.size() > 4) {
-        a.reason = quoted(s) + "有 " + std::to_string(s.size()) +
-                   " 个字符，太长了：贴片电阻的代码最多 4 个字符。";
-        return a;
+        a.refusal.count = s.size();
+        return refused(a, SmdReason::TooLong);
     }
-    if (s == "0") {
+    // All zeros without R, in any width a maker prints: the jumper.
+    if (s.find_first_not_of('0') == std::string::npos) {
         a.readings.push_back(jumper());
         return a;
     }
-    if (s == "R") {
-        a.reason = "只有一个 R：R 在代码里当小数点，前后还要有数字，例如 R47、4R7。";
-        return a;
-    }
+    if (s == "R") return refused(a, SmdReason::OnlyR);
     const bool hasR = s.find('R') != std::string::npos;
     if (s.size() < 3) {
-        a.reason = quoted(s) + "太短了：贴片电阻的代码是 3 或 4 个字符（零欧跳线只印一个 0）" +
-                   (hasR ? "，例如 1R0、R47。" : "。");
-        return a;
+        a.refusal.hasR = hasR;
+        return refused(a, SmdReason::TooShort);
     }
     if (s.size() == 3 && isDigit(s[0]) && isDigit(s[1]) && s[2] != 'R' && !isDigit(s[2]))
-        return readEia(a, fmt);
+        return readEia(a);
     const auto letter =
         std::find_if(s.begin(), s.end(), [](char c) { return c > '9' && c != 'R'; });
     if (letter != s.end()) {
-        const std::string l(1, *letter);
-        a.reason = eiaLetter(*letter)
-                       ? "“" + l + "”是 EIA-96 的倍率字母，要写在两位数字后面（例如 01" + l +
-                             "），" + quoted(s) + "不是这样的代码。"
-                       : "“" + l +
-                             "”不是贴片电阻代码里的字母：数字代码只用 R 当小数点，EIA-96 "
-                             "代码是两位数字加一个倍率字母（" +
-                             std::string(kEiaLetterList) + "）。";
-        return a;
+        a.refusal.letter = *letter;
+        return refused(a, eiaPower(*letter) ? SmdReason::EiaLetterPlace : SmdReason::UnknownLetter);
     }
-    return hasR ? readWithPoint(a, fmt) : readDigits(a, fmt);
+    return hasR ? readWithPoint(a) : readDigits(a);
 }
 
 std::vector<std::string> smdCodesFor(const Decimal& ohms) {
-    if (ohms.isZero()) return {"0", "000", "0000"};
+    if (ohms.isZero()) return {"0", "00", "000", "0000"};
     std::vector<std::string> out;
     const int decade = ohms.decade();
-    // The value's digits from the power e on, when nothing is left below it.
-    auto digitsFrom = [&](int e, std::size_t width) {
-        return ohms.divisibleByPowerOfTen(e) ? padded(ohms.roundedQuotient(e), width)
-                                             : std::string();
-    };
-    auto withPoint = [](std::string digits, std::size_t at) {
-        return digits.empty() ? digits : digits.insert(at, "R");
-    };
     auto add = [&out](std::string code) {
         if (!code.empty()) out.push_back(std::move(code));
     };
-
-    // Three characters: two digits and a power, or R for the point under 10 Ω.
-    if (decade >= 1 && decade - 1 <= kMaxPower) {
-        if (std::string d = digitsFrom(decade - 1, 2); !d.empty())
-            add(d + std::to_string(decade - 1));
-    } else if (decade >= -2 && decade <= 0) {
-        add(withPoint(digitsFrom(-2 + (decade == 0), 2), decade == 0 ? 1 : 0));
+    for (const std::size_t width : {3u, 4u}) {
+        // Significant digits and a power.
+        const int power = decade - static_cast<int>(width - 2);
+        if (power >= 0 && power <= (width == 3 ? kMaxPower3 : kMaxPower4) &&
+            ohms.divisibleByPowerOfTen(power))
+            add(padded(ohms.roundedQuotient(power), width - 1) + std::to_string(power));
+        // R as the point, further left first.
+        for (std::size_t at = 0; at < width; ++at)
+            add(pointCode(ohms, width, at));
     }
-    // Four characters: three digits and a power, or R for the point under 100 Ω.
-    if (decade >= 2 && decade - 2 <= kMaxPower) {
-        if (std::string d = digitsFrom(decade - 2, 3); !d.empty())
-            add(d + std::to_string(decade - 2));
-    } else if (decade >= -3 && decade <= 1) {
-        const int point = std::max(decade, -1) + 1; // digits before R
-        add(withPoint(digitsFrom(point - 3, 3), static_cast<std::size_t>(point)));
-    }
-    // EIA-96: an E96 member and the letter of its power.
+    // EIA-96: an E96 member and the letters of its power.
     const int power = decade - 2;
     if (power >= -3 && power <= 5 && ohms.divisibleByPowerOfTen(power)) {
         const auto members = seriesMembers(ESeries::E96);
         const auto m = std::find(members.begin(), members.end(),
                                  static_cast<int>(ohms.roundedQuotient(power)));
         if (m != members.end())
-            out.push_back(
-                padded(static_cast<std::uint64_t>(m - members.begin() + 1), 2) +
-                std::find_if(kEiaLetters.begin(), kEiaLetters.end(), [power](const EiaLetter& l) {
-                    return l.power == power;
-                })->letter);
+            for (const char l : eiaLetters(power))
+                out.push_back(padded(static_cast<std::uint64_t>(m - members.begin() + 1), 2) + l);
     }
     return out;
-}
-
-std::string smdLine(const SmdAnswer& a, const SmdReading& r, const DecimalFormat& fmt) {
-    std::string line = a.code;
-    if (a.readings.size() > 1)
-        line += r.kind == SmdKind::Eia96 ? "（按 EIA-96）" : "（R 当小数点）";
-    line += " = " + withUnit(r.value, fmt);
-    if (r.tolerance) line += " " + toleranceText(*r.tolerance);
-    return line + "：" + r.arithmetic;
 }
 
 std::vector<int> bandsOfCode(const SmdReading& r, int bands) {

@@ -118,12 +118,17 @@ bool showsItself(char32_t c) {
     struct Range {
         char32_t from, to;
     };
-    static constexpr std::array<Range, 24> kShown{{
+    static constexpr std::array<Range, 31> kShown{{
         {0x0021, 0x007E},                   // ASCII
         {0x00A1, 0x00AC},                   // Latin-1 signs, without the soft hyphen
         {0x00AE, 0x024F},                   // Latin-1 letters, Latin Extended (pinyin with tones)
         {0x0370, 0x03FF},                   // Greek: Ω
         {0x0400, 0x04FF},                   // Cyrillic
+        {0x05D0, 0x05EA},                   // Hebrew letters, without the points
+        {0x0621, 0x064A},                   // Arabic letters, without the vowel marks
+        {0x0660, 0x0669}, {0x06F0, 0x06F9}, // Arabic-Indic digits, both forms
+        {0x0966, 0x096F},                   // Devanagari digits
+        {0x0E50, 0x0E59},                   // Thai digits
         {0x2010, 0x2027},                   // dashes, quotes, bullets
         {0x2030, 0x205E},                   // per mille, primes
         {0x2070, 0x2071},                   // superscripts and subscripts
@@ -131,6 +136,7 @@ bool showsItself(char32_t c) {
         {0x2100, 0x218B},                   // letterlike (the ohm sign), fractions, Roman numerals
         {0x2190, 0x22FF},                   // arrows, mathematical operators
         {0x2460, 0x24FF},                   // circled numbers
+        {0x2600, 0x27BF},                   // symbols and dingbats (☺, ✓)
         {0x3001, 0x3029},                   // CJK punctuation, without its combining tone marks
         {0x3030, 0x303F}, {0x3041, 0x3096}, // kana, without the combining sound marks
         {0x309B, 0x30FF}, {0x3400, 0x4DBF}, // CJK extension A
@@ -140,8 +146,12 @@ bool showsItself(char32_t c) {
         {0xFFE0, 0xFFE6},                   // full-width signs
         {0xFFE8, 0xFFEE},                   // half-width signs
     }};
-    return std::any_of(kShown.begin(), kShown.end(),
-                       [c](const Range& r) { return in(c, r.from, r.to); });
+    // Emoji stand alone as pictures: pictographs, emoticons, transport, supplemental.
+    static constexpr std::array<Range, 4> kPictographs{
+        {{0x1F300, 0x1F5FF}, {0x1F600, 0x1F64F}, {0x1F680, 0x1F6FF}, {0x1F900, 0x1F9FF}}};
+    const auto holds = [c](const Range& r) { return in(c, r.from, r.to); };
+    return std::any_of(kShown.begin(), kShown.end(), holds) ||
+           std::any_of(kPictographs.begin(), kPictographs.end(), holds);
 }
 
 std::string codePoint(char32_t c) {

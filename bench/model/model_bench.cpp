@@ -4,6 +4,8 @@
 #include "model/choice.h"
 #include "model/colour_finder.h"
 #include "model/colour_table.h"
+#include "model/combinations/combinations.h"
+#include "model/combinations/kit.h"
 #include "model/tick.h"
 #include "model/value_input.h"
 
@@ -44,5 +46,21 @@ void BM_ValueToColours(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_ValueToColours);
+
+// The largest search a user meets: one, two and three parts from every E24 value of eight
+// decades (192 values), for wanted values that E24 misses, hits, and lies between decades.
+void BM_KitThreeParts(benchmark::State& st) {
+    const Kit kit(seriesValues(ESeries::E24, 0, 7));
+    const Decimal wanted = Decimal::of(std::uint64_t(st.range(0)), -3);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(findCombinations(wanted, kit, 100));
+    st.SetLabel(std::to_string(kit.size()) + " values");
+}
+BENCHMARK(BM_KitThreeParts)
+    ->Arg(4'321'000)     // 4.321 kΩ
+    ->Arg(1'000'000)     // 1 kΩ, a member
+    ->Arg(123'456'789)   // 123.456789 kΩ
+    ->Arg(7'000)         // 7 Ω
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         Run{{"--bands", "4", "--tolerance", "银", "--colours", "R47"},
             0,
             "色环：黄 紫 银 银（四环电阻）\n阻值：0.47Ω\n误差：±10%，0.423Ω ～ 0.517Ω\n"
-            "标准值：0.47Ω 是 E12 标准值。\n标准值 E12：0.47Ω（0.00%）\n贴片代码：R47 R470\n",
+            "标准值：0.47Ω 是 E12 标准值。\n标准值 E12：0.47Ω（0.00%）\n贴片代码：R47 R470 0R47\n",
             ""},
         Run{{"--colours", "9.96k", "--tolerance", "Gold"},
             0,
@@ -206,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Asked{{"--read", "红", "红"}, 2, "三到六个环"},
                     Asked{{"--read", "红", "红", "红", "红", "红", "红", "红"}, 2, "三到六个环"},
                     Asked{{"--read", "红", "粉", "红"}, 2, "“粉”不是色环的颜色"},
-                    Asked{{"--read", "红", "无", "红"}, 2, "“无”不是色环的颜色"},
+                    Asked{{"--read", "红", "无", "红"}, 2, "第二环是无色"},
                     Asked{{"--read", "金", "金", "金", "金"}, 2, "两头都读不通"},
                     Asked{{"--read", "红", "红", "红", "--measured", "4..7k"}, 2, "万用表读数"},
                     Asked{{"--measured", "1k"}, 2, "要和 --read 一起用"},
@@ -220,8 +220,19 @@ TEST(SmdCommand, JsonNamesTheKindAndBothBandsExactly) {
     EXPECT_EQ(o[QStringLiteral("kind")].toString(), QStringLiteral("EIA-96"));
     EXPECT_EQ(o[QStringLiteral("value_ohms")].toString(), QStringLiteral("10000"));
     EXPECT_EQ(o[QStringLiteral("tolerance_percent")].toString(), QStringLiteral("1"));
-    EXPECT_EQ(o[QStringLiteral("colours4")].toArray().size(), 4);
-    EXPECT_EQ(o[QStringLiteral("colours5")].toArray().last().toString(), QStringLiteral("brown"));
+    // 10 kΩ ±1 %, by the colour code: four bands 1 0 ×10³, five bands 1 0 0 ×10², brown for 1 %.
+    EXPECT_EQ(o[QStringLiteral("colours4")].toArray(),
+              (QJsonArray{QStringLiteral("brown"), QStringLiteral("black"), QStringLiteral("orange"),
+                          QStringLiteral("brown")}));
+    EXPECT_EQ(o[QStringLiteral("colours5")].toArray(),
+              (QJsonArray{QStringLiteral("brown"), QStringLiteral("black"), QStringLiteral("black"),
+                          QStringLiteral("red"), QStringLiteral("brown")}));
+    EXPECT_TRUE(o[QStringLiteral("notes")].toArray().isEmpty());
+    const QJsonObject twoWays = parsed(zq::app::smdAnswer(QStringLiteral("68R"), true, {}));
+    const QJsonArray notes = twoWays[QStringLiteral("notes")].toArray();
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_EQ(notes[0].toObject()[QStringLiteral("code")].toString(),
+              QStringLiteral("two-readings"));
     const QJsonObject jumper = parsed(zq::app::smdAnswer(QStringLiteral("000"), true, {}));
     EXPECT_EQ(jumper[QStringLiteral("kind")].toString(), QStringLiteral("jumper"));
     EXPECT_TRUE(jumper[QStringLiteral("tolerance_percent")].isNull());

@@ -64,6 +64,17 @@ TEST(TypedText, QuotesWhatDoesNotShowByItsCodePoint) {
         EXPECT_EQ(shown(r.text), r.shown) << r.shown;
 }
 
+// What any desktop font draws on its own is quoted as itself, whatever its script; what joins,
+// combines or hides is not.
+TEST(TypedText, VisibleCharactersOfEveryScriptShowThemselves) {
+    for (const char32_t c : {U'😀', U'🚀', U'🤖', U'٤', U'۴', U'א', U'ب', U'४', U'๔', U'✓', U'☺'})
+        EXPECT_TRUE(showsItself(c)) << codePoint(c);
+    for (const char32_t c : {char32_t(0x064B), char32_t(0x05B0), char32_t(0x200D), char32_t(0xFE0F),
+                             char32_t(0x1F1E8), char32_t(0xE000), char32_t(0x0301)})
+        EXPECT_FALSE(showsItself(c)) << codePoint(c);
+    EXPECT_EQ(shown(U"4😀7"), "4😀7");
+}
+
 TEST(TypedText, NothingUnseenShowsItself) {
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
         if (isSpace(c) || isControl(c) || isUnseenMark(c)) {

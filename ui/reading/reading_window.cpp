@@ -3,13 +3,14 @@
 
 #include "ui/reading/reading_window.h"
 
-#include "wording/value.h"
-
 #include "assets/designs/designs.h"
 #include "model/colour_finder.h"
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "wording/chip_code.h"
+#include "wording/reading.h"
+#include "wording/words.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>
@@ -24,9 +25,6 @@ QString q(std::string_view s) {
 
 const QColor kReasonColour(224, 0, 0);
 const QColor kNoteColour(32, 32, 96);
-
-const QString kHint =
-    QStringLiteral("从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。");
 
 QString names(const std::vector<int>& colours) {
     return q(model::shortNames(colours));
@@ -100,29 +98,29 @@ void ReadingWindow::wireKeyboard() {
     text(label(QStringLiteral("Label1")));
     text(Entered);
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
-        button(*Chip[std::size_t(i)], q(model::colourRecord(i).name));
-    button(back, QStringLiteral("退一环"));
-    button(clear, QStringLiteral("清除"));
-    button(show, QStringLiteral("在主窗口显示"));
+        button(*Chip[std::size_t(i)], wording::colourName(i));
+    button(back, QCoreApplication::translate("ReadingWindow", "退一环"));
+    button(clear, QCoreApplication::translate("ReadingWindow", "清除"));
+    button(show, QCoreApplication::translate("ReadingWindow", "在主窗口显示"));
     // The drawn bands, by their place as entered and their colour.
     for (std::size_t i = 0; i < Band.size(); ++i) {
         auto name = [this, i] {
             const std::vector<int> at = placesOf(int(Bands.size()));
             for (std::size_t b = 0; b < at.size(); ++b)
                 if (std::size_t(at[b]) == i)
-                    return q(model::bandOrdinal(int(b) + 1)) + QStringLiteral("：") +
-                           q(model::colourRecord(Bands[b]).name);
+                    return QCoreApplication::translate("ReadingWindow", "%1：%2")
+                        .arg(wording::bandOrdinal(int(b) + 1), wording::colourName(Bands[b]));
             return QString();
         };
         items.push_back({Band[i], QAccessible::Graphic, name, {}, {}});
     }
-    measuredField().setAccessibleName(QStringLiteral("万用表读数"));
-    smdField().setAccessibleName(QStringLiteral("贴片代码"));
+    measuredField().setAccessibleName(QCoreApplication::translate("ReadingWindow", "万用表读数"));
+    smdField().setAccessibleName(QCoreApplication::translate("ReadingWindow", "贴片代码"));
     text(Verdict);
     for (zq::Label* l : Reading)
         text(*l);
     text(SmdAnswer);
-    button(close, QStringLiteral("关闭"));
+    button(close, QCoreApplication::translate("ReadingWindow", "关闭"));
     setAccessibleItems(std::move(items));
 }
 
@@ -146,7 +144,7 @@ void ReadingWindow::Form_Load() {
 
 void ReadingWindow::enter(int colour) {
     if (int(Bands.size()) >= kMost) {
-        say(QStringLiteral("色环电阻最多六个环；看错了就按“退一环”。"));
+        say(wording::tooManyBands());
         return;
     }
     Bands.push_back(colour);
@@ -164,8 +162,10 @@ void ReadingWindow::BackButton_Click() {
     readAgain();
 }
 
+// A new part: the old one's measurement would judge it wrongly.
 void ReadingWindow::ClearButton_Click() {
     Bands.clear();
+    measuredField().clear();
     readAgain();
 }
 
@@ -209,15 +209,10 @@ void ReadingWindow::showBands() {
         Band[i]->setPicture(LoadResPicture(chips[i], 0));
     Entered.setForeColor(kNoteColour);
     if (Bands.empty()) {
-        Entered.setCaption(kHint);
+        Entered.setCaption(wording::enterHint());
         return;
     }
-    QString text = QStringLiteral("已输入 %1 环：").arg(Bands.size()) + names(Bands);
-    if (int(Bands.size()) < kFewest)
-        text += QStringLiteral("（至少要三环）");
-    else if (int(Bands.size()) == kMost)
-        text += QStringLiteral("（最多六环）");
-    Entered.setCaption(text);
+    Entered.setCaption(wording::enteredBands(Bands));
 }
 
 void ReadingWindow::say(const QString& text) {
@@ -237,29 +232,18 @@ void ReadingWindow::showReadings() {
         const QString typed = measuredField().toPlainText().trimmed();
         if (!typed.isEmpty()) {
             const model::ValueInput v = model::parseValue(typed.toStdString(), fmt.point);
-            if (v.ok)
+            if (!v.ok) {
+                lines << wording::measuredRefusal(v);
+            } else {
                 measured = v.ohms;
-            else
-                lines << QStringLiteral("万用表读数：") + wording::inputReason(v);
+                if (const wording::Said note = wording::measuredNote(v, fmt); !note.text.isEmpty())
+                    lines << note.text;
+            }
         }
-        Readings = model::readBothWays(Bands, measured, fmt);
-        verdict = q(Readings.reason.empty() ? Readings.verdict : Readings.reason);
-        for (const model::BandReadingItem& r : Readings.readings) {
-            QString line = (r.likely ? QStringLiteral("● ") : QStringLiteral("○ ")) +
-                           q(model::directionText(r.direction)) + QStringLiteral("：") +
-                           names(r.colours) + QStringLiteral(" → ") +
-                           q(model::withUnit(r.reading.value, fmt)) + u' ' +
-                           q(model::toleranceText(r.reading.tolerance));
-            if (r.reading.tcrPpm) line += QStringLiteral(" %1ppm/K").arg(*r.reading.tcrPpm);
-            line += QStringLiteral("（") + q(model::withUnit(r.reading.min, fmt)) +
-                    QStringLiteral("～") + q(model::withUnit(r.reading.max, fmt)) +
-                    QStringLiteral("）");
-            lines << line + u'\n' + q(r.why);
-        }
-        for (const model::RuledOut& r : Readings.ruledOut)
-            lines << QStringLiteral("✕ ") + q(r.why);
-        for (const model::BandChange& c : Readings.changes)
-            lines << QStringLiteral("？ ") + q(c.text);
+        Readings = model::readBothWays(Bands, measured);
+        const wording::ReadingLines said = wording::readingLines(Readings, fmt);
+        verdict = said.verdict;
+        lines << said.lines;
     }
     Verdict.setCaption(verdict);
     for (std::size_t i = 0; i < Reading.size(); ++i)
@@ -275,17 +259,14 @@ void ReadingWindow::ShowButton_Click() {
         if (r.likely) chosen = &r;
     if (!chosen && !Readings.readings.empty()) chosen = &Readings.readings.front();
     if (!chosen) {
-        say(Bands.size() < std::size_t(kFewest)
-                ? QStringLiteral("先输入三到六个色环。")
-                : QStringLiteral("这组色环两头都读不通，没有可显示的读法。"));
+        say(wording::nothingToShow(Bands.size() < std::size_t(kFewest)));
         return;
     }
     const std::vector<int>& c = chosen->colours;
     const model::ColourRecord& tolerance =
         model::colourRecord(c.size() == 3 ? model::palette::kNone : c[c.size() == 4 ? 3 : 4]);
     if (!tolerance.hasTolerance()) {
-        say(QStringLiteral("主窗口的误差环没有") + q(tolerance.name) +
-            QStringLiteral("：这是 IEC 60062 标准里的精密误差，只能在这里看。"));
+        say(wording::precisionStaysHere(tolerance.index));
         return;
     }
     model::ColourAnswer a;
@@ -296,7 +277,7 @@ void ReadingWindow::ShowButton_Click() {
         // A part with no tolerance band is the main window's four-band part with 无色.
         a.bands = 4;
         a.palette = {c[0], c[1], c[2], model::palette::kNone, model::palette::kNone};
-        note = QStringLiteral("三环电阻就是误差环为无色（±20%）的四环电阻，主窗口按四环显示。");
+        note = wording::threeBandsAsFour();
         break;
     case 4:
         a.bands = 4;
@@ -305,14 +286,11 @@ void ReadingWindow::ShowButton_Click() {
     default:
         a.bands = 5;
         a.palette = {c[0], c[1], c[2], c[3], c[4]};
-        if (c.size() == 6)
-            note = QStringLiteral("主窗口没有温度系数环，第六环（") +
-                   q(model::colourRecord(c[5]).name) + QStringLiteral("）没有带过去。");
+        if (c.size() == 6) note = wording::sixthBandLeftBehind(c[5]);
         break;
     }
     if (!chosen->likely && Readings.readings.size() > 1)
-        note += QStringLiteral("两种读法分不出，先按") +
-                q(model::directionText(chosen->direction)) + QStringLiteral("显示；量一下再定。");
+        note += wording::undecidedShownAs(chosen->direction);
     if (!note.isEmpty()) say(note);
     receiver_.showColours(a);
     // The reading is on the multimeter and in the flow chart: put them in view.
@@ -323,21 +301,19 @@ void ReadingWindow::ShowButton_Click() {
 
 void ReadingWindow::Smd_Return() {
     const model::DecimalFormat fmt = userFormat();
-    Smd = model::readSmdCode(smdField().toPlainText().toStdString(), fmt);
+    Smd = model::readSmdCode(smdField().toPlainText().toStdString());
     QStringList lines;
     if (Smd.readings.empty()) {
-        lines << q(Smd.reason);
+        lines << wording::chipReason(Smd, fmt);
     } else {
         for (const model::SmdReading& r : Smd.readings)
-            lines << q(model::smdLine(Smd, r, fmt));
+            lines << wording::chipLine(Smd, r, fmt);
+        lines << wording::chipComment(Smd, fmt);
         const model::SmdReading& first = Smd.readings.front();
-        lines << q(Smd.note.empty() ? first.explanation : Smd.note);
-        QStringList bands;
-        for (const int n : {4, 5})
-            if (const std::vector<int> b = model::bandsOfCode(first, n); !b.empty())
-                bands << (n == 4 ? QStringLiteral("四环 ") : QStringLiteral("五环 ")) + names(b);
-        if (!bands.isEmpty())
-            lines << QStringLiteral("同样的阻值用色环：") + bands.join(QStringLiteral("；"));
+        if (const QString bands = wording::chipBandsLine(model::bandsOfCode(first, 4),
+                                                         model::bandsOfCode(first, 5));
+            !bands.isEmpty())
+            lines << bands;
     }
     SmdAnswer.setForeColor(Smd.readings.empty() ? kReasonColour : kNoteColour);
     SmdAnswer.setCaption(lines.join(u'\n'));

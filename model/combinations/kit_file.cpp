@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "model/combinations/kit_file.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zq::model {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Spaces an editor may leave around a value: ASCII white space, and the no-break and
+// ideographic spaces an input method types.
+std::size_t spaceAt(std::string_view s, std::size_t at) {
+    static constexpr std::array<std::string_view, 8> kSpaces{
+        " ", "\t", "\r", "\v", "\f", "\xC2\xA0", "\xE3\x80\x80", "\xEF\xBB\xBF"};
+    for (const std::string_view w : kSpaces)
+        if (s.substr(at, w.size()) == w) return w.size();
+    return 0;
+}
+
+std::string_view trimmed(std::string_view s) {
+    std::size_t from = 0;
+    while (from < s.size())
+        if (const std::size_t n = spaceAt(s, from)) from += n;
+        else break;
+    s.remove_prefix(from);
+    // Backwards: the last space is found by trying each ending.
+    for (bool cut = true; cut && !s.empty();) {
+        cut = false;
+        for (std::size_t n = 1; n <= std::min<std::size_t>(3, s.size()); ++n) {
+            if (spaceAt(s, s.size() - n) == n) {
+                s.remove_suffix(n);
+                cut = true;
+                break;
+            }
+        }
+    }
+    return s;
+}
+
+std::string_view withoutComment(std::string_view line) {
+    const std::size_t hash = std::min(line.find('#'), line.find("\xEF\xBC\x83")); // ＃
+    return hash == std::string_view::npos ? line : line.substr(0, hash);
+}
+
+} // namespace
+
+KitFile readKit(std::string_view text) {
+    KitFile out;
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    int number = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++number;
+        const std::string_view value = trimmed(withoutComment(line));
+        if (value.empty()) continue;
+        ValueInput reading = parseValue(value);
+        if (!reading.ok) {
+            out.refused.push_back({number, std::move(reading), std::nullopt});
+        } else if (const auto fault = kitValueFault(reading.ohms)) {
+            out.refused.push_back({number, std::move(reading), fault});
+        } else {
+            out.values.push_back(reading.ohms);
+        }
+    }
+    return out;
+}
+
+std::string kitText(std::span<const Decimal> values) {
+    std::string out;
+    for (const Decimal& v : values)
+        out += v.text() + "\n";
+    return out;
+}
+
+} // namespace zq::model

@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "model/combinations/kit.h"
+#include "model/decimal.h"
+#include "model/value_input.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zq::model {
+
+// A line of a kit file that gives no value to combine.
+struct KitLine {
+    int line = 0;       // counted from 1
+    ValueInput reading; // what parseValue made of the line, reason and all
+    // Set when the line was read but no combination can use the value.
+    std::optional<KitValueFault> fault;
+};
+
+struct KitFile {
+    std::vector<Decimal> values; // in the order of the file, repeats kept
+    std::vector<KitLine> refused;
+};
+
+// One value a line, in any form parseValue reads ("4.7k", "4k7", "470R", "4.7千欧"), with "."
+// as the decimal point whatever the locale, so that files travel. Blank lines are skipped and
+// "#" (or a full-width "＃") starts a comment to the end of the line. A byte order mark and
+// Windows line ends are accepted.
+KitFile readKit(std::string_view text);
+
+// The file readKit reads back as the same values: one value a line, in ohms.
+std::string kitText(std::span<const Decimal> values);
+
+} // namespace zq::model

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// Which kind of question comes next, by the learner's mistakes: Leitner boxes, one per kind of
+// question and one per kind of mistake. A miss puts a kind in the first box, which comes back
+// on the next turn and weighs most; a hint keeps it in the first two boxes; a right answer
+// without a hint, from the second in a row on, moves it up one box. Box b is due again 2^b
+// turns after its last answer, and weighs half as much as box b-1.
+#include "model/practice/judge.h"
+#include "model/practice/question.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zq::model::practice {
+
+inline constexpr int kBoxes = 5;
+inline constexpr int kRecent = 10;     // answers kept for the "right lately" chart
+inline constexpr int kStateFormat = 1; // of the saved text
+
+enum class Result { Right, Helped, Wrong };
+
+// Plain fields, so that the window can keep them in any format it likes.
+struct Track {
+    int box = 0;                          // 0 comes most often, kBoxes - 1 most rarely
+    int due = 0;                          // the turn from which it is due again
+    int streak = 0;                       // right answers in a row without a hint
+    int right = 0, helped = 0, wrong = 0; // all the answers ever counted
+    std::string recent; // the last kRecent results, oldest first: 'r' right, 'h' helped, 'w' wrong
+    int rightLately() const;
+    int helpedLately() const;
+    friend bool operator==(const Track&, const Track&) = default;
+};
+
+struct LearnerState {
+    int turn = 0;                                // answers recorded
+    std::array<Track, kQuestionKinds> questions; // by QuestionKind
+    // By MistakeKind (Other has none). A mistake never made does not steer the questions.
+    std::array<Track, kMistakeKinds> mistakes;
+    const Track& of(QuestionKind k) const { return questions[std::size_t(k)]; }
+    const Track& of(MistakeKind k) const { return mistakes[std::size_t(k)]; }
+    friend bool operator==(const LearnerState&, const LearnerState&) = default;
+};
+
+struct Attempt {
+    QuestionKind kind = QuestionKind::ReadValue;
+    MistakeSet exercised = 0; // possibleMistakes of the question
+    Result result = Result::Right;
+    MistakeKind mistake = MistakeKind::Other; // when Wrong
+};
+// The answer counts for its kind of question and for each kind of mistake the question gave
+// room for: right or helped for all of them, wrong only for the mistake made.
+void record(LearnerState& state, const Attempt& attempt);
+// The same from a judged answer; `helped` when a hint was shown first. Unreadable answers
+// count for nothing.
+void record(LearnerState& state, const Question& q, const Judgement& j, bool helped);
+
+// The kinds of mistake questions of a kind give room for.
+MistakeSet mistakesOf(QuestionKind kind);
+
+struct Pick {
+    QuestionKind kind = QuestionKind::ReadValue;
+    std::optional<MistakeKind> focus; // a mistake the question should give room for
+};
+// How strongly a kind of question is wanted now; the pick is drawn in proportion.
+int weightOf(const LearnerState& state, QuestionKind kind);
+Pick pickNext(const LearnerState& state, Random& random);
+// The question for a pick: drawn until it gives room for the focus (a bounded number of times).
+Question questionFor(const Pick& pick, Random& random);
+inline Question nextQuestion(const LearnerState& state, Random& random) {
+    return questionFor(pickNext(state, random), random);
+}
+
+// "key=value" lines: format=1, turn=…, question.<kind>.<field>=…, mistake.<kind>.<field>=…
+// with the fields box, due, streak, right, helped, wrong, recent. nullopt for text that is
+// not such a file, or a newer format: the caller sets it aside and starts afresh.
+std::string toText(const LearnerState& state);
+std::optional<LearnerState> fromText(std::string_view text);
+
+} // namespace zq::model::practice

@@ -1,0 +1,400 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "wording/reading.h"
+
+#include "model/typed_text.h"
+#include "wording/main_window.h"
+#include "wording/value.h"
+#include "wording/words.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace zq::wording {
+
+namespace {
+
+using model::BandRole;
+using model::Direction;
+using model::VerdictReason;
+using namespace model::palette;
+
+QString roleName(BandRole role) {
+    switch (role) {
+    case BandRole::Digit:
+        return QCoreApplication::translate("BandRole", "数字环");
+    case BandRole::Multiplier:
+        return QCoreApplication::translate("BandRole", "倍率环");
+    case BandRole::Tolerance:
+        return QCoreApplication::translate("BandRole", "误差环");
+    case BandRole::Coefficient:
+        return QCoreApplication::translate("BandRole", "温度系数环");
+    }
+    return {};
+}
+
+// "4.70KΩ ±5%".
+QString valueText(const model::Reading& r, const model::DecimalFormat& fmt) {
+    return ohms(r.value, fmt) + QLatin1Char(' ') + tolerance(r.tolerance);
+}
+
+// The main window's words for a digit band that cannot take gold, silver or none, after the
+// band it names.
+QString digitRefusal(int colour) {
+    switch (colour) {
+    case kGold:
+        return QCoreApplication::translate(
+            "BandRefusal",
+            "所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！");
+    case kSilver:
+        return QCoreApplication::translate(
+            "BandRefusal",
+            "所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！");
+    default:
+        return QCoreApplication::translate("BandRefusal",
+                                           "所以不能为无色，无色为允许误差值,是±20%。记住啦！");
+    }
+}
+
+// The tolerance colours only IEC 60062:2016 gives: "橙、黄、灰".
+QString precisionColours() {
+    QStringList out;
+    for (const model::ColourRecord& c : model::colourRecords())
+        if (c.tolerance == 0 && c.iecTolerance != 0) out << shortName(c.index);
+    return out.join(QCoreApplication::translate("Reading", "、"));
+}
+
+QString bothSeries(bool bothStandard) {
+    return bothStandard ? QCoreApplication::translate("Reading", "两种读法都是标准阻值")
+                        : QCoreApplication::translate("Reading", "两种读法都不是标准阻值");
+}
+
+QString seriesNote(const model::BandReadingItem& item, const model::DecimalFormat& fmt) {
+    const model::Reading& r = item.reading;
+    if (r.value.isZero())
+        return QCoreApplication::translate("Reading", "0Ω 是跳线电阻，不属于哪个阻值系列。");
+    if (item.series)
+        return QCoreApplication::translate("Reading",
+                                           "%1 是 %2 系列里的标准阻值，%3 的电阻就按这个系列生产。")
+            .arg(ohms(r.value, fmt), seriesLabel({*item.series}), tolerance(r.tolerance));
+    return QCoreApplication::translate("Reading",
+                                       "%1 不在 %2 电阻所用的 %3 系列里，很少有这样的电阻。")
+        .arg(ohms(r.value, fmt), tolerance(r.tolerance), seriesAlternatives(item.toleranceSeries));
+}
+
+Said precisionNote(int colour) {
+    const model::ColourRecord& c = model::colourRecord(colour);
+    if (c.tolerance == 0)
+        return {QStringLiteral("precision-tolerance"),
+                QCoreApplication::translate(
+                    "Reading", "%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。")
+                    .arg(colourName(colour), tolerance(c.iecTolerance))};
+    return {
+        QStringLiteral("precision-tolerance-differs"),
+        QCoreApplication::translate(
+            "Reading", "%1误差环按本程序的表是 %2，IEC 60062:2016 标准给的是 %3；这是精密电阻。")
+            .arg(colourName(colour), tolerance(c.tolerance), tolerance(c.iecTolerance))};
+}
+
+Said matchNote(const model::Reading& r, const model::Decimal& m, const model::DecimalFormat& fmt) {
+    const bool in = r.min <= m && m <= r.max;
+    return in ? Said{QStringLiteral("measurement-matches"),
+                     QCoreApplication::translate("Reading", "量到的 %1 在 %2～%3 之内，相符。")
+                         .arg(ohms(m, fmt), ohms(r.min, fmt), ohms(r.max, fmt))}
+              : Said{QStringLiteral("measurement-does-not-match"),
+                     QCoreApplication::translate("Reading", "量到的 %1 不在 %2～%3 之内，不相符。")
+                         .arg(ohms(m, fmt), ohms(r.min, fmt), ohms(r.max, fmt))};
+}
+
+// The sentence that says which of two readings is likely: readings[0] over readings[1].
+Said decided(const model::BandReadings& r, const model::DecimalFormat& fmt) {
+    const model::Verdict& v = r.verdict;
+    const auto dir = [](const model::BandReadingItem& i) { return directionText(i.direction); };
+    const auto value = [&fmt](const model::BandReadingItem& i) {
+        return valueText(i.reading, fmt);
+    };
+    switch (v.reason) {
+    case VerdictReason::Measurement: {
+        const model::BandReadingItem& win = r.readings.at(0);
+        return {QStringLiteral("measurement"),
+                QCoreApplication::translate("Reading", "量到的阻值只和%1的 %2 相符，所以就是它。")
+                    .arg(dir(win), value(win))};
+    }
+    case VerdictReason::LeadingBlack: {
+        const model::BandReadingItem &win = r.readings.at(0), &lose = r.readings.at(1);
+        return {QStringLiteral("leading-black"),
+                QCoreApplication::translate(
+                    "Reading", "更可能是%1的 %2：%3的 %4 第一环是黑色，没有厂家这样生产电阻。")
+                    .arg(dir(win), value(win), dir(lose), value(lose))};
+    }
+    case VerdictReason::Series: {
+        const model::BandReadingItem &win = r.readings.at(0), &lose = r.readings.at(1);
+        return {QStringLiteral("series"),
+                QCoreApplication::translate(
+                    "Reading",
+                    "更可能是%1的 %2：它是标准阻值，而%3的 %4 不是，很少有厂家生产这样的电阻。")
+                    .arg(dir(win), value(win), dir(lose), value(lose))};
+    }
+    case VerdictReason::ToleranceColour: {
+        const model::BandReadingItem &win = r.readings.at(0), &lose = r.readings.at(1);
+        return {QStringLiteral("tolerance-colour"),
+                QCoreApplication::translate(
+                    "Reading",
+                    "%1，但%2时误差环是%3，很常见；%4时误差环是%5，少见。所以更可能是%6的 %7。")
+                    .arg(bothSeries(v.bothStandard), dir(win), colourName(win.toleranceColour),
+                         dir(lose), colourName(lose.toleranceColour), dir(win), value(win))};
+    }
+    case VerdictReason::Undecided:
+        return {QStringLiteral("undecided"),
+                v.toleranceBands
+                    ? QCoreApplication::translate(
+                          "Reading", "%1，误差环的颜色也分不出哪种更常见，看不出哪种读法更可能。")
+                          .arg(bothSeries(v.bothStandard))
+                    : QCoreApplication::translate("Reading", "%1，看不出哪种读法更可能。")
+                          .arg(bothSeries(v.bothStandard))};
+    case VerdictReason::Palindrome:
+        return {QStringLiteral("palindrome"),
+                QCoreApplication::translate("Reading", "正着读和倒着读是一样的：%1。")
+                    .arg(value(r.readings.at(0)))};
+    case VerdictReason::OnlyOneWay:
+        return {QStringLiteral("only-one-way"),
+                QCoreApplication::translate("Reading", "只有%1说得通：%2。")
+                    .arg(dir(r.readings.at(0)), value(r.readings.at(0)))};
+    case VerdictReason::Neither:
+        return {
+            QStringLiteral("neither-way"),
+            QCoreApplication::translate("Reading", "两头读都说不通，请再看看是不是有颜色看错了。")};
+    }
+    return {};
+}
+
+} // namespace
+
+QString directionText(Direction d) {
+    return d == Direction::AsEntered ? QCoreApplication::translate("Reading", "从左往右读")
+                                     : QCoreApplication::translate("Reading", "从右往左读");
+}
+
+Said inputRefusal(const model::BandReadings& r) {
+    switch (r.problem) {
+    case model::InputProblem::None:
+        return {};
+    case model::InputProblem::BandCount:
+        return {QStringLiteral("band-count"),
+                QCoreApplication::translate("Reading", "色环电阻有三到六个环，这里有 %1 个。")
+                    .arg(r.bandCount)};
+    case model::InputProblem::AbsentBand:
+        return {
+            QStringLiteral("absent-band"),
+            QCoreApplication::translate("Reading", "%1是无色：无色就是没有环，只输入看得见的色环。")
+                .arg(bandOrdinal(r.problemBand))};
+    case model::InputProblem::NotAColour:
+        return {QStringLiteral("not-a-colour"),
+                QCoreApplication::translate("Reading", "%1不是一种颜色。")
+                    .arg(bandOrdinal(r.problemBand))};
+    }
+    return {};
+}
+
+QString readingLine(const model::BandReadingItem& item, const model::DecimalFormat& fmt) {
+    QString value = valueText(item.reading, fmt);
+    if (item.reading.tcrPpm) value += QStringLiteral(" %1ppm/K").arg(*item.reading.tcrPpm);
+    return (item.likely ? QStringLiteral("● ") : QStringLiteral("○ ")) +
+           QCoreApplication::translate("Reading", "%1：%2 → %3（%4～%5）")
+               .arg(directionText(item.direction), shortNames(item.colours), value,
+                    ohms(item.reading.min, fmt), ohms(item.reading.max, fmt));
+}
+
+std::vector<Said> readingNotes(const model::BandReadingItem& item,
+                               const std::optional<model::Decimal>& measured,
+                               const model::DecimalFormat& fmt) {
+    std::vector<Said> out;
+    const QString code = item.reading.value.isZero() ? QStringLiteral("jumper")
+                         : item.series               ? QStringLiteral("standard-member")
+                                                     : QStringLiteral("off-series");
+    out.push_back({code, seriesNote(item, fmt)});
+    if (item.precision)
+        out.push_back(precisionNote(item.toleranceColour));
+    else if (item.rareTolerance)
+        out.push_back({QStringLiteral("rare-tolerance-colour"),
+                       QCoreApplication::translate("Reading", "%1误差环少见。")
+                           .arg(colourName(item.toleranceColour))});
+    if (measured) out.push_back(matchNote(item.reading, *measured, fmt));
+    return out;
+}
+
+std::vector<Said> verdict(const model::BandReadings& r, const model::DecimalFormat& fmt) {
+    std::vector<Said> out{decided(r, fmt)};
+    const model::MeasuredOutcome m = r.verdict.measured;
+    if (r.verdict.reason == VerdictReason::Undecided) {
+        // Only without a measurement is there one to ask for.
+        if (m == model::MeasuredOutcome::NotMeasured)
+            out.push_back({QStringLiteral("measure-to-decide"),
+                           QCoreApplication::translate(
+                               "Reading", "请用万用表量一下阻值，再对照两种读法的范围。")});
+    }
+    if (m == model::MeasuredOutcome::NoneMatchMisread)
+        out.push_back({QStringLiteral("measurement-matches-none-misread"),
+                       QCoreApplication::translate(
+                           "Reading", "量到的阻值和哪种读法都不相符，可能看错了一个颜色。")});
+    else if (m == model::MeasuredOutcome::NoneMatch)
+        out.push_back({QStringLiteral("measurement-matches-none"),
+                       QCoreApplication::translate(
+                           "Reading", "量到的阻值和哪种读法都不相符，也不像是看错了一个颜色。")});
+    return out;
+}
+
+Said ruledOut(const model::RuledOut& o) {
+    QString why;
+    QString code;
+    switch (o.rule) {
+    case model::Rule::NoDigit:
+        code = QStringLiteral("no-digit");
+        why = digitRefusal(o.colour);
+        break;
+    case model::Rule::NotATolerance:
+        code = QStringLiteral("not-a-tolerance");
+        why = toleranceBandRefusal(o.colour) +
+              QCoreApplication::translate("Reading", "精密电阻的误差环还可能是%1色。")
+                  .arg(precisionColours());
+        break;
+    case model::Rule::NoMultiplier:
+        code = QStringLiteral("no-multiplier");
+        why = QCoreApplication::translate("Reading", "没有%1的%2。")
+                  .arg(colourName(o.colour), roleName(o.role));
+        break;
+    case model::Rule::NoCoefficient:
+        code = QStringLiteral("no-coefficient");
+        why = QCoreApplication::translate("Reading", "没有%1的%2。")
+                  .arg(colourName(o.colour), roleName(o.role));
+        break;
+    }
+    QString text = QCoreApplication::translate("Reading", "%1，%2是%3；%2是%4，")
+                       .arg(directionText(o.direction), bandOrdinal(o.band), colourName(o.colour),
+                            roleName(o.role)) +
+                   why;
+    if (o.readFromOtherEnd)
+        text += QCoreApplication::translate("Reading",
+                                            "金色或银色的环只会在%1一端，所以要从另一端读起。")
+                    .arg(roleName(o.farEndRole));
+    return {code, text};
+}
+
+Said change(const model::BandChange& c, const model::DecimalFormat& fmt) {
+    return {
+        QStringLiteral("one-band-misread"),
+        QCoreApplication::translate("Reading", "%1可能是%2而不是%3：那样%4是 %5，和量到的相符。")
+            .arg(bandOrdinal(c.band), colourName(c.to), colourName(c.from),
+                 directionText(c.direction), valueText(c.reading, fmt))};
+}
+
+QString joined(const std::vector<Said>& said) {
+    QString out;
+    for (const Said& s : said)
+        out += s.text;
+    return out;
+}
+
+QString ruledOutLine(const model::RuledOut& o) {
+    return QStringLiteral("✕ ") + ruledOut(o).text;
+}
+
+QString changeLine(const model::BandChange& c, const model::DecimalFormat& fmt) {
+    return QCoreApplication::translate("Reading", "？ %1").arg(change(c, fmt).text);
+}
+
+ReadingLines readingLines(const model::BandReadings& r, const model::DecimalFormat& fmt) {
+    ReadingLines out;
+    if (r.problem != model::InputProblem::None) {
+        out.verdict = inputRefusal(r).text;
+        return out;
+    }
+    out.verdict = joined(verdict(r, fmt));
+    for (const model::BandReadingItem& i : r.readings)
+        out.lines << readingLine(i, fmt) + QLatin1Char('\n') +
+                         joined(readingNotes(i, r.measured, fmt));
+    for (const model::RuledOut& o : r.ruledOut)
+        out.lines << ruledOutLine(o);
+    for (const model::BandChange& c : r.changes)
+        out.lines << changeLine(c, fmt);
+    return out;
+}
+
+QString measuredRefusal(const model::ValueInput& v) {
+    return QCoreApplication::translate("Reading", "万用表读数：%1").arg(inputReason(v));
+}
+
+Said measuredNote(const model::ValueInput& v, const model::DecimalFormat& fmt) {
+    if (v.note == model::InputNote::None) return {};
+    return {q(model::codeOf(v.note)),
+            QCoreApplication::translate("Reading", "万用表读数：%1").arg(inputNote(v, fmt))};
+}
+
+QString bandCountRefusal(int given) {
+    return QCoreApplication::translate("Reading", "色环电阻有三到六个环，这里给了 %1 个颜色。")
+        .arg(given);
+}
+
+QString notAColour(const QString& typed) {
+    // Spaces, line ends and unseen marks by their code points: the reason stays one line.
+    const std::string shown = model::typed::shown(model::typed::decode(typed.toStdString()).chars);
+    return QCoreApplication::translate("Reading", "%1不是色环的颜色。")
+        .arg(quoted(QString::fromStdString(shown)));
+}
+
+QString neitherWay(const model::BandReadings& r) {
+    QString why;
+    for (const model::RuledOut& o : r.ruledOut)
+        why += ruledOut(o).text;
+    return QCoreApplication::translate("Reading", "两头都读不通：%1").arg(why);
+}
+
+QString enterHint() {
+    return QCoreApplication::translate(
+        "Reading", "从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。");
+}
+
+QString enteredBands(const std::vector<int>& colours) {
+    QString text = QCoreApplication::translate("Reading", "已输入 %1 环：%2")
+                       .arg(colours.size())
+                       .arg(shortNames(colours));
+    if (int(colours.size()) < model::kFewestBands)
+        text += QCoreApplication::translate("Reading", "（至少要三环）");
+    else if (int(colours.size()) == model::kMostBands)
+        text += QCoreApplication::translate("Reading", "（最多六环）");
+    return text;
+}
+
+QString tooManyBands() {
+    return QCoreApplication::translate("Reading", "色环电阻最多六个环；看错了就按“退一环”。");
+}
+
+QString nothingToShow(bool tooFewBands) {
+    return tooFewBands
+               ? QCoreApplication::translate("Reading", "先输入三到六个色环。")
+               : QCoreApplication::translate("Reading", "这组色环两头都读不通，没有可显示的读法。");
+}
+
+QString precisionStaysHere(int toleranceColour) {
+    return QCoreApplication::translate(
+               "Reading", "主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。")
+        .arg(colourName(toleranceColour));
+}
+
+QString threeBandsAsFour() {
+    return QCoreApplication::translate(
+        "Reading", "三环电阻就是误差环为无色（±20%）的四环电阻，主窗口按四环显示。");
+}
+
+QString sixthBandLeftBehind(int coefficientColour) {
+    return QCoreApplication::translate("Reading", "主窗口没有温度系数环，第六环（%1）没有带过去。")
+        .arg(colourName(coefficientColour));
+}
+
+QString undecidedShownAs(Direction d) {
+    return QCoreApplication::translate("Reading", "两种读法分不出，先按%1显示；量一下再定。")
+        .arg(directionText(d));
+}
+
+} // namespace zq::wording
