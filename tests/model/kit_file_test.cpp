@@ -86,10 +86,11 @@ TEST(KitFile, NamesEachLineItCannotUse) {
         // Unreadable lines carry the reason the value field would give; the others read fine.
         const ValueInput typed = parseValue(expected[i].typed);
         EXPECT_EQ(got.reading.ok, typed.ok);
-        EXPECT_EQ(got.reading.reason, typed.reason);
+        EXPECT_EQ(got.reading.refusal, typed.refusal);
+        EXPECT_EQ(got.reading.quoted, typed.quoted);
         EXPECT_EQ(got.reading.ok, expected[i].fault.has_value());
         if (!got.reading.ok) {
-            EXPECT_FALSE(got.reading.reason.empty());
+            EXPECT_NE(got.reading.refusal, InputRefusal::None);
         }
     }
 }

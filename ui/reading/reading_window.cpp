@@ -19,16 +19,8 @@ namespace zq::ui {
 
 namespace {
 
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 const QColor kReasonColour(224, 0, 0);
 const QColor kNoteColour(32, 32, 96);
-
-QString names(const std::vector<int>& colours) {
-    return q(model::shortNames(colours));
-}
 
 model::DecimalFormat userFormat() {
     return {decimalPoint().toStdString()};
