@@ -99,36 +99,6 @@ std::optional<int> colourByName(std::string_view name) {
     return std::nullopt;
 }
 
-std::string_view bandOrdinal(int band) {
-    static constexpr std::array<std::string_view, kMostBands> kNames{"第一环", "第二环", "第三环",
-                                                                     "第四环", "第五环", "第六环"};
-    if (band < 1 || band > kMostBands) return {};
-    return kNames[std::size_t(band - 1)];
-}
-
-std::string shortNames(std::span<const int> colours) {
-    std::string out;
-    for (const int c : colours)
-        out += (out.empty() ? "" : " ") + std::string(colourRecord(c).shortName);
-    return out;
-}
-
-std::string_view digitBandRefusalTail(int paletteIndex) {
-    switch (paletteIndex) {
-    case palette::kGold:
-        return "，所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！";
-    case palette::kSilver:
-        return "，所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！";
-    default:
-        return "，所以不能为无色，无色为允许误差值,是±20%。记住啦！";
-    }
-}
-
-std::string toleranceBandRefusal(int paletteIndex) {
-    return "误差环没有" + std::string(colourRecord(paletteIndex).name) +
-           "，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！";
-}
-
 std::string toleranceText(int hundredths) {
     return "±" + Decimal::of(std::uint64_t(hundredths), -2).text() + "%";
 }

@@ -36,8 +36,6 @@ inline constexpr int kNoPower = 99;
 
 struct ColourRecord {
     int index;                  // palette index
-    std::string_view name;      // 棕色
-    std::string_view shortName; // 棕
     std::string_view english;   // brown
     int digit;                  // 0..9, or kNoDigit
     int power;                  // the multiplier is 10^power; kNoPower where there is none
@@ -63,21 +61,21 @@ struct ColourRecord {
 // table (what the main window shows), with IEC 60062:2016's beside it where they differ.
 // Inks: how the bands are painted.
 inline constexpr std::array<ColourRecord, palette::kSize> kColourRecords{{
-    // index name shortName english digit power tol iecTol tcr chip tolPic ink metal
-    {0, "棕色", "棕", "brown", 1, 1, 100, 100, 100, 101, 133, {128, 64, 24}, false},
-    {1, "红色", "红", "red", 2, 2, 200, 200, 50, 102, 126, {214, 30, 36}, false},
-    {2, "橙色", "橙", "orange", 3, 3, 0, 5, 15, 103, 0, {246, 128, 22}, false},
-    {3, "黄色", "黄", "yellow", 4, 4, 0, 2, 25, 104, 0, {250, 212, 28}, false},
-    {4, "绿色", "绿", "green", 5, 5, 50, 50, 20, 105, 129, {34, 158, 64}, false},
-    {5, "蓝色", "蓝", "blue", 6, 6, 20, 25, 10, 106, 128, {30, 84, 210}, false},
-    {6, "紫色", "紫", "violet", 7, 7, 10, 10, 5, 107, 130, {136, 52, 190}, false},
-    {7, "灰色", "灰", "grey", 8, 8, 0, 1, 1, 108, 0, {142, 142, 146}, false},
-    {8, "白色", "白", "white", 9, 9, 0, 0, 0, 109, 0, {250, 250, 250}, false},
-    {9, "黑色", "黑", "black", 0, 0, 0, 0, 250, 110, 0, {28, 28, 30}, false},
-    {10, "金色", "金", "gold", kNoDigit, -1, 500, 500, 0, 111, 132, {224, 170, 52}, true},
-    {11, "银色", "银", "silver", kNoDigit, -2, 1000, 1000, 0, 112, 131, {196, 198, 206}, true},
+    // index english digit power tol iecTol tcr chip tolPic ink metal
+    {0, "brown", 1, 1, 100, 100, 100, 101, 133, {128, 64, 24}, false},
+    {1, "red", 2, 2, 200, 200, 50, 102, 126, {214, 30, 36}, false},
+    {2, "orange", 3, 3, 0, 5, 15, 103, 0, {246, 128, 22}, false},
+    {3, "yellow", 4, 4, 0, 2, 25, 104, 0, {250, 212, 28}, false},
+    {4, "green", 5, 5, 50, 50, 20, 105, 129, {34, 158, 64}, false},
+    {5, "blue", 6, 6, 20, 25, 10, 106, 128, {30, 84, 210}, false},
+    {6, "violet", 7, 7, 10, 10, 5, 107, 130, {136, 52, 190}, false},
+    {7, "grey", 8, 8, 0, 1, 1, 108, 0, {142, 142, 146}, false},
+    {8, "white", 9, 9, 0, 0, 0, 109, 0, {250, 250, 250}, false},
+    {9, "black", 0, 0, 0, 0, 250, 110, 0, {28, 28, 30}, false},
+    {10, "gold", kNoDigit, -1, 500, 500, 0, 111, 132, {224, 170, 52}, true},
+    {11, "silver", kNoDigit, -2, 1000, 1000, 0, 112, 131, {196, 198, 206}, true},
     // No band at all: the bare body shows, and the part is ±20 %.
-    {12, "无色", "无", "none", kNoDigit, kNoPower, 2000, 2000, 0, 113, 127, {226, 199, 150}, false},
+    {12, "none", kNoDigit, kNoPower, 2000, 2000, 0, 113, 127, {226, 199, 150}, false},
 }};
 
 std::span<const ColourRecord> colourRecords();
@@ -89,18 +87,6 @@ std::optional<int> colourOfPower(int power); // -2..9
 std::optional<int> colourOfTolerance(int hundredths);
 // A colour by any of its names: 红, 红色, red (any case; also gray, purple).
 std::optional<int> colourByName(std::string_view name);
-
-// "第一环" … "第六环"; "" outside 1..6.
-std::string_view bandOrdinal(int band);
-
-// "黄 紫 红 金": colours by their short names.
-std::string shortNames(std::span<const int> colours);
-
-// The refusals of the main window's bands 1, 2 and 5, as the band reading and the value finder
-// still quote them; the main window itself has them from the wording layer. Going away with
-// bandOrdinal and shortNames.
-std::string_view digitBandRefusalTail(int paletteIndex);
-std::string toleranceBandRefusal(int paletteIndex);
 
 // "±0.5%" for 50 hundredths of a per cent. Tolerances are written with "." in every locale, as
 // the main window's read-out has them.

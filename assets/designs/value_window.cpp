@@ -14,6 +14,9 @@ using namespace detail;
 
 constexpr Rgb kInk{32, 32, 96};
 constexpr Rgb kLink{0, 0, 192};
+// The tolerance chips' labels, by palette index.
+constexpr std::array<std::string_view, model::palette::kSize> kShortNames{
+    "棕", "红", "橙", "黄", "绿", "蓝", "紫", "灰", "白", "黑", "金", "银", "无"};
 
 ControlDesign label(std::string_view name, int left, int top, int width, int height,
                     std::string_view caption, FontDesign font, Rgb fore = kBlack) {
@@ -70,7 +73,8 @@ FormDesign build() {
         // Light text where the ink is dark, by its luma.
         const bool dark = r.ink.r * 299 + r.ink.g * 587 + r.ink.b * 114 < 140000;
         ControlDesign chip = clickable(label("ToleranceChip", 256 + 25 * i, 103, 22, 18,
-                                             r.shortName, kSong9, dark ? kWhite : kBlack));
+                                             kShortNames.at(std::size_t(r.index)), kSong9,
+                                             dark ? kWhite : kBlack));
         chip.index = i;
         chip.transparent = false;
         chip.back = {r.ink.r, r.ink.g, r.ink.b};

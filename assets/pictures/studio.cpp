@@ -216,11 +216,15 @@ void paintHalved(Canvas& c, std::string_view source) {
 
 namespace ink {
 const BandInk& band(int index) {
+    // As the palette chips are labelled, by palette index.
+    static constexpr std::array<const char*, kBandCount> kNames{
+        "棕色", "红色", "橙色", "黄色", "绿色", "蓝色", "紫色",
+        "灰色", "白色", "黑色", "金色", "银色", "无色"};
     static const auto kBands = [] {
         std::array<BandInk, kBandCount> out{};
         for (const model::ColourRecord& c : model::colourRecords())
             out.at(std::size_t(c.index)) = {rgb(c.ink.r, c.ink.g, c.ink.b), c.metal,
-                                            std::string(c.name)};
+                                            kNames.at(std::size_t(c.index))};
         return out;
     }();
     return kBands.at(std::size_t(index));

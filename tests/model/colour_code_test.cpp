@@ -45,9 +45,7 @@ TEST(ColourRecords, AreFoundByEveryNameAndIndexedByPaletteAndPicture) {
     for (const ColourRecord& c : colourRecords()) {
         EXPECT_EQ(&colourRecord(c.index), &c);
         EXPECT_EQ(recordOfChip(c.chip), &c);
-        for (const std::string_view name : {c.name, c.shortName, c.english})
-            EXPECT_EQ(colourByName(name), c.index) << name;
-        EXPECT_TRUE(c.name.starts_with(c.shortName)) << c.name;
+        EXPECT_EQ(colourByName(c.english), c.index) << c.english;
     }
     EXPECT_EQ(colourByName("GREY"), palette::kGrey);
     EXPECT_EQ(colourByName("gray"), palette::kGrey);
@@ -79,11 +77,11 @@ TEST(ColourRecords, TheToleranceBandTakesExactlyTheColoursWithATolerance) {
     for (const ColourRecord& c : colourRecords()) {
         const auto effects = choose(s, c.index);
         const bool refused = !effects.empty() && effects.front().kind == Effect::Kind::Warn;
-        EXPECT_EQ(refused, !c.hasTolerance()) << c.name;
+        EXPECT_EQ(refused, !c.hasTolerance()) << c.english;
         const bool offered = std::find(kTolerancePalette.begin(), kTolerancePalette.end(),
                                        c.index) != kTolerancePalette.end();
-        EXPECT_EQ(offered, c.hasTolerance()) << c.name;
-        EXPECT_EQ(c.tolerancePicture != 0, c.hasTolerance()) << c.name;
+        EXPECT_EQ(offered, c.hasTolerance()) << c.english;
+        EXPECT_EQ(c.tolerancePicture != 0, c.hasTolerance()) << c.english;
     }
 }
 

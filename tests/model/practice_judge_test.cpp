@@ -4,6 +4,8 @@
 #include "model/practice/judge.h"
 #include "model/practice/question.h"
 
+#include "tests/model/test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -192,7 +194,7 @@ TEST(PracticeJudge, NamesTheMistakeInPickedBands) {
         {&four, {{kGreen, kViolet, kRed, kGold}, kind(M::Other)}},
     };
     for (const auto& [q, c] : cases) {
-        SCOPED_TRACE(shortNames(c.bands));
+        SCOPED_TRACE(test::englishNames(c.bands));
         const Judgement j = judgeBands(*q, c.bands);
         ASSERT_EQ(j.verdict, Verdict::Wrong);
         EXPECT_EQ(mistakeKindCode(j.mistake.kind), mistakeKindCode(c.expected.kind));
@@ -202,7 +204,7 @@ TEST(PracticeJudge, NamesTheMistakeInPickedBands) {
     for (const auto& bands :
          {std::vector<int>{kYellow, kViolet, kNone, kGold},
           std::vector<int>{kYellow, kViolet, kRed}, std::vector<int>{kYellow, kViolet, kRed, 13}})
-        EXPECT_EQ(judgeBands(four, bands).verdict, Verdict::Unreadable) << shortNames(bands);
+        EXPECT_EQ(judgeBands(four, bands).verdict, Verdict::Unreadable) << test::englishNames(bands);
 }
 
 TEST(PracticeJudge, TheEndToReadFrom) {
@@ -251,7 +253,7 @@ TEST(PracticeJudge, AgreesWithDrawnQuestions) {
             if (!read.reading || read.reading->value == q.value) break;
             ++turnedReadings;
             const Judgement j = judgeValue(q, read.reading->value);
-            EXPECT_EQ(j.mistake.kind, M::WrongEnd) << shortNames(q.part.bands);
+            EXPECT_EQ(j.mistake.kind, M::WrongEnd) << test::englishNames(q.part.bands);
         }
         }
     }

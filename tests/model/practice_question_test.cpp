@@ -7,6 +7,8 @@
 #include "model/practice/schedule.h"
 #include "model/smd.h"
 
+#include "tests/model/test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -79,8 +81,8 @@ TEST(PracticeQuestions, EveryKindAppearsAndEveryDrawnPartReadsBackToItsValue) {
             continue;
         }
         const ReadOutcome read = readBands(q.part.bands);
-        ASSERT_TRUE(read.reading) << shortNames(q.part.bands);
-        EXPECT_EQ(read.reading->value, q.value) << shortNames(q.part.bands);
+        ASSERT_TRUE(read.reading) << test::englishNames(q.part.bands);
+        EXPECT_EQ(read.reading->value, q.value) << test::englishNames(q.part.bands);
         EXPECT_EQ(read.reading->tolerance, q.tolerance);
         EXPECT_TRUE(inSeriesOfTolerance(q.value, q.tolerance));
         switch (q.kind) {
@@ -125,7 +127,7 @@ TEST(PracticeQuestions, TheToleranceBandIsAlwaysAtTheEndItBelongsTo) {
         const std::vector<int> shown = q.part.shown();
         const int n = int(shown.size());
         const int before = q.part.shownBeforeGap();
-        SCOPED_TRACE(shortNames(shown));
+        SCOPED_TRACE(test::englishNames(shown));
         if (n == 3) {
             EXPECT_EQ(before, 0);
             EXPECT_EQ(q.toleranceColour, kNone);

@@ -5,12 +5,15 @@
 
 #include "model/band_state.h"
 #include "model/choice.h"
+#include "model/colour_code.h"
 #include "model/colour_table.h"
 #include "tests/model/invariants.h"
 
 #include <array>
 #include <cstdint>
 #include <ostream>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace zq::model {
@@ -29,6 +32,14 @@ inline void PrintTo(const Effect& e, std::ostream* os) {
 } // namespace zq::model
 
 namespace zq::model::test {
+
+// "yellow violet red gold": colours for failure output.
+inline std::string englishNames(std::span<const int> colours) {
+    std::string out;
+    for (const int c : colours)
+        out += (out.empty() ? "" : " ") + std::string(colourRecord(c).english);
+    return out;
+}
 
 // A state the rules could have left: the texts agree with the chips.
 inline BandState stateWith(std::array<std::uint8_t, 5> chips, int selectedBand) {

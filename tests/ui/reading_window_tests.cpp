@@ -8,6 +8,7 @@
 #include "tests/ui/main_window_fixture.h"
 #include "ui/reading/reading_window.h"
 #include "wording/reading.h"
+#include "wording/words.h"
 
 #include <QTest>
 #include <QTextEdit>
@@ -241,9 +242,7 @@ TEST_F(ReadingWindow, ScreenReadersHearEveryControlAndTheBandsAsEntered) {
     for (const AccessibleItem& i : r.accessibleItems())
         names[i.control] = i.name();
     for (int c = 0; c < palette::kPaintedSize; ++c)
-        EXPECT_EQ(names[r.Chip[std::size_t(c)]],
-                  QString::fromUtf8(model::colourRecord(c).name.data(),
-                                    qsizetype(model::colourRecord(c).name.size())));
+        EXPECT_EQ(names[r.Chip[std::size_t(c)]], wording::colourName(c));
     QStringList bands;
     for (const Image* b : r.Band)
         if (!names[b].isEmpty()) bands << names[b];
