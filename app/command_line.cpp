@@ -8,6 +8,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -29,7 +30,8 @@ const QString kHelp = QStringLiteral("help"), kVersion = QStringLiteral("version
               kColours = QStringLiteral("colours"), kBands = QStringLiteral("bands"),
               kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json"),
               kSmd = QStringLiteral("smd"), kRead = QStringLiteral("read"),
-              kMeasured = QStringLiteral("measured");
+              kMeasured = QStringLiteral("measured"), kValueWindow = QStringLiteral("value-window"),
+              kReadingWindow = QStringLiteral("reading-window");
 
 // The questions answered on the terminal; one at a time.
 const QStringList kQuestions{kColours, kSmd, kRead};
@@ -63,6 +65,12 @@ const std::vector<Option>& ownOptions() {
          {},
          QStringLiteral("把答案写成一个 JSON 对象，数值是精确的十进制字符串。"),
          kQuestions},
+        {{kValueWindow},
+         {},
+         QCoreApplication::translate("CommandLine", "打开程序，“由阻值查色环”窗口在前。")},
+        {{kReadingWindow},
+         {},
+         QCoreApplication::translate("CommandLine", "打开程序，“识读色环”窗口在前。")},
     };
     return options;
 }
@@ -236,8 +244,13 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
                      QStringLiteral("%1 %2\n%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。\n")
                          .arg(version.internalName, version.fileVersion, version.companyName),
                      {});
+    if (parser.isSet(kValueWindow) && parser.isSet(kReadingWindow))
+        return refused(QCoreApplication::translate("CommandLine", "%1 和 %2 只能选一个")
+                           .arg(dashed(kValueWindow), dashed(kReadingWindow)));
     CommandLineAnswer window;
     window.platform = parser.value(QStringLiteral("platform"));
+    if (parser.isSet(kValueWindow)) window.startWindow = CommandLineAnswer::StartWindow::Value;
+    if (parser.isSet(kReadingWindow)) window.startWindow = CommandLineAnswer::StartWindow::Reading;
     return window;
 }
 

@@ -5,6 +5,7 @@
 // and what a screen reader is told about each control.
 #include "model/colour_table.h"
 #include "model/readout.h"
+#include "platform/screen.h"
 #include "ui/main/form1.h"
 
 #include <QKeyEvent>
@@ -35,6 +36,10 @@ void Form1::wireKeyboard() {
 
 bool Form1::Form_KeyDown(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
+    if (KeyCode == Qt::Key_Menu || (KeyCode == Qt::Key_F10 && (Shift & kShiftMask))) {
+        showMenuAtFocus();
+        return true;
+    }
     if (KeyCode == Qt::Key_F1) {
         Image24_Click();
         return true;
@@ -49,6 +54,14 @@ bool Form1::Form_KeyDown(int KeyCode, int Shift) {
     if (const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]))
         setFocusedControl(Image29[c->index]);
     return true;
+}
+
+void Form1::showMenuAtFocus() {
+    // Where a right click on the focused control would open it: at its lower left corner.
+    const zq::Control* at = focusedControl();
+    const QPoint p = at ? at->pixelRect().bottomLeft() : rect().center();
+    Form_MouseUp(kRightButton, 0, p.x() * Screen::TwipsPerPixelX(),
+                 p.y() * Screen::TwipsPerPixelY());
 }
 
 void Form1::describeForScreenReaders() {
