@@ -6,6 +6,7 @@
 #include "app/answer_output.h"
 #include "model/band_reading.h"
 #include "model/colour_code.h"
+#include "model/colour_finder.h"
 #include "model/value_input.h"
 
 namespace zq::app {
