@@ -162,6 +162,13 @@ void FirstStartHint::follow() {
     move(keepInside(area, at));
 }
 
+bool FirstStartHint::event(QEvent* e) {
+    // A desktop that activates it anyway: the keyboard goes straight back to the main window.
+    if (e->type() == QEvent::WindowActivate && main_ && main_->isVisible())
+        main_->activateWindow();
+    return QWidget::event(e);
+}
+
 bool FirstStartHint::eventFilter(QObject* watched, QEvent* e) {
     if (watched == main_ && !dismissed_) {
         switch (e->type()) {

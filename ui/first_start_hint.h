@@ -40,6 +40,7 @@ class FirstStartHint : public QWidget {
     QString text() const;
 
   protected:
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 

@@ -9,6 +9,7 @@
 #include "platform/pictures.h"
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextEdit>
 
@@ -23,8 +24,11 @@ QString q(std::string_view s) {
 const QColor kReasonColour(224, 0, 0);
 const QColor kNoteColour(32, 32, 96);
 
-const QString kHint =
-    QStringLiteral("从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。");
+QString hint() {
+    return QCoreApplication::translate(
+        "ReadingWindow",
+        "从左到右点你看到的色块（三到六环；键 1～9、0 是数字的颜色，J 金，Y 银）。");
+}
 
 QString names(const std::vector<int>& colours) {
     return q(model::shortNames(colours));
@@ -181,6 +185,11 @@ bool ReadingWindow::Form_KeyDown(int KeyCode, int Shift) {
         enter(*model::colourOfDigit(KeyCode - Qt::Key_0));
         return true;
     }
+    // The two colours with no digit, by the first letters of their names: jin, yin.
+    if (KeyCode == Qt::Key_J || KeyCode == Qt::Key_Y) {
+        enter(KeyCode == Qt::Key_J ? model::palette::kGold : model::palette::kSilver);
+        return true;
+    }
     if (KeyCode == Qt::Key_Backspace) {
         BackButton_Click();
         return true;
@@ -207,7 +216,7 @@ void ReadingWindow::showBands() {
         Band[i]->setPicture(LoadResPicture(chips[i], 0));
     Entered.setForeColor(kNoteColour);
     if (Bands.empty()) {
-        Entered.setCaption(kHint);
+        Entered.setCaption(hint());
         return;
     }
     QString text = QStringLiteral("已输入 %1 环：").arg(Bands.size()) + names(Bands);
