@@ -14,7 +14,7 @@
 
 using namespace zq;
 using zq::test::MainWindow;
-using zq::ui::ReadingWindow;
+using Window = zq::ui::ReadingWindow;
 namespace palette = zq::model::palette;
 
 namespace {
@@ -22,16 +22,16 @@ namespace {
 class ReadingWindow : public MainWindow {
   protected:
     // Ctrl+R belongs to the main window, like Ctrl+F.
-    ReadingWindow& opened() {
+    Window& opened() {
         w->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w->windowHandle(), Qt::Key_R, Qt::ControlModifier);
-        ReadingWindow* r = w->readingWindow();
+        Window* r = w->readingWindow();
         if (!r) throw std::runtime_error("Ctrl+R opened nothing");
         EXPECT_TRUE(QTest::qWaitForWindowExposed(r));
         return *r;
     }
-    void enter(ReadingWindow& r, std::initializer_list<int> colours) {
+    void enter(Window& r, std::initializer_list<int> colours) {
         for (const int c : colours)
             click(r, centreOf(*r.Chip[std::size_t(c)]));
     }
@@ -41,7 +41,7 @@ class ReadingWindow : public MainWindow {
         QTest::keyClick(&field, Qt::Key_Return);
     }
     // The colours drawn on the body, left to right, bare places left out.
-    static std::vector<int> drawn(const ReadingWindow& r) {
+    static std::vector<int> drawn(const Window& r) {
         std::vector<int> out;
         for (const Image* band : r.Band)
             if (const model::ColourRecord* c = model::recordOfChip(band->Picture().resourceId());
@@ -54,7 +54,7 @@ class ReadingWindow : public MainWindow {
 } // namespace
 
 TEST_F(ReadingWindow, CtrlROpensOneWindowThatComesBackWhenAskedAgainEvenMinimised) {
-    ReadingWindow& r = opened();
+    Window& r = opened();
     EXPECT_TRUE(r.isVisible());
     EXPECT_TRUE(w->isVisible()) << "the main window stays open";
     r.setWindowState(zq::kMinimizedState);
@@ -67,7 +67,7 @@ TEST_F(ReadingWindow, CtrlROpensOneWindowThatComesBackWhenAskedAgainEvenMinimise
 }
 
 TEST_F(ReadingWindow, ChipsKeysBackAndClearEditTheBandsAndTheDrawingFollows) {
-    ReadingWindow& r = opened();
+    Window& r = opened();
     enter(r, {palette::kYellow, palette::kViolet, palette::kRed});
     EXPECT_EQ(drawn(r), (std::vector<int>{palette::kYellow, palette::kViolet, palette::kRed}));
     QTest::keyClick(r.windowHandle(), Qt::Key_Backspace);
@@ -90,7 +90,7 @@ TEST_F(ReadingWindow, ChipsKeysBackAndClearEditTheBandsAndTheDrawingFollows) {
 }
 
 TEST_F(ReadingWindow, ReadsBothWaysAndAMeasurementDecides) {
-    ReadingWindow& r = opened();
+    Window& r = opened();
     enter(r, {palette::kBrown, palette::kBlack, palette::kBlack, palette::kRed, palette::kBrown});
     ASSERT_EQ(r.Readings.readings.size(), 2u);
     EXPECT_TRUE(r.Verdict.Caption().contains(QStringLiteral("量一下")));
@@ -112,7 +112,7 @@ class HandOver : public ReadingWindow, public testing::WithParamInterface<Handin
 
 TEST_P(HandOver, GoesThroughTheChoiceRulesAndBringsTheMainWindowToTheFront) {
     choose(2, 4);
-    ReadingWindow& r = opened();
+    Window& r = opened();
     for (const int c : GetParam().seen)
         click(r, centreOf(*r.Chip[std::size_t(c)]));
     QTest::keyClick(r.windowHandle(), Qt::Key_Return, Qt::ControlModifier);
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "第六环"}));
 
 TEST_F(ReadingWindow, APrecisionToleranceStaysHereWithTheReason) {
-    ReadingWindow& r = opened();
+    Window& r = opened();
     enter(r, {palette::kYellow, palette::kViolet, palette::kRed, palette::kOrange});
     const auto before = w->BandState.BandChip;
     click(r, centreOf(r.image(QStringLiteral("ShowButton"))));
@@ -164,7 +164,7 @@ TEST_F(ReadingWindow, APrecisionToleranceStaysHereWithTheReason) {
 }
 
 TEST_F(ReadingWindow, APrintedCodeIsReadWithItsArithmeticAndItsBands) {
-    ReadingWindow& r = opened();
+    Window& r = opened();
     // As an input method leaves it: full-width digits.
     r.smdField().setPlainText(QStringLiteral("４７２"));
     QTest::keyClick(&r.smdField(), Qt::Key_Return);
@@ -178,7 +178,7 @@ TEST_F(ReadingWindow, APrintedCodeIsReadWithItsArithmeticAndItsBands) {
 }
 
 TEST_F(ReadingWindow, ScreenReadersHearEveryControlAndTheBandsAsEntered) {
-    ReadingWindow& r = opened();
+    Window& r = opened();
     enter(r, {palette::kYellow, palette::kViolet, palette::kRed});
     std::map<const Control*, QString> names;
     for (const AccessibleItem& i : r.accessibleItems())
@@ -200,7 +200,7 @@ TEST_F(ReadingWindow, ScreenReadersHearEveryControlAndTheBandsAsEntered) {
 }
 
 TEST_F(ReadingWindow, TheKeyboardAloneEntersBandsAndHandsThemOver) {
-    ReadingWindow& r = opened();
+    Window& r = opened();
     // The focus starts on the first chip; Enter presses it, the arrows move along the palette.
     QTest::keyClick(r.windowHandle(), Qt::Key_Return);
     QTest::keyClick(r.windowHandle(), Qt::Key_Right);

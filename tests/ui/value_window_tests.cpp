@@ -20,7 +20,7 @@
 using namespace zq;
 using zq::test::dp;
 using zq::test::MainWindow;
-using zq::ui::ValueWindow;
+using Window = zq::ui::ValueWindow;
 
 namespace {
 
@@ -31,23 +31,23 @@ class ValueWindow : public MainWindow {
         MainWindow::TearDown();
     }
     // Ctrl+F belongs to the main window: it works while that window is the active one.
-    ValueWindow* openByKey() {
+    Window* openByKey() {
         w->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w->windowHandle(), Qt::Key_F, Qt::ControlModifier);
-        ValueWindow* v = w->valueWindow();
+        Window* v = w->valueWindow();
         if (v) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(v));
         }
         return v;
     }
-    ValueWindow& opened() {
-        ValueWindow* v = openByKey();
+    Window& opened() {
+        Window* v = openByKey();
         if (!v) throw std::runtime_error("Ctrl+F opened nothing");
         return *v;
     }
     // Types into the field as a user does, then presses a key.
-    static void type(ValueWindow& v, const QString& text, Qt::Key then = Qt::Key_Return,
+    static void type(Window& v, const QString& text, Qt::Key then = Qt::Key_Return,
                      Qt::KeyboardModifiers m = Qt::NoModifier) {
         v.valueField().clear();
         QTest::keyClicks(&v.valueField(), text);
@@ -66,7 +66,7 @@ class ValueWindow : public MainWindow {
         ADD_FAILURE() << "no bare point in the area";
         return area.center();
     }
-    static std::vector<int> resistorPictures(const ValueWindow& v) {
+    static std::vector<int> resistorPictures(const Window& v) {
         std::vector<int> r;
         for (const Image* i : v.Band)
             r.push_back(i->Picture().resourceId());
@@ -77,7 +77,7 @@ class ValueWindow : public MainWindow {
 } // namespace
 
 TEST_F(ValueWindow, CtrlFOpensItBesideTheMainWindowWithTheFieldFocused) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     EXPECT_TRUE(v.isVisible());
     EXPECT_TRUE(w->isVisible()) << "the main window stays";
     EXPECT_EQ(v.windowTitle(), QStringLiteral("由阻值查色环"));
@@ -87,7 +87,7 @@ TEST_F(ValueWindow, CtrlFOpensItBesideTheMainWindowWithTheFieldFocused) {
 }
 
 TEST_F(ValueWindow, ReturnFindsTheBandsAndShowsThemThreeWays) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     type(v, QStringLiteral("4.7k"));
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 金"));
     EXPECT_EQ(v.ValueText.Caption(), QStringLiteral("等于： 4") + dp() + QStringLiteral("70KΩ"));
@@ -107,7 +107,7 @@ TEST_F(ValueWindow, ReturnFindsTheBandsAndShowsThemThreeWays) {
 }
 
 TEST_F(ValueWindow, FullWidthInputFromAnInputMethodIsRead) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     // What a Chinese input method commits, then Return on the keyboard.
     QInputMethodEvent commit;
     commit.setCommitString(QStringLiteral("４．７ｋΩ"));
@@ -118,7 +118,7 @@ TEST_F(ValueWindow, FullWidthInputFromAnInputMethodIsRead) {
 }
 
 TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     type(v, QStringLiteral("4.7k"));
     const QString names = v.ColourNames.Caption(), value = v.ValueText.Caption();
     const auto pictures = resistorPictures(v);
@@ -140,7 +140,7 @@ TEST_F(ValueWindow, BadInputGivesItsReasonAndChangesNothingElse) {
 }
 
 TEST_F(ValueWindow, ARoundedAnswerSaysSo) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     type(v, QStringLiteral("4.75k"));
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 灰 红 金"));
     EXPECT_TRUE(
@@ -149,7 +149,7 @@ TEST_F(ValueWindow, ARoundedAnswerSaysSo) {
 }
 
 TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     type(v, QStringLiteral("4.7k"));
     click(v, centreOf(v.FiveBands));
     EXPECT_EQ(v.Bands, 5);
@@ -172,7 +172,7 @@ TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
 }
 
 TEST_F(ValueWindow, AStandardValueGoesIntoTheFieldAndIsFound) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     v.FiveBands_Click();
     type(v, QStringLiteral("4.5k"));
     ASSERT_EQ(v.Standard.size(), 4u);
@@ -206,7 +206,7 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
             choose(3, model::kGoldIndex);
         }
         choose(2, 4); // band 2 is being edited, and stays so
-        ValueWindow& v = opened();
+        Window& v = opened();
         if (GetParam().fiveBands) click(v, centreOf(v.FiveBands));
         click(v, centreOf(*v.ToleranceChip[GetParam().toleranceChip]));
         v.valueField().clear();
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Handing{"0", false, 5, true}));
 
 TEST_F(ValueWindow, BadInputHandsNothingToTheMainWindow) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     type(v, QStringLiteral("4.7k"));
     const auto before = w->BandState.BandChip;
     type(v, QStringLiteral("4.7.k"), Qt::Key_Return, Qt::ControlModifier);
@@ -248,7 +248,7 @@ TEST_F(ValueWindow, BadInputHandsNothingToTheMainWindow) {
 }
 
 TEST_F(ValueWindow, EscAndTheCloseBoxCloseItAndTheMainWindowStays) {
-    ValueWindow* v = &opened();
+    Window* v = &opened();
     QTest::keyClick(&v->valueField(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->valueWindow(), nullptr);
@@ -261,7 +261,7 @@ TEST_F(ValueWindow, EscAndTheCloseBoxCloseItAndTheMainWindowStays) {
 }
 
 TEST_F(ValueWindow, DraggingTheTitleMovesIt) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     const QPoint start = v.pos();
     const QPoint title = v.label(QStringLiteral("Label1")).pixelRect().topLeft() + QPoint(60, 8);
     moveTo(v, title);
@@ -323,7 +323,7 @@ TEST_F(ValueWindow, LeftAndMiddleReleasesOnTheBareSurfaceShowNoMenu) {
 }
 
 TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedOver) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     v.FiveBands_Click();
     type(v, QStringLiteral("4.5k")); // four standard values shown (E24 and E96), two hidden
     ASSERT_EQ(v.Standard.size(), 4u);
@@ -370,7 +370,7 @@ TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedO
 }
 
 TEST_F(ValueWindow, AScreenReaderFindsItsButtonsAndTextsByName) {
-    ValueWindow& v = opened();
+    Window& v = opened();
     type(v, QStringLiteral("4k7"));
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&v);
     ASSERT_NE(root, nullptr);
