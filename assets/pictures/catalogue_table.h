@@ -111,7 +111,7 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/value_window/Image4.png", 120, 26, true},
 
     // Reading window.
-    {":/design/reading_window/Image2.png", 510, 684, false},
+    {":/design/reading_window/Image2.png", 510, 644, false},
     {":/design/reading_window/Image3.png", 76, 26, true},
     {":/design/reading_window/Image4.png", 76, 26, true},
 };
