@@ -8,7 +8,9 @@
 #include "platform/screen.h"
 #include "ui/main/form1.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 
 namespace zq::ui {
 
@@ -62,6 +64,9 @@ void Form1::showMenuAtFocus() {
     const QPoint p = at ? at->pixelRect().bottomLeft() : rect().center();
     Form_MouseUp(kRightButton, 0, p.x() * Screen::TwipsPerPixelX(),
                  p.y() * Screen::TwipsPerPixelY());
+    // Opened from the keyboard, Return takes its first entry at once.
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().front());
 }
 
 void Form1::describeForScreenReaders() {
