@@ -164,8 +164,7 @@ void FirstStartHint::follow() {
 
 bool FirstStartHint::event(QEvent* e) {
     // A desktop that activates it anyway: the keyboard goes straight back to the main window.
-    if (e->type() == QEvent::WindowActivate && main_ && main_->isVisible())
-        main_->activateWindow();
+    if (e->type() == QEvent::WindowActivate && main_ && main_->isVisible()) main_->activateWindow();
     return QWidget::event(e);
 }
 

@@ -51,10 +51,8 @@ QSize sizeOf(const FormDesign& d) {
 // Available areas: a laptop's 1366×768 less a 40-pixel panel (at the bottom, and at the top),
 // two common desktops, and a screen too narrow for two windows side by side.
 const Area kScreens[] = {
-    {"1366x728", QRect(0, 0, 1366, 728)},
-    {"1366x728 under a top panel", QRect(0, 40, 1366, 728)},
-    {"1280x1024", QRect(0, 0, 1280, 1024)},
-    {"1920x1080", QRect(0, 0, 1920, 1080)},
+    {"1366x728", QRect(0, 0, 1366, 728)},   {"1366x728 under a top panel", QRect(0, 40, 1366, 728)},
+    {"1280x1024", QRect(0, 0, 1280, 1024)}, {"1920x1080", QRect(0, 0, 1920, 1080)},
     {"800x600", QRect(0, 0, 800, 600)},
 };
 
@@ -90,8 +88,8 @@ TEST(Placement, EveryWindowInsideTheAreaBesideTheMainOneWhereThereIsRoom) {
                 } else if (room) {
                     // At the screen's edge: over as little of it as can be, never all of it.
                     const int over = at.intersected(main).width();
-                    EXPECT_EQ(over, size.width() - std::max(a.right() - main.right(),
-                                                            main.left() - a.left()))
+                    EXPECT_EQ(over, size.width() -
+                                        std::max(a.right() - main.right(), main.left() - a.left()))
                         << where();
                     EXPECT_FALSE(main.contains(at)) << where();
                 } else {
@@ -359,8 +357,8 @@ TEST_F(Hint, TheProgramOffersItAfterTheFirstFrameUnlessSwitchedOff) {
     auto hintsOf = [this] {
         w->repaint();
         QCoreApplication::processEvents();
-        return w->findChildren<QWidget*>(QStringLiteral("FirstStartHint"),
-                                          Qt::FindDirectChildrenOnly)
+        return w
+            ->findChildren<QWidget*>(QStringLiteral("FirstStartHint"), Qt::FindDirectChildrenOnly)
             .size();
     };
     for (const bool off : {true, false}) {
