@@ -197,6 +197,17 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         if (!unknown.isEmpty())
             return refused(
                 QStringLiteral("不认识的选项“%1”").arg(typedArgument(arguments, unknown.first())));
+        // A switch given a value ("--json=yes") takes none.
+        for (const QString& a : arguments.mid(1)) {
+            QString bare = a.section(QLatin1Char('='), 0, 0);
+            while (bare.startsWith(QLatin1Char('-')))
+                bare.remove(0, 1);
+            for (const Option& o : ownOptions())
+                if (a.startsWith(QLatin1Char('-')) && a.contains(QLatin1Char('=')) &&
+                    o.names.contains(bare) && o.valueName.isEmpty())
+                    return refused(QCoreApplication::translate("CommandLine", "选项“%1”不带值")
+                                       .arg(a.section(QLatin1Char('='), 0, 0)));
+        }
         // The only other failure: an option that takes a value came last, without one.
         return refused(QStringLiteral("选项“%1”缺少值").arg(arguments.last()));
     }

@@ -97,6 +97,10 @@
         <source>%1 和 %2 只能选一个</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>选项“%1”不带值</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FirstStartHint</name>

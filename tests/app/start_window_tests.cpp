@@ -39,14 +39,28 @@ TEST(StartWindow, EachOptionOpensTheProgramWithItsWindowAndNoneOpensNeither) {
 }
 
 TEST(StartWindow, BothAtOnceOrAValueGivenAreRefused) {
-    for (const QStringList& words :
-         {QStringList{QStringLiteral("--value-window"), QStringLiteral("--reading-window")},
-          QStringList{QStringLiteral("--value-window=4k7")}}) {
-        const zq::app::CommandLineAnswer a = read(words);
-        EXPECT_FALSE(a.openWindow) << words.join(u' ').toStdString();
+    const struct {
+        QStringList words;
+        QString named; // the option the refusal names
+    } cases[] = {
+        {{QStringLiteral("--value-window"), QStringLiteral("--reading-window")},
+         QStringLiteral("--reading-window")},
+        {{QStringLiteral("--value-window=4k7")}, QStringLiteral("--value-window")},
+        {{QStringLiteral("--colours"), QStringLiteral("1k"), QStringLiteral("--json=yes")},
+         QStringLiteral("--json")},
+    };
+    for (const auto& c : cases) {
+        const zq::app::CommandLineAnswer a = read(c.words);
+        EXPECT_FALSE(a.openWindow) << c.words.join(u' ').toStdString();
         EXPECT_EQ(a.exitStatus, 2);
-        EXPECT_FALSE(a.err.isEmpty());
+        EXPECT_TRUE(a.err.contains(c.named)) << a.err.toStdString();
+        // A switch given a value is not said to lack one.
+        EXPECT_FALSE(a.err.contains(QStringLiteral("缺少值"))) << a.err.toStdString();
     }
+    // The other side: an option that takes a value, left without one, lacks it.
+    const zq::app::CommandLineAnswer lacking = read({QStringLiteral("--smd")});
+    EXPECT_EQ(lacking.exitStatus, 2);
+    EXPECT_TRUE(lacking.err.contains(QStringLiteral("缺少值"))) << lacking.err.toStdString();
 }
 
 TEST(StartWindow, HelpAndTheDesktopEntryNameBothOptions) {
