@@ -7,6 +7,7 @@
 #include "assets/designs/designs.h"
 #include "model/colour_code.h"
 #include "tests/ui/main_window_fixture.h"
+#include "ui/about/form3.h"
 #include "ui/first_start_hint.h"
 #include "ui/help/form2.h"
 #include "ui/placement.h"
@@ -451,6 +452,27 @@ TEST_F(MainWindow, EveryControlOfTheValueWindowHasItsOwnName) {
                      {"FiveBands", -1, "五环"},
                      {"CloseBox", -1, "关闭"}});
     EXPECT_EQ(v->valueField().accessibleName(), QStringLiteral("阻值"));
+    // The tolerance chips with the tolerance IEC 60062 gives their colour; blue with the main
+    // window's own ±0.2 %, where the standard has ±0.25 %, as the window shows it.
+    expectNames(*v, {{"ToleranceChip", 0, "棕色，±1%"},
+                     {"ToleranceChip", 1, "红色，±2%"},
+                     {"ToleranceChip", 2, "绿色，±0.5%"},
+                     {"ToleranceChip", 3, "蓝色，±0.2%"},
+                     {"ToleranceChip", 4, "紫色，±0.1%"},
+                     {"ToleranceChip", 5, "金色，±5%"},
+                     {"ToleranceChip", 6, "银色，±10%"},
+                     {"ToleranceChip", 7, "无色，±20%"}});
+}
+
+TEST_F(MainWindow, TheHelpAndAboutButtonsHaveTheirOwnNames) {
+    w->Image24_Click();
+    ASSERT_NE(w->helpWindow(), nullptr);
+    expectNames(*w->helpWindow(), {{"Image8", -1, "关闭"}});
+    w->helpWindow()->Unload();
+    w->Image25_Click();
+    ASSERT_NE(w->aboutWindow(), nullptr);
+    expectNames(*w->aboutWindow(), {{"Image5", -1, "确定"}});
+    w->aboutWindow()->Unload();
 }
 
 TEST_F(MainWindow, EveryButtonOfTheMainWindowHasItsOwnName) {
