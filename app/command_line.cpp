@@ -30,7 +30,8 @@ const QString kHelp = QStringLiteral("help"), kVersion = QStringLiteral("version
               kColours = QStringLiteral("colours"), kBands = QStringLiteral("bands"),
               kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json"),
               kSmd = QStringLiteral("smd"), kRead = QStringLiteral("read"),
-              kMeasured = QStringLiteral("measured");
+              kMeasured = QStringLiteral("measured"), kValueWindow = QStringLiteral("value-window"),
+              kReadingWindow = QStringLiteral("reading-window");
 
 // The questions answered on the terminal; one at a time.
 const QStringList kQuestions{kColours, kSmd, kRead};
@@ -75,6 +76,12 @@ const std::vector<Option>& ownOptions() {
          QCoreApplication::translate("CommandLine",
                                      "把答案写成一个 JSON 对象，数值是精确的十进制字符串。"),
          {kColours, kRead, kSmd}},
+        {{kValueWindow},
+         {},
+         QCoreApplication::translate("CommandLine", "打开程序，“由阻值查色环”窗口在前。")},
+        {{kReadingWindow},
+         {},
+         QCoreApplication::translate("CommandLine", "打开程序，“识读色环”窗口在前。")},
     };
     return options;
 }
@@ -226,6 +233,17 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         if (!unknown.isEmpty())
             return refused(QCoreApplication::translate("CommandLine", "不认识的选项“%1”")
                                .arg(typedArgument(arguments, unknown.first())));
+        // A switch given a value ("--json=yes") takes none.
+        for (const QString& a : arguments.mid(1)) {
+            QString bare = a.section(QLatin1Char('='), 0, 0);
+            while (bare.startsWith(QLatin1Char('-')))
+                bare.remove(0, 1);
+            for (const Option& o : ownOptions())
+                if (a.startsWith(QLatin1Char('-')) && a.contains(QLatin1Char('=')) &&
+                    o.names.contains(bare) && o.valueName.isEmpty())
+                    return refused(QCoreApplication::translate("CommandLine", "选项“%1”不带值")
+                                       .arg(a.section(QLatin1Char('='), 0, 0)));
+        }
         // The only other failure: an option that takes a value came last, without one.
         return refused(
             QCoreApplication::translate("CommandLine", "选项“%1”缺少值").arg(arguments.last()));
@@ -285,8 +303,13 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
                 "CommandLine", "%1 %2\n%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。\n")
                 .arg(version.internalName, version.fileVersion, version.companyName),
             {});
+    if (parser.isSet(kValueWindow) && parser.isSet(kReadingWindow))
+        return refused(QCoreApplication::translate("CommandLine", "%1 和 %2 只能选一个")
+                           .arg(dashed(kValueWindow), dashed(kReadingWindow)));
     CommandLineAnswer window;
     window.platform = parser.value(QStringLiteral("platform"));
+    if (parser.isSet(kValueWindow)) window.startWindow = CommandLineAnswer::StartWindow::Value;
+    if (parser.isSet(kReadingWindow)) window.startWindow = CommandLineAnswer::StartWindow::Reading;
     return window;
 }
 

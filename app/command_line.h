@@ -16,6 +16,8 @@ struct CommandLineAnswer {
     QString out;      // for standard output
     QString err;      // for standard error: one line, or nothing
     QString platform; // what -platform chose, which stands in for the display checks
+    // A window to open in front of the main one at the start.
+    enum class StartWindow { None, Value, Reading } startWindow = StartWindow::None;
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, the program's path first. Numbers in

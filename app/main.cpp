@@ -6,6 +6,7 @@
 #include "platform/first_frame.h"
 #include "platform/program.h"
 #include "platform/services.h"
+#include "ui/first_start_hint.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
 
@@ -68,6 +69,10 @@ int main(int argc, char** argv) {
     zq::QuitAfterFirstFrame quitter;
     quitter.watch(*main);
     main->Show();
+    using Start = zq::app::CommandLineAnswer::StartWindow;
+    if (answer.startWindow == Start::Value) main->openValueWindow();
+    if (answer.startWindow == Start::Reading) main->openReadingWindow();
+    zq::ui::FirstStartHint::offerAfterFirstFrame(*main);
     const int rc = QApplication::exec();
     delete main;
     return rc;

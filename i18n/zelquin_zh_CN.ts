@@ -367,6 +367,22 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>打开程序，“由阻值查色环”窗口在前。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开程序，“识读色环”窗口在前。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 和 %2 只能选一个</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选项“%1”不带值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>显示本帮助，然后退出。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -505,6 +521,52 @@
     <message>
         <source>暂无 / 暂无</source>
         <extracomment>Messenger numbers: none yet.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FirstStartHint</name>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>知道了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>知道了，不再提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还有两个窗口：由阻值查色环（Ctrl+F）、识读色环（Ctrl+R）。在主窗口空白处点右键，或按 Shift+F10，也能从菜单打开它们。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>另外两个窗口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主窗口里点右键（或按 Shift+F10、菜单键）弹出的菜单，可以打开下面两个窗口；
+这两个窗口里按 Esc 关闭，按 Ctrl+回车 把色环带到主窗口显示。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>由阻值查色环（Ctrl+F）：输入阻值，如 4.7k、4k7、470R，按回车，
+答出四环或五环电阻的色环、误差范围、标准值和贴片代码。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识读色环（Ctrl+R）：照电阻上看到的样子从左到右点色块（键盘 1～9、0
+输入数字的颜色，J 金、Y 银，退格键退一环），两头都读出阻值，
+可以和万用表读数核对；也能读贴片电阻上印的代码。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启动时直接打开：zelquin --value-window 或 zelquin --reading-window。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -977,7 +1039,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。</source>
+        <source>从左到右点你看到的色块（三到六环；键 1～9、0 是数字的颜色，J 金，Y 银）。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1139,6 +1201,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>跳线电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>输入里有不是 UTF-8 文字的字节（%1），请重新输入。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1203,6 +1269,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>阻值太大了：%1能做 %2～%3，最接近的 %4 是 %5。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1231,6 +1305,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1误差环按 IEC 60062:2016 是 %2（本程序的表是 %3），这是精密电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 是 %2 标准值。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1249,10 +1327,6 @@
     </message>
     <message>
         <source>%1做不出相邻的标准值 %2。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>跳线电阻</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1304,27 +1378,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>主窗口的%1误差环是 %2：%3 是 IEC 60062 的精密误差，只能在这里看。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>色环数只能是 4 或 5。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>“%1”不是色环的颜色。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1误差环按 IEC 60062:2016 是 %2（本程序的表是 %3），这是精密电阻。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>主窗口的%1误差环是 %2：%3 是 IEC 60062 的精密误差，只能在这里看。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,6 +3,10 @@
 
 #include "ui/secondary_window.h"
 
+#include "ui/placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextEdit>
 
 namespace zq::ui {
@@ -37,7 +41,30 @@ void SecondaryWindow::Label1_MouseUp(int, int, double, double) {
     dragRelease();
 }
 
+namespace {
+
+QRect availableArea(const QWidget& w) {
+    const QScreen* s = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
+} // namespace
+
+void SecondaryWindow::placeBesideMainWindow() {
+    if (!mainWindow_) return;
+    move(placeBeside(availableArea(*mainWindow_), mainWindow_->frameGeometry(), frameSize()));
+}
+
+void SecondaryWindow::keepOnScreen() {
+    move(keepInside(availableArea(mainWindow_ ? *mainWindow_ : *this), frameGeometry()));
+}
+
 void SecondaryWindow::bringToFront(zq::Form& window) {
+    if (&window != this && window.frameGeometry().contains(frameGeometry())) {
+        const QRect area = availableArea(window);
+        if (area.width() >= window.frameGeometry().width() + frameGeometry().width())
+            move(placeBeside(area, window.frameGeometry(), frameSize()));
+    }
     window.setVisible(true);
     if (window.isMinimized()) window.showNormal();
     window.QWidget::raise();

@@ -22,8 +22,14 @@ class SecondaryWindow : public zq::Form, public TitleDrag {
     // Whatever closes the window, the desktop included, the main window comes back (shown,
     // if this window hid it) and takes the keyboard.
     void Form_Unload() override;
-    // Shows a window, restored if it was minimised, in front, with the keyboard.
-    static void bringToFront(zq::Form& window);
+    // Shows a window, restored if it was minimised, in front, with the keyboard. Where the
+    // screen has room for both, this window is moved out from behind it rather than left
+    // hidden there.
+    void bringToFront(zq::Form& window);
+    // Opening places: beside the main window, or (for a window that stands in for it) where
+    // the design has it; inside the screen's available area either way.
+    void placeBesideMainWindow();
+    void keepOnScreen();
 
   protected:
     SecondaryWindow(const FormDesign& design, zq::Form& mainWindow);

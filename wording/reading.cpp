@@ -352,7 +352,7 @@ QString neitherWay(const model::BandReadings& r) {
 
 QString enterHint() {
     return QCoreApplication::translate(
-        "Reading", "从左到右，照你看到的样子点色块（三到六环；键盘 1～9、0 输入数字的颜色）。");
+        "Reading", "从左到右点你看到的色块（三到六环；键 1～9、0 是数字的颜色，J 金，Y 银）。");
 }
 
 QString enteredBands(const std::vector<int>& colours) {

@@ -51,7 +51,7 @@ FormDesign build() {
         .name = "ReadingWindow",
         .caption = "识读色环",
         .width = px(510),
-        .height = px(720),
+        .height = px(680),
         .left = 3000,
         .top = 900,
         .back = kPaleMagenta,
@@ -60,7 +60,7 @@ FormDesign build() {
     };
     auto& c = f.controls;
     c.push_back(field("Measured", 118, 265, 140));
-    c.push_back(field("Smd", 118, 581, 100));
+    c.push_back(field("Smd", 118, 541, 100));
     c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
     c.push_back(label("Label1", -1, 8, 4, 439, 19, "识读色环", kSong10_5, kRed));
 
@@ -85,22 +85,22 @@ FormDesign build() {
     c.push_back(verdict);
     // One reading, ruled-out direction or misread band to a label, three lines at most.
     for (int i = 0; i < 4; ++i) {
-        ControlDesign line = label("Reading", i, 26, 346 + 54 * i, 462, 50, "", kSong9, kInk);
+        ControlDesign line = label("Reading", i, 26, 346 + 44 * i, 462, 40, "", kSong9, kInk);
         line.wordWrap = true;
         c.push_back(line);
     }
 
     // The printed code of a surface-mount part.
-    c.push_back(label("SmdCaption", -1, 26, 586, 92, 18, "贴片代码：", kSong10_5Bold));
-    c.push_back(label("SmdHint", -1, 226, 586, 264, 16, "印在贴片电阻上的，如 472、4R7、01C。",
+    c.push_back(label("SmdCaption", -1, 26, 546, 92, 18, "贴片代码：", kSong10_5Bold));
+    c.push_back(label("SmdHint", -1, 226, 546, 264, 16, "印在贴片电阻上的，如 472、4R7、01C。",
                       kSong9, kInk));
     // The value, its arithmetic, the note and the bands of the same value: up to seven lines.
-    ControlDesign answer = label("SmdAnswer", -1, 26, 612, 462, 90, "", kSong9, kInk);
+    ControlDesign answer = label("SmdAnswer", -1, 26, 572, 462, 90, "", kSong9, kInk);
     answer.wordWrap = true;
     c.push_back(answer);
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
-    c.push_back(image("Ground", -1, 0, 36, 510, 684, ":/design/reading_window/Image2.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 644, ":/design/reading_window/Image2.png"));
     return f;
 }
 

@@ -10,19 +10,19 @@ namespace zq::pictures::detail {
 
 inline constexpr PictureInfo kTable[] = {
     // Band chips: a section of the resistor body with a band, 113 without one.
-    {":/res/101.png", 21, 67, false},
-    {":/res/102.png", 21, 67, false},
-    {":/res/103.png", 21, 67, false},
-    {":/res/104.png", 21, 67, false},
-    {":/res/105.png", 21, 67, false},
-    {":/res/106.png", 21, 67, false},
-    {":/res/107.png", 21, 67, false},
-    {":/res/108.png", 21, 67, false},
-    {":/res/109.png", 21, 67, false},
-    {":/res/110.png", 21, 67, false},
-    {":/res/111.png", 21, 67, false},
-    {":/res/112.png", 21, 67, false},
-    {":/res/113.png", 21, 67, false},
+    {":/res/101.png", 21, 67, true},
+    {":/res/102.png", 21, 67, true},
+    {":/res/103.png", 21, 67, true},
+    {":/res/104.png", 21, 67, true},
+    {":/res/105.png", 21, 67, true},
+    {":/res/106.png", 21, 67, true},
+    {":/res/107.png", 21, 67, true},
+    {":/res/108.png", 21, 67, true},
+    {":/res/109.png", 21, 67, true},
+    {":/res/110.png", 21, 67, true},
+    {":/res/111.png", 21, 67, true},
+    {":/res/112.png", 21, 67, true},
+    {":/res/113.png", 21, 67, true},
     // Band keys on the multimeter, unlit and lit.
     {":/res/124.png", 23, 10, false},
     {":/res/125.png", 23, 10, false},
@@ -111,7 +111,7 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/value_window/Image4.png", 120, 26, true},
 
     // Reading window.
-    {":/design/reading_window/Image2.png", 510, 684, false},
+    {":/design/reading_window/Image2.png", 510, 644, false},
     {":/design/reading_window/Image3.png", 76, 26, true},
     {":/design/reading_window/Image4.png", 76, 26, true},
 };

@@ -25,7 +25,7 @@ const int kLastChipRight = twipsToPixels(6840) + 21; // end of the last body pie
 const int kLeftEndX = twipsToPixels(2950), kLeftEndY = twipsToPixels(1560);
 const int kRightEndX = twipsToPixels(7140), kRightEndY = twipsToPixels(1515);
 
-// The body inside a 67-row chip: rows 8 to 58, so white shows above and below.
+// The body inside a 67-row chip: rows 8 to 58, clear above and below.
 constexpr double kBodyTopInChip = 8.0, kBodyBottomInChip = 59.0;
 constexpr double kNeck = (kBodyBottomInChip - kBodyTopInChip) / 2;
 const double kAxis = kChipTop + (kBodyTopInChip + kBodyBottomInChip) / 2;
@@ -128,7 +128,8 @@ constexpr double kBandLeft = 5.2, kBandRight = 14.2, kBandBow = 1.6;
 
 Sample chipPoint(int band, double x, double y) {
     const double dy = y - (kBodyTopInChip + kBodyBottomInChip) / 2;
-    if (std::abs(dy) >= kNeck) return {ink::kWindow, 1};
+    // Above and below the body the window's own ground shows, whatever its colour.
+    if (std::abs(dy) >= kNeck) return kClear;
     const double v = dy / kNeck;
     const double xb = x - kBandBow * std::sqrt(std::max(0.0, 1 - v * v));
     Material m = kBodyMaterial;

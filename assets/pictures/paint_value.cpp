@@ -36,7 +36,7 @@ struct Ground {
 
 const Ground kValueGround{440, {{14, 44, 496, 130}, {14, 136, 496, 426}}, {75, 141, 206, 218}};
 const Ground kReadingGround{
-    720, {{14, 44, 496, 250}, {14, 256, 496, 566}, {14, 572, 496, 708}}, {20, 72, 328, 145}};
+    680, {{14, 44, 496, 250}, {14, 256, 496, 526}, {14, 532, 496, 668}}, {20, 72, 328, 145}};
 
 Sample ground(const Ground& g, double x, double y) {
     const int kHeight = g.height;

@@ -55,6 +55,15 @@ QStringList expectedLines() {
     return lines;
 }
 
+// The box: the text above word for word, then the section on the other windows, which begins
+// where the signature's last line ends.
+QStringList shownLines() {
+    QStringList lines = expectedLines();
+    lines.removeLast();
+    lines << Form2::windowsText().split(QStringLiteral("\r\n"));
+    return lines;
+}
+
 using MainWindow = test::StandInMainWindow;
 
 class HelpWindowTest : public test::UiTest {
@@ -106,14 +115,14 @@ TEST(HelpText, IsTheListedLinesWithCrLfBreaks) {
 TEST_F(HelpWindowTest, TextBoxShowsTheLinesReadOnlyScrollableAndSelectable) {
     TextBox& box = help->textBox("Text1");
     QTextEdit* edit = box.widget();
-    EXPECT_EQ(box.Text(), Form2::helpText());
+    EXPECT_EQ(box.Text(), Form2::helpText() + Form2::windowsText());
     EXPECT_FALSE(edit->toPlainText().contains(QLatin1Char('\r')));
-    EXPECT_EQ(edit->toPlainText().split(u'\n'), expectedLines());
-    EXPECT_EQ(edit->document()->blockCount(), expectedLines().size());
+    EXPECT_EQ(edit->toPlainText().split(u'\n'), shownLines());
+    EXPECT_EQ(edit->document()->blockCount(), shownLines().size());
 
     EXPECT_TRUE(edit->isReadOnly());
     QTest::keyClicks(edit, "abc");
-    EXPECT_EQ(edit->toPlainText().split(u'\n'), expectedLines()) << "typing changes nothing";
+    EXPECT_EQ(edit->toPlainText().split(u'\n'), shownLines()) << "typing changes nothing";
     EXPECT_TRUE(edit->textInteractionFlags() & Qt::TextSelectableByMouse);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(edit->textCursor().selectedText().size(), edit->toPlainText().size());
@@ -247,6 +256,6 @@ TEST_F(HelpWindowTest, ReopeningRebuildsTheTextAndForgetsTheDrag) {
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(help->pos(), designPlace);
     EXPECT_EQ(help->Dragging, 0);
-    EXPECT_EQ(help->textBox("Text1").Text(), Form2::helpText());
-    EXPECT_EQ(help->textBox("Text1").widget()->toPlainText().split(u'\n'), expectedLines());
+    EXPECT_EQ(help->textBox("Text1").Text(), Form2::helpText() + Form2::windowsText());
+    EXPECT_EQ(help->textBox("Text1").widget()->toPlainText().split(u'\n'), shownLines());
 }

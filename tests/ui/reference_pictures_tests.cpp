@@ -8,6 +8,7 @@
 // ZQ_REFERENCE_OUT.
 #include "tests/ui/main_window_fixture.h"
 #include "ui/about/form3.h"
+#include "ui/first_start_hint.h"
 #include "ui/help/form2.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/value_window.h"
@@ -18,6 +19,8 @@
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <functional>
@@ -183,6 +186,21 @@ const Picture kPictures[] = {
      [](ReferencePictures&, Form1& m) -> QWidget* {
          m.Image24_Click();
          return m.helpWindow();
+     }},
+    {"help-other-windows",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         m.Image24_Click();
+         zq::ui::Form2* h = m.helpWindow();
+         if (!h) return nullptr;
+         QScrollBar* bar = h->textBox(QStringLiteral("Text1")).widget()->verticalScrollBar();
+         bar->setValue(bar->maximum()); // the section after the signature
+         return h;
+     }},
+    {"first-start-hint",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         static QTemporaryDir config;
+         return zq::ui::FirstStartHint::offer(
+             m, config.filePath(QStringLiteral("never-written/first-start")));
      }},
     {"about",
      [](ReferencePictures&, Form1& m) -> QWidget* {

@@ -7,6 +7,8 @@
 #include "ui/about/contact.h"
 #include "ui/program_info.h"
 
+#include <QCoreApplication>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -122,8 +124,49 @@ QString Form2::helpText() {
     return text;
 }
 
+QString Form2::windowsText() {
+    // Set as the text above: a heading of stars, each line with an empty line after it. A
+    // paragraph is one text, broken into lines as long as those above.
+    const QString heading = QCoreApplication::translate("Form2", "另外两个窗口");
+    // One literal each, so that the catalogue finds the whole paragraph.
+    // clang-format off
+    const QString paragraphs[] = {
+        QCoreApplication::translate("Form2", "主窗口里点右键（或按 Shift+F10、菜单键）弹出的菜单，可以打开下面两个窗口；\n这两个窗口里按 Esc 关闭，按 Ctrl+回车 把色环带到主窗口显示。"),
+        QCoreApplication::translate("Form2", "由阻值查色环（Ctrl+F）：输入阻值，如 4.7k、4k7、470R，按回车，\n答出四环或五环电阻的色环、误差范围、标准值和贴片代码。"),
+        QCoreApplication::translate("Form2", "识读色环（Ctrl+R）：照电阻上看到的样子从左到右点色块（键盘 1～9、0\n输入数字的颜色，J 金、Y 银，退格键退一环），两头都读出阻值，\n可以和万用表读数核对；也能读贴片电阻上印的代码。"),
+        QCoreApplication::translate("Form2", "启动时直接打开：zelquin --value-window 或 zelquin --reading-window。"),
+    };
+    // clang-format on
+    QString text = kBreak + QString(37, u'*') + heading + QString(33, u'*') + kBreak + kBreak;
+    for (const QString& p : paragraphs)
+        for (const QString& line : p.split(u'\n'))
+            text += line + kBreak + kBreak;
+    return text;
+}
+
 void Form2::Form_Load() {
-    textBox(QStringLiteral("Text1")).setText(helpText());
+    textBox(QStringLiteral("Text1")).setText(helpText() + windowsText());
+}
+
+bool Form2::Form_KeyDown(int KeyCode, int Shift) {
+    if (Shift & (kCtrlMask | kAltMask)) return false;
+    const auto action = [KeyCode] {
+        switch (KeyCode) {
+        case Qt::Key_PageDown:
+            return QAbstractSlider::SliderPageStepAdd;
+        case Qt::Key_PageUp:
+            return QAbstractSlider::SliderPageStepSub;
+        case Qt::Key_Down:
+            return QAbstractSlider::SliderSingleStepAdd;
+        case Qt::Key_Up:
+            return QAbstractSlider::SliderSingleStepSub;
+        default:
+            return QAbstractSlider::SliderNoAction;
+        }
+    }();
+    if (action == QAbstractSlider::SliderNoAction) return false;
+    textBox(QStringLiteral("Text1")).widget()->verticalScrollBar()->triggerAction(action);
+    return true;
 }
 
 void Form2::Image8_Click() {

@@ -18,8 +18,12 @@ class Form2 : public SecondaryWindow {
 
     void Form_Load() override;
     void Image8_Click();
+    // Page Up and Page Down (and the arrows) scroll the text from the moment the window opens.
+    bool Form_KeyDown(int KeyCode, int Shift) override;
 
     static QString helpText();
+    // After it, in the same box: the windows beyond the main one, what they answer, their keys.
+    static QString windowsText();
 };
 
 } // namespace zq::ui

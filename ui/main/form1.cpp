@@ -468,12 +468,14 @@ void Form1::Image24_Click() {
     setVisible(false);
     help_ = new Form2(*this);
     help_->setDeleteOnUnload(true);
+    help_->keepOnScreen();
     help_->Show();
 }
 
 void Form1::Image25_Click() {
     about_ = new Form3(*this);
     about_->setDeleteOnUnload(true);
+    about_->keepOnScreen();
     about_->Show();
 }
 
@@ -560,6 +562,7 @@ template <class Window> void openBeside(Form1& main, QPointer<Window>& window) {
     if (!window || window->unloaded()) {
         window = new Window(main, main);
         window->setDeleteOnUnload(true);
+        window->placeBesideMainWindow();
     }
     if (window->WindowState() == kMinimizedState) window->setWindowState(kNormalState);
     window->Show();

@@ -84,7 +84,9 @@ class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
     void Label22_MouseMove();
     // The value-to-colours window: Ctrl+F, or the menu of a right release on the bare
     // surface (the multimeter's face hands its mouse to the window).
+    // Shift+F10 and the Menu key open the same menu at the focused control.
     void Form_MouseUp(int Button, int Shift, double X, double Y) override;
+    void showMenuAtFocus();
     void openValueWindow();
     // The reading window: Ctrl+R, or the same menu.
     void openReadingWindow();

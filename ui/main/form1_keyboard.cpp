@@ -5,10 +5,13 @@
 // and what a screen reader is told about each control.
 #include "model/colour_table.h"
 #include "model/readout.h"
+#include "platform/screen.h"
 #include "ui/main/form1.h"
 #include "wording/words.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 
 namespace zq::ui {
 
@@ -36,6 +39,10 @@ void Form1::wireKeyboard() {
 
 bool Form1::Form_KeyDown(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
+    if (KeyCode == Qt::Key_Menu || (KeyCode == Qt::Key_F10 && (Shift & kShiftMask))) {
+        showMenuAtFocus();
+        return true;
+    }
     if (KeyCode == Qt::Key_F1) {
         Image24_Click();
         return true;
@@ -50,6 +57,17 @@ bool Form1::Form_KeyDown(int KeyCode, int Shift) {
     if (const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]))
         setFocusedControl(Image29[c->index]);
     return true;
+}
+
+void Form1::showMenuAtFocus() {
+    // Where a right click on the focused control would open it: at its lower left corner.
+    const zq::Control* at = focusedControl();
+    const QPoint p = at ? at->pixelRect().bottomLeft() : rect().center();
+    Form_MouseUp(kRightButton, 0, p.x() * Screen::TwipsPerPixelX(),
+                 p.y() * Screen::TwipsPerPixelY());
+    // Opened from the keyboard, Return takes its first entry at once.
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().front());
 }
 
 void Form1::describeForScreenReaders() {

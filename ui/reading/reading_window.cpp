@@ -12,6 +12,7 @@
 #include "wording/reading.h"
 #include "wording/words.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextEdit>
 
@@ -173,6 +174,11 @@ bool ReadingWindow::Form_KeyDown(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
     if (KeyCode >= Qt::Key_0 && KeyCode <= Qt::Key_9) {
         enter(*model::colourOfDigit(KeyCode - Qt::Key_0));
+        return true;
+    }
+    // The two colours with no digit, by the first letters of their names: jin, yin.
+    if (KeyCode == Qt::Key_J || KeyCode == Qt::Key_Y) {
+        enter(KeyCode == Qt::Key_J ? model::palette::kGold : model::palette::kSilver);
         return true;
     }
     if (KeyCode == Qt::Key_Backspace) {

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/placement.h"
+
+#include <algorithm>
+
+namespace zq::ui {
+
+namespace {
+
+// The nearest start in [low, high - length], or low when the length does not fit.
+int clampStart(int at, int length, int low, int high) {
+    return std::max(low, std::min(at, high - length));
+}
+
+} // namespace
+
+QPoint keepInside(const QRect& available, const QRect& wanted) {
+    return {clampStart(wanted.left(), wanted.width(), available.left(), available.right() + 1),
+            clampStart(wanted.top(), wanted.height(), available.top(), available.bottom() + 1)};
+}
+
+QPoint placeBeside(const QRect& available, const QRect& mainWindow, const QSize& window) {
+    const int w = window.width();
+    const int roomRight = available.right() - mainWindow.right();
+    const int roomLeft = mainWindow.left() - available.left();
+    int x;
+    if (available.width() >= mainWindow.width() + w) {
+        if (roomRight >= w)
+            x = mainWindow.right() + 1;
+        else if (roomLeft >= w)
+            x = mainWindow.left() - w;
+        else
+            // Room for both, but not where the main window stands: at the edge with more room,
+            // where it covers the least of it.
+            x = roomRight >= roomLeft ? available.right() + 1 - w : available.left();
+    } else {
+        x = mainWindow.center().x() + 1 - w / 2;
+    }
+    return keepInside(available, QRect(QPoint(x, mainWindow.top()), window));
+}
+
+} // namespace zq::ui

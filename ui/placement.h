@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// Where a window opened from the main one goes on the screen. Pure geometry in pixels, so
+// that every screen size can be tried without one.
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace zq::ui {
+
+// A window that works beside the main one: to its right or left, top edges level, when the
+// available area has room for both side by side; else over it. Always inside `available`
+// (the screen less its panels); a window larger than the area keeps its top left corner,
+// and so its title, in it.
+QPoint placeBeside(const QRect& available, const QRect& mainWindow, const QSize& window);
+
+// A window that stands in for the main one: where it asked to be, moved into `available`.
+QPoint keepInside(const QRect& available, const QRect& wanted);
+
+} // namespace zq::ui
