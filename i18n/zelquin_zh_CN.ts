@@ -1082,6 +1082,18 @@
         <source>两种读法分不出，先按%1显示；量一下再定。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>按%1是%2而不是%3显示，和量到的相符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这个贴片代码读不出阻值，没有可显示的。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这个阻值做不成四环或五环色环电阻，主窗口显示不了。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadingWindow</name>

@@ -397,4 +397,17 @@ QString undecidedShownAs(Direction d) {
         .arg(directionText(d));
 }
 
+QString misreadShownAs(int band, int seen, int shown) {
+    return QCoreApplication::translate("Reading", "按%1是%2而不是%3显示，和量到的相符。")
+        .arg(bandOrdinal(band), colourName(shown), colourName(seen));
+}
+
+QString codeHasNoValue() {
+    return QCoreApplication::translate("Reading", "这个贴片代码读不出阻值，没有可显示的。");
+}
+
+QString codeHasNoBands() {
+    return QCoreApplication::translate("Reading", "这个阻值做不成四环或五环色环电阻，主窗口显示不了。");
+}
+
 } // namespace zq::wording

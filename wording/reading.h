@@ -81,5 +81,10 @@ QString precisionStaysHere(int toleranceColour);
 QString threeBandsAsFour();
 QString sixthBandLeftBehind(int coefficientColour);
 QString undecidedShownAs(model::Direction d);
+// The hand-over of the window's suggestion: one band read as another colour.
+QString misreadShownAs(int band, int seen, int shown);
+// The hand-over of a chip code that gives no value, or a value no band code carries.
+QString codeHasNoValue();
+QString codeHasNoBands();
 
 } // namespace zq::wording

@@ -209,6 +209,48 @@ INSTANTIATE_TEST_SUITE_P(
                             5,
                             palette::kBrown}));
 
+// The hand-over sends what the window suggests: a misread band that the measurement points to,
+// or the chip code when its field was used last; and the bands as entered otherwise.
+TEST_F(ReadingWindow, HandOverSendsWhatTheWindowSuggests) {
+    using namespace palette;
+    const auto chips = [this] {
+        std::vector<int> out;
+        for (const std::uint8_t chip : w->BandState.BandChip)
+            out.push_back(model::recordOfChip(chip)->index);
+        return out;
+    };
+    struct Case {
+        const char* measured; // typed after the bands, or nullptr
+        const char* code;     // typed after that, or nullptr
+        bool bandLast;        // a band entered after the code
+        std::vector<int> shown;
+    } cases[] = {
+        {"470", nullptr, false, {kYellow, kViolet, kBrown, kNone, kGold}}, // black misread
+        {"47", nullptr, false, {kYellow, kViolet, kBlack, kNone, kGold}},  // as entered fits
+        {nullptr, "103", false, {kBrown, kBlack, kOrange, kNone, kGold}},  // the code, last
+        {nullptr, "103", true, {kYellow, kViolet, kBlack, kNone, kGold}},  // a band after it
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.measured ? c.measured : "") + (c.code ? c.code : ""));
+        Window& r = opened();
+        click(r, centreOf(r.image(QStringLiteral("ClearButton"))));
+        r.smdField().clear();
+        enter(r, {kYellow, kViolet, kBlack, c.bandLast ? kBlack : kGold});
+        if (c.measured) type(r.measuredField(), QString::fromUtf8(c.measured));
+        if (c.code) type(r.smdField(), QString::fromUtf8(c.code));
+        if (c.bandLast) {
+            click(r, centreOf(r.image(QStringLiteral("BackButton"))));
+            enter(r, {kGold});
+        }
+        QTest::keyClick(r.windowHandle(), Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
+        EXPECT_EQ(chips(), c.shown);
+        if (c.measured && std::string(c.measured) == "470") {
+            EXPECT_EQ(r.Entered.Caption(), wording::misreadShownAs(3, kBlack, kBrown));
+        }
+    }
+}
+
 TEST_F(ReadingWindow, APrecisionToleranceStaysHereWithTheReason) {
     Window& r = opened();
     enter(r, {palette::kYellow, palette::kViolet, palette::kRed, palette::kOrange});

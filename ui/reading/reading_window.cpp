@@ -13,6 +13,7 @@
 #include "wording/words.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QTextEdit>
 
@@ -136,6 +137,7 @@ void ReadingWindow::Form_Load() {
 // ---- entering the bands ---------------------------------------------------------------------
 
 void ReadingWindow::enter(int colour) {
+    lastUsed_ = LastUsed::Bands;
     if (int(Bands.size()) >= kMost) {
         say(wording::tooManyBands());
         return;
@@ -150,6 +152,7 @@ void ReadingWindow::Chip_Click(int Index) {
 }
 
 void ReadingWindow::BackButton_Click() {
+    lastUsed_ = LastUsed::Bands;
     if (Bands.empty()) return;
     Bands.pop_back();
     readAgain();
@@ -157,6 +160,7 @@ void ReadingWindow::BackButton_Click() {
 
 // A new part: the old one's measurement would judge it wrongly.
 void ReadingWindow::ClearButton_Click() {
+    lastUsed_ = LastUsed::Bands;
     Bands.clear();
     measuredField().clear();
     readAgain();
@@ -189,6 +193,7 @@ bool ReadingWindow::Form_KeyDown(int KeyCode, int Shift) {
 }
 
 void ReadingWindow::Measured_Return() {
+    lastUsed_ = LastUsed::Bands;
     readAgain();
 }
 
@@ -252,6 +257,21 @@ void ReadingWindow::showReadings() {
 
 void ReadingWindow::ShowButton_Click() {
     if (receiver_.receiverWindow().unloaded()) return;
+    if (lastUsed_ == LastUsed::Code) return showCode();
+    // A measurement no reading holds, with one band that may have been misread: the window's
+    // suggestion is what goes over.
+    const bool anyMatch =
+        std::any_of(Readings.readings.begin(), Readings.readings.end(),
+                    [](const model::BandReadingItem& r) { return r.matches.value_or(false); });
+    if (!anyMatch && !Readings.changes.empty()) {
+        const model::BandChange& change = Readings.changes.front();
+        std::vector<int> colours = Bands;
+        colours[std::size_t(change.band - 1)] = change.to;
+        if (change.direction == model::Direction::Reversed)
+            std::reverse(colours.begin(), colours.end());
+        return showBandsInMain(colours, change.reading.value,
+                               wording::misreadShownAs(change.band, change.from, change.to));
+    }
     const model::BandReadingItem* chosen = nullptr;
     for (const model::BandReadingItem& r : Readings.readings)
         if (r.likely) chosen = &r;
@@ -260,7 +280,14 @@ void ReadingWindow::ShowButton_Click() {
         say(wording::nothingToShow(Bands.size() < std::size_t(kFewest)));
         return;
     }
-    const std::vector<int>& c = chosen->colours;
+    showBandsInMain(chosen->colours, chosen->reading.value,
+                    !chosen->likely && Readings.readings.size() > 1
+                        ? wording::undecidedShownAs(chosen->direction)
+                        : QString());
+}
+
+void ReadingWindow::showBandsInMain(const std::vector<int>& c, const model::Decimal& value,
+                                    QString note) {
     const model::ColourRecord& tolerance =
         model::colourRecord(c.size() == 3 ? model::palette::kNone : c[c.size() == 4 ? 3 : 4]);
     if (!tolerance.hasTolerance()) {
@@ -268,14 +295,14 @@ void ReadingWindow::ShowButton_Click() {
         return;
     }
     model::ColourAnswer a;
-    a.value = chosen->reading.value;
-    QString note;
+    a.value = value;
+    a.tolerance = tolerance.tolerance;
     switch (c.size()) {
     case 3:
         // A part with no tolerance band is the main window's four-band part with 无色.
         a.bands = 4;
         a.palette = {c[0], c[1], c[2], model::palette::kNone, model::palette::kNone};
-        note = wording::threeBandsAsFour();
+        note = wording::threeBandsAsFour() + note;
         break;
     case 4:
         a.bands = 4;
@@ -284,14 +311,33 @@ void ReadingWindow::ShowButton_Click() {
     default:
         a.bands = 5;
         a.palette = {c[0], c[1], c[2], c[3], c[4]};
-        if (c.size() == 6) note = wording::sixthBandLeftBehind(c[5]);
+        if (c.size() == 6) note = wording::sixthBandLeftBehind(c[5]) + note;
         break;
     }
-    if (!chosen->likely && Readings.readings.size() > 1)
-        note += wording::undecidedShownAs(chosen->direction);
     if (!note.isEmpty()) say(note);
     receiver_.showColours(a);
     // The reading is on the multimeter and in the flow chart: put them in view.
+    bringToFront(receiver_.receiverWindow());
+}
+
+// The chip's value, on the part the main window can draw: four bands where they carry it
+// exactly, else five.
+void ReadingWindow::showCode() {
+    if (Smd.readings.empty()) {
+        say(wording::codeHasNoValue());
+        return;
+    }
+    const model::SmdReading& r = Smd.readings.front();
+    const int bands = model::makeable(r.value, 4) ? 4 : 5;
+    const model::Tolerance tolerance =
+        r.tolerance ? model::Tolerance(*model::colourOfTolerance(*r.tolerance))
+                    : model::Tolerance(model::defaultTolerance(bands));
+    const model::Finding f = model::findColours(r.value, bands, tolerance);
+    if (!f.answer || !f.answer->exact) {
+        say(wording::codeHasNoBands());
+        return;
+    }
+    receiver_.showColours(*f.answer);
     bringToFront(receiver_.receiverWindow());
 }
 
@@ -299,6 +345,7 @@ void ReadingWindow::ShowButton_Click() {
 
 void ReadingWindow::Smd_Return() {
     const model::DecimalFormat fmt = userFormat();
+    lastUsed_ = LastUsed::Code;
     Smd = model::readSmdCode(smdField().toPlainText().toStdString());
     QStringList lines;
     if (Smd.readings.empty()) {

@@ -53,6 +53,12 @@ class ReadingWindow : public SecondaryWindow {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    // What the hand-over sends: the chip code when its field was used last, else the bands.
+    enum class LastUsed { Bands, Code };
+    void showBandsInMain(const std::vector<int>& colours, const model::Decimal& value,
+                         QString note);
+    void showCode();
+    LastUsed lastUsed_ = LastUsed::Bands;
     void wire();
     void wireKeyboard();
     void enter(int colour);
