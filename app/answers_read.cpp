@@ -8,6 +8,7 @@
 #include "model/colour_code.h"
 #include "model/value_input.h"
 #include "wording/reading.h"
+#include "wording/words.h"
 
 namespace zq::app {
 

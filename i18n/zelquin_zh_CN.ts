@@ -363,6 +363,10 @@
         <source>无色</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1不是色环的颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1031,10 +1035,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1不是色环的颜色。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>两头都读不通：%1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1395,10 +1395,6 @@
     </message>
     <message>
         <source>色环数只能是 4 或 5。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>“%1”不是色环的颜色。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -336,13 +336,6 @@ QString bandCountRefusal(int given) {
         .arg(given);
 }
 
-QString notAColour(const QString& typed) {
-    // Spaces, line ends and unseen marks by their code points: the reason stays one line.
-    const std::string shown = model::typed::shown(model::typed::decode(typed.toStdString()).chars);
-    return QCoreApplication::translate("Reading", "%1不是色环的颜色。")
-        .arg(quoted(QString::fromStdString(shown)));
-}
-
 QString neitherWay(const model::BandReadings& r) {
     QString why;
     for (const model::RuledOut& o : r.ruledOut)

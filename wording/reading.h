@@ -68,7 +68,6 @@ Said measuredNote(const model::ValueInput& v, const model::DecimalFormat& fmt = 
 
 // The terminal's refusals of colours it is given by name.
 QString bandCountRefusal(int given);
-QString notAColour(const QString& typed);
 // Both ways ruled out: "两头都读不通：" and every reason.
 QString neitherWay(const model::BandReadings& r);
 

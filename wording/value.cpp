@@ -281,7 +281,7 @@ QString bandCountRefusal() {
 }
 
 QString toleranceNameRefusal(const QString& typed) {
-    return QCoreApplication::translate("Value", "“%1”不是色环的颜色。").arg(typed);
+    return notAColour(typed);
 }
 
 } // namespace zq::wording

@@ -5,6 +5,7 @@
 
 #include "model/colour_code.h"
 #include "model/colour_finder.h"
+#include "model/typed_text.h"
 
 #include <array>
 #include <cstdlib>
@@ -107,6 +108,13 @@ QString quoted(const QString& text, int shown) {
         at += text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
     const QString cut = at < text.size() ? text.left(at) + QStringLiteral("…") : text;
     return QCoreApplication::translate("Quote", "“%1”").arg(cut);
+}
+
+QString notAColour(const QString& typed) {
+    // Spaces, line ends and unseen marks by their code points: the reason stays one line.
+    const std::string shown = model::typed::shown(model::typed::decode(typed.toStdString()).chars);
+    return QCoreApplication::translate("Colour", "%1不是色环的颜色。")
+        .arg(quoted(QString::fromStdString(shown)));
 }
 
 } // namespace zq::wording

@@ -44,4 +44,7 @@ QString seriesAlternatives(const std::vector<model::ESeries>& series);
 // A text a reason quotes: “…”, cut short past `shown` characters.
 QString quoted(const QString& text, int shown = 12);
 
+// The refusal of a colour name nobody gives a band, quoted so that it shows and stays short.
+QString notAColour(const QString& typed);
+
 } // namespace zq::wording

@@ -210,6 +210,10 @@ TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
          "milliohms",
          "“5毫欧”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。"},
         {{"4.7k", "", "0.3%"}, "unknown-tolerance", "“0.3%”不是色环的颜色。"},
+        // Quoted cut short, as every field is.
+        {{"4.7k", "", "yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy"},
+         "unknown-tolerance",
+         "“yyyyyyyyyyyy…”不是色环的颜色。"},
         {{"4.7k", "", "白"},
          "not-a-tolerance-colour",
          "误差环没有白色，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！"},
