@@ -30,7 +30,8 @@ const QString kHelp = QStringLiteral("help"), kVersion = QStringLiteral("version
               kColours = QStringLiteral("colours"), kBands = QStringLiteral("bands"),
               kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json"),
               kSmd = QStringLiteral("smd"), kRead = QStringLiteral("read"),
-              kMeasured = QStringLiteral("measured");
+              kMeasured = QStringLiteral("measured"),
+              kPracticeSeed = QStringLiteral("practice-seed");
 
 // The questions answered on the terminal; one at a time.
 const QStringList kQuestions{kColours, kSmd, kRead};
@@ -75,6 +76,10 @@ const std::vector<Option>& ownOptions() {
          QCoreApplication::translate("CommandLine",
                                      "把答案写成一个 JSON 对象，数值是精确的十进制字符串。"),
          {kColours, kRead, kSmd}},
+        {{kPracticeSeed},
+         QStringLiteral("N"),
+         QCoreApplication::translate("CommandLine",
+                                     "打开练习窗口，题目按种子 N 出，每次一样。")},
     };
     return options;
 }
@@ -287,6 +292,15 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
             {});
     CommandLineAnswer window;
     window.platform = parser.value(QStringLiteral("platform"));
+    if (parser.isSet(kPracticeSeed)) {
+        bool ok = false;
+        const quint64 seed = parser.value(kPracticeSeed).trimmed().toULongLong(&ok);
+        if (!ok)
+            return refused(QCoreApplication::translate("CommandLine",
+                                                       "选项“%1”要一个非负整数，如 %1 42")
+                               .arg(dashed(kPracticeSeed)));
+        window.practiceSeed = seed;
+    }
     return window;
 }
 

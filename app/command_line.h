@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace zq::app {
 
@@ -16,6 +17,7 @@ struct CommandLineAnswer {
     QString out;      // for standard output
     QString err;      // for standard error: one line, or nothing
     QString platform; // what -platform chose, which stands in for the display checks
+    std::optional<quint64> practiceSeed; // open the practice window, its questions from this seed
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, the program's path first. Numbers in

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
     zq::QuitAfterFirstFrame quitter;
     quitter.watch(*main);
     main->Show();
+    if (answer.practiceSeed) main->openPracticeWindow(*answer.practiceSeed);
     const int rc = QApplication::exec();
     delete main;
     return rc;
