@@ -182,7 +182,7 @@ QString mistakeText(const Question& q, const model::practice::Mistake& m,
                                : tr("倍率错了，答案小了 %1 倍。%2"))
             .arg(powerOfTen(m.powerOff),
                  m.band > 0 && m.shownColour != model::palette::kNone
-                     ? tr("%1是%2，倍率 %3（金是 ×0.1，银是 ×0.01）。")
+                     ? tr("%1是%2，倍率 %3。")
                            .arg(bandOrdinal(m.band), colourName(m.shownColour), times(m.shownColour))
                      : QString());
     case MistakeKind::ConfusedColour:
@@ -264,7 +264,7 @@ QString pickedText(std::span<const int> colours, int wanted) {
 }
 
 QString chartCaption() {
-    return tr("最近答对几次（每类最近 %1 次；左边按题型，右边按错误类型）：")
+    return tr("每类最近 %1 次：绿色是答对，黄色是看过提示后答对，红色是答错。")
         .arg(model::practice::kRecent);
 }
 

@@ -203,6 +203,7 @@ void PracticeWindow::ask(const practice::Question& q) {
     showChart();
     // The keys go where the answer is given: the field, the palette, or the ends of the part.
     if (Current.typed()) {
+        setFocusedControl(&textBox(QStringLiteral("Answer")));
         answerField().setFocus();
     } else {
         setFocus();
