@@ -21,9 +21,10 @@ using model::practice::MistakeKind;
 using model::practice::Question;
 using model::practice::QuestionKind;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Practice", text);
-}
+// The catalogue's context of every practice text.
+class Practice {
+    Q_DECLARE_TR_FUNCTIONS(Practice)
+};
 
 constexpr std::array<const char*, model::practice::kQuestionKinds> kQuestionKindNames{
     QT_TRANSLATE_NOOP("Practice", "读阻值"), QT_TRANSLATE_NOOP("Practice", "选色环"),
@@ -64,7 +65,7 @@ QString meaning(int colour, Role role) {
     case Role::Tolerance:
         return tolerance(r.tolerance ? r.tolerance : r.iecTolerance);
     case Role::Coefficient:
-        return tr("%1ppm/K").arg(r.tcrPpm);
+        return Practice::tr("%1ppm/K").arg(r.tcrPpm);
     }
     return {};
 }
@@ -72,13 +73,13 @@ QString meaning(int colour, Role role) {
 QString roleName(Role role) {
     switch (role) {
     case Role::Digit:
-        return tr("数字");
+        return Practice::tr("数字");
     case Role::Multiplier:
-        return tr("倍率");
+        return Practice::tr("倍率");
     case Role::Tolerance:
-        return tr("误差");
+        return Practice::tr("误差");
     case Role::Coefficient:
-        return tr("温度系数");
+        return Practice::tr("温度系数");
     }
     return {};
 }
@@ -89,7 +90,7 @@ const std::vector<int>& readingBands(const Question& q) {
 }
 
 QString endName(End e) {
-    return e == End::Left ? tr("左端") : tr("右端");
+    return e == End::Left ? Practice::tr("左端") : Practice::tr("右端");
 }
 
 QString powerOfTen(int power) {
@@ -99,29 +100,29 @@ QString powerOfTen(int power) {
 } // namespace
 
 QString questionKindName(QuestionKind k) {
-    return tr(kQuestionKindNames[std::size_t(k)]);
+    return Practice::tr(kQuestionKindNames[std::size_t(k)]);
 }
 
 QString mistakeKindName(MistakeKind k) {
-    if (k == MistakeKind::Other) return tr("其他");
-    return tr(kMistakeKindNames[std::size_t(k)]);
+    if (k == MistakeKind::Other) return Practice::tr("其他");
+    return Practice::tr(kMistakeKindNames[std::size_t(k)]);
 }
 
 QString questionText(const Question& q, const model::DecimalFormat& fmt) {
     switch (q.kind) {
     case QuestionKind::ReadValue:
-        return tr("这只电阻是多少欧？输入阻值（4.7k、4k7、4700 都行），按回车。");
+        return Practice::tr("这只电阻是多少欧？输入阻值（4.7k、4k7、4700 都行），按回车。");
     case QuestionKind::PickBands:
-        return (q.bandCount == 5 ? tr("用色块选出 %1 %2 的五环电阻的色环，从第一环起，再按“作答”。")
-                                 : tr("用色块选出 %1 %2 的四环电阻的色环，从第一环起，再按“作答”。"))
+        return (q.bandCount == 5 ? Practice::tr("用色块选出 %1 %2 的五环电阻的色环，从第一环起，再按“作答”。")
+                                 : Practice::tr("用色块选出 %1 %2 的四环电阻的色环，从第一环起，再按“作答”。"))
             .arg(ohms(q.value, fmt), tolerance(q.tolerance));
     case QuestionKind::ReadDirection:
-        return tr("这只电阻该从哪一端读起？点那一端的电阻身。");
+        return Practice::tr("这只电阻该从哪一端读起？点那一端的电阻身。");
     case QuestionKind::ChipCode:
-        return tr("贴片电阻上印着 %1，它是多少欧？输入阻值，按回车。").arg(wording::q(q.code));
+        return Practice::tr("贴片电阻上印着 %1，它是多少欧？输入阻值，按回车。").arg(wording::q(q.code));
     case QuestionKind::ToleranceLimit:
-        return q.limit == Limit::Lowest ? tr("这只电阻量出来最低可能是多少欧？输入阻值，按回车。")
-                                        : tr("这只电阻量出来最高可能是多少欧？输入阻值，按回车。");
+        return q.limit == Limit::Lowest ? Practice::tr("这只电阻量出来最低可能是多少欧？输入阻值，按回车。")
+                                        : Practice::tr("这只电阻量出来最高可能是多少欧？输入阻值，按回车。");
     }
     return {};
 }
@@ -133,11 +134,11 @@ QString questionSpoken(const Question& q, const model::DecimalFormat& fmt) {
     const int gap = q.part.shownBeforeGap();
     QStringList bands;
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        QString band = tr("%1：%2").arg(bandOrdinal(int(i) + 1), colourName(shown[i]));
-        if (gap > 0 && int(i) == gap) band = tr("隔开，") + band;
+        QString band = Practice::tr("%1：%2").arg(bandOrdinal(int(i) + 1), colourName(shown[i]));
+        if (gap > 0 && int(i) == gap) band = Practice::tr("隔开，") + band;
         bands << band;
     }
-    return text + tr("从左到右，%1。").arg(bands.join(tr("，")));
+    return text + Practice::tr("从左到右，%1。").arg(bands.join(Practice::tr("，")));
 }
 
 int hintCount(const Question& q) {
@@ -155,9 +156,9 @@ QString hintText(const Question& q, int hint) {
     const int colour = bands[std::size_t(hint - 1)];
     const Role role = roleOf(hint, int(bands.size()));
     if (q.kind == QuestionKind::PickBands)
-        return tr("%1是%2 %3：%4。")
+        return Practice::tr("%1是%2 %3：%4。")
             .arg(bandOrdinal(hint), roleName(role), meaning(colour, role), colourName(colour));
-    return tr("%1（从%2数）%3是%4：%5。")
+    return Practice::tr("%1（从%2数）%3是%4：%5。")
         .arg(bandOrdinal(hint), endName(q.part.readFrom()), colourName(colour), roleName(role),
              meaning(colour, role));
 }
@@ -167,65 +168,65 @@ QString mistakeText(const Question& q, const model::practice::Mistake& m,
     const bool chip = q.kind == QuestionKind::ChipCode;
     switch (m.kind) {
     case MistakeKind::WrongEnd:
-        return tr("读反了方向：这只电阻要从%1读起。误差环和别的环隔得远些，它总在最后。")
+        return Practice::tr("读反了方向：这只电阻要从%1读起。误差环和别的环隔得远些，它总在最后。")
             .arg(endName(q.part.readFrom()));
     case MistakeKind::BandCount:
-        if (chip) return tr("三位和四位代码弄混了：四位代码前三位是数字，最后一位才是 10 的几次方。");
-        return tr("四环和五环弄混了：五环电阻前三环是数字，第四环才是倍率；四环电阻前两环是数字。");
+        if (chip) return Practice::tr("三位和四位代码弄混了：四位代码前三位是数字，最后一位才是 10 的几次方。");
+        return Practice::tr("四环和五环弄混了：五环电阻前三环是数字，第四环才是倍率；四环电阻前两环是数字。");
     case MistakeKind::MultiplierOff:
         if (m.powerOff == 0)
-            return tr("把倍率环当成了一位数字：%1是倍率 %2，不是数字。")
+            return Practice::tr("把倍率环当成了一位数字：%1是倍率 %2，不是数字。")
                 .arg(bandOrdinal(m.band), m.shownColour == model::palette::kNone
                                                ? QString()
                                                : times(m.shownColour));
-        return (m.powerOff > 0 ? tr("倍率错了，答案大了 %1 倍。%2")
-                               : tr("倍率错了，答案小了 %1 倍。%2"))
+        return (m.powerOff > 0 ? Practice::tr("倍率错了，答案大了 %1 倍。%2")
+                               : Practice::tr("倍率错了，答案小了 %1 倍。%2"))
             .arg(powerOfTen(m.powerOff),
                  m.band > 0 && m.shownColour != model::palette::kNone
-                     ? tr("%1是%2，倍率 %3。")
+                     ? Practice::tr("%1是%2，倍率 %3。")
                            .arg(bandOrdinal(m.band), colourName(m.shownColour), times(m.shownColour))
                      : QString());
     case MistakeKind::ConfusedColour:
         if (q.kind == QuestionKind::PickBands)
-            return tr("颜色选混了：%1应是%2，你选了%3。这两种颜色容易混。")
+            return Practice::tr("颜色选混了：%1应是%2，你选了%3。这两种颜色容易混。")
                 .arg(bandOrdinal(m.band), colourName(m.shownColour), colourName(m.takenColour));
-        return tr("颜色看混了：%1是%2，你当成了%3。这两种颜色容易看混。")
+        return Practice::tr("颜色看混了：%1是%2，你当成了%3。这两种颜色容易看混。")
             .arg(bandOrdinal(m.band), colourName(m.shownColour), colourName(m.takenColour));
     case MistakeKind::UnitSlip:
-        return (m.powerOff > 0 ? tr("单位弄错了：答案大了 %1 倍。k 是千（×1000），M 是兆（×1000000）。")
-                               : tr("单位弄错了：答案小了 %1 倍。k 是千（×1000），M 是兆（×1000000）。"))
+        return (m.powerOff > 0 ? Practice::tr("单位弄错了：答案大了 %1 倍。k 是千（×1000），M 是兆（×1000000）。")
+                               : Practice::tr("单位弄错了：答案小了 %1 倍。k 是千（×1000），M 是兆（×1000000）。"))
             .arg(powerOfTen(m.powerOff));
     case MistakeKind::ToleranceMisread:
-        return tr("误差读错了：%1%2是 %3，你按 %4 算了。")
+        return Practice::tr("误差读错了：%1%2是 %3，你按 %4 算了。")
             .arg(bandOrdinal(m.band), colourName(m.shownColour), tolerance(q.tolerance),
                  tolerance(m.takenTolerance));
     case MistakeKind::Other:
         break;
     }
-    return tr("答案不对。看看下面的算法。");
+    return Practice::tr("答案不对。看看下面的算法。");
 }
 
 QString verdictText(const Question& q, const model::practice::Judgement& j, bool helped,
                     const model::DecimalFormat& fmt) {
     using model::practice::Verdict;
     if (j.verdict == Verdict::Right)
-        return helped ? tr("答对了！看过提示，这题记作“提示后答对”。") : tr("答对了！");
-    if (j.verdict == Verdict::Wrong) return tr("不对。") + mistakeText(q, j.mistake, fmt);
+        return helped ? Practice::tr("答对了！看过提示，这题记作“提示后答对”。") : Practice::tr("答对了！");
+    if (j.verdict == Verdict::Wrong) return Practice::tr("不对。") + mistakeText(q, j.mistake, fmt);
     return {};
 }
 
 QString unreadableText(const Question& q, std::string_view reason, int picked) {
     if (q.kind == QuestionKind::PickBands)
-        return tr("还差几环：要选 %1 环，已选 %2 环。").arg(q.bandCount).arg(picked);
-    if (reason.empty()) return tr("先输入一个阻值。");
-    return tr("没读懂这个答案：%1").arg(wording::q(reason));
+        return Practice::tr("还差几环：要选 %1 环，已选 %2 环。").arg(q.bandCount).arg(picked);
+    if (reason.empty()) return Practice::tr("先输入一个阻值。");
+    return Practice::tr("没读懂这个答案：%1").arg(wording::q(reason));
 }
 
 QString workingText(const Question& q, const model::DecimalFormat& fmt) {
     if (q.kind == QuestionKind::ChipCode) {
         const model::SmdAnswer a = model::readSmdCode(q.code);
         if (a.readings.empty()) return {};
-        return tr("算法：%1").arg(chipLine(a, a.readings.front(), fmt));
+        return Practice::tr("算法：%1").arg(chipLine(a, a.readings.front(), fmt));
     }
     const std::vector<int>& bands = readingBands(q);
     const int n = int(bands.size());
@@ -234,43 +235,43 @@ QString workingText(const Question& q, const model::DecimalFormat& fmt) {
     for (int b = 1; b <= n; ++b) {
         const int c = bands[std::size_t(b - 1)];
         const Role role = roleOf(b, n);
-        steps << tr("　%1 %2 → %3 %4")
+        steps << Practice::tr("　%1 %2 → %3 %4")
                      .arg(bandOrdinal(b), shortName(c), roleName(role), meaning(c, role));
         if (role == Role::Digit) digits += QString::number(model::colourRecord(c).digit);
         if (role == Role::Multiplier) multiplier = times(c);
     }
     QStringList lines;
     if (q.kind == QuestionKind::ReadDirection || q.part.reversed)
-        lines << tr("从%1读起：").arg(endName(q.part.readFrom()));
+        lines << Practice::tr("从%1读起：").arg(endName(q.part.readFrom()));
     else
-        lines << tr("这样读：");
+        lines << Practice::tr("这样读：");
     lines << steps;
-    lines << tr("%1 %2 = %3Ω = %4").arg(digits, multiplier, wording::q(q.value.text(fmt.point)),
+    lines << Practice::tr("%1 %2 = %3Ω = %4").arg(digits, multiplier, wording::q(q.value.text(fmt.point)),
                                         ohms(q.value, fmt));
     if (q.tolerance > 0) {
         if (q.kind == QuestionKind::ToleranceLimit)
-            lines << (q.limit == Limit::Lowest ? tr("最低：%1 − %2 = %3")
-                                               : tr("最高：%1 + %2 = %3"))
+            lines << (q.limit == Limit::Lowest ? Practice::tr("最低：%1 − %2 = %3")
+                                               : Practice::tr("最高：%1 + %2 = %3"))
                          .arg(ohms(q.value, fmt), tolerance(q.tolerance).mid(1),
                               ohms(q.answerValue, fmt));
         else
-            lines << tr("阻值 %1，误差 %2。").arg(ohms(q.value, fmt), tolerance(q.tolerance));
+            lines << Practice::tr("阻值 %1，误差 %2。").arg(ohms(q.value, fmt), tolerance(q.tolerance));
     }
     return lines.join(QLatin1Char('\n'));
 }
 
 QString pickedText(std::span<const int> colours, int wanted) {
-    return tr("已选 %1/%2 环").arg(colours.size()).arg(wanted);
+    return Practice::tr("已选 %1/%2 环").arg(colours.size()).arg(wanted);
 }
 
 QString chartCaption() {
-    return tr("每类最近 %1 次：绿色是答对，黄色是看过提示后答对，红色是答错。")
+    return Practice::tr("每类最近 %1 次：绿色是答对，黄色是看过提示后答对，红色是答错。")
         .arg(model::practice::kRecent);
 }
 
 QString chartRowSpoken(const QString& kindName, const model::practice::Track& t) {
-    if (t.recent.empty()) return tr("%1：还没练过").arg(kindName);
-    return tr("%1：最近 %2 次答对 %3 次，提示后答对 %4 次")
+    if (t.recent.empty()) return Practice::tr("%1：还没练过").arg(kindName);
+    return Practice::tr("%1：最近 %2 次答对 %3 次，提示后答对 %4 次")
         .arg(kindName)
         .arg(t.recent.size())
         .arg(t.rightLately())
@@ -278,35 +279,35 @@ QString chartRowSpoken(const QString& kindName, const model::practice::Track& t)
 }
 
 QString progressSetAside(const QString& fileName) {
-    return tr("练习进度文件读不了，已改名为 %1 放在一边；这次从头开始。").arg(fileName);
+    return Practice::tr("练习进度文件读不了，已改名为 %1 放在一边；这次从头开始。").arg(fileName);
 }
 
 QString progressNotSetAside(const QString& path) {
-    return tr("练习进度文件 %1 读不了，也没能改名放在一边；这次从头开始。").arg(path);
+    return Practice::tr("练习进度文件 %1 读不了，也没能改名放在一边；这次从头开始。").arg(path);
 }
 
 QString progressNotSaved(const QString& why) {
-    return tr("练习进度没能保存：%1").arg(why);
+    return Practice::tr("练习进度没能保存：%1").arg(why);
 }
 
 QString restartTitle() {
-    return tr("重新开始");
+    return Practice::tr("重新开始");
 }
 
 QString restartQuestion() {
-    return tr("清除全部练习进度，从头开始？");
+    return Practice::tr("清除全部练习进度，从头开始？");
 }
 
 QString restarted() {
-    return tr("进度已清除，从头开始。");
+    return Practice::tr("进度已清除，从头开始。");
 }
 
 QString notForThisQuestion() {
-    return tr("这题用不上它。");
+    return Practice::tr("这题用不上它。");
 }
 
 QString answerFirst() {
-    return tr("先答这题，或按“下一题”跳过。");
+    return Practice::tr("先答这题，或按“下一题”跳过。");
 }
 
 } // namespace zq::wording
