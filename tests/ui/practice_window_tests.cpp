@@ -8,7 +8,9 @@
 #include "wording/practice.h"
 #include "wording/words.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -95,6 +97,18 @@ TEST_F(PracticeWindow, CtrlLBuildsItOnlyWhenAskedAndEscClosesIt) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->practiceWindow(), nullptr);
     EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(PracticeWindow, TheMainWindowsMenuOpensItBelowTheOtherTwo) {
+    w->Form_MouseUp(kRightButton, 0, 300 * 15, 440 * 15);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 3);
+    menu->actions().back()->trigger();
+    menu->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(w->practiceWindow(), nullptr);
+    EXPECT_TRUE(w->practiceWindow()->isVisible());
 }
 
 TEST_F(PracticeWindow, EveryKindAnsweredRightThroughTheControlsCountsAsKnown) {
