@@ -1041,10 +1041,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 %2 = %3Ω = %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>最低：%1 − %2 = %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1098,6 +1094,18 @@
     </message>
     <message>
         <source>先答这题，或按“下一题”跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 = %4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

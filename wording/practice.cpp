@@ -246,8 +246,11 @@ QString workingText(const Question& q, const model::DecimalFormat& fmt) {
     else
         lines << Practice::tr("这样读：");
     lines << steps;
-    lines << Practice::tr("%1 %2 = %3Ω = %4").arg(digits, multiplier, wording::q(q.value.text(fmt.point)),
-                                        ohms(q.value, fmt));
+    // The raw product in ohms, then the main window's form where that reads otherwise.
+    const QString raw = Practice::tr("%1Ω").arg(wording::q(q.value.text(fmt.point)));
+    const QString shown = ohms(q.value, fmt);
+    lines << (raw == shown ? Practice::tr("%1 %2 = %3").arg(digits, multiplier, raw)
+                           : Practice::tr("%1 %2 = %3 = %4").arg(digits, multiplier, raw, shown));
     if (q.tolerance > 0) {
         if (q.kind == QuestionKind::ToleranceLimit)
             lines << (q.limit == Limit::Lowest ? Practice::tr("最低：%1 − %2 = %3")
