@@ -1108,6 +1108,14 @@
         <source>%1 %2 = %3 = %4</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>误差环和别的环隔得远一些：它在读的最后，另一端就是读起的一端。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金色和银色不会是第一环：它们没有数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

@@ -143,6 +143,8 @@ QString questionSpoken(const Question& q, const model::DecimalFormat& fmt) {
 
 int hintCount(const Question& q) {
     if (q.kind == QuestionKind::ChipCode) return 1;
+    // Naming the bands in reading order would give the end away: the rules instead.
+    if (q.kind == QuestionKind::ReadDirection) return 2;
     return int(readingBands(q).size());
 }
 
@@ -150,6 +152,12 @@ QString hintText(const Question& q, int hint) {
     if (q.kind == QuestionKind::ChipCode) {
         const model::SmdAnswer a = model::readSmdCode(q.code);
         return a.readings.empty() ? QString() : chipExplanation(a, a.readings.front());
+    }
+    if (q.kind == QuestionKind::ReadDirection) {
+        if (hint == 1)
+            return Practice::tr("误差环和别的环隔得远一些：它在读的最后，另一端就是读起的一端。");
+        if (hint == 2) return Practice::tr("金色和银色不会是第一环：它们没有数字。");
+        return {};
     }
     const std::vector<int>& bands = readingBands(q);
     if (hint < 1 || hint > int(bands.size())) return {};
