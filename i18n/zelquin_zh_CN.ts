@@ -901,14 +901,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>用色块选出 %1 %2 的五环电阻的色环，从第一环起，再按“作答”。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>用色块选出 %1 %2 的四环电阻的色环，从第一环起，再按“作答”。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>这只电阻该从哪一端读起？点那一端的电阻身。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1114,6 +1106,14 @@
     </message>
     <message>
         <source>金色和银色不会是第一环：它们没有数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点色块排出 %1 %2 的五环色环，再按“作答”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点色块排出 %1 %2 的四环色环，再按“作答”。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -149,6 +149,17 @@ int main(int argc, char** argv) {
         window.HintButton_Click();
         answer(window, false);
         ok = save(window, out.filePath(QStringLiteral("practice-window.png"))) && ok;
+        // The other kinds of question as they are first shown, one picture each.
+        const std::pair<practice::QuestionKind, const char*> others[] = {
+            {practice::QuestionKind::PickBands, "practice-pick-bands.png"},
+            {practice::QuestionKind::ReadDirection, "practice-read-direction.png"},
+            {practice::QuestionKind::ChipCode, "practice-chip-code.png"},
+            {practice::QuestionKind::ToleranceLimit, "practice-tolerance-limit.png"}};
+        for (const auto& [kind, name] : others) {
+            for (int i = 0; i < 200 && window.Current.kind != kind; ++i)
+                window.NextButton_Click();
+            ok = save(window, out.filePath(QString::fromLatin1(name))) && ok;
+        }
         window.Unload();
     }
     return ok ? 0 : 1;

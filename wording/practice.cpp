@@ -113,8 +113,8 @@ QString questionText(const Question& q, const model::DecimalFormat& fmt) {
     case QuestionKind::ReadValue:
         return Practice::tr("这只电阻是多少欧？输入阻值（4.7k、4k7、4700 都行），按回车。");
     case QuestionKind::PickBands:
-        return (q.bandCount == 5 ? Practice::tr("用色块选出 %1 %2 的五环电阻的色环，从第一环起，再按“作答”。")
-                                 : Practice::tr("用色块选出 %1 %2 的四环电阻的色环，从第一环起，再按“作答”。"))
+        return (q.bandCount == 5 ? Practice::tr("点色块排出 %1 %2 的五环色环，再按“作答”。")
+                                 : Practice::tr("点色块排出 %1 %2 的四环色环，再按“作答”。"))
             .arg(ohms(q.value, fmt), tolerance(q.tolerance));
     case QuestionKind::ReadDirection:
         return Practice::tr("这只电阻该从哪一端读起？点那一端的电阻身。");
