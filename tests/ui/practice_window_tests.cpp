@@ -3,6 +3,7 @@
 
 // The practice window driven through its controls, and its progress on disk.
 #include "model/colour_code.h"
+#include "platform/accessibility.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/practice/practice_window.h"
 #include "wording/practice.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QWindow>
+#include <algorithm>
 #include <csignal>
 
 using namespace zq;
@@ -248,6 +250,32 @@ TEST_F(PracticeWindow, TheQuestionIsAnnouncedWithItsBandsInOrderFromTheLeft) {
             EXPECT_FALSE(i.name().isEmpty());
         }
     EXPECT_FALSE(p->answerField().accessibleName().isEmpty());
+}
+
+TEST_F(PracticeWindow, TheNextQuestionAndTheVerdictAreAnnouncedWhenTheyAppear) {
+    static std::vector<QString>* heard = nullptr;
+    std::vector<QString> names;
+    heard = &names;
+    setAccessibilityListener([](QAccessibleEvent* e) {
+        QAccessibleInterface* i = e->accessibleInterface();
+        if (heard && i && e->type() == QAccessible::NameChanged)
+            heard->push_back(i->text(QAccessible::Name));
+    });
+    auto p = window();
+    reach(*p, QuestionKind::ReadDirection);
+    names.clear();
+    click(*p, centreOf(p->image(QStringLiteral("NextButton"))));
+    reach(*p, QuestionKind::ReadValue);
+    const QString question = wording::questionSpoken(p->Current);
+    EXPECT_NE(std::find(names.begin(), names.end(), question), names.end())
+        << "the question with its bands";
+    names.clear();
+    type(*p, QStringLiteral("abc"));
+    answerRightly(*p);
+    EXPECT_NE(std::find(names.begin(), names.end(), p->Verdict.Caption()), names.end())
+        << "the verdict";
+    setAccessibilityListener(nullptr);
+    heard = nullptr;
 }
 
 TEST_F(PracticeWindow, TheSameSeedAsksTheSameQuestions) {

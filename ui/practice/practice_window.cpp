@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace zq::ui {
 
@@ -341,9 +342,8 @@ void PracticeWindow::save() {
 void PracticeWindow::RestartButton_Click() {
     if (ConfirmRestart && !ConfirmRestart()) return;
     Learner = {};
-    save();
-    if (Notice.Caption().isEmpty() || Notice.Caption() != wording::restarted())
-        say(wording::restarted());
+    say(wording::restarted());
+    save(); // says so when the file could not be written
     NextButton_Click();
 }
 
@@ -353,6 +353,14 @@ void PracticeWindow::CloseBox_Click() {
 
 bool PracticeWindow::Form_KeyDown(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
+    // Once answered, Return on the chips or the ends of the part goes on, as in the field.
+    const zq::Control* at = focusedControl();
+    const bool onAnswer = at == &BodyLeft || at == &BodyRight ||
+                          std::find(Chip.begin(), Chip.end(), at) != Chip.end();
+    if (Last && onAnswer && (KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter)) {
+        NextButton_Click();
+        return true;
+    }
     if (Current.kind == QuestionKind::PickBands && KeyCode >= Qt::Key_0 && KeyCode <= Qt::Key_9) {
         Chip_Click(*model::colourOfDigit(KeyCode - Qt::Key_0));
         return true;
