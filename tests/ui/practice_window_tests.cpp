@@ -339,8 +339,12 @@ TEST_F(PracticeWindow, AFileThatCannotBeReadIsSetAsideAndSaidOnce) {
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << "kept under another name";
         EXPECT_EQ(kept.readAll(), bad);
         EXPECT_TRUE(p->Notice.Caption().contains(QStringLiteral("progress.json.bad-1")));
-        // Once: the next run finds the file the first answer wrote, and says nothing.
+        // Once: gone with the first question, and the next run finds the file the first
+        // answer wrote, and says nothing.
         answerRightly(*p);
+        EXPECT_FALSE(p->Notice.Caption().isEmpty());
+        click(*p, centreOf(p->image(QStringLiteral("NextButton"))));
+        EXPECT_TRUE(p->Notice.Caption().isEmpty());
         p.reset();
         auto again = window();
         EXPECT_TRUE(again->Notice.Caption().isEmpty());

@@ -82,6 +82,7 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
     const ProgressFile::Loaded loaded = file_.load();
     Learner = loaded.state;
     // Said once: the file is out of the way, and the next save writes a good one.
+    keepNotice_ = loaded.unreadable;
     if (loaded.unreadable)
         say(loaded.setAsideAs.isEmpty()
                 ? wording::progressNotSetAside(QDir::toNativeSeparators(file_.path()))
@@ -183,7 +184,7 @@ QTextEdit& PracticeWindow::answerField() const {
 }
 
 void PracticeWindow::Form_Load() {
-    ask(Current);
+    focusAnswer();
 }
 
 // ---- the question ----------------------------------------------------------------------------
@@ -198,10 +199,19 @@ void PracticeWindow::ask(const practice::Question& q) {
     Verdict.setCaption({});
     Working.setCaption({});
     Hint.setCaption({});
+    // A remark about the last question goes with it; one about the progress file stays for
+    // the first question after it.
+    if (!keepNotice_) Notice.setCaption({});
+    keepNotice_ = false;
     answerField().clear();
     answerField().setEnabled(Current.typed());
     showPart();
     showChart();
+    focusAnswer();
+    announceChanges();
+}
+
+void PracticeWindow::focusAnswer() {
     // The keys go where the answer is given: the field, the palette, or the ends of the part.
     if (Current.typed()) {
         setFocusedControl(&textBox(QStringLiteral("Answer")));
@@ -211,7 +221,6 @@ void PracticeWindow::ask(const practice::Question& q) {
         setFocusedControl(Current.kind == QuestionKind::PickBands ? static_cast<zq::Control*>(Chip[0])
                                                                   : &BodyLeft);
     }
-    announceChanges();
 }
 
 void PracticeWindow::showPart() {
@@ -344,6 +353,7 @@ void PracticeWindow::RestartButton_Click() {
     Learner = {};
     say(wording::restarted());
     save(); // says so when the file could not be written
+    keepNotice_ = true;
     NextButton_Click();
 }
 

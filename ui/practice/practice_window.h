@@ -74,6 +74,7 @@ class PracticeWindow : public SecondaryWindow {
     void wire();
     void wireKeyboard();
     void ask(const model::practice::Question& q);
+    void focusAnswer();
     void showPart();
     void showChart();
     void answered(const model::practice::Judgement& j);
@@ -82,6 +83,7 @@ class PracticeWindow : public SecondaryWindow {
 
     model::practice::Random random_;
     ProgressFile file_;
+    bool keepNotice_ = false;
 };
 
 } // namespace zq::ui
