@@ -217,6 +217,20 @@ TEST_F(PracticeWindow, AnAnswerAfterAHintCountsAsHelpedAndOneWithoutAsKnown) {
     }
 }
 
+TEST_F(PracticeWindow, TheEndIsChosenByKeyboardAndReturnThenGoesOn) {
+    auto p = window();
+    for (const End end : {End::Right, End::Left}) {
+        reach(*p, QuestionKind::ReadDirection);
+        EXPECT_EQ(p->focusedControl(), &p->BodyLeft) << "the keys start at the ends";
+        if (end == End::Right) QTest::keyClick(p->windowHandle(), Qt::Key_Right);
+        QTest::keyClick(p->windowHandle(), Qt::Key_Space);
+        ASSERT_TRUE(p->Last);
+        EXPECT_EQ(p->Last->verdict == practice::Verdict::Right, p->Current.answerEnd == end);
+        QTest::keyClick(p->windowHandle(), Qt::Key_Return);
+        EXPECT_FALSE(p->Last) << "a new question";
+    }
+}
+
 TEST_F(PracticeWindow, TextThatIsNoValueIsAskedAgainAndCountsForNothing) {
     auto p = window();
     reach(*p, QuestionKind::ReadValue);

@@ -130,6 +130,8 @@ void PracticeWindow::wireKeyboard() {
     addArrowGroup(chips);
     addArrowGroup({&back, &clear, &hint, &next});
     addArrowGroup({&BodyLeft, &BodyRight});
+    // A chip code has no ends to choose.
+    passOverWhenHidden({&BodyLeft, &BodyRight});
 
     std::vector<zq::AccessibleItem> items;
     auto text = [&items](zq::Label& l) {
