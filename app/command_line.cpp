@@ -31,7 +31,9 @@ const QString kHelp = QStringLiteral("help"), kVersion = QStringLiteral("version
               kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json"),
               kSmd = QStringLiteral("smd"), kRead = QStringLiteral("read"),
               kMeasured = QStringLiteral("measured"), kValueWindow = QStringLiteral("value-window"),
-              kReadingWindow = QStringLiteral("reading-window");
+              kReadingWindow = QStringLiteral("reading-window"),
+              kPracticeWindow = QStringLiteral("practice-window"),
+              kPracticeSeed = QStringLiteral("practice-seed");
 
 // The questions answered on the terminal; one at a time.
 const QStringList kQuestions{kColours, kSmd, kRead};
@@ -82,6 +84,13 @@ const std::vector<Option>& ownOptions() {
         {{kReadingWindow},
          {},
          QCoreApplication::translate("CommandLine", "打开程序，“识读色环”窗口在前。")},
+        {{kPracticeWindow},
+         {},
+         QCoreApplication::translate("CommandLine", "打开程序，“练习”窗口在前。")},
+        {{kPracticeSeed},
+         QStringLiteral("N"),
+         QCoreApplication::translate("CommandLine",
+                                     "打开练习窗口，题目按种子 N 出，每次一样。")},
     };
     return options;
 }
@@ -303,13 +312,27 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
                 "CommandLine", "%1 %2\n%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。\n")
                 .arg(version.internalName, version.fileVersion, version.companyName),
             {});
-    if (parser.isSet(kValueWindow) && parser.isSet(kReadingWindow))
+    // One window in front: the options that open one exclude each other.
+    QStringList openers;
+    for (const QString& o : {kValueWindow, kReadingWindow, kPracticeWindow, kPracticeSeed})
+        if (parser.isSet(o)) openers << dashed(o);
+    if (openers.size() > 1)
         return refused(QCoreApplication::translate("CommandLine", "%1 和 %2 只能选一个")
-                           .arg(dashed(kValueWindow), dashed(kReadingWindow)));
+                           .arg(openers[0], openers[1]));
     CommandLineAnswer window;
     window.platform = parser.value(QStringLiteral("platform"));
     if (parser.isSet(kValueWindow)) window.startWindow = CommandLineAnswer::StartWindow::Value;
     if (parser.isSet(kReadingWindow)) window.startWindow = CommandLineAnswer::StartWindow::Reading;
+    if (parser.isSet(kPracticeWindow)) window.startWindow = CommandLineAnswer::StartWindow::Practice;
+    if (parser.isSet(kPracticeSeed)) {
+        bool ok = false;
+        const quint64 seed = parser.value(kPracticeSeed).trimmed().toULongLong(&ok);
+        if (!ok)
+            return refused(QCoreApplication::translate("CommandLine",
+                                                       "选项“%1”要一个非负整数，如 %1 42")
+                               .arg(dashed(kPracticeSeed)));
+        window.practiceSeed = seed;
+    }
     return window;
 }
 

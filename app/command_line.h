@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace zq::app {
 
@@ -17,7 +18,8 @@ struct CommandLineAnswer {
     QString err;      // for standard error: one line, or nothing
     QString platform; // what -platform chose, which stands in for the display checks
     // A window to open in front of the main one at the start.
-    enum class StartWindow { None, Value, Reading } startWindow = StartWindow::None;
+    enum class StartWindow { None, Value, Reading, Practice } startWindow = StartWindow::None;
+    std::optional<quint64> practiceSeed; // open the practice window, its questions from this seed
 };
 
 // `arguments` as QCoreApplication::arguments() gives them, the program's path first. Numbers in

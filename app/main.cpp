@@ -72,7 +72,9 @@ int main(int argc, char** argv) {
     using Start = zq::app::CommandLineAnswer::StartWindow;
     if (answer.startWindow == Start::Value) main->openValueWindow();
     if (answer.startWindow == Start::Reading) main->openReadingWindow();
+    if (answer.startWindow == Start::Practice) main->openPracticeWindow();
     zq::ui::FirstStartHint::offerAfterFirstFrame(*main);
+    if (answer.practiceSeed) main->openPracticeWindow(*answer.practiceSeed);
     const int rc = QApplication::exec();
     delete main;
     return rc;

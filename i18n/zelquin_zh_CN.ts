@@ -515,6 +515,14 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>打开练习窗口，题目按种子 N 出，每次一样。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选项“%1”要一个非负整数，如 %1 42</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Contact</name>
@@ -863,6 +871,349 @@
     <message>
         <source>等于： %1%2</source>
         <extracomment>The flow chart&apos;s result: the value with its unit, &quot;等于： 25.40KΩ&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>练习…	Ctrl+L</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>退一环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下一题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从左端读起</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从右端读起</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>你的答案</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作答</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>重新开始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>选色环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从哪端读</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>贴片代码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差范围</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读反方向</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四五环混淆</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍率错位</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>颜色看混</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位弄错</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差读错</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1ppm/K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍率</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>温度系数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左端</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右端</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻是多少欧？输入阻值（4.7k、4k7、4700 都行），按回车。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻该从哪一端读起？点那一端的电阻身。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>贴片电阻上印着 %1，它是多少欧？输入阻值，按回车。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻量出来最低可能是多少欧？输入阻值，按回车。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻量出来最高可能是多少欧？输入阻值，按回车。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>隔开，</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从左到右，%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1是%2 %3：%4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（从%2数）%3是%4：%5。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读反了方向：这只电阻要从%1读起。误差环和别的环隔得远些，它总在最后。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三位和四位代码弄混了：四位代码前三位是数字，最后一位才是 10 的几次方。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四环和五环弄混了：五环电阻前三环是数字，第四环才是倍率；四环电阻前两环是数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把倍率环当成了一位数字：%1是倍率 %2，不是数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍率错了，答案大了 %1 倍。%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倍率错了，答案小了 %1 倍。%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1是%2，倍率 %3。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>颜色选混了：%1应是%2，你选了%3。这两种颜色容易混。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>颜色看混了：%1是%2，你当成了%3。这两种颜色容易看混。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位弄错了：答案大了 %1 倍。k 是千（×1000），M 是兆（×1000000）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>单位弄错了：答案小了 %1 倍。k 是千（×1000），M 是兆（×1000000）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差读错了：%1%2是 %3，你按 %4 算了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答案不对。看看下面的算法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答对了！看过提示，这题记作“提示后答对”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答对了！</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不对。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还差几环：要选 %1 环，已选 %2 环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先输入一个阻值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没读懂这个答案：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>算法：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;%1 %2 → %3 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读起：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这样读：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最低：%1 − %2 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最高：%1 + %2 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值 %1，误差 %2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已选 %1/%2 环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每类最近 %1 次：绿色是答对，黄色是看过提示后答对，红色是答错。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：还没练过</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：最近 %2 次答对 %3 次，提示后答对 %4 次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>练习进度文件读不了，已改名为 %1 放在一边；这次从头开始。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>练习进度文件 %1 读不了，也没能改名放在一边；这次从头开始。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>练习进度没能保存：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>清除全部练习进度，从头开始？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>进度已清除，从头开始。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这题用不上它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先答这题，或按“下一题”跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 = %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差环和别的环隔得远一些：它在读的最后，另一端就是读起的一端。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金色和银色不会是第一环：它们没有数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点色块排出 %1 %2 的五环色环，再按“作答”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点色块排出 %1 %2 的四环色环，再按“作答”。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

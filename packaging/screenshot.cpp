@@ -10,6 +10,7 @@
 #include "ui/help/form2.h"
 #include "ui/main/form1.h"
 #include "ui/program_info.h"
+#include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/value_window.h"
 
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <cstdio>
 
@@ -41,6 +43,29 @@ bool save(QWidget& w, const QString& path) {
     }
     std::printf("%s (%dx%d)\n", qPrintable(path), shot.width(), shot.height());
     return true;
+}
+
+namespace practice = zq::model::practice;
+
+// Answers the question shown, rightly or by taking the multiplier one power of ten too high
+// (a band too many for the picked ones, the other end for the direction).
+void answer(zq::ui::PracticeWindow& w, bool right) {
+    const practice::Question& q = w.Current;
+    switch (q.kind) {
+    case practice::QuestionKind::PickBands:
+        for (std::size_t i = 0; i < q.answerBands.size(); ++i)
+            w.Chip_Click(right || i != 0 ? q.answerBands[i] : (q.answerBands[i] + 1) % 10);
+        w.AnswerButton_Click();
+        return;
+    case practice::QuestionKind::ReadDirection:
+        w.End_Click(right == (q.answerEnd == practice::End::Left) ? practice::End::Left
+                                                                  : practice::End::Right);
+        return;
+    default:
+        w.answerField().setPlainText(QString::fromStdString(
+            (right ? q.answerValue : q.answerValue.shifted(1)).text()));
+        w.Answer_Return();
+    }
 }
 
 } // namespace
@@ -106,6 +131,36 @@ int main(int argc, char** argv) {
         reading->Unload();
     } else {
         ok = false;
+    }
+
+    // The practice window after a few rounds, a part misread by a power of ten with its working,
+    // and its progress kept in a folder of its own.
+    QTemporaryDir progress;
+    {
+        zq::ui::PracticeWindow window(
+            main, {std::uint64_t(26), progress.filePath(QStringLiteral("practice-progress.json"))});
+        window.Show();
+        for (int i = 0; i < 14; ++i) {
+            answer(window, i % 3 != 1);
+            window.NextButton_Click();
+        }
+        for (int i = 0; i < 50 && window.Current.kind != practice::QuestionKind::ReadValue; ++i)
+            window.NextButton_Click();
+        window.HintButton_Click();
+        answer(window, false);
+        ok = save(window, out.filePath(QStringLiteral("practice-window.png"))) && ok;
+        // The other kinds of question as they are first shown, one picture each.
+        const std::pair<practice::QuestionKind, const char*> others[] = {
+            {practice::QuestionKind::PickBands, "practice-pick-bands.png"},
+            {practice::QuestionKind::ReadDirection, "practice-read-direction.png"},
+            {practice::QuestionKind::ChipCode, "practice-chip-code.png"},
+            {practice::QuestionKind::ToleranceLimit, "practice-tolerance-limit.png"}};
+        for (const auto& [kind, name] : others) {
+            for (int i = 0; i < 200 && window.Current.kind != kind; ++i)
+                window.NextButton_Click();
+            ok = save(window, out.filePath(QString::fromLatin1(name))) && ok;
+        }
+        window.Unload();
     }
     return ok ? 0 : 1;
 }

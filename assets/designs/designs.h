@@ -12,5 +12,6 @@ const zq::FormDesign& form2(); // help window
 const zq::FormDesign& form3(); // About window
 const zq::FormDesign& valueWindow(); // value-to-colours window
 const zq::FormDesign& readingWindow(); // reading window
+const zq::FormDesign& practiceWindow(); // practice window
 
 } // namespace zq::designs

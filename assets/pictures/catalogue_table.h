@@ -114,6 +114,12 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/reading_window/Image2.png", 510, 644, false},
     {":/design/reading_window/Image3.png", 76, 26, true},
     {":/design/reading_window/Image4.png", 76, 26, true},
+
+    // Practice window; its ground is the reading window's.
+    {":/design/practice_window/Image3.png", 76, 26, true},
+    {":/design/practice_window/Image4.png", 76, 26, true},
+    {":/design/practice_window/Image5.png", 76, 26, true},
+    {":/design/practice_window/Image6.png", 100, 26, true},
 };
 
 } // namespace zq::pictures::detail

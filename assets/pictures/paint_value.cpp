@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The grounds and buttons of the value-to-colours and reading windows. They wear the help
+// The grounds and buttons of the value-to-colours, reading and practice windows. They wear the help
 // window's title bar, so their edges take the same pinks: lit on the left, shaded on the
 // right and at the bottom. What they show stands on white panels with a soft pink rim.
 #include <QLinearGradient>
@@ -114,6 +114,18 @@ void backButton(Canvas& c) {
 void clearButton(Canvas& c) {
     button(c, "清除");
 }
+void answerButton(Canvas& c) {
+    button(c, "作答");
+}
+void hintButton(Canvas& c) {
+    button(c, "提示");
+}
+void nextButton(Canvas& c) {
+    button(c, "下一题");
+}
+void restartButton(Canvas& c) {
+    button(c, "重新开始");
+}
 
 } // namespace
 
@@ -125,6 +137,10 @@ void addValuePictures(std::vector<Job>& jobs) {
                                 {":/design/reading_window/Image2.png", readingGroundPicture},
                                 {":/design/reading_window/Image3.png", backButton},
                                 {":/design/reading_window/Image4.png", clearButton},
+                                {":/design/practice_window/Image3.png", answerButton},
+                                {":/design/practice_window/Image4.png", hintButton},
+                                {":/design/practice_window/Image5.png", nextButton},
+                                {":/design/practice_window/Image6.png", restartButton},
                             });
 }
 

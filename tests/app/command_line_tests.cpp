@@ -180,3 +180,30 @@ TEST(CommandLine, HelpIsChineseAndListsEveryOptionOnItsOwnAlignedLine) {
 }
 
 } // namespace
+
+TEST(CommandLine, PracticeSeedOpensTheWindowsWithItsSeedAndRefusesWhatIsNoCount) {
+    // (words, the seed the window gets; nullopt where the line is refused)
+    const std::vector<std::pair<std::vector<const char*>, std::optional<quint64>>> cases{
+        {{"--practice-seed", "42"}, 42},
+        {{"--practice-seed=0"}, 0},
+        {{"--practice-seed", "18446744073709551615"}, 18446744073709551615ULL},
+        {{"--practice-seed", "abc"}, std::nullopt},
+        {{"--practice-seed", "1.5"}, std::nullopt},
+        {{"--practice-seed", "18446744073709551616"}, std::nullopt},
+        {{"--practice-seed", "--help"}, std::nullopt},
+    };
+    for (const auto& [words, seed] : cases) {
+        SCOPED_TRACE(words.back());
+        const auto a = read(words);
+        if (seed) {
+            EXPECT_TRUE(a.openWindow);
+            EXPECT_EQ(a.practiceSeed, seed);
+            EXPECT_TRUE(a.err.isEmpty()) << a.err.toStdString();
+        } else {
+            EXPECT_FALSE(a.openWindow);
+            EXPECT_EQ(a.exitStatus, 2);
+            EXPECT_TRUE(a.err.contains(QStringLiteral("--practice-seed"))) << a.err.toStdString();
+        }
+    }
+    EXPECT_FALSE(read({}).practiceSeed) << "without it, no practice window";
+}

@@ -27,6 +27,7 @@ TEST(StartWindow, EachOptionOpensTheProgramWithItsWindowAndNoneOpensNeither) {
         {{}, Start::None},
         {{QStringLiteral("--value-window")}, Start::Value},
         {{QStringLiteral("--reading-window")}, Start::Reading},
+        {{QStringLiteral("--practice-window")}, Start::Practice},
         {{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("--reading-window")},
          Start::Reading},
     };
@@ -45,6 +46,10 @@ TEST(StartWindow, BothAtOnceOrAValueGivenAreRefused) {
     } cases[] = {
         {{QStringLiteral("--value-window"), QStringLiteral("--reading-window")},
          QStringLiteral("--reading-window")},
+        {{QStringLiteral("--reading-window"), QStringLiteral("--practice-window")},
+         QStringLiteral("--practice-window")},
+        {{QStringLiteral("--practice-window"), QStringLiteral("--practice-seed"), QStringLiteral("1")},
+         QStringLiteral("--practice-seed")},
         {{QStringLiteral("--value-window=4k7")}, QStringLiteral("--value-window")},
         {{QStringLiteral("--colours"), QStringLiteral("1k"), QStringLiteral("--json=yes")},
          QStringLiteral("--json")},
@@ -63,12 +68,12 @@ TEST(StartWindow, BothAtOnceOrAValueGivenAreRefused) {
     EXPECT_TRUE(lacking.err.contains(QStringLiteral("缺少值"))) << lacking.err.toStdString();
 }
 
-TEST(StartWindow, HelpAndTheDesktopEntryNameBothOptions) {
+TEST(StartWindow, HelpAndTheDesktopEntryNameEveryOption) {
     const QString help = zq::app::helpText();
     QFile entry(QStringLiteral(ZQ_DESKTOP_ENTRY));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString desktop = QString::fromUtf8(entry.readAll());
-    for (const char* option : {"--value-window", "--reading-window"}) {
+    for (const char* option : {"--value-window", "--reading-window", "--practice-window"}) {
         const QString o = QString::fromLatin1(option);
         EXPECT_TRUE(help.contains(QRegularExpression(QStringLiteral("\\n  ") + o + "\\s")))
             << option << " has its own line in --help";

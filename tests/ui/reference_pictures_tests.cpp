@@ -10,6 +10,7 @@
 #include "ui/about/form3.h"
 #include "ui/first_start_hint.h"
 #include "ui/help/form2.h"
+#include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/value_window.h"
 
@@ -158,6 +159,45 @@ ReadingWindow* readingWindow(Form1& m) {
     return r;
 }
 
+namespace practice = zq::model::practice;
+
+// A practice window on fresh progress in a folder of its own, its questions from one seed,
+// moved on to the first question of `kind`; freed with the main window.
+zq::ui::PracticeWindow* practiceWindow(Form1& m, practice::QuestionKind kind) {
+    static QTemporaryDir folder;
+    QFile::remove(folder.filePath(QStringLiteral("progress.json")));
+    auto* p = new zq::ui::PracticeWindow(
+        m, {std::uint64_t(26), folder.filePath(QStringLiteral("progress.json"))});
+    QObject::connect(&m, &QObject::destroyed, [p] { delete p; });
+    p->Show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(p));
+    for (int i = 0; i < 100 && p->Current.kind != kind; ++i)
+        p->NextButton_Click();
+    EXPECT_EQ(p->Current.kind, kind);
+    return p;
+}
+
+// The right answer, or one a power of ten off (the first band one colour on, for picked bands;
+// the other end, for the direction).
+void answer(zq::ui::PracticeWindow& p, bool right) {
+    const practice::Question& q = p.Current;
+    switch (q.kind) {
+    case practice::QuestionKind::PickBands:
+        for (std::size_t i = 0; i < q.answerBands.size(); ++i)
+            p.Chip_Click(right || i != 0 ? q.answerBands[i] : (q.answerBands[i] + 1) % 10);
+        p.AnswerButton_Click();
+        return;
+    case practice::QuestionKind::ReadDirection:
+        p.End_Click(right == (q.answerEnd == practice::End::Left) ? practice::End::Left
+                                                                   : practice::End::Right);
+        return;
+    default:
+        p.answerField().setPlainText(
+            QString::fromStdString((right ? q.answerValue : q.answerValue.shifted(1)).text()));
+        p.Answer_Return();
+    }
+}
+
 const Picture kPictures[] = {
     {"main-start", [](ReferencePictures&, Form1& m) { return ticked(m); }},
     {"main-four-bands",
@@ -229,6 +269,27 @@ const Picture kPictures[] = {
          r->smdField().setPlainText(QStringLiteral("01C"));
          r->Smd_Return();
          return r;
+     }},
+    {"practice-question",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         return practiceWindow(m, practice::QuestionKind::ReadValue);
+     }},
+    {"practice-wrong-with-working",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         auto* p = practiceWindow(m, practice::QuestionKind::ReadValue);
+         p->HintButton_Click();
+         answer(*p, false);
+         return p;
+     }},
+    {"practice-chart",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         auto* p = practiceWindow(m, practice::QuestionKind::PickBands);
+         for (int i = 0; i < 20; ++i) {
+             if (i % 4 == 2) p->HintButton_Click();
+             answer(*p, i % 3 != 1);
+             p->NextButton_Click();
+         }
+         return p;
      }},
 };
 

@@ -384,9 +384,10 @@ TEST_F(ValueWindow, RightReleaseOnTheBareSurfaceOrTheMeterFaceOffersTheWindow) {
         release(*w, at, Qt::RightButton);
         QMenu* menu = openMenu();
         ASSERT_NE(menu, nullptr) << at.x() << "," << at.y();
-        ASSERT_EQ(menu->actions().size(), 2);
+        ASSERT_EQ(menu->actions().size(), 3);
         EXPECT_EQ(menu->actions().front()->text(), QStringLiteral("由阻值查色环…\tCtrl+F"));
-        EXPECT_EQ(menu->actions().back()->text(), QStringLiteral("识读色环…\tCtrl+R"));
+        EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("识读色环…\tCtrl+R"));
+        EXPECT_EQ(menu->actions().back()->text(), QStringLiteral("练习…\tCtrl+L"));
         menu->actions().front()->trigger();
         closeMenu();
         ASSERT_NE(w->valueWindow(), nullptr);

@@ -13,6 +13,7 @@
 #include "ui/about/form3.h"
 #include "ui/help/form2.h"
 #include "ui/main/module1.h"
+#include "ui/practice/practice_window.h"
 #include "ui/program_info.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/value_window.h"
@@ -87,6 +88,8 @@ Form1::Form1()
     QObject::connect(findColours, &QShortcut::activated, this, [this] { openValueWindow(); });
     auto* readColours = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     QObject::connect(readColours, &QShortcut::activated, this, [this] { openReadingWindow(); });
+    auto* practise = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    QObject::connect(practise, &QShortcut::activated, this, [this] { openPracticeWindow(); });
 
     wireKeyboard();
     describeForScreenReaders();
@@ -97,6 +100,7 @@ Form1::~Form1() {
     delete about_.data();
     delete value_.data();
     delete reading_.data();
+    delete practice_.data();
 }
 
 Form2* Form1::helpWindow() const {
@@ -551,6 +555,8 @@ void Form1::Form_MouseUp(int Button, int, double X, double Y) {
                     [this] { openValueWindow(); });
     menu->addAction(QCoreApplication::translate("MainWindow", "识读色环…\tCtrl+R"), this,
                     [this] { openReadingWindow(); });
+    menu->addAction(QCoreApplication::translate("MainWindow", "练习…\tCtrl+L"), this,
+                    [this] { openPracticeWindow(); });
     menu->popup(mapToGlobal(QPoint(toPixelsX(X), toPixelsY(Y))));
 }
 
@@ -578,6 +584,22 @@ void Form1::openValueWindow() {
 
 void Form1::openReadingWindow() {
     openBeside(*this, reading_);
+}
+
+void Form1::openPracticeWindow(std::optional<std::uint64_t> seed) {
+    // Built only when asked for, so that starting the program pays nothing for it.
+    if (!practice_ || practice_->unloaded()) {
+        practice_ = new PracticeWindow(*this, {seed, {}});
+        practice_->setDeleteOnUnload(true);
+    }
+    if (practice_->WindowState() == kMinimizedState) practice_->setWindowState(kNormalState);
+    practice_->Show();
+    practice_->raise();
+    practice_->activateWindow();
+}
+
+PracticeWindow* Form1::practiceWindow() const {
+    return practice_;
 }
 
 void Form1::showColours(const model::ColourAnswer& a) {

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace zq::ui {
 
@@ -20,6 +21,7 @@ class Form2;
 class Form3;
 class ValueWindow;
 class ReadingWindow;
+class PracticeWindow;
 
 class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
   public:
@@ -90,6 +92,8 @@ class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
     void openValueWindow();
     // The reading window: Ctrl+R, or the same menu.
     void openReadingWindow();
+    // The practice window: Ctrl+L, or the same menu; its questions drawn from `seed` when given.
+    void openPracticeWindow(std::optional<std::uint64_t> seed = {});
     // Sets the bands to these colours by the user's own road: band keys and palette clicks,
     // through the choice rules, in an order they accept from any state.
     void showColours(const model::ColourAnswer& a) override;
@@ -106,6 +110,7 @@ class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
     Form3* aboutWindow() const;
     ValueWindow* valueWindow() const;
     ReadingWindow* readingWindow() const;
+    PracticeWindow* practiceWindow() const;
 
   private:
     void selectBand(int band);
@@ -139,6 +144,7 @@ class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
     QPointer<Form3> about_;
     QPointer<ValueWindow> value_;
     QPointer<ReadingWindow> reading_;
+    QPointer<PracticeWindow> practice_;
 };
 
 } // namespace zq::ui

@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The practice window as designed: the question with its drawn part over the palette, the
+// answer with its verdict and working, and how the learner stands lately. It wears the reading
+// window's frame and panels, so that the palette lies on the same tray.
+#include "assets/designs/common.h"
+#include "assets/designs/designs.h"
+#include "model/colour_code.h"
+
+namespace zq::designs {
+namespace {
+
+using namespace detail;
+
+constexpr Rgb kInk{32, 32, 96};
+
+ControlDesign label(std::string_view name, int index, int left, int top, int width, int height,
+                    std::string_view caption, FontDesign font, Rgb fore = kBlack) {
+    return pixelLabel(name, index, left, top, width, height, caption, font, fore);
+}
+
+ControlDesign image(std::string_view name, int index, int left, int top, int width, int height,
+                    std::string_view picture = {}, bool hand = false) {
+    ControlDesign c = pixelImage(name, index, left, top, width, height, picture);
+    if (hand) c.cursor = Cursor::Hand;
+    return c;
+}
+
+constexpr std::string_view kChipPictures[] = {
+    ":/design/form1/Image29_0.png",  ":/design/form1/Image29_1.png",
+    ":/design/form1/Image29_2.png",  ":/design/form1/Image29_3.png",
+    ":/design/form1/Image29_4.png",  ":/design/form1/Image29_5.png",
+    ":/design/form1/Image29_6.png",  ":/design/form1/Image29_7.png",
+    ":/design/form1/Image29_8.png",  ":/design/form1/Image29_9.png",
+    ":/design/form1/Image29_10.png", ":/design/form1/Image29_11.png"};
+static_assert(std::size(kChipPictures) == model::palette::kPaintedSize);
+
+FormDesign build() {
+    FormDesign f{
+        .name = "PracticeWindow",
+        .caption = "练习",
+        .width = px(510),
+        .height = px(720),
+        .left = 3300,
+        .top = 1050,
+        .back = kPaleMagenta,
+        .font = kSong9,
+        .icon = ":/design/form2/icon.png",
+    };
+    auto& c = f.controls;
+    c.push_back({.name = "Answer",
+                 .kind = Kind::TextBox,
+                 .left = px(118),
+                 .top = px(265),
+                 .width = px(160),
+                 .height = px(26),
+                 .font = kSong10_5Bold});
+    c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
+    c.push_back(label("Label1", -1, 8, 4, 439, 19, "练习", kSong10_5, kRed));
+
+    // The question, the palette to pick bands with, and the part drawn.
+    ControlDesign question = label("Question", -1, 26, 46, 462, 28, "", kSong10_5Bold, kInk);
+    question.wordWrap = true;
+    c.push_back(question);
+    for (int i = 0; i < model::palette::kPaintedSize; ++i)
+        c.push_back(image("Chip", i, 26 + 25 * i, 75, 21, 67, kChipPictures[i], true));
+    c.push_back(image("BackButton", -1, 338, 75, 76, 26, ":/design/reading_window/Image3.png", true));
+    c.push_back(image("ClearButton", -1, 418, 75, 76, 26, ":/design/reading_window/Image4.png", true));
+    c.push_back(image("HintButton", -1, 338, 112, 76, 26, ":/design/practice_window/Image4.png", true));
+    c.push_back(image("NextButton", -1, 418, 112, 76, 26, ":/design/practice_window/Image5.png", true));
+    // A chip code is printed where the part is drawn.
+    ControlDesign code = label("Code", -1, 170, 165, 170, 56, "", kTahoma21_75Bold, kWhite);
+    code.transparent = false;
+    code.back = {36, 36, 40};
+    code.align = Align::Centre;
+    code.visible = false;
+    c.push_back(code);
+    c.push_back(image("BodyLeft", -1, 47, 150, 116, 90, ":/design/form1/Image16.png", true));
+    for (int i = 0; i < 8; ++i)
+        c.push_back(image("Band", i, 163 + 21 * i, 159, 21, 67));
+    c.push_back(image("BodyRight", -1, 331, 147, 126, 89, ":/design/form1/Image23.png", true));
+
+    // The answer, its verdict, the working and the hints.
+    c.push_back(label("AnswerCaption", -1, 26, 270, 92, 18, "你的答案：", kSong10_5Bold));
+    c.push_back(image("AnswerButton", -1, 290, 265, 76, 26, ":/design/practice_window/Image3.png", true));
+    c.push_back(label("Picked", -1, 372, 270, 118, 16, "", kSong9, kInk));
+    ControlDesign verdict = label("Verdict", -1, 26, 300, 462, 40, "", kSong10_5Bold, kRed);
+    verdict.wordWrap = true;
+    c.push_back(verdict);
+    ControlDesign working = label("Working", -1, 26, 342, 462, 130, "", kSong9, kInk);
+    working.wordWrap = true;
+    c.push_back(working);
+    ControlDesign hint = label("Hint", -1, 26, 474, 462, 54, "", kSong9, kTeal);
+    hint.wordWrap = true;
+    c.push_back(hint);
+    ControlDesign notice = label("Notice", -1, 26, 530, 350, 32, "", kSong9, kRed);
+    notice.wordWrap = true;
+    c.push_back(notice);
+    c.push_back(image("RestartButton", -1, 386, 534, 100, 26, ":/design/practice_window/Image6.png", true));
+
+    // Right lately, by kind of question and kind of mistake; the bars are painted beside.
+    c.push_back(label("ChartCaption", -1, 26, 578, 462, 16, "", kSong9, kInk));
+    for (int i = 0; i < 6; ++i) {
+        c.push_back(label("QuestionKind", i, 26, 598 + 18 * i, 84, 16, "", kSong9, kInk));
+        c.push_back(label("MistakeKind", i, 262, 598 + 18 * i, 84, 16, "", kSong9, kInk));
+    }
+
+    c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 684, ":/design/reading_window/Image2.png"));
+    return f;
+}
+
+} // namespace
+
+const FormDesign& practiceWindow() {
+    static const FormDesign design = build();
+    return design;
+}
+
+} // namespace zq::designs

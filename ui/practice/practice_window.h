@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The practice window: one question at a time from the scheduler, judged exactly, a wrong
+// answer named by its kind of mistake and worked out, hints one band at a time, and a chart
+// of how each kind went lately. Progress is kept in the user's configuration folder.
+#include "model/practice/judge.h"
+#include "model/practice/question.h"
+#include "model/practice/schedule.h"
+#include "ui/practice/progress_file.h"
+#include "ui/secondary_window.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QTextEdit;
+
+namespace zq::ui {
+
+class PracticeWindow : public SecondaryWindow {
+  public:
+    struct Options {
+        std::optional<std::uint64_t> seed; // else drawn afresh each run
+        QString progressPath;              // else ProgressFile::defaultPath()
+    };
+    PracticeWindow(zq::Form& mainWindow, const Options& options);
+
+    void Form_Load() override;
+    bool Form_KeyDown(int KeyCode, int Shift) override;
+    void Chip_Click(int Index);
+    void BackButton_Click();
+    void ClearButton_Click();
+    void HintButton_Click();
+    void NextButton_Click();
+    void AnswerButton_Click();
+    void RestartButton_Click();
+    void End_Click(model::practice::End end);
+    void CloseBox_Click();
+    // Return in the answer field answers, or goes on once answered.
+    void Answer_Return();
+
+    QTextEdit& answerField() const;
+    const ProgressFile& progressFile() const { return file_; }
+
+    // Asked before progress is cleared; a message box unless a test puts its own.
+    std::function<bool()> ConfirmRestart;
+
+    // What the window holds, as the handlers leave it.
+    model::practice::Question Current;
+    model::practice::LearnerState Learner;
+    std::optional<model::practice::Judgement> Last; // of the current question, once answered
+    std::vector<int> Picked;                         // PickBands: in reading order
+    int HintsShown = 0;
+
+    zq::Label &Question, &Verdict, &Working, &Hint, &Notice, &Picks, &Code, &ChartCaption;
+    std::array<zq::Image*, model::palette::kPaintedSize> Chip{};
+    std::array<zq::Image*, 8> Band{};
+    zq::Image &BodyLeft, &BodyRight;
+    std::array<zq::Label*, model::practice::kQuestionKinds> QuestionRow{};
+    std::array<zq::Label*, model::practice::kMistakeKinds> MistakeRow{};
+
+    // Where the chart's bars are painted, in window pixels.
+    QRect barRect(bool mistakes, int row) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    void wire();
+    void wireKeyboard();
+    void ask(const model::practice::Question& q);
+    void focusAnswer();
+    void showPart();
+    void showChart();
+    void answered(const model::practice::Judgement& j);
+    void say(const QString& text);
+    void save();
+
+    model::practice::Random random_;
+    ProgressFile file_;
+    bool keepNotice_ = false;
+};
+
+} // namespace zq::ui

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The practice window's sentences: each question, what its bands mean one at a time, the
+// verdict with the kind of mistake named, and the working of the right answer.
+#include "model/numbers.h"
+#include "model/practice/judge.h"
+#include "model/practice/question.h"
+#include "model/practice/schedule.h"
+
+#include <QString>
+#include <QStringList>
+#include <span>
+
+namespace zq::wording {
+
+// Short names for the chart: "读阻值", "读反方向".
+QString questionKindName(model::practice::QuestionKind k);
+QString mistakeKindName(model::practice::MistakeKind k);
+
+// What the learner is asked to do, one or two lines.
+QString questionText(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
+// The same for a screen reader, with the drawn bands in order from the left, the gap named:
+// "…从左到右，第一环：黄色，第二环：紫色，第三环：红色，隔开，第四环：金色。"
+QString questionSpoken(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
+
+// The meaning of one band (1-based, in reading order) or the chip code's rule; hints are
+// revealed one at a time, hintCount of them.
+int hintCount(const model::practice::Question& q);
+QString hintText(const model::practice::Question& q, int hint);
+
+// "答对了！" or "不对：" with the kind of mistake named and what it was.
+QString verdictText(const model::practice::Question& q, const model::practice::Judgement& j,
+                    bool helped, const model::DecimalFormat& fmt = {});
+QString mistakeText(const model::practice::Question& q, const model::practice::Mistake& m,
+                    const model::DecimalFormat& fmt = {});
+// Why an answer was not taken: text that is no value, or bands not all chosen.
+QString unreadableText(const model::practice::Question& q, std::string_view reason,
+                       int picked);
+
+// The right answer worked out as the main window's flow chart does: each band with its digit,
+// multiplier or tolerance, then the product.
+QString workingText(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
+
+// "已选 2/4 环：黄 紫".
+QString pickedText(std::span<const int> colours, int wanted);
+
+// The chart: its caption, and one row for a screen reader.
+QString chartCaption();
+QString chartRowSpoken(const QString& kindName, const model::practice::Track& t);
+
+// The saved progress.
+QString progressSetAside(const QString& fileName);
+QString progressNotSetAside(const QString& path);
+QString progressNotSaved(const QString& why);
+QString restartQuestion();
+QString restartTitle();
+QString restarted();
+// A key or click that does not belong to the question shown.
+QString notForThisQuestion();
+QString answerFirst();
+
+} // namespace zq::wording
