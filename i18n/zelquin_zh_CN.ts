@@ -523,6 +523,10 @@
         <source>选项“%1”要一个非负整数，如 %1 42</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>打开程序，“练习”窗口在前。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Contact</name>
@@ -551,21 +555,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>还有两个窗口：由阻值查色环（Ctrl+F）、识读色环（Ctrl+R）。在主窗口空白处点右键，或按 Shift+F10，也能从菜单打开它们。</source>
+        <source>还有三个窗口：由阻值查色环（Ctrl+F）、识读色环（Ctrl+R）、练习（Ctrl+L）。在主窗口空白处点右键，或按 Shift+F10，也能从菜单打开它们。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
-    <message>
-        <source>另外两个窗口</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>主窗口里点右键（或按 Shift+F10、菜单键）弹出的菜单，可以打开下面两个窗口；
-这两个窗口里按 Esc 关闭，按 Ctrl+回车 把色环带到主窗口显示。</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>由阻值查色环（Ctrl+F）：输入阻值，如 4.7k、4k7、470R，按回车，
 答出四环或五环电阻的色环、误差范围、标准值和贴片代码。</source>
@@ -578,7 +573,21 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>启动时直接打开：zelquin --value-window 或 zelquin --reading-window。</source>
+        <source>另外三个窗口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主窗口里点右键（或按 Shift+F10、菜单键）弹出的菜单，可以打开下面三个窗口；
+它们都按 Esc 关闭；前两个里按 Ctrl+回车 把色环带到主窗口显示。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>练习（Ctrl+L）：看色环说阻值、按阻值选色环、找从哪头读、读贴片代码、
+算误差范围；答错时指出错在哪里，常错的题会多出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

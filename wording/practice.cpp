@@ -223,11 +223,11 @@ QString verdictText(const Question& q, const model::practice::Judgement& j, bool
     return {};
 }
 
-QString unreadableText(const Question& q, std::string_view reason, int picked) {
+QString unreadableText(const Question& q, const QString& reason, int picked) {
     if (q.kind == QuestionKind::PickBands)
         return Practice::tr("还差几环：要选 %1 环，已选 %2 环。").arg(q.bandCount).arg(picked);
-    if (reason.empty()) return Practice::tr("先输入一个阻值。");
-    return Practice::tr("没读懂这个答案：%1").arg(wording::q(reason));
+    if (reason.isEmpty()) return Practice::tr("先输入一个阻值。");
+    return Practice::tr("没读懂这个答案：%1").arg(reason);
 }
 
 QString workingText(const Question& q, const model::DecimalFormat& fmt) {

@@ -36,7 +36,7 @@ QString verdictText(const model::practice::Question& q, const model::practice::J
 QString mistakeText(const model::practice::Question& q, const model::practice::Mistake& m,
                     const model::DecimalFormat& fmt = {});
 // Why an answer was not taken: text that is no value, or bands not all chosen.
-QString unreadableText(const model::practice::Question& q, std::string_view reason,
+QString unreadableText(const model::practice::Question& q, const QString& reason,
                        int picked);
 
 // The right answer worked out as the main window's flow chart does: each band with its digit,

@@ -41,7 +41,7 @@ FormDesign build() {
         .name = "PracticeWindow",
         .caption = "练习",
         .width = px(510),
-        .height = px(720),
+        .height = px(680),
         .left = 3300,
         .top = 1050,
         .back = kPaleMagenta,
@@ -88,26 +88,28 @@ FormDesign build() {
     ControlDesign verdict = label("Verdict", -1, 26, 300, 462, 40, "", kSong10_5Bold, kRed);
     verdict.wordWrap = true;
     c.push_back(verdict);
-    ControlDesign working = label("Working", -1, 26, 342, 462, 130, "", kSong9, kInk);
+    ControlDesign working = label("Working", -1, 26, 342, 462, 112, "", kSong9, kInk);
     working.wordWrap = true;
     c.push_back(working);
-    ControlDesign hint = label("Hint", -1, 26, 474, 462, 54, "", kSong9, kTeal);
+    ControlDesign hint = label("Hint", -1, 26, 456, 462, 34, "", kSong9, kTeal);
     hint.wordWrap = true;
     c.push_back(hint);
-    ControlDesign notice = label("Notice", -1, 26, 530, 350, 32, "", kSong9, kRed);
+    ControlDesign notice = label("Notice", -1, 26, 492, 462, 30, "", kSong9, kRed);
     notice.wordWrap = true;
     c.push_back(notice);
-    c.push_back(image("RestartButton", -1, 386, 534, 100, 26, ":/design/practice_window/Image6.png", true));
+    c.push_back(image("RestartButton", -1, 386, 538, 100, 26, ":/design/practice_window/Image6.png", true));
 
     // Right lately, by kind of question and kind of mistake; the bars are painted beside.
-    c.push_back(label("ChartCaption", -1, 26, 578, 462, 16, "", kSong9, kInk));
+    ControlDesign chart = label("ChartCaption", -1, 26, 540, 354, 24, "", kSong9, kInk);
+    chart.wordWrap = true;
+    c.push_back(chart);
     for (int i = 0; i < 6; ++i) {
-        c.push_back(label("QuestionKind", i, 26, 598 + 18 * i, 84, 16, "", kSong9, kInk));
-        c.push_back(label("MistakeKind", i, 262, 598 + 18 * i, 84, 16, "", kSong9, kInk));
+        c.push_back(label("QuestionKind", i, 26, 566 + 16 * i, 84, 15, "", kSong9, kInk));
+        c.push_back(label("MistakeKind", i, 262, 566 + 16 * i, 84, 15, "", kSong9, kInk));
     }
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
-    c.push_back(image("Ground", -1, 0, 36, 510, 684, ":/design/reading_window/Image2.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 644, ":/design/reading_window/Image2.png"));
     return f;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/pictures.h"
 #include "platform/services.h"
 #include "wording/practice.h"
+#include "wording/value.h"
 #include "wording/words.h"
 
 #include <QDir>
@@ -320,10 +321,10 @@ void PracticeWindow::End_Click(practice::End end) {
 void PracticeWindow::answered(const practice::Judgement& j) {
     const model::DecimalFormat fmt = userFormat();
     if (j.verdict == practice::Verdict::Unreadable) {
-        std::string reason;
+        QString reason;
         if (Current.typed()) {
             const std::string typed = answerField().toPlainText().trimmed().toStdString();
-            if (!typed.empty()) reason = model::parseValue(typed, fmt.point).reason;
+            if (!typed.empty()) reason = wording::inputReason(model::parseValue(typed, fmt.point));
         }
         Verdict.setForeColor(kWrongColour);
         Verdict.setCaption(wording::unreadableText(Current, reason, int(Picked.size())));
@@ -408,7 +409,7 @@ QRect PracticeWindow::barRect(bool mistakes, int row) const {
 }
 
 void PracticeWindow::showChart() {
-    update(QRect(20, 594, 476, 112));
+    update(QRect(20, 564, 476, 100));
 }
 
 void PracticeWindow::paintEvent(QPaintEvent* e) {
