@@ -591,6 +591,7 @@ void Form1::openPracticeWindow(std::optional<std::uint64_t> seed) {
     if (!practice_ || practice_->unloaded()) {
         practice_ = new PracticeWindow(*this, {seed, {}});
         practice_->setDeleteOnUnload(true);
+        practice_->placeBesideMainWindow();
     }
     if (practice_->WindowState() == kMinimizedState) practice_->setWindowState(kNormalState);
     practice_->Show();
