@@ -438,6 +438,54 @@ void PracticeWindow::paintEvent(QPaintEvent* e) {
         bar(barRect(false, int(k)), Learner.of(k));
     for (const practice::MistakeKind k : practice::kAllMistakeKinds)
         bar(barRect(true, int(k)), Learner.of(k));
+    if (!Working.Caption().isEmpty()) paintWorking(p);
+}
+
+void PracticeWindow::paintWorking(QPainter& p) const {
+    if (Current.kind == QuestionKind::ChipCode) return;
+    const std::vector<int>& bands =
+        Current.kind == QuestionKind::PickBands ? Current.answerBands : Current.part.bands;
+    const model::BandLayout* layout = model::layoutOf(int(bands.size()));
+    if (!layout) return;
+    const int digits = layout->digits;
+    const model::ColourRecord& multiplier = model::colourRecord(bands[std::size_t(digits)]);
+    // The main window's inks: digits on green, weights on cyan, the multiplier on yellow.
+    const QColor digitInk(204, 255, 204), weightInk(204, 255, 255), multiplierInk(255, 255, 204),
+        signInk(255, 204, 255), frame(232, 0, 0), text(32, 32, 96);
+    const QRect area = Working.pixelRect();
+    const int left = area.right() - 196, rowHeight = 15, gap = 10;
+    int y = area.top() + 4;
+    p.setFont(Working.font());
+    auto box = [&](const QRect& r, const QColor& ink, const QString& t) {
+        p.fillRect(r, ink);
+        p.setPen(text);
+        p.drawText(r, Qt::AlignCenter, t);
+    };
+    // Each digit with its weight, in a red frame as the main window groups them.
+    const QRect digitsFrame(left - 2, y - 2, 112, digits * rowHeight + (digits - 1) * gap + 4);
+    std::uint64_t sum = 0;
+    for (int i = 0; i < digits; ++i) {
+        const int d = model::colourRecord(bands[std::size_t(i)]).digit;
+        const int power = digits - 1 - i;
+        sum = sum * 10 + std::uint64_t(d);
+        box(QRect(left, y, 40, rowHeight), digitInk, QString::number(d));
+        box(QRect(left + 44, y, 64, rowHeight), weightInk,
+            QStringLiteral("×1") + QString(power, QLatin1Char('0')));
+        y += rowHeight;
+        if (i + 1 < digits) {
+            box(QRect(left + 14, y, 12, gap), signInk, QStringLiteral("+"));
+            y += gap;
+        }
+    }
+    p.setPen(frame);
+    p.drawRect(digitsFrame);
+    box(QRect(left + 120, area.top() + 4, 66, rowHeight), digitInk, QString::number(sum));
+    box(QRect(left + 120, area.top() + 4 + rowHeight + 2, 66, rowHeight), signInk,
+        QStringLiteral("×"));
+    box(QRect(left + 120, area.top() + 4 + 2 * (rowHeight + 2), 66, rowHeight), multiplierInk,
+        wording::q(multiplier.multiplier().text(zq::decimalPoint().toStdString())));
+    box(QRect(left + 120, area.top() + 4 + 3 * (rowHeight + 2), 76, rowHeight), digitInk,
+        QStringLiteral("= ") + wording::ohms(Current.value, {zq::decimalPoint().toStdString()}));
 }
 
 } // namespace zq::ui

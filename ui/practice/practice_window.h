@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
 class QTextEdit;
 
 namespace zq::ui {
@@ -69,6 +70,9 @@ class PracticeWindow : public SecondaryWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    // The right answer's arithmetic as the main window's flow chart draws it, beside the
+    // working's words: each digit with its weight, their sum, the multiplier, the value.
+    void paintWorking(QPainter& p) const;
 
   private:
     void wire();
