@@ -3,11 +3,23 @@
 
 #pragma once
 // Colours and fonts shared by the window designs.
+#include "model/colour_code.h"
 #include "platform/design.h"
 
+#include <iterator>
 #include <string_view>
 
 namespace zq::designs::detail {
+
+// The main window's palette chips, which the reading and practice windows show too.
+inline constexpr std::string_view kChipPictures[] = {
+    ":/design/form1/Image29_0.png",  ":/design/form1/Image29_1.png",
+    ":/design/form1/Image29_2.png",  ":/design/form1/Image29_3.png",
+    ":/design/form1/Image29_4.png",  ":/design/form1/Image29_5.png",
+    ":/design/form1/Image29_6.png",  ":/design/form1/Image29_7.png",
+    ":/design/form1/Image29_8.png",  ":/design/form1/Image29_9.png",
+    ":/design/form1/Image29_10.png", ":/design/form1/Image29_11.png"};
+static_assert(std::size(kChipPictures) == model::palette::kPaintedSize);
 
 inline constexpr std::string_view kSong = "宋体";
 inline constexpr std::string_view kTahoma = "Tahoma";

@@ -37,15 +37,6 @@ ControlDesign field(std::string_view name, int left, int top, int width) {
             .font = kSong10_5Bold};
 }
 
-constexpr std::string_view kChipPictures[] = {
-    ":/design/form1/Image29_0.png",  ":/design/form1/Image29_1.png",
-    ":/design/form1/Image29_2.png",  ":/design/form1/Image29_3.png",
-    ":/design/form1/Image29_4.png",  ":/design/form1/Image29_5.png",
-    ":/design/form1/Image29_6.png",  ":/design/form1/Image29_7.png",
-    ":/design/form1/Image29_8.png",  ":/design/form1/Image29_9.png",
-    ":/design/form1/Image29_10.png", ":/design/form1/Image29_11.png"};
-static_assert(std::size(kChipPictures) == model::palette::kPaintedSize);
-
 FormDesign build() {
     FormDesign f{
         .name = "ReadingWindow",

@@ -4,6 +4,7 @@
 // The practice window driven through its controls, and its progress on disk.
 #include "model/colour_code.h"
 #include "platform/accessibility.h"
+#include "platform/services.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/practice/practice_window.h"
 #include "wording/practice.h"
@@ -161,7 +162,8 @@ TEST_F(PracticeWindow, AWrongAnswerNamesItsMistakeAndWorksOutTheRightOne) {
             << p->Verdict.Caption().toStdString();
         EXPECT_EQ(p->Verdict.ForeColor(), QColor(224, 0, 0));
         if (c.kind != QuestionKind::ChipCode) {
-            EXPECT_TRUE(p->Working.Caption().contains(wording::ohms(p->Current.value)))
+            EXPECT_TRUE(p->Working.Caption().contains(
+                wording::ohms(p->Current.value, {zq::decimalPoint().toStdString()})))
                 << "the working ends at the right value: " << p->Working.Caption().toStdString();
         }
         // Answered: Return goes on to the next question, counting nothing more.

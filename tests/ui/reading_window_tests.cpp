@@ -127,9 +127,10 @@ TEST_F(ReadingWindow, AMeasurementReadInAWayTheUserMayNotHaveMeantIsNoted) {
     enter(r, {palette::kYellow, palette::kViolet, palette::kGreen, palette::kGold});
     type(r.measuredField(), QStringLiteral("4") + zq::decimalPoint() + QStringLiteral("7m"));
     const model::ValueInput typed = model::parseValue("4.7m");
-    ASSERT_FALSE(wording::measuredNote(typed).text.isEmpty());
+    const model::DecimalFormat user{zq::decimalPoint().toStdString()};
+    ASSERT_FALSE(wording::measuredNote(typed, user).text.isEmpty());
     ASSERT_TRUE(r.Readings.measured.has_value());
-    expectShown(r, {wording::measuredNote(typed).text});
+    expectShown(r, {wording::measuredNote(typed, user).text});
     type(r.measuredField(), QStringLiteral("4") + zq::decimalPoint() + QStringLiteral("7M"));
     EXPECT_EQ(r.Readings.measured, typed.ohms);
     expectShown(r);
