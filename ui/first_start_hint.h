@@ -46,7 +46,9 @@ class FirstStartHint : public QWidget {
 
   private:
     FirstStartHint(zq::Form& main, const QString& file);
-    QPointer<zq::Form> main_;
+    // Only as a widget: its events still come while it is being destroyed, when it is no
+    // longer a form.
+    QPointer<QWidget> main_;
     QString file_;
     bool dismissed_ = false;
 };
