@@ -107,7 +107,7 @@ QString noneWithinTolerance(int toleranceHundredths) {
 }
 
 QString emptyKit() {
-    return tr("套装里还没有阻值。");
+    return QCoreApplication::translate("Combinations", "套装里还没有阻值。");
 }
 
 QStringList working(const model::Combination& c, const model::DecimalFormat& fmt) {
@@ -160,11 +160,11 @@ QString partColours(const model::Decimal& value, const QString& colourNames,
 QString wantedFault(model::KitValueFault fault) {
     switch (fault) {
     case model::KitValueFault::zero:
-        return tr("零欧用跳线，不用凑。");
+        return QCoreApplication::translate("Combinations", "零欧用跳线，不用凑。");
     case model::KitValueFault::finerThanMilliohm:
-        return tr("只能凑到 1 毫欧为止。");
+        return QCoreApplication::translate("Combinations", "只能凑到 1 毫欧为止。");
     case model::KitValueFault::aboveGigaohm:
-        return tr("只能凑到 1GΩ 为止。");
+        return QCoreApplication::translate("Combinations", "只能凑到 1GΩ 为止。");
     }
     return {};
 }
@@ -185,11 +185,11 @@ QString kitLineRefused(const QString& where, const model::KitLine& line) {
     if (!line.fault)
         why = inputReason(line.reading);
     else if (*line.fault == model::KitValueFault::zero)
-        why = tr("0 欧是跳线，不能拿来凑。");
+        why = QCoreApplication::translate("Combinations", "0 欧是跳线，不能拿来凑。");
     else if (*line.fault == model::KitValueFault::finerThanMilliohm)
-        why = tr("比 1 毫欧还细，凑不了。");
+        why = QCoreApplication::translate("Combinations", "比 1 毫欧还细，凑不了。");
     else
-        why = tr("大过 1GΩ，凑不了。");
+        why = QCoreApplication::translate("Combinations", "大过 1GΩ，凑不了。");
     return QCoreApplication::translate("Combinations", "套装文件“%1”第 %2 行用不了：%3")
         .arg(where)
         .arg(line.line)
@@ -200,8 +200,24 @@ QString kitFileEmpty(const QString& where) {
     return QCoreApplication::translate("Combinations", "套装文件“%1”里没有阻值。").arg(where);
 }
 
+QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside) {
+    QString what = line
+                       ? QCoreApplication::translate("Combinations", "我的套装文件第 %1 行读不出。")
+                             .arg(line->line)
+                       : QCoreApplication::translate("Combinations", "我的套装文件打不开。");
+    what += aside.isEmpty() ? QCoreApplication::translate("Combinations", "先用入门套装。")
+                            : QCoreApplication::translate("Combinations",
+                                                          "原文件改名为“%1”留着，先用入门套装。")
+                                  .arg(aside);
+    return what;
+}
+
+QString ownKitNotSaved(const QString& path) {
+    return QCoreApplication::translate("Combinations", "没能存到“%1”，套装没有改。").arg(path);
+}
+
 QString ownKitName() {
-    return tr("我的套装");
+    return QCoreApplication::translate("Combinations", "我的套装");
 }
 
 QString seriesKitName(model::ESeries s) {

@@ -57,3 +57,12 @@ QString ownKitName();
 QString seriesKitName(model::ESeries s);
 
 } // namespace zq::wording
+
+namespace zq::wording {
+
+// The user's own kit file could not be read (at `line` when set) and was renamed to `aside`
+// (empty when even that failed); the starter kit stands in.
+QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside);
+QString ownKitNotSaved(const QString& path);
+
+} // namespace zq::wording

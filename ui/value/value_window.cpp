@@ -9,6 +9,7 @@
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "ui/value/combinations_panel.h"
 #include "wording/value.h"
 #include "wording/words.h"
 
@@ -39,7 +40,7 @@ ValueWindow::ValueWindow(zq::Form& mainWindow, BandsReceiver& receiver)
       ColourNames(label("ColourNames")), ValueText(label("ValueText")),
       RangeText(label("RangeText")), ToleranceText(label("ToleranceText")),
       SmdCodes(label("SmdCodes")), StandardCaption(label("StandardCaption")),
-      ToleranceMark(line("ToleranceMark")), receiver_(receiver) {
+      KitButton(label("KitButton")), ToleranceMark(line("ToleranceMark")), receiver_(receiver) {
     for (int i = 0; i < 8; ++i) {
         ToleranceChip[i] = &label("ToleranceChip", i);
         Band[i] = &image("Band", i);
@@ -63,6 +64,7 @@ void ValueWindow::wireKeyboard() {
     std::vector<zq::Control*> order{&textBox(QStringLiteral("ValueField")), &find, &give};
     for (const auto* group : {&bands, &tolerances, &standard})
         order.insert(order.end(), group->begin(), group->end());
+    order.push_back(&KitButton);
     order.push_back(&close);
     setFocusOrder(order);
     for (auto& group : {bands, tolerances, standard})
@@ -100,6 +102,7 @@ void ValueWindow::wireKeyboard() {
     text(StandardCaption);
     for (zq::Label* l : StandardValue)
         button(*l, caption(*l));
+    button(KitButton, [] { return QCoreApplication::translate("ValueWindow", "用手头的电阻凑"); });
     button(close, [] { return QCoreApplication::translate("ValueWindow", "关闭"); });
     setAccessibleItems(std::move(items));
 }
@@ -114,6 +117,7 @@ void ValueWindow::wire() {
         ToleranceChip[i]->Click = [this, i] { ToleranceChip_Click(i); };
     for (int i = 0; i < 6; ++i)
         StandardValue[i]->Click = [this, i] { StandardValue_Click(i); };
+    KitButton.Click = [this] { KitButton_Click(); };
     dragByTitle();
 
     oneLineField(valueField());
@@ -192,6 +196,16 @@ void ValueWindow::StandardValue_Click(int Index) {
     find();
 }
 
+void ValueWindow::KitButton_Click() {
+    if (!Combinations) {
+        Combinations = new CombinationsPanel(this);
+        if (Answer) find();
+    }
+    Combinations->show();
+    Combinations->raise();
+    Combinations->activateWindow();
+}
+
 // ---- finding ----------------------------------------------------------------------------------
 
 void ValueWindow::findAgain() {
@@ -217,6 +231,7 @@ bool ValueWindow::find() {
         return false;
     }
     showAnswer(f, typed.value);
+    if (Combinations) Combinations->setWanted(typed.value.ohms, model::hundredthsOf(Tolerance));
     return true;
 }
 
@@ -229,6 +244,7 @@ void ValueWindow::showReason(const QString& reason) {
 void ValueWindow::clearAnswer() {
     // Bands left standing beside a reason would read as its answer.
     Answer.reset();
+    if (Combinations) Combinations->clearWanted();
     Standard.clear();
     for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
