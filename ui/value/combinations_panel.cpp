@@ -230,12 +230,13 @@ void OwnKitDialog::save() {
     // A pasted list becomes one value a line, and stays so in the editor, so that a refused
     // line is found by the number the note gives.
     QString text = editor->toPlainText();
-    static const QRegularExpression kSeparators(QStringLiteral("[,，、;；\\t]+"));
+    static const QRegularExpression kSeparators(
+        QStringLiteral("[,;\\t\\x{FF0C}\\x{3001}\\x{FF1B}]+"));
     if (text.contains(kSeparators)) {
         QStringList kept;
         for (const QString& line : text.split(QLatin1Char('\n'))) {
             // A comment keeps its commas.
-            const qsizetype hash = line.indexOf(QRegularExpression(QStringLiteral("[#＃]")));
+            const qsizetype hash = line.indexOf(QRegularExpression(QStringLiteral("[#\\x{FF03}]")));
             const QString head = hash < 0 ? line : line.left(hash);
             const QString tail = hash < 0 ? QString() : line.mid(hash);
             QStringList pieces = head.split(kSeparators, Qt::SkipEmptyParts);
