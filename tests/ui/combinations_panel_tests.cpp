@@ -221,7 +221,15 @@ TEST_F(Combinations, EveryControlHasANameAndEscCloses) {
     EXPECT_EQ(&panel(v), &p);
     EXPECT_TRUE(p.isVisible());
     // The panel fits the smallest screen the windows are made for.
-    EXPECT_LE(p.sizeHint().height(), 728);
+    EXPECT_LE(p.frameGeometry().height(), 728);
+    EXPECT_FALSE(p.frameGeometry().intersects(v.frameGeometry()) &&
+                 p.frameGeometry().contains(v.frameGeometry().center()))
+        << "beside the value window, not over its middle";
+
+    // Closing the value window takes the panel with it.
+    v.CloseBox_Click();
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_FALSE(p.isVisible());
 }
 
 } // namespace

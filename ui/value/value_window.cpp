@@ -9,11 +9,14 @@
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "ui/placement.h"
 #include "ui/value/combinations_panel.h"
 #include "wording/value.h"
 #include "wording/words.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTextEdit>
 
 namespace zq::ui {
@@ -200,6 +203,11 @@ void ValueWindow::KitButton_Click() {
     if (!Combinations) {
         Combinations = new CombinationsPanel(this);
         if (Answer) find();
+        // Beside this window, so that the field stays in sight while the panel answers.
+        Combinations->adjustSize();
+        if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
+            Combinations->move(
+                placeBeside(s->availableGeometry(), frameGeometry(), Combinations->frameSize()));
     }
     Combinations->show();
     Combinations->raise();
@@ -335,6 +343,12 @@ void ValueWindow::giveToMainWindow() {
 }
 
 // ---- chrome and keys --------------------------------------------------------------------------
+
+void ValueWindow::Form_Unload() {
+    // The panel answers for this window: it goes with it.
+    if (Combinations) Combinations->hide();
+    SecondaryWindow::Form_Unload();
+}
 
 void ValueWindow::CloseBox_Click() {
     Unload();

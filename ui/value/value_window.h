@@ -27,6 +27,7 @@ class ValueWindow : public SecondaryWindow {
     ValueWindow(zq::Form& mainWindow, BandsReceiver& receiver);
 
     void Form_Load() override;
+    void Form_Unload() override;
     void CloseBox_Click();
     void FindButton_Click();
     void ShowButton_Click();
