@@ -204,7 +204,6 @@ void ValueWindow::KitButton_Click() {
         Combinations = new CombinationsPanel(this);
         if (Answer) find();
         // Beside this window, so that the field stays in sight while the panel answers.
-        Combinations->adjustSize();
         if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
             Combinations->move(
                 placeBeside(s->availableGeometry(), frameGeometry(), Combinations->frameSize()));
