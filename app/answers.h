@@ -19,6 +19,8 @@ struct Answer {
 struct ColoursQuestion {
     QString value;
     std::optional<QString> bands, tolerance;
+    // The parts to make the value from: "E6", "E12", "E24" or a file with one value a line.
+    std::optional<QString> have = {};
 };
 
 // Status 2 with the reason on standard error; with `json`, also {"error": reason} on standard

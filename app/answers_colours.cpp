@@ -6,10 +6,16 @@
 #include "app/answer_output.h"
 #include "model/colour_code.h"
 #include "model/colour_finder.h"
+#include "model/combinations/combinations.h"
+#include "model/combinations/kit_file.h"
 #include "model/smd.h"
 #include "model/value_input.h"
+#include "wording/combinations.h"
 #include "wording/value.h"
 #include "wording/words.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace zq::app {
 
@@ -27,6 +33,82 @@ Answer refused(std::string_view code, const QString& reason, bool json) {
     if (json)
         a.out = jsonText({{QStringLiteral("error"), reason}, {QStringLiteral("code"), q(code)}});
     return a;
+}
+
+// The parts a user has, by the name of a series or from a file; or why they cannot be had.
+struct Have {
+    std::vector<model::Decimal> values;
+    QString name; // as the heading names the kit
+    std::optional<Answer> refusal;
+};
+
+Have readHave(const QString& have, bool json) {
+    Have out;
+    out.name = have;
+    for (const model::ESeries s : {model::ESeries::E6, model::ESeries::E12, model::ESeries::E24})
+        if (have.compare(q(model::seriesName(s)), Qt::CaseInsensitive) == 0) {
+            out.values = model::seriesKit(s);
+            out.name = wording::seriesKitName(s);
+            return out;
+        }
+    const auto unreadable = [&](wording::KitFileTrouble t) {
+        out.refusal = refused("kit-unreadable", wording::kitFileUnreadable(have, t), json);
+        return out;
+    };
+    const QFileInfo info(have);
+    if (!info.exists()) return unreadable(wording::KitFileTrouble::missing);
+    if (info.isDir()) return unreadable(wording::KitFileTrouble::folder);
+    QFile file(have);
+    if (!file.open(QIODevice::ReadOnly)) return unreadable(wording::KitFileTrouble::notReadable);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return unreadable(wording::KitFileTrouble::failed);
+    const model::KitFile kit =
+        model::readKit(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    // A line the user meant as a part but the program cannot use would silently shrink the kit.
+    if (!kit.refused.empty()) {
+        out.refusal =
+            refused("kit-line-refused", wording::kitLineRefused(have, kit.refused.front()), json);
+        return out;
+    }
+    if (kit.values.empty()) {
+        out.refusal = refused("kit-empty", wording::kitFileEmpty(have), json);
+        return out;
+    }
+    out.values = kit.values;
+    return out;
+}
+
+QString circuitCode(model::Circuit c) {
+    switch (c) {
+    case model::Circuit::single:
+        return QStringLiteral("single");
+    case model::Circuit::series:
+        return QStringLiteral("series");
+    case model::Circuit::parallel:
+        return QStringLiteral("parallel");
+    case model::Circuit::seriesOfParallel:
+    case model::Circuit::parallelOfSeries:
+        return QStringLiteral("series+parallel");
+    }
+    return {};
+}
+
+QString signedHundredths(std::int64_t h) {
+    const std::uint64_t magnitude = h < 0 ? 0 - std::uint64_t(h) : std::uint64_t(h);
+    return (h < 0 ? QStringLiteral("-") : QString()) +
+           q(model::Decimal::of(magnitude, -2).text(".", 2));
+}
+
+std::string codeOf(model::KitValueFault f) {
+    switch (f) {
+    case model::KitValueFault::zero:
+        return "combination-zero";
+    case model::KitValueFault::finerThanMilliohm:
+        return "combination-below-milliohm";
+    case model::KitValueFault::aboveGigaohm:
+        return "combination-above-gigaohm";
+    }
+    return {};
 }
 
 } // namespace
@@ -55,6 +137,13 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
     if (!f.answer) return refused(model::codeOf(f.refusal), wording::findingReason(f, fmt), json);
     const model::ColourAnswer& a = *f.answer;
     const std::vector<std::string> codes = model::smdCodesFor(typed.ohms);
+    std::optional<Have> have;
+    std::optional<model::Combinations> made;
+    if (question.have) {
+        have = readHave(*question.have, json);
+        if (have->refusal) return *have->refusal;
+        made = model::findCombinations(typed.ohms, model::Kit(have->values), a.tolerance);
+    }
 
     Answer out;
     if (json) {
@@ -76,8 +165,35 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
             notes << noteObject(model::codeOf(typed.note), wording::inputNote(typed, fmt));
         for (const model::Note& n : f.notes)
             notes << noteObject(model::codeOf(n.code), wording::note(n, fmt));
+        QJsonArray combinations;
+        if (made) {
+            if (made->wantedFault)
+                notes << noteObject(codeOf(*made->wantedFault),
+                                    wording::wantedFault(*made->wantedFault));
+            for (const auto& c : made->bestOfParts) {
+                if (!c) continue;
+                QJsonArray parts;
+                for (const model::Decimal& p : c->parts)
+                    parts << exact(p);
+                QJsonObject o{
+                    {QStringLiteral("parts_ohms"), parts},
+                    {QStringLiteral("circuit"), circuitCode(c->circuit)},
+                    {QStringLiteral("value_ohms"), exact(c->shown)},
+                    {QStringLiteral("value_exact"),
+                     exact(c->numerator) + QLatin1Char('/') + exact(c->denominator)},
+                    {QStringLiteral("error_percent"), signedHundredths(c->errorHundredths)},
+                    {QStringLiteral("within_tolerance"), c->withinTolerance},
+                    {QStringLiteral("simplest"), made->simplest == c},
+                };
+                if (c->circuit == model::Circuit::seriesOfParallel)
+                    o.insert(QStringLiteral("shape"), QStringLiteral("R1+(R2||R3)"));
+                if (c->circuit == model::Circuit::parallelOfSeries)
+                    o.insert(QStringLiteral("shape"), QStringLiteral("R1||(R2+R3)"));
+                combinations << o;
+            }
+        }
         const bool jumper = a.value.isZero();
-        out.out = jsonText({
+        QJsonObject whole{
             {QStringLiteral("input"), question.value},
             {QStringLiteral("bands"), bands},
             {QStringLiteral("colours"), english},
@@ -92,7 +208,12 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
             {QStringLiteral("standard"), standard},
             {QStringLiteral("notes"), notes},
             {QStringLiteral("smd"), stringArray(codes)},
-        });
+        };
+        if (made) {
+            whole.insert(QStringLiteral("have"), have->name);
+            whole.insert(QStringLiteral("combinations"), combinations);
+        }
+        out.out = jsonText(whole);
         return out;
     }
     QStringList lines{wording::coloursLine(a), wording::valueLine(a, fmt),
@@ -110,6 +231,14 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
         for (const std::string& c : codes)
             shown << q(c);
         lines << wording::smdLine(shown);
+    }
+    if (made) {
+        lines << wording::combinationsHeading(typed.ohms, have->name, a.tolerance, fmt);
+        if (made->wantedFault) lines << wording::noteLine(wording::wantedFault(*made->wantedFault));
+        for (const auto& c : made->bestOfParts)
+            if (c) lines << wording::combinationLine(*c, made->simplest == c, fmt);
+        if (!made->wantedFault && !made->simplest)
+            lines << wording::noteLine(wording::noneWithinTolerance(a.tolerance));
     }
     out.out = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     return out;

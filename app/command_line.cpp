@@ -30,7 +30,8 @@ const QString kHelp = QStringLiteral("help"), kVersion = QStringLiteral("version
               kColours = QStringLiteral("colours"), kBands = QStringLiteral("bands"),
               kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json"),
               kSmd = QStringLiteral("smd"), kRead = QStringLiteral("read"),
-              kMeasured = QStringLiteral("measured"), kValueWindow = QStringLiteral("value-window"),
+              kMeasured = QStringLiteral("measured"), kHave = QStringLiteral("have"),
+              kValueWindow = QStringLiteral("value-window"),
               kReadingWindow = QStringLiteral("reading-window"),
               kPracticeWindow = QStringLiteral("practice-window"),
               kPracticeSeed = QStringLiteral("practice-seed");
@@ -60,6 +61,12 @@ const std::vector<Option>& ownOptions() {
          QCoreApplication::translate("CommandLine", "颜色"),
          QCoreApplication::translate("CommandLine",
                                      "和 --colours 一起用：误差环的颜色，如 金、棕、gold。"),
+         {kColours}},
+        {{kHave},
+         QCoreApplication::translate("CommandLine", "E6|E12|E24|文件"),
+         QCoreApplication::translate("CommandLine",
+                                     "和 --colours 一起用：用手头的电阻凑出这个阻值，"
+                                     "一个、两个、三个串并联；文件里一行一个阻值。"),
          {kColours}},
         {{kSmd},
          QCoreApplication::translate("CommandLine", "代码"),
@@ -204,14 +211,16 @@ QString helpText() {
     for (const Option& o : ownOptions())
         text += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
     text += QCoreApplication::translate(
-                "CommandLine", "\n由阻值查色环，答案写在终端上，不开窗口：\n"
-                               "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--json]\n"
-                               "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n"
-                               "读贴片代码：\n"
-                               "  %1 --smd 代码 [--json]，例如：%1 --smd 4R7\n"
-                               "识读色环，两头都读，可以和万用表读数核对：\n"
-                               "  %1 --read 颜色… [--measured 阻值] [--json]\n"
-                               "  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k\n")
+                "CommandLine",
+                "\n由阻值查色环，答案写在终端上，不开窗口：\n"
+                "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--have E12|文件] [--json]\n"
+                "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n"
+                "  手头没有这个阻值时，用有的电阻凑：%1 --colours 4.5k --have E12\n"
+                "读贴片代码：\n"
+                "  %1 --smd 代码 [--json]，例如：%1 --smd 4R7\n"
+                "识读色环，两头都读，可以和万用表读数核对：\n"
+                "  %1 --read 颜色… [--measured 阻值] [--json]\n"
+                "  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k\n")
                 .arg(kProgram);
     text += QCoreApplication::translate(
         "CommandLine", "\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
@@ -303,6 +312,7 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         ColoursQuestion question{parser.value(kColours), {}, {}};
         if (parser.isSet(kBands)) question.bands = parser.value(kBands);
         if (parser.isSet(kTolerance)) question.tolerance = parser.value(kTolerance);
+        if (parser.isSet(kHave)) question.have = parser.value(kHave);
         return fromAnswer(coloursAnswer(question, json, point));
     }
     if (parser.isSet(kVersion))

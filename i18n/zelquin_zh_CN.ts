@@ -369,6 +369,228 @@
     </message>
 </context>
 <context>
+    <name>Combinations</name>
+    <message>
+        <source>一个电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两个串联</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两个并联</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三个串联</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三个并联</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一个串上两个并联的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一个并上两个串联的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用手头的电阻凑 %1（%2，误差 %3 以内）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1：%2 = %3，%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  ← 最简单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  ★最简单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三个以内凑不进 %1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>套装里还没有阻值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>就用这一个：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串联，阻值相加：%1 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>并联，倒数相加：%1 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>后两个并联：%1，再串上 %2：%2 + %1 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>后两个串联：%1 + %2，再和 %3 并联：1/(1/%3 + 1/(%1 + %2)) = %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>精确值：%1/%2 Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>零欧用跳线，不用凑。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只能凑到 1 毫欧为止。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>只能凑到 1GΩ 为止。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有这个文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这是一个文件夹。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有读它的权限。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读到一半出了错。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读不了套装文件“%1”：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 欧是跳线，不能拿来凑。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>比 1 毫欧还细，凑不了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大过 1GΩ，凑不了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>套装文件“%1”第 %2 行用不了：%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>套装文件“%1”里没有阻值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装文件第 %1 行读不出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装文件打不开。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先用入门套装。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原文件改名为“%1”留着，先用入门套装。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没能存到“%1”，套装没有改。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CombinationsPanel</name>
+    <message>
+        <source>用手头的电阻凑</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我有的电阻：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我有的电阻</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑我的套装…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑我的套装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>凑法</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>算式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在“由阻值查色环”窗口查一个阻值，这里给出用手头的电阻凑它的办法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点一种凑法，看它的算式和每个电阻的色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一行一个阻值，写法和查色环一样（4.7k、4k7、470R、4.7千欧）；也可以粘贴一串，用逗号或顿号隔开。# 后面是注释。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装里的阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>打开程序，“由阻值查色环”窗口在前。</source>
@@ -458,19 +680,6 @@
     </message>
     <message>
         <source>
-由阻值查色环，答案写在终端上，不开窗口：
-  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--json]
-  例如：%1 --colours 4.7k --bands 5 --tolerance 棕
-读贴片代码：
-  %1 --smd 代码 [--json]，例如：%1 --smd 4R7
-识读色环，两头都读，可以和万用表读数核对：
-  %1 --read 颜色… [--measured 阻值] [--json]
-  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
 不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）照常可用。
 </source>
         <translation type="unfinished"></translation>
@@ -516,15 +725,37 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>E6|E12|E24|文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>和 --colours 一起用：用手头的电阻凑出这个阻值，一个、两个、三个串并联；文件里一行一个阻值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+由阻值查色环，答案写在终端上，不开窗口：
+  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--have E12|文件] [--json]
+  例如：%1 --colours 4.7k --bands 5 --tolerance 棕
+  手头没有这个阻值时，用有的电阻凑：%1 --colours 4.5k --have E12
+读贴片代码：
+  %1 --smd 代码 [--json]，例如：%1 --smd 4R7
+识读色环，两头都读，可以和万用表读数核对：
+  %1 --read 颜色… [--measured 阻值] [--json]
+  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>打开程序，“练习”窗口在前。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>打开练习窗口，题目按种子 N 出，每次一样。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>选项“%1”要一个非负整数，如 %1 42</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>打开程序，“练习”窗口在前。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1010,6 +1241,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>点色块排出 %1 %2 的五环色环，再按“作答”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点色块排出 %1 %2 的四环色环，再按“作答”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>这只电阻该从哪一端读起？点那一端的电阻身。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1039,6 +1278,14 @@
     </message>
     <message>
         <source>，</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差环和别的环隔得远一些：它在读的最后，另一端就是读起的一端。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金色和银色不会是第一环：它们没有数字。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1142,6 +1389,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1Ω</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 = %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>最低：%1 − %2 = %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1195,34 +1454,6 @@
     </message>
     <message>
         <source>先答这题，或按“下一题”跳过。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1Ω</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2 = %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2 = %3 = %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>误差环和别的环隔得远一些：它在读的最后，另一端就是读起的一端。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>金色和银色不会是第一环：它们没有数字。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>点色块排出 %1 %2 的五环色环，再按“作答”。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>点色块排出 %1 %2 的四环色环，再按“作答”。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1815,6 +2046,10 @@
     </message>
     <message>
         <source>误差范围：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用手头的电阻凑</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -83,10 +83,12 @@ QString tolerance(int hundredths) {
     return q(model::toleranceText(hundredths));
 }
 
-QString signedPercent(int hundredths, const model::DecimalFormat& fmt) {
+QString signedPercent(std::int64_t hundredths, const model::DecimalFormat& fmt) {
     const QString magnitude =
-        q(model::Decimal::of(std::uint64_t(std::abs(hundredths)), -2).text(fmt.point, 2));
-    return (hundredths == 0   ? QString()
+        q(model::Decimal::of(
+              hundredths < 0 ? 0 - std::uint64_t(hundredths) : std::uint64_t(hundredths), -2)
+              .text(fmt.point, 2));
+    return (hundredths == 0  ? QString()
             : hundredths < 0 ? QStringLiteral("-")
                              : QStringLiteral("+")) +
            magnitude + QLatin1Char('%');

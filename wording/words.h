@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -35,7 +36,7 @@ QString bandOrdinal(int band);
 QString tolerance(int hundredths);
 
 // "+3.13%", "-4.26%", "0.00%" from hundredths of a per cent, with the user's point.
-QString signedPercent(int hundredths, const model::DecimalFormat& fmt = {});
+QString signedPercent(std::int64_t hundredths, const model::DecimalFormat& fmt = {});
 
 // Series as a list: "E24/E96" where values are labelled, "E24 或 E96" in a sentence.
 QString seriesLabel(const std::vector<model::ESeries>& series);

@@ -56,8 +56,10 @@ FormDesign build() {
                  .font = kSong10_5Bold});
     c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
     c.push_back(label("Label1", 8, 4, 439, 19, "由阻值查色环", kSong10_5, kRed));
-    c.push_back(clickable(image("FindButton", -1, 278, 50, 80, 26, ":/design/value_window/Image3.png")));
-    c.push_back(clickable(image("ShowButton", -1, 366, 50, 120, 26, ":/design/value_window/Image4.png")));
+    c.push_back(
+        clickable(image("FindButton", -1, 278, 50, 80, 26, ":/design/value_window/Image3.png")));
+    c.push_back(
+        clickable(image("ShowButton", -1, 366, 50, 120, 26, ":/design/value_window/Image4.png")));
     c.push_back(label("ValueCaption", 26, 55, 52, 18, "阻值：", kSong10_5Bold));
     // The reason a value cannot be read, or what was made instead of it.
     c.push_back(label("Note", 26, 82, 466, 16, "", kSong9, kRed));
@@ -72,9 +74,9 @@ FormDesign build() {
             model::colourRecord(model::kTolerancePalette[std::size_t(i)]);
         // Light text where the ink is dark, by its luma.
         const bool dark = r.ink.r * 299 + r.ink.g * 587 + r.ink.b * 114 < 140000;
-        ControlDesign chip = clickable(label("ToleranceChip", 256 + 25 * i, 103, 22, 18,
-                                             kShortNames.at(std::size_t(r.index)), kSong9,
-                                             dark ? kWhite : kBlack));
+        ControlDesign chip =
+            clickable(label("ToleranceChip", 256 + 25 * i, 103, 22, 18,
+                            kShortNames.at(std::size_t(r.index)), kSong9, dark ? kWhite : kBlack));
         chip.index = i;
         chip.transparent = false;
         chip.back = {r.ink.r, r.ink.g, r.ink.b};
@@ -107,7 +109,9 @@ FormDesign build() {
     // The codes a chip resistor of the same value carries.
     c.push_back(label("SmdCodes", 26, 318, 460, 16, "", kSong9, kInk));
     c.push_back(
-        label("StandardCaption", 26, 338, 460, 16, "最接近的标准值（点一下填入）：", kSong9));
+        label("StandardCaption", 26, 338, 356, 16, "最接近的标准值（点一下填入）：", kSong9));
+    // Opens the companion panel that makes the value from the parts the user has.
+    c.push_back(clickable(label("KitButton", 386, 338, 100, 16, "用手头的电阻凑…", kSong9, kLink)));
     for (int i = 0; i < 6; ++i) {
         ControlDesign v = clickable(label("StandardValue", 26 + 236 * (i % 2), 358 + 20 * (i / 2),
                                           228, 16, "", kSong9, kLink));

@@ -42,7 +42,7 @@ TEST(ValueDesign, ClickableControlsDoNotOverlapAndShowTheHand) {
     const std::string expected[] = {
         "FindButton",     "ShowButton",     "FourBands",     "FiveBands",     "ToleranceChip(0)", "ToleranceChip(1)",
         "ToleranceChip(2)", "ToleranceChip(3)", "ToleranceChip(4)", "ToleranceChip(5)", "ToleranceChip(6)", "ToleranceChip(7)",
-        "StandardValue(0)", "StandardValue(1)", "StandardValue(2)", "StandardValue(3)", "StandardValue(4)", "StandardValue(5)"};
+        "StandardValue(0)", "StandardValue(1)", "StandardValue(2)", "StandardValue(3)", "StandardValue(4)", "StandardValue(5)", "KitButton"};
     std::vector<std::string> hands;
     for (const ControlDesign& c : f.controls)
         if (clickable(c)) hands.push_back(nameOf(c));

@@ -12,15 +12,18 @@
 #include "ui/help/form2.h"
 #include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
+#include "ui/value/combinations_panel.h"
 #include "ui/value/value_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFontInfo>
 #include <QImage>
+#include <QListWidget>
 #include <QLocale>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -29,6 +32,7 @@
 using namespace zq;
 using zq::test::MainWindow;
 using zq::ui::Form1;
+using zq::ui::CombinationsPanel;
 using zq::ui::ValueWindow;
 using zq::ui::ReadingWindow;
 
@@ -256,6 +260,21 @@ const Picture kPictures[] = {
          QTest::keyClicks(&v->valueField(), QStringLiteral("4k7"));
          QTest::keyClick(&v->valueField(), Qt::Key_Return);
          return v;
+     }},
+    {"value-combinations",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         // The starter kit, never the user's own file.
+         QStandardPaths::setTestModeEnabled(true);
+         ValueWindow* v = valueWindow(m);
+         if (!v) return nullptr;
+         QTest::keyClicks(&v->valueField(), QStringLiteral("1234.5"));
+         QTest::keyClick(&v->valueField(), Qt::Key_Return);
+         v->KitButton_Click();
+         CombinationsPanel* p = v->Combinations;
+         if (!p || !QTest::qWaitForWindowExposed(p)) return nullptr;
+         p->chooseKit(CombinationsPanel::E6);
+         p->lines->setCurrentRow(1);
+         return p;
      }},
     {"reading-empty", [](ReferencePictures&, Form1& m) -> QWidget* { return readingWindow(m); }},
     {"reading-filled",

@@ -433,9 +433,10 @@ TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedO
     auto key = [&v](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         QTest::keyClick(v.windowHandle(), k, m);
     };
-    // Field, 查色环, 在主窗口显示, 四环, 五环, 8 tolerance chips, 4 shown values, close box.
+    // Field, 查色环, 在主窗口显示, 四环, 五环, 8 tolerance chips, 4 shown values, 用手头的电阻凑,
+    // close box.
     std::vector<zq::Control*> walked;
-    for (int i = 0; i < 18; ++i) {
+    for (int i = 0; i < 19; ++i) {
         key(Qt::Key_Tab);
         walked.push_back(v.focusedControl());
     }
@@ -444,13 +445,14 @@ TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedO
     EXPECT_EQ(walked[4], v.ToleranceChip[0]);
     EXPECT_EQ(walked[12], v.StandardValue[0]);
     EXPECT_EQ(walked[15], v.StandardValue[3]);
-    EXPECT_EQ(walked[16], &v.image(QStringLiteral("CloseBox"))) << "hidden values skipped";
+    EXPECT_EQ(walked[16], &v.KitButton) << "hidden values skipped";
+    EXPECT_EQ(walked[17], &v.image(QStringLiteral("CloseBox")));
     for (zq::Control* c : walked)
         EXPECT_TRUE(c->Visible());
 
     // Back to 五环, press it; then the third tolerance chip by the arrows, and Enter.
-    ASSERT_EQ(walked[17], &v.textBox(QStringLiteral("ValueField"))) << "round to the field";
-    for (int i = 0; i < 14; ++i) // the close box, 4 values, 8 chips, 五环
+    ASSERT_EQ(walked[18], &v.textBox(QStringLiteral("ValueField"))) << "round to the field";
+    for (int i = 0; i < 15; ++i) // the close box, 用手头的电阻凑, 4 values, 8 chips, 五环
         key(Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ(v.focusedControl(), &v.FiveBands);
     key(Qt::Key_Space);

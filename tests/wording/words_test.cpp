@@ -46,6 +46,9 @@ TEST(Words, PercentsCarryTheirSignExceptZero) {
     EXPECT_EQ(signedPercent(313), QStringLiteral("+3.13%"));
     EXPECT_EQ(signedPercent(-426, {","}), QStringLiteral("-4,26%"));
     EXPECT_EQ(signedPercent(0), QStringLiteral("0.00%"));
+    // A combination may miss by more than an int holds: three gigaohms for a milliohm.
+    EXPECT_EQ(signedPercent(30'000'000'000'000'000), QStringLiteral("+300000000000000.00%"));
+    EXPECT_EQ(signedPercent(-10000), QStringLiteral("-100.00%"));
 }
 
 TEST(Words, AQuoteIsCutBetweenCharactersNeverInsideOne) {

@@ -9,10 +9,14 @@
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "ui/placement.h"
+#include "ui/value/combinations_panel.h"
 #include "wording/value.h"
 #include "wording/words.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTextEdit>
 
 namespace zq::ui {
@@ -39,7 +43,7 @@ ValueWindow::ValueWindow(zq::Form& mainWindow, BandsReceiver& receiver)
       ColourNames(label("ColourNames")), ValueText(label("ValueText")),
       RangeText(label("RangeText")), ToleranceText(label("ToleranceText")),
       SmdCodes(label("SmdCodes")), StandardCaption(label("StandardCaption")),
-      ToleranceMark(line("ToleranceMark")), receiver_(receiver) {
+      KitButton(label("KitButton")), ToleranceMark(line("ToleranceMark")), receiver_(receiver) {
     for (int i = 0; i < 8; ++i) {
         ToleranceChip[i] = &label("ToleranceChip", i);
         Band[i] = &image("Band", i);
@@ -63,6 +67,7 @@ void ValueWindow::wireKeyboard() {
     std::vector<zq::Control*> order{&textBox(QStringLiteral("ValueField")), &find, &give};
     for (const auto* group : {&bands, &tolerances, &standard})
         order.insert(order.end(), group->begin(), group->end());
+    order.push_back(&KitButton);
     order.push_back(&close);
     setFocusOrder(order);
     for (auto& group : {bands, tolerances, standard})
@@ -100,6 +105,7 @@ void ValueWindow::wireKeyboard() {
     text(StandardCaption);
     for (zq::Label* l : StandardValue)
         button(*l, caption(*l));
+    button(KitButton, [] { return QCoreApplication::translate("ValueWindow", "用手头的电阻凑"); });
     button(close, [] { return QCoreApplication::translate("ValueWindow", "关闭"); });
     setAccessibleItems(std::move(items));
 }
@@ -114,6 +120,7 @@ void ValueWindow::wire() {
         ToleranceChip[i]->Click = [this, i] { ToleranceChip_Click(i); };
     for (int i = 0; i < 6; ++i)
         StandardValue[i]->Click = [this, i] { StandardValue_Click(i); };
+    KitButton.Click = [this] { KitButton_Click(); };
     dragByTitle();
 
     oneLineField(valueField());
@@ -192,6 +199,20 @@ void ValueWindow::StandardValue_Click(int Index) {
     find();
 }
 
+void ValueWindow::KitButton_Click() {
+    if (!Combinations) {
+        Combinations = new CombinationsPanel(this);
+        if (Answer) find();
+        // Beside this window, so that the field stays in sight while the panel answers.
+        if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
+            Combinations->move(
+                placeBeside(s->availableGeometry(), frameGeometry(), Combinations->frameSize()));
+    }
+    Combinations->show();
+    Combinations->raise();
+    Combinations->activateWindow();
+}
+
 // ---- finding ----------------------------------------------------------------------------------
 
 void ValueWindow::findAgain() {
@@ -217,6 +238,7 @@ bool ValueWindow::find() {
         return false;
     }
     showAnswer(f, typed.value);
+    if (Combinations) Combinations->setWanted(typed.value.ohms, model::hundredthsOf(Tolerance));
     return true;
 }
 
@@ -229,6 +251,7 @@ void ValueWindow::showReason(const QString& reason) {
 void ValueWindow::clearAnswer() {
     // Bands left standing beside a reason would read as its answer.
     Answer.reset();
+    if (Combinations) Combinations->clearWanted();
     Standard.clear();
     for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
@@ -319,6 +342,12 @@ void ValueWindow::giveToMainWindow() {
 }
 
 // ---- chrome and keys --------------------------------------------------------------------------
+
+void ValueWindow::Form_Unload() {
+    // The panel answers for this window: it goes with it.
+    if (Combinations) Combinations->hide();
+    SecondaryWindow::Form_Unload();
+}
 
 void ValueWindow::CloseBox_Click() {
     Unload();

@@ -19,12 +19,15 @@ class QTextEdit;
 
 namespace zq::ui {
 
+class CombinationsPanel;
+
 class ValueWindow : public SecondaryWindow {
   public:
     // The main window stays visible beside this one.
     ValueWindow(zq::Form& mainWindow, BandsReceiver& receiver);
 
     void Form_Load() override;
+    void Form_Unload() override;
     void CloseBox_Click();
     void FindButton_Click();
     void ShowButton_Click();
@@ -32,6 +35,7 @@ class ValueWindow : public SecondaryWindow {
     void FiveBands_Click();
     void ToleranceChip_Click(int Index);
     void StandardValue_Click(int Index);
+    void KitButton_Click();
     // Keys in the value field and on the window: Return finds, Ctrl+Return hands the answer
     // to the main window, Esc closes.
     bool ValueField_KeyPress(int key, Qt::KeyboardModifiers modifiers);
@@ -47,12 +51,14 @@ class ValueWindow : public SecondaryWindow {
     std::vector<model::StandardValue> Standard;
 
     zq::Label &Note, &FourBands, &FiveBands, &ColourNames, &ValueText, &RangeText, &ToleranceText,
-        &SmdCodes, &StandardCaption;
+        &SmdCodes, &StandardCaption, &KitButton;
     std::array<zq::Label*, 8> ToleranceChip{};
     std::array<zq::Label*, 6> StandardValue{};
     std::array<zq::Image*, 5> AnswerChip{};
     std::array<zq::Image*, 8> Band{};
     zq::Line& ToleranceMark;
+    // The companion panel, once opened.
+    QPointer<CombinationsPanel> Combinations;
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -1,0 +1,227 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "wording/combinations.h"
+
+#include "wording/value.h"
+#include "wording/words.h"
+
+#include <QCoreApplication>
+#include <array>
+
+namespace zq::wording {
+
+namespace {
+
+const std::array<const char*, 7> kCircuitNames{
+    QT_TRANSLATE_NOOP("Combinations", "一个电阻"),
+    QT_TRANSLATE_NOOP("Combinations", "两个串联"),
+    QT_TRANSLATE_NOOP("Combinations", "两个并联"),
+    QT_TRANSLATE_NOOP("Combinations", "三个串联"),
+    QT_TRANSLATE_NOOP("Combinations", "三个并联"),
+    QT_TRANSLATE_NOOP("Combinations", "一个串上两个并联的"),
+    QT_TRANSLATE_NOOP("Combinations", "一个并上两个串联的"),
+};
+
+QString tr(const char* source) {
+    return QCoreApplication::translate("Combinations", source);
+}
+
+QString ofParts(const model::Combination& c, const QString& joiner,
+                const model::DecimalFormat& fmt) {
+    QStringList parts;
+    for (const model::Decimal& p : c.parts)
+        parts << ohms(p, fmt);
+    return parts.join(joiner);
+}
+
+const QString kPlus = QStringLiteral(" + "), kParallel = QStringLiteral(" ∥ ");
+
+} // namespace
+
+QString circuitName(model::Circuit circuit, int parts) {
+    for (std::size_t i = 0; i < model::kShapes.size(); ++i)
+        if (model::kShapes[i].circuit == circuit && model::kShapes[i].parts == parts)
+            return tr(kCircuitNames[i]);
+    return {};
+}
+
+QString circuitFormula(const model::Combination& c, const model::DecimalFormat& fmt) {
+    switch (c.circuit) {
+    case model::Circuit::single:
+    case model::Circuit::series:
+        return ofParts(c, kPlus, fmt);
+    case model::Circuit::parallel:
+        return ofParts(c, kParallel, fmt);
+    case model::Circuit::seriesOfParallel:
+    case model::Circuit::parallelOfSeries: {
+        if (c.parts.size() != 3) return {};
+        const bool outerSeries = c.circuit == model::Circuit::seriesOfParallel;
+        return QStringLiteral("%1%2(%3%4%5)")
+            .arg(ohms(c.parts[0], fmt), outerSeries ? kPlus : kParallel, ohms(c.parts[1], fmt),
+                 outerSeries ? kParallel : kPlus, ohms(c.parts[2], fmt));
+    }
+    }
+    return {};
+}
+
+bool shownExactly(const model::Combination& c) {
+    // In lowest terms the value has at most three decimals when the denominator divides 1000.
+    const std::string d = c.denominator.text();
+    if (d.size() > 4) return false;
+    const int den = std::stoi(d);
+    return den > 0 && 1000 % den == 0;
+}
+
+QString combinationValue(const model::Combination& c, const model::DecimalFormat& fmt) {
+    return (shownExactly(c) ? QString() : QStringLiteral("≈")) + ohms(c.shown, fmt);
+}
+
+QString combinationsHeading(const model::Decimal& wanted, const QString& kitName,
+                            int toleranceHundredths, const model::DecimalFormat& fmt) {
+    return QCoreApplication::translate("Combinations", "用手头的电阻凑 %1（%2，误差 %3 以内）：")
+        .arg(ohms(wanted, fmt), kitName, tolerance(toleranceHundredths));
+}
+
+QString combinationLine(const model::Combination& c, bool simplest,
+                        const model::DecimalFormat& fmt) {
+    const QString line =
+        QCoreApplication::translate("Combinations", "  %1：%2 = %3，%4")
+            .arg(circuitName(c.circuit, int(c.parts.size())), circuitFormula(c, fmt),
+                 combinationValue(c, fmt), signedPercent(c.errorHundredths, fmt));
+    return simplest ? QCoreApplication::translate("Combinations", "%1  ← 最简单").arg(line) : line;
+}
+
+QString combinationEntry(const model::Combination& c, bool simplest,
+                         const model::DecimalFormat& fmt) {
+    const QString entry =
+        QStringLiteral("%1  %2 = %3  %4")
+            .arg(circuitName(c.circuit, int(c.parts.size())), circuitFormula(c, fmt),
+                 combinationValue(c, fmt), signedPercent(c.errorHundredths, fmt));
+    return simplest ? QCoreApplication::translate("Combinations", "%1  ★最简单").arg(entry) : entry;
+}
+
+QString noneWithinTolerance(int toleranceHundredths) {
+    return QCoreApplication::translate("Combinations", "三个以内凑不进 %1。")
+        .arg(tolerance(toleranceHundredths));
+}
+
+QString emptyKit() {
+    return QCoreApplication::translate("Combinations", "套装里还没有阻值。");
+}
+
+QStringList working(const model::Combination& c, const model::DecimalFormat& fmt) {
+    QStringList lines;
+    const auto conductances = [&](std::size_t from) {
+        QStringList terms;
+        for (std::size_t i = from; i < c.parts.size(); ++i)
+            terms << QStringLiteral("1/%1").arg(ohms(c.parts[i], fmt));
+        return QStringLiteral("1/(%1)").arg(terms.join(kPlus));
+    };
+    const QString result = combinationValue(c, fmt);
+    switch (c.circuit) {
+    case model::Circuit::single:
+        lines << QCoreApplication::translate("Combinations", "就用这一个：%1").arg(result);
+        break;
+    case model::Circuit::series:
+        lines << QCoreApplication::translate("Combinations", "串联，阻值相加：%1 = %2")
+                     .arg(ofParts(c, kPlus, fmt), result);
+        break;
+    case model::Circuit::parallel:
+        lines << QCoreApplication::translate("Combinations", "并联，倒数相加：%1 = %2")
+                     .arg(conductances(0), result);
+        break;
+    case model::Circuit::seriesOfParallel:
+        if (c.parts.size() != 3) break;
+        lines << QCoreApplication::translate("Combinations",
+                                             "后两个并联：%1，再串上 %2：%2 + %1 = %3")
+                     .arg(conductances(1), ohms(c.parts[0], fmt), result);
+        break;
+    case model::Circuit::parallelOfSeries:
+        if (c.parts.size() != 3) break;
+        lines << QCoreApplication::translate("Combinations",
+                                             "后两个串联：%1 + %2，再和 %3 并联：1/(1/%3 + "
+                                             "1/(%1 + %2)) = %4")
+                     .arg(ohms(c.parts[1], fmt), ohms(c.parts[2], fmt), ohms(c.parts[0], fmt),
+                          result);
+        break;
+    }
+    if (!shownExactly(c))
+        lines << QCoreApplication::translate("Combinations", "精确值：%1/%2 Ω")
+                     .arg(q(c.numerator.text()), q(c.denominator.text()));
+    return lines;
+}
+
+QString partColours(const model::Decimal& value, const QString& colourNames,
+                    const model::DecimalFormat& fmt) {
+    return QCoreApplication::translate("Combinations", "%1：%2").arg(ohms(value, fmt), colourNames);
+}
+
+QString wantedFault(model::KitValueFault fault) {
+    switch (fault) {
+    case model::KitValueFault::zero:
+        return QCoreApplication::translate("Combinations", "零欧用跳线，不用凑。");
+    case model::KitValueFault::finerThanMilliohm:
+        return QCoreApplication::translate("Combinations", "只能凑到 1 毫欧为止。");
+    case model::KitValueFault::aboveGigaohm:
+        return QCoreApplication::translate("Combinations", "只能凑到 1GΩ 为止。");
+    }
+    return {};
+}
+
+QString kitFileUnreadable(const QString& path, KitFileTrouble trouble) {
+    static const std::array<const char*, 4> kWhy{
+        QT_TRANSLATE_NOOP("Combinations", "没有这个文件。"),
+        QT_TRANSLATE_NOOP("Combinations", "这是一个文件夹。"),
+        QT_TRANSLATE_NOOP("Combinations", "没有读它的权限。"),
+        QT_TRANSLATE_NOOP("Combinations", "读到一半出了错。"),
+    };
+    return QCoreApplication::translate("Combinations", "读不了套装文件“%1”：%2")
+        .arg(path, tr(kWhy[std::size_t(trouble)]));
+}
+
+QString kitLineRefused(const QString& where, const model::KitLine& line) {
+    QString why;
+    if (!line.fault)
+        why = inputReason(line.reading);
+    else if (*line.fault == model::KitValueFault::zero)
+        why = QCoreApplication::translate("Combinations", "0 欧是跳线，不能拿来凑。");
+    else if (*line.fault == model::KitValueFault::finerThanMilliohm)
+        why = QCoreApplication::translate("Combinations", "比 1 毫欧还细，凑不了。");
+    else
+        why = QCoreApplication::translate("Combinations", "大过 1GΩ，凑不了。");
+    return QCoreApplication::translate("Combinations", "套装文件“%1”第 %2 行用不了：%3")
+        .arg(where)
+        .arg(line.line)
+        .arg(why);
+}
+
+QString kitFileEmpty(const QString& where) {
+    return QCoreApplication::translate("Combinations", "套装文件“%1”里没有阻值。").arg(where);
+}
+
+QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside) {
+    QString what = line
+                       ? QCoreApplication::translate("Combinations", "我的套装文件第 %1 行读不出。")
+                             .arg(line->line)
+                       : QCoreApplication::translate("Combinations", "我的套装文件打不开。");
+    what += aside.isEmpty() ? QCoreApplication::translate("Combinations", "先用入门套装。")
+                            : QCoreApplication::translate("Combinations",
+                                                          "原文件改名为“%1”留着，先用入门套装。")
+                                  .arg(aside);
+    return what;
+}
+
+QString ownKitNotSaved(const QString& path) {
+    return QCoreApplication::translate("Combinations", "没能存到“%1”，套装没有改。").arg(path);
+}
+
+QString ownKitName() {
+    return QCoreApplication::translate("Combinations", "我的套装");
+}
+
+QString seriesKitName(model::ESeries s) {
+    return q(model::seriesName(s));
+}
+
+} // namespace zq::wording

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The sentences of making a value from the parts a user has, for the window and the terminal.
+#include "model/combinations/combinations.h"
+#include "model/combinations/kit_file.h"
+#include "model/numbers.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace zq::wording {
+
+// "一个电阻", "两个串联", "两个并联", "三个串联", "三个并联", "一个串上两个并联的",
+// "一个并上两个串联的".
+QString circuitName(model::Circuit circuit, int parts);
+// The wiring with its values: "3.90KΩ + 560.00Ω", "10.00KΩ ∥ 8.20KΩ",
+// "1.00KΩ + (4.70KΩ ∥ 4.70KΩ)".
+QString circuitFormula(const model::Combination& c, const model::DecimalFormat& fmt = {});
+// The value, with "≈" where the rounding left something off: "4.70KΩ", "≈4.505KΩ".
+QString combinationValue(const model::Combination& c, const model::DecimalFormat& fmt = {});
+// Whether the shown value is the exact one (a parallel result may be a fraction).
+bool shownExactly(const model::Combination& c);
+
+// The heading of the combinations: "用手头的电阻凑 4.50KΩ（E12，误差 ±5% 以内）：".
+QString combinationsHeading(const model::Decimal& wanted, const QString& kitName,
+                            int toleranceHundredths, const model::DecimalFormat& fmt = {});
+// One line of the terminal answer:
+// "  两个并联：10.00KΩ ∥ 8.20KΩ = ≈4.505KΩ，+0.12%  ← 最简单".
+QString combinationLine(const model::Combination& c, bool simplest,
+                        const model::DecimalFormat& fmt = {});
+// The same in the window's list: "两个并联  10.00KΩ ∥ 8.20KΩ  ≈4.505KΩ  +0.12%".
+QString combinationEntry(const model::Combination& c, bool simplest,
+                         const model::DecimalFormat& fmt = {});
+// Said when nothing comes within the tolerance, and when the kit is empty.
+QString noneWithinTolerance(int toleranceHundredths);
+QString emptyKit();
+
+// The working of a combination, line by line: the sum or the conductances with their numbers,
+// and the exact fraction where the shown value is rounded.
+QStringList working(const model::Combination& c, const model::DecimalFormat& fmt = {});
+// "4.70KΩ：黄 紫 红 金".
+QString partColours(const model::Decimal& value, const QString& colourNames,
+                    const model::DecimalFormat& fmt = {});
+
+// Why the wanted value cannot be made from parts.
+QString wantedFault(model::KitValueFault fault);
+
+// Reading a kit: the named series are "E6", "E12", "E24"; anything else is a file.
+enum class KitFileTrouble { missing, folder, notReadable, failed };
+QString kitFileUnreadable(const QString& path, KitFileTrouble trouble);
+QString kitLineRefused(const QString& where, const model::KitLine& line);
+QString kitFileEmpty(const QString& where);
+// "我的套装" and the name of a series kit as the chooser and heading show them.
+QString ownKitName();
+QString seriesKitName(model::ESeries s);
+
+} // namespace zq::wording
+
+namespace zq::wording {
+
+// The user's own kit file could not be read (at `line` when set) and was renamed to `aside`
+// (empty when even that failed); the starter kit stands in.
+QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside);
+QString ownKitNotSaved(const QString& path);
+
+} // namespace zq::wording
