@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QPalette>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -43,7 +44,22 @@ QString partColours(const model::Decimal& value) {
 
 } // namespace
 
+namespace {
+
+// The secondary windows' pink ground and dark blue ink, so that the panel reads as the value
+// window's own.
+void dressAsSecondaryWindow(QWidget& w) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, QColor(255, 192, 255));
+    p.setColor(QPalette::WindowText, QColor(32, 32, 96));
+    w.setPalette(p);
+    w.setAutoFillBackground(true);
+}
+
+} // namespace
+
 CombinationsPanel::CombinationsPanel(QWidget* parent) : QDialog(parent) {
+    dressAsSecondaryWindow(*this);
     setWindowTitle(QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"));
     setAccessibleName(QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"));
     auto* layout = new QVBoxLayout(this);
@@ -193,6 +209,7 @@ void CombinationsPanel::editOwnKit() {
 
 OwnKitDialog::OwnKitDialog(QWidget* parent, const std::vector<model::Decimal>& kit)
     : QDialog(parent), values(kit) {
+    dressAsSecondaryWindow(*this);
     setWindowTitle(wording::ownKitName());
     auto* layout = new QVBoxLayout(this);
     auto* help = new QLabel(
