@@ -4,6 +4,7 @@
 // Making the value window's value from the parts at hand: the companion panel through its
 // controls, and the user's own kit kept in the configuration folder.
 #include "model/combinations/kit.h"
+#include "platform/services.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/value/combinations_panel.h"
 #include "ui/value/kit_store.h"
@@ -30,6 +31,11 @@ using zq::test::MainWindow;
 using zq::ui::CombinationsPanel;
 
 namespace {
+
+// A text as the window writes it: with the user's decimal point.
+QString shown(const char16_t* text) {
+    return QString::fromUtf16(text).replace(QLatin1Char('.'), zq::decimalPoint());
+}
 
 class Combinations : public MainWindow {
   protected:
@@ -89,12 +95,12 @@ TEST_F(Combinations, E12MakesTheTypedValueFromOneTwoAndThreePartsAndMarksTheSimp
     const QStringList at5 = rows(p);
     ASSERT_EQ(at5.size(), 3) << at5.join(u'\n').toStdString();
     // 4.7 kΩ is 4.44 % above: within gold's ±5 %, the one part is the simplest.
-    EXPECT_TRUE(at5[0].contains(QStringLiteral("4.70KΩ"))) << at5[0].toStdString();
-    EXPECT_TRUE(at5[0].contains(QStringLiteral("+4.44%")));
+    EXPECT_TRUE(at5[0].contains(shown(u"4.70KΩ"))) << at5[0].toStdString();
+    EXPECT_TRUE(at5[0].contains(shown(u"+4.44%")));
     EXPECT_TRUE(at5[0].contains(QStringLiteral("最简单")));
     // Two E12 parts make 4.5 kΩ exactly (1.2 k + 3.3 k and 1.8 k + 2.7 k): the nearer wins.
     EXPECT_TRUE(at5[1].contains(QStringLiteral(" + "))) << at5[1].toStdString();
-    EXPECT_TRUE(at5[1].contains(QStringLiteral("= 4.50KΩ  0.00%")));
+    EXPECT_TRUE(at5[1].contains(shown(u"= 4.50KΩ  0.00%")));
     EXPECT_FALSE(at5[1].contains(QStringLiteral("最简单")));
     EXPECT_FALSE(at5[2].contains(QStringLiteral("最简单")));
     EXPECT_TRUE(p.heading->text().contains(QStringLiteral("±5%")));
@@ -122,17 +128,17 @@ TEST_F(Combinations, ClickingAWayShowsItsWorkingAndTheColoursOfItsParts) {
     const QRect row = p.lines->visualItemRect(p.lines->item(1));
     QTest::mouseClick(p.lines->viewport(), Qt::LeftButton, {}, row.center());
     const QString parallel = p.working->text();
-    EXPECT_TRUE(parallel.contains(QStringLiteral("1/(1/1.50KΩ + 1/6.80KΩ) = ≈1.228916KΩ")))
+    EXPECT_TRUE(parallel.contains(shown(u"1/(1/1.50KΩ + 1/6.80KΩ) = ≈1.228916KΩ")))
         << parallel.toStdString();
     EXPECT_TRUE(parallel.contains(QStringLiteral("102000/83 Ω")));
     // IEC 60062: 1.5 kΩ brown green red, 6.8 kΩ blue grey red.
-    EXPECT_TRUE(parallel.contains(QStringLiteral("1.50KΩ：棕 绿 红 金")));
-    EXPECT_TRUE(parallel.contains(QStringLiteral("6.80KΩ：蓝 灰 红 金")));
+    EXPECT_TRUE(parallel.contains(shown(u"1.50KΩ：棕 绿 红 金")));
+    EXPECT_TRUE(parallel.contains(shown(u"6.80KΩ：蓝 灰 红 金")));
 
     // One part is its own value, with no fraction to show.
     p.lines->setCurrentRow(0);
     const QString single = p.working->text();
-    EXPECT_TRUE(single.contains(QStringLiteral("1000.00Ω"))) << single.toStdString();
+    EXPECT_TRUE(single.contains(shown(u"1000.00Ω"))) << single.toStdString();
     EXPECT_FALSE(single.contains(u'/'));
     EXPECT_TRUE(single.contains(QStringLiteral("棕 黑 红 金")));
 }
@@ -169,7 +175,7 @@ TEST_F(Combinations, TheOwnKitStartsAsTheStarterKitAndIsEditedSavedAndReadBack) 
     EXPECT_TRUE(ui::loadOwnKit().note.isEmpty());
     // 3 kΩ from 4.7 kΩ and 10 kΩ: three parts, 4.7 k ∥ (4.7 k + 4.7 k) = 3.133 kΩ.
     ASSERT_EQ(p.lines->count(), 3);
-    EXPECT_TRUE(p.lines->item(2)->text().contains(QStringLiteral("4.70KΩ ∥ (4.70KΩ + 4.70KΩ)")))
+    EXPECT_TRUE(p.lines->item(2)->text().contains(shown(u"4.70KΩ ∥ (4.70KΩ + 4.70KΩ)")))
         << p.lines->item(2)->text().toStdString();
 
     // Cancel keeps the kit.
