@@ -7,7 +7,7 @@
 #include "platform/program.h"
 #include "platform/services.h"
 #include "ui/first_start_hint.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 #include "ui/program_info.h"
 
 #include <QApplication>
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     zq::setUpApplication(app, zq::ui::versionRecord());
     // Lets a desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZQ_APP_ID));
-    auto* main = new zq::ui::Form1;
+    auto* main = new zq::ui::MainWindow;
     zq::QuitAfterFirstFrame quitter;
     quitter.watch(*main);
     main->Show();

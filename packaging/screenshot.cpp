@@ -6,9 +6,9 @@
 // value-to-colours window answering 4k7 on five bands.
 // Usage: zelquin_screenshot <folder>
 #include "platform/program.h"
-#include "ui/about/form3.h"
-#include "ui/help/form2.h"
-#include "ui/main/form1.h"
+#include "ui/about/about_window.h"
+#include "ui/help/help_window.h"
+#include "ui/main/main_window.h"
 #include "ui/program_info.h"
 #include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    zq::ui::Form1 main;
+    zq::ui::MainWindow main;
     main.Show();
     main.Timer1.setTimerEnabled(false);
     main.Timer1_Timer();

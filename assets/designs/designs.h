@@ -7,9 +7,9 @@
 
 namespace zq::designs {
 
-const zq::FormDesign& form1(); // main window
-const zq::FormDesign& form2(); // help window
-const zq::FormDesign& form3(); // About window
+const zq::FormDesign& mainWindow();
+const zq::FormDesign& helpWindow();
+const zq::FormDesign& aboutWindow();
 const zq::FormDesign& valueWindow(); // value-to-colours window
 const zq::FormDesign& readingWindow(); // reading window
 const zq::FormDesign& practiceWindow(); // practice window

@@ -5,7 +5,7 @@
 // a move over the bare surface (every palette frame and band key re-applied) and a tick with
 // nothing changed. Each counts what it asked to repaint, which should be nothing.
 #include "platform/program.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 #include "ui/program_info.h"
 
 #include <QApplication>
@@ -15,8 +15,8 @@
 
 namespace {
 
-std::unique_ptr<zq::ui::Form1> openWindow() {
-    auto w = std::make_unique<zq::ui::Form1>();
+std::unique_ptr<zq::ui::MainWindow> openWindow() {
+    auto w = std::make_unique<zq::ui::MainWindow>();
     w->Show();
     if (!QTest::qWaitForWindowExposed(w.get()))
         std::fprintf(stderr, "ui_bench: window not exposed\n");

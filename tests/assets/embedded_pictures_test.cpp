@@ -186,9 +186,9 @@ TEST(WindowIcons, AreTheDesignsIconPicturesAtTheirSize) {
     const struct {
         const zq::FormDesign& design;
         const char* icon;
-    } windows[] = {{zq::designs::form1(), ":/design/form1/icon.png"},
-                   {zq::designs::form2(), ":/design/form2/icon.png"},
-                   {zq::designs::form3(), ":/design/form3/icon.png"}};
+    } windows[] = {{zq::designs::mainWindow(), ":/design/form1/icon.png"},
+                   {zq::designs::helpWindow(), ":/design/form2/icon.png"},
+                   {zq::designs::aboutWindow(), ":/design/form3/icon.png"}};
     for (const auto& w : windows) {
         ASSERT_EQ(w.design.icon, w.icon);
         const zq::Form form(w.design);

@@ -20,9 +20,9 @@ namespace {
 using zq::ControlDesign;
 using zq::FormDesign;
 using zq::Kind;
-using zq::designs::form1;
-using zq::designs::form2;
-using zq::designs::form3;
+using zq::designs::aboutWindow;
+using zq::designs::helpWindow;
+using zq::designs::mainWindow;
 using zq::designs::valueWindow;
 
 using Key = std::pair<std::string, int>;
@@ -74,7 +74,7 @@ std::set<Key> join(std::initializer_list<std::set<Key>> parts) {
     return all;
 }
 
-const std::vector<const FormDesign*> kForms{&form1(), &form2(), &form3(), &valueWindow()};
+const std::vector<const FormDesign*> kForms{&mainWindow(), &helpWindow(), &aboutWindow(), &valueWindow()};
 
 TEST(Designs, NamesAreUniqueAndKindsMatchNames) {
     for (const auto* form : kForms) {
@@ -95,15 +95,15 @@ TEST(Designs, NamesAreUniqueAndKindsMatchNames) {
 }
 
 TEST(Designs, WindowsAreNamedAsTheCodeCallsThem) {
-    EXPECT_EQ(form1().name, "Form1");
-    EXPECT_EQ(form2().name, "Form2");
-    EXPECT_EQ(form3().name, "Form3");
-    EXPECT_EQ(form1().caption, "ZelquinV1.1");
-    EXPECT_EQ(form2().caption, "软件说明");
-    EXPECT_EQ(form3().caption, "关于本软件");
-    EXPECT_EQ(form1().icon, ":/design/form1/icon.png");
-    EXPECT_EQ(form2().icon, ":/design/form2/icon.png");
-    EXPECT_EQ(form3().icon, ":/design/form3/icon.png");
+    EXPECT_EQ(mainWindow().name, "MainWindow");
+    EXPECT_EQ(helpWindow().name, "HelpWindow");
+    EXPECT_EQ(aboutWindow().name, "AboutWindow");
+    EXPECT_EQ(mainWindow().caption, "ZelquinV1.1");
+    EXPECT_EQ(helpWindow().caption, "软件说明");
+    EXPECT_EQ(aboutWindow().caption, "关于本软件");
+    EXPECT_EQ(mainWindow().icon, ":/design/form1/icon.png");
+    EXPECT_EQ(helpWindow().icon, ":/design/form2/icon.png");
+    EXPECT_EQ(aboutWindow().icon, ":/design/form3/icon.png");
 }
 
 TEST(MainDesign, HoldsExactlyTheControlsTheCodeNames) {
@@ -122,12 +122,12 @@ TEST(MainDesign, HoldsExactlyTheControlsTheCodeNames) {
                                 array13("Line7"),
                                 array13("Line8"),
                                 {{"Timer1", -1}}});
-    EXPECT_EQ(keysWhere(form1(), [](const auto&) { return true; }), expected);
-    EXPECT_EQ(form1().controls.size(), expected.size());
+    EXPECT_EQ(keysWhere(mainWindow(), [](const auto&) { return true; }), expected);
+    EXPECT_EQ(mainWindow().controls.size(), expected.size());
 }
 
 TEST(MainDesign, StackingPutsHitAreasAndButtonsOverWhatLiesBehind) {
-    const auto& f = form1();
+    const auto& f = mainWindow();
     EXPECT_EQ(place(f, "Timer1"), 0);
     EXPECT_EQ(place(f, "Label15"), static_cast<std::ptrdiff_t>(f.controls.size()) - 1);
     for (int n = 17; n <= 22; ++n) {
@@ -150,7 +150,7 @@ TEST(MainDesign, StackingPutsHitAreasAndButtonsOverWhatLiesBehind) {
 }
 
 TEST(MainDesign, PaletteChipsAndFramesFollowTheirFormulas) {
-    const auto& f = form1();
+    const auto& f = mainWindow();
     const auto ends = [&](const char* name, int i) {
         const auto& d = get(f, name, i);
         return std::vector<int>{d.left, d.top, d.width, d.height};
@@ -187,11 +187,11 @@ TEST(MainDesign, ChipTooltipsNameColourAndDigit) {
                                 "白色（9）",         "黑色（0）", "",          "",
                                 "允许误差值（±%20）"};
     for (int i = 0; i < 13; ++i)
-        EXPECT_EQ(get(form1(), "Image29", i).tooltip, expected[i]) << i;
+        EXPECT_EQ(get(mainWindow(), "Image29", i).tooltip, expected[i]) << i;
 }
 
 TEST(MainDesign, BandPlacesShareTheirKeysTooltips) {
-    const auto& f = form1();
+    const auto& f = mainWindow();
     const std::pair<const char*, const char*> pairs[] = {{"Image17", "Image30"},
                                                          {"Image18", "Image31"},
                                                          {"Image19", "Image32"},
@@ -206,7 +206,7 @@ TEST(MainDesign, BandPlacesShareTheirKeysTooltips) {
 }
 
 TEST(MainDesign, HiddenDisabledAndHandSetsAreExact) {
-    const auto& f = form1();
+    const auto& f = mainWindow();
     const auto hidden = keysWhere(f, [](const auto& d) { return !d.visible; });
     EXPECT_EQ(hidden, join({{{"Image11", -1}, {"Image13", -1}}, singles("Line", 36, 47)}));
     EXPECT_EQ(keysWhere(f, [](const auto& d) { return !d.enabled; }),
@@ -220,7 +220,7 @@ TEST(MainDesign, HiddenDisabledAndHandSetsAreExact) {
                                 array13("Image29")});
     EXPECT_EQ(hand, expected);
 
-    for (const auto* form : {&form2(), &form3()}) {
+    for (const auto* form : {&helpWindow(), &aboutWindow()}) {
         EXPECT_TRUE(keysWhere(*form,
                               [](const auto& d) {
                                   return !d.visible || !d.enabled || d.cursor != zq::Cursor::Arrow;
@@ -231,7 +231,7 @@ TEST(MainDesign, HiddenDisabledAndHandSetsAreExact) {
 }
 
 TEST(MainDesign, PicturesFollowTheirControlsNames) {
-    const auto& f = form1();
+    const auto& f = mainWindow();
     const auto bare =
         keysWhere(f, [](const auto& d) { return d.kind == Kind::Image && d.picture.empty(); });
     EXPECT_EQ(bare, join({singles("Image", 17, 22), singles("Image", 35, 38)}));
@@ -252,7 +252,7 @@ TEST(MainDesign, PicturesFollowTheirControlsNames) {
 }
 
 TEST(MainDesign, LabelLooksAreOnTheRightLabels) {
-    const auto& f = form1();
+    const auto& f = mainWindow();
     const auto isLabel = [](const ControlDesign& d) { return d.kind == Kind::Label; };
     EXPECT_EQ(keysWhere(f, [&](const auto& d) { return isLabel(d) && !d.transparent; }),
               singles("Label", 9, 20));
@@ -282,7 +282,7 @@ TEST(MainDesign, LabelLooksAreOnTheRightLabels) {
 }
 
 TEST(MainDesign, LineWidthsAndColours) {
-    const auto& f = form1();
+    const auto& f = mainWindow();
     auto thin = join({singles("Line", 9, 13), singles("Line", 36, 47)});
     thin.insert({{"Line18", -1}, {"Line22", -1}, {"Line23", -1}});
     EXPECT_EQ(keysWhere(f, [](const auto& d) { return d.kind == Kind::Line && d.lineWidth == 1; }),
@@ -301,14 +301,14 @@ TEST(MainDesign, LineWidthsAndColours) {
 }
 
 TEST(MainDesign, TimerTicksFromTheStart) {
-    const auto& t = get(form1(), "Timer1");
+    const auto& t = get(mainWindow(), "Timer1");
     EXPECT_EQ(t.kind, Kind::Timer);
     EXPECT_EQ(t.interval, 600);
     EXPECT_TRUE(t.timerEnabled);
 }
 
 TEST(HelpDesign, TextBoxFrontmostAndCloseAreaBare) {
-    const auto& f = form2();
+    const auto& f = helpWindow();
     ASSERT_FALSE(f.controls.empty());
     const auto& text = f.controls.front();
     EXPECT_EQ(text.name, "Text1");
@@ -325,7 +325,7 @@ TEST(HelpDesign, TextBoxFrontmostAndCloseAreaBare) {
 }
 
 TEST(AboutDesign, LabelsInFrontAndOnlyTheTextWraps) {
-    const auto& f = form3();
+    const auto& f = aboutWindow();
     EXPECT_LT(place(f, "Label2"), place(f, "Image6"));
     EXPECT_LT(place(f, "Label1"), place(f, "Image6"));
     EXPECT_EQ(get(f, "Label1").caption, "Label1");

@@ -5,14 +5,14 @@
 #include "platform/form.h"
 #include "tests/support/ui_test.h"
 #include "tests/ui/stand_in_main_window.h"
-#include "ui/about/form3.h"
+#include "ui/about/about_window.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <memory>
 
 using namespace zq;
-using zq::ui::Form3;
+using zq::ui::AboutWindow;
 
 namespace {
 
@@ -54,9 +54,9 @@ class AboutWindowTest : public test::UiTest {
         UiTest::TearDown();
     }
     // As the About button does it: the main window stays as it is until the load.
-    QPointer<Form3> open() {
+    QPointer<AboutWindow> open() {
         main->shown = 0;
-        auto* f = new Form3(*main);
+        auto* f = new AboutWindow(*main);
         f->setDeleteOnUnload(true);
         showWindow(*f);
         return f;
@@ -66,13 +66,13 @@ class AboutWindowTest : public test::UiTest {
     static constexpr QPoint kBackground{60, 330}; // bare white surface left of the button
 
     std::unique_ptr<MainWindow> main;
-    QPointer<Form3> about;
+    QPointer<AboutWindow> about;
 };
 
 } // namespace
 
 TEST(AboutText, IsFourteenLinesJoinedByCrLfWithNoTrailingBreak) {
-    const QString text = Form3::aboutText();
+    const QString text = AboutWindow::aboutText();
     const QStringList got = text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(got.size(), kAboutLines.size());
     for (qsizetype i = 0; i < got.size(); ++i)
@@ -84,7 +84,7 @@ TEST(AboutText, IsFourteenLinesJoinedByCrLfWithNoTrailingBreak) {
 }
 
 TEST_F(AboutWindowTest, LoadFillsTheTextAndHidesTheMainWindow) {
-    EXPECT_EQ(about->label("Label1").Caption(), Form3::aboutText());
+    EXPECT_EQ(about->label("Label1").Caption(), AboutWindow::aboutText());
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(about->pos(), QPoint(245, 130)); // 3675, 1950 twips
@@ -163,7 +163,7 @@ TEST_F(AboutWindowTest, ReopeningBuildsTheTextAndHidesTheMainWindowAgain) {
 
     about = open();
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(about->label("Label1").Caption(), Form3::aboutText());
+    EXPECT_EQ(about->label("Label1").Caption(), AboutWindow::aboutText());
     EXPECT_EQ(buttonPicture(), 0) << "a new window starts with the grey design button";
     about->close();
     EXPECT_TRUE(main->isVisible());

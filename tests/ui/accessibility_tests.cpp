@@ -5,8 +5,8 @@
 // controls, their press actions, and the change events a tick sends.
 #include "tests/ui/main_window_fixture.h"
 #include "tests/ui/stand_in_main_window.h"
-#include "ui/about/form3.h"
-#include "ui/help/form2.h"
+#include "ui/about/about_window.h"
+#include "ui/help/help_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -296,8 +296,8 @@ TEST_F(SecondaryAccessible, HelpAndAboutTreesNameTheirTextsAndButtons) {
         std::function<Form*()> open;
         QString title, text, button;
     } windows[] = {
-        {[this] { return new ui::Form2(*main); }, "软件说明", "软件说明", "关闭"},
-        {[this] { return new ui::Form3(*main); }, "关于本软件", "ZelquinV1.1", "确定"},
+        {[this] { return new ui::HelpWindow(*main); }, "软件说明", "软件说明", "关闭"},
+        {[this] { return new ui::AboutWindow(*main); }, "关于本软件", "ZelquinV1.1", "确定"},
     };
     for (const auto& c : windows) {
         SCOPED_TRACE(c.title.toStdString());
@@ -317,7 +317,7 @@ TEST_F(SecondaryAccessible, HelpAndAboutTreesNameTheirTextsAndButtons) {
 }
 
 TEST_F(SecondaryAccessible, HelpTextIsReadableAsANamedTextBox) {
-    QPointer<Form> f = new ui::Form2(*main);
+    QPointer<Form> f = new ui::HelpWindow(*main);
     f->setDeleteOnUnload(true);
     showWindow(*f);
     bool found = false;

@@ -7,9 +7,9 @@
 #include "assets/designs/designs.h"
 #include "model/colour_code.h"
 #include "tests/ui/main_window_fixture.h"
-#include "ui/about/form3.h"
+#include "ui/about/about_window.h"
 #include "ui/first_start_hint.h"
-#include "ui/help/form2.h"
+#include "ui/help/help_window.h"
 #include "ui/placement.h"
 #include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
@@ -31,8 +31,6 @@
 using namespace zq;
 using zq::test::MainWindow;
 using zq::ui::FirstStartHint;
-using zq::ui::Form1;
-using zq::ui::Form2;
 
 namespace {
 
@@ -205,21 +203,21 @@ TEST_F(MenuKeys, TheKeyboardsMenuOpensEveryWindow) {
 
 class HelpWindow : public MainWindow {
   protected:
-    Form2* openHelp() {
+    zq::ui::HelpWindow* openHelp() {
         w->Image24_Click();
-        Form2* h = w->helpWindow();
+        zq::ui::HelpWindow* h = w->helpWindow();
         EXPECT_TRUE(h && QTest::qWaitForWindowExposed(h));
         return h;
     }
 };
 
 TEST_F(HelpWindow, ThePresentTextWordForWordThenTheWindowsWithTheirKeys) {
-    Form2* h = openHelp();
+    zq::ui::HelpWindow* h = openHelp();
     ASSERT_NE(h, nullptr);
     const QString shown = h->textBox("Text1").Text();
-    EXPECT_TRUE(shown.startsWith(Form2::helpText()));
-    const QString added = shown.mid(Form2::helpText().size());
-    EXPECT_EQ(added, Form2::windowsText());
+    EXPECT_TRUE(shown.startsWith(zq::ui::HelpWindow::helpText()));
+    const QString added = shown.mid(zq::ui::HelpWindow::helpText().size());
+    EXPECT_EQ(added, zq::ui::HelpWindow::windowsText());
     for (const QString& needed :
          {fromView(designs::valueWindow().caption), QStringLiteral("Ctrl+F"),
           fromView(designs::readingWindow().caption), QStringLiteral("Ctrl+R"),
@@ -230,7 +228,7 @@ TEST_F(HelpWindow, ThePresentTextWordForWordThenTheWindowsWithTheirKeys) {
     // the longest line there.
     const QStringList lines = added.split(QStringLiteral("\r\n"));
     qsizetype longest = 0;
-    for (const QString& l : Form2::helpText().split(QStringLiteral("\r\n")))
+    for (const QString& l : zq::ui::HelpWindow::helpText().split(QStringLiteral("\r\n")))
         longest = std::max(longest, l.size());
     ASSERT_GT(lines.size(), 3);
     EXPECT_TRUE(lines[0].isEmpty()) << "apart from the signature above";
@@ -242,7 +240,7 @@ TEST_F(HelpWindow, ThePresentTextWordForWordThenTheWindowsWithTheirKeys) {
 }
 
 TEST_F(HelpWindow, PageDownScrollsAtOnceAndPageUpBack) {
-    Form2* h = openHelp();
+    zq::ui::HelpWindow* h = openHelp();
     ASSERT_NE(h, nullptr);
     QScrollBar* bar = h->textBox("Text1").widget()->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);

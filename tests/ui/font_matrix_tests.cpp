@@ -8,9 +8,9 @@
 #include "platform/program.h"
 #include "tests/support/ui_test.h"
 #include "tests/ui/stand_in_main_window.h"
-#include "ui/about/form3.h"
-#include "ui/help/form2.h"
-#include "ui/main/form1.h"
+#include "ui/about/about_window.h"
+#include "ui/help/help_window.h"
+#include "ui/main/main_window.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/value_window.h"
 
@@ -35,8 +35,8 @@ struct WindowCase {
 };
 
 // The value window needs a real main window beside it; the fixture drops it after each test.
-std::unique_ptr<ui::Form1>& valueWindowsMain() {
-    static std::unique_ptr<ui::Form1> m;
+std::unique_ptr<ui::MainWindow>& valueWindowsMain() {
+    static std::unique_ptr<ui::MainWindow> m;
     return m;
 }
 
@@ -44,17 +44,17 @@ const std::vector<WindowCase>& allWindows() {
     static const std::vector<WindowCase> w{
         {"main window",
          [](Form&) -> std::unique_ptr<Form> {
-             auto f = std::make_unique<ui::Form1>();
+             auto f = std::make_unique<ui::MainWindow>();
              f->Timer1_Timer(); // the value and the flow chart filled in
              return f;
          }},
         {"help window",
-         [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::Form2>(m); }},
+         [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::HelpWindow>(m); }},
         {"About window",
-         [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::Form3>(m); }},
+         [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::AboutWindow>(m); }},
         {"value window",
          [](Form&) -> std::unique_ptr<Form> {
-             valueWindowsMain() = std::make_unique<ui::Form1>();
+             valueWindowsMain() = std::make_unique<ui::MainWindow>();
              auto f = std::make_unique<ui::ValueWindow>(*valueWindowsMain(), *valueWindowsMain());
              f->valueField().setPlainText(QStringLiteral("4k7")); // an answer on show
              f->ValueField_KeyPress(Qt::Key_Return, Qt::NoModifier);
@@ -62,7 +62,7 @@ const std::vector<WindowCase>& allWindows() {
          }},
         {"reading window",
          [](Form&) -> std::unique_ptr<Form> {
-             valueWindowsMain() = std::make_unique<ui::Form1>();
+             valueWindowsMain() = std::make_unique<ui::MainWindow>();
              auto f = std::make_unique<ui::ReadingWindow>(*valueWindowsMain(), *valueWindowsMain());
              // The longest texts it shows: two readings, a measurement, a two-way code.
              for (const int colour : {0, 9, 9, 1, 0})
@@ -149,7 +149,7 @@ TEST_F(FontMatrix, EveryTextStaysInsideItsControl) {
 TEST_F(FontMatrix, AboutTextLinesStandWhereTheDesignPutsThem) {
     auto about = open(allWindows()[2]);
     const Label& text = about->label("Label1");
-    const QStringList want = ui::Form3::aboutText().split(QStringLiteral("\r\n"));
+    const QStringList want = ui::AboutWindow::aboutText().split(QStringLiteral("\r\n"));
     ASSERT_EQ(text.lines().size(), size_t(want.size())) << "no line wraps, none is lost";
     EXPECT_EQ(text.lineStep(), kSongStep);
     const double baseline = text.lines()[0].origin.y();

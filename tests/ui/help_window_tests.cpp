@@ -5,7 +5,7 @@
 #include "platform/form.h"
 #include "tests/support/ui_test.h"
 #include "tests/ui/stand_in_main_window.h"
-#include "ui/help/form2.h"
+#include "ui/help/help_window.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -15,7 +15,7 @@
 #include <memory>
 
 using namespace zq;
-using zq::ui::Form2;
+using zq::ui::HelpWindow;
 
 namespace {
 
@@ -60,7 +60,7 @@ QStringList expectedLines() {
 QStringList shownLines() {
     QStringList lines = expectedLines();
     lines.removeLast();
-    lines << Form2::windowsText().split(QStringLiteral("\r\n"));
+    lines << HelpWindow::windowsText().split(QStringLiteral("\r\n"));
     return lines;
 }
 
@@ -81,10 +81,10 @@ class HelpWindowTest : public test::UiTest {
         UiTest::TearDown();
     }
     // As the Help button does it.
-    QPointer<Form2> open() {
+    QPointer<HelpWindow> open() {
         main->setVisible(false);
         main->shown = 0;
-        auto* f = new Form2(*main);
+        auto* f = new HelpWindow(*main);
         f->setDeleteOnUnload(true);
         showWindow(*f);
         return f;
@@ -95,13 +95,13 @@ class HelpWindowTest : public test::UiTest {
     QPoint title() const { return centreOf(help->label("Label1")); }
 
     std::unique_ptr<MainWindow> main;
-    QPointer<Form2> help;
+    QPointer<HelpWindow> help;
 };
 
 } // namespace
 
 TEST(HelpText, IsTheListedLinesWithCrLfBreaks) {
-    const QString text = Form2::helpText();
+    const QString text = HelpWindow::helpText();
     const QStringList want = expectedLines();
     const QStringList got = text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(got.size(), want.size());
@@ -115,7 +115,7 @@ TEST(HelpText, IsTheListedLinesWithCrLfBreaks) {
 TEST_F(HelpWindowTest, TextBoxShowsTheLinesReadOnlyScrollableAndSelectable) {
     TextBox& box = help->textBox("Text1");
     QTextEdit* edit = box.widget();
-    EXPECT_EQ(box.Text(), Form2::helpText() + Form2::windowsText());
+    EXPECT_EQ(box.Text(), HelpWindow::helpText() + HelpWindow::windowsText());
     EXPECT_FALSE(edit->toPlainText().contains(QLatin1Char('\r')));
     EXPECT_EQ(edit->toPlainText().split(u'\n'), shownLines());
     EXPECT_EQ(edit->document()->blockCount(), shownLines().size());
@@ -256,6 +256,6 @@ TEST_F(HelpWindowTest, ReopeningRebuildsTheTextAndForgetsTheDrag) {
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(help->pos(), designPlace);
     EXPECT_EQ(help->Dragging, 0);
-    EXPECT_EQ(help->textBox("Text1").Text(), Form2::helpText() + Form2::windowsText());
+    EXPECT_EQ(help->textBox("Text1").Text(), HelpWindow::helpText() + HelpWindow::windowsText());
     EXPECT_EQ(help->textBox("Text1").widget()->toPlainText().split(u'\n'), shownLines());
 }

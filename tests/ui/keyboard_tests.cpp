@@ -6,8 +6,8 @@
 #include "model/colour_table.h"
 #include "tests/ui/main_window_fixture.h"
 #include "tests/ui/stand_in_main_window.h"
-#include "ui/about/form3.h"
-#include "ui/help/form2.h"
+#include "ui/about/about_window.h"
+#include "ui/help/help_window.h"
 
 #include <QPointer>
 #include <QScrollBar>
@@ -142,7 +142,7 @@ TEST_F(Keyboard, EveryDigitAndEveryKeyChoosesItsBand) {
 // Every chip on every band, once with the mouse in one window and once from the keyboard
 // in another: the same choices, the same refusals, the same warnings.
 TEST_F(Keyboard, EnterOnAChipDoesWhatAClickDoesOnEveryBand) {
-    auto keyed = std::make_unique<ui::Form1>();
+    auto keyed = std::make_unique<ui::MainWindow>();
     showWindow(*keyed);
     keyed->Timer1.setTimerEnabled(false);
     for (int band = 1; band <= 5; ++band)
@@ -268,7 +268,7 @@ class SecondaryKeyboard : public test::WithStandInMainWindow {
 } // namespace
 
 TEST_F(SecondaryKeyboard, TabReachesTheHelpTextAndTheCloseBox) {
-    QPointer<ui::Form2> help = open<ui::Form2>();
+    QPointer<ui::HelpWindow> help = open<ui::HelpWindow>();
     auto* text = help->textBox("Text1").widget();
     key(*help, Qt::Key_Tab);
     EXPECT_TRUE(text->hasFocus()) << "the text, to scroll it";
@@ -286,7 +286,7 @@ TEST_F(SecondaryKeyboard, TabReachesTheHelpTextAndTheCloseBox) {
 }
 
 TEST_F(SecondaryKeyboard, TabGoesOnFromTheTextAClickPutTheFocusIn) {
-    QPointer<ui::Form2> help = open<ui::Form2>();
+    QPointer<ui::HelpWindow> help = open<ui::HelpWindow>();
     key(*help, Qt::Key_Tab);
     key(*help, Qt::Key_Tab); // on the close box
     help->textBox("Text1").widget()->setFocus(Qt::MouseFocusReason);
@@ -297,7 +297,7 @@ TEST_F(SecondaryKeyboard, TabGoesOnFromTheTextAClickPutTheFocusIn) {
 }
 
 TEST_F(SecondaryKeyboard, EscClosesTheHelpEvenFromItsText) {
-    QPointer<ui::Form2> help = open<ui::Form2>();
+    QPointer<ui::HelpWindow> help = open<ui::HelpWindow>();
     help->textBox("Text1").widget()->setFocus();
     key(*help, Qt::Key_Escape);
     EXPECT_TRUE(help.isNull() || help->unloaded());
@@ -305,7 +305,7 @@ TEST_F(SecondaryKeyboard, EscClosesTheHelpEvenFromItsText) {
 }
 
 TEST_F(SecondaryKeyboard, EnterClosesTheAboutWindowAtOnce) {
-    QPointer<ui::Form3> about = open<ui::Form3>();
+    QPointer<ui::AboutWindow> about = open<ui::AboutWindow>();
     EXPECT_FALSE(about->focusMarkShown()) << "no mark before a key";
     key(*about, Qt::Key_Enter);
     EXPECT_TRUE(about.isNull() || about->unloaded());

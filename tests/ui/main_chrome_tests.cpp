@@ -5,8 +5,8 @@
 #include "platform/windows.h"
 #include "tests/support/stand_in_browser.h"
 #include "tests/ui/main_window_fixture.h"
-#include "ui/about/form3.h"
-#include "ui/help/form2.h"
+#include "ui/about/about_window.h"
+#include "ui/help/help_window.h"
 #include "ui/program_info.h"
 
 #include <QApplication>
@@ -105,10 +105,10 @@ TEST_F(Chrome, ExitAndCloseEndTheProgramWithoutAsking) {
 TEST_F(Chrome, HelpHidesTheMainWindowBeforeItShows) {
     bool mainVisibleWhenHelpShown = true;
     struct Watch : QObject {
-        zq::ui::Form1* main;
+        zq::ui::MainWindow* main;
         bool* seen;
         bool eventFilter(QObject* o, QEvent* e) override {
-            if (e->type() == QEvent::Show && o->objectName() == "Form2") *seen = main->isVisible();
+            if (e->type() == QEvent::Show && o->objectName() == "HelpWindow") *seen = main->isVisible();
             return false;
         }
     } watch;

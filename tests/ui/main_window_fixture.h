@@ -6,11 +6,9 @@
 #include "model/band_state.h"
 #include "platform/services.h"
 #include "tests/support/ui_test.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 namespace zq::test {
-
-using zq::ui::Form1;
 
 inline QString dp() {
     return decimalPoint();
@@ -27,7 +25,7 @@ class MainWindow : public UiTest {
         UiTest::TearDown();
     }
     void open() {
-        w = new Form1;
+        w = new ui::MainWindow;
         showWindow(*w);
         // Ticks are driven by the tests, one at a time.
         w->Timer1.setTimerEnabled(false);
@@ -67,7 +65,7 @@ class MainWindow : public UiTest {
         return {w->BandState, bandPictures(), w->Image38.Picture().resourceId(),
                 w->Label5.Caption(), w->Label20.Caption()};
     }
-    Form1* w = nullptr;
+    ui::MainWindow* w = nullptr;
 };
 
 } // namespace zq::test

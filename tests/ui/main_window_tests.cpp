@@ -12,7 +12,6 @@
 using namespace zq;
 using zq::test::dp;
 using zq::test::MainWindow;
-using zq::ui::Form1;
 
 TEST_F(MainWindow, StartsAsTheFiveBandResistorWithBandOneSelected) {
     EXPECT_EQ(w->size(), QSize(616, 457));
@@ -93,7 +92,7 @@ TEST_F(MainWindow, StartUpPutsEachMovedOrFilledControlInItsPlace) {
 }
 
 TEST_F(MainWindow, TimerRunsFromTheLoadEvery600ms) {
-    Form1 fresh;
+    zq::ui::MainWindow fresh;
     EXPECT_FALSE(fresh.Timer1.running());
     fresh.Load();
     EXPECT_TRUE(fresh.Timer1.running());

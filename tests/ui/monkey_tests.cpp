@@ -10,9 +10,9 @@
 #include "platform/services.h"
 #include "tests/model/invariants.h"
 #include "tests/support/ui_test.h"
-#include "ui/about/form3.h"
-#include "ui/help/form2.h"
-#include "ui/main/form1.h"
+#include "ui/about/about_window.h"
+#include "ui/help/help_window.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -29,9 +29,9 @@
 #include <sstream>
 
 using namespace zq;
-using zq::ui::Form1;
-using zq::ui::Form2;
-using zq::ui::Form3;
+using zq::ui::MainWindow;
+using zq::ui::HelpWindow;
+using zq::ui::AboutWindow;
 
 namespace {
 
@@ -199,7 +199,7 @@ class Monkey : public test::UiTest {
     }
 
     void openMain() {
-        main_ = new Form1;
+        main_ = new MainWindow;
         showWindow(*main_);
         // Ticks come from the monkey, at its own random moments.
         main_->Timer1.setTimerEnabled(false);
@@ -210,8 +210,8 @@ class Monkey : public test::UiTest {
     bool chance(int percent) { return below(100) < std::uint64_t(percent); }
     int between(int lo, int hi) { return lo + int(below(std::uint64_t(hi - lo + 1))); }
 
-    Form2* help() const { return main_->helpWindow(); }
-    Form3* about() const { return main_->aboutWindow(); }
+    HelpWindow* help() const { return main_->helpWindow(); }
+    AboutWindow* about() const { return main_->aboutWindow(); }
     static bool open(const Form* f) { return f && !f->unloaded() && f->isVisible(); }
     // Windows a user can reach with the mouse now.
     std::vector<Form*> reachable() const {
@@ -274,7 +274,7 @@ class Monkey : public test::UiTest {
     }
     // A free move over a resetting surface leaves every member of its groups at rest.
     void checkResetBy(const Control* surface) {
-        const Form1& w = *main_;
+        const MainWindow& w = *main_;
         if (!surface) {
             for (int i = 0; i < 13; ++i)
                 if (chipLook(i) != Look::Rest) fail("chip " + std::to_string(i) + " lit on bare");
@@ -294,7 +294,7 @@ class Monkey : public test::UiTest {
     }
     enum class Look { Rest, Lit, Pressed, Other };
     Look chipLook(int i) const {
-        const Form1& w = *main_;
+        const MainWindow& w = *main_;
         const std::array<QColor, 4> f{
             w.line("Line5", i).BorderColor(), w.line("Line6", i).BorderColor(),
             w.line("Line7", i).BorderColor(), w.line("Line8", i).BorderColor()};
@@ -426,7 +426,7 @@ class Monkey : public test::UiTest {
         const QString multiplierBefore = text(main_->BandState.MultiplierText);
         main_->Timer1_Timer();
         ++ticks_;
-        const Form1& w = *main_;
+        const MainWindow& w = *main_;
         ExpectedTick x;
         const QString dp = QLocale().decimalPoint();
         if (const std::string why = expectTick(w.BandState.BandChip, dp, x); !why.empty())
@@ -486,7 +486,7 @@ class Monkey : public test::UiTest {
         pressOn(f, grab, Qt::LeftButton);
         if (!alive || !f.isVisible()) return;
         const bool dragging =
-            (&f == main_ ? main_->Dragging : static_cast<Form2&>(f).Dragging) != 0;
+            (&f == main_ ? main_->Dragging : static_cast<HelpWindow&>(f).Dragging) != 0;
         const QPoint goal(between(-100, 1200), between(-100, 800));
         const int steps = between(1, 5);
         for (int i = 1; i <= steps && alive && f.isVisible(); ++i) {
@@ -598,7 +598,7 @@ class Monkey : public test::UiTest {
     PopupCloser popups_;
     std::mt19937_64 rng_;
     std::uint64_t seed_ = 0, events_ = 0, done_ = 0;
-    Form1* main_ = nullptr;
+    MainWindow* main_ = nullptr;
     Qt::MouseButtons held_;
     int ends_ = 0;
     std::uint64_t ticks_ = 0, fourBandTicks_ = 0, warnings_ = 0, drags_ = 0, restores_ = 0;

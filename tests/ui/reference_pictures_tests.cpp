@@ -7,9 +7,9 @@
 // (scripts/update-references). A failure leaves the drawing and a difference picture in
 // ZQ_REFERENCE_OUT.
 #include "tests/ui/main_window_fixture.h"
-#include "ui/about/form3.h"
+#include "ui/about/about_window.h"
 #include "ui/first_start_hint.h"
-#include "ui/help/form2.h"
+#include "ui/help/help_window.h"
 #include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/combinations_panel.h"
@@ -31,7 +31,6 @@
 
 using namespace zq;
 using zq::test::MainWindow;
-using zq::ui::Form1;
 using zq::ui::CombinationsPanel;
 using zq::ui::ValueWindow;
 using zq::ui::ReadingWindow;
@@ -74,7 +73,7 @@ class ReferencePictures;
 
 struct Picture {
     const char* name;
-    std::function<QWidget*(ReferencePictures&, Form1&)> show;
+    std::function<QWidget*(ReferencePictures&, zq::ui::MainWindow&)> show;
 };
 
 void PrintTo(const Picture& p, std::ostream* os) {
@@ -144,19 +143,19 @@ TEST_P(ReferencePictures, LookAsCommitted) {
                   << "\n  reference:  " << refs.filePath(name).toStdString();
 }
 
-QWidget* ticked(Form1& m) {
+QWidget* ticked(zq::ui::MainWindow& m) {
     m.Timer1.fire();
     return &m;
 }
 
-ValueWindow* valueWindow(Form1& m) {
+ValueWindow* valueWindow(zq::ui::MainWindow& m) {
     m.openValueWindow();
     ValueWindow* v = m.valueWindow();
     EXPECT_TRUE(v && QTest::qWaitForWindowExposed(v));
     return v;
 }
 
-ReadingWindow* readingWindow(Form1& m) {
+ReadingWindow* readingWindow(zq::ui::MainWindow& m) {
     m.openReadingWindow();
     ReadingWindow* r = m.readingWindow();
     EXPECT_TRUE(r && QTest::qWaitForWindowExposed(r));
@@ -167,7 +166,7 @@ namespace practice = zq::model::practice;
 
 // A practice window on fresh progress in a folder of its own, its questions from one seed,
 // moved on to the first question of `kind`; freed with the main window.
-zq::ui::PracticeWindow* practiceWindow(Form1& m, practice::QuestionKind kind) {
+zq::ui::PracticeWindow* practiceWindow(zq::ui::MainWindow& m, practice::QuestionKind kind) {
     static QTemporaryDir folder;
     QFile::remove(folder.filePath(QStringLiteral("progress.json")));
     auto* p = new zq::ui::PracticeWindow(
@@ -203,57 +202,57 @@ void answer(zq::ui::PracticeWindow& p, bool right) {
 }
 
 const Picture kPictures[] = {
-    {"main-start", [](ReferencePictures&, Form1& m) { return ticked(m); }},
+    {"main-start", [](ReferencePictures&, zq::ui::MainWindow& m) { return ticked(m); }},
     {"main-four-bands",
-     [](ReferencePictures& t, Form1& m) {
+     [](ReferencePictures& t, zq::ui::MainWindow& m) {
          t.choose(4, 12);
          return ticked(m);
      }},
     {"main-refused",
-     [](ReferencePictures& t, Form1& m) {
+     [](ReferencePictures& t, zq::ui::MainWindow& m) {
          t.choose(3, 11);
          EXPECT_EQ(t.takeMessages().size(), 1u) << "the silver on band three is refused";
          return ticked(m);
      }},
     {"main-pointer-over-key-and-chip",
-     [](ReferencePictures&, Form1& m) {
+     [](ReferencePictures&, zq::ui::MainWindow& m) {
          QTest::mouseMove(m.windowHandle(), m.Image32.pixelRect().center());
          QTest::mouseMove(m.windowHandle(), m.Image29[4]->pixelRect().center());
          return ticked(m);
      }},
     {"main-focus-mark",
-     [](ReferencePictures&, Form1& m) {
+     [](ReferencePictures&, zq::ui::MainWindow& m) {
          QTest::keyClick(m.windowHandle(), Qt::Key_3);
          return ticked(m);
      }},
     {"help",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          m.Image24_Click();
          return m.helpWindow();
      }},
     {"help-other-windows",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          m.Image24_Click();
-         zq::ui::Form2* h = m.helpWindow();
+         zq::ui::HelpWindow* h = m.helpWindow();
          if (!h) return nullptr;
          QScrollBar* bar = h->textBox(QStringLiteral("Text1")).widget()->verticalScrollBar();
          bar->setValue(bar->maximum()); // the section after the signature
          return h;
      }},
     {"first-start-hint",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          static QTemporaryDir config;
          return zq::ui::FirstStartHint::offer(
              m, config.filePath(QStringLiteral("never-written/first-start")));
      }},
     {"about",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          m.Image25_Click();
          return m.aboutWindow();
      }},
-    {"value-empty", [](ReferencePictures&, Form1& m) -> QWidget* { return valueWindow(m); }},
+    {"value-empty", [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return valueWindow(m); }},
     {"value-answer",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          ValueWindow* v = valueWindow(m);
          if (!v) return nullptr;
          v->FiveBands_Click();
@@ -262,7 +261,7 @@ const Picture kPictures[] = {
          return v;
      }},
     {"value-combinations",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          // The starter kit, never the user's own file.
          QStandardPaths::setTestModeEnabled(true);
          ValueWindow* v = valueWindow(m);
@@ -276,9 +275,9 @@ const Picture kPictures[] = {
          p->lines->setCurrentRow(1);
          return p;
      }},
-    {"reading-empty", [](ReferencePictures&, Form1& m) -> QWidget* { return readingWindow(m); }},
+    {"reading-empty", [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return readingWindow(m); }},
     {"reading-filled",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          ReadingWindow* r = readingWindow(m);
          if (!r) return nullptr;
          for (const int colour : {0, 9, 9, 1, 0})
@@ -290,18 +289,18 @@ const Picture kPictures[] = {
          return r;
      }},
     {"practice-question",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          return practiceWindow(m, practice::QuestionKind::ReadValue);
      }},
     {"practice-wrong-with-working",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::ReadValue);
          p->HintButton_Click();
          answer(*p, false);
          return p;
      }},
     {"practice-chart",
-     [](ReferencePictures&, Form1& m) -> QWidget* {
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::PickBands);
          for (int i = 0; i < 20; ++i) {
              if (i % 4 == 2) p->HintButton_Click();

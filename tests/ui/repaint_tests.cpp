@@ -4,12 +4,12 @@
 // Handlers re-apply their values at every event; writing a value a control already has must
 // cost no repaint, or the window would redraw itself at every mouse move and every tick.
 #include "tests/support/ui_test.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 #include <QCoreApplication>
 
 using namespace zq;
-using zq::ui::Form1;
+using zq::ui::MainWindow;
 
 namespace {
 
@@ -17,7 +17,7 @@ class Repaints : public test::UiTest {
   protected:
     void SetUp() override {
         UiTest::SetUp();
-        w = std::make_unique<Form1>();
+        w = std::make_unique<MainWindow>();
         showWindow(*w);
         w->Timer1.setTimerEnabled(false);
         // Points of the bare surface: where the mouse goes to the window itself.
@@ -63,7 +63,7 @@ class Repaints : public test::UiTest {
         return {found[0], found[1]};
     }
 
-    std::unique_ptr<Form1> w;
+    std::unique_ptr<MainWindow> w;
     std::vector<QPoint> bare;
 };
 

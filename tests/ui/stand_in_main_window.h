@@ -15,7 +15,7 @@ namespace zq::test {
 
 inline FormDesign standInDesign() {
     FormDesign d;
-    d.name = "Form1";
+    d.name = "MainWindow";
     d.caption = "ZelquinV1.1";
     d.width = 200 * 15;
     d.height = 100 * 15;

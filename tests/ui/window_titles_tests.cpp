@@ -6,9 +6,9 @@
 // X11 case runs the same binary on a virtual display and reads the properties back.
 #include "platform/services.h"
 #include "tests/ui/stand_in_main_window.h"
-#include "ui/about/form3.h"
-#include "ui/help/form2.h"
-#include "ui/main/form1.h"
+#include "ui/about/about_window.h"
+#include "ui/help/help_window.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -32,11 +32,11 @@ struct Titled {
 std::vector<Titled> windows() {
     return {
         {"main window", QStringLiteral("ZelquinV1.1"),
-         [](Form&) -> std::unique_ptr<Form> { return std::make_unique<ui::Form1>(); }},
+         [](Form&) -> std::unique_ptr<Form> { return std::make_unique<ui::MainWindow>(); }},
         {"help window", QStringLiteral("软件说明"),
-         [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::Form2>(m); }},
+         [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::HelpWindow>(m); }},
         {"About window", QStringLiteral("关于本软件"),
-         [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::Form3>(m); }},
+         [](Form& m) -> std::unique_ptr<Form> { return std::make_unique<ui::AboutWindow>(m); }},
     };
 }
 

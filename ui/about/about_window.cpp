@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/about/form3.h"
+#include "ui/about/about_window.h"
 #include "assets/designs/designs.h"
 #include "ui/about/contact.h"
 #include "ui/program_info.h"
@@ -17,7 +17,7 @@ constexpr int kButtonRest = 141;  // grey
 
 } // namespace
 
-Form3::Form3(zq::Form& mainWindow) : SecondaryWindow(designs::form3(), mainWindow) {
+AboutWindow::AboutWindow(zq::Form& mainWindow) : SecondaryWindow(designs::aboutWindow(), mainWindow) {
     Image& button = image(QStringLiteral("Image5"));
     button.MouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
     button.MouseDown = [this](int b, int s, double x, double y) { Image5_MouseDown(b, s, x, y); };
@@ -48,7 +48,7 @@ Form3::Form3(zq::Form& mainWindow) : SecondaryWindow(designs::form3(), mainWindo
     });
 }
 
-QString Form3::aboutText() {
+QString AboutWindow::aboutText() {
     const QStringList lines = {
         QCoreApplication::translate("AboutWindow", "软件名称：Zelquin"),
         QCoreApplication::translate("AboutWindow", "软件版本：V1.1"),
@@ -69,26 +69,26 @@ QString Form3::aboutText() {
     return lines.join(QStringLiteral("\r\n"));
 }
 
-void Form3::Form_Load() {
+void AboutWindow::Form_Load() {
     label(QStringLiteral("Label1")).setCaption(aboutText());
     if (mainWindow()) mainWindow()->setVisible(false);
 }
 
 // Only the window's own background turns the button grey again: leaving it for a label,
 // the emblem or an edge keeps it blue.
-void Form3::Form_MouseMove(int, int, double, double) {
+void AboutWindow::Form_MouseMove(int, int, double, double) {
     image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonRest, 0));
 }
 
-void Form3::Image5_MouseMove(int, int, double, double) {
+void AboutWindow::Image5_MouseMove(int, int, double, double) {
     image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonHover, 0));
 }
 
-void Form3::Image5_MouseDown(int, int, double, double) {
+void AboutWindow::Image5_MouseDown(int, int, double, double) {
     image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonRest, 0));
 }
 
-void Form3::Image5_Click() {
+void AboutWindow::Image5_Click() {
     // Unloading brings the main window back (Form_Unload), however the window is closed.
     Unload();
 }

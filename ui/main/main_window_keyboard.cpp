@@ -6,7 +6,7 @@
 #include "model/colour_table.h"
 #include "model/readout.h"
 #include "platform/screen.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 #include "wording/words.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ QString q(std::string_view s) {
 
 } // namespace
 
-void Form1::wireKeyboard() {
+void MainWindow::wireKeyboard() {
     std::vector<zq::Control*> keys{&Image30, &Image31, &Image32, &Image33, &Image34};
     std::vector<zq::Control*> chips(Image29.begin(), Image29.end());
     std::vector<zq::Control*> menu{&Image24, &Image25, &Image26, &Label22};
@@ -37,7 +37,7 @@ void Form1::wireKeyboard() {
         addArrowGroup(group);
 }
 
-bool Form1::Form_KeyDown(int KeyCode, int Shift) {
+bool MainWindow::Form_KeyDown(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
     if (KeyCode == Qt::Key_Menu || (KeyCode == Qt::Key_F10 && (Shift & kShiftMask))) {
         showMenuAtFocus();
@@ -48,9 +48,9 @@ bool Form1::Form_KeyDown(int KeyCode, int Shift) {
         return true;
     }
     if (KeyCode < Qt::Key_1 || KeyCode > Qt::Key_5) return false;
-    void (Form1::*const keys[])() = {&Form1::Image30_Click, &Form1::Image31_Click,
-                                     &Form1::Image32_Click, &Form1::Image33_Click,
-                                     &Form1::Image34_Click};
+    void (MainWindow::*const keys[])() = {&MainWindow::Image30_Click, &MainWindow::Image31_Click,
+                                     &MainWindow::Image32_Click, &MainWindow::Image33_Click,
+                                     &MainWindow::Image34_Click};
     const int band = KeyCode - Qt::Key_1 + 1;
     (this->*keys[band - 1])();
     // The next thing to choose is the band's colour: start from the one it has.
@@ -59,7 +59,7 @@ bool Form1::Form_KeyDown(int KeyCode, int Shift) {
     return true;
 }
 
-void Form1::showMenuAtFocus() {
+void MainWindow::showMenuAtFocus() {
     // Where a right click on the focused control would open it: at its lower left corner.
     const zq::Control* at = focusedControl();
     const QPoint p = at ? at->pixelRect().bottomLeft() : rect().center();
@@ -70,7 +70,7 @@ void Form1::showMenuAtFocus() {
         if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().front());
 }
 
-void Form1::describeForScreenReaders() {
+void MainWindow::describeForScreenReaders() {
     std::vector<zq::AccessibleItem> items;
     auto button = [&items](zq::Control& c, std::function<QString()> name) {
         items.push_back({&c, QAccessible::Button, std::move(name), {}, {}});

@@ -105,7 +105,7 @@ void addPalette(std::vector<ControlDesign>& rows) {
 }
 
 FormDesign build() {
-    FormDesign form{.name = "Form1",
+    FormDesign form{.name = "MainWindow",
                     .caption = "ZelquinV1.1",
                     .width = 9285,
                     .height = 6840,
@@ -1041,7 +1041,7 @@ FormDesign build() {
 
 } // namespace
 
-const FormDesign& form1() {
+const FormDesign& mainWindow() {
     static const FormDesign design = build();
     return design;
 }

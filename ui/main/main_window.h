@@ -17,16 +17,16 @@
 
 namespace zq::ui {
 
-class Form2;
-class Form3;
+class HelpWindow;
+class AboutWindow;
 class ValueWindow;
 class ReadingWindow;
 class PracticeWindow;
 
-class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
+class MainWindow : public zq::Form, public TitleDrag, public BandsReceiver {
   public:
-    Form1();
-    ~Form1() override;
+    MainWindow();
+    ~MainWindow() override;
 
     // Start-up.
     void Form_Load() override;
@@ -106,8 +106,8 @@ class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
     zq::model::BandState BandState;
     QString ValueText;
 
-    Form2* helpWindow() const;
-    Form3* aboutWindow() const;
+    HelpWindow* helpWindow() const;
+    AboutWindow* aboutWindow() const;
     ValueWindow* valueWindow() const;
     ReadingWindow* readingWindow() const;
     PracticeWindow* practiceWindow() const;
@@ -140,8 +140,8 @@ class Form1 : public zq::Form, public TitleDrag, public BandsReceiver {
     zq::Timer& Timer1;
 
   private:
-    QPointer<Form2> help_;
-    QPointer<Form3> about_;
+    QPointer<HelpWindow> help_;
+    QPointer<AboutWindow> about_;
     QPointer<ValueWindow> value_;
     QPointer<ReadingWindow> reading_;
     QPointer<PracticeWindow> practice_;

@@ -12,7 +12,7 @@ using namespace detail;
 
 FormDesign build() {
     return {
-        .name = "Form3",
+        .name = "AboutWindow",
         .caption = "关于本软件",
         .width = 5400,
         .height = 5520,
@@ -93,7 +93,7 @@ FormDesign build() {
 
 } // namespace
 
-const FormDesign& form3() {
+const FormDesign& aboutWindow() {
     static const FormDesign design = build();
     return design;
 }

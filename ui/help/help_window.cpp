@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/help/form2.h"
+#include "ui/help/help_window.h"
 #include "assets/designs/designs.h"
 #include "platform/screen.h"
 #include "ui/about/contact.h"
@@ -20,7 +20,7 @@ const QString kBreak = QStringLiteral("\r\n");
 
 } // namespace
 
-Form2::Form2(zq::Form& mainWindow) : SecondaryWindow(designs::form2(), mainWindow) {
+HelpWindow::HelpWindow(zq::Form& mainWindow) : SecondaryWindow(designs::helpWindow(), mainWindow) {
     image(QStringLiteral("Image8")).Click = [this] { Image8_Click(); };
     dragByTitle();
     Label& title = label(QStringLiteral("Label1"));
@@ -44,7 +44,7 @@ Form2::Form2(zq::Form& mainWindow) : SecondaryWindow(designs::form2(), mainWindo
     });
 }
 
-QString Form2::helpText() {
+QString HelpWindow::helpText() {
     // Each line of the running text stands alone, an empty line after it.
     const QString first[] = {
         QString(30, u'=') + QStringLiteral("ZelquinV1.1") + QString(29, u'='),
@@ -124,18 +124,18 @@ QString Form2::helpText() {
     return text;
 }
 
-QString Form2::windowsText() {
+QString HelpWindow::windowsText() {
     // Set as the text above: a heading of stars, each line with an empty line after it. A
     // paragraph is one text, broken into lines as long as those above.
-    const QString heading = QCoreApplication::translate("Form2", "另外三个窗口");
+    const QString heading = QCoreApplication::translate("HelpWindow", "另外三个窗口");
     // One literal each, so that the catalogue finds the whole paragraph.
     // clang-format off
     const QString paragraphs[] = {
-        QCoreApplication::translate("Form2", "主窗口里点右键（或按 Shift+F10、菜单键）弹出的菜单，可以打开下面三个窗口；\n它们都按 Esc 关闭；前两个里按 Ctrl+回车 把色环带到主窗口显示。"),
-        QCoreApplication::translate("Form2", "由阻值查色环（Ctrl+F）：输入阻值，如 4.7k、4k7、470R，按回车，\n答出四环或五环电阻的色环、误差范围、标准值和贴片代码。"),
-        QCoreApplication::translate("Form2", "识读色环（Ctrl+R）：照电阻上看到的样子从左到右点色块（键盘 1～9、0\n输入数字的颜色，J 金、Y 银，退格键退一环），两头都读出阻值，\n可以和万用表读数核对；也能读贴片电阻上印的代码。"),
-        QCoreApplication::translate("Form2", "练习（Ctrl+L）：看色环说阻值、按阻值选色环、找从哪头读、读贴片代码、\n算误差范围；答错时指出错在哪里，常错的题会多出。"),
-        QCoreApplication::translate("Form2", "启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。"),
+        QCoreApplication::translate("HelpWindow", "主窗口里点右键（或按 Shift+F10、菜单键）弹出的菜单，可以打开下面三个窗口；\n它们都按 Esc 关闭；前两个里按 Ctrl+回车 把色环带到主窗口显示。"),
+        QCoreApplication::translate("HelpWindow", "由阻值查色环（Ctrl+F）：输入阻值，如 4.7k、4k7、470R，按回车，\n答出四环或五环电阻的色环、误差范围、标准值和贴片代码。"),
+        QCoreApplication::translate("HelpWindow", "识读色环（Ctrl+R）：照电阻上看到的样子从左到右点色块（键盘 1～9、0\n输入数字的颜色，J 金、Y 银，退格键退一环），两头都读出阻值，\n可以和万用表读数核对；也能读贴片电阻上印的代码。"),
+        QCoreApplication::translate("HelpWindow", "练习（Ctrl+L）：看色环说阻值、按阻值选色环、找从哪头读、读贴片代码、\n算误差范围；答错时指出错在哪里，常错的题会多出。"),
+        QCoreApplication::translate("HelpWindow", "启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。"),
     };
     // clang-format on
     QString text = kBreak + QString(37, u'*') + heading + QString(33, u'*') + kBreak + kBreak;
@@ -145,11 +145,11 @@ QString Form2::windowsText() {
     return text;
 }
 
-void Form2::Form_Load() {
+void HelpWindow::Form_Load() {
     textBox(QStringLiteral("Text1")).setText(helpText() + windowsText());
 }
 
-bool Form2::Form_KeyDown(int KeyCode, int Shift) {
+bool HelpWindow::Form_KeyDown(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
     const auto action = [KeyCode] {
         switch (KeyCode) {
@@ -170,7 +170,7 @@ bool Form2::Form_KeyDown(int KeyCode, int Shift) {
     return true;
 }
 
-void Form2::Image8_Click() {
+void HelpWindow::Image8_Click() {
     // Unloading brings the main window back (Form_Unload), however the window is closed.
     Unload();
 }

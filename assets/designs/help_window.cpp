@@ -13,7 +13,7 @@ using namespace detail;
 
 FormDesign build() {
     return {
-        .name = "Form2",
+        .name = "HelpWindow",
         .caption = "软件说明",
         .width = 7650,
         .height = 6090,
@@ -107,7 +107,7 @@ FormDesign build() {
 
 } // namespace
 
-const FormDesign& form2() {
+const FormDesign& helpWindow() {
     static const FormDesign design = build();
     return design;
 }

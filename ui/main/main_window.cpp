@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 #include "assets/designs/designs.h"
 #include "model/choice.h"
@@ -10,9 +10,9 @@
 #include "platform/screen.h"
 #include "platform/services.h"
 #include "platform/windows.h"
-#include "ui/about/form3.h"
-#include "ui/help/form2.h"
-#include "ui/main/module1.h"
+#include "ui/about/about_window.h"
+#include "ui/help/help_window.h"
+#include "ui/main/rounded_corners.h"
 #include "ui/practice/practice_window.h"
 #include "ui/program_info.h"
 #include "ui/reading/reading_window.h"
@@ -46,8 +46,8 @@ const QColor kPaleRed = rgb(255, 192, 192);
 
 } // namespace
 
-Form1::Form1()
-    : Form(designs::form1()), Label1(label("Label1")), Label3(label("Label3")),
+MainWindow::MainWindow()
+    : Form(designs::mainWindow()), Label1(label("Label1")), Label3(label("Label3")),
       Label5(label("Label5")), Label6(label("Label6")), Label8(label("Label8")),
       Label9(label("Label9")), Label10(label("Label10")), Label12(label("Label12")),
       Label13(label("Label13")), Label14(label("Label14")), Label15(label("Label15")),
@@ -95,7 +95,7 @@ Form1::Form1()
     describeForScreenReaders();
 }
 
-Form1::~Form1() {
+MainWindow::~MainWindow() {
     delete help_.data();
     delete about_.data();
     delete value_.data();
@@ -103,21 +103,21 @@ Form1::~Form1() {
     delete practice_.data();
 }
 
-Form2* Form1::helpWindow() const {
+HelpWindow* MainWindow::helpWindow() const {
     return help_;
 }
-Form3* Form1::aboutWindow() const {
+AboutWindow* MainWindow::aboutWindow() const {
     return about_;
 }
-ReadingWindow* Form1::readingWindow() const {
+ReadingWindow* MainWindow::readingWindow() const {
     return reading_;
 }
 
-ValueWindow* Form1::valueWindow() const {
+ValueWindow* MainWindow::valueWindow() const {
     return value_;
 }
 
-void Form1::wire() {
+void MainWindow::wire() {
     Image30.Click = [this] { Image30_Click(); };
     Image31.Click = [this] { Image31_Click(); };
     Image32.Click = [this] { Image32_Click(); };
@@ -180,7 +180,7 @@ void Form1::wire() {
 // ---------------------------------------------------------------------------------------
 // Start-up
 
-void Form1::Form_Load() {
+void MainWindow::Form_Load() {
     setHeight(6855);
     setWidth(9240);
 
@@ -213,7 +213,7 @@ void Form1::Form_Load() {
         f.line.setY2(f.y2);
     }
 
-    Module1::RoundWindowCorners(*this);
+    roundCorners(*this);
 
     Image15.setTop(960);
     Image15.setLeft(240);
@@ -248,44 +248,44 @@ void Form1::Form_Load() {
 // ---------------------------------------------------------------------------------------
 // Choosing the band to edit
 
-void Form1::selectBand(int band) {
+void MainWindow::selectBand(int band) {
     BandState.select(band);
     Label3.setCaption(wording::bandOrdinal(band));
     Label5.setCaption(QString());
 }
 
-void Form1::Image30_Click() {
+void MainWindow::Image30_Click() {
     selectBand(1);
 }
-void Form1::Image31_Click() {
+void MainWindow::Image31_Click() {
     selectBand(2);
 }
-void Form1::Image32_Click() {
+void MainWindow::Image32_Click() {
     selectBand(3);
 }
-void Form1::Image33_Click() {
+void MainWindow::Image33_Click() {
     selectBand(4);
 }
-void Form1::Image34_Click() {
+void MainWindow::Image34_Click() {
     selectBand(5);
 }
-void Form1::Image17_Click() {
+void MainWindow::Image17_Click() {
     Image30_Click();
 }
-void Form1::Image18_Click() {
+void MainWindow::Image18_Click() {
     Image31_Click();
 }
-void Form1::Image19_Click() {
+void MainWindow::Image19_Click() {
     Image32_Click();
 }
-void Form1::Image20_Click() {
+void MainWindow::Image20_Click() {
     Image33_Click();
 }
-void Form1::Image22_Click() {
+void MainWindow::Image22_Click() {
     Image34_Click();
 }
 
-zq::Image& Form1::bandImage(int band) const {
+zq::Image& MainWindow::bandImage(int band) const {
     zq::Image* const images[] = {&Image17, &Image18, &Image19, &Image20, &Image22};
     return *images[band - 1];
 }
@@ -293,7 +293,7 @@ zq::Image& Form1::bandImage(int band) const {
 // ---------------------------------------------------------------------------------------
 // Choosing the colour
 
-void Form1::Image29_Click(int Index) {
+void MainWindow::Image29_Click(int Index) {
     for (const model::Effect& e : model::choose(BandState, Index)) {
         model::applyToState(BandState, e);
         switch (e.kind) {
@@ -320,7 +320,7 @@ void Form1::Image29_Click(int Index) {
 // ---------------------------------------------------------------------------------------
 // The value, recomputed at every tick
 
-void Form1::Timer1_Timer() {
+void MainWindow::Timer1_Timer() {
     const model::TickResult r = model::tick(BandState, {decimalPoint().toStdString()});
     Label9.setCaption(q(r.label9));
     Label12.setCaption(q(r.label12));
@@ -353,13 +353,13 @@ void Form1::Timer1_Timer() {
 // ---------------------------------------------------------------------------------------
 // Hover and pressed looks
 
-void Form1::Image29_MouseMove(int Index, int, int, double, double) {
+void MainWindow::Image29_MouseMove(int Index, int, int, double, double) {
     if (Index < 0 || Index >= model::palette::kSize) return;
     for (zq::Line* l : {Line5[Index], Line6[Index], Line7[Index], Line8[Index]})
         l->setBorderColor(kRed);
 }
 
-void Form1::Image29_MouseDown(int Index, int, int, double, double) {
+void MainWindow::Image29_MouseDown(int Index, int, int, double, double) {
     if (Index < 0 || Index >= model::palette::kSize) return;
     Line5[Index]->setBorderColor(kBlack);
     Line6[Index]->setBorderColor(kBlack);
@@ -367,72 +367,72 @@ void Form1::Image29_MouseDown(int Index, int, int, double, double) {
     Line8[Index]->setBorderColor(kPaleRed);
 }
 
-void Form1::Image29_MouseUp(int Index, int Button, int Shift, double X, double Y) {
+void MainWindow::Image29_MouseUp(int Index, int Button, int Shift, double X, double Y) {
     // Every chip, not only the first, looks hovered again once released: the pointer is
     // still on it, and a frame left pressed would read as a button stuck down.
     Image29_MouseMove(Index, Button, Shift, X, Y);
 }
 
 // The band keys light up under the pointer and darken while pressed.
-void Form1::showBandKey(zq::Image& key, int picture) {
+void MainWindow::showBandKey(zq::Image& key, int picture) {
     key.setPicture(LoadResPicture(picture, 0));
 }
-void Form1::Image30_MouseMove() {
+void MainWindow::Image30_MouseMove() {
     showBandKey(Image30, kBandKeyHover);
 }
-void Form1::Image31_MouseMove() {
+void MainWindow::Image31_MouseMove() {
     showBandKey(Image31, kBandKeyHover);
 }
-void Form1::Image32_MouseMove() {
+void MainWindow::Image32_MouseMove() {
     showBandKey(Image32, kBandKeyHover);
 }
-void Form1::Image33_MouseMove() {
+void MainWindow::Image33_MouseMove() {
     showBandKey(Image33, kBandKeyHover);
 }
-void Form1::Image34_MouseMove() {
+void MainWindow::Image34_MouseMove() {
     showBandKey(Image34, kBandKeyHover);
 }
-void Form1::Image30_MouseDown() {
+void MainWindow::Image30_MouseDown() {
     showBandKey(Image30, kBandKeyPressed);
 }
-void Form1::Image31_MouseDown() {
+void MainWindow::Image31_MouseDown() {
     showBandKey(Image31, kBandKeyPressed);
 }
-void Form1::Image32_MouseDown() {
+void MainWindow::Image32_MouseDown() {
     showBandKey(Image32, kBandKeyPressed);
 }
-void Form1::Image33_MouseDown() {
+void MainWindow::Image33_MouseDown() {
     showBandKey(Image33, kBandKeyPressed);
 }
-void Form1::Image34_MouseDown() {
+void MainWindow::Image34_MouseDown() {
     showBandKey(Image34, kBandKeyPressed);
 }
 
-void Form1::Image10_MouseMove() {
+void MainWindow::Image10_MouseMove() {
     Image11.setVisible(true);
     Image10.setVisible(false);
 }
 
-void Form1::Image12_MouseMove() {
+void MainWindow::Image12_MouseMove() {
     Image13.setVisible(true);
     Image12.setVisible(false);
 }
 
-void Form1::Image1_MouseMove() {
+void MainWindow::Image1_MouseMove() {
     Image10.setVisible(true);
     Image11.setVisible(false);
     Image12.setVisible(true);
     Image13.setVisible(false);
 }
 
-void Form1::Image4_MouseMove() {
+void MainWindow::Image4_MouseMove() {
     for (const auto& frame : MenuFrame)
         for (zq::Line* l : frame)
             l->setVisible(false);
     Label22.setForeColor(kWhite);
 }
 
-void Form1::Form_MouseMove(int, int, double, double) {
+void MainWindow::Form_MouseMove(int, int, double, double) {
     for (int i = 0; i < model::palette::kSize; ++i) {
         Line5[i]->setBorderColor(kLightGrey);
         Line6[i]->setBorderColor(kLightGrey);
@@ -446,49 +446,49 @@ void Form1::Form_MouseMove(int, int, double, double) {
 // ---------------------------------------------------------------------------------------
 // Window chrome, menu and links
 
-void Form1::Label1_MouseDown(int Button, int, double X, double Y) {
+void MainWindow::Label1_MouseDown(int Button, int, double X, double Y) {
     dragPress(*this, Button, X, Y);
 }
-void Form1::Label1_MouseMove(int, int, double X, double Y) {
+void MainWindow::Label1_MouseMove(int, int, double X, double Y) {
     dragMove(*this, X, Y);
 }
-void Form1::Label1_MouseUp(int, int, double, double) {
+void MainWindow::Label1_MouseUp(int, int, double, double) {
     dragRelease();
 }
 
-void Form1::Image13_Click() {
+void MainWindow::Image13_Click() {
     SetWindowLongA(hWnd(), GWL_STYLE, GetWindowLongA(hWnd(), GWL_STYLE) | WS_SYSMENU);
     setWindowState(kMinimizedState);
 }
 
-void Form1::Image11_Click() {
+void MainWindow::Image11_Click() {
     Unload();
 }
-void Form1::Image26_Click() {
+void MainWindow::Image26_Click() {
     Unload();
 }
 
-void Form1::Image24_Click() {
+void MainWindow::Image24_Click() {
     setVisible(false);
-    help_ = new Form2(*this);
+    help_ = new HelpWindow(*this);
     help_->setDeleteOnUnload(true);
     help_->keepOnScreen();
     help_->Show();
 }
 
-void Form1::Image25_Click() {
-    about_ = new Form3(*this);
+void MainWindow::Image25_Click() {
+    about_ = new AboutWindow(*this);
     about_->setDeleteOnUnload(true);
     about_->keepOnScreen();
     about_->Show();
 }
 
-void Form1::showMenuFrame(int button) {
+void MainWindow::showMenuFrame(int button) {
     for (zq::Line* l : MenuFrame[button])
         l->setVisible(true);
 }
 
-void Form1::paintMenuFrame(int button, bool sunken) {
+void MainWindow::paintMenuFrame(int button, bool sunken) {
     const QColor light = sunken ? windowTextColour() : kWhite;
     const QColor dark = sunken ? kWhite : windowTextColour();
     auto& [left, top, right, bottom] = MenuFrame[button];
@@ -498,35 +498,35 @@ void Form1::paintMenuFrame(int button, bool sunken) {
     bottom->setBorderColor(dark);
 }
 
-void Form1::Image24_MouseMove() {
+void MainWindow::Image24_MouseMove() {
     showMenuFrame(0);
 }
-void Form1::Image25_MouseMove() {
+void MainWindow::Image25_MouseMove() {
     showMenuFrame(1);
 }
-void Form1::Image26_MouseMove() {
+void MainWindow::Image26_MouseMove() {
     showMenuFrame(2);
 }
-void Form1::Image24_MouseDown() {
+void MainWindow::Image24_MouseDown() {
     paintMenuFrame(0, true);
 }
-void Form1::Image25_MouseDown() {
+void MainWindow::Image25_MouseDown() {
     paintMenuFrame(1, true);
 }
-void Form1::Image26_MouseDown() {
+void MainWindow::Image26_MouseDown() {
     paintMenuFrame(2, true);
 }
-void Form1::Image24_MouseUp() {
+void MainWindow::Image24_MouseUp() {
     paintMenuFrame(0, false);
 }
-void Form1::Image25_MouseUp() {
+void MainWindow::Image25_MouseUp() {
     paintMenuFrame(1, false);
 }
-void Form1::Image26_MouseUp() {
+void MainWindow::Image26_MouseUp() {
     paintMenuFrame(2, false);
 }
 
-void Form1::startBrowser() {
+void MainWindow::startBrowser() {
     try {
         Shell(kBrowserCommand, kMaximizedFocus);
     } catch (...) {
@@ -534,20 +534,20 @@ void Form1::startBrowser() {
     }
 }
 
-void Form1::Label22_Click() {
+void MainWindow::Label22_Click() {
     startBrowser();
 }
-void Form1::Label24_Click() {
+void MainWindow::Label24_Click() {
     startBrowser();
 }
-void Form1::Label22_MouseMove() {
+void MainWindow::Label22_MouseMove() {
     Label22.setForeColor(kRed);
 }
 
 // ---------------------------------------------------------------------------------------
 // The value-to-colours window
 
-void Form1::Form_MouseUp(int Button, int, double X, double Y) {
+void MainWindow::Form_MouseUp(int Button, int, double X, double Y) {
     if (Button != kRightButton) return;
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -564,7 +564,7 @@ namespace {
 
 // One at a time: asking again brings the open one to the front. One that was just closed is
 // only waiting to be freed.
-template <class Window> void openBeside(Form1& main, QPointer<Window>& window) {
+template <class Window> void openBeside(MainWindow& main, QPointer<Window>& window) {
     if (!window || window->unloaded()) {
         window = new Window(main, main);
         window->setDeleteOnUnload(true);
@@ -578,15 +578,15 @@ template <class Window> void openBeside(Form1& main, QPointer<Window>& window) {
 
 } // namespace
 
-void Form1::openValueWindow() {
+void MainWindow::openValueWindow() {
     openBeside(*this, value_);
 }
 
-void Form1::openReadingWindow() {
+void MainWindow::openReadingWindow() {
     openBeside(*this, reading_);
 }
 
-void Form1::openPracticeWindow(std::optional<std::uint64_t> seed) {
+void MainWindow::openPracticeWindow(std::optional<std::uint64_t> seed) {
     // Built only when asked for, so that starting the program pays nothing for it.
     if (!practice_ || practice_->unloaded()) {
         practice_ = new PracticeWindow(*this, {seed, {}});
@@ -599,11 +599,11 @@ void Form1::openPracticeWindow(std::optional<std::uint64_t> seed) {
     practice_->activateWindow();
 }
 
-PracticeWindow* Form1::practiceWindow() const {
+PracticeWindow* MainWindow::practiceWindow() const {
     return practice_;
 }
 
-void Form1::showColours(const model::ColourAnswer& a) {
+void MainWindow::showColours(const model::ColourAnswer& a) {
     // The band that was being edited stays so.
     auto selectBand = [this](int band) {
         switch (band) {

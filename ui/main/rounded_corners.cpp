@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/main/module1.h"
+#include "ui/main/rounded_corners.h"
 
 #include "platform/form.h"
 #include "platform/screen.h"
@@ -9,9 +9,9 @@
 
 #include <cstdint>
 
-namespace zq::ui::Module1 {
+namespace zq::ui {
 
-void RoundWindowCorners(zq::Form& window) {
+void roundCorners(zq::Form& window) {
     const auto w =
         static_cast<std::int32_t>(roundHalfEven(window.Width() / Screen::TwipsPerPixelX()));
     const auto h =
@@ -20,4 +20,4 @@ void RoundWindowCorners(zq::Form& window) {
     SetWindowRgn(window.hWnd(), region, true);
 }
 
-} // namespace zq::ui::Module1
+} // namespace zq::ui

@@ -10,10 +10,10 @@
 
 namespace zq::ui {
 
-class Form3 : public SecondaryWindow {
+class AboutWindow : public SecondaryWindow {
   public:
     // The main window is hidden while this one is loaded.
-    explicit Form3(zq::Form& mainWindow);
+    explicit AboutWindow(zq::Form& mainWindow);
 
     void Form_Load() override;
     void Form_MouseMove(int Button, int Shift, double X, double Y) override;

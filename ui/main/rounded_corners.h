@@ -7,9 +7,9 @@ namespace zq {
 class Form;
 }
 
-namespace zq::ui::Module1 {
+namespace zq::ui {
 
 // Clips the main window to its size with 12-pixel rounded corners.
-void RoundWindowCorners(zq::Form& window);
+void roundCorners(zq::Form& window);
 
-} // namespace zq::ui::Module1
+} // namespace zq::ui

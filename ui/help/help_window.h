@@ -11,10 +11,10 @@
 
 namespace zq::ui {
 
-class Form2 : public SecondaryWindow {
+class HelpWindow : public SecondaryWindow {
   public:
     // The main window is hidden by whoever opens this one and shown again when it closes.
-    explicit Form2(zq::Form& mainWindow);
+    explicit HelpWindow(zq::Form& mainWindow);
 
     void Form_Load() override;
     void Image8_Click();
