@@ -791,38 +791,6 @@
     </message>
 </context>
 <context>
-    <name>Form2</name>
-    <message>
-        <source>由阻值查色环（Ctrl+F）：输入阻值，如 4.7k、4k7、470R，按回车，
-答出四环或五环电阻的色环、误差范围、标准值和贴片代码。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>识读色环（Ctrl+R）：照电阻上看到的样子从左到右点色块（键盘 1～9、0
-输入数字的颜色，J 金、Y 银，退格键退一环），两头都读出阻值，
-可以和万用表读数核对；也能读贴片电阻上印的代码。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>另外三个窗口</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>主窗口里点右键（或按 Shift+F10、菜单键）弹出的菜单，可以打开下面三个窗口；
-它们都按 Esc 关闭；前两个里按 Ctrl+回车 把色环带到主窗口显示。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>练习（Ctrl+L）：看色环说阻值、按阻值选色环、找从哪头读、读贴片代码、
-算误差范围；答错时指出错在哪里，常错的题会多出。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>HelpWindow</name>
     <message>
         <source>关闭</source>
@@ -926,6 +894,35 @@
     </message>
     <message>
         <source>%1 版权所有</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>另外三个窗口</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主窗口里点右键（或按 Shift+F10、菜单键）弹出的菜单，可以打开下面三个窗口；
+它们都按 Esc 关闭；前两个里按 Ctrl+回车 把色环带到主窗口显示。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>由阻值查色环（Ctrl+F）：输入阻值，如 4.7k、4k7、470R，按回车，
+答出四环或五环电阻的色环、误差范围、标准值和贴片代码。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>识读色环（Ctrl+R）：照电阻上看到的样子从左到右点色块（键盘 1～9、0
+输入数字的颜色，J 金、Y 银，退格键退一环），两头都读出阻值，
+可以和万用表读数核对；也能读贴片电阻上印的代码。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>练习（Ctrl+L）：看色环说阻值、按阻值选色环、找从哪头读、读贴片代码、
+算误差范围；答错时指出错在哪里，常错的题会多出。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1109,12 +1106,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>等于： %1%2</source>
-        <extracomment>The flow chart&apos;s result: the value with its unit, &quot;等于： 25.40KΩ&quot;.</extracomment>
+        <source>练习…	Ctrl+L</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>练习…	Ctrl+L</source>
+        <source>等于： %1</source>
+        <extracomment>The flow chart&apos;s result: the value with its unit, &quot;等于： 25.40KΩ&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1450,10 +1447,6 @@
     </message>
     <message>
         <source>这题用不上它。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>先答这题，或按“下一题”跳过。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -37,8 +37,8 @@ struct Effect {
         SetDigit2Text,
         SetBand3Text,
         SetMultiplierText, // state text = text
-        SetColourName,     // Label5 names `colour`
-        SetTolerance,      // Label20 shows `tolerance`; Image38 picture = picture
+        SetColourName,     // the chosen colour is named: `colour`
+        SetTolerance,      // the tolerance shown: `tolerance`, and its meter picture `picture`
     };
     Kind kind;
     int band = 0;

@@ -18,13 +18,6 @@ const BandLayout& layout(int bands) {
     return *layoutOf(bands);
 }
 
-const Unit& unitFor(const Decimal& ohms) {
-    std::size_t u = 0;
-    while (u + 1 < std::size(kUnits) && ohms > Decimal::of(1000, kUnits[u].power))
-        ++u;
-    return kUnits[u];
-}
-
 Note noteOf(NoteCode code, int bands, const Decimal& value = {}) {
     Note n;
     n.code = code;
@@ -246,8 +239,7 @@ std::vector<int> bandColours(const ColourAnswer& a) {
 }
 
 std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt) {
-    const Unit& u = unitFor(ohms);
-    return ohms.shifted(-u.power).text(fmt.point, 2) + std::string(u.text);
+    return numberInUnit(ohms, fmt) + std::string(unitFor(ohms).text);
 }
 
 std::string errorPercent(const StandardValue& v) {

@@ -4,7 +4,6 @@
 #include "model/decimal.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 
 namespace zq::model {
@@ -81,14 +80,6 @@ std::string Decimal::text(std::string_view point, int minDecimals) const {
     if (static_cast<int>(fraction.size()) < minDecimals)
         fraction.resize(static_cast<std::size_t>(minDecimals), '0');
     return fraction.empty() ? whole : whole + std::string(point) + fraction;
-}
-
-double Decimal::approx() const {
-    if (isZero()) return 0;
-    const std::string sci = digits_ + "e" + std::to_string(exponent_);
-    double v = 0;
-    std::from_chars(sci.data(), sci.data() + sci.size(), v, std::chars_format::scientific);
-    return v;
 }
 
 std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {

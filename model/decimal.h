@@ -34,7 +34,6 @@ class Decimal {
     // Plain positional text with "point" as decimal point and at least `minDecimals`
     // decimals: (4465, point ".", 2) -> "4465.00"; 4.465 -> "4.465".
     std::string text(std::string_view point = ".", int minDecimals = 0) const;
-    double approx() const; // for per cent figures only
 
     friend std::strong_ordering operator<=>(const Decimal& a, const Decimal& b);
     friend bool operator==(const Decimal& a, const Decimal& b) = default;

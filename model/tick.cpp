@@ -4,10 +4,10 @@
 #include "model/tick.h"
 
 #include "model/colour_table.h"
-#include "model/units.h"
 
-#include <array>
-#include <string_view>
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
 
 namespace zq::model {
 
@@ -24,12 +24,29 @@ std::string multiplierOf(int chip, const std::string& previous) {
     return c && !c->multiplier.empty() ? std::string(c->multiplier) : previous;
 }
 
-// The unit's size in ohms, also its exclusive lower bound; 1000 times it is the upper.
-double divisorOf(const Unit& u) {
-    double d = 1;
-    for (int i = 0; i < u.power; ++i)
-        d *= 10;
-    return d;
+// The band texts are plain numbers, "047", "10000", "0.01"; anything else, the empty text
+// included, reads as zero.
+Decimal numberOf(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto digits = [](std::string_view s) {
+        return s.size() <= 12 &&
+               std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(whole) || !digits(fraction)) return {};
+    return Decimal::fromParts(whole, fraction, 0);
+}
+
+// The table's factors have at most three significant digits; a product that would not fit
+// 64 bits comes from no table and reads as zero.
+Decimal product(const Decimal& a, const Decimal& b) {
+    if (a.isZero() || b.isZero() || a.digits().size() + b.digits().size() > 19) return {};
+    std::uint64_t x = 0, y = 0;
+    std::from_chars(a.digits().data(), a.digits().data() + a.digits().size(), x);
+    std::from_chars(b.digits().data(), b.digits().data() + b.digits().size(), y);
+    return Decimal::of(x * y, a.exponent() + b.exponent());
 }
 
 } // namespace
@@ -40,60 +57,35 @@ std::string_view unitOfPicture(int picture) {
     return {};
 }
 
-TickResult tick(const BandState& s, const DecimalFormat& fmt) {
-    TickResult r;
-    r.label9 = s.Digit1Text;
-    r.label12 = s.Digit2Text;
-    r.label18 = s.MultiplierText;
+TickFacts tick(const BandState& s) {
+    TickFacts f;
+    f.fourBand = s.FourBandMode();
+    f.firstDigit = s.Digit1Text;
+    f.secondDigit = s.Digit2Text;
+    f.thirdRow = s.Band3Text;
+    f.multiplier = s.MultiplierText;
+    f.firstWeight = f.fourBand ? 10 : 100;
+    f.secondWeight = f.fourBand ? 1 : 10;
+    f.thirdRowAdded = !f.fourBand;
+    f.multiplierShown = !f.fourBand;
 
-    r.fourBand = s.FourBandMode();
-    const bool five = !r.fourBand;
-    r.fiveBandLinesVisible = five;
-    r.line32Visible = !five;
-    r.line33And34Visible = five;
-    r.label17And18Visible = five;
-    r.label10 = five ? "×100" : "×10";
-    r.label13 = five ? "×10" : "×1";
-    r.label14 = five ? "+" : "×";
-    r.label15 = s.Band3Text;
-    r.label16Visible = five;
-    r.lowerBoxColour = five ? Rgb{255, 0, 0} : Rgb{128, 255, 128};
-
-    r.digit1Text = digitOf(s.BandChip[0], s.Digit1Text);
-    r.digit2Text = digitOf(s.BandChip[1], s.Digit2Text);
-    r.band3Text =
-        r.fourBand ? multiplierOf(s.BandChip[2], s.Band3Text) : digitOf(s.BandChip[2], s.Band3Text);
+    f.digit1Text = digitOf(s.BandChip[0], s.Digit1Text);
+    f.digit2Text = digitOf(s.BandChip[1], s.Digit2Text);
+    f.band3Text =
+        f.fourBand ? multiplierOf(s.BandChip[2], s.Band3Text) : digitOf(s.BandChip[2], s.Band3Text);
 
     // The digits are joined as text, so leading zeros vanish.
-    const double product =
-        r.fourBand ? val(r.digit1Text + r.digit2Text) * val(r.band3Text)
-                   : val(r.digit1Text + r.digit2Text + r.band3Text) * val(s.MultiplierText);
-    // Through text at every stage: the 15-digit text is what drops artefacts
-    // like 1.2000000000000002.
-    std::string valueText = numberToText(product, fmt);
-
-    // Each test reads the text the one before left; upper bounds are inclusive, so exactly
-    // 1000 ohms stays "1000.00Ω".
-    for (std::size_t i = 0; i < kUnits.size(); ++i) {
-        const Unit& unit = kUnits[i];
-        const double v = textToNumber(valueText, fmt);
-        const double divisor = divisorOf(unit);
-        const bool aboveLower = i == 0 || v > divisor;
-        const bool withinUpper = i + 1 == kUnits.size() || v <= divisor * 1000;
-        if (!aboveLower || !withinUpper) continue;
-        if (i > 0) valueText = numberToText(v / divisor, fmt);
-        r.unitPicture = unit.picture;
-        r.unitText = unit.text;
-    }
-    r.valueText = valueText;
-    r.label6 = format00(textToNumber(valueText, fmt), fmt);
-    return r;
+    f.ohms = f.fourBand ? product(numberOf(f.digit1Text + f.digit2Text), numberOf(f.band3Text))
+                        : product(numberOf(f.digit1Text + f.digit2Text + f.band3Text),
+                                  numberOf(s.MultiplierText));
+    f.unit = unitFor(f.ohms);
+    return f;
 }
 
-void applyTick(BandState& state, const TickResult& r) {
-    state.Digit1Text = r.digit1Text;
-    state.Digit2Text = r.digit2Text;
-    state.Band3Text = r.band3Text;
+void applyTick(BandState& state, const TickFacts& f) {
+    state.Digit1Text = f.digit1Text;
+    state.Digit2Text = f.digit2Text;
+    state.Band3Text = f.band3Text;
 }
 
 } // namespace zq::model

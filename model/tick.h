@@ -4,42 +4,38 @@
 #pragma once
 
 #include "model/band_state.h"
-#include "model/colour_code.h" // Rgb
-#include "model/numbers.h"
+#include "model/decimal.h"
+#include "model/units.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zq::model {
 
-// Everything one timer tick shows, computed from the band state taken when the tick begins.
-struct TickResult {
-    // Flow chart, from the texts as they stood before this tick rederived them.
-    std::string label9, label12, label18;
-    bool fourBand = false;             // Label8 says which
-    bool fiveBandLinesVisible = false; // Line22, Line23, Line27..Line31
-    bool line32Visible = false;
-    bool line33And34Visible = false;
-    bool label17And18Visible = false;
-    std::string label10, label13, label14, label15;
-    bool label16Visible = false;
-    Rgb lowerBoxColour{}; // Line19..Line21
-    // Band texts rederived from the chips.
+// What the multimeter and the flow chart show for the band state taken when a tick begins.
+struct TickFacts {
+    bool fourBand = false;
+    // The flow chart, from the band texts as they stood before this tick rederived them: the
+    // digits of bands 1 and 2 with their weights, then band 3's text, added with weight 1 on
+    // five bands or, on four, the multiplier the sum is multiplied by; last, on five bands
+    // only, band 4's multiplier in a box of its own.
+    std::string firstDigit, secondDigit, thirdRow, multiplier;
+    int firstWeight = 0, secondWeight = 0; // 100 and 10 on five bands, 10 and 1 on four
+    bool thirdRowAdded = false;
+    bool multiplierShown = false;
+    // The band texts rederived from the chips.
     std::string digit1Text, digit2Text, band3Text;
-    // The value.
-    std::string valueText; // after scaling, in the user's locale
-    int unitPicture = 0;   // 135, 136, 137, 134
-    std::string unitText;  // "Ω", "KΩ", "MΩ", "GΩ"; Label19 equates the value F with it
-    std::string label6;    // F: two decimals at least, in the user's locale
+    // The value, exact, and the unit it is shown in.
+    Decimal ohms;
+    Unit unit = kUnits[0];
 };
 
-TickResult tick(const BandState& state, const DecimalFormat& fmt);
+TickFacts tick(const BandState& state);
 
 // The unit a unit picture shows: 134..137 -> "GΩ", "Ω", "KΩ", "MΩ"; else "".
 std::string_view unitOfPicture(int picture);
 
 // Writes the rederived Digit1Text, Digit2Text and Band3Text.
-void applyTick(BandState& state, const TickResult& r);
+void applyTick(BandState& state, const TickFacts& facts);
 
 } // namespace zq::model

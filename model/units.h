@@ -4,7 +4,11 @@
 #pragma once
 // The units a value is shown in: the main window's read-out, its result line, the value
 // window and the command line all take them from here.
+#include "model/decimal.h"
+#include "model/numbers.h"
+
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace zq::model {
@@ -23,5 +27,17 @@ inline constexpr std::array<Unit, 4> kUnits{{
     {6, 137, "MΩ"},
     {9, 134, "GΩ"},
 }};
+
+inline const Unit& unitFor(const Decimal& ohms) {
+    std::size_t u = 0;
+    while (u + 1 < kUnits.size() && ohms > Decimal::of(1000, kUnits[u].power))
+        ++u;
+    return kUnits[u];
+}
+
+// The number a value is shown with in its unit, two decimals at least: "25.40" of "25.40KΩ".
+inline std::string numberInUnit(const Decimal& ohms, const DecimalFormat& fmt) {
+    return ohms.shifted(-unitFor(ohms).power).text(fmt.point, 2);
+}
 
 } // namespace zq::model

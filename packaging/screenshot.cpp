@@ -9,8 +9,8 @@
 #include "ui/about/about_window.h"
 #include "ui/help/help_window.h"
 #include "ui/main/main_window.h"
-#include "ui/program_info.h"
 #include "ui/practice/practice_window.h"
+#include "ui/program_info.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/value_window.h"
 
@@ -86,11 +86,11 @@ int main(int argc, char** argv) {
 
     zq::ui::MainWindow main;
     main.Show();
-    main.Timer1.setTimerEnabled(false);
-    main.Timer1_Timer();
+    main.valueTimer.setTimerEnabled(false);
+    main.tick();
     bool ok = save(main, out.filePath(QStringLiteral("main-window.png")));
 
-    main.Image24_Click();
+    main.helpClicked();
     if (main.helpWindow()) {
         ok = save(*main.helpWindow(), out.filePath(QStringLiteral("help-window.png"))) && ok;
         main.helpWindow()->Unload();
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
         ok = false;
     }
 
-    main.Image25_Click();
+    main.aboutClicked();
     if (main.aboutWindow()) {
         ok = save(*main.aboutWindow(), out.filePath(QStringLiteral("about-window.png"))) && ok;
         main.aboutWindow()->Unload();

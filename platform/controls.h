@@ -44,7 +44,6 @@ class Control {
     bool Enabled() const { return enabled_; }
     void setEnabled(bool e) { enabled_ = e; }
     const QString& ToolTipText() const { return toolTip_; }
-    void setToolTipText(const QString& t) { toolTip_ = t; }
     Cursor MousePointer() const { return cursor_; }
 
     double Left() const { return left_; }
@@ -100,7 +99,6 @@ class Label final : public Control {
     void setCaption(const QString& c);
     QColor ForeColor() const { return fore_; }
     void setForeColor(const QColor& c);
-    QColor BackColor() const { return back_; }
     bool transparent() const { return transparent_; }
     // The font the caption is drawn in: the design's, condensed where it must be to fit.
     const QFont& font() const {
@@ -151,7 +149,6 @@ class Line final : public Control {
     void setY2(double v) { setEnds(x1_, y1_, x2_, v); }
     QColor BorderColor() const { return colour_; }
     void setBorderColor(const QColor& c);
-    int BorderWidth() const { return width_px_; }
     QRect pixelRect() const override;
     bool takesMouse() const override { return false; }
     void paint(QPainter& p) const override;
@@ -187,7 +184,6 @@ class Timer final : public Control {
     Timer(Form& form, const ControlDesign& design);
     ~Timer() override;
     int Interval() const;
-    bool TimerEnabled() const { return enabled_; }
     void setTimerEnabled(bool e);
     bool running() const;
     void start(); // called when the window loads

@@ -3,8 +3,20 @@
 
 #pragma once
 // A window design as plain data: what the form runtime builds a window from.
-// Positions and sizes are twips from the window's top-left corner; lines use
-// x1, y1, x2, y2 in the same four fields. Controls are listed front to back.
+//
+// What the runtime keeps from the windows' origin, and why. The first windows were drawn and
+// measured long before this code, and their numbers are kept as drawn so that each can be
+// checked against the drawing rather than against a conversion of it:
+//   - twips (1/1440 inch, 15 to a pixel at 96 dots per inch) are the unit of every position
+//     and size, of the windows' properties and of the mouse position handed to handlers
+//     (screen.h converts);
+//   - controls are lightweight, drawn by their window in one stacking order (listed front to
+//     back below) and given the mouse front-most first, as the drawings overlap them;
+//   - a mouse handler receives the button, the Shift/Ctrl/Alt mask and the position, and
+//     properties keep the drawings' words (Caption, Picture, Visible, BorderColor).
+// Everything else is Qt's own: window flags, masks, layouts of text, accessibility.
+//
+// Lines use x1, y1, x2, y2 in the four position fields.
 #include <cstdint>
 #include <string_view>
 #include <vector>

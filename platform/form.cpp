@@ -6,7 +6,6 @@
 #include "platform/font_names.h"
 #include "platform/program.h"
 #include "platform/screen.h"
-#include "platform/windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,7 +73,7 @@ SetFont designFont(const FontDesign& f, const FontDesign& fallback) {
 
 Form::Form(const FormDesign& d)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint),
-      name_(fromView(d.name)), back_(toColor(d.back)), handle_(registerWindow(this)) {
+      name_(fromView(d.name)), back_(toColor(d.back)) {
     setObjectName(name_);
     setWindowTitle(fromView(d.caption));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -122,7 +121,16 @@ Form::~Form() {
     arrowGroups_.clear();
     focused_ = nullptr;
     controls_.clear();
-    unregisterWindow(handle_);
+}
+
+void Form::keepMinimisable() {
+    const Qt::WindowFlags f =
+        windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+    // On the native window, not the widget: changing a widget's flags recreates it.
+    if (QWindow* win = windowHandle())
+        win->setFlags(f);
+    else
+        setWindowFlags(f);
 }
 
 double Form::Width() const {
@@ -192,7 +200,7 @@ void Form::setWindowState(int state) {
 void Form::Load() {
     if (loaded_) return;
     loaded_ = true;
-    Form_Load();
+    onLoad();
     for (auto& c : controls_)
         if (c->kind() == Kind::Timer) static_cast<Timer&>(*c).start();
 }
@@ -207,7 +215,7 @@ void Form::Show() {
 void Form::Unload() {
     if (unloading_ || unloaded_) return;
     unloading_ = true;
-    Form_Unload();
+    onUnload();
     for (auto& c : controls_)
         if (c->kind() == Kind::Timer) static_cast<Timer&>(*c).stop();
     QWidget::setVisible(false);
@@ -326,8 +334,8 @@ void Form::forgetLostButtons(QMouseEvent* e) {
     }
     for (int b : {kLeftButton, kRightButton, kMiddleButton})
         if (lost & b)
-            deliver(target, &Control::MouseUp, &Form::Form_MouseUp, b, shiftCode(e->modifiers()),
-                    e->position());
+            deliver(target, &Control::MouseUp, &Form::mouseReleasedOnSurface, b,
+                    shiftCode(e->modifiers()), e->position());
 }
 
 void Form::mousePressEvent(QMouseEvent* e) {
@@ -342,7 +350,7 @@ void Form::mousePressEvent(QMouseEvent* e) {
         if (captureTarget_ && isFocusable(captureTarget_)) setFocusedControl(captureTarget_);
     }
     heldButtons_ |= button;
-    deliver(captureTarget_, &Control::MouseDown, &Form::Form_MouseDown, button,
+    deliver(captureTarget_, &Control::MouseDown, &Form::mousePressedOnSurface, button,
             shiftCode(e->modifiers()), pos);
 }
 
@@ -352,7 +360,7 @@ void Form::mouseMoveEvent(QMouseEvent* e) {
     const QPointF pos = e->position();
     Control* target = captured_ ? captureTarget_ : controlAt(pos.toPoint());
     if (!captured_) updateCursor(target);
-    deliver(target, &Control::MouseMove, &Form::Form_MouseMove, buttonCodes(e->buttons()),
+    deliver(target, &Control::MouseMove, &Form::mouseMovedOnSurface, buttonCodes(e->buttons()),
             shiftCode(e->modifiers()), pos);
 }
 
@@ -367,7 +375,8 @@ void Form::mouseReleaseEvent(QMouseEvent* e) {
         captureTarget_ = nullptr;
     }
     QPointer<Form> alive(this);
-    deliver(target, &Control::MouseUp, &Form::Form_MouseUp, button, shiftCode(e->modifiers()), pos);
+    deliver(target, &Control::MouseUp, &Form::mouseReleasedOnSurface, button,
+            shiftCode(e->modifiers()), pos);
     if (!alive || unloaded_) return;
     // A click is a left press and release on the same control, the pointer still over it.
     if (button == kLeftButton && target && target->Click &&

@@ -40,7 +40,9 @@ class Form : public QWidget {
     int WindowState() const;
     void setWindowState(int state);
     QString Caption() const { return windowTitle(); }
-    quintptr hWnd() const { return handle_; }
+    // A frameless window asks for the system menu and minimise button before it minimises
+    // itself, so that the desktop can give it back.
+    void keepMinimisable();
 
     // Loads the window if it is not loaded yet, then shows it modeless.
     void Show();
@@ -83,12 +85,12 @@ class Form : public QWidget {
     void requestRepaint(const QRect& pixels);
 
     // The window's own events.
-    virtual void Form_Load() {}
-    virtual void Form_MouseDown(int, int, double, double) {}
-    virtual void Form_MouseMove(int, int, double, double) {}
-    virtual void Form_MouseUp(int, int, double, double) {}
+    virtual void onLoad() {}
+    virtual void mousePressedOnSurface(int, int, double, double) {}
+    virtual void mouseMovedOnSurface(int, int, double, double) {}
+    virtual void mouseReleasedOnSurface(int, int, double, double) {}
     // The window is being unloaded, by the program or by the desktop.
-    virtual void Form_Unload() {}
+    virtual void onUnload() {}
 
     QColor windowTextColour() const;
 
@@ -101,7 +103,6 @@ class Form : public QWidget {
     // Controls that take the focus only while shown (most hidden ones, such as hover
     // pictures laid over a button, still stand for it).
     void passOverWhenHidden(std::vector<Control*> cs);
-    const std::vector<Control*>& focusOrder() const { return focusOrder_; }
     Control* focusedControl() const { return focused_; }
     void setFocusedControl(Control* c);
     bool focusMarkShown() const;
@@ -109,7 +110,7 @@ class Form : public QWidget {
     // Runs a control's click for the keyboard or a screen reader.
     void activate(Control& c);
     // A key the window handles before the runtime's own keys; true when it was used.
-    virtual bool Form_KeyDown(int, int) { return false; }
+    virtual bool keyPressed(int, int) { return false; }
 
     // What a screen reader is told about the controls; those not named are decoration.
     void setAccessibleItems(std::vector<AccessibleItem> items);
@@ -145,7 +146,6 @@ class Form : public QWidget {
 
     QString name_;
     QColor back_;
-    quintptr handle_;
     std::vector<std::unique_ptr<Control>> controls_; // front to back
     bool loaded_ = false;
     bool unloaded_ = false;

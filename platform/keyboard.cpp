@@ -139,7 +139,7 @@ void Form::keyPressEvent(QKeyEvent* e) {
                       (e->modifiers() & Qt::ControlModifier ? kCtrlMask : 0) |
                       (e->modifiers() & Qt::AltModifier ? kAltMask : 0);
     QPointer<Form> alive(this);
-    if (Form_KeyDown(e->key(), shift)) {
+    if (keyPressed(e->key(), shift)) {
         if (alive && !unloaded_) {
             showFocusMark(true);
             announceChanges();

@@ -18,6 +18,18 @@ inline QString makerName() {
 inline const QString kBrowserCommand =
     QStringLiteral("C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE ") + kHomePage;
 
+// The author's and maker's contact lines, which the help text and the About text both give.
+inline QString authorName() {
+    return QCoreApplication::translate("Contact", "Zelquin 开发组");
+}
+inline QString messengerNumbers() {
+    //: Messenger numbers: none yet.
+    return QCoreApplication::translate("Contact", "暂无 / 暂无");
+}
+inline const QString kMessengerAccount = QStringLiteral("zelquin");
+inline const QString kMakerMail = QStringLiteral("mail@zelquin.example");
+inline const QString kMakerMail2 = QStringLiteral("help@zelquin.example");
+
 inline VersionRecord versionRecord() {
     return {QStringLiteral("1.1.0.1"), QStringLiteral("1.01.0001"), QStringLiteral("Zelquin"),
             QStringLiteral("ZelquinV1.1"), makerName()};

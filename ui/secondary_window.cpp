@@ -71,7 +71,7 @@ void SecondaryWindow::bringToFront(zq::Form& window) {
     window.activateWindow();
 }
 
-void SecondaryWindow::Form_Unload() {
+void SecondaryWindow::onUnload() {
     // Without the main window the program would run on with no window to reach it by. This
     // window goes first, then the main window is shown.
     hide();

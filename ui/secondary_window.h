@@ -21,7 +21,7 @@ class SecondaryWindow : public zq::Form, public TitleDrag {
     void Label1_MouseUp(int Button, int Shift, double X, double Y);
     // Whatever closes the window, the desktop included, the main window comes back (shown,
     // if this window hid it) and takes the keyboard.
-    void Form_Unload() override;
+    void onUnload() override;
     // Shows a window, restored if it was minimised, in front, with the keyboard. Where the
     // screen has room for both, this window is moved out from behind it rather than left
     // hidden there.

@@ -120,9 +120,9 @@ QString resistorKind(bool fourBand) {
                     : QCoreApplication::translate("MainWindow", "现在为五环电阻");
 }
 
-QString resultLine(const QString& value, const QString& unit) {
+QString resultLine(const QString& ohms) {
     //: The flow chart's result: the value with its unit, "等于： 25.40KΩ".
-    return QCoreApplication::translate("MainWindow", "等于： %1%2").arg(value, unit);
+    return QCoreApplication::translate("MainWindow", "等于： %1").arg(ohms);
 }
 
 } // namespace zq::wording

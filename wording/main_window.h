@@ -29,7 +29,7 @@ QString toleranceCaption(int hundredths);
 // "现在为四环电阻" / "现在为五环电阻".
 QString resistorKind(bool fourBand);
 
-// "等于： 25.40KΩ": the value as the multimeter shows it, with its unit.
-QString resultLine(const QString& value, const QString& unit);
+// "等于： 25.40KΩ": the value as ohms() writes it.
+QString resultLine(const QString& ohms);
 
 } // namespace zq::wording

@@ -317,8 +317,4 @@ QString notForThisQuestion() {
     return Practice::tr("这题用不上它。");
 }
 
-QString answerFirst() {
-    return Practice::tr("先答这题，或按“下一题”跳过。");
-}
-
 } // namespace zq::wording

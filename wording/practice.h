@@ -59,6 +59,5 @@ QString restartTitle();
 QString restarted();
 // A key or click that does not belong to the question shown.
 QString notForThisQuestion();
-QString answerFirst();
 
 } // namespace zq::wording

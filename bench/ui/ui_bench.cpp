@@ -20,7 +20,7 @@ std::unique_ptr<zq::ui::MainWindow> openWindow() {
     w->Show();
     if (!QTest::qWaitForWindowExposed(w.get()))
         std::fprintf(stderr, "ui_bench: window not exposed\n");
-    w->Timer1.setTimerEnabled(false); // ticks come from the benchmark only
+    w->valueTimer.setTimerEnabled(false); // ticks come from the benchmark only
     return w;
 }
 
@@ -62,12 +62,12 @@ BENCHMARK(BM_MoveOverBareSurface)->Unit(benchmark::kMicrosecond);
 void BM_TickNothingChanged(benchmark::State& st) {
     auto w = openWindow();
     // The second tick settles the band-3 row, which lags one tick behind.
-    w->Timer1_Timer();
-    w->Timer1_Timer();
+    w->tick();
+    w->tick();
     QCoreApplication::processEvents();
     const quint64 requests = w->repaintRequests(), painted = w->controlsPainted();
     for (auto _ : st) {
-        w->Timer1_Timer();
+        w->tick();
         QCoreApplication::processEvents();
     }
     repaintCounters(st, *w, requests, painted);

@@ -27,10 +27,6 @@ using zq::designs::valueWindow;
 
 using Key = std::pair<std::string, int>;
 
-std::string numbered(const char* stem, int n) {
-    return stem + std::to_string(n);
-}
-
 // Position in the front-to-back order; -1 when absent.
 std::ptrdiff_t place(const FormDesign& form, std::string_view name, int index = -1) {
     const auto& c = form.controls;
@@ -53,10 +49,10 @@ template <class Pred> std::set<Key> keysWhere(const FormDesign& form, Pred pred)
     return keys;
 }
 
-std::set<Key> singles(const char* stem, int from, int to) {
+std::set<Key> names(std::initializer_list<const char*> list) {
     std::set<Key> keys;
-    for (int n = from; n <= to; ++n)
-        keys.emplace(numbered(stem, n), -1);
+    for (const char* n : list)
+        keys.emplace(n, -1);
     return keys;
 }
 
@@ -74,7 +70,8 @@ std::set<Key> join(std::initializer_list<std::set<Key>> parts) {
     return all;
 }
 
-const std::vector<const FormDesign*> kForms{&mainWindow(), &helpWindow(), &aboutWindow(), &valueWindow()};
+const std::vector<const FormDesign*> kForms{&mainWindow(), &helpWindow(), &aboutWindow(),
+                                            &valueWindow()};
 
 TEST(Designs, NamesAreUniqueAndKindsMatchNames) {
     for (const auto* form : kForms) {
@@ -107,46 +104,72 @@ TEST(Designs, WindowsAreNamedAsTheCodeCallsThem) {
 }
 
 TEST(MainDesign, HoldsExactlyTheControlsTheCodeNames) {
-    std::set<Key> images = singles("Image", 1, 38);
-    for (int n : {27, 28, 29})
-        images.erase({numbered("Image", n), -1});
-    std::set<Key> lines = singles("Line", 1, 47);
-    for (int n = 5; n <= 8; ++n)
-        lines.erase({numbered("Line", n), -1});
-    const auto expected = join({singles("Label", 1, 24),
-                                images,
-                                lines,
-                                array13("Image29"),
-                                array13("Line5"),
-                                array13("Line6"),
-                                array13("Line7"),
-                                array13("Line8"),
-                                {{"Timer1", -1}}});
+    const auto images = names({"titleStrip",        "topLeftCorner",    "topRightCorner",
+                               "menuStrip",         "rightEdge",        "leftEdge",
+                               "bottomEdge",        "bottomLeftCorner", "bottomRightCorner",
+                               "closeButton",       "closeButtonLit",   "minimiseButton",
+                               "minimiseButtonLit", "titleIcon",        "meter",
+                               "resistorLeftEnd",   "bandPlace1",       "bandPlace2",
+                               "bandPlace3",        "bandPlace4",       "bodyPiece1",
+                               "bandPlace5",        "resistorRightEnd", "helpButton",
+                               "aboutButton",       "exitButton",       "bandKey1",
+                               "bandKey2",          "bandKey3",         "bandKey4",
+                               "bandKey5",          "bodyPiece2",       "bodyPiece3",
+                               "meterUnit",         "meterTolerance"});
+    const auto lines =
+        names({"workAreaTop",     "workAreaRight",    "workAreaBottom",   "workAreaLeft",
+               "band1Drop",       "band1ToRow",       "band2Drop",        "band2ToRow",
+               "band3Drop",       "sumBoxTop",        "sumBoxLeft",       "sumBoxBottom",
+               "sumBoxRight",     "band3ToRow",       "lowerBoxLeft",     "lowerBoxRight",
+               "lowerBoxBottom",  "band4Drop",        "band4ToProduct",   "sumOutDrop",
+               "sumOutAcross",    "sumOutRise",       "productBoxLeft",   "sumIntoProduct",
+               "productBoxTop",   "productBoxBottom", "productBoxRight",  "sumToResult",
+               "productToResult", "sumUpToProduct",   "band5ToTolerance", "helpFrameLeft",
+               "helpFrameTop",    "helpFrameRight",   "helpFrameBottom",  "aboutFrameBottom",
+               "aboutFrameRight", "aboutFrameTop",    "aboutFrameLeft",   "exitFrameBottom",
+               "exitFrameRight",  "exitFrameTop",     "exitFrameLeft"});
+    const auto expected = join(
+        {names({"title",       "bandPrompt",   "bandCaption",  "colourPrompt",  "colourCaption",
+                "meterValue",  "modePrompt",   "modeCaption",  "firstDigit",    "firstWeight",
+                "firstPlus",   "secondDigit",  "secondWeight", "thirdOperator", "thirdRow",
+                "thirdWeight", "timesSign",    "multiplier",   "resultLine",    "toleranceCaption",
+                "unitNote",    "homePageLink", "fourBandHint", "makerLink"}),
+         images,
+         lines,
+         array13("paletteChip"),
+         array13("chipFrameLeft"),
+         array13("chipFrameTop"),
+         array13("chipFrameRight"),
+         array13("chipFrameBottom"),
+         {{"valueTimer", -1}}});
     EXPECT_EQ(keysWhere(mainWindow(), [](const auto&) { return true; }), expected);
     EXPECT_EQ(mainWindow().controls.size(), expected.size());
 }
 
 TEST(MainDesign, StackingPutsHitAreasAndButtonsOverWhatLiesBehind) {
     const auto& f = mainWindow();
-    EXPECT_EQ(place(f, "Timer1"), 0);
-    EXPECT_EQ(place(f, "Label15"), static_cast<std::ptrdiff_t>(f.controls.size()) - 1);
-    for (int n = 17; n <= 22; ++n) {
-        EXPECT_LT(place(f, numbered("Image", n)), place(f, "Image16")) << n;
-        EXPECT_LT(place(f, numbered("Image", n)), place(f, "Image23")) << n;
+    EXPECT_EQ(place(f, "valueTimer"), 0);
+    EXPECT_EQ(place(f, "thirdRow"), static_cast<std::ptrdiff_t>(f.controls.size()) - 1);
+    for (const char* n :
+         {"bandPlace1", "bandPlace2", "bandPlace3", "bandPlace4", "bodyPiece1", "bandPlace5"}) {
+        EXPECT_LT(place(f, n), place(f, "resistorLeftEnd")) << n;
+        EXPECT_LT(place(f, n), place(f, "resistorRightEnd")) << n;
     }
     for (const std::string& front :
-         {std::string("Image30"), std::string("Image31"), std::string("Image32"),
-          std::string("Image33"), std::string("Image34"), std::string("Label6"),
-          std::string("Label24"), std::string("Image37"), std::string("Image38")})
-        EXPECT_LT(place(f, front), place(f, "Image15")) << front;
-    for (const char* front : {"Label1", "Image10", "Image11", "Image12", "Image13"})
-        EXPECT_LT(place(f, front), place(f, "Image1")) << front;
-    for (const char* front : {"Image24", "Image25", "Image26", "Label22"})
-        EXPECT_LT(place(f, front), place(f, "Image4")) << front;
+         {std::string("bandKey1"), std::string("bandKey2"), std::string("bandKey3"),
+          std::string("bandKey4"), std::string("bandKey5"), std::string("meterValue"),
+          std::string("makerLink"), std::string("meterUnit"), std::string("meterTolerance")})
+        EXPECT_LT(place(f, front), place(f, "meter")) << front;
+    for (const char* front :
+         {"title", "closeButton", "closeButtonLit", "minimiseButton", "minimiseButtonLit"})
+        EXPECT_LT(place(f, front), place(f, "titleStrip")) << front;
+    for (const char* front : {"helpButton", "aboutButton", "exitButton", "homePageLink"})
+        EXPECT_LT(place(f, front), place(f, "menuStrip")) << front;
     // Every chip but the first stands behind its own frame; the first stands in front of it.
     for (int i = 0; i < 13; ++i)
-        for (const char* frame : {"Line5", "Line6", "Line7", "Line8"})
-            EXPECT_EQ(place(f, "Image29", i) < place(f, frame, i), i == 0) << frame << i;
+        for (const char* frame :
+             {"chipFrameLeft", "chipFrameTop", "chipFrameRight", "chipFrameBottom"})
+            EXPECT_EQ(place(f, "paletteChip", i) < place(f, frame, i), i == 0) << frame << i;
 }
 
 TEST(MainDesign, PaletteChipsAndFramesFollowTheirFormulas) {
@@ -155,28 +178,28 @@ TEST(MainDesign, PaletteChipsAndFramesFollowTheirFormulas) {
         const auto& d = get(f, name, i);
         return std::vector<int>{d.left, d.top, d.width, d.height};
     };
-    EXPECT_EQ(ends("Image29", 0), (std::vector<int>{3300, 5535, 315, 1005}));
-    EXPECT_EQ(ends("Image29", 12), (std::vector<int>{8340, 5535, 315, 1005}));
+    EXPECT_EQ(ends("paletteChip", 0), (std::vector<int>{3300, 5535, 315, 1005}));
+    EXPECT_EQ(ends("paletteChip", 12), (std::vector<int>{8340, 5535, 315, 1005}));
 
-    EXPECT_EQ(ends("Line5", 0), (std::vector<int>{3285, 5520, 3285, 6540}));
-    EXPECT_EQ(ends("Line6", 0), (std::vector<int>{3270, 5520, 3625, 5520}));
-    EXPECT_EQ(ends("Line7", 0), (std::vector<int>{3630, 5505, 3630, 6560}));
-    EXPECT_EQ(ends("Line8", 0), (std::vector<int>{3270, 6555, 3616, 6555}));
+    EXPECT_EQ(ends("chipFrameLeft", 0), (std::vector<int>{3285, 5520, 3285, 6540}));
+    EXPECT_EQ(ends("chipFrameTop", 0), (std::vector<int>{3270, 5520, 3625, 5520}));
+    EXPECT_EQ(ends("chipFrameRight", 0), (std::vector<int>{3630, 5505, 3630, 6560}));
+    EXPECT_EQ(ends("chipFrameBottom", 0), (std::vector<int>{3270, 6555, 3616, 6555}));
 
-    EXPECT_EQ(ends("Line5", 5), (std::vector<int>{5385, 5520, 5385, 6540}));
-    EXPECT_EQ(ends("Line6", 5), (std::vector<int>{5370, 5520, 5725, 5520}));
-    EXPECT_EQ(ends("Line7", 5), (std::vector<int>{5730, 5535, 5730, 6535}));
-    EXPECT_EQ(ends("Line8", 5), (std::vector<int>{5385, 6555, 5731, 6555}));
+    EXPECT_EQ(ends("chipFrameLeft", 5), (std::vector<int>{5385, 5520, 5385, 6540}));
+    EXPECT_EQ(ends("chipFrameTop", 5), (std::vector<int>{5370, 5520, 5725, 5520}));
+    EXPECT_EQ(ends("chipFrameRight", 5), (std::vector<int>{5730, 5535, 5730, 6535}));
+    EXPECT_EQ(ends("chipFrameBottom", 5), (std::vector<int>{5385, 6555, 5731, 6555}));
 
-    EXPECT_EQ(ends("Line7", 12), (std::vector<int>{8670, 5535, 8670, 6535}));
-    EXPECT_EQ(ends("Line8", 12), (std::vector<int>{8325, 6555, 8671, 6555}));
+    EXPECT_EQ(ends("chipFrameRight", 12), (std::vector<int>{8670, 5535, 8670, 6535}));
+    EXPECT_EQ(ends("chipFrameBottom", 12), (std::vector<int>{8325, 6555, 8671, 6555}));
 
     for (int i = 0; i < 13; ++i) {
-        for (const char* light : {"Line5", "Line6"})
+        for (const char* light : {"chipFrameLeft", "chipFrameTop"})
             EXPECT_EQ(get(f, light, i).fore, (zq::Rgb{192, 192, 192})) << light << i;
-        for (const char* dark : {"Line7", "Line8"})
+        for (const char* dark : {"chipFrameRight", "chipFrameBottom"})
             EXPECT_EQ(get(f, dark, i).fore, (zq::Rgb{0, 0, 0})) << dark << i;
-        EXPECT_EQ(get(f, "Image29", i).picture,
+        EXPECT_EQ(get(f, "paletteChip", i).picture,
                   ":/design/form1/Image29_" + std::to_string(i) + ".png");
     }
 }
@@ -187,37 +210,41 @@ TEST(MainDesign, ChipTooltipsNameColourAndDigit) {
                                 "白色（9）",         "黑色（0）", "",          "",
                                 "允许误差值（±%20）"};
     for (int i = 0; i < 13; ++i)
-        EXPECT_EQ(get(mainWindow(), "Image29", i).tooltip, expected[i]) << i;
+        EXPECT_EQ(get(mainWindow(), "paletteChip", i).tooltip, expected[i]) << i;
 }
 
 TEST(MainDesign, BandPlacesShareTheirKeysTooltips) {
     const auto& f = mainWindow();
-    const std::pair<const char*, const char*> pairs[] = {{"Image17", "Image30"},
-                                                         {"Image18", "Image31"},
-                                                         {"Image19", "Image32"},
-                                                         {"Image20", "Image33"},
-                                                         {"Image22", "Image34"}};
+    const std::pair<const char*, const char*> pairs[] = {{"bandPlace1", "bandKey1"},
+                                                         {"bandPlace2", "bandKey2"},
+                                                         {"bandPlace3", "bandKey3"},
+                                                         {"bandPlace4", "bandKey4"},
+                                                         {"bandPlace5", "bandKey5"}};
     for (const auto& [band, key] : pairs)
         EXPECT_EQ(get(f, band).tooltip, get(f, key).tooltip);
-    EXPECT_EQ(get(f, "Image30").tooltip, "第一环");
-    EXPECT_EQ(get(f, "Image34").tooltip, "第五环");
-    EXPECT_TRUE(get(f, "Image21").tooltip.empty());
-    EXPECT_EQ(get(f, "Label22").tooltip, "去软件制作者网站看看");
+    EXPECT_EQ(get(f, "bandKey1").tooltip, "第一环");
+    EXPECT_EQ(get(f, "bandKey5").tooltip, "第五环");
+    EXPECT_TRUE(get(f, "bodyPiece1").tooltip.empty());
+    EXPECT_EQ(get(f, "homePageLink").tooltip, "去软件制作者网站看看");
 }
 
 TEST(MainDesign, HiddenDisabledAndHandSetsAreExact) {
     const auto& f = mainWindow();
     const auto hidden = keysWhere(f, [](const auto& d) { return !d.visible; });
-    EXPECT_EQ(hidden, join({{{"Image11", -1}, {"Image13", -1}}, singles("Line", 36, 47)}));
+    EXPECT_EQ(hidden, join({{{"closeButtonLit", -1}, {"minimiseButtonLit", -1}},
+                            names({"helpFrameLeft", "helpFrameTop", "helpFrameRight",
+                                   "helpFrameBottom", "aboutFrameBottom", "aboutFrameRight",
+                                   "aboutFrameTop", "aboutFrameLeft", "exitFrameBottom",
+                                   "exitFrameRight", "exitFrameTop", "exitFrameLeft"})}));
     EXPECT_EQ(keysWhere(f, [](const auto& d) { return !d.enabled; }),
-              (std::set<Key>{{"Image15", -1}}));
+              (std::set<Key>{{"meter", -1}}));
 
     const auto hand = keysWhere(f, [](const auto& d) { return d.cursor == zq::Cursor::Hand; });
-    const auto expected = join({{{"Label22", -1}, {"Label24", -1}, {"Image22", -1}},
-                                singles("Image", 24, 26),
-                                singles("Image", 17, 20),
-                                singles("Image", 30, 34),
-                                array13("Image29")});
+    const auto expected = join({{{"homePageLink", -1}, {"makerLink", -1}, {"bandPlace5", -1}},
+                                names({"helpButton", "aboutButton", "exitButton"}),
+                                names({"bandPlace1", "bandPlace2", "bandPlace3", "bandPlace4"}),
+                                names({"bandKey1", "bandKey2", "bandKey3", "bandKey4", "bandKey5"}),
+                                array13("paletteChip")});
     EXPECT_EQ(hand, expected);
 
     for (const auto* form : {&helpWindow(), &aboutWindow()}) {
@@ -230,11 +257,14 @@ TEST(MainDesign, HiddenDisabledAndHandSetsAreExact) {
     }
 }
 
-TEST(MainDesign, PicturesFollowTheirControlsNames) {
+TEST(MainDesign, EachPicturedControlHasItsOwnPicture) {
     const auto& f = mainWindow();
+    std::set<std::string_view> own;
     const auto bare =
         keysWhere(f, [](const auto& d) { return d.kind == Kind::Image && d.picture.empty(); });
-    EXPECT_EQ(bare, join({singles("Image", 17, 22), singles("Image", 35, 38)}));
+    EXPECT_EQ(bare, join({names({"bandPlace1", "bandPlace2", "bandPlace3", "bandPlace4",
+                                 "bodyPiece1", "bandPlace5"}),
+                          names({"bodyPiece2", "bodyPiece3", "meterUnit", "meterTolerance"})}));
     for (const auto& d : f.controls) {
         if (d.kind != Kind::Image) {
             EXPECT_TRUE(d.picture.empty()) << d.name;
@@ -242,9 +272,13 @@ TEST(MainDesign, PicturesFollowTheirControlsNames) {
         }
         if (d.picture.empty() || d.index >= 0) continue;
         const std::string_view n = d.name;
-        const bool key = n >= "Image30" && n <= "Image34";
-        EXPECT_EQ(d.picture,
-                  key ? std::string(":/res/124.png") : ":/design/form1/" + std::string(n) + ".png");
+        if (n.starts_with("bandKey")) {
+            EXPECT_EQ(d.picture, ":/res/124.png") << n;
+        } else {
+            EXPECT_TRUE(d.picture.starts_with(":/design/form1/") && d.picture.ends_with(".png"))
+                << n;
+            EXPECT_TRUE(own.insert(d.picture).second) << n << ": a picture of its own";
+        }
         // Bare places keep their size as the area that takes the mouse.
         EXPECT_GT(d.width, 0) << n;
         EXPECT_GT(d.height, 0) << n;
@@ -255,53 +289,64 @@ TEST(MainDesign, LabelLooksAreOnTheRightLabels) {
     const auto& f = mainWindow();
     const auto isLabel = [](const ControlDesign& d) { return d.kind == Kind::Label; };
     EXPECT_EQ(keysWhere(f, [&](const auto& d) { return isLabel(d) && !d.transparent; }),
-              singles("Label", 9, 20));
+              names({"firstDigit", "firstWeight", "firstPlus", "secondDigit", "secondWeight",
+                     "thirdOperator", "thirdRow", "thirdWeight", "timesSign", "multiplier",
+                     "resultLine", "toleranceCaption"}));
     EXPECT_EQ(keysWhere(f, [&](const auto& d) { return isLabel(d) && d.caption.empty(); }),
-              (std::set<Key>{{"Label3", -1},
-                             {"Label5", -1},
-                             {"Label6", -1},
-                             {"Label8", -1},
-                             {"Label9", -1},
-                             {"Label12", -1},
-                             {"Label19", -1}}));
-    auto centred = singles("Label", 9, 19);
-    centred.erase({"Label15", -1});
+              (std::set<Key>{{"bandCaption", -1},
+                             {"colourCaption", -1},
+                             {"meterValue", -1},
+                             {"modeCaption", -1},
+                             {"firstDigit", -1},
+                             {"secondDigit", -1},
+                             {"resultLine", -1}}));
+    auto centred = names({"firstDigit", "firstWeight", "firstPlus", "secondDigit", "secondWeight",
+                          "thirdOperator", "thirdRow", "thirdWeight", "timesSign", "multiplier",
+                          "resultLine"});
+    centred.erase({"thirdRow", -1});
     EXPECT_EQ(keysWhere(f, [](const auto& d) { return d.align == zq::Align::Centre; }), centred);
-    EXPECT_EQ(keysWhere(f, [](const auto& d) { return d.autoSize; }),
-              (std::set<Key>{{"Label21", -1}, {"Label22", -1}, {"Label23", -1}, {"Label24", -1}}));
+    EXPECT_EQ(
+        keysWhere(f, [](const auto& d) { return d.autoSize; }),
+        (std::set<Key>{
+            {"unitNote", -1}, {"homePageLink", -1}, {"fourBandHint", -1}, {"makerLink", -1}}));
     EXPECT_EQ(keysWhere(f, [](const auto& d) { return d.font.face == "Tahoma"; }),
-              (std::set<Key>{{"Label6", -1}}));
+              (std::set<Key>{{"meterValue", -1}}));
     for (const auto& d : f.controls) {
         EXPECT_FALSE(d.wordWrap) << d.name;
         if (!d.font.face.empty()) {
             EXPECT_GT(d.font.points, 0) << d.name;
         }
     }
-    EXPECT_EQ(get(f, "Label21").caption, "1000Ω=1KΩ 1000000Ω=1MΩ 1000000000Ω=1GΩ(吉欧)");
-    EXPECT_EQ(get(f, "Label20").caption, "电阻可允许误差值：±5%");
+    EXPECT_EQ(get(f, "unitNote").caption, "1000Ω=1KΩ 1000000Ω=1MΩ 1000000000Ω=1GΩ(吉欧)");
+    EXPECT_EQ(get(f, "toleranceCaption").caption, "电阻可允许误差值：±5%");
 }
 
 TEST(MainDesign, LineWidthsAndColours) {
     const auto& f = mainWindow();
-    auto thin = join({singles("Line", 9, 13), singles("Line", 36, 47)});
-    thin.insert({{"Line18", -1}, {"Line22", -1}, {"Line23", -1}});
+    auto thin =
+        join({names({"band1Drop", "band1ToRow", "band2Drop", "band2ToRow", "band3Drop"}),
+              names({"helpFrameLeft", "helpFrameTop", "helpFrameRight", "helpFrameBottom",
+                     "aboutFrameBottom", "aboutFrameRight", "aboutFrameTop", "aboutFrameLeft",
+                     "exitFrameBottom", "exitFrameRight", "exitFrameTop", "exitFrameLeft"})});
+    thin.insert({{"band3ToRow", -1}, {"band4Drop", -1}, {"band4ToProduct", -1}});
     EXPECT_EQ(keysWhere(f, [](const auto& d) { return d.kind == Kind::Line && d.lineWidth == 1; }),
               thin);
     EXPECT_EQ(keysWhere(f, [](const auto& d) { return d.kind == Kind::Line && !d.hasFore; }),
-              (std::set<Key>{{"Line38", -1},
-                             {"Line39", -1},
-                             {"Line40", -1},
-                             {"Line41", -1},
-                             {"Line44", -1},
-                             {"Line45", -1}}));
-    for (int n = 1; n <= 4; ++n)
-        EXPECT_EQ(get(f, numbered("Line", n)).fore, (zq::Rgb{0, 0, 255}));
-    for (int n : {14, 15, 16, 17, 19, 20, 21})
-        EXPECT_EQ(get(f, numbered("Line", n)).fore, (zq::Rgb{255, 0, 0})) << n;
+              (std::set<Key>{{"helpFrameRight", -1},
+                             {"helpFrameBottom", -1},
+                             {"aboutFrameBottom", -1},
+                             {"aboutFrameRight", -1},
+                             {"exitFrameBottom", -1},
+                             {"exitFrameRight", -1}}));
+    for (const char* n : {"workAreaTop", "workAreaRight", "workAreaBottom", "workAreaLeft"})
+        EXPECT_EQ(get(f, n).fore, (zq::Rgb{0, 0, 255})) << n;
+    for (const char* n : {"sumBoxTop", "sumBoxLeft", "sumBoxBottom", "sumBoxRight", "lowerBoxLeft",
+                          "lowerBoxRight", "lowerBoxBottom"})
+        EXPECT_EQ(get(f, n).fore, (zq::Rgb{255, 0, 0})) << n;
 }
 
 TEST(MainDesign, TimerTicksFromTheStart) {
-    const auto& t = get(mainWindow(), "Timer1");
+    const auto& t = get(mainWindow(), "valueTimer");
     EXPECT_EQ(t.kind, Kind::Timer);
     EXPECT_EQ(t.interval, 600);
     EXPECT_TRUE(t.timerEnabled);
@@ -311,28 +356,32 @@ TEST(HelpDesign, TextBoxFrontmostAndCloseAreaBare) {
     const auto& f = helpWindow();
     ASSERT_FALSE(f.controls.empty());
     const auto& text = f.controls.front();
-    EXPECT_EQ(text.name, "Text1");
+    EXPECT_EQ(text.name, "text");
     EXPECT_EQ(text.kind, Kind::TextBox);
     EXPECT_TRUE(text.readOnly);
     EXPECT_TRUE(text.scrollBars);
     EXPECT_EQ(text.font.face, "宋体");
     EXPECT_EQ(text.font.points, 9);
-    EXPECT_TRUE(get(f, "Image8").picture.empty());
+    EXPECT_TRUE(get(f, "closeButton").picture.empty());
+    const char* const skin[] = {"titleBar",      "bottomEdgeLeft", "bottomEdgeRight",
+                                "leftEdgeLower", "leftEdgeUpper",  "rightEdgeUpper",
+                                "rightEdgeLower"};
     for (int n = 1; n <= 7; ++n)
-        EXPECT_EQ(get(f, numbered("Image", n)).picture,
-                  ":/design/form2/Image" + std::to_string(n) + ".png");
+        EXPECT_EQ(get(f, skin[n - 1]).picture, ":/design/form2/Image" + std::to_string(n) + ".png");
     EXPECT_EQ(f.controls.size(), 10u);
 }
 
 TEST(AboutDesign, LabelsInFrontAndOnlyTheTextWraps) {
     const auto& f = aboutWindow();
-    EXPECT_LT(place(f, "Label2"), place(f, "Image6"));
-    EXPECT_LT(place(f, "Label1"), place(f, "Image6"));
-    EXPECT_EQ(get(f, "Label1").caption, "Label1");
+    EXPECT_LT(place(f, "programName"), place(f, "emblem"));
+    EXPECT_LT(place(f, "aboutLines"), place(f, "emblem"));
+    EXPECT_EQ(get(f, "aboutLines").caption, "Label1");
     EXPECT_EQ(keysWhere(f, [](const auto& d) { return d.wordWrap; }),
-              (std::set<Key>{{"Label1", -1}}));
+              (std::set<Key>{{"aboutLines", -1}}));
+    const char* const pictured[] = {"leftEdge",   "topEdge",  "rightEdge",
+                                    "bottomEdge", "okButton", "emblem"};
     for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(get(f, numbered("Image", n)).picture,
+        EXPECT_EQ(get(f, pictured[n - 1]).picture,
                   ":/design/form3/Image" + std::to_string(n) + ".png");
     EXPECT_EQ(f.controls.size(), 8u);
 }

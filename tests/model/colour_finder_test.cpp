@@ -567,9 +567,7 @@ TEST(RoundTrip, EveryReachableStateGivesBackColoursThatShowTheSameText) {
                                             1);
                         for (const DecimalFormat* fmt : {&dot, &comma}) {
                             if (fmt == &comma && b1 != 102) continue; // a sample is enough
-                            const TickResult shownTick = tick(s, *fmt);
-                            const std::string shown =
-                                prefix + shownTick.label6 + shownTick.unitText;
+                            const std::string shown = prefix + withUnit(tick(s).ohms, *fmt);
                             const ValueInput typed =
                                 parseValue(shown.substr(prefix.size()), fmt->point);
                             ASSERT_TRUE(typed.ok) << shown << ": " << codeOf(typed.refusal);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "model/colour_finder.h"
 #include "model/tick.h"
 
 #include "test_support.h"
@@ -16,74 +17,77 @@ using test::stateWith;
 const DecimalFormat kDot;
 
 // What the result line equates the value with: the read-out and its unit.
-std::string result(const TickResult& r) {
-    return r.label6 + r.unitText;
+std::string result(const TickFacts& r) {
+    return withUnit(r.ohms, kDot);
 }
 
-TickResult tickOf(std::array<std::uint8_t, 5> chips) {
-    return tick(stateWith(chips, 1), kDot);
+TickFacts tickOf(std::array<std::uint8_t, 5> chips) {
+    return tick(stateWith(chips, 1));
+}
+
+// The chart's shape follows the mode alone: weights, the third row's part, the product box.
+TEST(Tick, ChartShapeFollowsTheMode) {
+    BandState four = BandState::initial();
+    click(four, 4, 12);
+    const struct {
+        BandState state;
+        bool fourBand;
+        int firstWeight, secondWeight;
+        bool thirdRowAdded, multiplierShown;
+    } cases[] = {{BandState::initial(), false, 100, 10, true, true},
+                 {four, true, 10, 1, false, false}};
+    for (const auto& c : cases) {
+        const TickFacts r = tick(c.state);
+        EXPECT_EQ(r.fourBand, c.fourBand);
+        EXPECT_EQ(r.firstWeight, c.firstWeight) << c.fourBand;
+        EXPECT_EQ(r.secondWeight, c.secondWeight) << c.fourBand;
+        EXPECT_EQ(r.thirdRowAdded, c.thirdRowAdded) << c.fourBand;
+        EXPECT_EQ(r.multiplierShown, c.multiplierShown) << c.fourBand;
+    }
 }
 
 TEST(Tick, FirstTickAfterStartUp) {
-    const TickResult r = tick(BandState::initial(), kDot);
+    const TickFacts r = tick(BandState::initial());
     EXPECT_FALSE(r.fourBand);
-    EXPECT_EQ(r.label9, "2");
-    EXPECT_EQ(r.label12, "5");
-    EXPECT_EQ(r.label15, "4");
-    EXPECT_EQ(r.label18, "100");
-    EXPECT_EQ(r.label10, "×100");
-    EXPECT_EQ(r.label13, "×10");
-    EXPECT_EQ(r.label14, "+");
-    EXPECT_TRUE(r.fiveBandLinesVisible);
-    EXPECT_FALSE(r.line32Visible);
-    EXPECT_TRUE(r.line33And34Visible);
-    EXPECT_TRUE(r.label17And18Visible);
-    EXPECT_TRUE(r.label16Visible);
-    EXPECT_EQ(r.lowerBoxColour, (Rgb{255, 0, 0}));
-    EXPECT_EQ(r.valueText, "25.4");
-    EXPECT_EQ(r.unitPicture, 136);
-    EXPECT_EQ(r.unitText, "KΩ");
+    EXPECT_EQ(r.firstDigit, "2");
+    EXPECT_EQ(r.secondDigit, "5");
+    EXPECT_EQ(r.thirdRow, "4");
+    EXPECT_EQ(r.multiplier, "100");
+    EXPECT_EQ(r.ohms, Decimal::of(25400, 0));
+    EXPECT_EQ(r.unit.picture, 136);
+    EXPECT_EQ(r.unit.text, "KΩ");
     EXPECT_EQ(result(r), "25.40KΩ");
-    EXPECT_EQ(r.label6, "25.40");
+    EXPECT_EQ(numberInUnit(r.ohms, kDot), "25.40");
 }
 
 TEST(Tick, NoneOnBandFourSwitchesToTheFourBandChart) {
     BandState s = BandState::initial();
     click(s, 4, 12);
-    const TickResult r = tick(s, kDot);
+    const TickFacts r = tick(s);
     EXPECT_TRUE(r.fourBand);
-    EXPECT_EQ(r.label10, "×10");
-    EXPECT_EQ(r.label13, "×1");
-    EXPECT_EQ(r.label14, "×");
-    EXPECT_FALSE(r.fiveBandLinesVisible);
-    EXPECT_TRUE(r.line32Visible);
-    EXPECT_FALSE(r.line33And34Visible);
-    EXPECT_FALSE(r.label17And18Visible);
-    EXPECT_FALSE(r.label16Visible);
-    EXPECT_EQ(r.lowerBoxColour, (Rgb{128, 255, 128}));
     // Yellow on band 3 is now the multiplier: 25 x 10000.
     EXPECT_EQ(r.band3Text, "10000");
-    EXPECT_EQ(r.label15, "4"); // one tick behind
-    EXPECT_EQ(r.label18, "100");
+    EXPECT_EQ(r.thirdRow, "4"); // one tick behind
+    EXPECT_EQ(r.multiplier, "100");
     EXPECT_EQ(result(r), "250.00KΩ");
 
     applyTick(s, r);
     click(s, 4, 0);
-    const TickResult back = tick(s, kDot);
+    const TickFacts back = tick(s);
     EXPECT_FALSE(back.fourBand);
     EXPECT_EQ(back.band3Text, "4");
-    EXPECT_EQ(back.label15, "10000");
+    EXPECT_EQ(back.thirdRow, "10000");
     EXPECT_EQ(result(back), "2.54KΩ");
 }
 
 TEST(Tick, FractionalMultipliersShowNoArtefacts) {
-    const TickResult r = tickOf({104, 107, 112, 113, 111}); // 47 x 0.01
-    EXPECT_EQ(r.valueText, "0.47");
+    const TickFacts r = tickOf({104, 107, 112, 113, 111}); // 47 x 0.01
+    EXPECT_EQ(r.ohms, Decimal::of(47, -2));
     EXPECT_EQ(result(r), "0.47Ω");
-    EXPECT_EQ(r.label6, "0.47");
-    EXPECT_EQ(r.unitPicture, 135);
+    EXPECT_EQ(numberInUnit(r.ohms, kDot), "0.47");
+    EXPECT_EQ(r.unit.picture, 135);
     EXPECT_EQ(result(tickOf({101, 102, 111, 113, 111})), "1.20Ω"); // 12 x 0.1
-    EXPECT_EQ(tickOf({101, 110, 101, 111, 111}).label6, "10.10");  // 101 x 0.1
+    EXPECT_EQ(result(tickOf({101, 110, 101, 111, 111})), "10.10Ω"); // 101 x 0.1
 }
 
 TEST(Tick, UnitBoundsAreInclusiveAbove) {
@@ -104,49 +108,48 @@ TEST(Tick, UnitBoundsAreInclusiveAbove) {
         {{110, 110, 110, 109, 111}, "0.00Ω", 135},
     };
     for (const Case& c : cases) {
-        const TickResult r = tickOf(c.chips);
+        const TickFacts r = tickOf(c.chips);
         EXPECT_EQ(result(r), c.shown);
-        EXPECT_EQ(r.unitPicture, c.picture) << c.shown;
+        EXPECT_EQ(r.unit.picture, c.picture) << c.shown;
     }
-    EXPECT_EQ(tickOf({109, 109, 109, 109, 111}).valueText, "999");
-    EXPECT_EQ(tickOf({109, 109, 109, 109, 111}).unitText, "GΩ");
+    EXPECT_EQ(tickOf({109, 109, 109, 109, 111}).ohms, Decimal::of(999, 9));
+    EXPECT_EQ(tickOf({109, 109, 109, 109, 111}).unit.text, "GΩ");
 }
 
 TEST(Tick, BandThreeLabelLagsOneTick) {
     BandState s = BandState::initial();
-    applyTick(s, tick(s, kDot));
+    applyTick(s, tick(s));
     click(s, 3, 6); // yellow -> violet
-    const TickResult first = tick(s, kDot);
-    EXPECT_EQ(first.label15, "4");
+    const TickFacts first = tick(s);
+    EXPECT_EQ(first.thirdRow, "4");
     EXPECT_EQ(result(first), "25.70KΩ");
-    EXPECT_EQ(first.label6, "25.70");
+    EXPECT_EQ(numberInUnit(first.ohms, kDot), "25.70");
     applyTick(s, first);
-    const TickResult second = tick(s, kDot);
-    EXPECT_EQ(second.label15, "7");
+    const TickFacts second = tick(s);
+    EXPECT_EQ(second.thirdRow, "7");
     EXPECT_EQ(result(second), result(first));
 }
 
 TEST(Tick, SteadyStateRewritesTheSameTexts) {
     BandState s = stateWith({102, 105, 102, 113, 111}, 1);
     s.Band3Text = "2"; // left over from five-band mode
-    const TickResult first = tick(s, kDot);
+    const TickFacts first = tick(s);
     EXPECT_EQ(first.band3Text, "100");
     applyTick(s, first);
-    const TickResult second = tick(s, kDot);
+    const TickFacts second = tick(s);
     EXPECT_EQ(second.band3Text, "100");
-    EXPECT_EQ(second.label15, "100");
+    EXPECT_EQ(second.thirdRow, "100");
     EXPECT_EQ(result(second), result(first));
     EXPECT_EQ(s.Digit1Text + s.Digit2Text, "25");
 }
 
-TEST(Tick, UsesTheUsersDecimalSeparator) {
+TEST(Tick, ShownWithTheUsersDecimalSeparator) {
     const DecimalFormat comma{","};
-    const TickResult r = tick(BandState::initial(), comma);
-    EXPECT_EQ(r.valueText, "25,4");
-    EXPECT_EQ(r.label6, "25,40");
-    EXPECT_EQ(result(r), "25,40KΩ");
+    const TickFacts r = tick(BandState::initial());
+    EXPECT_EQ(numberInUnit(r.ohms, comma), "25,40");
+    EXPECT_EQ(withUnit(r.ohms, comma), "25,40KΩ");
     // Band texts are still read with a dot.
-    EXPECT_EQ(result(tick(stateWith({104, 107, 112, 113, 111}, 1), comma)), "0,47Ω");
+    EXPECT_EQ(withUnit(tick(stateWith({104, 107, 112, 113, 111}, 1)).ohms, comma), "0,47Ω");
 }
 
 TEST(Tick, ChipsWithoutATextLeaveTheOldText) {
@@ -154,19 +157,19 @@ TEST(Tick, ChipsWithoutATextLeaveTheOldText) {
     BandState s = BandState::initial();
     s.BandChip[0] = kChipGold;
     s.BandChip[2] = kChipNone;
-    const TickResult r = tick(s, kDot);
+    const TickFacts r = tick(s);
     EXPECT_EQ(r.digit1Text, "2");
     EXPECT_EQ(r.band3Text, "4");
     s.BandChip[3] = kChipNone;
-    EXPECT_EQ(tick(s, kDot).band3Text, "4");
+    EXPECT_EQ(tick(s).band3Text, "4");
 }
 
 TEST(Tick, EmptyMultiplierReadsAsZero) {
     BandState s = BandState::initial();
     s.MultiplierText = "";
-    const TickResult r = tick(s, kDot);
+    const TickFacts r = tick(s);
     EXPECT_EQ(result(r), "0.00Ω");
-    EXPECT_EQ(r.label18, "");
+    EXPECT_EQ(r.multiplier, "");
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "platform/form.h"
 #include "platform/screen.h"
 #include "platform/services.h"
-#include "platform/windows.h"
+#include "platform/window_shape.h"
 #include "tests/support/ui_test.h"
 
 #include <QApplication>
@@ -90,10 +90,10 @@ FormDesign testDesign() {
 class TestForm : public Form {
   public:
     TestForm() : Form(testDesign()) {}
-    void Form_MouseMove(int b, int s, double x, double y) override {
+    void mouseMovedOnSurface(int b, int s, double x, double y) override {
         formMoves.push_back({b, s, x, y});
     }
-    void Form_MouseDown(int, int, double, double) override { ++formDowns; }
+    void mousePressedOnSurface(int, int, double, double) override { ++formDowns; }
     struct Ev {
         int button, shift;
         double x, y;
@@ -278,14 +278,11 @@ TEST_F(RuntimeTest, ShowingAWindowLeftMinimisedShowsItWhole) {
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(RuntimeTest, StyleWordKeepsTheSystemMenuBit) {
-    const auto h = form->hWnd();
-    const auto style = GetWindowLongA(h, GWL_STYLE);
-    EXPECT_EQ(style & WS_SYSMENU, 0);
-    SetWindowLongA(h, GWL_STYLE, style | WS_SYSMENU);
-    EXPECT_EQ(GetWindowLongA(h, GWL_STYLE), style | WS_SYSMENU);
+TEST_F(RuntimeTest, KeepingMinimisableAddsTheSystemMenu) {
+    EXPECT_FALSE(form->windowHandle()->flags() & Qt::WindowSystemMenuHint);
+    form->keepMinimisable();
     EXPECT_TRUE(form->windowHandle()->flags() & Qt::WindowSystemMenuHint);
-    EXPECT_EQ(GetWindowLongA(0, GWL_STYLE), 0);
+    EXPECT_TRUE(form->windowHandle()->flags() & Qt::WindowMinimizeButtonHint);
 }
 
 class HandCursor : public test::UiTest {};
@@ -337,7 +334,7 @@ TEST_F(HandCursor, ShowsOverHandControlsOnlyAndHoweverTheWindowWasGivenIt) {
 }
 
 TEST(RoundRegion, CoversTheRectangleButTheCorners) {
-    const QRegion r = CreateRoundRectRgn(0, 0, 616, 457, 12, 12);
+    const QRegion r = roundedRectRegion(QSize(616, 457), QSize(12, 12));
     EXPECT_EQ(r.boundingRect(), QRect(0, 0, 616, 457));
     EXPECT_FALSE(r.contains(QPoint(0, 0)));
     EXPECT_FALSE(r.contains(QPoint(615, 456)));

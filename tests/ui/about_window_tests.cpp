@@ -44,8 +44,8 @@ class AboutWindowTest : public test::UiTest {
         about = open();
         // Park the pointer over the labels, which leave the button alone: a move to where the
         // pointer already is would not count as a move.
-        moveTo(*about, centreOf(about->label("Label2")));
-        moveTo(*about, centreOf(about->label("Label1")));
+        moveTo(*about, centreOf(about->label("programName")));
+        moveTo(*about, centreOf(about->label("aboutLines")));
     }
     void TearDown() override {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -61,8 +61,8 @@ class AboutWindowTest : public test::UiTest {
         showWindow(*f);
         return f;
     }
-    int buttonPicture() const { return about->image("Image5").Picture().resourceId(); }
-    QPoint button() const { return centreOf(about->image("Image5")); }
+    int buttonPicture() const { return about->image("okButton").Picture().resourceId(); }
+    QPoint button() const { return centreOf(about->image("okButton")); }
     static constexpr QPoint kBackground{60, 330}; // bare white surface left of the button
 
     std::unique_ptr<MainWindow> main;
@@ -84,7 +84,7 @@ TEST(AboutText, IsFourteenLinesJoinedByCrLfWithNoTrailingBreak) {
 }
 
 TEST_F(AboutWindowTest, LoadFillsTheTextAndHidesTheMainWindow) {
-    EXPECT_EQ(about->label("Label1").Caption(), AboutWindow::aboutText());
+    EXPECT_EQ(about->label("aboutLines").Caption(), AboutWindow::aboutText());
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(about->pos(), QPoint(245, 130)); // 3675, 1950 twips
@@ -98,14 +98,14 @@ TEST_F(AboutWindowTest, ButtonTurnsBlueUnderThePointerAndGreyOnTheBackground) {
     EXPECT_EQ(buttonPicture(), 141);
     moveTo(*about, button());
     EXPECT_EQ(buttonPicture(), 140);
-    EXPECT_EQ(about->image("Image5").pixelRect().size(), QSize(68, 26)) << "never stretched";
+    EXPECT_EQ(about->image("okButton").pixelRect().size(), QSize(68, 26)) << "never stretched";
 }
 
 TEST_F(AboutWindowTest, LeavingTheButtonForALabelTheEmblemOrAnEdgeKeepsItBlue) {
     const QPoint elsewhere[] = {
-        centreOf(about->label("Label1")),
-        centreOf(about->label("Label2")),
-        centreOf(about->image("Image6")), // the emblem
+        centreOf(about->label("aboutLines")),
+        centreOf(about->label("programName")),
+        centreOf(about->image("emblem")), // the emblem
         {button().x(), 364},              // the bottom edge
     };
     for (QPoint p : elsewhere) {
@@ -163,7 +163,7 @@ TEST_F(AboutWindowTest, ReopeningBuildsTheTextAndHidesTheMainWindowAgain) {
 
     about = open();
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(about->label("Label1").Caption(), AboutWindow::aboutText());
+    EXPECT_EQ(about->label("aboutLines").Caption(), AboutWindow::aboutText());
     EXPECT_EQ(buttonPicture(), 0) << "a new window starts with the grey design button";
     about->close();
     EXPECT_TRUE(main->isVisible());

@@ -151,7 +151,7 @@ TEST_F(Accessible, MainWindowNamesEveryButtonInChinese) {
 
 TEST_F(Accessible, ReadOutResultAndFlowChartAreTextsAsShown) {
     EXPECT_EQ(readout(), "KΩ ±5%") << "before the first tick: the two pictures";
-    w->Timer1.fire();
+    w->valueTimer.fire();
     EXPECT_EQ(readout(), "25" + test::dp() + "40KΩ ±5%");
     const auto tree = childrenOf(w);
     const QString line = "等于： 25" + test::dp() + "40KΩ";
@@ -164,7 +164,7 @@ TEST_F(Accessible, ReadOutResultAndFlowChartAreTextsAsShown) {
         EXPECT_NE(find(tree, shown, QAccessible::StaticText), nullptr) << shown;
     // Four-band mode hides part of the chart: those texts stay, marked invisible.
     choose(4, 12);
-    w->Timer1.fire();
+    w->valueTimer.fire();
     const auto four = childrenOf(w);
     auto [from, to] = four.equal_range("×");
     ASSERT_EQ(std::distance(from, to), 2) << "the operator of row 3, and the hidden one";
@@ -181,16 +181,16 @@ TEST_F(Accessible, DecorationIsNotExposed) {
         if (name.isEmpty()) ++unnamed;
     }
     EXPECT_GT(unnamed, 0) << "texts the first tick fills";
-    w->Timer1.fire();
+    w->valueTimer.fire();
     unnamed = 0;
     for (const auto& [name, node] : childrenOf(w))
         if (name.isEmpty()) ++unnamed;
     EXPECT_EQ(unnamed, 1) << "only the colour name, empty until a colour is chosen";
     // The multimeter's body and the resistor's leads answer as the window itself.
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(w);
-    const QPoint body = w->mapToGlobal(w->Image15.pixelRect().topLeft() + QPoint(88, 300));
+    const QPoint body = w->mapToGlobal(w->meter.pixelRect().topLeft() + QPoint(88, 300));
     EXPECT_EQ(root->childAt(body.x(), body.y()), nullptr);
-    const QPoint chip = w->mapToGlobal(centreOf(*w->Image29[10]));
+    const QPoint chip = w->mapToGlobal(centreOf(*w->paletteChip[10]));
     QAccessibleInterface* at = root->childAt(chip.x(), chip.y());
     ASSERT_NE(at, nullptr);
     EXPECT_EQ(at->text(QAccessible::Name), "金色");
@@ -202,7 +202,7 @@ TEST_F(Accessible, PressOfEveryKeyChoosesItsBand) {
     for (int band = 5; band >= 1; --band) {
         pressAction(find(tree, names[band - 1], QAccessible::Button));
         EXPECT_EQ(w->BandState.selectedBand(), band);
-        EXPECT_EQ(w->Label3.Caption(), names[band - 1]);
+        EXPECT_EQ(w->bandCaption.Caption(), names[band - 1]);
     }
 }
 
@@ -216,7 +216,7 @@ TEST_F(Accessible, PressOfEveryChipGoesThroughTheClickHandler) {
         if (i <= 9) { // a digit: placed on band 1
             EXPECT_TRUE(warnings.empty());
             EXPECT_EQ(w->BandState.BandChip[0], 101 + i);
-            EXPECT_EQ(w->Label5.Caption(), name);
+            EXPECT_EQ(w->colourCaption.Caption(), name);
         } else { // gold, silver and none are refused there, with the click's warning
             ASSERT_EQ(warnings.size(), 1u);
             EXPECT_EQ(warnings[0].title, "温馨提示！");
@@ -243,9 +243,9 @@ TEST_F(Accessible, MenuButtonPressesOpenTheirWindows) {
 
 TEST_F(Accessible, OneChangeEventPerChangedTextAndNoneOnAnUnchangedTick) {
     Listening reader;
-    w->Timer1.fire(); // the first tick fills the chart
+    w->valueTimer.fire(); // the first tick fills the chart
     reader.textChanges();
-    w->Timer1.fire();
+    w->valueTimer.fire();
     EXPECT_TRUE(reader.textChanges().empty()) << "a steady tick says nothing";
 
     choose(3, 6); // violet on band 3: 257 x 100
@@ -255,7 +255,7 @@ TEST_F(Accessible, OneChangeEventPerChangedTextAndNoneOnAnUnchangedTick) {
               chosen.end());
     EXPECT_NE(std::find(chosen.begin(), chosen.end(), E{QAccessible::NameChanged, "第三环：紫色"}),
               chosen.end());
-    w->Timer1.fire();
+    w->valueTimer.fire();
     const auto first = reader.textChanges();
     const std::vector<E> expected{{QAccessible::NameChanged, "等于： 25" + test::dp() + "70KΩ"},
                                   {QAccessible::NameChanged, "25" + test::dp() + "70KΩ ±5%"}};
@@ -264,11 +264,11 @@ TEST_F(Accessible, OneChangeEventPerChangedTextAndNoneOnAnUnchangedTick) {
     std::vector<E> want = expected;
     std::sort(want.begin(), want.end());
     EXPECT_EQ(sorted, want) << "the result line and the read-out, once each";
-    w->Timer1.fire(); // the chart's band-3 row catches up one tick late
+    w->valueTimer.fire(); // the chart's band-3 row catches up one tick late
     const auto second = reader.textChanges();
     ASSERT_EQ(second.size(), 1u);
     EXPECT_EQ(second[0].second, "7");
-    w->Timer1.fire();
+    w->valueTimer.fire();
     EXPECT_TRUE(reader.textChanges().empty());
 }
 

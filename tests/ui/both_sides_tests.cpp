@@ -31,11 +31,11 @@ class BothSides : public MainWindow {
         QTest::keyClick(w->windowHandle(), k, m);
     }
     std::array<QColor, 4> frame(int i) const {
-        return {w->Line5[i]->BorderColor(), w->Line6[i]->BorderColor(), w->Line7[i]->BorderColor(),
-                w->Line8[i]->BorderColor()};
+        return {w->chipFrameLeft[i]->BorderColor(), w->chipFrameTop[i]->BorderColor(),
+                w->chipFrameRight[i]->BorderColor(), w->chipFrameBottom[i]->BorderColor()};
     }
     // A point of the bare multimeter picture, which passes the mouse to the window.
-    QPoint bare() const { return w->Image15.pixelRect().topLeft() + QPoint(88, 300); }
+    QPoint bare() const { return w->meter.pixelRect().topLeft() + QPoint(88, 300); }
     // The names of the controls a screen reader is told have the focus.
     QStringList focusedForScreenReaders() const {
         QStringList r;
@@ -54,10 +54,10 @@ TEST_F(BothSides, FirstKeyWithNothingFocusedFindsTheFirstOrForShiftTabTheLast) {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         const char* found; // the first and the last of the focus order
-    } cases[] = {{Qt::Key_Tab, Qt::NoModifier, "Image30"},
-                 {Qt::Key_Backtab, Qt::ShiftModifier, "Image11"},
-                 {Qt::Key_Right, Qt::NoModifier, "Image30"},
-                 {Qt::Key_Left, Qt::NoModifier, "Image30"}};
+    } cases[] = {{Qt::Key_Tab, Qt::NoModifier, "bandKey1"},
+                 {Qt::Key_Backtab, Qt::ShiftModifier, "closeButtonLit"},
+                 {Qt::Key_Right, Qt::NoModifier, "bandKey1"},
+                 {Qt::Key_Left, Qt::NoModifier, "bandKey1"}};
     for (const auto& c : cases) {
         const QString wanted = QString::fromLatin1(c.found);
         delete w;
@@ -86,7 +86,7 @@ TEST_F(BothSides, OnlyTheChipUnderThePointerIsLitAndOnlyThePressedOneSunk) {
     const std::array<QColor, 4> lit{kRed, kRed, kRed, kRed},
         sunk{kBlack, kBlack, kPaleRed, kPaleRed};
     for (int i = 0; i < 13; ++i) {
-        const QPoint chip = centreOf(*w->Image29[i]);
+        const QPoint chip = centreOf(*w->paletteChip[i]);
         moveTo(*w, bare());
         moveTo(*w, chip);
         for (int j = 0; j < 13; ++j)
@@ -100,7 +100,7 @@ TEST_F(BothSides, OnlyTheChipUnderThePointerIsLitAndOnlyThePressedOneSunk) {
 }
 
 TEST_F(BothSides, OnlyTheBandKeyUnderThePointerIsLit) {
-    Image* const keys[] = {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34};
+    Image* const keys[] = {&w->bandKey1, &w->bandKey2, &w->bandKey3, &w->bandKey4, &w->bandKey5};
     for (int k = 0; k < 5; ++k) {
         moveTo(*w, bare());
         moveTo(*w, centreOf(*keys[k]));

@@ -20,34 +20,38 @@ const Frame kRest{kGrey, kGrey, kBlack, kBlack}, kLit{kRed, kRed, kRed, kRed},
     kPressed{kBlack, kBlack, kPaleRed, kPaleRed};
 
 constexpr int kChips = 13;
-const char* const kKeys[] = {"Image30", "Image31", "Image32", "Image33", "Image34"};
+const char* const kKeys[] = {"bandKey1", "bandKey2", "bandKey3", "bandKey4", "bandKey5"};
 
 // The menu buttons and their frame lines: left, top, right, bottom.
 struct MenuButton {
     const char* button;
     std::array<const char*, 4> frame;
 };
-const MenuButton kMenu[] = {{"Image24", {"Line36", "Line37", "Line38", "Line39"}},
-                            {"Image25", {"Line43", "Line42", "Line41", "Line40"}},
-                            {"Image26", {"Line47", "Line46", "Line45", "Line44"}}};
+const MenuButton kMenu[] = {
+    {"helpButton", {"helpFrameLeft", "helpFrameTop", "helpFrameRight", "helpFrameBottom"}},
+    {"aboutButton", {"aboutFrameLeft", "aboutFrameTop", "aboutFrameRight", "aboutFrameBottom"}},
+    {"exitButton", {"exitFrameLeft", "exitFrameTop", "exitFrameRight", "exitFrameBottom"}}};
 
 struct TitlePair {
     const char *normal, *hover;
 };
-const TitlePair kPairs[] = {{"Image10", "Image11"}, {"Image12", "Image13"}};
+const TitlePair kPairs[] = {{"closeButton", "closeButtonLit"},
+                            {"minimiseButton", "minimiseButtonLit"}};
 
 class Groups : public MainWindow {
   protected:
     Frame chipFrame(int i) const {
-        return {w->line("Line5", i).BorderColor(), w->line("Line6", i).BorderColor(),
-                w->line("Line7", i).BorderColor(), w->line("Line8", i).BorderColor()};
+        return {w->line("chipFrameLeft", i).BorderColor(), w->line("chipFrameTop", i).BorderColor(),
+                w->line("chipFrameRight", i).BorderColor(),
+                w->line("chipFrameBottom", i).BorderColor()};
     }
-    QPoint chip(int i) const { return centreOf(w->image("Image29", i)); }
+    QPoint chip(int i) const { return centreOf(w->image("paletteChip", i)); }
     // The colours the window draws for the four edges of chip i.
     Frame drawnChipFrame(int i) const {
         const QImage img = w->grab().toImage();
         Frame r;
-        const char* names[] = {"Line5", "Line6", "Line7", "Line8"};
+        const char* names[] = {"chipFrameLeft", "chipFrameTop", "chipFrameRight",
+                               "chipFrameBottom"};
         for (int e = 0; e < 4; ++e) {
             const QRect line = w->line(names[e], i).pixelRect();
             // The middle of each edge, clear of the corners where edges cross.
@@ -94,20 +98,20 @@ class Groups : public MainWindow {
     }
 
     // Points of the three kinds of surface.
-    QPoint multimeter() const { return w->Image15.pixelRect().topLeft() + QPoint(88, 300); }
+    QPoint multimeter() const { return w->meter.pixelRect().topLeft() + QPoint(88, 300); }
     QPoint gapBetweenChips() const {
-        return {(w->image("Image29", 3).pixelRect().right() +
-                 w->image("Image29", 4).pixelRect().left()) /
+        return {(w->image("paletteChip", 3).pixelRect().right() +
+                 w->image("paletteChip", 4).pixelRect().left()) /
                     2,
                 chip(3).y()};
     }
     QPoint titleStrip() const { return {400, 2}; }
-    QPoint menuStrip() const { return w->Image4.pixelRect().topLeft() + QPoint(400, 5); }
+    QPoint menuStrip() const { return w->menuStrip.pixelRect().topLeft() + QPoint(400, 5); }
     // Every point where a move reaches the bare window surface, with what lies there.
     std::vector<std::pair<const char*, QPoint>> bareSurfaces() const {
         return {{"multimeter picture", multimeter()},
                 {"gap between chips", gapBetweenChips()},
-                {"chip frame line", w->line("Line5", 6).pixelRect().center()},
+                {"chip frame line", w->line("chipFrameLeft", 6).pixelRect().center()},
                 {"window below the palette", {300, 440}}};
     }
 
@@ -123,7 +127,7 @@ class Groups : public MainWindow {
     void showAllMenuFrames() {
         for (const MenuButton& m : kMenu)
             moveTo(*w, centreOf(w->image(m.button)));
-        moveTo(*w, centreOf(w->Label22));
+        moveTo(*w, centreOf(w->homePageLink));
     }
     void lightBothPairs() {
         for (const TitlePair& p : kPairs)
@@ -138,8 +142,8 @@ TEST_F(Groups, SurfacesUnderTheirNamesReallyAreThoseSurfaces) {
         SCOPED_TRACE(what);
         EXPECT_EQ(w->controlAt(p), nullptr);
     }
-    EXPECT_EQ(w->controlAt(titleStrip()), &w->Image1);
-    EXPECT_EQ(w->controlAt(menuStrip()), &w->Image4);
+    EXPECT_EQ(w->controlAt(titleStrip()), &w->titleStrip);
+    EXPECT_EQ(w->controlAt(menuStrip()), &w->menuStrip);
 }
 
 // --- Palette chips --------------------------------------------------------------------------
@@ -195,7 +199,8 @@ TEST_F(Groups, EveryBareSurfaceRestsEveryChip) {
 
 TEST_F(Groups, StripsAndOtherControlsLeaveChipsLit) {
     lightAllChips();
-    for (const QPoint p : {titleStrip(), menuStrip(), centreOf(w->Image30), centreOf(w->Label22)})
+    for (const QPoint p :
+         {titleStrip(), menuStrip(), centreOf(w->bandKey1), centreOf(w->homePageLink)})
         moveTo(*w, p);
     for (int i = 0; i < kChips; ++i)
         EXPECT_EQ(chipFrame(i), kLit) << "chip " << i;
@@ -238,7 +243,7 @@ TEST_F(Groups, EveryBareSurfaceRestsEveryBandKey) {
 
 TEST_F(Groups, StripsAndChipsLeaveBandKeysLit) {
     lightAllKeys();
-    for (const QPoint p : {titleStrip(), menuStrip(), chip(0), centreOf(w->Image24)})
+    for (const QPoint p : {titleStrip(), menuStrip(), chip(0), centreOf(w->helpButton)})
         moveTo(*w, p);
     EXPECT_EQ(keys(), std::vector<int>(5, 125));
 }
@@ -277,11 +282,11 @@ TEST_F(Groups, MenuStripHidesEveryMenuFrameAndWhitensTheLink) {
     showAllMenuFrames();
     for (int b = 0; b < 3; ++b)
         ASSERT_EQ(menuFrameShown(b), (std::array<bool, 4>{true, true, true, true}));
-    ASSERT_EQ(w->Label22.ForeColor(), kRed);
+    ASSERT_EQ(w->homePageLink.ForeColor(), kRed);
     moveTo(*w, menuStrip());
     for (int b = 0; b < 3; ++b)
         EXPECT_EQ(menuFrameShown(b), (std::array<bool, 4>{})) << kMenu[b].button;
-    EXPECT_EQ(w->Label22.ForeColor(), kWhite);
+    EXPECT_EQ(w->homePageLink.ForeColor(), kWhite);
 }
 
 TEST_F(Groups, BareSurfaceAndTitleStripLeaveMenuFramesShown) {
@@ -292,7 +297,7 @@ TEST_F(Groups, BareSurfaceAndTitleStripLeaveMenuFramesShown) {
     for (int b = 0; b < 3; ++b)
         EXPECT_EQ(menuFrameShown(b), (std::array<bool, 4>{true, true, true, true}))
             << kMenu[b].button;
-    EXPECT_EQ(w->Label22.ForeColor(), kRed);
+    EXPECT_EQ(w->homePageLink.ForeColor(), kRed);
 }
 
 // --- Title-button pairs ---------------------------------------------------------------------

@@ -204,7 +204,7 @@ TEST_F(MenuKeys, TheKeyboardsMenuOpensEveryWindow) {
 class HelpWindow : public MainWindow {
   protected:
     zq::ui::HelpWindow* openHelp() {
-        w->Image24_Click();
+        w->helpClicked();
         zq::ui::HelpWindow* h = w->helpWindow();
         EXPECT_TRUE(h && QTest::qWaitForWindowExposed(h));
         return h;
@@ -214,7 +214,7 @@ class HelpWindow : public MainWindow {
 TEST_F(HelpWindow, ThePresentTextWordForWordThenTheWindowsWithTheirKeys) {
     zq::ui::HelpWindow* h = openHelp();
     ASSERT_NE(h, nullptr);
-    const QString shown = h->textBox("Text1").Text();
+    const QString shown = h->textBox("text").Text();
     EXPECT_TRUE(shown.startsWith(zq::ui::HelpWindow::helpText()));
     const QString added = shown.mid(zq::ui::HelpWindow::helpText().size());
     EXPECT_EQ(added, zq::ui::HelpWindow::windowsText());
@@ -242,7 +242,7 @@ TEST_F(HelpWindow, ThePresentTextWordForWordThenTheWindowsWithTheirKeys) {
 TEST_F(HelpWindow, PageDownScrollsAtOnceAndPageUpBack) {
     zq::ui::HelpWindow* h = openHelp();
     ASSERT_NE(h, nullptr);
-    QScrollBar* bar = h->textBox("Text1").widget()->verticalScrollBar();
+    QScrollBar* bar = h->textBox("text").widget()->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), 0);
     QTest::keyClick(h->windowHandle(), Qt::Key_PageDown);
@@ -271,8 +271,7 @@ class Hint : public MainWindow {
         MainWindow::TearDown();
     }
     QRect multimeter() const {
-        return QRect(w->mapToGlobal(w->Image15.pixelRect().topLeft()),
-                     w->Image15.pixelRect().size());
+        return QRect(w->mapToGlobal(w->meter.pixelRect().topLeft()), w->meter.pixelRect().size());
     }
     void pressDismiss() {
         auto* ok = hint->findChild<QPushButton*>(QStringLiteral("HintDismiss"));
@@ -470,30 +469,30 @@ TEST_F(MainWindow, EveryControlOfTheValueWindowHasItsOwnName) {
 }
 
 TEST_F(MainWindow, TheHelpAndAboutButtonsHaveTheirOwnNames) {
-    w->Image24_Click();
+    w->helpClicked();
     ASSERT_NE(w->helpWindow(), nullptr);
-    expectNames(*w->helpWindow(), {{"Image8", -1, "关闭"}});
+    expectNames(*w->helpWindow(), {{"closeButton", -1, "关闭"}});
     w->helpWindow()->Unload();
-    w->Image25_Click();
+    w->aboutClicked();
     ASSERT_NE(w->aboutWindow(), nullptr);
-    expectNames(*w->aboutWindow(), {{"Image5", -1, "确定"}});
+    expectNames(*w->aboutWindow(), {{"okButton", -1, "确定"}});
     w->aboutWindow()->Unload();
 }
 
 TEST_F(MainWindow, EveryButtonOfTheMainWindowHasItsOwnName) {
-    expectNames(*w, {{"Image13", -1, "最小化"},
-                     {"Image11", -1, "关闭"},
-                     {"Image24", -1, "帮助"},
-                     {"Image25", -1, "关于"},
-                     {"Image26", -1, "退出"},
-                     {"Image30", -1, "第一环"},
-                     {"Image31", -1, "第二环"},
-                     {"Image32", -1, "第三环"},
-                     {"Image33", -1, "第四环"},
-                     {"Image34", -1, "第五环"}});
+    expectNames(*w, {{"minimiseButtonLit", -1, "最小化"},
+                     {"closeButtonLit", -1, "关闭"},
+                     {"helpButton", -1, "帮助"},
+                     {"aboutButton", -1, "关于"},
+                     {"exitButton", -1, "退出"},
+                     {"bandKey1", -1, "第一环"},
+                     {"bandKey2", -1, "第二环"},
+                     {"bandKey3", -1, "第三环"},
+                     {"bandKey4", -1, "第四环"},
+                     {"bandKey5", -1, "第五环"}});
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
-        expectNames(*w, {{"Image29", i, kChipNames[i]}});
-    expectNames(*w, {{"Image29", model::palette::kPaintedSize, "无色"}});
+        expectNames(*w, {{"paletteChip", i, kChipNames[i]}});
+    expectNames(*w, {{"paletteChip", model::palette::kPaintedSize, "无色"}});
 }
 
 } // namespace

@@ -45,7 +45,7 @@ const std::vector<WindowCase>& allWindows() {
         {"main window",
          [](Form&) -> std::unique_ptr<Form> {
              auto f = std::make_unique<ui::MainWindow>();
-             f->Timer1_Timer(); // the value and the flow chart filled in
+             f->tick(); // the value and the flow chart filled in
              return f;
          }},
         {"help window",
@@ -148,7 +148,7 @@ TEST_F(FontMatrix, EveryTextStaysInsideItsControl) {
 
 TEST_F(FontMatrix, AboutTextLinesStandWhereTheDesignPutsThem) {
     auto about = open(allWindows()[2]);
-    const Label& text = about->label("Label1");
+    const Label& text = about->label("aboutLines");
     const QStringList want = ui::AboutWindow::aboutText().split(QStringLiteral("\r\n"));
     ASSERT_EQ(text.lines().size(), size_t(want.size())) << "no line wraps, none is lost";
     EXPECT_EQ(text.lineStep(), kSongStep);
@@ -176,13 +176,13 @@ TEST_F(FontMatrix, AboutTextLinesStandWhereTheDesignPutsThem) {
     const int lastBottom = r.top() + int(want.size()) * kSongStep;
     EXPECT_LE(lastBottom, r.bottom() + 1);
     EXPECT_FALSE(inkIn(img, QRect(r.left(), lastBottom + 2, r.width(),
-                                  about->image("Image5").pixelRect().top() - lastBottom - 2)))
+                                  about->image("okButton").pixelRect().top() - lastBottom - 2)))
         << "nothing below the last line";
 }
 
 TEST_F(FontMatrix, HelpTextLinesAreOneStepApartWithTheSignatureAligned) {
     auto help = open(allWindows()[1]);
-    QTextEdit* edit = help->textBox("Text1").widget();
+    QTextEdit* edit = help->textBox("text").widget();
     QTextDocument* doc = edit->document();
     QAbstractTextDocumentLayout* layout = doc->documentLayout();
     const double top = layout->blockBoundingRect(doc->begin()).top();

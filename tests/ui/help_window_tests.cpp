@@ -113,7 +113,7 @@ TEST(HelpText, IsTheListedLinesWithCrLfBreaks) {
 }
 
 TEST_F(HelpWindowTest, TextBoxShowsTheLinesReadOnlyScrollableAndSelectable) {
-    TextBox& box = help->textBox("Text1");
+    TextBox& box = help->textBox("text");
     QTextEdit* edit = box.widget();
     EXPECT_EQ(box.Text(), HelpWindow::helpText() + HelpWindow::windowsText());
     EXPECT_FALSE(edit->toPlainText().contains(QLatin1Char('\r')));
@@ -222,7 +222,7 @@ TEST_F(HelpWindowTest, PositionsRoundHalfToEvenAndStopAtTheSixteenBitEnds) {
 TEST_F(HelpWindowTest, CloseAreaUnloadsAndShowsTheMainWindowOnce) {
     bool unloaded = false;
     help->Unloaded = [&] { unloaded = !help->isVisible(); };
-    click(*help, centreOf(help->image("Image8")));
+    click(*help, centreOf(help->image("closeButton")));
     EXPECT_TRUE(unloaded) << "unloaded and hidden";
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->shown, 1);
@@ -248,7 +248,7 @@ TEST_F(HelpWindowTest, ReopeningRebuildsTheTextAndForgetsTheDrag) {
     moveTo(*help, p + QPoint(40, 30));
     ASSERT_NE(help->pos(), designPlace);
     release(*help, p + QPoint(40, 30));
-    click(*help, centreOf(help->image("Image8")));
+    click(*help, centreOf(help->image("closeButton")));
     deletePending();
     ASSERT_TRUE(help.isNull());
 
@@ -256,6 +256,6 @@ TEST_F(HelpWindowTest, ReopeningRebuildsTheTextAndForgetsTheDrag) {
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(help->pos(), designPlace);
     EXPECT_EQ(help->Dragging, 0);
-    EXPECT_EQ(help->textBox("Text1").Text(), HelpWindow::helpText() + HelpWindow::windowsText());
-    EXPECT_EQ(help->textBox("Text1").widget()->toPlainText().split(u'\n'), shownLines());
+    EXPECT_EQ(help->textBox("text").Text(), HelpWindow::helpText() + HelpWindow::windowsText());
+    EXPECT_EQ(help->textBox("text").widget()->toPlainText().split(u'\n'), shownLines());
 }

@@ -36,10 +36,10 @@ class Keyboard : public MainWindow {
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { ::key(*w, k, m); }
     QString focused() const { return nameOf(w->focusedControl()); }
     std::vector<Control*> keys() const {
-        return {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34};
+        return {&w->bandKey1, &w->bandKey2, &w->bandKey3, &w->bandKey4, &w->bandKey5};
     }
     // A point of the bare multimeter picture, which passes the mouse to the window.
-    QPoint bare() const { return w->Image15.pixelRect().topLeft() + QPoint(88, 300); }
+    QPoint bare() const { return w->meter.pixelRect().topLeft() + QPoint(88, 300); }
 };
 
 } // namespace
@@ -47,16 +47,16 @@ class Keyboard : public MainWindow {
 TEST_F(Keyboard, DigitArrowsAndEnterMakeAFourBandResistor) {
     key(Qt::Key_4);
     EXPECT_EQ(w->BandState.selectedBand(), 4);
-    EXPECT_EQ(w->Label3.Caption(), "第四环");
-    EXPECT_EQ(focused(), "Image29(1)") << "the palette, at red, the colour band 4 has";
+    EXPECT_EQ(w->bandCaption.Caption(), "第四环");
+    EXPECT_EQ(focused(), "paletteChip(1)") << "the palette, at red, the colour band 4 has";
     key(Qt::Key_Left);
     key(Qt::Key_Left); // past brown, round to the last chip
-    EXPECT_EQ(focused(), "Image29(12)");
+    EXPECT_EQ(focused(), "paletteChip(12)");
     key(Qt::Key_Return);
     EXPECT_EQ(w->BandState.BandChip[3], model::kChipNone);
-    w->Timer1.fire();
-    EXPECT_EQ(w->Label8.Caption(), "现在为四环电阻");
-    EXPECT_EQ(w->Label19.Caption(), "等于： 250" + test::dp() + "00KΩ"); // 25 x 10000
+    w->valueTimer.fire();
+    EXPECT_EQ(w->modeCaption.Caption(), "现在为四环电阻");
+    EXPECT_EQ(w->resultLine.Caption(), "等于： 250" + test::dp() + "00KΩ"); // 25 x 10000
 }
 
 TEST_F(Keyboard, TabVisitsKeysChipsMenuLinkAndTitleButtonsInOrder) {
@@ -64,13 +64,13 @@ TEST_F(Keyboard, TabVisitsKeysChipsMenuLinkAndTitleButtonsInOrder) {
     for (int band = 30; band <= 34; ++band)
         expected << QStringLiteral("Image%1").arg(band);
     for (int i = 0; i < 13; ++i)
-        expected << QStringLiteral("Image29(%1)").arg(i);
-    expected << "Image24"
-             << "Image25"
-             << "Image26"
-             << "Label22"
-             << "Image13"
-             << "Image11";
+        expected << QStringLiteral("paletteChip(%1)").arg(i);
+    expected << "helpButton"
+             << "aboutButton"
+             << "exitButton"
+             << "homePageLink"
+             << "minimiseButtonLit"
+             << "closeButtonLit";
     QStringList forward;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         key(Qt::Key_Tab);
@@ -93,9 +93,9 @@ TEST_F(Keyboard, ArrowsMoveWithinEachGroupAndWrap) {
         std::vector<Control*> members;
     } groups[] = {
         {"keys", keys()},
-        {"chips", {w->Image29.begin(), w->Image29.end()}},
-        {"menu", {&w->Image24, &w->Image25, &w->Image26, &w->Label22}},
-        {"title", {&w->Image13, &w->Image11}},
+        {"chips", {w->paletteChip.begin(), w->paletteChip.end()}},
+        {"menu", {&w->helpButton, &w->aboutButton, &w->exitButton, &w->homePageLink}},
+        {"title", {&w->minimiseButtonLit, &w->closeButtonLit}},
     };
     for (const auto& g : groups) {
         SCOPED_TRACE(g.group);
@@ -119,14 +119,14 @@ TEST_F(Keyboard, EveryDigitAndEveryKeyChoosesItsBand) {
     const auto k = keys();
     for (int band = 1; band <= 5; ++band) {
         SCOPED_TRACE(band);
-        w->Label5.setCaption(QStringLiteral("x"));
+        w->colourCaption.setCaption(QStringLiteral("x"));
         key(Qt::Key(Qt::Key_0 + band));
         EXPECT_EQ(w->BandState.selectedBand(), band);
         const char* const names[] = {"第一环", "第二环", "第三环", "第四环", "第五环"};
-        EXPECT_EQ(w->Label3.Caption(), QString::fromUtf8(names[band - 1]));
-        EXPECT_EQ(w->Label5.Caption(), "");
+        EXPECT_EQ(w->bandCaption.Caption(), QString::fromUtf8(names[band - 1]));
+        EXPECT_EQ(w->colourCaption.Caption(), "");
         const int colour = model::colourByChip(w->BandState.BandChip[band - 1])->index;
-        EXPECT_EQ(w->focusedControl(), w->Image29[colour]);
+        EXPECT_EQ(w->focusedControl(), w->paletteChip[colour]);
 
         key(Qt::Key(Qt::Key_0 + (band % 5) + 1)); // another band, then back by the key
         w->setFocusedControl(k[band - 1]);
@@ -144,7 +144,7 @@ TEST_F(Keyboard, EveryDigitAndEveryKeyChoosesItsBand) {
 TEST_F(Keyboard, EnterOnAChipDoesWhatAClickDoesOnEveryBand) {
     auto keyed = std::make_unique<ui::MainWindow>();
     showWindow(*keyed);
-    keyed->Timer1.setTimerEnabled(false);
+    keyed->valueTimer.setTimerEnabled(false);
     for (int band = 1; band <= 5; ++band)
         for (int chip = 0; chip < 13; ++chip) {
             SCOPED_TRACE(testing::Message() << "band " << band << " chip " << chip);
@@ -155,14 +155,14 @@ TEST_F(Keyboard, EnterOnAChipDoesWhatAClickDoesOnEveryBand) {
             ::key(*keyed, Qt::Key_Home);
             for (int i = 0; i < chip; ++i)
                 ::key(*keyed, Qt::Key_Right);
-            ASSERT_EQ(keyed->focusedControl(), keyed->Image29[chip]);
+            ASSERT_EQ(keyed->focusedControl(), keyed->paletteChip[chip]);
             ::key(*keyed, Qt::Key_Enter);
             const std::vector<test::Message> keyedMessages = takeMessages();
 
             EXPECT_EQ(keyed->BandState.BandChip, w->BandState.BandChip);
-            EXPECT_EQ(keyed->Label5.Caption(), w->Label5.Caption());
-            EXPECT_EQ(keyed->Label20.Caption(), w->Label20.Caption());
-            EXPECT_EQ(keyed->Image38.Picture(), w->Image38.Picture());
+            EXPECT_EQ(keyed->colourCaption.Caption(), w->colourCaption.Caption());
+            EXPECT_EQ(keyed->toleranceCaption.Caption(), w->toleranceCaption.Caption());
+            EXPECT_EQ(keyed->meterTolerance.Picture(), w->meterTolerance.Picture());
             ASSERT_EQ(keyedMessages.size(), clicked.size());
             for (std::size_t m = 0; m < clicked.size(); ++m) {
                 EXPECT_EQ(keyedMessages[m].prompt, clicked[m].prompt);
@@ -173,7 +173,7 @@ TEST_F(Keyboard, EnterOnAChipDoesWhatAClickDoesOnEveryBand) {
 
 TEST_F(Keyboard, HeldEnterPressesOnceNotOncePerRepeat) {
     key(Qt::Key_1);
-    w->setFocusedControl(w->Image29[10]); // gold on band 1: refused with a warning
+    w->setFocusedControl(w->paletteChip[10]); // gold on band 1: refused with a warning
     QTest::keyPress(w->windowHandle(), Qt::Key_Return);
     for (int i = 0; i < 3; ++i)
         QTest::simulateEvent(w->windowHandle(), true, Qt::Key_Return, Qt::NoModifier, {}, true);
@@ -186,10 +186,10 @@ TEST_F(Keyboard, MenuButtonsAndLinkAnswerEnterAsTheyAnswerAClick) {
         Control* control;
         std::function<bool()> done;
     } cases[] = {
-        {&w->Image24, [this] { return w->helpWindow() && w->helpWindow()->isVisible(); }},
-        {&w->Image25, [this] { return w->aboutWindow() && w->aboutWindow()->isVisible(); }},
-        {&w->Label22, [this] { return shell_.calls.size() == 1; }},
-        {&w->Image26, [this] { return programEnds() == 1; }},
+        {&w->helpButton, [this] { return w->helpWindow() && w->helpWindow()->isVisible(); }},
+        {&w->aboutButton, [this] { return w->aboutWindow() && w->aboutWindow()->isVisible(); }},
+        {&w->homePageLink, [this] { return shell_.calls.size() == 1; }},
+        {&w->exitButton, [this] { return programEnds() == 1; }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(nameOf(c.control).toStdString());
@@ -215,7 +215,7 @@ TEST_F(Keyboard, F1OpensHelpAndEscClosesHelpAndAbout) {
     EXPECT_TRUE(w->isVisible()) << "the main window stays on Esc";
     EXPECT_EQ(programEnds(), 0);
 
-    clickOn(w->Image25);
+    clickOn(w->aboutButton);
     ASSERT_NE(w->aboutWindow(), nullptr);
     EXPECT_FALSE(w->isVisible());
     ::key(*w->aboutWindow(), Qt::Key_Escape);
@@ -228,7 +228,7 @@ TEST_F(Keyboard, FocusMarkOnlyAfterAKeyAndGoneAtTheNextMouseMove) {
     key(Qt::Key_Tab);
     ASSERT_TRUE(w->focusMarkShown());
     const QImage marked = w->grab().toImage();
-    const QRect chip = w->Image30.pixelRect();
+    const QRect chip = w->bandKey1.pixelRect();
     int changed = 0;
     for (int y = 0; y < marked.height(); ++y)
         for (int x = 0; x < marked.width(); ++x)
@@ -245,9 +245,9 @@ TEST_F(Keyboard, FocusMarkOnlyAfterAKeyAndGoneAtTheNextMouseMove) {
 }
 
 TEST_F(Keyboard, MouseOnlyUseNeverShowsTheMark) {
-    clickOn(w->Image31);
+    clickOn(w->bandKey2);
     chooseColour(3);
-    EXPECT_EQ(w->focusedControl(), w->Image29[3]) << "the keyboard carries on from there";
+    EXPECT_EQ(w->focusedControl(), w->paletteChip[3]) << "the keyboard carries on from there";
     EXPECT_FALSE(w->focusMarkShown());
 }
 
@@ -269,7 +269,7 @@ class SecondaryKeyboard : public test::WithStandInMainWindow {
 
 TEST_F(SecondaryKeyboard, TabReachesTheHelpTextAndTheCloseBox) {
     QPointer<ui::HelpWindow> help = open<ui::HelpWindow>();
-    auto* text = help->textBox("Text1").widget();
+    auto* text = help->textBox("text").widget();
     key(*help, Qt::Key_Tab);
     EXPECT_TRUE(text->hasFocus()) << "the text, to scroll it";
     EXPECT_FALSE(help->focusMarkShown()) << "a text box shows its own focus";
@@ -277,7 +277,7 @@ TEST_F(SecondaryKeyboard, TabReachesTheHelpTextAndTheCloseBox) {
     QTest::keyClick(text, Qt::Key_PageDown);
     EXPECT_GT(text->verticalScrollBar()->value(), top);
     key(*help, Qt::Key_Tab);
-    EXPECT_EQ(help->focusedControl(), &help->image("Image8"));
+    EXPECT_EQ(help->focusedControl(), &help->image("closeButton"));
     EXPECT_FALSE(text->hasFocus());
     EXPECT_TRUE(help->focusMarkShown());
     key(*help, Qt::Key_Return);
@@ -289,16 +289,16 @@ TEST_F(SecondaryKeyboard, TabGoesOnFromTheTextAClickPutTheFocusIn) {
     QPointer<ui::HelpWindow> help = open<ui::HelpWindow>();
     key(*help, Qt::Key_Tab);
     key(*help, Qt::Key_Tab); // on the close box
-    help->textBox("Text1").widget()->setFocus(Qt::MouseFocusReason);
+    help->textBox("text").widget()->setFocus(Qt::MouseFocusReason);
     key(*help, Qt::Key_Tab);
-    EXPECT_EQ(help->focusedControl(), &help->image("Image8"));
+    EXPECT_EQ(help->focusedControl(), &help->image("closeButton"));
     EXPECT_TRUE(help->focusMarkShown());
     help->Unload();
 }
 
 TEST_F(SecondaryKeyboard, EscClosesTheHelpEvenFromItsText) {
     QPointer<ui::HelpWindow> help = open<ui::HelpWindow>();
-    help->textBox("Text1").widget()->setFocus();
+    help->textBox("text").widget()->setFocus();
     key(*help, Qt::Key_Escape);
     EXPECT_TRUE(help.isNull() || help->unloaded());
     EXPECT_EQ(main->shown, 1);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main window's title strip, window buttons, menu and links.
-#include "platform/windows.h"
 #include "tests/support/stand_in_browser.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/about/about_window.h"
@@ -19,7 +18,7 @@ namespace {
 
 class Chrome : public MainWindow {
   protected:
-    QPoint title() const { return w->Label1.pixelRect().topLeft() + QPoint(100, 10); }
+    QPoint title() const { return w->title.pixelRect().topLeft() + QPoint(100, 10); }
 };
 
 } // namespace
@@ -66,35 +65,37 @@ TEST_F(Chrome, ReleaseOfAnotherButtonEndsTheDrag) {
 }
 
 TEST_F(Chrome, DragPositionsAreClampedToSixteenBits) {
-    w->Label1_MouseDown(kLeftButton, 0, 0, 0);
-    w->Label1_MouseMove(kLeftButton, 0, 40000, -50000);
+    w->titlePressed(kLeftButton, 0, 0, 0);
+    w->titleDragged(kLeftButton, 0, 40000, -50000);
     EXPECT_EQ(w->DragTarget.Left, 32767);
     EXPECT_EQ(w->DragTarget.Top, -32768);
 }
 
-TEST_F(Chrome, MinimiseAddsTheSystemMenuBitOnce) {
-    const auto before = GetWindowLongA(w->hWnd(), GWL_STYLE);
-    moveTo(*w, centreOf(w->Image12));
-    EXPECT_TRUE(w->Image13.Visible());
-    click(*w, centreOf(w->Image13));
+TEST_F(Chrome, MinimiseAddsTheSystemMenuOnce) {
+    const auto flags = [this] { return w->windowHandle()->flags(); };
+    const auto before = flags();
+    EXPECT_FALSE(before & Qt::WindowSystemMenuHint);
+    moveTo(*w, centreOf(w->minimiseButton));
+    EXPECT_TRUE(w->minimiseButtonLit.Visible());
+    click(*w, centreOf(w->minimiseButtonLit));
     EXPECT_EQ(w->WindowState(), kMinimizedState);
-    const auto after = GetWindowLongA(w->hWnd(), GWL_STYLE);
-    EXPECT_EQ(after, before | WS_SYSMENU);
+    const auto after = flags();
+    EXPECT_EQ(after, before | Qt::WindowSystemMenuHint);
     w->setWindowState(kNormalState);
-    w->Image13_Click();
-    EXPECT_EQ(GetWindowLongA(w->hWnd(), GWL_STYLE), after);
+    w->minimiseClicked();
+    EXPECT_EQ(flags(), after);
     w->setWindowState(kNormalState);
     EXPECT_EQ(w->mask().boundingRect(), QRect(0, 0, 616, 457)) << "comes back rounded";
 }
 
 TEST_F(Chrome, ExitAndCloseEndTheProgramWithoutAsking) {
-    clickOn(w->Image26);
+    clickOn(w->exitButton);
     EXPECT_EQ(programEnds(), 1);
     EXPECT_TRUE(w->unloaded());
     delete w;
     open();
-    moveTo(*w, centreOf(w->Image10));
-    click(*w, centreOf(w->Image11));
+    moveTo(*w, centreOf(w->closeButton));
+    click(*w, centreOf(w->closeButtonLit));
     EXPECT_EQ(programEnds(), 2);
     delete w;
     open();
@@ -108,27 +109,28 @@ TEST_F(Chrome, HelpHidesTheMainWindowBeforeItShows) {
         zq::ui::MainWindow* main;
         bool* seen;
         bool eventFilter(QObject* o, QEvent* e) override {
-            if (e->type() == QEvent::Show && o->objectName() == "HelpWindow") *seen = main->isVisible();
+            if (e->type() == QEvent::Show && o->objectName() == "HelpWindow")
+                *seen = main->isVisible();
             return false;
         }
     } watch;
     watch.main = w;
     watch.seen = &mainVisibleWhenHelpShown;
     qApp->installEventFilter(&watch);
-    clickOn(w->Image24);
+    clickOn(w->helpButton);
     qApp->removeEventFilter(&watch);
     ASSERT_NE(w->helpWindow(), nullptr);
     EXPECT_TRUE(w->helpWindow()->isVisible());
     EXPECT_FALSE(mainVisibleWhenHelpShown);
     EXPECT_FALSE(w->isVisible());
-    w->helpWindow()->Image8_Click();
+    w->helpWindow()->closeClicked();
     EXPECT_TRUE(w->isVisible());
     // The Help button's frame stays until the pointer crosses the menu strip.
-    EXPECT_TRUE(w->line("Line36").Visible());
+    EXPECT_TRUE(w->line("helpFrameLeft").Visible());
 }
 
 TEST_F(Chrome, AboutWindowHidesTheMainWindowUntilClosed) {
-    clickOn(w->Image25);
+    clickOn(w->aboutButton);
     ASSERT_NE(w->aboutWindow(), nullptr);
     EXPECT_TRUE(w->aboutWindow()->isVisible());
     EXPECT_FALSE(w->isVisible());
@@ -137,51 +139,51 @@ TEST_F(Chrome, AboutWindowHidesTheMainWindowUntilClosed) {
 }
 
 TEST_F(Chrome, MenuButtonFramesRiseSinkAndHide) {
-    Line* frame[] = {&w->line("Line36"), &w->line("Line37"), &w->line("Line38"),
-                     &w->line("Line39")};
+    Line* frame[] = {&w->line("helpFrameLeft"), &w->line("helpFrameTop"),
+                     &w->line("helpFrameRight"), &w->line("helpFrameBottom")};
     const QColor text = w->windowTextColour();
-    moveTo(*w, centreOf(w->Image24));
+    moveTo(*w, centreOf(w->helpButton));
     for (Line* l : frame)
         EXPECT_TRUE(l->Visible());
-    EXPECT_FALSE(w->line("Line40").Visible()) << "only the button's own frame";
-    press(*w, centreOf(w->Image24), Qt::RightButton);
+    EXPECT_FALSE(w->line("aboutFrameBottom").Visible()) << "only the button's own frame";
+    press(*w, centreOf(w->helpButton), Qt::RightButton);
     EXPECT_EQ(frame[0]->BorderColor(), text);
     EXPECT_EQ(frame[1]->BorderColor(), text);
     EXPECT_EQ(frame[2]->BorderColor(), QColor(255, 255, 255));
     EXPECT_EQ(frame[3]->BorderColor(), QColor(255, 255, 255));
-    moveTo(*w, centreOf(w->Image24) + QPoint(2, 0));
+    moveTo(*w, centreOf(w->helpButton) + QPoint(2, 0));
     EXPECT_EQ(frame[0]->BorderColor(), text) << "moves keep the sunken look";
-    release(*w, centreOf(w->Image24) + QPoint(2, 0), Qt::RightButton);
+    release(*w, centreOf(w->helpButton) + QPoint(2, 0), Qt::RightButton);
     EXPECT_EQ(frame[0]->BorderColor(), QColor(255, 255, 255));
     EXPECT_EQ(frame[3]->BorderColor(), text);
     for (Line* l : frame)
         EXPECT_TRUE(l->Visible()) << "until the menu strip";
-    moveTo(*w, centreOf(w->Label22));
-    EXPECT_EQ(w->Label22.ForeColor(), QColor(255, 0, 0));
-    moveTo(*w, w->Image4.pixelRect().topLeft() + QPoint(400, 5));
+    moveTo(*w, centreOf(w->homePageLink));
+    EXPECT_EQ(w->homePageLink.ForeColor(), QColor(255, 0, 0));
+    moveTo(*w, w->menuStrip.pixelRect().topLeft() + QPoint(400, 5));
     for (int n = 36; n <= 47; ++n)
         EXPECT_FALSE(w->line(QString("Line%1").arg(n)).Visible());
-    EXPECT_EQ(w->Label22.ForeColor(), QColor(255, 255, 255));
+    EXPECT_EQ(w->homePageLink.ForeColor(), QColor(255, 255, 255));
 }
 
 TEST_F(Chrome, LinksStartTheOneBrowserCommandAndSwallowFailure) {
-    clickOn(w->Label22);
-    clickOn(w->Label24);
+    clickOn(w->homePageLink);
+    clickOn(w->makerLink);
     ASSERT_EQ(shell_.calls.size(), 2u);
     EXPECT_EQ(shell_.calls[0].first,
               "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE " + zq::ui::kHomePage);
     EXPECT_EQ(shell_.calls[0].second, 3);
     EXPECT_EQ(shell_.calls[1], shell_.calls[0]);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->Label22.Caption(), zq::ui::kHomePage);
-    const QColor before = w->Label24.ForeColor();
-    moveTo(*w, centreOf(w->Label24));
-    EXPECT_EQ(w->Label24.ForeColor(), before);
+    EXPECT_EQ(w->homePageLink.Caption(), zq::ui::kHomePage);
+    const QColor before = w->makerLink.ForeColor();
+    moveTo(*w, centreOf(w->makerLink));
+    EXPECT_EQ(w->makerLink.ForeColor(), before);
 }
 
 TEST_F(Chrome, LinksOpenTheHomePageInTheRealBrowserWithoutWaiting) {
     setShellService(nullptr);
-    for (Label* link : {&w->Label22, &w->Label24}) {
+    for (Label* link : {&w->homePageLink, &w->makerLink}) {
         SCOPED_TRACE(link->Name().toStdString());
         zq::test::StandInBrowser browser;
         clickOn(*link);
@@ -194,7 +196,7 @@ TEST_F(Chrome, LinksOpenTheHomePageInTheRealBrowserWithoutWaiting) {
 TEST_F(Chrome, LinksWithNoBrowserLeaveTheProgramRunningAndSilent) {
     setShellService(nullptr);
     zq::test::StandInBrowser none(false);
-    for (Label* link : {&w->Label22, &w->Label24}) {
+    for (Label* link : {&w->homePageLink, &w->makerLink}) {
         SCOPED_TRACE(link->Name().toStdString());
         clickOn(*link);
         EXPECT_TRUE(takeMessages().empty());

@@ -28,22 +28,22 @@ class MainWindow : public UiTest {
         w = new ui::MainWindow;
         showWindow(*w);
         // Ticks are driven by the tests, one at a time.
-        w->Timer1.setTimerEnabled(false);
+        w->valueTimer.setTimerEnabled(false);
     }
     void clickOn(const Control& c) { click(*w, centreOf(c)); }
     void chooseBand(int band) {
-        Image* keys[] = {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34};
+        Image* keys[] = {&w->bandKey1, &w->bandKey2, &w->bandKey3, &w->bandKey4, &w->bandKey5};
         clickOn(*keys[band - 1]);
     }
-    void chooseColour(int index) { clickOn(*w->Image29[index]); }
+    void chooseColour(int index) { clickOn(*w->paletteChip[index]); }
     void choose(int band, int colour) {
         chooseBand(band);
         chooseColour(colour);
     }
     std::vector<int> bandPictures() const {
         std::vector<int> r;
-        for (const Image* i :
-             {&w->Image17, &w->Image18, &w->Image19, &w->Image20, &w->Image21, &w->Image22})
+        for (const Image* i : {&w->bandPlace1, &w->bandPlace2, &w->bandPlace3, &w->bandPlace4,
+                               &w->bodyPiece1, &w->bandPlace5})
             r.push_back(i->Picture().resourceId());
         return r;
     }
@@ -62,8 +62,8 @@ class MainWindow : public UiTest {
         }
     };
     Snapshot snapshot() const {
-        return {w->BandState, bandPictures(), w->Image38.Picture().resourceId(),
-                w->Label5.Caption(), w->Label20.Caption()};
+        return {w->BandState, bandPictures(), w->meterTolerance.Picture().resourceId(),
+                w->colourCaption.Caption(), w->toleranceCaption.Caption()};
     }
     ui::MainWindow* w = nullptr;
 };

@@ -17,24 +17,24 @@ TEST_F(MainWindow, StartsAsTheFiveBandResistorWithBandOneSelected) {
     EXPECT_EQ(w->size(), QSize(616, 457));
     EXPECT_EQ(w->windowTitle(), "ZelquinV1.1");
     EXPECT_EQ(bandPictures(), (std::vector<int>{102, 105, 104, 102, 113, 111}));
-    EXPECT_EQ(w->Image35.Picture().resourceId(), 113);
-    EXPECT_EQ(w->Image36.Picture().resourceId(), 113);
+    EXPECT_EQ(w->bodyPiece2.Picture().resourceId(), 113);
+    EXPECT_EQ(w->bodyPiece3.Picture().resourceId(), 113);
     EXPECT_EQ(w->BandState.selectedBand(), 1);
-    EXPECT_EQ(w->Label3.Caption(), "第一环");
-    EXPECT_EQ(w->Label5.Caption(), "");
-    EXPECT_EQ(w->Image38.Picture().resourceId(), 132);
-    EXPECT_EQ(w->Image37.Picture().resourceId(), 136);
-    EXPECT_EQ(w->Label20.Caption(), "电阻可允许误差值：±5%");
+    EXPECT_EQ(w->bandCaption.Caption(), "第一环");
+    EXPECT_EQ(w->colourCaption.Caption(), "");
+    EXPECT_EQ(w->meterTolerance.Picture().resourceId(), 132);
+    EXPECT_EQ(w->meterUnit.Picture().resourceId(), 136);
+    EXPECT_EQ(w->toleranceCaption.Caption(), "电阻可允许误差值：±5%");
     // Nothing computed before the first tick.
-    EXPECT_EQ(w->Label6.Caption(), "");
-    EXPECT_EQ(w->Label19.Caption(), "");
-    EXPECT_EQ(w->Label15.Caption(), "1000000000");
+    EXPECT_EQ(w->meterValue.Caption(), "");
+    EXPECT_EQ(w->resultLine.Caption(), "");
+    EXPECT_EQ(w->thirdRow.Caption(), "1000000000");
     // The hover pictures lie on their buttons, hidden.
-    EXPECT_EQ(w->Image11.pixelRect(), w->Image10.pixelRect());
-    EXPECT_EQ(w->Image13.pixelRect(), w->Image12.pixelRect());
-    EXPECT_FALSE(w->Image11.Visible());
-    EXPECT_FALSE(w->Image13.Visible());
-    EXPECT_EQ(w->Timer1.Interval(), 600);
+    EXPECT_EQ(w->closeButtonLit.pixelRect(), w->closeButton.pixelRect());
+    EXPECT_EQ(w->minimiseButtonLit.pixelRect(), w->minimiseButton.pixelRect());
+    EXPECT_FALSE(w->closeButtonLit.Visible());
+    EXPECT_FALSE(w->minimiseButtonLit.Visible());
+    EXPECT_EQ(w->valueTimer.Interval(), 600);
 }
 
 TEST_F(MainWindow, StartUpPutsEachMovedOrFilledControlInItsPlace) {
@@ -45,19 +45,31 @@ TEST_F(MainWindow, StartUpPutsEachMovedOrFilledControlInItsPlace) {
         int picture;
         bool visible;
     } images[] = {
-        {"Image1", 0, 0, 0, true},          {"Image2", 0, 0, 0, true},
-        {"Image3", 9145, 0, 0, true},       {"Image4", -240, 412, 0, true},
-        {"Image5", 9105, 360, 0, true},     {"Image6", 0, 360, 0, true},
-        {"Image7", -120, 6720, 0, true},    {"Image8", 7, 6480, 0, true},
-        {"Image9", 9140, 6570, 0, true},    {"Image10", 8880, 65, 0, true},
-        {"Image11", 8880, 65, 0, false},    {"Image12", 8520, 65, 0, true},
-        {"Image13", 8520, 65, 0, false},    {"Image14", 120, 65, 0, true},
-        {"Image15", 240, 960, 0, true},     {"Image16", 2950, 1560, 0, true},
-        {"Image17", 4680, 1695, 102, true}, {"Image18", 4995, 1695, 105, true},
-        {"Image19", 5310, 1695, 104, true}, {"Image20", 5625, 1695, 102, true},
-        {"Image21", 5940, 1695, 113, true}, {"Image22", 6255, 1695, 111, true},
-        {"Image23", 7140, 1515, 0, true},   {"Image35", 6570, 1695, 113, true},
-        {"Image36", 6840, 1695, 113, true},
+        {"titleStrip", 0, 0, 0, true},
+        {"topLeftCorner", 0, 0, 0, true},
+        {"topRightCorner", 9145, 0, 0, true},
+        {"menuStrip", -240, 412, 0, true},
+        {"rightEdge", 9105, 360, 0, true},
+        {"leftEdge", 0, 360, 0, true},
+        {"bottomEdge", -120, 6720, 0, true},
+        {"bottomLeftCorner", 7, 6480, 0, true},
+        {"bottomRightCorner", 9140, 6570, 0, true},
+        {"closeButton", 8880, 65, 0, true},
+        {"closeButtonLit", 8880, 65, 0, false},
+        {"minimiseButton", 8520, 65, 0, true},
+        {"minimiseButtonLit", 8520, 65, 0, false},
+        {"titleIcon", 120, 65, 0, true},
+        {"meter", 240, 960, 0, true},
+        {"resistorLeftEnd", 2950, 1560, 0, true},
+        {"bandPlace1", 4680, 1695, 102, true},
+        {"bandPlace2", 4995, 1695, 105, true},
+        {"bandPlace3", 5310, 1695, 104, true},
+        {"bandPlace4", 5625, 1695, 102, true},
+        {"bodyPiece1", 5940, 1695, 113, true},
+        {"bandPlace5", 6255, 1695, 111, true},
+        {"resistorRightEnd", 7140, 1515, 0, true},
+        {"bodyPiece2", 6570, 1695, 113, true},
+        {"bodyPiece3", 6840, 1695, 113, true},
     };
     for (const auto& e : images) {
         SCOPED_TRACE(e.name);
@@ -71,10 +83,10 @@ TEST_F(MainWindow, StartUpPutsEachMovedOrFilledControlInItsPlace) {
     const struct {
         const char* name;
         double x1, y1, x2, y2;
-    } lines[] = {{"Line1", 0, 936, 9100, 936},
-                 {"Line2", 9083, 840, 9083, 6720},
-                 {"Line3", 0, 6700, 9120, 6700},
-                 {"Line4", 120, 840, 120, 6720}};
+    } lines[] = {{"workAreaTop", 0, 936, 9100, 936},
+                 {"workAreaRight", 9083, 840, 9083, 6720},
+                 {"workAreaBottom", 0, 6700, 9120, 6700},
+                 {"workAreaLeft", 120, 840, 120, 6720}};
     for (const auto& e : lines) {
         SCOPED_TRACE(e.name);
         const Line& l = w->line(e.name);
@@ -82,27 +94,27 @@ TEST_F(MainWindow, StartUpPutsEachMovedOrFilledControlInItsPlace) {
                   (std::array{e.x1, e.y1, e.x2, e.y2}));
         EXPECT_TRUE(l.Visible());
     }
-    EXPECT_EQ(w->Label1.Left(), 480);
-    EXPECT_EQ(w->Label1.Top(), 65);
-    EXPECT_EQ(w->Label1.Caption(), "ZelquinV1.1");
-    EXPECT_EQ(w->Label3.Caption(), "第一环");
-    EXPECT_EQ(w->Image37.Picture().resourceId(), 136);
-    EXPECT_EQ(w->Image38.Picture().resourceId(), 132);
+    EXPECT_EQ(w->title.Left(), 480);
+    EXPECT_EQ(w->title.Top(), 65);
+    EXPECT_EQ(w->title.Caption(), "ZelquinV1.1");
+    EXPECT_EQ(w->bandCaption.Caption(), "第一环");
+    EXPECT_EQ(w->meterUnit.Picture().resourceId(), 136);
+    EXPECT_EQ(w->meterTolerance.Picture().resourceId(), 132);
     EXPECT_EQ(std::make_pair(w->Width(), w->Height()), std::make_pair(9240.0, 6855.0));
 }
 
 TEST_F(MainWindow, TimerRunsFromTheLoadEvery600ms) {
     zq::ui::MainWindow fresh;
-    EXPECT_FALSE(fresh.Timer1.running());
+    EXPECT_FALSE(fresh.valueTimer.running());
     fresh.Load();
-    EXPECT_TRUE(fresh.Timer1.running());
-    EXPECT_EQ(fresh.Timer1.Interval(), 600);
+    EXPECT_TRUE(fresh.valueTimer.running());
+    EXPECT_EQ(fresh.valueTimer.Interval(), 600);
 }
 
 TEST_F(MainWindow, ResistorPiecesJoinIntoOneRow) {
     // Band strips stand 21 pixels apart from x = 312, all on one row.
-    const Image* strips[] = {&w->Image17, &w->Image18, &w->Image19, &w->Image20,
-                             &w->Image21, &w->Image22, &w->Image35};
+    const Image* strips[] = {&w->bandPlace1, &w->bandPlace2, &w->bandPlace3, &w->bandPlace4,
+                             &w->bodyPiece1, &w->bandPlace5, &w->bodyPiece2};
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(strips[i]->pixelRect(), QRect(312 + 21 * i, 113, 21, 67)) << i;
 }
@@ -124,57 +136,58 @@ TEST_F(MainWindow, RegionFollowsTheTwipsPerPixel) {
 }
 
 TEST_F(MainWindow, FirstTickShowsTwentyFivePointFourKilohms) {
-    w->Timer1_Timer();
-    EXPECT_EQ(w->Label19.Caption(), "等于： 25" + dp() + "40KΩ");
-    EXPECT_EQ(w->Label6.Caption(), "25" + dp() + "40");
-    EXPECT_EQ(w->Image37.Picture().resourceId(), 136);
-    EXPECT_EQ(w->Label8.Caption(), "现在为五环电阻");
-    EXPECT_EQ(w->Label9.Caption(), "2");
-    EXPECT_EQ(w->Label12.Caption(), "5");
-    EXPECT_EQ(w->Label15.Caption(), "4");
-    EXPECT_EQ(w->Label18.Caption(), "100");
-    EXPECT_EQ(w->Label10.Caption(), "×100");
-    EXPECT_EQ(w->Label14.Caption(), "+");
-    EXPECT_TRUE(w->Label16.Visible());
-    EXPECT_TRUE(w->Label17.Visible());
-    EXPECT_TRUE(w->Line27.Visible());
-    EXPECT_FALSE(w->Line32.Visible());
-    EXPECT_EQ(w->Line19.BorderColor(), QColor(255, 0, 0));
+    w->tick();
+    EXPECT_EQ(w->resultLine.Caption(), "等于： 25" + dp() + "40KΩ");
+    EXPECT_EQ(w->meterValue.Caption(), "25" + dp() + "40");
+    EXPECT_EQ(w->meterUnit.Picture().resourceId(), 136);
+    EXPECT_EQ(w->modeCaption.Caption(), "现在为五环电阻");
+    EXPECT_EQ(w->firstDigit.Caption(), "2");
+    EXPECT_EQ(w->secondDigit.Caption(), "5");
+    EXPECT_EQ(w->thirdRow.Caption(), "4");
+    EXPECT_EQ(w->multiplier.Caption(), "100");
+    EXPECT_EQ(w->firstWeight.Caption(), "×100");
+    EXPECT_EQ(w->thirdOperator.Caption(), "+");
+    EXPECT_TRUE(w->thirdWeight.Visible());
+    EXPECT_TRUE(w->timesSign.Visible());
+    EXPECT_TRUE(w->productBoxLeft.Visible());
+    EXPECT_FALSE(w->sumToResult.Visible());
+    EXPECT_EQ(w->lowerBoxLeft.BorderColor(), QColor(255, 0, 0));
 }
 
 TEST_F(MainWindow, BandKeysAndResistorBandsSelectTheBand) {
     const char* names[] = {"第一环", "第二环", "第三环", "第四环", "第五环"};
-    Image* keys[] = {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34};
-    Image* bands[] = {&w->Image17, &w->Image18, &w->Image19, &w->Image20, &w->Image22};
+    Image* keys[] = {&w->bandKey1, &w->bandKey2, &w->bandKey3, &w->bandKey4, &w->bandKey5};
+    Image* bands[] = {&w->bandPlace1, &w->bandPlace2, &w->bandPlace3, &w->bandPlace4,
+                      &w->bandPlace5};
     for (int band = 1; band <= 5; ++band) {
         for (Image* c : {keys[band - 1], bands[band - 1]}) {
-            w->Label5.setCaption("x");
+            w->colourCaption.setCaption("x");
             clickOn(*c);
             EXPECT_EQ(w->BandState.selectedBand(), band) << c->Name().toStdString();
-            EXPECT_EQ(w->Label3.Caption(), names[band - 1]);
-            EXPECT_EQ(w->Label5.Caption(), "");
+            EXPECT_EQ(w->bandCaption.Caption(), names[band - 1]);
+            EXPECT_EQ(w->colourCaption.Caption(), "");
         }
     }
     // The body piece between bands 4 and 5 is not a band.
     const auto before = snapshot();
-    w->Label5.setCaption("x");
-    clickOn(w->Image21);
+    w->colourCaption.setCaption("x");
+    clickOn(w->bodyPiece1);
     EXPECT_EQ(w->BandState.selectedBand(), 5);
-    EXPECT_EQ(w->Label5.Caption(), "x");
+    EXPECT_EQ(w->colourCaption.Caption(), "x");
     EXPECT_EQ(w->BandState.BandChip, before.state.BandChip);
 }
 
 TEST_F(MainWindow, FrontMostControlIsTheOneHit) {
     // A band place over the resistor's end picture, the keys over the multimeter.
-    const QRect overlap = w->Image17.pixelRect().intersected(w->Image16.pixelRect());
+    const QRect overlap = w->bandPlace1.pixelRect().intersected(w->resistorLeftEnd.pixelRect());
     ASSERT_FALSE(overlap.isEmpty());
-    EXPECT_EQ(w->controlAt(overlap.center()), &w->Image17);
-    EXPECT_EQ(w->controlAt(centreOf(w->Image31)), &w->Image31);
-    EXPECT_TRUE(w->Image15.pixelRect().contains(centreOf(w->Image31)));
+    EXPECT_EQ(w->controlAt(overlap.center()), &w->bandPlace1);
+    EXPECT_EQ(w->controlAt(centreOf(w->bandKey2)), &w->bandKey2);
+    EXPECT_TRUE(w->meter.pixelRect().contains(centreOf(w->bandKey2)));
     // The bare multimeter goes to the window itself.
-    EXPECT_EQ(w->controlAt(w->Image15.pixelRect().topLeft() + QPoint(20, 300)), nullptr);
-    EXPECT_EQ(w->controlAt(centreOf(w->Label1)), &w->Label1);
-    EXPECT_EQ(w->controlAt(centreOf(w->Image10)), &w->Image10);
+    EXPECT_EQ(w->controlAt(w->meter.pixelRect().topLeft() + QPoint(20, 300)), nullptr);
+    EXPECT_EQ(w->controlAt(centreOf(w->title)), &w->title);
+    EXPECT_EQ(w->controlAt(centreOf(w->closeButton)), &w->closeButton);
 }
 
 struct Refusal {
@@ -232,18 +245,18 @@ TEST_F(MainWindow, NoneOnBandTwoIsRefusedNamingTheSecondBand) {
 
 TEST_F(MainWindow, ThreeStepSequenceMakesAFourBandResistor) {
     choose(4, 12);
-    EXPECT_EQ(w->Image20.Picture().resourceId(), 113);
-    EXPECT_EQ(w->Label5.Caption(), "");
+    EXPECT_EQ(w->bandPlace4.Picture().resourceId(), 113);
+    EXPECT_EQ(w->colourCaption.Caption(), "");
     EXPECT_EQ(w->BandState.MultiplierText, "100");
     choose(3, 10);
     EXPECT_EQ(w->BandState.Band3Text, "0.1");
-    EXPECT_EQ(w->Label5.Caption(), "金色");
-    EXPECT_EQ(w->Image19.Picture().resourceId(), 111);
+    EXPECT_EQ(w->colourCaption.Caption(), "金色");
+    EXPECT_EQ(w->bandPlace3.Picture().resourceId(), 111);
     choose(4, 1);
     const auto shown = takeMessages();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].prompt, "第三环为金色，所以不能在第四环选红色啦，这是一个四环电阻！");
-    EXPECT_EQ(w->Image20.Picture().resourceId(), 113);
+    EXPECT_EQ(w->bandPlace4.Picture().resourceId(), 113);
     EXPECT_EQ(w->BandState.MultiplierText, "");
 }
 
@@ -251,11 +264,11 @@ TEST_F(MainWindow, SilverOnBandThreeEmptiesBandFourBeforeTheWarning) {
     choose(4, 12);
     choose(3, 11);
     // Make band 4's picture differ from its chip, so the repaint before the box shows.
-    w->Image20.setPicture(LoadResPicture(105, 0));
+    w->bandPlace4.setPicture(LoadResPicture(105, 0));
     int pictureWhileOpen = 0;
     std::string multiplierWhileOpen;
     messages_.whileOpen = [&] {
-        pictureWhileOpen = w->Image20.Picture().resourceId();
+        pictureWhileOpen = w->bandPlace4.Picture().resourceId();
         multiplierWhileOpen = w->BandState.MultiplierText;
     };
     choose(4, 4);
@@ -269,43 +282,44 @@ TEST_F(MainWindow, SilverOnBandThreeEmptiesBandFourBeforeTheWarning) {
 
 TEST_F(MainWindow, ToleranceBandSetsLabelAndReadout) {
     choose(5, 0);
-    EXPECT_EQ(w->Label20.Caption(), "电阻可允许误差值：±1%");
-    EXPECT_EQ(w->Image38.Picture().resourceId(), 133);
-    EXPECT_EQ(w->Image22.Picture().resourceId(), 101);
-    EXPECT_EQ(w->Label5.Caption(), "");
+    EXPECT_EQ(w->toleranceCaption.Caption(), "电阻可允许误差值：±1%");
+    EXPECT_EQ(w->meterTolerance.Picture().resourceId(), 133);
+    EXPECT_EQ(w->bandPlace5.Picture().resourceId(), 101);
+    EXPECT_EQ(w->colourCaption.Caption(), "");
     chooseColour(12);
-    EXPECT_EQ(w->Label20.Caption(), "电阻可允许误差值：±20%");
-    EXPECT_EQ(w->Image38.Picture().resourceId(), 127);
-    EXPECT_EQ(w->Label5.Caption(), "无色");
+    EXPECT_EQ(w->toleranceCaption.Caption(), "电阻可允许误差值：±20%");
+    EXPECT_EQ(w->meterTolerance.Picture().resourceId(), 127);
+    EXPECT_EQ(w->colourCaption.Caption(), "无色");
 }
 
 TEST_F(MainWindow, FourBandChartAfterNoneOnBandFourAndBack) {
-    w->Timer1_Timer();
+    w->tick();
     choose(4, 12);
-    w->Timer1_Timer();
-    EXPECT_EQ(w->Label8.Caption(), "现在为四环电阻");
-    EXPECT_FALSE(w->Label16.Visible());
-    EXPECT_FALSE(w->Label17.Visible());
-    EXPECT_FALSE(w->Label18.Visible());
-    for (const Line* l : {&w->Line22, &w->Line23, &w->Line27, &w->Line28, &w->Line29, &w->Line30,
-                          &w->Line31, &w->Line33, &w->Line34})
+    w->tick();
+    EXPECT_EQ(w->modeCaption.Caption(), "现在为四环电阻");
+    EXPECT_FALSE(w->thirdWeight.Visible());
+    EXPECT_FALSE(w->timesSign.Visible());
+    EXPECT_FALSE(w->multiplier.Visible());
+    for (const Line* l : {&w->band4Drop, &w->band4ToProduct, &w->productBoxLeft, &w->sumIntoProduct,
+                          &w->productBoxTop, &w->productBoxBottom, &w->productBoxRight,
+                          &w->productToResult, &w->sumUpToProduct})
         EXPECT_FALSE(l->Visible()) << l->Name().toStdString();
-    EXPECT_TRUE(w->Line32.Visible());
-    for (const Line* l : {&w->Line19, &w->Line20, &w->Line21})
+    EXPECT_TRUE(w->sumToResult.Visible());
+    for (const Line* l : {&w->lowerBoxLeft, &w->lowerBoxRight, &w->lowerBoxBottom})
         EXPECT_EQ(l->BorderColor(), QColor(128, 255, 128)) << l->Name().toStdString();
-    EXPECT_EQ(w->Label10.Caption(), "×10");
-    EXPECT_EQ(w->Label13.Caption(), "×1");
-    EXPECT_EQ(w->Label14.Caption(), "×");
+    EXPECT_EQ(w->firstWeight.Caption(), "×10");
+    EXPECT_EQ(w->secondWeight.Caption(), "×1");
+    EXPECT_EQ(w->thirdOperator.Caption(), "×");
     // 25 x 10000 (yellow as multiplier)
-    EXPECT_EQ(w->Label19.Caption(), "等于： 250" + dp() + "00KΩ");
+    EXPECT_EQ(w->resultLine.Caption(), "等于： 250" + dp() + "00KΩ");
     choose(4, 1);
-    w->Timer1_Timer();
-    EXPECT_EQ(w->Label8.Caption(), "现在为五环电阻");
-    EXPECT_TRUE(w->Label17.Visible());
-    EXPECT_FALSE(w->Line32.Visible());
-    for (const Line* l : {&w->Line19, &w->Line20, &w->Line21})
+    w->tick();
+    EXPECT_EQ(w->modeCaption.Caption(), "现在为五环电阻");
+    EXPECT_TRUE(w->timesSign.Visible());
+    EXPECT_FALSE(w->sumToResult.Visible());
+    for (const Line* l : {&w->lowerBoxLeft, &w->lowerBoxRight, &w->lowerBoxBottom})
         EXPECT_EQ(l->BorderColor(), QColor(255, 0, 0)) << l->Name().toStdString();
-    EXPECT_EQ(w->Label19.Caption(), "等于： 25" + dp() + "40KΩ");
+    EXPECT_EQ(w->resultLine.Caption(), "等于： 25" + dp() + "40KΩ");
 }
 
 TEST_F(MainWindow, CommaLocaleShowsCommasOnTheResultLineAndTheDisplay) {
@@ -313,25 +327,25 @@ TEST_F(MainWindow, CommaLocaleShowsCommasOnTheResultLineAndTheDisplay) {
         CommaLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
         ~CommaLocale() { QLocale::setDefault(QLocale::system()); }
     } comma;
-    w->Timer1_Timer();
-    EXPECT_EQ(w->Label19.Caption(), "等于： 25,40KΩ");
-    EXPECT_EQ(w->Label6.Caption(), "25,40");
+    w->tick();
+    EXPECT_EQ(w->resultLine.Caption(), "等于： 25,40KΩ");
+    EXPECT_EQ(w->meterValue.Caption(), "25,40");
     // Below one ohm's unit: four bands, 25 x 0.1.
     choose(4, 12);
     choose(3, 10);
-    w->Timer1_Timer();
-    EXPECT_EQ(w->Label19.Caption(), "等于： 2,50Ω");
-    EXPECT_EQ(w->Label6.Caption(), "2,50");
+    w->tick();
+    EXPECT_EQ(w->resultLine.Caption(), "等于： 2,50Ω");
+    EXPECT_EQ(w->meterValue.Caption(), "2,50");
 }
 
 TEST_F(MainWindow, BandThreeCaptionLagsOneTick) {
-    w->Timer1_Timer();
+    w->tick();
     choose(3, 6);
-    w->Timer1_Timer();
-    EXPECT_EQ(w->Label15.Caption(), "4");
-    EXPECT_EQ(w->Label19.Caption(), "等于： 25" + dp() + "70KΩ");
-    w->Timer1_Timer();
-    EXPECT_EQ(w->Label15.Caption(), "7");
+    w->tick();
+    EXPECT_EQ(w->thirdRow.Caption(), "4");
+    EXPECT_EQ(w->resultLine.Caption(), "等于： 25" + dp() + "70KΩ");
+    w->tick();
+    EXPECT_EQ(w->thirdRow.Caption(), "7");
 }
 
 TEST_F(MainWindow, SameChipTwiceGivesTheSameResultTwice) {
@@ -339,10 +353,10 @@ TEST_F(MainWindow, SameChipTwiceGivesTheSameResultTwice) {
     chooseColour(10);
     EXPECT_EQ(takeMessages().size(), 2u);
     choose(2, 3);
-    EXPECT_EQ(w->Label5.Caption(), "黄色");
-    w->Label5.setCaption("");
+    EXPECT_EQ(w->colourCaption.Caption(), "黄色");
+    w->colourCaption.setCaption("");
     chooseColour(3);
-    EXPECT_EQ(w->Label5.Caption(), "黄色");
+    EXPECT_EQ(w->colourCaption.Caption(), "黄色");
 }
 
 TEST_F(MainWindow, HighDensityScreensGetTheDoubleSizePictureAtTheSameLayout) {
@@ -352,7 +366,7 @@ TEST_F(MainWindow, HighDensityScreensGetTheDoubleSizePictureAtTheSameLayout) {
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
     EXPECT_EQ(chip.imageFor(1.25).size(), QSize(21, 67));
     // The control keeps its logical size whatever the ratio.
-    EXPECT_EQ(w->Image17.pixelRect().size(), QSize(21, 67));
+    EXPECT_EQ(w->bandPlace1.pixelRect().size(), QSize(21, 67));
 }
 
 TEST_F(MainWindow, PaintsEveryPictureStraightFromTheProgramsOwnPixels) {
@@ -377,20 +391,20 @@ TEST_F(MainWindow, PaintsEveryPictureStraightFromTheProgramsOwnPixels) {
 
 TEST_F(MainWindow, WidestValueFitsTheMultimeterDisplay) {
     // Exactly 1000 ohms is the widest number the display ever shows.
-    const QFontMetrics fm(w->Label6.font());
-    EXPECT_LE(fm.horizontalAdvance("1000" + dp() + "00"), w->Label6.pixelRect().width());
-    EXPECT_TRUE(w->Label6.font().bold());
-    EXPECT_EQ(w->Label6.font().pixelSize(), 29);
+    const QFontMetrics fm(w->meterValue.font());
+    EXPECT_LE(fm.horizontalAdvance("1000" + dp() + "00"), w->meterValue.pixelRect().width());
+    EXPECT_TRUE(w->meterValue.font().bold());
+    EXPECT_EQ(w->meterValue.font().pixelSize(), 29);
 }
 
 TEST_F(MainWindow, ClickableControlsShowTheHandAndOthersTheArrow) {
-    moveTo(*w, centreOf(*w->Image29[4]));
+    moveTo(*w, centreOf(*w->paletteChip[4]));
     EXPECT_EQ(w->cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(w->cursor().hotSpot(), QPoint(6, 0));
-    moveTo(*w, centreOf(w->Image21)); // a body piece, not a band
+    moveTo(*w, centreOf(w->bodyPiece1)); // a body piece, not a band
     EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
-    moveTo(*w, centreOf(w->Image31));
+    moveTo(*w, centreOf(w->bandKey2));
     EXPECT_EQ(w->cursor().shape(), Qt::BitmapCursor);
-    moveTo(*w, centreOf(w->Label1)); // the title drags, it is not clicked
+    moveTo(*w, centreOf(w->title)); // the title drags, it is not clicked
     EXPECT_EQ(w->cursor().shape(), Qt::ArrowCursor);
 }

@@ -29,9 +29,9 @@
 #include <sstream>
 
 using namespace zq;
-using zq::ui::MainWindow;
-using zq::ui::HelpWindow;
 using zq::ui::AboutWindow;
+using zq::ui::HelpWindow;
+using zq::ui::MainWindow;
 
 namespace {
 
@@ -202,7 +202,7 @@ class Monkey : public test::UiTest {
         main_ = new MainWindow;
         showWindow(*main_);
         // Ticks come from the monkey, at its own random moments.
-        main_->Timer1.setTimerEnabled(false);
+        main_->valueTimer.setTimerEnabled(false);
     }
 
     // --- randomness, the same for a seed on every machine
@@ -278,17 +278,17 @@ class Monkey : public test::UiTest {
         if (!surface) {
             for (int i = 0; i < 13; ++i)
                 if (chipLook(i) != Look::Rest) fail("chip " + std::to_string(i) + " lit on bare");
-            for (const Image* k : {&w.Image30, &w.Image31, &w.Image32, &w.Image33, &w.Image34})
+            for (const Image* k : {&w.bandKey1, &w.bandKey2, &w.bandKey3, &w.bandKey4, &w.bandKey5})
                 if (k->Picture().resourceId() != 124)
                     fail(k->Name().toStdString() + " lit on bare");
-        } else if (surface == &w.Image1) {
-            if (!w.Image10.Visible() || !w.Image12.Visible())
+        } else if (surface == &w.titleStrip) {
+            if (!w.closeButton.Visible() || !w.minimiseButton.Visible())
                 fail("title strip left a title button lit");
-        } else if (surface == &w.Image4) {
+        } else if (surface == &w.menuStrip) {
             for (int n = 36; n <= 47; ++n)
                 if (w.line(QStringLiteral("Line%1").arg(n)).Visible())
                     fail("menu strip left Line" + std::to_string(n) + " shown");
-            if (w.Label22.ForeColor() != QColor(255, 255, 255))
+            if (w.homePageLink.ForeColor() != QColor(255, 255, 255))
                 fail("menu strip left the link red");
         }
     }
@@ -296,8 +296,8 @@ class Monkey : public test::UiTest {
     Look chipLook(int i) const {
         const MainWindow& w = *main_;
         const std::array<QColor, 4> f{
-            w.line("Line5", i).BorderColor(), w.line("Line6", i).BorderColor(),
-            w.line("Line7", i).BorderColor(), w.line("Line8", i).BorderColor()};
+            w.line("chipFrameLeft", i).BorderColor(), w.line("chipFrameTop", i).BorderColor(),
+            w.line("chipFrameRight", i).BorderColor(), w.line("chipFrameBottom", i).BorderColor()};
         const QColor red(255, 0, 0), black(0, 0, 0), grey(192, 192, 192), pale(255, 192, 192);
         if (f == std::array<QColor, 4>{grey, grey, black, black}) return Look::Rest;
         if (f == std::array<QColor, 4>{red, red, red, red}) return Look::Lit;
@@ -370,15 +370,15 @@ class Monkey : public test::UiTest {
         }
         if (selected != 1) fail("selected bands: " + std::to_string(selected));
         static const char* const bandNames[] = {"第一环", "第二环", "第三环", "第四环", "第五环"};
-        if (main_->Label3.Caption() != QString::fromUtf8(bandNames[s.selectedBand() - 1]))
-            fail("Label3 names another band than the one selected");
-        if (main_->Image10.Visible() == main_->Image11.Visible())
+        if (main_->bandCaption.Caption() != QString::fromUtf8(bandNames[s.selectedBand() - 1]))
+            fail("bandCaption names another band than the one selected");
+        if (main_->closeButton.Visible() == main_->closeButtonLit.Visible())
             fail("close pair: both or neither visible");
-        if (main_->Image12.Visible() == main_->Image13.Visible())
+        if (main_->minimiseButton.Visible() == main_->minimiseButtonLit.Visible())
             fail("minimise pair: both or neither visible");
         // The drawn resistor and the tolerance read-out show the state.
-        const Image* bands[] = {&main_->Image17, &main_->Image18, &main_->Image19, &main_->Image20,
-                                &main_->Image22};
+        const Image* bands[] = {&main_->bandPlace1, &main_->bandPlace2, &main_->bandPlace3,
+                                &main_->bandPlace4, &main_->bandPlace5};
         for (int b = 0; b < 5; ++b)
             if (bands[b]->Picture().resourceId() != s.BandChip[b])
                 fail("band " + std::to_string(b + 1) + " is drawn with another chip");
@@ -388,18 +388,19 @@ class Monkey : public test::UiTest {
         int readout = 0;
         for (auto [chip, picture] : tolerance)
             if (chip == s.BandChip[4]) readout = picture;
-        if (main_->Image38.Picture().resourceId() != readout) fail("tolerance read-out");
+        if (main_->meterTolerance.Picture().resourceId() != readout) fail("tolerance read-out");
         // Every member of each look-alike group shows one of its group's looks.
         for (int i = 0; i < 13; ++i)
             if (chipLook(i) == Look::Other) fail("chip " + std::to_string(i) + " frame mixed");
-        for (const Image* k :
-             {&main_->Image30, &main_->Image31, &main_->Image32, &main_->Image33, &main_->Image34})
+        for (const Image* k : {&main_->bandKey1, &main_->bandKey2, &main_->bandKey3,
+                               &main_->bandKey4, &main_->bandKey5})
             if (const int id = k->Picture().resourceId(); id != 124 && id != 125)
                 fail(k->Name().toStdString() + " shows picture " + std::to_string(id));
         const QColor text = main_->windowTextColour(), white(255, 255, 255);
-        static const char* const frames[3][4] = {{"Line36", "Line37", "Line38", "Line39"},
-                                                 {"Line43", "Line42", "Line41", "Line40"},
-                                                 {"Line47", "Line46", "Line45", "Line44"}};
+        static const char* const frames[3][4] = {
+            {"helpFrameLeft", "helpFrameTop", "helpFrameRight", "helpFrameBottom"},
+            {"aboutFrameLeft", "aboutFrameTop", "aboutFrameRight", "aboutFrameBottom"},
+            {"exitFrameLeft", "exitFrameTop", "exitFrameRight", "exitFrameBottom"}};
         for (const auto& frame : frames) {
             std::array<const Line*, 4> l{};
             for (int e = 0; e < 4; ++e)
@@ -424,7 +425,7 @@ class Monkey : public test::UiTest {
         note(QStringLiteral("tick"));
         const QString band3Before = text(main_->BandState.Band3Text);
         const QString multiplierBefore = text(main_->BandState.MultiplierText);
-        main_->Timer1_Timer();
+        main_->tick();
         ++ticks_;
         const MainWindow& w = *main_;
         ExpectedTick x;
@@ -440,34 +441,37 @@ class Monkey : public test::UiTest {
         const auto shown = [&](const char* what, bool got, bool want) {
             if (got != want) wrong.push_back(std::string(what) + (want ? " hidden" : " shown"));
         };
-        same("Label6", w.Label6.Caption(), x.shown);
-        same("ValueText", w.ValueText, x.valueText);
-        same("Label19", w.Label19.Caption(), QStringLiteral("等于： ") + x.shown + x.unit);
-        if (w.Image37.Picture().resourceId() != x.unitPicture) wrong.push_back("unit picture");
+        same("meterValue", w.meterValue.Caption(), x.shown);
+        same("resultLine", w.resultLine.Caption(), QStringLiteral("等于： ") + x.shown + x.unit);
+        if (w.meterUnit.Picture().resourceId() != x.unitPicture) wrong.push_back("unit picture");
         const bool five = !x.fourBand;
-        same("Label8", w.Label8.Caption(),
+        same("modeCaption", w.modeCaption.Caption(),
              five ? QStringLiteral("现在为五环电阻") : QStringLiteral("现在为四环电阻"));
-        same("Label9", w.Label9.Caption(), x.digit1);
-        same("Label12", w.Label12.Caption(), x.digit2);
-        same("Label10", w.Label10.Caption(), five ? QStringLiteral("×100") : QStringLiteral("×10"));
-        same("Label13", w.Label13.Caption(), five ? QStringLiteral("×10") : QStringLiteral("×1"));
-        same("Label14", w.Label14.Caption(), five ? QStringLiteral("+") : QStringLiteral("×"));
+        same("firstDigit", w.firstDigit.Caption(), x.digit1);
+        same("secondDigit", w.secondDigit.Caption(), x.digit2);
+        same("firstWeight", w.firstWeight.Caption(),
+             five ? QStringLiteral("×100") : QStringLiteral("×10"));
+        same("secondWeight", w.secondWeight.Caption(),
+             five ? QStringLiteral("×10") : QStringLiteral("×1"));
+        same("thirdOperator", w.thirdOperator.Caption(),
+             five ? QStringLiteral("+") : QStringLiteral("×"));
         // The row of band 3 shows its text from before this tick: one tick behind.
-        same("Label15", w.Label15.Caption(), band3Before);
+        same("thirdRow", w.thirdRow.Caption(), band3Before);
         same("Band3Text", text(w.BandState.Band3Text), x.band3Text);
         same("Digit1Text", text(w.BandState.Digit1Text), x.digit1);
         same("Digit2Text", text(w.BandState.Digit2Text), x.digit2);
-        same("Label18", w.Label18.Caption(), multiplierBefore);
+        same("multiplier", w.multiplier.Caption(), multiplierBefore);
         if (five) same("MultiplierText", multiplierBefore, x.multiplier);
-        shown("Label16", w.Label16.Visible(), five);
-        shown("Label17", w.Label17.Visible(), five);
-        shown("Label18", w.Label18.Visible(), five);
-        for (const Line* l : {&w.Line22, &w.Line23, &w.Line27, &w.Line28, &w.Line29, &w.Line30,
-                              &w.Line31, &w.Line33, &w.Line34})
+        shown("thirdWeight", w.thirdWeight.Visible(), five);
+        shown("timesSign", w.timesSign.Visible(), five);
+        shown("multiplier", w.multiplier.Visible(), five);
+        for (const Line* l : {&w.band4Drop, &w.band4ToProduct, &w.productBoxLeft, &w.sumIntoProduct,
+                              &w.productBoxTop, &w.productBoxBottom, &w.productBoxRight,
+                              &w.productToResult, &w.sumUpToProduct})
             shown(qPrintable(l->Name()), l->Visible(), five);
-        shown("Line32", w.Line32.Visible(), !five);
+        shown("sumToResult", w.sumToResult.Visible(), !five);
         const QColor box = five ? QColor(255, 0, 0) : QColor(128, 255, 128);
-        for (const Line* l : {&w.Line19, &w.Line20, &w.Line21})
+        for (const Line* l : {&w.lowerBoxLeft, &w.lowerBoxRight, &w.lowerBoxBottom})
             if (l->BorderColor() != box) wrong.push_back(l->Name().toStdString() + " colour");
         if (!wrong.empty()) fail("tick shows " + wrong.front());
         if (x.fourBand) ++fourBandTicks_;
@@ -507,11 +511,12 @@ class Monkey : public test::UiTest {
 
     // What a user does most: a band, then a colour for it, each clicked somewhere on it.
     void chooseColour() {
-        Image* const bands[] = {&main_->Image30, &main_->Image31, &main_->Image32, &main_->Image33,
-                                &main_->Image34, &main_->Image17, &main_->Image18, &main_->Image19,
-                                &main_->Image20, &main_->Image22};
+        Image* const bands[] = {&main_->bandKey1,   &main_->bandKey2,   &main_->bandKey3,
+                                &main_->bandKey4,   &main_->bandKey5,   &main_->bandPlace1,
+                                &main_->bandPlace2, &main_->bandPlace3, &main_->bandPlace4,
+                                &main_->bandPlace5};
         for (const Image* c : {static_cast<const Image*>(bands[below(10)]),
-                               static_cast<const Image*>(main_->Image29[below(13)])}) {
+                               static_cast<const Image*>(main_->paletteChip[below(13)])}) {
             if (!open(main_) || main_->isMinimized()) return;
             const QRect r = c->pixelRect();
             const QPoint p(between(r.left(), r.right()), between(r.top(), r.bottom()));
@@ -534,7 +539,7 @@ class Monkey : public test::UiTest {
         const auto r = below(100);
         if (r < 8) return tick();
         if (r < 11 && !held_) {
-            if (&f == main_) return dragTitle(f, main_->Label1);
+            if (&f == main_) return dragTitle(f, main_->title);
             if (&f == help()) return dragTitle(f, f.label(QStringLiteral("Label1")));
         }
         if (r < 20 && &f == main_ && !held_) return chooseColour();

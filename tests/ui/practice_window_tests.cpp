@@ -103,7 +103,7 @@ TEST_F(PracticeWindow, CtrlLBuildsItOnlyWhenAskedAndEscClosesIt) {
 }
 
 TEST_F(PracticeWindow, TheMainWindowsMenuOpensItBelowTheOtherTwo) {
-    w->Form_MouseUp(kRightButton, 0, 300 * 15, 440 * 15);
+    w->mouseReleasedOnSurface(kRightButton, 0, 300 * 15, 440 * 15);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->actions().size(), 3);

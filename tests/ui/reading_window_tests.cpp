@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <QWindow>
 #include <map>
+#include <set>
 
 using namespace zq;
 using zq::test::MainWindow;
@@ -187,8 +188,8 @@ TEST_P(HandOver, GoesThroughTheChoiceRulesAndBringsTheMainWindowToTheFront) {
                          : seen.size() == 6 ? wording::sixthBandLeftBehind(seen[5])
                                             : wording::enteredBands(seen);
     EXPECT_EQ(r.Entered.Caption(), note);
-    w->Timer1_Timer();
-    const QString value = w->Label19.Caption().mid(4); // after "等于： "
+    w->tick();
+    const QString value = w->resultLine.Caption().mid(4); // after "等于： "
     EXPECT_TRUE(r.Reading[0]->Caption().contains(value)) << value.toStdString();
 }
 
@@ -293,9 +294,14 @@ TEST_F(ReadingWindow, ScreenReadersHearEveryControlAndTheBandsAsEntered) {
                                   QStringLiteral("第三环：红色")}));
     EXPECT_EQ(r.measuredField().accessibleName(), QStringLiteral("万用表读数"));
     EXPECT_EQ(r.smdField().accessibleName(), QStringLiteral("贴片代码"));
-    // Every control the focus reaches has a name.
-    for (const Control* c : r.focusOrder())
-        EXPECT_TRUE(names.count(c) || c->kind() == zq::Kind::TextBox);
+    // Every control Tab reaches has a name.
+    std::set<const Control*> reached;
+    for (const Control* c = r.focusedControl(); c && reached.insert(c).second;
+         c = r.focusedControl()) {
+        EXPECT_TRUE(names.count(c) || c->kind() == zq::Kind::TextBox) << c->Name().toStdString();
+        QTest::keyClick(r.windowHandle(), Qt::Key_Tab);
+    }
+    EXPECT_GT(reached.size(), std::size_t(palette::kPaintedSize));
 }
 
 TEST_F(ReadingWindow, TheKeyboardAloneEntersBandsAndHandsThemOver) {

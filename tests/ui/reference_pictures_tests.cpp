@@ -32,8 +32,8 @@
 using namespace zq;
 using zq::test::MainWindow;
 using zq::ui::CombinationsPanel;
-using zq::ui::ValueWindow;
 using zq::ui::ReadingWindow;
+using zq::ui::ValueWindow;
 
 namespace {
 
@@ -144,7 +144,7 @@ TEST_P(ReferencePictures, LookAsCommitted) {
 }
 
 QWidget* ticked(zq::ui::MainWindow& m) {
-    m.Timer1.fire();
+    m.valueTimer.fire();
     return &m;
 }
 
@@ -216,8 +216,8 @@ const Picture kPictures[] = {
      }},
     {"main-pointer-over-key-and-chip",
      [](ReferencePictures&, zq::ui::MainWindow& m) {
-         QTest::mouseMove(m.windowHandle(), m.Image32.pixelRect().center());
-         QTest::mouseMove(m.windowHandle(), m.Image29[4]->pixelRect().center());
+         QTest::mouseMove(m.windowHandle(), m.bandKey3.pixelRect().center());
+         QTest::mouseMove(m.windowHandle(), m.paletteChip[4]->pixelRect().center());
          return ticked(m);
      }},
     {"main-focus-mark",
@@ -227,15 +227,15 @@ const Picture kPictures[] = {
      }},
     {"help",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
-         m.Image24_Click();
+         m.helpClicked();
          return m.helpWindow();
      }},
     {"help-other-windows",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
-         m.Image24_Click();
+         m.helpClicked();
          zq::ui::HelpWindow* h = m.helpWindow();
          if (!h) return nullptr;
-         QScrollBar* bar = h->textBox(QStringLiteral("Text1")).widget()->verticalScrollBar();
+         QScrollBar* bar = h->textBox(QStringLiteral("text")).widget()->verticalScrollBar();
          bar->setValue(bar->maximum()); // the section after the signature
          return h;
      }},
@@ -247,10 +247,11 @@ const Picture kPictures[] = {
      }},
     {"about",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
-         m.Image25_Click();
+         m.aboutClicked();
          return m.aboutWindow();
      }},
-    {"value-empty", [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return valueWindow(m); }},
+    {"value-empty",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return valueWindow(m); }},
     {"value-answer",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          ValueWindow* v = valueWindow(m);
@@ -275,7 +276,8 @@ const Picture kPictures[] = {
          p->lines->setCurrentRow(1);
          return p;
      }},
-    {"reading-empty", [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return readingWindow(m); }},
+    {"reading-empty",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return readingWindow(m); }},
     {"reading-filled",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          ReadingWindow* r = readingWindow(m);

@@ -19,7 +19,7 @@ class Repaints : public test::UiTest {
         UiTest::SetUp();
         w = std::make_unique<MainWindow>();
         showWindow(*w);
-        w->Timer1.setTimerEnabled(false);
+        w->valueTimer.setTimerEnabled(false);
         // Points of the bare surface: where the mouse goes to the window itself.
         for (int y = 0; y < w->height() && bare.size() < 2; y += 7)
             for (int x = 0; x < w->width() && bare.size() < 2; x += 7)
@@ -46,7 +46,7 @@ class Repaints : public test::UiTest {
         return {w->repaintRequests(), w->controlsPainted()};
     }
     void tick() {
-        w->Timer1_Timer();
+        w->tick();
         QCoreApplication::processEvents();
     }
     void clickOn(const Control& c) { click(*w, centreOf(c)); }
@@ -81,7 +81,7 @@ TEST_F(Repaints, LightingAChipRepaintsItAndTheBareSurfaceRepaintsItBack) {
     // The counters must see a real change, or the tests above prove nothing.
     moveTo(*w, bare[0]);
     const Counts rest = counts();
-    const auto [chip, chip2] = pointsOn(*w->Image29[4]);
+    const auto [chip, chip2] = pointsOn(*w->paletteChip[4]);
     moveTo(*w, chip);
     const Counts lit = counts();
     EXPECT_GT(lit.requests, rest.requests);
@@ -111,8 +111,8 @@ TEST_F(Repaints, TickAfterAChoiceRepaintsThenSettles) {
     tick();
     tick();
     const Counts steady = counts();
-    clickOn(w->Image33);      // band 4
-    clickOn(*w->Image29[12]); // none: a four-band resistor
+    clickOn(w->bandKey4);         // band 4
+    clickOn(*w->paletteChip[12]); // none: a four-band resistor
     const Counts chosen = counts();
     tick();
     const Counts first = counts();
@@ -123,14 +123,14 @@ TEST_F(Repaints, TickAfterAChoiceRepaintsThenSettles) {
     tick();
     tick();
     EXPECT_EQ(counts(), second);
-    EXPECT_EQ(w->Label8.Caption(), "现在为四环电阻");
+    EXPECT_EQ(w->modeCaption.Caption(), "现在为四环电阻");
 }
 
 TEST_F(Repaints, HoveredTitleButtonsAndMenuRepaintOnlyOnce) {
-    const auto [exit1, exit2] = pointsOn(w->Image26);
-    const auto [strip1, strip2] = pointsOn(w->Image1);
-    moveTo(*w, pointsOn(w->Image10).first);
-    EXPECT_TRUE(w->Image11.Visible());
+    const auto [exit1, exit2] = pointsOn(w->exitButton);
+    const auto [strip1, strip2] = pointsOn(w->titleStrip);
+    moveTo(*w, pointsOn(w->closeButton).first);
+    EXPECT_TRUE(w->closeButtonLit.Visible());
     moveTo(*w, exit1);
     const Counts lit = counts();
     moveTo(*w, exit2);
@@ -138,7 +138,7 @@ TEST_F(Repaints, HoveredTitleButtonsAndMenuRepaintOnlyOnce) {
     moveTo(*w, strip1);
     const Counts reset = counts();
     EXPECT_GT(reset.requests, lit.requests);
-    EXPECT_FALSE(w->Image11.Visible());
+    EXPECT_FALSE(w->closeButtonLit.Visible());
     moveTo(*w, strip2);
     EXPECT_EQ(counts(), reset);
 }

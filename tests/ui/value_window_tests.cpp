@@ -254,11 +254,11 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
             EXPECT_EQ(w->BandState.BandChip[i], model::colourRecord(v.Answer->palette[i]).chip);
         EXPECT_EQ(model::invariantViolation(w->BandState), "");
         EXPECT_EQ(w->BandState.selectedBand(), 2);
-        EXPECT_EQ(w->Label3.Caption(), QStringLiteral("第二环"));
-        EXPECT_EQ(w->Label20.Caption(),
+        EXPECT_EQ(w->bandCaption.Caption(), QStringLiteral("第二环"));
+        EXPECT_EQ(w->toleranceCaption.Caption(),
                   wording::toleranceCaption(model::colourByIndex(v.Tolerance.colour).tolerance));
-        w->Timer1_Timer();
-        EXPECT_EQ(w->Label19.Caption(), v.ValueText.Caption()) << GetParam().typed;
+        w->tick();
+        EXPECT_EQ(w->resultLine.Caption(), v.ValueText.Caption()) << GetParam().typed;
         EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
         EXPECT_TRUE(QTest::qWaitForWindowActive(w)) << "the main window is brought to the front";
         EXPECT_TRUE(v.isVisible()) << "the value window stays open behind";
@@ -377,7 +377,7 @@ TEST_F(ValueWindow, DraggingTheTitleMovesIt) {
 // ---- the main window's menu -------------------------------------------------------------------
 
 TEST_F(ValueWindow, RightReleaseOnTheBareSurfaceOrTheMeterFaceOffersTheWindow) {
-    const QRect meter = w->Image15.pixelRect();
+    const QRect meter = w->meter.pixelRect();
     const QRect whole(QPoint(0, 0), w->size());
     for (const QPoint at : {bareIn(meter), bareIn(whole.adjusted(0, 80, 0, 0))}) {
         press(*w, at, Qt::RightButton);
@@ -398,10 +398,11 @@ TEST_F(ValueWindow, RightReleaseOnTheBareSurfaceOrTheMeterFaceOffersTheWindow) {
 }
 
 TEST_F(ValueWindow, RightReleaseOverChipsKeysAndTitleShowsNoMenu) {
-    std::vector<const Control*> targets(w->Image29.begin(), w->Image29.end());
-    for (const Control* key : {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34})
+    std::vector<const Control*> targets(w->paletteChip.begin(), w->paletteChip.end());
+    for (const Control* key :
+         {&w->bandKey1, &w->bandKey2, &w->bandKey3, &w->bandKey4, &w->bandKey5})
         targets.push_back(key);
-    targets.push_back(&w->Label1);
+    targets.push_back(&w->title);
     for (const Control* c : targets) {
         const QPoint at = centreOf(*c);
         moveTo(*w, at);
@@ -412,9 +413,9 @@ TEST_F(ValueWindow, RightReleaseOverChipsKeysAndTitleShowsNoMenu) {
     }
     EXPECT_EQ(w->valueWindow(), nullptr);
     // The chips keep their pressed look on a right press, as before.
-    press(*w, centreOf(*w->Image29[3]), Qt::RightButton);
-    EXPECT_EQ(w->Line5[3]->BorderColor(), QColor(0, 0, 0));
-    release(*w, centreOf(*w->Image29[3]), Qt::RightButton);
+    press(*w, centreOf(*w->paletteChip[3]), Qt::RightButton);
+    EXPECT_EQ(w->chipFrameLeft[3]->BorderColor(), QColor(0, 0, 0));
+    release(*w, centreOf(*w->paletteChip[3]), Qt::RightButton);
 }
 
 TEST_F(ValueWindow, LeftAndMiddleReleasesOnTheBareSurfaceShowNoMenu) {

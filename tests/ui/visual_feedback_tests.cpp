@@ -15,24 +15,25 @@ const QColor kRed(255, 0, 0), kBlack(0, 0, 0), kGrey(192, 192, 192), kPaleRed(25
 class Feedback : public MainWindow {
   protected:
     std::array<QColor, 4> frame(int i) const {
-        return {w->Line5[i]->BorderColor(), w->Line6[i]->BorderColor(), w->Line7[i]->BorderColor(),
-                w->Line8[i]->BorderColor()};
+        return {w->chipFrameLeft[i]->BorderColor(), w->chipFrameTop[i]->BorderColor(),
+                w->chipFrameRight[i]->BorderColor(), w->chipFrameBottom[i]->BorderColor()};
     }
     bool lit(int i) const { return frame(i) == std::array<QColor, 4>{kRed, kRed, kRed, kRed}; }
     bool atRest(int i) const {
         return frame(i) == std::array<QColor, 4>{kGrey, kGrey, kBlack, kBlack};
     }
-    QPoint chip(int i) const { return centreOf(*w->Image29[i]); }
+    QPoint chip(int i) const { return centreOf(*w->paletteChip[i]); }
     // A point of the bare multimeter picture, which passes the mouse to the window.
-    QPoint bare() const { return w->Image15.pixelRect().topLeft() + QPoint(88, 300); }
+    QPoint bare() const { return w->meter.pixelRect().topLeft() + QPoint(88, 300); }
     // Where the window draws a chip's left frame line.
     QColor drawnLeftEdge(int i) {
         const QImage img = w->grab().toImage();
-        return img.pixelColor(w->Line5[i]->pixelRect().center().x(), chip(i).y());
+        return img.pixelColor(w->chipFrameLeft[i]->pixelRect().center().x(), chip(i).y());
     }
     std::vector<int> keys() const {
         std::vector<int> r;
-        for (const Image* k : {&w->Image30, &w->Image31, &w->Image32, &w->Image33, &w->Image34})
+        for (const Image* k :
+             {&w->bandKey1, &w->bandKey2, &w->bandKey3, &w->bandKey4, &w->bandKey5})
             r.push_back(k->Picture().resourceId());
         return r;
     }
@@ -44,8 +45,9 @@ TEST_F(Feedback, GapBetweenChipsResetsTheChipLeft) {
     moveTo(*w, chip(3));
     EXPECT_TRUE(lit(3));
     EXPECT_EQ(drawnLeftEdge(3), kRed);
-    const QPoint gap((w->Image29[3]->pixelRect().right() + w->Image29[4]->pixelRect().left()) / 2,
-                     chip(3).y());
+    const QPoint gap(
+        (w->paletteChip[3]->pixelRect().right() + w->paletteChip[4]->pixelRect().left()) / 2,
+        chip(3).y());
     ASSERT_EQ(w->controlAt(gap), nullptr) << "the gap is bare surface";
     moveTo(*w, gap);
     moveTo(*w, chip(4));
@@ -88,45 +90,45 @@ TEST_F(Feedback, ReleaseLightsTheChipAtOnce) {
 }
 
 TEST_F(Feedback, BandKeysLightUnderThePointerAndRestOnTheMultimeter) {
-    const QPoint key = centreOf(w->Image32);
+    const QPoint key = centreOf(w->bandKey3);
     moveTo(*w, bare());
     moveTo(*w, key);
     EXPECT_EQ(keys(), (std::vector<int>{124, 124, 125, 124, 124}));
     press(*w, key);
-    EXPECT_EQ(w->Image32.Picture().resourceId(), 124);
+    EXPECT_EQ(w->bandKey3.Picture().resourceId(), 124);
     moveTo(*w, key + QPoint(1, 0));
-    EXPECT_EQ(w->Image32.Picture().resourceId(), 125);
+    EXPECT_EQ(w->bandKey3.Picture().resourceId(), 125);
     release(*w, key + QPoint(1, 0));
-    moveTo(*w, centreOf(w->Image33));
-    EXPECT_EQ(w->Image32.Picture().resourceId(), 125) << "nothing resets a neighbour directly";
+    moveTo(*w, centreOf(w->bandKey4));
+    EXPECT_EQ(w->bandKey3.Picture().resourceId(), 125) << "nothing resets a neighbour directly";
     // Over the bare multimeter picture, which takes no mouse.
     moveTo(*w, bare() + QPoint(1, 1));
     EXPECT_EQ(keys(), (std::vector<int>(5, 124)));
 }
 
 TEST_F(Feedback, TitleStripRestoresBothButtonPairs) {
-    moveTo(*w, centreOf(w->Image10));
-    EXPECT_TRUE(w->Image11.Visible());
-    EXPECT_FALSE(w->Image10.Visible());
-    EXPECT_FALSE(w->Image13.Visible()) << "only the pair under the pointer";
-    moveTo(*w, centreOf(w->Image12));
-    ASSERT_TRUE(w->Image13.Visible());
-    ASSERT_TRUE(w->Image11.Visible()) << "nothing between the buttons resets the first pair";
+    moveTo(*w, centreOf(w->closeButton));
+    EXPECT_TRUE(w->closeButtonLit.Visible());
+    EXPECT_FALSE(w->closeButton.Visible());
+    EXPECT_FALSE(w->minimiseButtonLit.Visible()) << "only the pair under the pointer";
+    moveTo(*w, centreOf(w->minimiseButton));
+    ASSERT_TRUE(w->minimiseButtonLit.Visible());
+    ASSERT_TRUE(w->closeButtonLit.Visible()) << "nothing between the buttons resets the first pair";
     moveTo(*w, {400, 2}); // the title strip above the title text
-    ASSERT_EQ(w->controlAt({400, 2}), &w->Image1);
-    EXPECT_TRUE(w->Image10.Visible());
-    EXPECT_FALSE(w->Image11.Visible());
-    EXPECT_TRUE(w->Image12.Visible());
-    EXPECT_FALSE(w->Image13.Visible());
+    ASSERT_EQ(w->controlAt({400, 2}), &w->titleStrip);
+    EXPECT_TRUE(w->closeButton.Visible());
+    EXPECT_FALSE(w->closeButtonLit.Visible());
+    EXPECT_TRUE(w->minimiseButton.Visible());
+    EXPECT_FALSE(w->minimiseButtonLit.Visible());
 }
 
 TEST_F(Feedback, MenuStripResetsEverythingWhenOnlyOneThingWasLit) {
     // Only the About frame is shown and the link was never hovered.
-    moveTo(*w, centreOf(w->Image25));
-    ASSERT_TRUE(w->line("Line42").Visible());
-    w->Label22.setForeColor(QColor(1, 2, 3));
-    moveTo(*w, w->Image4.pixelRect().topLeft() + QPoint(400, 5));
-    EXPECT_EQ(w->Label22.ForeColor(), QColor(255, 255, 255));
+    moveTo(*w, centreOf(w->aboutButton));
+    ASSERT_TRUE(w->line("aboutFrameTop").Visible());
+    w->homePageLink.setForeColor(QColor(1, 2, 3));
+    moveTo(*w, w->menuStrip.pixelRect().topLeft() + QPoint(400, 5));
+    EXPECT_EQ(w->homePageLink.ForeColor(), QColor(255, 255, 255));
     for (int n = 36; n <= 47; ++n)
         EXPECT_FALSE(w->line(QString("Line%1").arg(n)).Visible()) << n;
 }

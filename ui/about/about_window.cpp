@@ -3,7 +3,6 @@
 
 #include "ui/about/about_window.h"
 #include "assets/designs/designs.h"
-#include "ui/about/contact.h"
 #include "ui/program_info.h"
 
 #include <QStringList>
@@ -17,11 +16,12 @@ constexpr int kButtonRest = 141;  // grey
 
 } // namespace
 
-AboutWindow::AboutWindow(zq::Form& mainWindow) : SecondaryWindow(designs::aboutWindow(), mainWindow) {
-    Image& button = image(QStringLiteral("Image5"));
-    button.MouseMove = [this](int b, int s, double x, double y) { Image5_MouseMove(b, s, x, y); };
-    button.MouseDown = [this](int b, int s, double x, double y) { Image5_MouseDown(b, s, x, y); };
-    button.Click = [this] { Image5_Click(); };
+AboutWindow::AboutWindow(zq::Form& mainWindow)
+    : SecondaryWindow(designs::aboutWindow(), mainWindow) {
+    Image& button = image(QStringLiteral("okButton"));
+    button.MouseMove = [this](int b, int s, double x, double y) { okButtonHovered(b, s, x, y); };
+    button.MouseDown = [this](int b, int s, double x, double y) { okButtonPressed(b, s, x, y); };
+    button.Click = [this] { okClicked(); };
 
     // Like a dialog's default button, Enter presses it at once.
     setFocusOrder({&button});
@@ -30,15 +30,15 @@ AboutWindow::AboutWindow(zq::Form& mainWindow) : SecondaryWindow(designs::aboutW
         return [this, name] { return label(QString::fromLatin1(name)).Caption(); };
     };
     setAccessibleItems({
-        {&label(QStringLiteral("Label2")),
+        {&label(QStringLiteral("programName")),
          QAccessible::StaticText,
-         shown("Label2"),
-         shown("Label2"),
+         shown("programName"),
+         shown("programName"),
          {}},
-        {&label(QStringLiteral("Label1")),
+        {&label(QStringLiteral("aboutLines")),
          QAccessible::StaticText,
-         shown("Label1"),
-         shown("Label1"),
+         shown("aboutLines"),
+         shown("aboutLines"),
          {}},
         {&button,
          QAccessible::Button,
@@ -69,27 +69,27 @@ QString AboutWindow::aboutText() {
     return lines.join(QStringLiteral("\r\n"));
 }
 
-void AboutWindow::Form_Load() {
-    label(QStringLiteral("Label1")).setCaption(aboutText());
+void AboutWindow::onLoad() {
+    label(QStringLiteral("aboutLines")).setCaption(aboutText());
     if (mainWindow()) mainWindow()->setVisible(false);
 }
 
 // Only the window's own background turns the button grey again: leaving it for a label,
 // the emblem or an edge keeps it blue.
-void AboutWindow::Form_MouseMove(int, int, double, double) {
-    image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonRest, 0));
+void AboutWindow::mouseMovedOnSurface(int, int, double, double) {
+    image(QStringLiteral("okButton")).setPicture(LoadResPicture(kButtonRest, 0));
 }
 
-void AboutWindow::Image5_MouseMove(int, int, double, double) {
-    image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonHover, 0));
+void AboutWindow::okButtonHovered(int, int, double, double) {
+    image(QStringLiteral("okButton")).setPicture(LoadResPicture(kButtonHover, 0));
 }
 
-void AboutWindow::Image5_MouseDown(int, int, double, double) {
-    image(QStringLiteral("Image5")).setPicture(LoadResPicture(kButtonRest, 0));
+void AboutWindow::okButtonPressed(int, int, double, double) {
+    image(QStringLiteral("okButton")).setPicture(LoadResPicture(kButtonRest, 0));
 }
 
-void AboutWindow::Image5_Click() {
-    // Unloading brings the main window back (Form_Unload), however the window is closed.
+void AboutWindow::okClicked() {
+    // Unloading brings the main window back (onUnload), however the window is closed.
     Unload();
 }
 

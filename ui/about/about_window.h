@@ -15,11 +15,11 @@ class AboutWindow : public SecondaryWindow {
     // The main window is hidden while this one is loaded.
     explicit AboutWindow(zq::Form& mainWindow);
 
-    void Form_Load() override;
-    void Form_MouseMove(int Button, int Shift, double X, double Y) override;
-    void Image5_MouseMove(int Button, int Shift, double X, double Y);
-    void Image5_MouseDown(int Button, int Shift, double X, double Y);
-    void Image5_Click();
+    void onLoad() override;
+    void mouseMovedOnSurface(int Button, int Shift, double X, double Y) override;
+    void okButtonHovered(int Button, int Shift, double X, double Y);
+    void okButtonPressed(int Button, int Shift, double X, double Y);
+    void okClicked();
 
     static QString aboutText();
 };

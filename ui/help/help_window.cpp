@@ -4,7 +4,6 @@
 #include "ui/help/help_window.h"
 #include "assets/designs/designs.h"
 #include "platform/screen.h"
-#include "ui/about/contact.h"
 #include "ui/program_info.h"
 
 #include <QCoreApplication>
@@ -21,13 +20,13 @@ const QString kBreak = QStringLiteral("\r\n");
 } // namespace
 
 HelpWindow::HelpWindow(zq::Form& mainWindow) : SecondaryWindow(designs::helpWindow(), mainWindow) {
-    image(QStringLiteral("Image8")).Click = [this] { Image8_Click(); };
+    image(QStringLiteral("closeButton")).Click = [this] { closeClicked(); };
     dragByTitle();
     Label& title = label(QStringLiteral("Label1"));
 
     // From the keyboard: Tab reaches the text, to scroll it, and the close box.
-    TextBox& text = textBox(QStringLiteral("Text1"));
-    Image& close = image(QStringLiteral("Image8"));
+    TextBox& text = textBox(QStringLiteral("text"));
+    Image& close = image(QStringLiteral("closeButton"));
     setFocusOrder({&text, &close});
     text.widget()->setAccessibleName(title.Caption());
     setAccessibleItems({
@@ -145,11 +144,11 @@ QString HelpWindow::windowsText() {
     return text;
 }
 
-void HelpWindow::Form_Load() {
-    textBox(QStringLiteral("Text1")).setText(helpText() + windowsText());
+void HelpWindow::onLoad() {
+    textBox(QStringLiteral("text")).setText(helpText() + windowsText());
 }
 
-bool HelpWindow::Form_KeyDown(int KeyCode, int Shift) {
+bool HelpWindow::keyPressed(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
     const auto action = [KeyCode] {
         switch (KeyCode) {
@@ -166,12 +165,12 @@ bool HelpWindow::Form_KeyDown(int KeyCode, int Shift) {
         }
     }();
     if (action == QAbstractSlider::SliderNoAction) return false;
-    textBox(QStringLiteral("Text1")).widget()->verticalScrollBar()->triggerAction(action);
+    textBox(QStringLiteral("text")).widget()->verticalScrollBar()->triggerAction(action);
     return true;
 }
 
-void HelpWindow::Image8_Click() {
-    // Unloading brings the main window back (Form_Unload), however the window is closed.
+void HelpWindow::closeClicked() {
+    // Unloading brings the main window back (onUnload), however the window is closed.
     Unload();
 }
 

@@ -16,10 +16,10 @@ class HelpWindow : public SecondaryWindow {
     // The main window is hidden by whoever opens this one and shown again when it closes.
     explicit HelpWindow(zq::Form& mainWindow);
 
-    void Form_Load() override;
-    void Image8_Click();
+    void onLoad() override;
+    void closeClicked();
     // Page Up and Page Down (and the arrows) scroll the text from the moment the window opens.
-    bool Form_KeyDown(int KeyCode, int Shift) override;
+    bool keyPressed(int KeyCode, int Shift) override;
 
     static QString helpText();
     // After it, in the same box: the windows beyond the main one, what they answer, their keys.

@@ -9,7 +9,6 @@
 #include "model/tick.h"
 #include "platform/screen.h"
 #include "platform/services.h"
-#include "platform/windows.h"
 #include "ui/about/about_window.h"
 #include "ui/help/help_window.h"
 #include "ui/main/rounded_corners.h"
@@ -47,40 +46,53 @@ const QColor kPaleRed = rgb(255, 192, 192);
 } // namespace
 
 MainWindow::MainWindow()
-    : Form(designs::mainWindow()), Label1(label("Label1")), Label3(label("Label3")),
-      Label5(label("Label5")), Label6(label("Label6")), Label8(label("Label8")),
-      Label9(label("Label9")), Label10(label("Label10")), Label12(label("Label12")),
-      Label13(label("Label13")), Label14(label("Label14")), Label15(label("Label15")),
-      Label16(label("Label16")), Label17(label("Label17")), Label18(label("Label18")),
-      Label19(label("Label19")), Label20(label("Label20")), Label22(label("Label22")),
-      Label24(label("Label24")), Image1(image("Image1")), Image2(image("Image2")),
-      Image3(image("Image3")), Image4(image("Image4")), Image5(image("Image5")),
-      Image6(image("Image6")), Image7(image("Image7")), Image8(image("Image8")),
-      Image9(image("Image9")), Image10(image("Image10")), Image11(image("Image11")),
-      Image12(image("Image12")), Image13(image("Image13")), Image14(image("Image14")),
-      Image15(image("Image15")), Image16(image("Image16")), Image17(image("Image17")),
-      Image18(image("Image18")), Image19(image("Image19")), Image20(image("Image20")),
-      Image21(image("Image21")), Image22(image("Image22")), Image23(image("Image23")),
-      Image24(image("Image24")), Image25(image("Image25")), Image26(image("Image26")),
-      Image30(image("Image30")), Image31(image("Image31")), Image32(image("Image32")),
-      Image33(image("Image33")), Image34(image("Image34")), Image35(image("Image35")),
-      Image36(image("Image36")), Image37(image("Image37")), Image38(image("Image38")),
-      Line1(line("Line1")), Line2(line("Line2")), Line3(line("Line3")), Line4(line("Line4")),
-      Line19(line("Line19")), Line20(line("Line20")), Line21(line("Line21")),
-      Line22(line("Line22")), Line23(line("Line23")), Line27(line("Line27")),
-      Line28(line("Line28")), Line29(line("Line29")), Line30(line("Line30")),
-      Line31(line("Line31")), Line32(line("Line32")), Line33(line("Line33")),
-      Line34(line("Line34")), Timer1(timer("Timer1")) {
+    : Form(designs::mainWindow()), title(label("title")), homePageLink(label("homePageLink")),
+      titleStrip(image("titleStrip")), topLeftCorner(image("topLeftCorner")),
+      topRightCorner(image("topRightCorner")), menuStrip(image("menuStrip")),
+      rightEdge(image("rightEdge")), leftEdge(image("leftEdge")), bottomEdge(image("bottomEdge")),
+      bottomLeftCorner(image("bottomLeftCorner")), bottomRightCorner(image("bottomRightCorner")),
+      closeButton(image("closeButton")), closeButtonLit(image("closeButtonLit")),
+      minimiseButton(image("minimiseButton")), minimiseButtonLit(image("minimiseButtonLit")),
+      titleIcon(image("titleIcon")), helpButton(image("helpButton")),
+      aboutButton(image("aboutButton")), exitButton(image("exitButton")),
+      workAreaTop(line("workAreaTop")), workAreaRight(line("workAreaRight")),
+      workAreaBottom(line("workAreaBottom")), workAreaLeft(line("workAreaLeft")),
+      makerLink(label("makerLink")), meterValue(label("meterValue")), meter(image("meter")),
+      meterUnit(image("meterUnit")), meterTolerance(image("meterTolerance")),
+      bandKey1(image("bandKey1")), bandKey2(image("bandKey2")), bandKey3(image("bandKey3")),
+      bandKey4(image("bandKey4")), bandKey5(image("bandKey5")),
+      resistorLeftEnd(image("resistorLeftEnd")), bandPlace1(image("bandPlace1")),
+      bandPlace2(image("bandPlace2")), bandPlace3(image("bandPlace3")),
+      bandPlace4(image("bandPlace4")), bodyPiece1(image("bodyPiece1")),
+      bandPlace5(image("bandPlace5")), bodyPiece2(image("bodyPiece2")),
+      bodyPiece3(image("bodyPiece3")), resistorRightEnd(image("resistorRightEnd")),
+      modeCaption(label("modeCaption")), bandCaption(label("bandCaption")),
+      colourCaption(label("colourCaption")), toleranceCaption(label("toleranceCaption")),
+      firstDigit(label("firstDigit")), firstWeight(label("firstWeight")),
+      secondDigit(label("secondDigit")), secondWeight(label("secondWeight")),
+      thirdOperator(label("thirdOperator")), thirdRow(label("thirdRow")),
+      thirdWeight(label("thirdWeight")), timesSign(label("timesSign")),
+      multiplier(label("multiplier")), resultLine(label("resultLine")),
+      lowerBoxLeft(line("lowerBoxLeft")), lowerBoxRight(line("lowerBoxRight")),
+      lowerBoxBottom(line("lowerBoxBottom")), band4Drop(line("band4Drop")),
+      band4ToProduct(line("band4ToProduct")), productBoxLeft(line("productBoxLeft")),
+      sumIntoProduct(line("sumIntoProduct")), productBoxTop(line("productBoxTop")),
+      productBoxBottom(line("productBoxBottom")), productBoxRight(line("productBoxRight")),
+      sumToResult(line("sumToResult")), productToResult(line("productToResult")),
+      sumUpToProduct(line("sumUpToProduct")), valueTimer(timer("valueTimer")) {
     for (int i = 0; i < model::palette::kSize; ++i) {
-        Image29[i] = &image("Image29", i);
-        Line5[i] = &line("Line5", i);
-        Line6[i] = &line("Line6", i);
-        Line7[i] = &line("Line7", i);
-        Line8[i] = &line("Line8", i);
+        paletteChip[i] = &image("paletteChip", i);
+        chipFrameLeft[i] = &line("chipFrameLeft", i);
+        chipFrameTop[i] = &line("chipFrameTop", i);
+        chipFrameRight[i] = &line("chipFrameRight", i);
+        chipFrameBottom[i] = &line("chipFrameBottom", i);
     }
-    MenuFrame = {{{&line("Line36"), &line("Line37"), &line("Line38"), &line("Line39")},
-                  {&line("Line43"), &line("Line42"), &line("Line41"), &line("Line40")},
-                  {&line("Line47"), &line("Line46"), &line("Line45"), &line("Line44")}}};
+    menuFrames = {{{&line("helpFrameLeft"), &line("helpFrameTop"), &line("helpFrameRight"),
+                    &line("helpFrameBottom")},
+                   {&line("aboutFrameLeft"), &line("aboutFrameTop"), &line("aboutFrameRight"),
+                    &line("aboutFrameBottom")},
+                   {&line("exitFrameLeft"), &line("exitFrameTop"), &line("exitFrameRight"),
+                    &line("exitFrameBottom")}}};
     setMainWindow(true);
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     wire();
@@ -118,94 +130,85 @@ ValueWindow* MainWindow::valueWindow() const {
 }
 
 void MainWindow::wire() {
-    Image30.Click = [this] { Image30_Click(); };
-    Image31.Click = [this] { Image31_Click(); };
-    Image32.Click = [this] { Image32_Click(); };
-    Image33.Click = [this] { Image33_Click(); };
-    Image34.Click = [this] { Image34_Click(); };
-    Image17.Click = [this] { Image17_Click(); };
-    Image18.Click = [this] { Image18_Click(); };
-    Image19.Click = [this] { Image19_Click(); };
-    Image20.Click = [this] { Image20_Click(); };
-    Image22.Click = [this] { Image22_Click(); };
-    Timer1.Tick = [this] { Timer1_Timer(); };
-    for (int i = 0; i < model::palette::kSize; ++i) {
-        Image29[i]->Click = [this, i] { Image29_Click(i); };
-        Image29[i]->MouseMove = [this, i](int b, int s, double x, double y) {
-            Image29_MouseMove(i, b, s, x, y);
-        };
-        Image29[i]->MouseDown = [this, i](int b, int s, double x, double y) {
-            Image29_MouseDown(i, b, s, x, y);
-        };
-        Image29[i]->MouseUp = [this, i](int b, int s, double x, double y) {
-            Image29_MouseUp(i, b, s, x, y);
-        };
+    for (int band = 1; band <= 5; ++band) {
+        bandKey(band).Click = [this, band] { bandKeyClicked(band); };
+        bandPlace(band).Click = [this, band] { bandPlaceClicked(band); };
     }
-    Image30.MouseMove = [this](int, int, double, double) { Image30_MouseMove(); };
-    Image31.MouseMove = [this](int, int, double, double) { Image31_MouseMove(); };
-    Image32.MouseMove = [this](int, int, double, double) { Image32_MouseMove(); };
-    Image33.MouseMove = [this](int, int, double, double) { Image33_MouseMove(); };
-    Image34.MouseMove = [this](int, int, double, double) { Image34_MouseMove(); };
-    Image30.MouseDown = [this](int, int, double, double) { Image30_MouseDown(); };
-    Image31.MouseDown = [this](int, int, double, double) { Image31_MouseDown(); };
-    Image32.MouseDown = [this](int, int, double, double) { Image32_MouseDown(); };
-    Image33.MouseDown = [this](int, int, double, double) { Image33_MouseDown(); };
-    Image34.MouseDown = [this](int, int, double, double) { Image34_MouseDown(); };
-    Image10.MouseMove = [this](int, int, double, double) { Image10_MouseMove(); };
-    Image12.MouseMove = [this](int, int, double, double) { Image12_MouseMove(); };
-    Image1.MouseMove = [this](int, int, double, double) { Image1_MouseMove(); };
-    Image4.MouseMove = [this](int, int, double, double) { Image4_MouseMove(); };
-    Label1.MouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
-    Label1.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
-    Label1.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
-    Image13.Click = [this] { Image13_Click(); };
-    Image11.Click = [this] { Image11_Click(); };
-    Image26.Click = [this] { Image26_Click(); };
-    Image24.Click = [this] { Image24_Click(); };
-    Image25.Click = [this] { Image25_Click(); };
-    Image24.MouseMove = [this](int, int, double, double) { Image24_MouseMove(); };
-    Image25.MouseMove = [this](int, int, double, double) { Image25_MouseMove(); };
-    Image26.MouseMove = [this](int, int, double, double) { Image26_MouseMove(); };
-    Image24.MouseDown = [this](int, int, double, double) { Image24_MouseDown(); };
-    Image25.MouseDown = [this](int, int, double, double) { Image25_MouseDown(); };
-    Image26.MouseDown = [this](int, int, double, double) { Image26_MouseDown(); };
-    Image24.MouseUp = [this](int, int, double, double) { Image24_MouseUp(); };
-    Image25.MouseUp = [this](int, int, double, double) { Image25_MouseUp(); };
-    Image26.MouseUp = [this](int, int, double, double) { Image26_MouseUp(); };
-    Label22.Click = [this] { Label22_Click(); };
-    Label24.Click = [this] { Label24_Click(); };
-    Label22.MouseMove = [this](int, int, double, double) { Label22_MouseMove(); };
+    valueTimer.Tick = [this] { tick(); };
+    for (int i = 0; i < model::palette::kSize; ++i) {
+        paletteChip[i]->Click = [this, i] { paletteChipClicked(i); };
+        paletteChip[i]->MouseMove = [this, i](int, int, double, double) { paletteChipHovered(i); };
+        paletteChip[i]->MouseDown = [this, i](int, int, double, double) { paletteChipPressed(i); };
+        paletteChip[i]->MouseUp = [this, i](int, int, double, double) { paletteChipReleased(i); };
+    }
+    for (int band = 1; band <= 5; ++band) {
+        bandKey(band).MouseMove = [this, band](int, int, double, double) { bandKeyHovered(band); };
+        bandKey(band).MouseDown = [this, band](int, int, double, double) { bandKeyPressed(band); };
+    }
+    closeButton.MouseMove = [this](int, int, double, double) { closeButtonHovered(); };
+    minimiseButton.MouseMove = [this](int, int, double, double) { minimiseButtonHovered(); };
+    titleStrip.MouseMove = [this](int, int, double, double) { titleStripHovered(); };
+    menuStrip.MouseMove = [this](int, int, double, double) { menuStripHovered(); };
+    title.MouseDown = [this](int b, int s, double x, double y) { titlePressed(b, s, x, y); };
+    title.MouseMove = [this](int b, int s, double x, double y) { titleDragged(b, s, x, y); };
+    title.MouseUp = [this](int b, int s, double x, double y) { titleReleased(b, s, x, y); };
+    minimiseButtonLit.Click = [this] { minimiseClicked(); };
+    closeButtonLit.Click = [this] { closeClicked(); };
+    exitButton.Click = [this] { exitClicked(); };
+    helpButton.Click = [this] { helpClicked(); };
+    aboutButton.Click = [this] { aboutClicked(); };
+    helpButton.MouseMove = [this](int, int, double, double) { helpButtonHovered(); };
+    aboutButton.MouseMove = [this](int, int, double, double) { aboutButtonHovered(); };
+    exitButton.MouseMove = [this](int, int, double, double) { exitButtonHovered(); };
+    helpButton.MouseDown = [this](int, int, double, double) { helpButtonPressed(); };
+    aboutButton.MouseDown = [this](int, int, double, double) { aboutButtonPressed(); };
+    exitButton.MouseDown = [this](int, int, double, double) { exitButtonPressed(); };
+    helpButton.MouseUp = [this](int, int, double, double) { helpButtonReleased(); };
+    aboutButton.MouseUp = [this](int, int, double, double) { aboutButtonReleased(); };
+    exitButton.MouseUp = [this](int, int, double, double) { exitButtonReleased(); };
+    homePageLink.Click = [this] { homePageLinkClicked(); };
+    makerLink.Click = [this] { makerLinkClicked(); };
+    homePageLink.MouseMove = [this](int, int, double, double) { homePageLinkHovered(); };
 }
 
 // ---------------------------------------------------------------------------------------
 // Start-up
 
-void MainWindow::Form_Load() {
+void MainWindow::onLoad() {
     setHeight(6855);
     setWidth(9240);
 
     const struct {
         zq::Image& image;
         double left, top;
-    } skin[] = {{Image1, 0, 0},       {Image2, 0, 0},      {Image3, 9145, 0},
-                {Image4, -240, 412},  {Image5, 9105, 360}, {Image6, 0, 360},
-                {Image7, -120, 6720}, {Image8, 7, 6480},   {Image9, 9140, 6570},
-                {Image10, 8880, 65},  {Image11, 8880, 65}, {Image12, 8520, 65},
-                {Image13, 8520, 65},  {Image14, 120, 65}};
+    } skin[] = {{titleStrip, 0, 0},
+                {topLeftCorner, 0, 0},
+                {topRightCorner, 9145, 0},
+                {menuStrip, -240, 412},
+                {rightEdge, 9105, 360},
+                {leftEdge, 0, 360},
+                {bottomEdge, -120, 6720},
+                {bottomLeftCorner, 7, 6480},
+                {bottomRightCorner, 9140, 6570},
+                {closeButton, 8880, 65},
+                {closeButtonLit, 8880, 65},
+                {minimiseButton, 8520, 65},
+                {minimiseButtonLit, 8520, 65},
+                {titleIcon, 120, 65}};
     for (const auto& s : skin) {
         s.image.setTop(s.top);
         s.image.setLeft(s.left);
     }
-    Label1.setLeft(480);
-    Label1.setTop(65);
+    title.setLeft(480);
+    title.setTop(65);
 
     const struct {
         zq::Line& line;
         double x1, y1, x2, y2;
-    } frame[] = {{Line1, 0, 936, 9100, 936},
-                 {Line2, 9083, 840, 9083, 6720},
-                 {Line3, 0, 6700, 9120, 6700},
-                 {Line4, 120, 840, 120, 6720}};
+    } frame[] = {{workAreaTop, 0, 936, 9100, 936},
+                 {workAreaRight, 9083, 840, 9083, 6720},
+                 {workAreaBottom, 0, 6700, 9120, 6700},
+                 {workAreaLeft, 120, 840, 120, 6720}};
     for (const auto& f : frame) {
         f.line.setX1(f.x1);
         f.line.setX2(f.x2);
@@ -215,18 +218,19 @@ void MainWindow::Form_Load() {
 
     roundCorners(*this);
 
-    Image15.setTop(960);
-    Image15.setLeft(240);
-    Image38.setPicture(LoadResPicture(132, 0));
-    Image37.setPicture(LoadResPicture(136, 0));
+    meter.setTop(960);
+    meter.setLeft(240);
+    meterTolerance.setPicture(LoadResPicture(132, 0));
+    meterUnit.setPicture(LoadResPicture(136, 0));
 
     const struct {
         zq::Image& image;
         double left, top;
-    } resistor[] = {{Image16, 2950, 1560}, {Image17, 4680, 1695}, {Image18, 4995, 1695},
-                    {Image19, 5310, 1695}, {Image20, 5625, 1695}, {Image21, 5940, 1695},
-                    {Image22, 6255, 1695}, {Image23, 7140, 1515}, {Image35, 6570, 1695},
-                    {Image36, 6840, 1695}};
+    } resistor[] = {{resistorLeftEnd, 2950, 1560}, {bandPlace1, 4680, 1695},
+                    {bandPlace2, 4995, 1695},      {bandPlace3, 5310, 1695},
+                    {bandPlace4, 5625, 1695},      {bodyPiece1, 5940, 1695},
+                    {bandPlace5, 6255, 1695},      {resistorRightEnd, 7140, 1515},
+                    {bodyPiece2, 6570, 1695},      {bodyPiece3, 6840, 1695}};
     for (const auto& r : resistor)
         r.image.setTop(r.top);
     for (const auto& r : resistor)
@@ -235,14 +239,14 @@ void MainWindow::Form_Load() {
     BandState = model::BandState::initial();
 
     for (int band = 1; band <= 4; ++band)
-        bandImage(band).setPicture(LoadResPicture(BandState.BandChip[band - 1], 0));
-    Image21.setPicture(LoadResPicture(model::kChipNone, 0));
-    Image22.setPicture(LoadResPicture(BandState.BandChip[4], 0));
-    Image35.setPicture(LoadResPicture(model::kChipNone, 0));
-    Image36.setPicture(LoadResPicture(model::kChipNone, 0));
+        bandPlace(band).setPicture(LoadResPicture(BandState.BandChip[band - 1], 0));
+    bodyPiece1.setPicture(LoadResPicture(model::kChipNone, 0));
+    bandPlace5.setPicture(LoadResPicture(BandState.BandChip[4], 0));
+    bodyPiece2.setPicture(LoadResPicture(model::kChipNone, 0));
+    bodyPiece3.setPicture(LoadResPicture(model::kChipNone, 0));
 
     BandState.select(1);
-    Label3.setCaption(wording::bandOrdinal(1));
+    bandCaption.setCaption(wording::bandOrdinal(1));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -250,51 +254,32 @@ void MainWindow::Form_Load() {
 
 void MainWindow::selectBand(int band) {
     BandState.select(band);
-    Label3.setCaption(wording::bandOrdinal(band));
-    Label5.setCaption(QString());
+    bandCaption.setCaption(wording::bandOrdinal(band));
+    colourCaption.setCaption(QString());
 }
 
-void MainWindow::Image30_Click() {
-    selectBand(1);
+void MainWindow::bandKeyClicked(int band) {
+    selectBand(band);
 }
-void MainWindow::Image31_Click() {
-    selectBand(2);
-}
-void MainWindow::Image32_Click() {
-    selectBand(3);
-}
-void MainWindow::Image33_Click() {
-    selectBand(4);
-}
-void MainWindow::Image34_Click() {
-    selectBand(5);
-}
-void MainWindow::Image17_Click() {
-    Image30_Click();
-}
-void MainWindow::Image18_Click() {
-    Image31_Click();
-}
-void MainWindow::Image19_Click() {
-    Image32_Click();
-}
-void MainWindow::Image20_Click() {
-    Image33_Click();
-}
-void MainWindow::Image22_Click() {
-    Image34_Click();
+void MainWindow::bandPlaceClicked(int band) {
+    bandKeyClicked(band);
 }
 
-zq::Image& MainWindow::bandImage(int band) const {
-    zq::Image* const images[] = {&Image17, &Image18, &Image19, &Image20, &Image22};
-    return *images[band - 1];
+zq::Image& MainWindow::bandKey(int band) const {
+    zq::Image* const keys[] = {&bandKey1, &bandKey2, &bandKey3, &bandKey4, &bandKey5};
+    return *keys[band - 1];
+}
+
+zq::Image& MainWindow::bandPlace(int band) const {
+    zq::Image* const places[] = {&bandPlace1, &bandPlace2, &bandPlace3, &bandPlace4, &bandPlace5};
+    return *places[band - 1];
 }
 
 // ---------------------------------------------------------------------------------------
 // Choosing the colour
 
-void MainWindow::Image29_Click(int Index) {
-    for (const model::Effect& e : model::choose(BandState, Index)) {
+void MainWindow::paletteChipClicked(int colour) {
+    for (const model::Effect& e : model::choose(BandState, colour)) {
         model::applyToState(BandState, e);
         switch (e.kind) {
         case model::Effect::Kind::Warn:
@@ -302,14 +287,14 @@ void MainWindow::Image29_Click(int Index) {
                    wording::warningTitle());
             break;
         case model::Effect::Kind::PlaceChip:
-            bandImage(e.band).setPicture(LoadResPicture(e.chip, 0));
+            bandPlace(e.band).setPicture(LoadResPicture(e.chip, 0));
             break;
         case model::Effect::Kind::SetColourName:
-            Label5.setCaption(wording::colourName(e.colour));
+            colourCaption.setCaption(wording::colourName(e.colour));
             break;
         case model::Effect::Kind::SetTolerance:
-            Image38.setPicture(LoadResPicture(e.picture, 0));
-            Label20.setCaption(wording::toleranceCaption(e.tolerance));
+            meterTolerance.setPicture(LoadResPicture(e.picture, 0));
+            toleranceCaption.setCaption(wording::toleranceCaption(e.tolerance));
             break;
         default:
             break; // texts of the band state only
@@ -320,155 +305,135 @@ void MainWindow::Image29_Click(int Index) {
 // ---------------------------------------------------------------------------------------
 // The value, recomputed at every tick
 
-void MainWindow::Timer1_Timer() {
-    const model::TickResult r = model::tick(BandState, {decimalPoint().toStdString()});
-    Label9.setCaption(q(r.label9));
-    Label12.setCaption(q(r.label12));
-    Label18.setCaption(q(r.label18));
-    Label8.setCaption(wording::resistorKind(r.fourBand));
-    for (zq::Line* l : {&Line22, &Line23, &Line27, &Line28, &Line29, &Line30, &Line31})
-        l->setVisible(r.fiveBandLinesVisible);
-    Line32.setVisible(r.line32Visible);
-    Line33.setVisible(r.line33And34Visible);
-    Line34.setVisible(r.line33And34Visible);
-    Label17.setVisible(r.label17And18Visible);
-    Label18.setVisible(r.label17And18Visible);
-    Label10.setCaption(q(r.label10));
-    Label13.setCaption(q(r.label13));
-    Label14.setCaption(q(r.label14));
-    Label15.setCaption(q(r.label15));
-    Label16.setVisible(r.label16Visible);
-    const QColor box = rgb(r.lowerBoxColour.r, r.lowerBoxColour.g, r.lowerBoxColour.b);
-    for (zq::Line* l : {&Line19, &Line20, &Line21})
+void MainWindow::tick() {
+    const model::TickFacts f = model::tick(BandState);
+    const model::DecimalFormat fmt{decimalPoint().toStdString()};
+    firstDigit.setCaption(q(f.firstDigit));
+    secondDigit.setCaption(q(f.secondDigit));
+    multiplier.setCaption(q(f.multiplier));
+    modeCaption.setCaption(wording::resistorKind(f.fourBand));
+    // On four bands the product box, band 4's path to it and the sum's way in are gone, and
+    // the sum goes straight to the result.
+    for (zq::Line* l : {&band4Drop, &band4ToProduct, &productBoxLeft, &sumIntoProduct,
+                        &productBoxTop, &productBoxBottom, &productBoxRight})
+        l->setVisible(f.multiplierShown);
+    sumToResult.setVisible(!f.multiplierShown);
+    productToResult.setVisible(f.multiplierShown);
+    sumUpToProduct.setVisible(f.multiplierShown);
+    timesSign.setVisible(f.multiplierShown);
+    multiplier.setVisible(f.multiplierShown);
+    firstWeight.setCaption(QStringLiteral("×%1").arg(f.firstWeight));
+    secondWeight.setCaption(QStringLiteral("×%1").arg(f.secondWeight));
+    thirdOperator.setCaption(f.thirdRowAdded ? QStringLiteral("+") : QStringLiteral("×"));
+    thirdRow.setCaption(q(f.thirdRow));
+    thirdWeight.setVisible(f.thirdRowAdded);
+    // The third row belongs to the red sum box when it is added, else it multiplies, as the
+    // green product box does.
+    const QColor box = f.thirdRowAdded ? kRed : rgb(128, 255, 128);
+    for (zq::Line* l : {&lowerBoxLeft, &lowerBoxRight, &lowerBoxBottom})
         l->setBorderColor(box);
-    model::applyTick(BandState, r);
-    ValueText = q(r.valueText);
-    Image37.setPicture(LoadResPicture(r.unitPicture, 0));
-    // No unit, no result: the line is left empty as the value's text is.
-    Label19.setCaption(r.unitText.empty() ? QString()
-                                          : wording::resultLine(q(r.label6), q(r.unitText)));
-    Label6.setCaption(q(r.label6));
+    model::applyTick(BandState, f);
+    meterUnit.setPicture(LoadResPicture(f.unit.picture, 0));
+    resultLine.setCaption(wording::resultLine(wording::ohms(f.ohms, fmt)));
+    meterValue.setCaption(q(model::numberInUnit(f.ohms, fmt)));
 }
 
 // ---------------------------------------------------------------------------------------
 // Hover and pressed looks
 
-void MainWindow::Image29_MouseMove(int Index, int, int, double, double) {
-    if (Index < 0 || Index >= model::palette::kSize) return;
-    for (zq::Line* l : {Line5[Index], Line6[Index], Line7[Index], Line8[Index]})
+void MainWindow::paletteChipHovered(int colour) {
+    if (colour < 0 || colour >= model::palette::kSize) return;
+    for (zq::Line* l : {chipFrameLeft[colour], chipFrameTop[colour], chipFrameRight[colour],
+                        chipFrameBottom[colour]})
         l->setBorderColor(kRed);
 }
 
-void MainWindow::Image29_MouseDown(int Index, int, int, double, double) {
-    if (Index < 0 || Index >= model::palette::kSize) return;
-    Line5[Index]->setBorderColor(kBlack);
-    Line6[Index]->setBorderColor(kBlack);
-    Line7[Index]->setBorderColor(kPaleRed);
-    Line8[Index]->setBorderColor(kPaleRed);
+void MainWindow::paletteChipPressed(int colour) {
+    if (colour < 0 || colour >= model::palette::kSize) return;
+    chipFrameLeft[colour]->setBorderColor(kBlack);
+    chipFrameTop[colour]->setBorderColor(kBlack);
+    chipFrameRight[colour]->setBorderColor(kPaleRed);
+    chipFrameBottom[colour]->setBorderColor(kPaleRed);
 }
 
-void MainWindow::Image29_MouseUp(int Index, int Button, int Shift, double X, double Y) {
+void MainWindow::paletteChipReleased(int colour) {
     // Every chip, not only the first, looks hovered again once released: the pointer is
     // still on it, and a frame left pressed would read as a button stuck down.
-    Image29_MouseMove(Index, Button, Shift, X, Y);
+    paletteChipHovered(colour);
 }
 
 // The band keys light up under the pointer and darken while pressed.
 void MainWindow::showBandKey(zq::Image& key, int picture) {
     key.setPicture(LoadResPicture(picture, 0));
 }
-void MainWindow::Image30_MouseMove() {
-    showBandKey(Image30, kBandKeyHover);
+void MainWindow::bandKeyHovered(int band) {
+    showBandKey(bandKey(band), kBandKeyHover);
 }
-void MainWindow::Image31_MouseMove() {
-    showBandKey(Image31, kBandKeyHover);
-}
-void MainWindow::Image32_MouseMove() {
-    showBandKey(Image32, kBandKeyHover);
-}
-void MainWindow::Image33_MouseMove() {
-    showBandKey(Image33, kBandKeyHover);
-}
-void MainWindow::Image34_MouseMove() {
-    showBandKey(Image34, kBandKeyHover);
-}
-void MainWindow::Image30_MouseDown() {
-    showBandKey(Image30, kBandKeyPressed);
-}
-void MainWindow::Image31_MouseDown() {
-    showBandKey(Image31, kBandKeyPressed);
-}
-void MainWindow::Image32_MouseDown() {
-    showBandKey(Image32, kBandKeyPressed);
-}
-void MainWindow::Image33_MouseDown() {
-    showBandKey(Image33, kBandKeyPressed);
-}
-void MainWindow::Image34_MouseDown() {
-    showBandKey(Image34, kBandKeyPressed);
+void MainWindow::bandKeyPressed(int band) {
+    showBandKey(bandKey(band), kBandKeyPressed);
 }
 
-void MainWindow::Image10_MouseMove() {
-    Image11.setVisible(true);
-    Image10.setVisible(false);
+void MainWindow::closeButtonHovered() {
+    closeButtonLit.setVisible(true);
+    closeButton.setVisible(false);
 }
 
-void MainWindow::Image12_MouseMove() {
-    Image13.setVisible(true);
-    Image12.setVisible(false);
+void MainWindow::minimiseButtonHovered() {
+    minimiseButtonLit.setVisible(true);
+    minimiseButton.setVisible(false);
 }
 
-void MainWindow::Image1_MouseMove() {
-    Image10.setVisible(true);
-    Image11.setVisible(false);
-    Image12.setVisible(true);
-    Image13.setVisible(false);
+void MainWindow::titleStripHovered() {
+    closeButton.setVisible(true);
+    closeButtonLit.setVisible(false);
+    minimiseButton.setVisible(true);
+    minimiseButtonLit.setVisible(false);
 }
 
-void MainWindow::Image4_MouseMove() {
-    for (const auto& frame : MenuFrame)
+void MainWindow::menuStripHovered() {
+    for (const auto& frame : menuFrames)
         for (zq::Line* l : frame)
             l->setVisible(false);
-    Label22.setForeColor(kWhite);
+    homePageLink.setForeColor(kWhite);
 }
 
-void MainWindow::Form_MouseMove(int, int, double, double) {
+void MainWindow::mouseMovedOnSurface(int, int, double, double) {
     for (int i = 0; i < model::palette::kSize; ++i) {
-        Line5[i]->setBorderColor(kLightGrey);
-        Line6[i]->setBorderColor(kLightGrey);
-        Line7[i]->setBorderColor(kBlack);
-        Line8[i]->setBorderColor(kBlack);
+        chipFrameLeft[i]->setBorderColor(kLightGrey);
+        chipFrameTop[i]->setBorderColor(kLightGrey);
+        chipFrameRight[i]->setBorderColor(kBlack);
+        chipFrameBottom[i]->setBorderColor(kBlack);
     }
-    for (zq::Image* key : {&Image30, &Image31, &Image32, &Image33, &Image34})
+    for (zq::Image* key : {&bandKey1, &bandKey2, &bandKey3, &bandKey4, &bandKey5})
         showBandKey(*key, kBandKeyPressed);
 }
 
 // ---------------------------------------------------------------------------------------
 // Window chrome, menu and links
 
-void MainWindow::Label1_MouseDown(int Button, int, double X, double Y) {
+void MainWindow::titlePressed(int Button, int, double X, double Y) {
     dragPress(*this, Button, X, Y);
 }
-void MainWindow::Label1_MouseMove(int, int, double X, double Y) {
+void MainWindow::titleDragged(int, int, double X, double Y) {
     dragMove(*this, X, Y);
 }
-void MainWindow::Label1_MouseUp(int, int, double, double) {
+void MainWindow::titleReleased(int, int, double, double) {
     dragRelease();
 }
 
-void MainWindow::Image13_Click() {
-    SetWindowLongA(hWnd(), GWL_STYLE, GetWindowLongA(hWnd(), GWL_STYLE) | WS_SYSMENU);
+void MainWindow::minimiseClicked() {
+    keepMinimisable();
     setWindowState(kMinimizedState);
 }
 
-void MainWindow::Image11_Click() {
+void MainWindow::closeClicked() {
     Unload();
 }
-void MainWindow::Image26_Click() {
+void MainWindow::exitClicked() {
     Unload();
 }
 
-void MainWindow::Image24_Click() {
+void MainWindow::helpClicked() {
     setVisible(false);
     help_ = new HelpWindow(*this);
     help_->setDeleteOnUnload(true);
@@ -476,7 +441,7 @@ void MainWindow::Image24_Click() {
     help_->Show();
 }
 
-void MainWindow::Image25_Click() {
+void MainWindow::aboutClicked() {
     about_ = new AboutWindow(*this);
     about_->setDeleteOnUnload(true);
     about_->keepOnScreen();
@@ -484,45 +449,45 @@ void MainWindow::Image25_Click() {
 }
 
 void MainWindow::showMenuFrame(int button) {
-    for (zq::Line* l : MenuFrame[button])
+    for (zq::Line* l : menuFrames[button])
         l->setVisible(true);
 }
 
 void MainWindow::paintMenuFrame(int button, bool sunken) {
     const QColor light = sunken ? windowTextColour() : kWhite;
     const QColor dark = sunken ? kWhite : windowTextColour();
-    auto& [left, top, right, bottom] = MenuFrame[button];
+    auto& [left, top, right, bottom] = menuFrames[button];
     left->setBorderColor(light);
     top->setBorderColor(light);
     right->setBorderColor(dark);
     bottom->setBorderColor(dark);
 }
 
-void MainWindow::Image24_MouseMove() {
+void MainWindow::helpButtonHovered() {
     showMenuFrame(0);
 }
-void MainWindow::Image25_MouseMove() {
+void MainWindow::aboutButtonHovered() {
     showMenuFrame(1);
 }
-void MainWindow::Image26_MouseMove() {
+void MainWindow::exitButtonHovered() {
     showMenuFrame(2);
 }
-void MainWindow::Image24_MouseDown() {
+void MainWindow::helpButtonPressed() {
     paintMenuFrame(0, true);
 }
-void MainWindow::Image25_MouseDown() {
+void MainWindow::aboutButtonPressed() {
     paintMenuFrame(1, true);
 }
-void MainWindow::Image26_MouseDown() {
+void MainWindow::exitButtonPressed() {
     paintMenuFrame(2, true);
 }
-void MainWindow::Image24_MouseUp() {
+void MainWindow::helpButtonReleased() {
     paintMenuFrame(0, false);
 }
-void MainWindow::Image25_MouseUp() {
+void MainWindow::aboutButtonReleased() {
     paintMenuFrame(1, false);
 }
-void MainWindow::Image26_MouseUp() {
+void MainWindow::exitButtonReleased() {
     paintMenuFrame(2, false);
 }
 
@@ -534,20 +499,20 @@ void MainWindow::startBrowser() {
     }
 }
 
-void MainWindow::Label22_Click() {
+void MainWindow::homePageLinkClicked() {
     startBrowser();
 }
-void MainWindow::Label24_Click() {
+void MainWindow::makerLinkClicked() {
     startBrowser();
 }
-void MainWindow::Label22_MouseMove() {
-    Label22.setForeColor(kRed);
+void MainWindow::homePageLinkHovered() {
+    homePageLink.setForeColor(kRed);
 }
 
 // ---------------------------------------------------------------------------------------
 // The value-to-colours window
 
-void MainWindow::Form_MouseUp(int Button, int, double X, double Y) {
+void MainWindow::mouseReleasedOnSurface(int Button, int, double X, double Y) {
     if (Button != kRightButton) return;
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -606,25 +571,12 @@ PracticeWindow* MainWindow::practiceWindow() const {
 void MainWindow::showColours(const model::ColourAnswer& a) {
     // The band that was being edited stays so.
     auto selectBand = [this](int band) {
-        switch (band) {
-        case 1:
-            return Image30_Click();
-        case 2:
-            return Image31_Click();
-        case 3:
-            return Image32_Click();
-        case 4:
-            return Image33_Click();
-        case 5:
-            return Image34_Click();
-        default:
-            return;
-        }
+        if (band >= 1 && band <= 5) bandKeyClicked(band);
     };
     const int editing = BandState.selectedBand();
     for (const auto& [band, colour] : model::choicesFor(a)) {
         selectBand(band);
-        Image29_Click(colour);
+        paletteChipClicked(colour);
     }
     selectBand(editing);
 }

@@ -29,65 +29,50 @@ class MainWindow : public zq::Form, public TitleDrag, public BandsReceiver {
     ~MainWindow() override;
 
     // Start-up.
-    void Form_Load() override;
+    void onLoad() override;
     // Choosing the band to edit.
-    void Image30_Click();
-    void Image31_Click();
-    void Image32_Click();
-    void Image33_Click();
-    void Image34_Click();
-    void Image17_Click();
-    void Image18_Click();
-    void Image19_Click();
-    void Image20_Click();
-    void Image22_Click();
+    void bandKeyClicked(int band);
+    // A band of the drawn resistor chooses itself as its key does.
+    void bandPlaceClicked(int band);
     // Choosing its colour, and the value shown at every tick.
-    void Image29_Click(int Index);
-    void Timer1_Timer();
+    void paletteChipClicked(int colour);
+    void tick();
     // Hover and pressed looks, and the surfaces that reset them.
-    void Image29_MouseMove(int Index, int Button, int Shift, double X, double Y);
-    void Image29_MouseDown(int Index, int Button, int Shift, double X, double Y);
-    void Image29_MouseUp(int Index, int Button, int Shift, double X, double Y);
-    void Image30_MouseMove();
-    void Image31_MouseMove();
-    void Image32_MouseMove();
-    void Image33_MouseMove();
-    void Image34_MouseMove();
-    void Image30_MouseDown();
-    void Image31_MouseDown();
-    void Image32_MouseDown();
-    void Image33_MouseDown();
-    void Image34_MouseDown();
-    void Image10_MouseMove();
-    void Image12_MouseMove();
-    void Image1_MouseMove();
-    void Image4_MouseMove();
-    void Form_MouseMove(int Button, int Shift, double X, double Y) override;
+    void paletteChipHovered(int colour);
+    void paletteChipPressed(int colour);
+    void paletteChipReleased(int colour);
+    void bandKeyHovered(int band);
+    void bandKeyPressed(int band);
+    void closeButtonHovered();
+    void minimiseButtonHovered();
+    void titleStripHovered();
+    void menuStripHovered();
+    void mouseMovedOnSurface(int Button, int Shift, double X, double Y) override;
     // Window chrome, menu and links.
-    void Label1_MouseDown(int Button, int Shift, double X, double Y);
-    void Label1_MouseMove(int Button, int Shift, double X, double Y);
-    void Label1_MouseUp(int Button, int Shift, double X, double Y);
-    void Image13_Click();
-    void Image11_Click();
-    void Image26_Click();
-    void Image24_Click();
-    void Image25_Click();
-    void Image24_MouseMove();
-    void Image25_MouseMove();
-    void Image26_MouseMove();
-    void Image24_MouseDown();
-    void Image25_MouseDown();
-    void Image26_MouseDown();
-    void Image24_MouseUp();
-    void Image25_MouseUp();
-    void Image26_MouseUp();
-    void Label22_Click();
-    void Label24_Click();
-    void Label22_MouseMove();
+    void titlePressed(int Button, int Shift, double X, double Y);
+    void titleDragged(int Button, int Shift, double X, double Y);
+    void titleReleased(int Button, int Shift, double X, double Y);
+    void minimiseClicked();
+    void closeClicked();
+    void exitClicked();
+    void helpClicked();
+    void aboutClicked();
+    void helpButtonHovered();
+    void aboutButtonHovered();
+    void exitButtonHovered();
+    void helpButtonPressed();
+    void aboutButtonPressed();
+    void exitButtonPressed();
+    void helpButtonReleased();
+    void aboutButtonReleased();
+    void exitButtonReleased();
+    void homePageLinkClicked();
+    void makerLinkClicked();
+    void homePageLinkHovered();
     // The value-to-colours window: Ctrl+F, or the menu of a right release on the bare
     // surface (the multimeter's face hands its mouse to the window).
     // Shift+F10 and the Menu key open the same menu at the focused control.
-    void Form_MouseUp(int Button, int Shift, double X, double Y) override;
+    void mouseReleasedOnSurface(int Button, int Shift, double X, double Y) override;
     void showMenuAtFocus();
     void openValueWindow();
     // The reading window: Ctrl+R, or the same menu.
@@ -100,11 +85,10 @@ class MainWindow : public zq::Form, public TitleDrag, public BandsReceiver {
     zq::Form& receiverWindow() override { return *this; }
 
     // Keys: 1 to 5 choose the band, F1 opens the help.
-    bool Form_KeyDown(int KeyCode, int Shift) override;
+    bool keyPressed(int KeyCode, int Shift) override;
 
     // State of the window, read by the tests as the handlers leave it.
     zq::model::BandState BandState;
-    QString ValueText;
 
     HelpWindow* helpWindow() const;
     AboutWindow* aboutWindow() const;
@@ -114,7 +98,8 @@ class MainWindow : public zq::Form, public TitleDrag, public BandsReceiver {
 
   private:
     void selectBand(int band);
-    zq::Image& bandImage(int band) const;
+    zq::Image& bandKey(int band) const;
+    zq::Image& bandPlace(int band) const;
     void startBrowser();
     void showMenuFrame(int button);
     void paintMenuFrame(int button, bool sunken);
@@ -125,19 +110,33 @@ class MainWindow : public zq::Form, public TitleDrag, public BandsReceiver {
 
   public:
     // Controls the handlers write, by their design names.
-    zq::Label &Label1, &Label3, &Label5, &Label6, &Label8, &Label9, &Label10, &Label12, &Label13,
-        &Label14, &Label15, &Label16, &Label17, &Label18, &Label19, &Label20, &Label22, &Label24;
-    zq::Image &Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8, &Image9,
-        &Image10, &Image11, &Image12, &Image13, &Image14, &Image15, &Image16, &Image17, &Image18,
-        &Image19, &Image20, &Image21, &Image22, &Image23, &Image24, &Image25, &Image26, &Image30,
-        &Image31, &Image32, &Image33, &Image34, &Image35, &Image36, &Image37, &Image38;
-    zq::Line &Line1, &Line2, &Line3, &Line4, &Line19, &Line20, &Line21, &Line22, &Line23, &Line27,
-        &Line28, &Line29, &Line30, &Line31, &Line32, &Line33, &Line34;
-    std::array<zq::Image*, model::palette::kSize> Image29{};
-    std::array<zq::Line*, model::palette::kSize> Line5{}, Line6{}, Line7{}, Line8{};
+    // Title strip, frame and menu strip.
+    zq::Label &title, &homePageLink;
+    zq::Image &titleStrip, &topLeftCorner, &topRightCorner, &menuStrip, &rightEdge, &leftEdge,
+        &bottomEdge, &bottomLeftCorner, &bottomRightCorner, &closeButton, &closeButtonLit,
+        &minimiseButton, &minimiseButtonLit, &titleIcon, &helpButton, &aboutButton, &exitButton;
+    zq::Line &workAreaTop, &workAreaRight, &workAreaBottom, &workAreaLeft;
+    // The multimeter: its display and its five band keys.
+    zq::Label &makerLink, &meterValue;
+    zq::Image &meter, &meterUnit, &meterTolerance, &bandKey1, &bandKey2, &bandKey3, &bandKey4,
+        &bandKey5;
+    // The drawn resistor: its ends, the five band places and the plain body between them.
+    zq::Image &resistorLeftEnd, &bandPlace1, &bandPlace2, &bandPlace3, &bandPlace4, &bodyPiece1,
+        &bandPlace5, &bodyPiece2, &bodyPiece3, &resistorRightEnd;
+    // Status lines.
+    zq::Label &modeCaption, &bandCaption, &colourCaption, &toleranceCaption;
+    // The flow chart: the red sum box, the green product box, the result.
+    zq::Label &firstDigit, &firstWeight, &secondDigit, &secondWeight, &thirdOperator, &thirdRow,
+        &thirdWeight, &timesSign, &multiplier, &resultLine;
+    zq::Line &lowerBoxLeft, &lowerBoxRight, &lowerBoxBottom, &band4Drop, &band4ToProduct,
+        &productBoxLeft, &sumIntoProduct, &productBoxTop, &productBoxBottom, &productBoxRight,
+        &sumToResult, &productToResult, &sumUpToProduct;
+    std::array<zq::Image*, model::palette::kSize> paletteChip{};
+    std::array<zq::Line*, model::palette::kSize> chipFrameLeft{}, chipFrameTop{}, chipFrameRight{},
+        chipFrameBottom{};
     // Frames of the Help, About and Exit buttons: left, top, right, bottom.
-    std::array<std::array<zq::Line*, 4>, 3> MenuFrame{};
-    zq::Timer& Timer1;
+    std::array<std::array<zq::Line*, 4>, 3> menuFrames{};
+    zq::Timer& valueTimer;
 
   private:
     QPointer<HelpWindow> help_;

@@ -5,19 +5,15 @@
 
 #include "platform/form.h"
 #include "platform/screen.h"
-#include "platform/windows.h"
-
-#include <cstdint>
+#include "platform/window_shape.h"
 
 namespace zq::ui {
 
 void roundCorners(zq::Form& window) {
-    const auto w =
-        static_cast<std::int32_t>(roundHalfEven(window.Width() / Screen::TwipsPerPixelX()));
-    const auto h =
-        static_cast<std::int32_t>(roundHalfEven(window.Height() / Screen::TwipsPerPixelY()));
-    const QRegion region = CreateRoundRectRgn(0, 0, w, h, 12, 12);
-    SetWindowRgn(window.hWnd(), region, true);
+    const int w = int(roundHalfEven(window.Width() / Screen::TwipsPerPixelX()));
+    const int h = int(roundHalfEven(window.Height() / Screen::TwipsPerPixelY()));
+    window.setMask(roundedRectRegion(QSize(w, h), QSize(12, 12)));
+    window.update();
 }
 
 } // namespace zq::ui

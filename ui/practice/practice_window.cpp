@@ -186,7 +186,7 @@ QTextEdit& PracticeWindow::answerField() const {
     return *textBox(QStringLiteral("Answer")).widget();
 }
 
-void PracticeWindow::Form_Load() {
+void PracticeWindow::onLoad() {
     focusAnswer();
 }
 
@@ -364,7 +364,7 @@ void PracticeWindow::CloseBox_Click() {
     Unload();
 }
 
-bool PracticeWindow::Form_KeyDown(int KeyCode, int Shift) {
+bool PracticeWindow::keyPressed(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
     // Once answered, Return on the chips or the ends of the part goes on, as in the field.
     const zq::Control* at = focusedControl();

@@ -30,8 +30,8 @@ class PracticeWindow : public SecondaryWindow {
     };
     PracticeWindow(zq::Form& mainWindow, const Options& options);
 
-    void Form_Load() override;
-    bool Form_KeyDown(int KeyCode, int Shift) override;
+    void onLoad() override;
+    bool keyPressed(int KeyCode, int Shift) override;
     void Chip_Click(int Index);
     void BackButton_Click();
     void ClearButton_Click();

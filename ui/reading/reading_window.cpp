@@ -126,7 +126,7 @@ QTextEdit& ReadingWindow::smdField() const {
     return *textBox(QStringLiteral("Smd")).widget();
 }
 
-void ReadingWindow::Form_Load() {
+void ReadingWindow::onLoad() {
     showBands();
     showReadings();
     // The keys go to the palette first, not to a field: the digits enter bands.
@@ -170,7 +170,7 @@ void ReadingWindow::CloseBox_Click() {
     Unload();
 }
 
-bool ReadingWindow::Form_KeyDown(int KeyCode, int Shift) {
+bool ReadingWindow::keyPressed(int KeyCode, int Shift) {
     if ((KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter) && (Shift & kCtrlMask)) {
         ShowButton_Click();
         return true;

@@ -22,8 +22,8 @@ class ReadingWindow : public SecondaryWindow {
     // The main window stays visible beside this one.
     ReadingWindow(zq::Form& mainWindow, BandsReceiver& receiver);
 
-    void Form_Load() override;
-    bool Form_KeyDown(int KeyCode, int Shift) override;
+    void onLoad() override;
+    bool keyPressed(int KeyCode, int Shift) override;
     void Chip_Click(int Index);
     void BackButton_Click();
     void ClearButton_Click();

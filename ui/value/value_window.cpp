@@ -130,7 +130,7 @@ QTextEdit& ValueWindow::valueField() const {
     return *textBox(QStringLiteral("ValueField")).widget();
 }
 
-void ValueWindow::Form_Load() {
+void ValueWindow::onLoad() {
     standardCaption_ = StandardCaption.Caption();
     Note.setForeColor(kNoteColour);
     Note.setCaption(QCoreApplication::translate("ValueWindow",
@@ -343,10 +343,10 @@ void ValueWindow::giveToMainWindow() {
 
 // ---- chrome and keys --------------------------------------------------------------------------
 
-void ValueWindow::Form_Unload() {
+void ValueWindow::onUnload() {
     // The panel answers for this window: it goes with it.
     if (Combinations) Combinations->hide();
-    SecondaryWindow::Form_Unload();
+    SecondaryWindow::onUnload();
 }
 
 void ValueWindow::CloseBox_Click() {

@@ -26,8 +26,8 @@ class ValueWindow : public SecondaryWindow {
     // The main window stays visible beside this one.
     ValueWindow(zq::Form& mainWindow, BandsReceiver& receiver);
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    void onLoad() override;
+    void onUnload() override;
     void CloseBox_Click();
     void FindButton_Click();
     void ShowButton_Click();
