@@ -15,10 +15,10 @@ SecondaryWindow::SecondaryWindow(const FormDesign& design, zq::Form& mainWindow)
     : Form(design), mainWindow_(&mainWindow) {}
 
 void SecondaryWindow::dragByTitle() {
-    Label& title = label(QStringLiteral("Label1"));
-    title.MouseDown = [this](int b, int s, double x, double y) { Label1_MouseDown(b, s, x, y); };
-    title.MouseMove = [this](int b, int s, double x, double y) { Label1_MouseMove(b, s, x, y); };
-    title.MouseUp = [this](int b, int s, double x, double y) { Label1_MouseUp(b, s, x, y); };
+    Label& title = label(QStringLiteral("title"));
+    title.MouseDown = [this](int b, int s, double x, double y) { titlePressed(b, s, x, y); };
+    title.MouseMove = [this](int b, int s, double x, double y) { titleDragged(b, s, x, y); };
+    title.MouseUp = [this](int b, int s, double x, double y) { titleReleased(b, s, x, y); };
 }
 
 void SecondaryWindow::oneLineField(QTextEdit& field) {
@@ -31,14 +31,28 @@ void SecondaryWindow::oneLineField(QTextEdit& field) {
     field.installEventFilter(this);
 }
 
-void SecondaryWindow::Label1_MouseDown(int Button, int, double X, double Y) {
+void SecondaryWindow::titlePressed(int Button, int, double X, double Y) {
     dragPress(*this, Button, X, Y);
 }
-void SecondaryWindow::Label1_MouseMove(int, int, double X, double Y) {
+void SecondaryWindow::titleDragged(int, int, double X, double Y) {
     dragMove(*this, X, Y);
 }
-void SecondaryWindow::Label1_MouseUp(int, int, double, double) {
+void SecondaryWindow::titleReleased(int, int, double, double) {
     dragRelease();
+}
+
+void SecondaryWindow::ReadAsShown::operator()(zq::Label& l) const {
+    auto shown = [&l] { return l.Caption(); };
+    items.push_back({&l, QAccessible::StaticText, shown, shown, {}});
+}
+
+void SecondaryWindow::ReadAsButton::operator()(zq::Control& c,
+                                               std::function<QString()> name) const {
+    items.push_back({&c, QAccessible::Button, std::move(name), {}, {}});
+}
+
+void SecondaryWindow::ReadAsButton::operator()(zq::Control& c, const QString& name) const {
+    (*this)(c, [name] { return name; });
 }
 
 namespace {

@@ -3,8 +3,8 @@
 
 #pragma once
 // What every window opened from the main one shares: closed by Esc, its own button or the
-// desktop, the main window brought back when it goes, and (where it has one) dragged by its
-// title, Label1.
+// desktop, the main window brought back when it goes, (where it has one) dragged by its
+// title, and the screen-reader items its controls are told as.
 #include "platform/form.h"
 #include "ui/title_drag.h"
 
@@ -16,9 +16,9 @@ namespace zq::ui {
 
 class SecondaryWindow : public zq::Form, public TitleDrag {
   public:
-    void Label1_MouseDown(int Button, int Shift, double X, double Y);
-    void Label1_MouseMove(int Button, int Shift, double X, double Y);
-    void Label1_MouseUp(int Button, int Shift, double X, double Y);
+    void titlePressed(int Button, int Shift, double X, double Y);
+    void titleDragged(int Button, int Shift, double X, double Y);
+    void titleReleased(int Button, int Shift, double X, double Y);
     // Whatever closes the window, the desktop included, the main window comes back (shown,
     // if this window hid it) and takes the keyboard.
     void onUnload() override;
@@ -32,6 +32,18 @@ class SecondaryWindow : public zq::Form, public TitleDrag {
     void keepOnScreen();
 
   protected:
+    // Adds a label to a window's screen-reader items, read as it shows.
+    struct ReadAsShown {
+        std::vector<AccessibleItem>& items;
+        void operator()(zq::Label& l) const;
+    };
+    // Adds a control read as a button by its name.
+    struct ReadAsButton {
+        std::vector<AccessibleItem>& items;
+        void operator()(zq::Control& c, std::function<QString()> name) const;
+        void operator()(zq::Control& c, const QString& name) const;
+    };
+
     SecondaryWindow(const FormDesign& design, zq::Form& mainWindow);
     void dragByTitle();
     // A text box that takes one line: Return is the command, never a line break. Its keys

@@ -86,4 +86,20 @@ inline ControlDesign pixelImage(std::string_view name, int index, int left, int 
             .picture = picture};
 }
 
+// The secondary windows' dark text, and their labels and pictures placed in pixels.
+inline constexpr Rgb kInk{32, 32, 96};
+
+inline ControlDesign label(std::string_view name, int index, int left, int top, int width,
+                           int height, std::string_view caption, FontDesign font,
+                           Rgb fore = kBlack) {
+    return pixelLabel(name, index, left, top, width, height, caption, font, fore);
+}
+
+inline ControlDesign image(std::string_view name, int index, int left, int top, int width,
+                           int height, std::string_view picture = {}, bool hand = false) {
+    ControlDesign c = pixelImage(name, index, left, top, width, height, picture);
+    if (hand) c.cursor = Cursor::Hand;
+    return c;
+}
+
 } // namespace zq::designs::detail

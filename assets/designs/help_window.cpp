@@ -41,7 +41,7 @@ FormDesign build() {
                  .top = 30,
                  .width = 285,
                  .height = 315},
-                {.name = "Label1",
+                {.name = "title",
                  .kind = Kind::Label,
                  .left = 120,
                  .top = 60,

@@ -13,20 +13,6 @@ namespace {
 
 using namespace detail;
 
-constexpr Rgb kInk{32, 32, 96};
-
-ControlDesign label(std::string_view name, int index, int left, int top, int width, int height,
-                    std::string_view caption, FontDesign font, Rgb fore = kBlack) {
-    return pixelLabel(name, index, left, top, width, height, caption, font, fore);
-}
-
-ControlDesign image(std::string_view name, int index, int left, int top, int width, int height,
-                    std::string_view picture = {}, bool hand = false) {
-    ControlDesign c = pixelImage(name, index, left, top, width, height, picture);
-    if (hand) c.cursor = Cursor::Hand;
-    return c;
-}
-
 FormDesign build() {
     FormDesign f{
         .name = "PracticeWindow",
@@ -48,7 +34,7 @@ FormDesign build() {
                  .height = px(26),
                  .font = kSong10_5Bold});
     c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
-    c.push_back(label("Label1", -1, 8, 4, 439, 19, "练习", kSong10_5, kRed));
+    c.push_back(label("title", -1, 8, 4, 439, 19, "练习", kSong10_5, kRed));
 
     // The question, the palette to pick bands with, and the part drawn.
     ControlDesign question = label("Question", -1, 26, 46, 462, 28, "", kSong10_5Bold, kInk);

@@ -13,20 +13,6 @@ namespace {
 
 using namespace detail;
 
-constexpr Rgb kInk{32, 32, 96};
-
-ControlDesign label(std::string_view name, int index, int left, int top, int width, int height,
-                    std::string_view caption, FontDesign font, Rgb fore = kBlack) {
-    return pixelLabel(name, index, left, top, width, height, caption, font, fore);
-}
-
-ControlDesign image(std::string_view name, int index, int left, int top, int width, int height,
-                    std::string_view picture = {}, bool hand = false) {
-    ControlDesign c = pixelImage(name, index, left, top, width, height, picture);
-    if (hand) c.cursor = Cursor::Hand;
-    return c;
-}
-
 ControlDesign field(std::string_view name, int left, int top, int width) {
     return {.name = name,
             .kind = Kind::TextBox,
@@ -53,7 +39,7 @@ FormDesign build() {
     c.push_back(field("Measured", 118, 265, 140));
     c.push_back(field("Smd", 118, 541, 100));
     c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
-    c.push_back(label("Label1", -1, 8, 4, 439, 19, "识读色环", kSong10_5, kRed));
+    c.push_back(label("title", -1, 8, 4, 439, 19, "识读色环", kSong10_5, kRed));
 
     // Entering the bands as seen.
     c.push_back(label("Entered", -1, 26, 52, 460, 16, "", kSong9, kInk));

@@ -55,7 +55,7 @@ FormDesign build() {
                  .height = px(26),
                  .font = kSong10_5Bold});
     c.push_back(image("CloseBox", -1, 468, 2, 19, 21)); // hit area of the drawn close box
-    c.push_back(label("Label1", 8, 4, 439, 19, "由阻值查色环", kSong10_5, kRed));
+    c.push_back(label("title", 8, 4, 439, 19, "由阻值查色环", kSong10_5, kRed));
     c.push_back(
         clickable(image("FindButton", -1, 278, 50, 80, 26, ":/design/value_window/Image3.png")));
     c.push_back(

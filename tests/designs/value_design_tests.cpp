@@ -71,7 +71,7 @@ TEST(ValueDesign, TheFieldAndTitleStandInFrontOfTheGround) {
     // Front to back: the ground picture comes last, the title bar just before it.
     EXPECT_EQ(position("Ground"), c.size() - 1);
     EXPECT_EQ(position("Frame"), c.size() - 2);
-    EXPECT_LT(position("Label1"), position("Frame"));
+    EXPECT_LT(position("title"), position("Frame"));
     EXPECT_LT(position("CloseBox"), position("Frame"));
 }
 

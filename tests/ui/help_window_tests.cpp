@@ -92,7 +92,7 @@ class HelpWindowTest : public test::UiTest {
     static void deletePending() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QPoint title() const { return centreOf(help->label("Label1")); }
+    QPoint title() const { return centreOf(help->label("title")); }
 
     std::unique_ptr<MainWindow> main;
     QPointer<HelpWindow> help;
@@ -139,7 +139,7 @@ TEST_F(HelpWindowTest, LeftDragOnTheTitleMovesTheWindowWithThePointer) {
     moveTo(*help, p);
     press(*help, p);
     EXPECT_EQ(help->Dragging, -1);
-    EXPECT_EQ(help->DragGrab.X, p.x() * 15 - help->label("Label1").pixelRect().x() * 15);
+    EXPECT_EQ(help->DragGrab.X, p.x() * 15 - help->label("title").pixelRect().x() * 15);
 
     moveTo(*help, p + QPoint(30, 20));
     EXPECT_EQ(help->pos(), start + QPoint(30, 20));
@@ -196,24 +196,24 @@ TEST_F(HelpWindowTest, LeftButtonHeldFromElsewhereDoesNotMoveTheWindow) {
     EXPECT_EQ(help->pos(), start);
 
     // The handler itself looks at the flag, not at the buttons the move reports.
-    help->Label1_MouseMove(kLeftButton, 0, 3000, 150);
+    help->titleDragged(kLeftButton, 0, 3000, 150);
     EXPECT_EQ(help->pos(), start);
     EXPECT_EQ(help->DragTarget.Left, 0);
 }
 
 TEST_F(HelpWindowTest, PositionsRoundHalfToEvenAndStopAtTheSixteenBitEnds) {
-    help->Label1_MouseDown(kLeftButton, 0, 6.5, 7.5);
+    help->titlePressed(kLeftButton, 0, 6.5, 7.5);
     EXPECT_EQ(help->DragGrab.X, 6);
     EXPECT_EQ(help->DragGrab.Y, 8);
     help->Move(3000, 1500);
-    help->Label1_MouseMove(kLeftButton, 0, 6.5, 5.5);
+    help->titleDragged(kLeftButton, 0, 6.5, 5.5);
     EXPECT_EQ(help->DragTarget.Left, 3000); // 3000.5
     EXPECT_EQ(help->DragTarget.Top, 1498);  // 1497.5
-    help->Label1_MouseMove(kLeftButton, 0, 7.5, 8.5);
+    help->titleDragged(kLeftButton, 0, 7.5, 8.5);
     EXPECT_EQ(help->DragTarget.Left, 3002); // 3001.5
     EXPECT_EQ(help->DragTarget.Top, 1500);  // 1500.5
 
-    help->Label1_MouseMove(kLeftButton, 0, 40000, -40000);
+    help->titleDragged(kLeftButton, 0, 40000, -40000);
     EXPECT_EQ(help->DragTarget.Left, 32767);
     EXPECT_EQ(help->DragTarget.Top, -32768);
     EXPECT_EQ(help->pos(), QPoint(2184, -2185)); // 32767 and -32768 twips, to whole pixels

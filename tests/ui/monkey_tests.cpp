@@ -540,7 +540,7 @@ class Monkey : public test::UiTest {
         if (r < 8) return tick();
         if (r < 11 && !held_) {
             if (&f == main_) return dragTitle(f, main_->title);
-            if (&f == help()) return dragTitle(f, f.label(QStringLiteral("Label1")));
+            if (&f == help()) return dragTitle(f, f.label(QStringLiteral("title")));
         }
         if (r < 20 && &f == main_ && !held_) return chooseColour();
         const QPoint p = anywhere(f);

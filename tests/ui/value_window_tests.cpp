@@ -365,7 +365,7 @@ TEST_F(ValueWindow, EscAndTheCloseBoxCloseItAndTheMainWindowStays) {
 TEST_F(ValueWindow, DraggingTheTitleMovesIt) {
     Window& v = opened();
     const QPoint start = v.pos();
-    const QPoint title = v.label(QStringLiteral("Label1")).pixelRect().topLeft() + QPoint(60, 8);
+    const QPoint title = v.label(QStringLiteral("title")).pixelRect().topLeft() + QPoint(60, 8);
     moveTo(v, title);
     press(v, title);
     moveTo(v, title + QPoint(25, 15));

@@ -26,26 +26,12 @@ AboutWindow::AboutWindow(zq::Form& mainWindow)
     // Like a dialog's default button, Enter presses it at once.
     setFocusOrder({&button});
     setFocusedControl(&button);
-    auto shown = [this](const char* name) {
-        return [this, name] { return label(QString::fromLatin1(name)).Caption(); };
-    };
-    setAccessibleItems({
-        {&label(QStringLiteral("programName")),
-         QAccessible::StaticText,
-         shown("programName"),
-         shown("programName"),
-         {}},
-        {&label(QStringLiteral("aboutLines")),
-         QAccessible::StaticText,
-         shown("aboutLines"),
-         shown("aboutLines"),
-         {}},
-        {&button,
-         QAccessible::Button,
-         [] { return QCoreApplication::translate("AboutWindow", "确定"); },
-         {},
-         {}},
-    });
+    std::vector<zq::AccessibleItem> items;
+    const ReadAsShown text{items};
+    text(label(QStringLiteral("programName")));
+    text(label(QStringLiteral("aboutLines")));
+    ReadAsButton{items}(button, [] { return QCoreApplication::translate("AboutWindow", "确定"); });
+    setAccessibleItems(std::move(items));
 }
 
 QString AboutWindow::aboutText() {

@@ -22,25 +22,17 @@ const QString kBreak = QStringLiteral("\r\n");
 HelpWindow::HelpWindow(zq::Form& mainWindow) : SecondaryWindow(designs::helpWindow(), mainWindow) {
     image(QStringLiteral("closeButton")).Click = [this] { closeClicked(); };
     dragByTitle();
-    Label& title = label(QStringLiteral("Label1"));
+    Label& title = label(QStringLiteral("title"));
 
     // From the keyboard: Tab reaches the text, to scroll it, and the close box.
     TextBox& text = textBox(QStringLiteral("text"));
     Image& close = image(QStringLiteral("closeButton"));
     setFocusOrder({&text, &close});
     text.widget()->setAccessibleName(title.Caption());
-    setAccessibleItems({
-        {&title,
-         QAccessible::StaticText,
-         [&title] { return title.Caption(); },
-         [&title] { return title.Caption(); },
-         {}},
-        {&close,
-         QAccessible::Button,
-         [] { return QCoreApplication::translate("HelpWindow", "关闭"); },
-         {},
-         {}},
-    });
+    std::vector<zq::AccessibleItem> items;
+    ReadAsShown{items}(title);
+    ReadAsButton{items}(close, [] { return QCoreApplication::translate("HelpWindow", "关闭"); });
+    setAccessibleItems(std::move(items));
 }
 
 QString HelpWindow::helpText() {

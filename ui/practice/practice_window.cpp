@@ -135,14 +135,9 @@ void PracticeWindow::wireKeyboard() {
     passOverWhenHidden({&BodyLeft, &BodyRight});
 
     std::vector<zq::AccessibleItem> items;
-    auto text = [&items](zq::Label& l) {
-        auto shown = [&l] { return l.Caption(); };
-        items.push_back({&l, QAccessible::StaticText, shown, shown, {}});
-    };
-    auto button = [&items](zq::Control& c, std::function<QString()> name) {
-        items.push_back({&c, QAccessible::Button, std::move(name), {}, {}});
-    };
-    text(label(QStringLiteral("Label1")));
+    const ReadAsShown text{items};
+    const ReadAsButton button{items};
+    text(label(QStringLiteral("title")));
     // The question as a screen reader hears it: the bands in order, the gap named.
     items.push_back({&Question, QAccessible::StaticText,
                      [this] { return wording::questionSpoken(Current, userFormat()); },

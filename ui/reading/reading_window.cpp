@@ -82,14 +82,9 @@ void ReadingWindow::wireKeyboard() {
     addArrowGroup({&back, &clear, &show});
 
     std::vector<zq::AccessibleItem> items;
-    auto text = [&items](zq::Label& l) {
-        auto shown = [&l] { return l.Caption(); };
-        items.push_back({&l, QAccessible::StaticText, shown, shown, {}});
-    };
-    auto button = [&items](zq::Control& c, const QString& name) {
-        items.push_back({&c, QAccessible::Button, [name] { return name; }, {}, {}});
-    };
-    text(label(QStringLiteral("Label1")));
+    const ReadAsShown text{items};
+    const ReadAsButton button{items};
+    text(label(QStringLiteral("title")));
     text(Entered);
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
         button(*Chip[std::size_t(i)], wording::colourName(i));

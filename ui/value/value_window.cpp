@@ -75,15 +75,10 @@ void ValueWindow::wireKeyboard() {
     passOverWhenHidden(standard); // fewer values than places
 
     std::vector<zq::AccessibleItem> items;
-    auto text = [&items](zq::Label& l) {
-        auto shown = [&l] { return l.Caption(); };
-        items.push_back({&l, QAccessible::StaticText, shown, shown, {}});
-    };
-    auto button = [&items](zq::Control& c, std::function<QString()> name) {
-        items.push_back({&c, QAccessible::Button, std::move(name), {}, {}});
-    };
+    const ReadAsShown text{items};
+    const ReadAsButton button{items};
     auto caption = [](zq::Label& l) { return [&l] { return l.Caption(); }; };
-    text(label(QStringLiteral("Label1")));
+    text(label(QStringLiteral("title")));
     valueField().setAccessibleName(QCoreApplication::translate("ValueWindow", "阻值"));
     button(find, [] { return QCoreApplication::translate("ValueWindow", "查色环"); });
     button(give, [] { return QCoreApplication::translate("ValueWindow", "在主窗口显示"); });
