@@ -511,10 +511,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>先用入门套装。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>原文件改名为“%1”留着，先用入门套装。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -526,51 +522,15 @@
         <source>我的套装</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>原文件没能改名留着，先用入门套装。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CombinationsPanel</name>
     <message>
-        <source>用手头的电阻凑</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>我有的电阻：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>我有的电阻</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>编辑我的套装…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>编辑我的套装</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>说明</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>凑法</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>算式</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>关闭</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>在“由阻值查色环”窗口查一个阻值，这里给出用手头的电阻凑它的办法。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>点一种凑法，看它的算式和每个电阻的色环。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -587,6 +547,26 @@
     </message>
     <message>
         <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用手头的电阻凑</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>编辑我的套装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>算式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>每个电阻的色环</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -821,6 +801,11 @@
         <source>启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>用手头的电阻凑（在由阻值查色环窗口里点它）：用 E6、E12、E24 或自己的
+一盒电阻串并联凑出那个阻值，列出算式和每个电阻的色环，Esc 关闭。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -926,6 +911,49 @@
     </message>
     <message>
         <source>%1 版权所有</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KitPanel</name>
+    <message>
+        <source>用手头的电阻凑 %1（%2，误差 %3 以内）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在“由阻值查色环”窗口查一个阻值，这里给出用手头的电阻凑它的办法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点一种凑法，看它的算式和每个电阻的色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>●%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>○%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 行用不了：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装改过了，还没有保存。不保存就关上吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2  %3  ★最简单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2  %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

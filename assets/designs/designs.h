@@ -13,5 +13,6 @@ const zq::FormDesign& form3(); // About window
 const zq::FormDesign& valueWindow(); // value-to-colours window
 const zq::FormDesign& readingWindow(); // reading window
 const zq::FormDesign& practiceWindow(); // practice window
+const zq::FormDesign& combinationsPanel(); // the value window's companion: parts at hand
 
 } // namespace zq::designs

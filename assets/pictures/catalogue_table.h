@@ -120,6 +120,9 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/practice_window/Image4.png", 76, 26, true},
     {":/design/practice_window/Image5.png", 76, 26, true},
     {":/design/practice_window/Image6.png", 100, 26, true},
+
+    // The value window's companion panel.
+    {":/design/combinations_panel/Image2.png", 510, 252, false},
 };
 
 } // namespace zq::pictures::detail

@@ -272,8 +272,8 @@ const Picture kPictures[] = {
          v->KitButton_Click();
          CombinationsPanel* p = v->Combinations;
          if (!p || !QTest::qWaitForWindowExposed(p)) return nullptr;
-         p->chooseKit(CombinationsPanel::E6);
-         p->lines->setCurrentRow(1);
+         p->KitChoice_Click(CombinationsPanel::E6);
+         p->Way_Click(1);
          return p;
      }},
     {"reading-empty", [](ReferencePictures&, Form1& m) -> QWidget* { return readingWindow(m); }},

@@ -3,29 +3,36 @@
 
 #include "ui/value/combinations_panel.h"
 
+#include "assets/designs/common.h"
+#include "assets/designs/designs.h"
 #include "model/colour_finder.h"
 #include "model/combinations/kit.h"
 #include "model/combinations/kit_file.h"
+#include "platform/form.h"
+#include "platform/pictures.h"
 #include "platform/services.h"
 #include "ui/value/kit_store.h"
 #include "wording/combinations.h"
+#include "wording/kit_panel.h"
 #include "wording/value.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QPalette>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace zq::ui {
 
 namespace {
+
+const QColor kInk(32, 32, 96);
+const QColor kLink(0, 0, 192);
+const QColor kChosen(224, 0, 0);
 
 model::DecimalFormat format() {
     static std::string point;
@@ -42,85 +49,113 @@ QString partColours(const model::Decimal& value) {
     return {};
 }
 
-} // namespace
-
-namespace {
-
-// The secondary windows' pink ground and dark blue ink, so that the panel reads as the value
-// window's own.
-void dressAsSecondaryWindow(QWidget& w) {
-    QPalette p = w.palette();
-    p.setColor(QPalette::Window, QColor(255, 192, 255));
-    p.setColor(QPalette::WindowText, QColor(32, 32, 96));
-    w.setPalette(p);
-    w.setAutoFillBackground(true);
+QString kitName(int kit) {
+    switch (kit) {
+    case CombinationsPanel::E6:
+        return wording::seriesKitName(model::ESeries::E6);
+    case CombinationsPanel::E12:
+        return wording::seriesKitName(model::ESeries::E12);
+    case CombinationsPanel::E24:
+        return wording::seriesKitName(model::ESeries::E24);
+    default:
+        return wording::ownKitName();
+    }
 }
 
 } // namespace
 
-CombinationsPanel::CombinationsPanel(QWidget* parent) : QDialog(parent) {
-    dressAsSecondaryWindow(*this);
-    setWindowTitle(QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"));
-    setAccessibleName(QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"));
-    auto* layout = new QVBoxLayout(this);
-    heading = new QLabel(this);
-    heading->setWordWrap(true);
-    layout->addWidget(heading);
-
-    auto* row = new QHBoxLayout;
-    auto* caption =
-        new QLabel(QCoreApplication::translate("CombinationsPanel", "我有的电阻："), this);
-    kitChooser = new QComboBox(this);
-    kitChooser->addItems({wording::seriesKitName(model::ESeries::E6),
-                          wording::seriesKitName(model::ESeries::E12),
-                          wording::seriesKitName(model::ESeries::E24), wording::ownKitName()});
-    kitChooser->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "我有的电阻"));
-    caption->setBuddy(kitChooser);
-    editButton =
-        new QPushButton(QCoreApplication::translate("CombinationsPanel", "编辑我的套装…"), this);
-    editButton->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "编辑我的套装"));
-    row->addWidget(caption);
-    row->addWidget(kitChooser);
-    row->addWidget(editButton);
-    row->addStretch();
-    layout->addLayout(row);
-
-    note = new QLabel(this);
-    note->setWordWrap(true);
-    note->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "说明"));
-    layout->addWidget(note);
-    lines = new QListWidget(this);
-    lines->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "凑法"));
-    lines->setFixedHeight(lines->fontMetrics().height() * 5);
-    layout->addWidget(lines);
-    working = new QLabel(this);
-    working->setWordWrap(true);
-    working->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    working->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "算式"));
-    working->setMinimumHeight(working->fontMetrics().height() * 5);
-    working->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(working);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)
-        ->setText(QCoreApplication::translate("CombinationsPanel", "关闭"));
-    buttons->button(QDialogButtonBox::Close)
-        ->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "关闭"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
+CombinationsPanel::CombinationsPanel(zq::Form& mainWindow, zq::Form& valueWindow)
+    : SecondaryWindow(designs::combinationsPanel(), mainWindow), Heading(label("Heading")),
+      Note(label("Note")), Working(label("Working")), Parts(label("Parts")),
+      EditButton(label("EditButton")), WayMark(line("WayMark")), valueWindow_(&valueWindow) {
+    for (int i = 0; i < 4; ++i)
+        KitChoice[std::size_t(i)] = &label(QStringLiteral("KitChoice"), i);
+    for (int i = 0; i < 3; ++i)
+        Way[std::size_t(i)] = &label(QStringLiteral("Way"), i);
+    setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     const OwnKit own = loadOwnKit();
     ownKit = own.values;
     ownKitNote_ = own.note;
-    kitChooser->setCurrentIndex(E12);
-    editButton->setEnabled(false);
-    connect(kitChooser, &QComboBox::currentIndexChanged, this, [this](int i) {
-        editButton->setEnabled(i == Own);
-        search();
-    });
-    connect(editButton, &QPushButton::clicked, this, [this] { editOwnKit(); });
-    connect(lines, &QListWidget::currentRowChanged, this, [this](int r) { showWorking(r); });
-    resize(520, 0);
-    clearWanted();
+    Kit = loadKitChoice(E12);
+    wire();
+    showKits();
+    search();
+}
+
+void CombinationsPanel::wire() {
+    auto& close = image(QStringLiteral("CloseBox"));
+    close.Click = [this] { CloseBox_Click(); };
+    for (int i = 0; i < 4; ++i)
+        KitChoice[std::size_t(i)]->Click = [this, i] { KitChoice_Click(i); };
+    for (int i = 0; i < 3; ++i)
+        Way[std::size_t(i)]->Click = [this, i] { Way_Click(i); };
+    EditButton.Click = [this] { EditButton_Click(); };
+    dragByTitle();
+
+    std::vector<zq::Control*> kits(KitChoice.begin(), KitChoice.end());
+    std::vector<zq::Control*> ways(Way.begin(), Way.end());
+    std::vector<zq::Control*> order = kits;
+    order.push_back(&EditButton);
+    order.insert(order.end(), ways.begin(), ways.end());
+    order.push_back(&close);
+    setFocusOrder(order);
+    addArrowGroup(kits);
+    addArrowGroup(ways);
+    ways.push_back(&EditButton);
+    passOverWhenHidden(ways); // the editor is for the own kit; fewer ways than places
+
+    std::vector<zq::AccessibleItem> items;
+    auto text = [&items](zq::Label& l, std::function<QString()> n) {
+        items.push_back(
+            {&l, QAccessible::StaticText, std::move(n), [&l] { return l.Caption(); }, {}});
+    };
+    auto button = [&items](zq::Control& c, std::function<QString()> n) {
+        items.push_back({&c, QAccessible::Button, std::move(n), {}, {}});
+    };
+    text(label(QStringLiteral("Label1")),
+         [] { return QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"); });
+    text(Heading, [this] { return Heading.Caption(); });
+    for (std::size_t i = 0; i < KitChoice.size(); ++i)
+        button(*KitChoice[i], [this, i] { return KitChoice[i]->Caption(); });
+    button(EditButton,
+           [] { return QCoreApplication::translate("CombinationsPanel", "编辑我的套装"); });
+    text(Note, [] { return QCoreApplication::translate("CombinationsPanel", "说明"); });
+    for (std::size_t i = 0; i < Way.size(); ++i)
+        button(*Way[i], [this, i] { return wayNames_[i]; });
+    text(Working, [] { return QCoreApplication::translate("CombinationsPanel", "算式"); });
+    text(Parts, [] { return QCoreApplication::translate("CombinationsPanel", "每个电阻的色环"); });
+    button(close, [] { return QCoreApplication::translate("CombinationsPanel", "关闭"); });
+    setAccessibleItems(std::move(items));
+}
+
+void CombinationsPanel::Form_Load() {
+    showKits();
+    search();
+}
+
+void CombinationsPanel::Form_Unload() {
+    // Not the main window's way back: the keyboard returns to the window this one answers for.
+    hide();
+    if (valueWindow_ && !valueWindow_->unloaded() && valueWindow_->isVisible())
+        valueWindow_->activateWindow();
+}
+
+void CombinationsPanel::CloseBox_Click() {
+    Unload();
+}
+
+void CombinationsPanel::KitChoice_Click(int Index) {
+    if (Index < 0 || Index >= int(KitChoice.size())) return;
+    Kit = Index;
+    saveKitChoice(Kit);
+    showKits();
+    search();
+}
+
+void CombinationsPanel::showKits() {
+    for (std::size_t i = 0; i < KitChoice.size(); ++i)
+        KitChoice[i]->setCaption(wording::kitChoiceCaption(kitName(int(i)), int(i) == Kit));
+    EditButton.setVisible(Kit == Own);
 }
 
 void CombinationsPanel::setWanted(const model::Decimal& ohms, int toleranceHundredths) {
@@ -134,82 +169,97 @@ void CombinationsPanel::clearWanted() {
     search();
 }
 
-void CombinationsPanel::chooseKit(KitChoice k) {
-    kitChooser->setCurrentIndex(k);
-}
-
 void CombinationsPanel::search() {
-    lines->clear();
     shown.clear();
-    working->clear();
-    const int choice = kitChooser->currentIndex();
+    wayNames_.fill(QString());
+    chosenWay = -1;
+    WayMark.setVisible(false);
+    Working.setCaption(QString());
+    showParts({});
     QStringList notes;
-    if (choice == Own && !ownKitNote_.isEmpty()) notes << ownKitNote_;
-    if (!wanted_) {
-        heading->setText(QCoreApplication::translate(
-            "CombinationsPanel",
-            "在“由阻值查色环”窗口查一个阻值，这里给出用手头的电阻凑它的办法。"));
-        note->setText(notes.join(QLatin1Char(' ')));
-        return;
-    }
+    if (Kit == Own && !ownKitNote_.isEmpty()) notes << ownKitNote_;
     const model::DecimalFormat fmt = format();
-    const std::vector<model::Decimal> values =
-        choice == Own ? ownKit
-                      : model::seriesKit(choice == E6    ? model::ESeries::E6
-                                         : choice == E12 ? model::ESeries::E12
-                                                         : model::ESeries::E24);
-    QString headingText =
-        wording::combinationsHeading(*wanted_, kitChooser->currentText(), tolerance_, fmt);
-    headingText.chop(1); // the terminal's colon: the list stands below, not after it
-    heading->setText(headingText);
-    const model::Kit kit(values);
-    const model::Combinations made = model::findCombinations(*wanted_, kit, tolerance_);
-    if (made.wantedFault)
-        notes << wording::wantedFault(*made.wantedFault);
-    else if (kit.empty())
-        notes << wording::emptyKit();
-    else if (!made.simplest)
-        notes << wording::noneWithinTolerance(tolerance_);
-    note->setText(notes.join(QLatin1Char(' ')));
-    for (const auto& c : made.bestOfParts) {
-        if (!c) continue;
-        shown.push_back(*c);
-        lines->addItem(wording::combinationEntry(*c, made.simplest == c, fmt));
+    if (wanted_) {
+        const std::vector<model::Decimal> values =
+            Kit == Own ? ownKit
+                       : model::seriesKit(Kit == E6    ? model::ESeries::E6
+                                          : Kit == E12 ? model::ESeries::E12
+                                                       : model::ESeries::E24);
+        Heading.setCaption(wording::panelHeading(*wanted_, kitName(Kit), tolerance_, fmt));
+        const model::Kit kit(values);
+        const model::Combinations made = model::findCombinations(*wanted_, kit, tolerance_);
+        if (made.wantedFault)
+            notes << wording::wantedFault(*made.wantedFault);
+        else if (kit.empty())
+            notes << wording::emptyKit();
+        else if (!made.simplest)
+            notes << wording::noneWithinTolerance(tolerance_);
+        for (const auto& c : made.bestOfParts)
+            if (c) shown.push_back(*c);
+        for (std::size_t i = 0; i < Way.size(); ++i) {
+            const bool simplest = i < shown.size() && made.simplest == shown[i];
+            Way[i]->setCaption(i < shown.size() ? wording::panelWay(shown[i], simplest, fmt)
+                                                : QString());
+            wayNames_[i] =
+                i < shown.size() ? wording::panelWayName(shown[i], simplest, fmt) : QString();
+        }
+        if (!shown.empty()) Working.setCaption(wording::panelChooseAWay());
+    } else {
+        Heading.setCaption(wording::panelPrompt());
     }
-    if (!shown.empty())
-        working->setText(QCoreApplication::translate("CombinationsPanel",
-                                                     "点一种凑法，看它的算式和每个电阻的色环。"));
+    for (std::size_t i = 0; i < Way.size(); ++i) {
+        Way[i]->setVisible(i < shown.size());
+        Way[i]->setForeColor(kLink);
+    }
+    Note.setForeColor(kChosen);
+    Note.setCaption(notes.join(QLatin1Char(' ')));
 }
 
-void CombinationsPanel::showWorking(int row) {
-    if (row < 0 || std::size_t(row) >= shown.size()) return;
-    const model::Combination& c = shown[std::size_t(row)];
-    const model::DecimalFormat fmt = format();
-    QStringList text = wording::working(c, fmt);
+void CombinationsPanel::Way_Click(int Index) {
+    if (Index < 0 || std::size_t(Index) >= shown.size()) return;
+    chosenWay = Index;
+    for (std::size_t i = 0; i < Way.size(); ++i)
+        Way[i]->setForeColor(int(i) == Index ? kChosen : kLink);
+    const zq::Label& row = *Way[std::size_t(Index)];
+    const double under = row.Top() + row.Height();
+    WayMark.setY1(under);
+    WayMark.setY2(under);
+    WayMark.setVisible(true);
+    const model::Combination& c = shown[std::size_t(Index)];
+    Working.setCaption(wording::working(c, format()).join(QLatin1Char('\n')));
+    showParts(c.parts);
+}
+
+void CombinationsPanel::showParts(const std::vector<model::Decimal>& parts) {
     // Each value once, in the order of the parts.
     std::vector<model::Decimal> seen;
-    for (const model::Decimal& p : c.parts) {
+    QStringList text;
+    for (const model::Decimal& p : parts) {
         if (std::find(seen.begin(), seen.end(), p) != seen.end()) continue;
         seen.push_back(p);
-        text << wording::partColours(p, partColours(p), fmt);
+        text << wording::partColours(p, partColours(p), format());
     }
-    working->setText(text.join(QLatin1Char('\n')));
+    Parts.setCaption(text.join(QLatin1Char('\n')));
 }
 
-void CombinationsPanel::editOwnKit() {
+void CombinationsPanel::EditButton_Click() {
     OwnKitDialog dialog(this, ownKit);
     if (dialog.exec() != QDialog::Accepted) return;
     ownKit = dialog.values;
+    // What was said about a file set aside is no longer true of the kit just saved.
     ownKitNote_.clear();
-    if (kitChooser->currentIndex() != Own)
-        kitChooser->setCurrentIndex(Own);
-    else
-        search();
+    search();
 }
 
 OwnKitDialog::OwnKitDialog(QWidget* parent, const std::vector<model::Decimal>& kit)
     : QDialog(parent), values(kit) {
-    dressAsSecondaryWindow(*this);
+    // The secondary windows' pink ground, ink and font.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 192, 255));
+    p.setColor(QPalette::WindowText, kInk);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setFont(designFont(designs::detail::kSong9, designs::detail::kSong9).font);
     setWindowTitle(wording::ownKitName());
     auto* layout = new QVBoxLayout(this);
     auto* help = new QLabel(
@@ -222,7 +272,8 @@ OwnKitDialog::OwnKitDialog(QWidget* parent, const std::vector<model::Decimal>& k
     layout->addWidget(help);
     editor = new QPlainTextEdit(this);
     editor->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "我的套装里的阻值"));
-    editor->setPlainText(QString::fromStdString(model::kitText(kit)));
+    saved_ = QString::fromStdString(model::kitText(kit));
+    editor->setPlainText(saved_);
     layout->addWidget(editor);
     note = new QLabel(this);
     note->setWordWrap(true);
@@ -269,7 +320,13 @@ void OwnKitDialog::save() {
     const model::KitFile kit =
         model::readKit(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (!kit.refused.empty()) {
-        note->setText(wording::kitLineRefused(wording::ownKitName(), kit.refused.front()));
+        // Named as the user typed it, the cursor on it.
+        const model::KitLine& refused = kit.refused.front();
+        note->setText(wording::typedKitLineRefused(refused));
+        QTextCursor at(editor->document()->findBlockByNumber(refused.line - 1));
+        at.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        editor->setTextCursor(at);
+        editor->setFocus();
         return;
     }
     if (const QString why = saveOwnKit(kit.values); !why.isEmpty()) {
@@ -278,6 +335,14 @@ void OwnKitDialog::save() {
     }
     values = kit.values;
     accept();
+}
+
+void OwnKitDialog::reject() {
+    if (editor->toPlainText() != saved_ &&
+        MsgBox(wording::ownKitDropEdits(), kQuestionStyle | kYesNoStyle, wording::ownKitName()) !=
+            kAnswerYes)
+        return;
+    QDialog::reject();
 }
 
 } // namespace zq::ui
