@@ -534,22 +534,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>一行一个阻值，写法和查色环一样（4.7k、4k7、470R、4.7千欧）；也可以粘贴一串，用逗号或顿号隔开。# 后面是注释。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>我的套装里的阻值</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>保存</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>用手头的电阻凑</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1143,6 +1127,25 @@
     </message>
     <message>
         <source>练习…	Ctrl+L</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OwnKitEditor</name>
+    <message>
+        <source>我的套装里的阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -123,6 +123,8 @@ inline constexpr PictureInfo kTable[] = {
 
     // The value window's companion panel.
     {":/design/combinations_panel/Image2.png", 510, 252, false},
+    {":/design/own_kit_editor/Image3.png", 80, 26, true},
+    {":/design/own_kit_editor/Image4.png", 80, 26, true},
 };
 
 } // namespace zq::pictures::detail

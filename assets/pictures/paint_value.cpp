@@ -133,6 +133,12 @@ void nextButton(Canvas& c) {
 void restartButton(Canvas& c) {
     button(c, "重新开始");
 }
+void saveButton(Canvas& c) {
+    button(c, "保存");
+}
+void cancelButton(Canvas& c) {
+    button(c, "取消");
+}
 
 } // namespace
 
@@ -149,6 +155,8 @@ void addValuePictures(std::vector<Job>& jobs) {
                                 {":/design/practice_window/Image5.png", nextButton},
                                 {":/design/practice_window/Image6.png", restartButton},
                                 {":/design/combinations_panel/Image2.png", panelGroundPicture},
+                                {":/design/own_kit_editor/Image3.png", saveButton},
+                                {":/design/own_kit_editor/Image4.png", cancelButton},
                             });
 }
 

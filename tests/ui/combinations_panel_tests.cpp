@@ -8,21 +8,19 @@
 #include "tests/ui/main_window_fixture.h"
 #include "ui/value/combinations_panel.h"
 #include "ui/value/kit_store.h"
+#include "ui/value/own_kit_editor.h"
 #include "ui/value/value_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 
 using namespace zq;
 using zq::test::MainWindow;
@@ -83,14 +81,15 @@ class Combinations : public MainWindow {
         return out;
     }
     static void choose(CombinationsPanel& p, int kit) { click(p, centreOf(*p.KitChoice[kit])); }
-    // Runs `edit` in the editor of the own kit, opened by its link.
-    void editKit(CombinationsPanel& p, const std::function<void(ui::OwnKitDialog&)>& edit) {
-        QTimer::singleShot(0, [&] {
-            auto* d = dynamic_cast<ui::OwnKitDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(d, nullptr);
-            edit(*d);
-        });
-        p.activate(p.EditButton); // as Return or a screen reader presses it
+    // The editor of the own kit, opened by its link as Return or a screen reader presses it.
+    static ui::OwnKitEditor& editor(CombinationsPanel& p) {
+        p.activate(p.EditButton);
+        if (!p.Editor) throw std::runtime_error("no editor");
+        return *p.Editor;
+    }
+    static void edit(ui::OwnKitEditor& d, const QString& text) {
+        d.kitText().setPlainText(text);
+        d.activate(d.image(QStringLiteral("SaveButton")));
     }
 };
 
@@ -166,17 +165,15 @@ TEST_F(Combinations, TheOwnKitStartsAsTheStarterKitAndIsEditedSavedAndReadBack) 
 
     // A pasted list, with a line that cannot be used: refused as the line typed, the cursor on
     // it, nothing saved.
-    editKit(p, [&](ui::OwnKitDialog& d) {
-        d.editor->setPlainText(QStringLiteral("4.7k, 4..7k\n10k"));
-        d.save();
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_TRUE(d.note->text().startsWith(QStringLiteral("第 2 行用不了：")))
-            << d.note->text().toStdString();
-        EXPECT_EQ(d.editor->textCursor().selectedText(), QStringLiteral("4..7k"));
-        EXPECT_FALSE(QFile::exists(ui::ownKitPath()));
-        d.editor->setPlainText(QStringLiteral("4.7k，10k、 4k7\n# 我的\n1M"));
-        d.save();
-    });
+    QPointer<ui::OwnKitEditor> d = &editor(p);
+    edit(*d, QStringLiteral("4.7k, 4..7k\n10k"));
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(d->Note.Caption().startsWith(QStringLiteral("第 2 行用不了：")))
+        << d->Note.Caption().toStdString();
+    EXPECT_EQ(d->kitText().textCursor().selectedText(), QStringLiteral("4..7k"));
+    EXPECT_FALSE(QFile::exists(ui::ownKitPath()));
+    edit(*d, QStringLiteral("4.7k，10k、 4k7\n# 我的\n1M"));
+    EXPECT_TRUE(!d || d->unloaded()) << "closed once saved";
     const std::vector<model::Decimal> want{
         model::Decimal::of(4700, 0), model::Decimal::of(10000, 0), model::Decimal::of(4700, 0),
         model::Decimal::of(1000000, 0)};
@@ -188,21 +185,22 @@ TEST_F(Combinations, TheOwnKitStartsAsTheStarterKitAndIsEditedSavedAndReadBack) 
     EXPECT_TRUE(rows(p)[2].contains(shown(u"4.70KΩ ∥ (4.70KΩ + 4.70KΩ)")))
         << rows(p)[2].toStdString();
 
-    // Unsaved edits: Esc asks first; "no" keeps the editor open, "yes" drops them.
-    editKit(p, [&](ui::OwnKitDialog& d) {
-        d.reject();
-        EXPECT_FALSE(d.isVisible()) << "nothing edited, nothing to ask";
-    });
-    for (const int answer : {kAnswerNo, kAnswerYes}) {
-        messages_.answer = answer;
-        editKit(p, [&](ui::OwnKitDialog& d) {
-            d.editor->setPlainText(QStringLiteral("1k"));
-            QTest::keyClick(d.editor, Qt::Key_Escape);
+    // Unsaved edits: Esc or the desktop's close asks first; "no" keeps them, "yes" drops them.
+    d = &editor(p);
+    QTest::keyClick(&d->kitText(), Qt::Key_Escape);
+    EXPECT_TRUE(!d || d->unloaded()) << "nothing edited, nothing to ask";
+    for (const bool byDesktop : {false, true})
+        for (const int answer : {kAnswerNo, kAnswerYes}) {
+            if (!d || d->unloaded()) d = &editor(p);
+            d->kitText().setPlainText(QStringLiteral("1k"));
+            messages_.answer = answer;
+            if (byDesktop)
+                d->close();
+            else
+                QTest::keyClick(&d->kitText(), Qt::Key_Escape);
             EXPECT_EQ(takeMessages().size(), 1u);
-            EXPECT_EQ(d.isVisible(), answer == kAnswerNo);
-            if (d.isVisible()) d.done(QDialog::Rejected);
-        });
-    }
+            EXPECT_EQ(d && !d->unloaded(), answer == kAnswerNo) << byDesktop;
+        }
     EXPECT_EQ(p.ownKit, want);
     EXPECT_EQ(ui::loadOwnKit().values, want);
 }
@@ -233,7 +231,7 @@ TEST_F(Combinations, ABrokenOwnKitIsSetAsideWithANoteThatGoesOnceAKitIsSaved) {
     choose(p, CombinationsPanel::E24);
     EXPECT_TRUE(p.Note.Caption().isEmpty());
     choose(p, CombinationsPanel::Own);
-    editKit(p, [](ui::OwnKitDialog& d) { d.save(); });
+    edit(editor(p), QStringLiteral("4.7k"));
     EXPECT_TRUE(p.Note.Caption().isEmpty()) << p.Note.Caption().toStdString();
 }
 

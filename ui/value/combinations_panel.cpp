@@ -3,34 +3,24 @@
 
 #include "ui/value/combinations_panel.h"
 
-#include "assets/designs/common.h"
 #include "assets/designs/designs.h"
 #include "model/colour_finder.h"
 #include "model/combinations/kit.h"
 #include "model/combinations/kit_file.h"
-#include "platform/form.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
 #include "ui/value/kit_store.h"
+#include "ui/value/own_kit_editor.h"
 #include "wording/combinations.h"
 #include "wording/kit_panel.h"
 #include "wording/value.h"
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QPalette>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTextBlock>
-#include <QVBoxLayout>
 
 namespace zq::ui {
 
 namespace {
 
-const QColor kInk(32, 32, 96);
 const QColor kLink(0, 0, 192);
 const QColor kChosen(224, 0, 0);
 
@@ -133,7 +123,13 @@ void CombinationsPanel::Form_Load() {
     search();
 }
 
+CombinationsPanel::~CombinationsPanel() {
+    delete Editor.data();
+}
+
 void CombinationsPanel::Form_Unload() {
+    // The editor goes too, asking first about edits not saved.
+    if (Editor && !Editor->unloaded()) Editor->close();
     // Not the main window's way back: the keyboard returns to the window this one answers for.
     hide();
     if (valueWindow_ && !valueWindow_->unloaded() && valueWindow_->isVisible())
@@ -243,106 +239,22 @@ void CombinationsPanel::showParts(const std::vector<model::Decimal>& parts) {
 }
 
 void CombinationsPanel::EditButton_Click() {
-    OwnKitDialog dialog(this, ownKit);
-    if (dialog.exec() != QDialog::Accepted) return;
-    ownKit = dialog.values;
-    // What was said about a file set aside is no longer true of the kit just saved.
-    ownKitNote_.clear();
-    search();
-}
-
-OwnKitDialog::OwnKitDialog(QWidget* parent, const std::vector<model::Decimal>& kit)
-    : QDialog(parent), values(kit) {
-    // The secondary windows' pink ground, ink and font.
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 192, 255));
-    p.setColor(QPalette::WindowText, kInk);
-    setPalette(p);
-    setAutoFillBackground(true);
-    setFont(designFont(designs::detail::kSong9, designs::detail::kSong9).font);
-    setWindowTitle(wording::ownKitName());
-    auto* layout = new QVBoxLayout(this);
-    auto* help = new QLabel(
-        QCoreApplication::translate(
-            "CombinationsPanel",
-            "一行一个阻值，写法和查色环一样（4.7k、4k7、470R、4.7千欧）；也可以粘贴一串，用逗号"
-            "或顿号隔开。# 后面是注释。"),
-        this);
-    help->setWordWrap(true);
-    layout->addWidget(help);
-    editor = new QPlainTextEdit(this);
-    editor->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "我的套装里的阻值"));
-    saved_ = QString::fromStdString(model::kitText(kit));
-    editor->setPlainText(saved_);
-    layout->addWidget(editor);
-    note = new QLabel(this);
-    note->setWordWrap(true);
-    note->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "说明"));
-    layout->addWidget(note);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Save)
-        ->setText(QCoreApplication::translate("CombinationsPanel", "保存"));
-    buttons->button(QDialogButtonBox::Save)
-        ->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "保存"));
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(QCoreApplication::translate("CombinationsPanel", "取消"));
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "取消"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { save(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    resize(360, 420);
-}
-
-void OwnKitDialog::save() {
-    // A pasted list becomes one value a line, and stays so in the editor, so that a refused
-    // line is found by the number the note gives.
-    QString text = editor->toPlainText();
-    static const QRegularExpression kSeparators(
-        QStringLiteral("[,;\\t\\x{FF0C}\\x{3001}\\x{FF1B}]+"));
-    if (text.contains(kSeparators)) {
-        QStringList kept;
-        for (const QString& line : text.split(QLatin1Char('\n'))) {
-            // A comment keeps its commas.
-            const qsizetype hash = line.indexOf(QRegularExpression(QStringLiteral("[#\\x{FF03}]")));
-            const QString head = hash < 0 ? line : line.left(hash);
-            const QString tail = hash < 0 ? QString() : line.mid(hash);
-            QStringList pieces = head.split(kSeparators, Qt::SkipEmptyParts);
-            for (QString& p : pieces)
-                p = p.trimmed();
-            if (!tail.isEmpty()) pieces << tail;
-            kept << pieces;
-        }
-        text = kept.join(QLatin1Char('\n'));
-        editor->setPlainText(text);
+    if (!mainWindow()) return;
+    if (!Editor || Editor->unloaded()) {
+        Editor = new OwnKitEditor(*mainWindow(), ownKit);
+        Editor->setDeleteOnUnload(true);
+        Editor->Saved = [this, panel = QPointer<CombinationsPanel>(this)] {
+            if (!panel || !Editor) return;
+            ownKit = Editor->values;
+            // What was said about a file set aside is no longer true of the kit just saved.
+            ownKitNote_.clear();
+            search();
+        };
+        Editor->placeBesideWindow(*this);
     }
-    const QByteArray bytes = text.toUtf8();
-    const model::KitFile kit =
-        model::readKit(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (!kit.refused.empty()) {
-        // Named as the user typed it, the cursor on it.
-        const model::KitLine& refused = kit.refused.front();
-        note->setText(wording::typedKitLineRefused(refused));
-        QTextCursor at(editor->document()->findBlockByNumber(refused.line - 1));
-        at.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        editor->setTextCursor(at);
-        editor->setFocus();
-        return;
-    }
-    if (const QString why = saveOwnKit(kit.values); !why.isEmpty()) {
-        note->setText(why);
-        return;
-    }
-    values = kit.values;
-    accept();
-}
-
-void OwnKitDialog::reject() {
-    if (editor->toPlainText() != saved_ &&
-        MsgBox(wording::ownKitDropEdits(), kQuestionStyle | kYesNoStyle, wording::ownKitName()) !=
-            kAnswerYes)
-        return;
-    QDialog::reject();
+    Editor->Show();
+    Editor->raise();
+    Editor->activateWindow();
 }
 
 } // namespace zq::ui

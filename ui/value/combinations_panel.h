@@ -9,21 +9,20 @@
 #include "model/decimal.h"
 #include "ui/secondary_window.h"
 
-#include <QDialog>
 #include <QPointer>
 #include <array>
 #include <optional>
 #include <vector>
 
-class QLabel;
-class QPlainTextEdit;
-
 namespace zq::ui {
+
+class OwnKitEditor;
 
 class CombinationsPanel : public SecondaryWindow {
   public:
     // `valueWindow` is the window it answers for, and gets the keyboard back when it closes.
     CombinationsPanel(zq::Form& mainWindow, zq::Form& valueWindow);
+    ~CombinationsPanel() override;
 
     void Form_Load() override;
     void Form_Unload() override;
@@ -49,6 +48,8 @@ class CombinationsPanel : public SecondaryWindow {
     std::array<zq::Label*, 4> KitChoice{};
     std::array<zq::Label*, 3> Way{};
     zq::Line& WayMark;
+    // The editor of the own kit, while it is open.
+    QPointer<OwnKitEditor> Editor;
 
   private:
     void search();
@@ -63,24 +64,6 @@ class CombinationsPanel : public SecondaryWindow {
     int tolerance_ = 500;
     QString ownKitNote_;
     std::array<QString, 3> wayNames_; // the ways as a screen reader is told them
-};
-
-// The editor of the user's own list. Typed one value a line, or pasted as a list with commas.
-class OwnKitDialog : public QDialog {
-  public:
-    OwnKitDialog(QWidget* parent, const std::vector<model::Decimal>& values);
-    // Reads and saves; stays open with the reason, the cursor on the line, when a line cannot
-    // be used.
-    void save();
-    // Cancel, Esc and the desktop's close: unsaved edits are dropped only when the user says so.
-    void reject() override;
-
-    QPlainTextEdit* editor = nullptr;
-    QLabel* note = nullptr;
-    std::vector<model::Decimal> values;
-
-  private:
-    QString saved_; // the kit as it stands saved, to tell an edit from none
 };
 
 } // namespace zq::ui
