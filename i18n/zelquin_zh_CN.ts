@@ -940,6 +940,14 @@
         <source>%1，%2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>上次选的套装读不出，先用 %1；原文件没能改名留着。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次选的套装读不出，先用 %1；原文件改名为“%2”留着。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

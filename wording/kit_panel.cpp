@@ -51,6 +51,16 @@ QString typedKitLineRefused(const model::KitLine& line) {
         .arg(kitLineReason(line));
 }
 
+QString kitChoiceSetAside(const QString& kitName, const QString& aside) {
+    return aside.isEmpty()
+               ? QCoreApplication::translate("KitPanel",
+                                             "上次选的套装读不出，先用 %1；原文件没能改名留着。")
+                     .arg(kitName)
+               : QCoreApplication::translate("KitPanel",
+                                             "上次选的套装读不出，先用 %1；原文件改名为“%2”留着。")
+                     .arg(kitName, aside);
+}
+
 QString ownKitDropEdits() {
     return QCoreApplication::translate("KitPanel", "我的套装改过了，还没有保存。不保存就关上吗？");
 }

@@ -28,6 +28,9 @@ QString panelChooseAWay();
 QString kitChoiceCaption(const QString& kitName, bool chosen);
 // The editor's own refusal: the line as the user typed it, "第 2 行用不了：…".
 QString typedKitLineRefused(const model::KitLine& line);
+// The kit chosen last could not be read back: `kitName` stands in; the file was renamed to
+// `aside` (empty when even that failed).
+QString kitChoiceSetAside(const QString& kitName, const QString& aside);
 // Asked before unsaved edits of the own kit are dropped.
 QString ownKitDropEdits();
 

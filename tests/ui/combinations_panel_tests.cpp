@@ -254,6 +254,19 @@ TEST_F(Combinations, APanelOfTheHouseNamedControlByControlClosedByEscTheKitKept)
     // Opened again, afresh, with the kit last chosen: kept as the kit is, across starts.
     p = &panel(v);
     EXPECT_EQ(p->Kit, CombinationsPanel::E24);
+    EXPECT_TRUE(p->Note.Caption().isEmpty());
+    // A kept choice that cannot be read is set aside, said, and E12 stands in.
+    const QString kept =
+        QFileInfo(ui::ownKitPath()).dir().filePath(QStringLiteral("kit-choice.txt"));
+    QFile garbage(kept);
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly) && garbage.write("E96\n") == 4);
+    garbage.close();
+    p->Unload();
+    p = &panel(v);
+    EXPECT_EQ(p->Kit, CombinationsPanel::E12);
+    EXPECT_EQ(
+        p->Note.Caption(),
+        QStringLiteral("上次选的套装读不出，先用 E12；原文件改名为“kit-choice.txt.bad-1”留着。"));
     // Inside the screen; where it has room, off both windows (the rules: Placement tests).
     const QRect area = v.screen()->availableGeometry(), panelAt = p->frameGeometry();
     EXPECT_TRUE(area.contains(panelAt));

@@ -66,7 +66,9 @@ CombinationsPanel::CombinationsPanel(zq::Form& mainWindow, zq::Form& valueWindow
     const OwnKit own = loadOwnKit();
     ownKit = own.values;
     ownKitNote_ = own.note;
-    Kit = loadKitChoice(E12);
+    const KeptKitChoice kept = loadKitChoice(E12, kitName(E12));
+    Kit = kept.choice;
+    choiceNote_ = kept.note;
     wire();
     showKits();
     search();
@@ -143,6 +145,7 @@ void CombinationsPanel::CloseBox_Click() {
 void CombinationsPanel::KitChoice_Click(int Index) {
     if (Index < 0 || Index >= int(KitChoice.size())) return;
     Kit = Index;
+    choiceNote_.clear(); // a choice made since
     saveKitChoice(Kit);
     showKits();
     search();
@@ -173,6 +176,7 @@ void CombinationsPanel::search() {
     Working.setCaption(QString());
     showParts({});
     QStringList notes;
+    if (!choiceNote_.isEmpty()) notes << choiceNote_;
     if (Kit == Own && !ownKitNote_.isEmpty()) notes << ownKitNote_;
     const model::DecimalFormat fmt = format();
     if (wanted_) {

@@ -7,6 +7,7 @@
 #include "model/combinations/kit_file.h"
 #include "ui/set_aside.h"
 #include "wording/combinations.h"
+#include "wording/kit_panel.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,17 +74,16 @@ const QString kChoiceNames[] = {QStringLiteral("E6"), QStringLiteral("E12"), QSt
 
 } // namespace
 
-int loadKitChoice(int fallback) {
+KeptKitChoice loadKitChoice(int fallback, const QString& fallbackName) {
     QFile file(kitChoicePath());
-    if (!file.exists()) return fallback;
+    if (!file.exists()) return {fallback, {}};
     if (QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly)) {
         const QString kept = QString::fromUtf8(file.read(16)).trimmed();
         for (int i = 0; i < int(std::size(kChoiceNames)); ++i)
-            if (kept == kChoiceNames[i]) return i;
+            if (kept == kChoiceNames[i]) return {i, {}};
         file.close();
     }
-    ui::setAside(kitChoicePath());
-    return fallback;
+    return {fallback, wording::kitChoiceSetAside(fallbackName, ui::setAside(kitChoicePath()))};
 }
 
 void saveKitChoice(int choice) {

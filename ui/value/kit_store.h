@@ -24,8 +24,12 @@ OwnKit loadOwnKit(const std::function<QString(const QString&)>& setAside = {});
 QString saveOwnKit(const std::vector<model::Decimal>& values);
 
 // The kit last chosen in the panel, by its place in the chooser, kept beside the kit; `fallback`
-// when none was kept or what was kept cannot be read.
-int loadKitChoice(int fallback);
+// when none was kept, and with a note when what was kept cannot be read (and is set aside).
+struct KeptKitChoice {
+    int choice;
+    QString note;
+};
+KeptKitChoice loadKitChoice(int fallback, const QString& fallbackName);
 void saveKitChoice(int choice);
 
 } // namespace zq::ui
