@@ -126,7 +126,9 @@ void CombinationsPanel::Form_Load() {
 }
 
 CombinationsPanel::~CombinationsPanel() {
-    delete Editor.data();
+    // At the program's end the editor goes with the panel; one the user kept open, edits and
+    // all, when the panel closed lives on by itself.
+    if (!unloaded()) delete Editor.data();
 }
 
 void CombinationsPanel::Form_Unload() {
