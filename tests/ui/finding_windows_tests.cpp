@@ -13,6 +13,7 @@
 #include "ui/placement.h"
 #include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
+#include "ui/value/combinations_panel.h"
 #include "ui/value/value_window.h"
 
 #include <QApplication>
@@ -542,6 +543,21 @@ TEST_F(MainWindow, EveryControlOfTheValueWindowHasItsOwnName) {
                      {"ToleranceChip", 5, "金色，±5%"},
                      {"ToleranceChip", 6, "银色，±10%"},
                      {"ToleranceChip", 7, "无色，±20%"}});
+}
+
+TEST_F(MainWindow, EveryControlOfTheKitPanelHasItsOwnName) {
+    w->openValueWindow();
+    ASSERT_NE(w->valueWindow(), nullptr);
+    w->valueWindow()->KitButton_Click();
+    const Form* p = w->valueWindow()->Combinations;
+    ASSERT_NE(p, nullptr);
+    expectNames(*p, {{"KitChoice", 0, "E6"},
+                     {"KitChoice", 3, "我的套装"},
+                     {"EditButton", -1, "编辑我的套装"},
+                     {"Note", -1, "说明"},
+                     {"Working", -1, "算式"},
+                     {"Parts", -1, "每个电阻的色环"},
+                     {"CloseBox", -1, "关闭"}});
 }
 
 TEST_F(MainWindow, TheHelpAndAboutButtonsHaveTheirOwnNames) {

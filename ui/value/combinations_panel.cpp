@@ -108,7 +108,7 @@ void CombinationsPanel::wire() {
          [] { return QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"); });
     text(Heading, [this] { return Heading.Caption(); });
     for (std::size_t i = 0; i < KitChoice.size(); ++i)
-        button(*KitChoice[i], [this, i] { return KitChoice[i]->Caption(); });
+        button(*KitChoice[i], [i] { return kitName(int(i)); }); // the heading says which is chosen
     button(EditButton,
            [] { return QCoreApplication::translate("CombinationsPanel", "编辑我的套装"); });
     text(Note, [] { return QCoreApplication::translate("CombinationsPanel", "说明"); });
