@@ -511,10 +511,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>先用入门套装。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>原文件改名为“%1”留着，先用入门套装。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -526,23 +522,15 @@
         <source>我的套装</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>原文件没能改名留着，先用入门套装。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CombinationsPanel</name>
     <message>
         <source>用手头的电阻凑</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>我有的电阻：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>我有的电阻</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>编辑我的套装…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -554,10 +542,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>凑法</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>算式</source>
         <translation type="unfinished"></translation>
     </message>
@@ -566,27 +550,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>在“由阻值查色环”窗口查一个阻值，这里给出用手头的电阻凑它的办法。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>点一种凑法，看它的算式和每个电阻的色环。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>一行一个阻值，写法和查色环一样（4.7k、4k7、470R、4.7千欧）；也可以粘贴一串，用逗号或顿号隔开。# 后面是注释。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>我的套装里的阻值</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>保存</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>取消</source>
+        <source>每个电阻的色环</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -925,6 +889,62 @@
         <source>启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>用手头的电阻凑（在由阻值查色环窗口里点它）：用 E6、E12、E24 或自己的
+一盒电阻串并联凑出那个阻值，列出算式和每个电阻的色环，Esc 关闭。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KitPanel</name>
+    <message>
+        <source>用手头的电阻凑 %1（%2，误差 %3 以内）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2  %3  ★最简单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2  %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>在“由阻值查色环”窗口查一个阻值，这里给出用手头的电阻凑它的办法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>点一种凑法，看它的算式和每个电阻的色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>●%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>○%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 行用不了：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次选的套装读不出，先用 %1；原文件没能改名留着。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上次选的套装读不出，先用 %1；原文件改名为“%2”留着。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装改过了，还没有保存。不保存就关上吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1112,6 +1132,25 @@
     <message>
         <source>等于： %1</source>
         <extracomment>The flow chart&apos;s result: the value with its unit, &quot;等于： 25.40KΩ&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OwnKitEditor</name>
+    <message>
+        <source>我的套装里的阻值</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>关闭</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

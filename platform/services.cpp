@@ -40,7 +40,13 @@ class RealMessageBox final : public MessageBoxService {
             box.setIcon(QMessageBox::NoIcon);
             break;
         }
-        box.setStandardButtons(QMessageBox::Ok); // its caption comes from Qt's translations
+        // The buttons' captions come from Qt's translations.
+        if ((style & 0x0F) == kYesNoStyle) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::No); // a stray Return loses nothing
+            return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+        }
+        box.setStandardButtons(QMessageBox::Ok);
         box.exec();
         return kAnswerOk;
     }

@@ -11,7 +11,11 @@ class QWidget;
 namespace zq {
 
 inline constexpr int kWarningStyle = 48;
+inline constexpr int kQuestionStyle = 32;
+inline constexpr int kYesNoStyle = 4; // added to an icon's style
 inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
 inline constexpr int kMaximizedFocus = 3;
 
 // The modal message box. Tests put a recorder in its place.

@@ -6,6 +6,7 @@
 #include "assets/designs/common.h"
 #include "platform/form.h"
 #include "ui/placement.h"
+#include "ui/set_aside.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,16 +29,6 @@ namespace {
 
 const QByteArray kDismissed = QByteArrayLiteral("first-start-hint=dismissed\n");
 constexpr int kWidth = 300;
-
-void setAside(const QString& file) {
-    const QString aside = file + QStringLiteral(".unreadable");
-    QDir here;
-    if (QFileInfo(aside).isDir())
-        QDir(aside).removeRecursively();
-    else
-        QFile::remove(aside);
-    here.rename(file, aside); // if even this fails, the hint is only shown once more
-}
 
 // Waits for the main window's first frame, then offers the hint from the event loop.
 class AfterFirstFrame final : public QObject {
@@ -74,7 +65,7 @@ bool FirstStartHint::dismissed(const QString& file) {
     if (info.isFile() && f.open(QIODevice::ReadOnly) && f.read(kDismissed.size() + 1) == kDismissed)
         return true;
     f.close();
-    setAside(file);
+    setAside(file); // if even this fails, the hint is only shown once more
     return false;
 }
 

@@ -41,4 +41,28 @@ QPoint placeBeside(const QRect& available, const QRect& mainWindow, const QSize&
     return keepInside(available, QRect(QPoint(x, mainWindow.top()), window));
 }
 
+PairPlacement placeBesideAnchor(const QRect& available, const QRect& mainWindow,
+                                const QRect& anchor, const QSize& window) {
+    const auto free = [&](const QRect& r) {
+        return available.contains(r) && !r.intersects(mainWindow);
+    };
+    const int top =
+        clampStart(anchor.top(), window.height(), available.top(), available.bottom() + 1);
+    for (const int x : {anchor.right() + 1, anchor.left() - window.width()})
+        if (const QRect r(QPoint(x, top), window); free(r) && !r.intersects(anchor))
+            return {r.topLeft(), anchor.topLeft()};
+    const int x =
+        clampStart(anchor.left(), window.width(), available.left(), available.right() + 1);
+    for (const int y : {anchor.bottom() + 1, anchor.top() - window.height()})
+        if (const QRect r(QPoint(x, y), window); free(r) && !r.intersects(anchor))
+            return {r.topLeft(), anchor.topLeft()};
+    // One above the other, the pair moved up (or down) as far as it must to fit.
+    const int pairTop = clampStart(anchor.top(), anchor.height() + window.height(), available.top(),
+                                   available.bottom() + 1);
+    const QRect movedAnchor(QPoint(anchor.left(), pairTop), anchor.size());
+    const QRect under(QPoint(x, pairTop + anchor.height()), window);
+    if (free(under) && free(movedAnchor)) return {under.topLeft(), movedAnchor.topLeft()};
+    return {placeBeside(available, mainWindow, window), anchor.topLeft()};
+}
+
 } // namespace zq::ui

@@ -16,6 +16,16 @@ namespace zq::ui {
 // and so its title, in it.
 QPoint placeBeside(const QRect& available, const QRect& mainWindow, const QSize& window);
 
+// A window that works with another secondary one, the anchor (the value window's companion
+// panel): beside the anchor where it stays off the main window, else under or over it in the
+// same column; where that column holds both only with the anchor moved, the anchor moves too.
+// Otherwise as placeBeside, so that the main window stays in sight where the screen has room.
+struct PairPlacement {
+    QPoint window, anchor;
+};
+PairPlacement placeBesideAnchor(const QRect& available, const QRect& mainWindow,
+                                const QRect& anchor, const QSize& window);
+
 // A window that stands in for the main one: where it asked to be, moved into `available`.
 QPoint keepInside(const QRect& available, const QRect& wanted);
 

@@ -69,6 +69,15 @@ void SecondaryWindow::placeBesideMainWindow() {
     move(placeBeside(availableArea(*mainWindow_), mainWindow_->frameGeometry(), frameSize()));
 }
 
+void SecondaryWindow::placeBesideWindow(zq::Form& anchor) {
+    if (!mainWindow_) return;
+    const PairPlacement at =
+        placeBesideAnchor(availableArea(*mainWindow_), mainWindow_->frameGeometry(),
+                          anchor.frameGeometry(), frameSize());
+    if (at.anchor != anchor.frameGeometry().topLeft()) anchor.move(at.anchor);
+    move(at.window);
+}
+
 void SecondaryWindow::keepOnScreen() {
     move(keepInside(availableArea(mainWindow_ ? *mainWindow_ : *this), frameGeometry()));
 }

@@ -29,6 +29,9 @@ class SecondaryWindow : public zq::Form, public TitleDrag {
     // Opening places: beside the main window, or (for a window that stands in for it) where
     // the design has it; inside the screen's available area either way.
     void placeBesideMainWindow();
+    // Beside another secondary window it works with, off the main window; that window moves
+    // too where the two fit only one above the other (placeBesideAnchor).
+    void placeBesideWindow(zq::Form& anchor);
     void keepOnScreen();
 
   protected:

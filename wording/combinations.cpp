@@ -180,20 +180,20 @@ QString kitFileUnreadable(const QString& path, KitFileTrouble trouble) {
         .arg(path, tr(kWhy[std::size_t(trouble)]));
 }
 
+QString kitLineReason(const model::KitLine& line) {
+    if (!line.fault) return inputReason(line.reading);
+    if (*line.fault == model::KitValueFault::zero)
+        return QCoreApplication::translate("Combinations", "0 欧是跳线，不能拿来凑。");
+    if (*line.fault == model::KitValueFault::finerThanMilliohm)
+        return QCoreApplication::translate("Combinations", "比 1 毫欧还细，凑不了。");
+    return QCoreApplication::translate("Combinations", "大过 1GΩ，凑不了。");
+}
+
 QString kitLineRefused(const QString& where, const model::KitLine& line) {
-    QString why;
-    if (!line.fault)
-        why = inputReason(line.reading);
-    else if (*line.fault == model::KitValueFault::zero)
-        why = QCoreApplication::translate("Combinations", "0 欧是跳线，不能拿来凑。");
-    else if (*line.fault == model::KitValueFault::finerThanMilliohm)
-        why = QCoreApplication::translate("Combinations", "比 1 毫欧还细，凑不了。");
-    else
-        why = QCoreApplication::translate("Combinations", "大过 1GΩ，凑不了。");
     return QCoreApplication::translate("Combinations", "套装文件“%1”第 %2 行用不了：%3")
         .arg(where)
         .arg(line.line)
-        .arg(why);
+        .arg(kitLineReason(line));
 }
 
 QString kitFileEmpty(const QString& where) {
@@ -205,10 +205,11 @@ QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString&
                        ? QCoreApplication::translate("Combinations", "我的套装文件第 %1 行读不出。")
                              .arg(line->line)
                        : QCoreApplication::translate("Combinations", "我的套装文件打不开。");
-    what += aside.isEmpty() ? QCoreApplication::translate("Combinations", "先用入门套装。")
-                            : QCoreApplication::translate("Combinations",
-                                                          "原文件改名为“%1”留着，先用入门套装。")
-                                  .arg(aside);
+    what +=
+        aside.isEmpty()
+            ? QCoreApplication::translate("Combinations", "原文件没能改名留着，先用入门套装。")
+            : QCoreApplication::translate("Combinations", "原文件改名为“%1”留着，先用入门套装。")
+                  .arg(aside);
     return what;
 }
 

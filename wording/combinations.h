@@ -51,6 +51,8 @@ QString wantedFault(model::KitValueFault fault);
 enum class KitFileTrouble { missing, folder, notReadable, failed };
 QString kitFileUnreadable(const QString& path, KitFileTrouble trouble);
 QString kitLineRefused(const QString& where, const model::KitLine& line);
+// Why one line of a kit cannot be used, without where it stands.
+QString kitLineReason(const model::KitLine& line);
 QString kitFileEmpty(const QString& where);
 // "我的套装" and the name of a series kit as the chooser and heading show them.
 QString ownKitName();
@@ -61,7 +63,7 @@ QString seriesKitName(model::ESeries s);
 namespace zq::wording {
 
 // The user's own kit file could not be read (at `line` when set) and was renamed to `aside`
-// (empty when even that failed); the starter kit stands in.
+// (empty when even that failed, which the note then says); the starter kit stands in.
 QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside);
 QString ownKitNotSaved(const QString& path);
 

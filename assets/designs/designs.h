@@ -13,5 +13,7 @@ const zq::FormDesign& aboutWindow();
 const zq::FormDesign& valueWindow(); // value-to-colours window
 const zq::FormDesign& readingWindow(); // reading window
 const zq::FormDesign& practiceWindow(); // practice window
+const zq::FormDesign& combinationsPanel(); // the value window's companion: parts at hand
+const zq::FormDesign& ownKitEditor(); // the user's own kit, edited
 
 } // namespace zq::designs

@@ -120,6 +120,11 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/practice_window/Image4.png", 76, 26, true},
     {":/design/practice_window/Image5.png", 76, 26, true},
     {":/design/practice_window/Image6.png", 100, 26, true},
+
+    // The value window's companion panel.
+    {":/design/combinations_panel/Image2.png", 510, 252, false},
+    {":/design/own_kit_editor/Image3.png", 80, 26, true},
+    {":/design/own_kit_editor/Image4.png", 80, 26, true},
 };
 
 } // namespace zq::pictures::detail

@@ -37,6 +37,8 @@ struct Ground {
 const Ground kValueGround{440, {{14, 44, 496, 130}, {14, 136, 496, 426}}, {75, 141, 206, 218}};
 const Ground kReadingGround{
     680, {{14, 44, 496, 250}, {14, 256, 496, 526}, {14, 532, 496, 668}}, {20, 72, 328, 145}};
+// The companion panel has no chips: its tray lies off the picture.
+const Ground kPanelGround{288, {{14, 42, 496, 278}}, {-20, -20, -10, -10}};
 
 Sample ground(const Ground& g, double x, double y) {
     const int kHeight = g.height;
@@ -79,6 +81,11 @@ void groundPicture(Canvas& c) {
 void readingGroundPicture(Canvas& c) {
     renderSamples(c.image, c.scale,
                   [](double x, double y) { return ground(kReadingGround, x, y + kTop); });
+}
+
+void panelGroundPicture(Canvas& c) {
+    renderSamples(c.image, c.scale,
+                  [](double x, double y) { return ground(kPanelGround, x, y + kTop); });
 }
 
 // A rounded pink button that reads like the title bar it sits under.
@@ -126,6 +133,12 @@ void nextButton(Canvas& c) {
 void restartButton(Canvas& c) {
     button(c, "重新开始");
 }
+void saveButton(Canvas& c) {
+    button(c, "保存");
+}
+void cancelButton(Canvas& c) {
+    button(c, "取消");
+}
 
 } // namespace
 
@@ -141,6 +154,9 @@ void addValuePictures(std::vector<Job>& jobs) {
                                 {":/design/practice_window/Image4.png", hintButton},
                                 {":/design/practice_window/Image5.png", nextButton},
                                 {":/design/practice_window/Image6.png", restartButton},
+                                {":/design/combinations_panel/Image2.png", panelGroundPicture},
+                                {":/design/own_kit_editor/Image3.png", saveButton},
+                                {":/design/own_kit_editor/Image4.png", cancelButton},
                             });
 }
 

@@ -16,7 +16,7 @@ namespace zq::test {
 int MessageRecorder::show(QWidget*, const QString& prompt, int style, const QString& title) {
     calls.push_back({prompt, style, title});
     if (whileOpen) whileOpen();
-    return kAnswerOk;
+    return answer;
 }
 
 void ShellRecorder::start(const QString& command, int windowStyle) {

@@ -43,6 +43,7 @@ class MessageRecorder final : public MessageBoxService {
     int show(QWidget* parent, const QString& prompt, int style, const QString& title) override;
     std::vector<Message> calls;
     std::function<void()> whileOpen; // runs while the box would be open
+    int answer = kAnswerOk;          // what the user presses
 };
 
 class ShellRecorder final : public ShellService {

@@ -13,6 +13,7 @@
 #include "ui/placement.h"
 #include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
+#include "ui/value/combinations_panel.h"
 #include "ui/value/value_window.h"
 
 #include <QApplication>
@@ -101,6 +102,73 @@ TEST(Placement, EveryWindowInsideTheAreaBesideTheMainOneWhereThereIsRoom) {
                 }
             }
         }
+    }
+}
+
+// Where a window goes beside the main one, and the value window's panel beside that window:
+// each rule on both sides of its edge. The main window stands at the left of a 1366×728 area,
+// leaving the 750 pixels the secondary windows share.
+TEST(Placement, ThePanelGoesBesideTheValueWindowAndNeverOverTheMainOne) {
+    const QRect laptop(0, 0, 1366, 728), main(QPoint(0, 100), kMain);
+    const QRect value(QPoint(616, 100), QSize(510, 440));
+    const struct {
+        const char* rule;
+        QRect area, anchor; // no anchor: beside the main window
+        QSize window;
+        QPoint at, anchorAt;
+    } rows[] = {
+        {"fits exactly right of the main window",
+         QRect(0, 0, 1126, 728),
+         {},
+         {510, 440},
+         {616, 100},
+         {}},
+        {"a pixel short: over the middle of it",
+         QRect(0, 0, 1125, 728),
+         {},
+         {510, 440},
+         {53, 100},
+         {}},
+        {"fits exactly beside the value window",
+         laptop,
+         value,
+         {240, 288},
+         {1126, 100},
+         {616, 100}},
+        {"a pixel wider: the pair one above the other",
+         laptop,
+         value,
+         {241, 288},
+         {616, 440},
+         {616, 0}},
+        {"the panel under the value window", laptop, value, {510, 288}, {616, 440}, {616, 0}},
+        {"room under it as it stands",
+         laptop,
+         QRect(QPoint(616, 0), QSize(510, 440)),
+         {510, 288},
+         {616, 440},
+         {616, 0}},
+        {"a pixel too tall for the column: beside the main window",
+         laptop,
+         value,
+         {510, 289},
+         {616, 100},
+         {616, 100}},
+        {"a wide screen: beside the value window",
+         QRect(0, 0, 1920, 1080),
+         value,
+         {510, 288},
+         {1126, 100},
+         {616, 100}},
+    };
+    for (const auto& r : rows) {
+        if (r.anchor.isNull()) {
+            EXPECT_EQ(ui::placeBeside(r.area, main, r.window), r.at) << r.rule;
+            continue;
+        }
+        const ui::PairPlacement p = ui::placeBesideAnchor(r.area, main, r.anchor, r.window);
+        EXPECT_EQ(p.window, r.at) << r.rule;
+        EXPECT_EQ(p.anchor, r.anchorAt) << r.rule;
     }
 }
 
@@ -325,6 +393,7 @@ TEST_F(Hint, AnUnreadableFileIsSetAsideAndTheHintShownOnceMore) {
     const QByteArray unreadable[] = {QByteArrayLiteral("garbage"),
                                      QByteArrayLiteral("first-start-hint=dismissed\nmore"),
                                      QByteArray()};
+    int n = 0;
     for (const QByteArray& bytes : unreadable) {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
         QFile out(file);
@@ -333,13 +402,13 @@ TEST_F(Hint, AnUnreadableFileIsSetAsideAndTheHintShownOnceMore) {
         out.close();
         EXPECT_FALSE(FirstStartHint::dismissed(file)) << bytes.constData();
         EXPECT_FALSE(QFile::exists(file));
-        EXPECT_EQ(contents(file + QStringLiteral(".unreadable")), bytes);
+        EXPECT_EQ(contents(file + QStringLiteral(".bad-%1").arg(++n)), bytes) << "none overwritten";
     }
     // A folder where the file should be.
     ASSERT_TRUE(QDir().mkpath(file));
     hint = FirstStartHint::offer(*w, file);
     EXPECT_NE(hint, nullptr);
-    EXPECT_TRUE(QFileInfo(file + QStringLiteral(".unreadable")).isDir());
+    EXPECT_TRUE(QFileInfo(file + QStringLiteral(".bad-4")).isDir());
     pressDismiss();
     EXPECT_TRUE(FirstStartHint::dismissed(file)) << "written anew";
 }
@@ -391,18 +460,23 @@ TEST_F(MainWindow, EveryChipOfTheReadingWindowHasAKeyAndTheWindowListsTheLetters
     ASSERT_TRUE(r && QTest::qWaitForWindowExposed(r));
     const QString listed = r->Entered.Caption();
     std::set<int> entered;
-    const Qt::Key keys[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5,
-                            Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_J, Qt::Key_Y};
-    for (const Qt::Key k : keys) {
+    using namespace model::palette;
+    // A digit enters its colour; J is 金 (gold), Y is 银 (silver).
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_0, kBlack},  {Qt::Key_1, kBrown}, {Qt::Key_2, kRed},  {Qt::Key_3, kOrange},
+        {Qt::Key_4, kYellow}, {Qt::Key_5, kGreen}, {Qt::Key_6, kBlue}, {Qt::Key_7, kViolet},
+        {Qt::Key_8, kGrey},   {Qt::Key_9, kWhite}, {Qt::Key_J, kGold}, {Qt::Key_Y, kSilver}};
+    for (const auto& [k, colour] : keys) {
         r->ClearButton_Click();
         QTest::keyClick(r->windowHandle(), k);
         ASSERT_EQ(r->Bands.size(), 1u) << k;
+        EXPECT_EQ(r->Bands[0], colour) << char(k);
         entered.insert(r->Bands[0]);
         if (k >= Qt::Key_A && k <= Qt::Key_Z) {
             EXPECT_TRUE(listed.contains(QChar(k))) << "the window names the key " << char(k);
         }
     }
-    EXPECT_EQ(entered.size(), std::size_t(model::palette::kPaintedSize)) << "one key per chip";
+    EXPECT_EQ(entered.size(), std::size_t(kPaintedSize)) << "one key per chip";
     // The other side: a letter that names no colour enters nothing.
     r->ClearButton_Click();
     QTest::keyClick(r->windowHandle(), Qt::Key_Q);
@@ -466,6 +540,21 @@ TEST_F(MainWindow, EveryControlOfTheValueWindowHasItsOwnName) {
                      {"ToleranceChip", 5, "金色，±5%"},
                      {"ToleranceChip", 6, "银色，±10%"},
                      {"ToleranceChip", 7, "无色，±20%"}});
+}
+
+TEST_F(MainWindow, EveryControlOfTheKitPanelHasItsOwnName) {
+    w->openValueWindow();
+    ASSERT_NE(w->valueWindow(), nullptr);
+    w->valueWindow()->KitButton_Click();
+    const Form* p = w->valueWindow()->Combinations;
+    ASSERT_NE(p, nullptr);
+    expectNames(*p, {{"KitChoice", 0, "E6"},
+                     {"KitChoice", 3, "我的套装"},
+                     {"EditButton", -1, "编辑我的套装"},
+                     {"Note", -1, "说明"},
+                     {"Working", -1, "算式"},
+                     {"Parts", -1, "每个电阻的色环"},
+                     {"CloseBox", -1, "关闭"}});
 }
 
 TEST_F(MainWindow, TheHelpAndAboutButtonsHaveTheirOwnNames) {

@@ -13,6 +13,7 @@
 #include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/combinations_panel.h"
+#include "ui/value/own_kit_editor.h"
 #include "ui/value/value_window.h"
 
 #include <QApplication>
@@ -272,12 +273,27 @@ const Picture kPictures[] = {
          v->KitButton_Click();
          CombinationsPanel* p = v->Combinations;
          if (!p || !QTest::qWaitForWindowExposed(p)) return nullptr;
-         p->chooseKit(CombinationsPanel::E6);
-         p->lines->setCurrentRow(1);
+         p->KitChoice_Click(CombinationsPanel::E6);
+         p->Way_Click(1);
          return p;
      }},
-    {"reading-empty",
-     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return readingWindow(m); }},
+    {"value-kit-editor",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
+         QStandardPaths::setTestModeEnabled(true);
+         ValueWindow* v = valueWindow(m);
+         if (!v) return nullptr;
+         v->KitButton_Click();
+         CombinationsPanel* p = v->Combinations;
+         if (!p) return nullptr;
+         p->KitChoice_Click(CombinationsPanel::Own);
+         p->EditButton_Click();
+         if (!p->Editor || !QTest::qWaitForWindowExposed(p->Editor)) return nullptr;
+         // A line refused: the reason under the text, the line selected.
+         p->Editor->kitText().setPlainText(QStringLiteral("4.7k, 10k\n4..7k\n1M"));
+         p->Editor->SaveButton_Click();
+         return p->Editor;
+     }},
+    {"reading-empty", [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return readingWindow(m); }},
     {"reading-filled",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          ReadingWindow* r = readingWindow(m);

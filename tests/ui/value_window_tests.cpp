@@ -312,6 +312,27 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
     EXPECT_EQ(w->BandState.BandChip[4], model::colourRecord(model::kGoldIndex).chip);
 }
 
+// A tolerance typed after a value is that value's only: the next value takes the chip's again.
+TEST_F(ValueWindow, ATypedToleranceHoldsForItsOwnValueOnly) {
+    Window& v = opened();
+    click(v, centreOf(*v.ToleranceChip[0])); // brown, ±1%
+    const struct {
+        const char16_t* typed;
+        const char16_t* colours;
+        const char* tolerance;
+        bool marked;
+    } steps[] = {{u"4.7k ±0.05%", u"黄 紫 红 橙", "±0.05%", false},
+                 {u"1M5", u"棕 绿 绿 棕", "±1%", true},
+                 {u"10 灰", u"棕 黑 黑 灰", "±0.01%", false},
+                 {u"10", u"棕 黑 黑 棕", "±1%", true}};
+    for (const auto& s : steps) {
+        commit(v, QString::fromUtf16(s.typed));
+        EXPECT_EQ(v.ColourNames.Caption(), QString::fromUtf16(s.colours)) << s.tolerance;
+        EXPECT_EQ(v.ToleranceText.Caption(), QString::fromUtf8(s.tolerance));
+        EXPECT_EQ(v.ToleranceMark.Visible(), s.marked) << s.tolerance;
+    }
+}
+
 // A chip or a band count chosen after typing answers, as Return after typing does: by the mouse
 // and then Return on the chip, or by the keyboard.
 TEST_F(ValueWindow, ChoosingAToleranceAfterTypingAnswers) {

@@ -154,11 +154,11 @@ TEST(CombinationWords, KitRefusalsNameTheLineAndTheReason) {
     EXPECT_EQ(kitFileUnreadable(where, KitFileTrouble::missing),
               QStringLiteral("读不了套装文件“kit.txt”：没有这个文件。"));
     // The own kit set aside, and the note when even renaming failed.
-    EXPECT_EQ(ownKitSetAside(kit.refused[1], QStringLiteral("kit-1.broken.txt")),
+    EXPECT_EQ(ownKitSetAside(kit.refused[1], QStringLiteral("kit.txt.bad-1")),
               QStringLiteral(
-                  "我的套装文件第 3 行读不出。原文件改名为“kit-1.broken.txt”留着，先用入门套装。"));
+                  "我的套装文件第 3 行读不出。原文件改名为“kit.txt.bad-1”留着，先用入门套装。"));
     EXPECT_EQ(ownKitSetAside(std::nullopt, QString()),
-              QStringLiteral("我的套装文件打不开。先用入门套装。"));
+              QStringLiteral("我的套装文件打不开。原文件没能改名留着，先用入门套装。"));
 }
 
 TEST(CombinationWords, AValueThatCannotBeMadeSaysWhy) {

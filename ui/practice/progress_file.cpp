@@ -3,6 +3,8 @@
 
 #include "ui/practice/progress_file.h"
 
+#include "ui/set_aside.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -82,13 +84,8 @@ ProgressFile::Loaded ProgressFile::load() const {
         return out;
     }
     out.unreadable = true;
-    // Kept for the learner to look at, never overwritten: the first free number.
-    for (int n = 1; n < 1000; ++n) {
-        const QString aside = path_ + QStringLiteral(".bad-%1").arg(n);
-        if (QFile::exists(aside)) continue;
-        if (QFile::rename(path_, aside)) out.setAsideAs = QFileInfo(aside).fileName();
-        break;
-    }
+    // Kept for the learner to look at, never overwritten.
+    out.setAsideAs = setAside(path_);
     return out;
 }
 

@@ -23,8 +23,8 @@ class ProgressFile {
         QString setAsideAs; // the name a file that could not be read was given; empty if none
         bool unreadable = false; // there was such a file, set aside or (when that failed) not
     };
-    // A missing file is a fresh start; one that cannot be read is renamed to
-    // <name>.bad-<n> beside it and is a fresh start too.
+    // A missing file is a fresh start; one that cannot be read is set aside (set_aside.h)
+    // and is a fresh start too.
     Loaded load() const;
     // Empty when saved, else why not. `beforeCommit` runs with the new contents written but
     // not yet in place (tests kill the process there).

@@ -227,11 +227,12 @@ void ReadingWindow::showReadings() {
     if (int(Bands.size()) >= kFewest) {
         const model::DecimalFormat fmt = userFormat();
         std::optional<model::Decimal> measured;
+        QString refusal; // takes the verdict's place: what was said without it is not true now
         const QString typed = measuredField().toPlainText().trimmed();
         if (!typed.isEmpty()) {
             const model::ValueInput v = model::parseValue(typed.toStdString(), fmt.point);
             if (!v.ok) {
-                lines << wording::measuredRefusal(v);
+                refusal = wording::measuredRefusal(v);
             } else {
                 measured = v.ohms;
                 if (const wording::Said note = wording::measuredNote(v, fmt); !note.text.isEmpty())
@@ -240,7 +241,7 @@ void ReadingWindow::showReadings() {
         }
         Readings = model::readBothWays(Bands, measured);
         const wording::ReadingLines said = wording::readingLines(Readings, fmt);
-        verdict = said.verdict;
+        verdict = refusal.isEmpty() ? said.verdict : refusal;
         lines << said.lines;
     }
     Verdict.setCaption(verdict);

@@ -3,29 +3,26 @@
 
 #include "ui/value/combinations_panel.h"
 
+#include "assets/designs/designs.h"
 #include "model/colour_finder.h"
 #include "model/combinations/kit.h"
 #include "model/combinations/kit_file.h"
+#include "platform/pictures.h"
 #include "platform/services.h"
 #include "ui/value/kit_store.h"
+#include "ui/value/own_kit_editor.h"
 #include "wording/combinations.h"
+#include "wording/kit_panel.h"
 #include "wording/value.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QDialogButtonBox>
-#include <QPalette>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QVBoxLayout>
 
 namespace zq::ui {
 
 namespace {
+
+const QColor kLink(0, 0, 192);
+const QColor kChosen(224, 0, 0);
 
 model::DecimalFormat format() {
     static std::string point;
@@ -42,85 +39,124 @@ QString partColours(const model::Decimal& value) {
     return {};
 }
 
-} // namespace
-
-namespace {
-
-// The secondary windows' pink ground and dark blue ink, so that the panel reads as the value
-// window's own.
-void dressAsSecondaryWindow(QWidget& w) {
-    QPalette p = w.palette();
-    p.setColor(QPalette::Window, QColor(255, 192, 255));
-    p.setColor(QPalette::WindowText, QColor(32, 32, 96));
-    w.setPalette(p);
-    w.setAutoFillBackground(true);
+QString kitName(int kit) {
+    switch (kit) {
+    case CombinationsPanel::E6:
+        return wording::seriesKitName(model::ESeries::E6);
+    case CombinationsPanel::E12:
+        return wording::seriesKitName(model::ESeries::E12);
+    case CombinationsPanel::E24:
+        return wording::seriesKitName(model::ESeries::E24);
+    default:
+        return wording::ownKitName();
+    }
 }
 
 } // namespace
 
-CombinationsPanel::CombinationsPanel(QWidget* parent) : QDialog(parent) {
-    dressAsSecondaryWindow(*this);
-    setWindowTitle(QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"));
-    setAccessibleName(QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"));
-    auto* layout = new QVBoxLayout(this);
-    heading = new QLabel(this);
-    heading->setWordWrap(true);
-    layout->addWidget(heading);
-
-    auto* row = new QHBoxLayout;
-    auto* caption =
-        new QLabel(QCoreApplication::translate("CombinationsPanel", "我有的电阻："), this);
-    kitChooser = new QComboBox(this);
-    kitChooser->addItems({wording::seriesKitName(model::ESeries::E6),
-                          wording::seriesKitName(model::ESeries::E12),
-                          wording::seriesKitName(model::ESeries::E24), wording::ownKitName()});
-    kitChooser->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "我有的电阻"));
-    caption->setBuddy(kitChooser);
-    editButton =
-        new QPushButton(QCoreApplication::translate("CombinationsPanel", "编辑我的套装…"), this);
-    editButton->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "编辑我的套装"));
-    row->addWidget(caption);
-    row->addWidget(kitChooser);
-    row->addWidget(editButton);
-    row->addStretch();
-    layout->addLayout(row);
-
-    note = new QLabel(this);
-    note->setWordWrap(true);
-    note->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "说明"));
-    layout->addWidget(note);
-    lines = new QListWidget(this);
-    lines->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "凑法"));
-    lines->setFixedHeight(lines->fontMetrics().height() * 5);
-    layout->addWidget(lines);
-    working = new QLabel(this);
-    working->setWordWrap(true);
-    working->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    working->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "算式"));
-    working->setMinimumHeight(working->fontMetrics().height() * 5);
-    working->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layout->addWidget(working);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)
-        ->setText(QCoreApplication::translate("CombinationsPanel", "关闭"));
-    buttons->button(QDialogButtonBox::Close)
-        ->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "关闭"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
+CombinationsPanel::CombinationsPanel(zq::Form& mainWindow, zq::Form& valueWindow)
+    : SecondaryWindow(designs::combinationsPanel(), mainWindow), Heading(label("Heading")),
+      Note(label("Note")), Working(label("Working")), Parts(label("Parts")),
+      EditButton(label("EditButton")), WayMark(line("WayMark")), valueWindow_(&valueWindow) {
+    for (int i = 0; i < 4; ++i)
+        KitChoice[std::size_t(i)] = &label(QStringLiteral("KitChoice"), i);
+    for (int i = 0; i < 3; ++i)
+        Way[std::size_t(i)] = &label(QStringLiteral("Way"), i);
+    setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     const OwnKit own = loadOwnKit();
     ownKit = own.values;
     ownKitNote_ = own.note;
-    kitChooser->setCurrentIndex(E12);
-    editButton->setEnabled(false);
-    connect(kitChooser, &QComboBox::currentIndexChanged, this, [this](int i) {
-        editButton->setEnabled(i == Own);
-        search();
-    });
-    connect(editButton, &QPushButton::clicked, this, [this] { editOwnKit(); });
-    connect(lines, &QListWidget::currentRowChanged, this, [this](int r) { showWorking(r); });
-    resize(520, 0);
-    clearWanted();
+    const KeptKitChoice kept = loadKitChoice(E12, kitName(E12));
+    Kit = kept.choice;
+    choiceNote_ = kept.note;
+    wire();
+    showKits();
+    search();
+}
+
+void CombinationsPanel::wire() {
+    auto& close = image(QStringLiteral("CloseBox"));
+    close.Click = [this] { CloseBox_Click(); };
+    for (int i = 0; i < 4; ++i)
+        KitChoice[std::size_t(i)]->Click = [this, i] { KitChoice_Click(i); };
+    for (int i = 0; i < 3; ++i)
+        Way[std::size_t(i)]->Click = [this, i] { Way_Click(i); };
+    EditButton.Click = [this] { EditButton_Click(); };
+    dragByTitle();
+
+    std::vector<zq::Control*> kits(KitChoice.begin(), KitChoice.end());
+    std::vector<zq::Control*> ways(Way.begin(), Way.end());
+    std::vector<zq::Control*> order = kits;
+    order.push_back(&EditButton);
+    order.insert(order.end(), ways.begin(), ways.end());
+    order.push_back(&close);
+    setFocusOrder(order);
+    addArrowGroup(kits);
+    addArrowGroup(ways);
+    ways.push_back(&EditButton);
+    passOverWhenHidden(ways); // the editor is for the own kit; fewer ways than places
+
+    std::vector<zq::AccessibleItem> items;
+    auto text = [&items](zq::Label& l, std::function<QString()> n) {
+        items.push_back(
+            {&l, QAccessible::StaticText, std::move(n), [&l] { return l.Caption(); }, {}});
+    };
+    auto button = [&items](zq::Control& c, std::function<QString()> n) {
+        items.push_back({&c, QAccessible::Button, std::move(n), {}, {}});
+    };
+    text(label(QStringLiteral("Label1")),
+         [] { return QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"); });
+    text(Heading, [this] { return Heading.Caption(); });
+    for (std::size_t i = 0; i < KitChoice.size(); ++i)
+        button(*KitChoice[i], [i] { return kitName(int(i)); }); // the heading says which is chosen
+    button(EditButton,
+           [] { return QCoreApplication::translate("CombinationsPanel", "编辑我的套装"); });
+    text(Note, [] { return QCoreApplication::translate("CombinationsPanel", "说明"); });
+    for (std::size_t i = 0; i < Way.size(); ++i)
+        button(*Way[i], [this, i] { return wayNames_[i]; });
+    text(Working, [] { return QCoreApplication::translate("CombinationsPanel", "算式"); });
+    text(Parts, [] { return QCoreApplication::translate("CombinationsPanel", "每个电阻的色环"); });
+    button(close, [] { return QCoreApplication::translate("CombinationsPanel", "关闭"); });
+    setAccessibleItems(std::move(items));
+}
+
+void CombinationsPanel::onLoad() {
+    showKits();
+    search();
+}
+
+CombinationsPanel::~CombinationsPanel() {
+    // At the program's end the editor goes with the panel; one the user kept open, edits and
+    // all, when the panel closed lives on by itself.
+    if (!unloaded()) delete Editor.data();
+}
+
+void CombinationsPanel::onUnload() {
+    // The editor goes too, asking first about edits not saved.
+    if (Editor && !Editor->unloaded()) Editor->close();
+    // Not the main window's way back: the keyboard returns to the window this one answers for.
+    hide();
+    if (valueWindow_ && !valueWindow_->unloaded() && valueWindow_->isVisible())
+        valueWindow_->activateWindow();
+}
+
+void CombinationsPanel::CloseBox_Click() {
+    Unload();
+}
+
+void CombinationsPanel::KitChoice_Click(int Index) {
+    if (Index < 0 || Index >= int(KitChoice.size())) return;
+    Kit = Index;
+    choiceNote_.clear(); // a choice made since
+    saveKitChoice(Kit);
+    showKits();
+    search();
+}
+
+void CombinationsPanel::showKits() {
+    for (std::size_t i = 0; i < KitChoice.size(); ++i)
+        KitChoice[i]->setCaption(wording::kitChoiceCaption(kitName(int(i)), int(i) == Kit));
+    EditButton.setVisible(Kit == Own);
 }
 
 void CombinationsPanel::setWanted(const model::Decimal& ohms, int toleranceHundredths) {
@@ -134,150 +170,97 @@ void CombinationsPanel::clearWanted() {
     search();
 }
 
-void CombinationsPanel::chooseKit(KitChoice k) {
-    kitChooser->setCurrentIndex(k);
-}
-
 void CombinationsPanel::search() {
-    lines->clear();
     shown.clear();
-    working->clear();
-    const int choice = kitChooser->currentIndex();
+    wayNames_.fill(QString());
+    chosenWay = -1;
+    WayMark.setVisible(false);
+    Working.setCaption(QString());
+    showParts({});
     QStringList notes;
-    if (choice == Own && !ownKitNote_.isEmpty()) notes << ownKitNote_;
-    if (!wanted_) {
-        heading->setText(QCoreApplication::translate(
-            "CombinationsPanel",
-            "在“由阻值查色环”窗口查一个阻值，这里给出用手头的电阻凑它的办法。"));
-        note->setText(notes.join(QLatin1Char(' ')));
-        return;
-    }
+    if (!choiceNote_.isEmpty()) notes << choiceNote_;
+    if (Kit == Own && !ownKitNote_.isEmpty()) notes << ownKitNote_;
     const model::DecimalFormat fmt = format();
-    const std::vector<model::Decimal> values =
-        choice == Own ? ownKit
-                      : model::seriesKit(choice == E6    ? model::ESeries::E6
-                                         : choice == E12 ? model::ESeries::E12
-                                                         : model::ESeries::E24);
-    QString headingText =
-        wording::combinationsHeading(*wanted_, kitChooser->currentText(), tolerance_, fmt);
-    headingText.chop(1); // the terminal's colon: the list stands below, not after it
-    heading->setText(headingText);
-    const model::Kit kit(values);
-    const model::Combinations made = model::findCombinations(*wanted_, kit, tolerance_);
-    if (made.wantedFault)
-        notes << wording::wantedFault(*made.wantedFault);
-    else if (kit.empty())
-        notes << wording::emptyKit();
-    else if (!made.simplest)
-        notes << wording::noneWithinTolerance(tolerance_);
-    note->setText(notes.join(QLatin1Char(' ')));
-    for (const auto& c : made.bestOfParts) {
-        if (!c) continue;
-        shown.push_back(*c);
-        lines->addItem(wording::combinationEntry(*c, made.simplest == c, fmt));
+    if (wanted_) {
+        const std::vector<model::Decimal> values =
+            Kit == Own ? ownKit
+                       : model::seriesKit(Kit == E6    ? model::ESeries::E6
+                                          : Kit == E12 ? model::ESeries::E12
+                                                       : model::ESeries::E24);
+        Heading.setCaption(wording::panelHeading(*wanted_, kitName(Kit), tolerance_, fmt));
+        const model::Kit kit(values);
+        const model::Combinations made = model::findCombinations(*wanted_, kit, tolerance_);
+        if (made.wantedFault)
+            notes << wording::wantedFault(*made.wantedFault);
+        else if (kit.empty())
+            notes << wording::emptyKit();
+        else if (!made.simplest)
+            notes << wording::noneWithinTolerance(tolerance_);
+        for (const auto& c : made.bestOfParts)
+            if (c) shown.push_back(*c);
+        for (std::size_t i = 0; i < Way.size(); ++i) {
+            const bool simplest = i < shown.size() && made.simplest == shown[i];
+            Way[i]->setCaption(i < shown.size() ? wording::panelWay(shown[i], simplest, fmt)
+                                                : QString());
+            wayNames_[i] =
+                i < shown.size() ? wording::panelWayName(shown[i], simplest, fmt) : QString();
+        }
+        if (!shown.empty()) Working.setCaption(wording::panelChooseAWay());
+    } else {
+        Heading.setCaption(wording::panelPrompt());
     }
-    if (!shown.empty())
-        working->setText(QCoreApplication::translate("CombinationsPanel",
-                                                     "点一种凑法，看它的算式和每个电阻的色环。"));
+    for (std::size_t i = 0; i < Way.size(); ++i) {
+        Way[i]->setVisible(i < shown.size());
+        Way[i]->setForeColor(kLink);
+    }
+    Note.setForeColor(kChosen);
+    Note.setCaption(notes.join(QLatin1Char(' ')));
 }
 
-void CombinationsPanel::showWorking(int row) {
-    if (row < 0 || std::size_t(row) >= shown.size()) return;
-    const model::Combination& c = shown[std::size_t(row)];
-    const model::DecimalFormat fmt = format();
-    QStringList text = wording::working(c, fmt);
+void CombinationsPanel::Way_Click(int Index) {
+    if (Index < 0 || std::size_t(Index) >= shown.size()) return;
+    chosenWay = Index;
+    for (std::size_t i = 0; i < Way.size(); ++i)
+        Way[i]->setForeColor(int(i) == Index ? kChosen : kLink);
+    const zq::Label& row = *Way[std::size_t(Index)];
+    const double under = row.Top() + row.Height();
+    WayMark.setY1(under);
+    WayMark.setY2(under);
+    WayMark.setVisible(true);
+    const model::Combination& c = shown[std::size_t(Index)];
+    Working.setCaption(wording::working(c, format()).join(QLatin1Char('\n')));
+    showParts(c.parts);
+}
+
+void CombinationsPanel::showParts(const std::vector<model::Decimal>& parts) {
     // Each value once, in the order of the parts.
     std::vector<model::Decimal> seen;
-    for (const model::Decimal& p : c.parts) {
+    QStringList text;
+    for (const model::Decimal& p : parts) {
         if (std::find(seen.begin(), seen.end(), p) != seen.end()) continue;
         seen.push_back(p);
-        text << wording::partColours(p, partColours(p), fmt);
+        text << wording::partColours(p, partColours(p), format());
     }
-    working->setText(text.join(QLatin1Char('\n')));
+    Parts.setCaption(text.join(QLatin1Char('\n')));
 }
 
-void CombinationsPanel::editOwnKit() {
-    OwnKitDialog dialog(this, ownKit);
-    if (dialog.exec() != QDialog::Accepted) return;
-    ownKit = dialog.values;
-    ownKitNote_.clear();
-    if (kitChooser->currentIndex() != Own)
-        kitChooser->setCurrentIndex(Own);
-    else
-        search();
-}
-
-OwnKitDialog::OwnKitDialog(QWidget* parent, const std::vector<model::Decimal>& kit)
-    : QDialog(parent), values(kit) {
-    dressAsSecondaryWindow(*this);
-    setWindowTitle(wording::ownKitName());
-    auto* layout = new QVBoxLayout(this);
-    auto* help = new QLabel(
-        QCoreApplication::translate(
-            "CombinationsPanel",
-            "一行一个阻值，写法和查色环一样（4.7k、4k7、470R、4.7千欧）；也可以粘贴一串，用逗号"
-            "或顿号隔开。# 后面是注释。"),
-        this);
-    help->setWordWrap(true);
-    layout->addWidget(help);
-    editor = new QPlainTextEdit(this);
-    editor->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "我的套装里的阻值"));
-    editor->setPlainText(QString::fromStdString(model::kitText(kit)));
-    layout->addWidget(editor);
-    note = new QLabel(this);
-    note->setWordWrap(true);
-    note->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "说明"));
-    layout->addWidget(note);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Save)
-        ->setText(QCoreApplication::translate("CombinationsPanel", "保存"));
-    buttons->button(QDialogButtonBox::Save)
-        ->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "保存"));
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setText(QCoreApplication::translate("CombinationsPanel", "取消"));
-    buttons->button(QDialogButtonBox::Cancel)
-        ->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "取消"));
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { save(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    resize(360, 420);
-}
-
-void OwnKitDialog::save() {
-    // A pasted list becomes one value a line, and stays so in the editor, so that a refused
-    // line is found by the number the note gives.
-    QString text = editor->toPlainText();
-    static const QRegularExpression kSeparators(
-        QStringLiteral("[,;\\t\\x{FF0C}\\x{3001}\\x{FF1B}]+"));
-    if (text.contains(kSeparators)) {
-        QStringList kept;
-        for (const QString& line : text.split(QLatin1Char('\n'))) {
-            // A comment keeps its commas.
-            const qsizetype hash = line.indexOf(QRegularExpression(QStringLiteral("[#\\x{FF03}]")));
-            const QString head = hash < 0 ? line : line.left(hash);
-            const QString tail = hash < 0 ? QString() : line.mid(hash);
-            QStringList pieces = head.split(kSeparators, Qt::SkipEmptyParts);
-            for (QString& p : pieces)
-                p = p.trimmed();
-            if (!tail.isEmpty()) pieces << tail;
-            kept << pieces;
-        }
-        text = kept.join(QLatin1Char('\n'));
-        editor->setPlainText(text);
+void CombinationsPanel::EditButton_Click() {
+    if (!mainWindow()) return;
+    if (!Editor || Editor->unloaded()) {
+        Editor = new OwnKitEditor(*mainWindow(), ownKit);
+        Editor->setDeleteOnUnload(true);
+        Editor->Saved = [this, panel = QPointer<CombinationsPanel>(this)] {
+            if (!panel || !Editor) return;
+            ownKit = Editor->values;
+            // What was said about a file set aside is no longer true of the kit just saved.
+            ownKitNote_.clear();
+            search();
+        };
+        Editor->placeBesideWindow(*this);
     }
-    const QByteArray bytes = text.toUtf8();
-    const model::KitFile kit =
-        model::readKit(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (!kit.refused.empty()) {
-        note->setText(wording::kitLineRefused(wording::ownKitName(), kit.refused.front()));
-        return;
-    }
-    if (const QString why = saveOwnKit(kit.values); !why.isEmpty()) {
-        note->setText(why);
-        return;
-    }
-    values = kit.values;
-    accept();
+    Editor->Show();
+    Editor->raise();
+    Editor->activateWindow();
 }
 
 } // namespace zq::ui

@@ -3,25 +3,33 @@
 
 #pragma once
 // The companion of the value window: the value made from the parts the user has, and the
-// working of each way. The value window's designed ground leaves no room for it.
+// working of each way. The value window's designed ground leaves no room for it, so it is a
+// secondary window of its own, placed beside (or under) the value window.
 #include "model/combinations/combinations.h"
 #include "model/decimal.h"
+#include "ui/secondary_window.h"
 
-#include <QDialog>
+#include <QPointer>
+#include <array>
 #include <optional>
 #include <vector>
 
-class QComboBox;
-class QLabel;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-
 namespace zq::ui {
 
-class CombinationsPanel : public QDialog {
+class OwnKitEditor;
+
+class CombinationsPanel : public SecondaryWindow {
   public:
-    explicit CombinationsPanel(QWidget* parent);
+    // `valueWindow` is the window it answers for, and gets the keyboard back when it closes.
+    CombinationsPanel(zq::Form& mainWindow, zq::Form& valueWindow);
+    ~CombinationsPanel() override;
+
+    void onLoad() override;
+    void onUnload() override;
+    void CloseBox_Click();
+    void KitChoice_Click(int Index);
+    void EditButton_Click();
+    void Way_Click(int Index);
 
     // The value the window answered, and its tolerance in hundredths of a per cent; the
     // search runs here, once per answer, never on a keystroke.
@@ -29,38 +37,34 @@ class CombinationsPanel : public QDialog {
     void clearWanted();
 
     // The kits in the chooser's order.
-    enum KitChoice { E6, E12, E24, Own };
-    void chooseKit(KitChoice k);
-    void showWorking(int row);
-    // The small dialog that edits the user's own list; returns whether it was saved.
-    void editOwnKit();
-
-    QComboBox* kitChooser = nullptr;
-    QPushButton* editButton = nullptr;
-    QLabel *heading = nullptr, *note = nullptr, *working = nullptr;
-    QListWidget* lines = nullptr;
-    // What the list shows, row by row.
-    std::vector<model::Combination> shown;
+    enum KitChoices { E6, E12, E24, Own };
+    int Kit = E12;
     std::vector<model::Decimal> ownKit;
+    // The ways shown, one to a Way label, and the one whose working is shown (-1: none).
+    std::vector<model::Combination> shown;
+    int chosenWay = -1;
+
+    zq::Label &Heading, &Note, &Working, &Parts, &EditButton;
+    std::array<zq::Label*, 4> KitChoice{};
+    std::array<zq::Label*, 3> Way{};
+    zq::Line& WayMark;
+    // The editor of the own kit, while it is open.
+    QPointer<OwnKitEditor> Editor;
 
   private:
     void search();
+    void showKits();
+    // The colours of each part of the chosen way. Where the shared drawing of a resistor will
+    // stand; until then, written out.
+    void showParts(const std::vector<model::Decimal>& parts);
+    void wire();
 
+    QPointer<zq::Form> valueWindow_;
     std::optional<model::Decimal> wanted_;
     int tolerance_ = 500;
     QString ownKitNote_;
-};
-
-// The dialog of the user's own list. Typed one value a line, or pasted as a list with commas.
-class OwnKitDialog : public QDialog {
-  public:
-    OwnKitDialog(QWidget* parent, const std::vector<model::Decimal>& values);
-    // Reads and saves; stays open with the reason when a line cannot be used.
-    void save();
-
-    QPlainTextEdit* editor = nullptr;
-    QLabel* note = nullptr;
-    std::vector<model::Decimal> values;
+    QString choiceNote_; // what became of a kept choice that could not be read
+    std::array<QString, 3> wayNames_; // the ways as a screen reader is told them
 };
 
 } // namespace zq::ui

@@ -5,9 +5,10 @@
 
 #include "model/combinations/kit.h"
 #include "model/combinations/kit_file.h"
+#include "ui/set_aside.h"
 #include "wording/combinations.h"
+#include "wording/kit_panel.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ QString ownKitPath() {
         .filePath(QStringLiteral("kit.txt"));
 }
 
-OwnKit loadOwnKit() {
+OwnKit loadOwnKit(const std::function<QString(const QString&)>& setAside) {
     OwnKit out;
     const QString path = ownKitPath();
     QFile file(path);
@@ -44,13 +45,9 @@ OwnKit loadOwnKit() {
         }
         firstRefused = kit.refused.front();
     }
-    // Set aside under a name no later save takes.
-    const QString aside = path.chopped(4) + QStringLiteral("-") +
-                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) +
-                          QStringLiteral(".broken.txt");
-    const bool moved = QFile::rename(path, aside);
     out.values = model::starterKit();
-    out.note = wording::ownKitSetAside(firstRefused, moved ? aside : QString());
+    out.note =
+        wording::ownKitSetAside(firstRefused, setAside ? setAside(path) : ui::setAside(path));
     return out;
 }
 
@@ -63,6 +60,39 @@ QString saveOwnKit(const std::vector<model::Decimal>& values) {
         file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
         return wording::ownKitNotSaved(path);
     return {};
+}
+
+namespace {
+
+QString kitChoicePath() {
+    return QFileInfo(ownKitPath()).dir().filePath(QStringLiteral("kit-choice.txt"));
+}
+
+// The chooser's places as kept: a name stays right when the chooser changes order.
+const QString kChoiceNames[] = {QStringLiteral("E6"), QStringLiteral("E12"), QStringLiteral("E24"),
+                                QStringLiteral("own")};
+
+} // namespace
+
+KeptKitChoice loadKitChoice(int fallback, const QString& fallbackName) {
+    QFile file(kitChoicePath());
+    if (!file.exists()) return {fallback, {}};
+    if (QFileInfo(file).isFile() && file.open(QIODevice::ReadOnly)) {
+        const QString kept = QString::fromUtf8(file.read(16)).trimmed();
+        for (int i = 0; i < int(std::size(kChoiceNames)); ++i)
+            if (kept == kChoiceNames[i]) return {i, {}};
+        file.close();
+    }
+    return {fallback, wording::kitChoiceSetAside(fallbackName, ui::setAside(kitChoicePath()))};
+}
+
+void saveKitChoice(int choice) {
+    if (choice < 0 || choice >= int(std::size(kChoiceNames))) return;
+    // Losing the choice only means the default kit next time: nothing to tell the user.
+    if (!QDir().mkpath(QFileInfo(kitChoicePath()).absolutePath())) return;
+    QSaveFile file(kitChoicePath());
+    const QByteArray bytes = kChoiceNames[choice].toUtf8() + '\n';
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) file.commit();
 }
 
 } // namespace zq::ui

@@ -6,6 +6,7 @@
 #include "model/decimal.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace zq::ui {
@@ -16,11 +17,19 @@ struct OwnKit {
 };
 
 QString ownKitPath();
-// The starter kit until the user saves a list. A broken file is renamed out of the way, so
-// that the next save cannot overwrite what the user may still want, and the starter kit is
-// used with a note.
-OwnKit loadOwnKit();
+// The starter kit until the user saves a list. A broken file is set aside (set_aside.h) and
+// the starter kit is used with a note, which says whether the setting aside worked.
+OwnKit loadOwnKit(const std::function<QString(const QString&)>& setAside = {});
 // Written whole or not at all. Empty on success, otherwise why not.
 QString saveOwnKit(const std::vector<model::Decimal>& values);
+
+// The kit last chosen in the panel, by its place in the chooser, kept beside the kit; `fallback`
+// when none was kept, and with a note when what was kept cannot be read (and is set aside).
+struct KeptKitChoice {
+    int choice;
+    QString note;
+};
+KeptKitChoice loadKitChoice(int fallback, const QString& fallbackName);
+void saveKitChoice(int choice);
 
 } // namespace zq::ui

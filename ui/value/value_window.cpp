@@ -9,14 +9,11 @@
 #include "model/value_input.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
-#include "ui/placement.h"
 #include "ui/value/combinations_panel.h"
 #include "wording/value.h"
 #include "wording/words.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTextEdit>
 
 namespace zq::ui {
@@ -161,21 +158,21 @@ void ValueWindow::showChoices() {
 
 void ValueWindow::FourBands_Click() {
     Bands = 4;
-    Tolerance = model::defaultTolerance(Bands);
+    Tolerance = chosen_ = model::defaultTolerance(Bands);
     showChoices();
     findAgain();
 }
 
 void ValueWindow::FiveBands_Click() {
     Bands = 5;
-    Tolerance = model::defaultTolerance(Bands);
+    Tolerance = chosen_ = model::defaultTolerance(Bands);
     showChoices();
     findAgain();
 }
 
 void ValueWindow::ToleranceChip_Click(int Index) {
     if (Index < 0 || Index >= int(model::kTolerancePalette.size())) return;
-    Tolerance = model::kTolerancePalette[std::size_t(Index)];
+    Tolerance = chosen_ = model::kTolerancePalette[std::size_t(Index)];
     // The chip takes the place of a tolerance typed after the value.
     const model::ValueAndTolerance typed = model::parseValueAndTolerance(
         valueField().toPlainText().toStdString(), decimalPoint().toStdString());
@@ -195,15 +192,17 @@ void ValueWindow::StandardValue_Click(int Index) {
 }
 
 void ValueWindow::KitButton_Click() {
-    if (!Combinations) {
-        Combinations = new CombinationsPanel(this);
+    if (!mainWindow()) return;
+    if (!Combinations || Combinations->unloaded()) {
+        Combinations = new CombinationsPanel(*mainWindow(), *this);
+        Combinations->setDeleteOnUnload(true);
         if (Answer) find();
-        // Beside this window, so that the field stays in sight while the panel answers.
-        if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
-            Combinations->move(
-                placeBeside(s->availableGeometry(), frameGeometry(), Combinations->frameSize()));
+        // Beside this window, so that the field stays in sight while the panel answers, and
+        // off the main window.
+        Combinations->placeBesideWindow(*this);
     }
-    Combinations->show();
+    if (Combinations->WindowState() == kMinimizedState) Combinations->setWindowState(kNormalState);
+    Combinations->Show();
     Combinations->raise();
     Combinations->activateWindow();
 }
@@ -219,13 +218,11 @@ bool ValueWindow::find() {
     const model::DecimalFormat fmt{point};
     const model::ValueAndTolerance typed =
         model::parseValueAndTolerance(valueField().toPlainText().toStdString(), point);
+    Tolerance = typed.tolerance ? *typed.tolerance : chosen_;
+    showChoices();
     if (!typed.value.ok) {
         showReason(wording::inputReason(typed.value));
         return false;
-    }
-    if (typed.tolerance) {
-        Tolerance = *typed.tolerance;
-        showChoices();
     }
     const model::Finding f = model::findColours(typed.value.ohms, Bands, Tolerance);
     if (!f.answer) {
@@ -338,9 +335,13 @@ void ValueWindow::giveToMainWindow() {
 
 // ---- chrome and keys --------------------------------------------------------------------------
 
+ValueWindow::~ValueWindow() {
+    delete Combinations.data();
+}
+
 void ValueWindow::onUnload() {
     // The panel answers for this window: it goes with it.
-    if (Combinations) Combinations->hide();
+    if (Combinations) Combinations->Unload();
     SecondaryWindow::onUnload();
 }
 

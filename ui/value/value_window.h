@@ -25,6 +25,7 @@ class ValueWindow : public SecondaryWindow {
   public:
     // The main window stays visible beside this one.
     ValueWindow(zq::Form& mainWindow, BandsReceiver& receiver);
+    ~ValueWindow() override;
 
     void onLoad() override;
     void onUnload() override;
@@ -45,7 +46,8 @@ class ValueWindow : public SecondaryWindow {
     // What the window holds, read by the tests as the handlers leave it.
     int Bands = 4;
     // A chip's colour, or what was typed after the value ("4.7k 灰"), which may be a precision
-    // tolerance no chip carries.
+    // tolerance no chip carries. A typed one holds for its own value only: the next value
+    // typed without one takes the chip's again.
     model::Tolerance Tolerance = model::kGoldIndex;
     std::optional<model::ColourAnswer> Answer;
     std::vector<model::StandardValue> Standard;
@@ -78,6 +80,7 @@ class ValueWindow : public SecondaryWindow {
     void wireKeyboard();
 
     BandsReceiver& receiver_;
+    model::Tolerance chosen_ = model::kGoldIndex; // by chip or band count, never by typing
     QString standardCaption_; // as designed, for the window with no answer
 };
 
