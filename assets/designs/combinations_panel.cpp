@@ -42,7 +42,7 @@ FormDesign build() {
     };
     auto& c = f.controls;
     c.push_back(pixelImage("CloseBox", -1, 468, 2, 19, 21, {})); // hit area of the drawn close box
-    c.push_back(pixelLabel("Label1", -1, 8, 4, 439, 19, "用手头的电阻凑", kSong10_5, kRed));
+    c.push_back(pixelLabel("title", -1, 8, 4, 439, 19, "用手头的电阻凑", kSong10_5, kRed));
     c.push_back(label("Heading", -1, 26, 46, 460, 16));
     ControlDesign kits = label("KitCaption", -1, 26, 68, 80, 16, kBlack);
     kits.caption = "我有的电阻：";

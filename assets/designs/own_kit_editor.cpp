@@ -35,7 +35,7 @@ FormDesign build() {
                  .height = px(124),
                  .font = kSong10_5});
     c.push_back(pixelImage("CloseBox", -1, 468, 2, 19, 21, {})); // hit area of the drawn close box
-    c.push_back(pixelLabel("Label1", -1, 8, 4, 439, 19, "我的套装", kSong10_5, kRed));
+    c.push_back(pixelLabel("title", -1, 8, 4, 439, 19, "我的套装", kSong10_5, kRed));
     ControlDesign help = pixelLabel(
         "Help", -1, 26, 46, 460, 30,
         "一行一个阻值，写法和查色环一样（4.7k、4k7、470R、4.7千欧）；也可以粘贴一串，用逗号或顿号"

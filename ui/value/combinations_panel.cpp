@@ -104,7 +104,7 @@ void CombinationsPanel::wire() {
     auto button = [&items](zq::Control& c, std::function<QString()> n) {
         items.push_back({&c, QAccessible::Button, std::move(n), {}, {}});
     };
-    text(label(QStringLiteral("Label1")),
+    text(label(QStringLiteral("title")),
          [] { return QCoreApplication::translate("CombinationsPanel", "用手头的电阻凑"); });
     text(Heading, [this] { return Heading.Caption(); });
     for (std::size_t i = 0; i < KitChoice.size(); ++i)

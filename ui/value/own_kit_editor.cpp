@@ -49,7 +49,7 @@ OwnKitEditor::OwnKitEditor(zq::Form& mainWindow, const std::vector<model::Decima
     auto button = [&items](zq::Control& c, std::function<QString()> n) {
         items.push_back({&c, QAccessible::Button, std::move(n), {}, {}});
     };
-    shown(label(QStringLiteral("Label1")));
+    shown(label(QStringLiteral("title")));
     shown(label(QStringLiteral("Help")));
     text.setAccessibleName(QCoreApplication::translate("OwnKitEditor", "我的套装里的阻值"));
     shown(Note);
