@@ -161,6 +161,9 @@ Said decided(const model::BandReadings& r, const model::DecimalFormat& fmt) {
         return {QStringLiteral("only-one-way"),
                 QCoreApplication::translate("Reading", "只有%1说得通：%2。")
                     .arg(dir(r.readings.at(0)), value(r.readings.at(0)))};
+    case VerdictReason::EndCue:
+    case VerdictReason::BodyColour:
+        return cueDecided(r, fmt);
     case VerdictReason::Neither:
         return {
             QStringLiteral("neither-way"),
@@ -170,6 +173,10 @@ Said decided(const model::BandReadings& r, const model::DecimalFormat& fmt) {
 }
 
 } // namespace
+
+QString bandRoleName(BandRole role) {
+    return roleName(role);
+}
 
 QString directionText(Direction d) {
     return d == Direction::AsEntered ? QCoreApplication::translate("Reading", "从左往右读")
@@ -226,6 +233,8 @@ std::vector<Said> readingNotes(const model::BandReadingItem& item,
 
 std::vector<Said> verdict(const model::BandReadings& r, const model::DecimalFormat& fmt) {
     std::vector<Said> out{decided(r, fmt)};
+    for (Said& s : cueNotes(r, fmt))
+        out.push_back(std::move(s));
     const model::MeasuredOutcome m = r.verdict.measured;
     if (r.verdict.reason == VerdictReason::Undecided) {
         // Only without a measurement is there one to ask for.

@@ -71,6 +71,26 @@ QString bandCountRefusal(int given);
 // Both ways ruled out: "两头都读不通：" and every reason.
 QString neitherWay(const model::BandReadings& r);
 
+// The cues of a part in the hand. The sentence of a verdict a cue decided; what the other cues
+// add after the verdict; and "gap", "nearer-end" or "body" for the cue that decided, or empty.
+Said cueDecided(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
+std::vector<Said> cueNotes(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
+QString decidingCue(const model::BandReadings& r);
+// The reading window's cue choices, "● 左边", "○ 蓝色", and their names for a screen reader.
+QString gapOption(model::Side s, bool chosen);
+QString bodyOption(model::BodyColour b, bool chosen);
+QString gapOptionName(model::Side s, bool chosen);
+QString bodyOptionName(model::BodyColour b, bool chosen);
+// "画出的电阻：棕 黑 黑 红 棕".
+QString drawnPartName(const std::vector<int>& asSeen);
+// The terminal's refusals of a --gap or --body it does not know.
+QString gapNameRefusal(const QString& typed);
+QString bodyNameRefusal(const QString& typed);
+// "米色", "蓝色", "绿色", "其他颜色".
+QString bodyColourText(model::BodyColour b);
+// "数字环", "倍率环", "误差环", "温度系数环".
+QString bandRoleName(model::BandRole role);
+
 // The reading window's words about the bands entered and the hand-over to the main window.
 QString enterHint();
 QString enteredBands(const std::vector<int>& colours);
