@@ -1807,14 +1807,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>画出的电阻：还没有色环</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>画出的电阻：%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>--gap 要写宽的间隔在哪一边：left 或 right（左、右），这里是%1。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1847,6 +1839,10 @@
     </message>
     <message>
         <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,6 +9,7 @@
 #include "wording/words.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QStringList>
 
 namespace zq::wording {
@@ -319,7 +320,14 @@ ReadingLines readingLines(const model::BandReadings& r, const model::DecimalForm
         out.verdict = inputRefusal(r).text;
         return out;
     }
-    out.verdict = joined(verdict(r, fmt));
+    // What the cues add stands on a line of its own, so that the verdict stays short.
+    std::vector<Said> said = verdict(r, fmt);
+    const std::vector<Said> cues = cueNotes(r, fmt);
+    std::erase_if(said, [&cues](const Said& s) {
+        return std::any_of(cues.begin(), cues.end(), [&s](const Said& c) { return c.text == s.text; });
+    });
+    out.verdict = joined(said);
+    if (!cues.empty()) out.lines << joined(cues);
     for (const model::BandReadingItem& i : r.readings)
         out.lines << readingLine(i, fmt) + QLatin1Char('\n') +
                          joined(readingNotes(i, r.measured, fmt));

@@ -54,7 +54,8 @@ QString ruledOutLine(const model::RuledOut& o);
 QString changeLine(const model::BandChange& c, const model::DecimalFormat& fmt = {});
 
 // What a reading answer shows, line by line, the window's lines and the terminal's alike:
-// the reading lines each followed by its notes, the ruled-out ways, the confused bands.
+// what the cues add, the reading lines each followed by its notes, the ruled-out ways, the
+// confused bands.
 struct ReadingLines {
     QString verdict;
     QStringList lines; // a reading's line and its notes are one entry, "\n" between
@@ -81,8 +82,6 @@ QString gapOption(model::Side s, bool chosen);
 QString bodyOption(model::BodyColour b, bool chosen);
 QString gapOptionName(model::Side s, bool chosen);
 QString bodyOptionName(model::BodyColour b, bool chosen);
-// "画出的电阻：棕 黑 黑 红 棕".
-QString drawnPartName(const std::vector<int>& asSeen);
 // The terminal's refusals of a --gap or --body it does not know.
 QString gapNameRefusal(const QString& typed);
 QString bodyNameRefusal(const QString& typed);

@@ -218,12 +218,6 @@ QString bodyOptionName(model::BodyColour b, bool chosen) {
                   : QCoreApplication::translate("Reading", "身体是%1").arg(bodyColourText(b));
 }
 
-QString drawnPartName(const std::vector<int>& asSeen) {
-    return asSeen.empty() ? QCoreApplication::translate("Reading", "画出的电阻：还没有色环")
-                          : QCoreApplication::translate("Reading", "画出的电阻：%1")
-                                .arg(shortNames(asSeen));
-}
-
 QString gapNameRefusal(const QString& typed) {
     return QCoreApplication::translate(
                "Reading", "--gap 要写宽的间隔在哪一边：left 或 right（左、右），这里是%1。")

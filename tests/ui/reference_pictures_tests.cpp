@@ -289,6 +289,29 @@ const Picture kPictures[] = {
          r->Smd_Return();
          return r;
      }},
+    {"reading-cues",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         ReadingWindow* r = readingWindow(m);
+         if (!r) return nullptr;
+         for (const int colour : {1, 1, 0, 0})
+             r->Chip_Click(colour);
+         r->Gap_Click(1);
+         r->Body_Click(1);
+         return r;
+     }},
+    // The longest verdict the cues make: both contradicted, and a measurement nothing explains.
+    {"reading-cues-contradicted",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         ReadingWindow* r = readingWindow(m);
+         if (!r) return nullptr;
+         for (const int colour : {10, 1, 6, 3})
+             r->Chip_Click(colour);
+         r->Gap_Click(1);
+         r->Body_Click(1);
+         r->measuredField().setPlainText(QStringLiteral("1k"));
+         r->Measured_Return();
+         return r;
+     }},
     {"practice-question",
      [](ReferencePictures&, Form1& m) -> QWidget* {
          return practiceWindow(m, practice::QuestionKind::ReadValue);
