@@ -11,10 +11,10 @@ namespace zq::model {
 
 namespace {
 
-constexpr int kBandWidth = 60;
+constexpr int kBandWidth = 52;
 // The first band's centre from its end; the last band of a part stands farther from the other.
-constexpr int kFirstCentre = 150;
-constexpr int kLastCentre = 810;
+constexpr int kFirstCentre = 125;
+constexpr int kLastCentre = 790;
 constexpr int kThreeBandStep = 120;
 
 template <std::size_t N>
