@@ -1290,14 +1290,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>误差环和别的环隔得远一些：它在读的最后，另一端就是读起的一端。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>金色和银色不会是第一环：它们没有数字。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1是%2 %3：%4。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1463,6 +1455,38 @@
     </message>
     <message>
         <source>先答这题，或按“下一题”跳过。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没看间隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>看间隔：误差环和别的环隔得远一些，它在读的最后，另一端就是读起的一端。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>看颜色：金色和银色不会是第一环，它们没有数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻的颜色两头读都说得通，只有间隔分得出哪头先读。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻的色环是等距画的，看不出间隔：只能看颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读反了：宽的间隔在%1，那边的一环是误差环，要从%2读起。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右边</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左边</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

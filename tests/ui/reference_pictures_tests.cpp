@@ -323,6 +323,19 @@ const Picture kPictures[] = {
          answer(*p, false);
          return p;
      }},
+    // A which-end question whose only cue is the gap, read against it after a hint.
+    {"practice-which-end-gap",
+     [](ReferencePictures&, Form1& m) -> QWidget* {
+         auto* p = practiceWindow(m, practice::QuestionKind::ReadDirection);
+         for (int i = 0; i < 300 && !(p->Current.kind == practice::QuestionKind::ReadDirection &&
+                                      p->Current.part.cues == practice::DrawnPart::Cues::GapOnly);
+              ++i)
+             p->NextButton_Click();
+         EXPECT_EQ(p->Current.part.cues, practice::DrawnPart::Cues::GapOnly);
+         p->HintButton_Click();
+         answer(*p, false);
+         return p;
+     }},
     {"practice-chart",
      [](ReferencePictures&, Form1& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::PickBands);
