@@ -7,6 +7,7 @@
 #include "model/combinations/kit.h"
 #include "model/combinations/kit_file.h"
 #include "platform/services.h"
+#include "ui/part_drawing.h"
 #include "ui/value/kit_store.h"
 #include "wording/combinations.h"
 #include "wording/value.h"
@@ -91,6 +92,7 @@ CombinationsPanel::CombinationsPanel(QWidget* parent) : QDialog(parent) {
     layout->addWidget(note);
     lines = new QListWidget(this);
     lines->setAccessibleName(QCoreApplication::translate("CombinationsPanel", "凑法"));
+    lines->setIconSize(QSize(3 * 26, 12));
     lines->setFixedHeight(lines->fontMetrics().height() * 5);
     layout->addWidget(lines);
     working = new QLabel(this);
@@ -174,7 +176,12 @@ void CombinationsPanel::search() {
     for (const auto& c : made.bestOfParts) {
         if (!c) continue;
         shown.push_back(*c);
-        lines->addItem(wording::combinationEntry(*c, made.simplest == c, fmt));
+        // The parts drawn before the line, as the kit's parts look.
+        auto* item = new QListWidgetItem(wording::combinationEntry(*c, made.simplest == c, fmt));
+        item->setIcon(partsIcon(c->parts, choice == E6    ? model::palette::kNone
+                                          : choice == E12 ? model::palette::kSilver
+                                                          : model::palette::kGold));
+        lines->addItem(item);
     }
     if (!shown.empty())
         working->setText(QCoreApplication::translate("CombinationsPanel",
