@@ -115,10 +115,11 @@ QJsonObject changeJson(const model::BandChange& c, const model::DecimalFormat& f
 QJsonObject cuesJson(const model::BandReadings& r) {
     const model::Cues& c = r.cues.given;
     const QString decided = wording::decidingCue(r);
-    return {{QStringLiteral("gap"), c.end ? QJsonValue(q(model::sideName(c.end->side))) : QJsonValue()},
-            {QStringLiteral("body"),
-             c.body ? QJsonValue(q(model::bodyColourName(*c.body))) : QJsonValue()},
-            {QStringLiteral("decided_by"), decided.isEmpty() ? QJsonValue() : QJsonValue(decided)}};
+    return {
+        {QStringLiteral("gap"), c.end ? QJsonValue(q(model::sideName(c.end->side))) : QJsonValue()},
+        {QStringLiteral("body"),
+         c.body ? QJsonValue(q(model::bodyColourName(*c.body))) : QJsonValue()},
+        {QStringLiteral("decided_by"), decided.isEmpty() ? QJsonValue() : QJsonValue(decided)}};
 }
 
 // The reason, and with --json its machine code beside it.

@@ -88,8 +88,8 @@ const std::vector<Option>& ownOptions() {
          {kRead}},
         {{kBody},
          QStringLiteral("beige|blue|green|other"),
-         QCoreApplication::translate("CommandLine",
-                                     "和 --read 一起用：电阻身体的颜色（米色、蓝色、绿色、其他）。"),
+         QCoreApplication::translate(
+             "CommandLine", "和 --read 一起用：电阻身体的颜色（米色、蓝色、绿色、其他）。"),
          {kRead}},
         {{kJson},
          {},

@@ -7,10 +7,10 @@
 #include "model/colour_finder.h"
 
 #include <QLinearGradient>
-#include <algorithm>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 
 namespace zq::ui {
 
@@ -103,9 +103,9 @@ void paintPart(QPainter& p, const QRectF& area, const PartLook& look) {
                          capRound);
     shape.addRoundedRect(QRectF(body.right() - capWidth, body.top(), capWidth, body.height()),
                          capRound, capRound);
-    shape.addRoundedRect(QRectF(body.left() + capWidth * 0.6, midY - neck,
-                                body.width() - capWidth * 1.2, 2 * neck),
-                         neck * 0.3, neck * 0.3);
+    shape.addRoundedRect(
+        QRectF(body.left() + capWidth * 0.6, midY - neck, body.width() - capWidth * 1.2, 2 * neck),
+        neck * 0.3, neck * 0.3);
     shape = shape.simplified();
     p.fillPath(shape, bodyInk(look.body));
 
@@ -163,10 +163,9 @@ void showPart(const PartLook& look, zq::Image& left, std::span<zq::Image* const>
         all |= i->pixelRect();
     // The body's height is the band places' height, so that the middle pieces hold all of it.
     const QRect bandRow = middle.empty() ? all : middle.front()->pixelRect();
-    const QRectF area =
-        within ? within->translated(-all.topLeft())
-               : QRectF(0, bandRow.top() - all.top() - bandRow.height() * 0.12, all.width(),
-                        bandRow.height() * 1.24);
+    const QRectF area = within ? within->translated(-all.topLeft())
+                               : QRectF(0, bandRow.top() - all.top() - bandRow.height() * 0.12,
+                                        all.width(), bandRow.height() * 1.24);
     QImage drawings[2];
     for (int scale : {1, 2}) {
         QImage& img = drawings[scale - 1];

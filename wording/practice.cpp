@@ -166,9 +166,10 @@ QString hintText(const Question& q, int hint) {
                        ? Practice::tr("这只电阻的颜色两头读都说得通，只有间隔分得出哪头先读。")
                        : QString();
         if (hint == 1) return q.part.cues == Cues::ColoursOnly ? colours : gap;
-        if (hint == 2) return q.part.cues == Cues::ColoursOnly
-                                  ? Practice::tr("这只电阻的色环是等距画的，看不出间隔：只能看颜色。")
-                                  : colours;
+        if (hint == 2)
+            return q.part.cues == Cues::ColoursOnly
+                       ? Practice::tr("这只电阻的色环是等距画的，看不出间隔：只能看颜色。")
+                       : colours;
         return {};
     }
     const std::vector<int>& bands = readingBands(q);

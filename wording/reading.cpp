@@ -9,8 +9,8 @@
 #include "wording/words.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QStringList>
+#include <algorithm>
 
 namespace zq::wording {
 
@@ -324,7 +324,8 @@ ReadingLines readingLines(const model::BandReadings& r, const model::DecimalForm
     std::vector<Said> said = verdict(r, fmt);
     const std::vector<Said> cues = cueNotes(r, fmt);
     std::erase_if(said, [&cues](const Said& s) {
-        return std::any_of(cues.begin(), cues.end(), [&s](const Said& c) { return c.text == s.text; });
+        return std::any_of(cues.begin(), cues.end(),
+                           [&s](const Said& c) { return c.text == s.text; });
     });
     out.verdict = joined(said);
     if (!cues.empty()) out.lines << joined(cues);

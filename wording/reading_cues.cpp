@@ -3,9 +3,9 @@
 
 // The sentences about the cues of a part in the hand: the wider gap, the band nearer its
 // lead, the body colour.
+#include "model/typed_text.h"
 #include "wording/reading.h"
 #include "wording/words.h"
-#include "model/typed_text.h"
 
 #include <QCoreApplication>
 
@@ -37,7 +37,8 @@ QString cueText(const EndCue& c) {
 }
 
 QString cueCode(const EndCue& c, const char* outcome) {
-    return (c.kind == EndCue::Kind::WiderGap ? QStringLiteral("gap-") : QStringLiteral("nearer-end-")) +
+    return (c.kind == EndCue::Kind::WiderGap ? QStringLiteral("gap-")
+                                             : QStringLiteral("nearer-end-")) +
            QLatin1String(outcome);
 }
 
@@ -65,7 +66,8 @@ QString against(const model::BandReadings& r, const model::DecimalFormat& fmt) {
     const Direction d = cv.endDirection;
     const QString cue = cueText(*cv.given.end);
     const auto firstBand = [&](int colour) {
-        return QCoreApplication::translate("Reading", "%1，可是%2那一环是%3，不能做第一环：再看一下。")
+        return QCoreApplication::translate("Reading",
+                                           "%1，可是%2那一环是%3，不能做第一环：再看一下。")
             .arg(cue, sideText(firstSide(d)), colourName(colour));
     };
     const model::BandReadingItem* own = readingOf(r, d);
@@ -113,10 +115,11 @@ Said cueDecided(const model::BandReadings& r, const model::DecimalFormat& fmt) {
     const model::CueVerdict& cv = r.cues;
     if (r.verdict.reason == model::VerdictReason::BodyColour) {
         const model::BodyColour b = *cv.given.body;
-        return {QStringLiteral("body-decides"),
-                QCoreApplication::translate("Reading", "%1的身体多是 %2 的电阻，所以更可能是%3的 %4。")
-                    .arg(bodyColourText(b), fittingTolerances(b), directionText(win.direction),
-                         valueText(win, fmt))};
+        return {
+            QStringLiteral("body-decides"),
+            QCoreApplication::translate("Reading", "%1的身体多是 %2 的电阻，所以更可能是%3的 %4。")
+                .arg(bodyColourText(b), fittingTolerances(b), directionText(win.direction),
+                     valueText(win, fmt))};
     }
     const EndCue& c = *cv.given.end;
     const QString dir = directionText(win.direction), value = valueText(win, fmt);
@@ -140,16 +143,17 @@ std::vector<Said> cueNotes(const model::BandReadings& r, const model::DecimalFor
         const EndCue& c = *cv.given.end;
         switch (cv.end) {
         case CueOutcome::Agrees:
-            out.push_back({cueCode(c, "agrees"),
-                           QCoreApplication::translate("Reading", "%1，也是%2。")
-                               .arg(cueText(c), directionText(cv.endDirection))});
+            out.push_back(
+                {cueCode(c, "agrees"), QCoreApplication::translate("Reading", "%1，也是%2。")
+                                           .arg(cueText(c), directionText(cv.endDirection))});
             break;
         case CueOutcome::Contradicted:
             out.push_back({cueCode(c, "contradicted"), against(r, fmt)});
             break;
         case CueOutcome::NoBearing:
-            out.push_back({cueCode(c, "no-bearing"),
-                           QCoreApplication::translate("Reading", "两头读都一样，用不着分哪头先读。")});
+            out.push_back(
+                {cueCode(c, "no-bearing"),
+                 QCoreApplication::translate("Reading", "两头读都一样，用不着分哪头先读。")});
             break;
         case CueOutcome::NotGiven:
         case CueOutcome::Decided:
@@ -166,12 +170,11 @@ std::vector<Said> cueNotes(const model::BandReadings& r, const model::DecimalFor
                                .arg(bodyColourText(b), tolerance(likely.reading.tolerance))});
             break;
         case CueOutcome::Contradicted:
-            out.push_back(
-                {QStringLiteral("body-does-not-fit"),
-                 QCoreApplication::translate("Reading",
-                                             "%1的身体多是 %2 的电阻，少有 %3 的：再看一下颜色。")
-                     .arg(bodyColourText(b), fittingTolerances(b),
-                          tolerance(likely.reading.tolerance))});
+            out.push_back({QStringLiteral("body-does-not-fit"),
+                           QCoreApplication::translate(
+                               "Reading", "%1的身体多是 %2 的电阻，少有 %3 的：再看一下颜色。")
+                               .arg(bodyColourText(b), fittingTolerances(b),
+                                    tolerance(likely.reading.tolerance))});
             break;
         case CueOutcome::NoBearing:
             if (!model::bodyFits(b, 0).has_value())
@@ -183,10 +186,11 @@ std::vector<Said> cueNotes(const model::BandReadings& r, const model::DecimalFor
                                QCoreApplication::translate("Reading", "%1的身体分不出这两种读法。")
                                    .arg(bodyColourText(b))});
             else
-                out.push_back({QStringLiteral("body-fits-neither"),
-                               QCoreApplication::translate(
-                                   "Reading", "%1的身体多是 %2 的电阻，两种读法都不是：再看一下颜色。")
-                                   .arg(bodyColourText(b), fittingTolerances(b))});
+                out.push_back(
+                    {QStringLiteral("body-fits-neither"),
+                     QCoreApplication::translate(
+                         "Reading", "%1的身体多是 %2 的电阻，两种读法都不是：再看一下颜色。")
+                         .arg(bodyColourText(b), fittingTolerances(b))});
             break;
         case CueOutcome::NotGiven:
         case CueOutcome::Decided:
@@ -235,7 +239,7 @@ QString decidingCue(const model::BandReadings& r) {
     switch (r.verdict.reason) {
     case model::VerdictReason::EndCue:
         return r.cues.given.end->kind == EndCue::Kind::WiderGap ? QStringLiteral("gap")
-                                                                 : QStringLiteral("nearer-end");
+                                                                : QStringLiteral("nearer-end");
     case model::VerdictReason::BodyColour:
         return QStringLiteral("body");
     default:

@@ -18,7 +18,7 @@ using namespace palette;
 
 constexpr std::array<std::string_view, kMistakeKinds + 1> kMistakeCodes{
     "wrong-end", "band-count",        "multiplier-off", "confused-colour",
-    "unit-slip", "tolerance-misread", "against-gap", "other"};
+    "unit-slip", "tolerance-misread", "against-gap",    "other"};
 
 constexpr std::array<std::initializer_list<int>, 5> kLookAlikes{{
     {kBrown, kRed, kOrange},

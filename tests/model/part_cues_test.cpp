@@ -66,7 +66,7 @@ EndCue gap(Side s) {
 // Cues x colours: the colours leave it open, decide it, or rule a way out; the cue agrees,
 // decides, or is contradicted and changes nothing.
 TEST(Cues, DecideOnlyWhereTheColoursCannot) {
-    const std::vector<int> open{kRed, kRed, kBrown, kBrown};   // 220 Ω ±1 % or 1.1 kΩ ±2 %
+    const std::vector<int> open{kRed, kRed, kBrown, kBrown};        // 220 Ω ±1 % or 1.1 kΩ ±2 %
     const std::vector<int> goldLeft{kGold, kRed, kViolet, kYellow}; // only from the right
     struct Case {
         std::vector<int> colours;
@@ -78,19 +78,44 @@ TEST(Cues, DecideOnlyWhereTheColoursCannot) {
     const Case cases[] = {
         {open, {gap(Side::Right), {}}, R::EndCue, D::AsEntered, O::Decided, O::NotGiven},
         {open, {gap(Side::Left), {}}, R::EndCue, D::Reversed, O::Decided, O::NotGiven},
-        {open, {EndCue{EndCue::Kind::NearerEnd, Side::Right}, {}}, R::EndCue, D::Reversed,
-         O::Decided, O::NotGiven},
+        {open,
+         {EndCue{EndCue::Kind::NearerEnd, Side::Right}, {}},
+         R::EndCue,
+         D::Reversed,
+         O::Decided,
+         O::NotGiven},
         // Both tolerances go with a blue body, neither with beige: the body cannot choose.
         {open, {{}, BodyColour::Blue}, R::Undecided, D::AsEntered, O::NotGiven, O::NoBearing},
-        {open, {gap(Side::Right), BodyColour::Blue}, R::EndCue, D::AsEntered, O::Decided, O::Agrees},
-        {open, {gap(Side::Right), BodyColour::Beige}, R::EndCue, D::AsEntered, O::Decided,
-         O::Contradicted},
-        {goldLeft, {gap(Side::Left), BodyColour::Beige}, R::OnlyOneWay, D::Reversed, O::Agrees,
+        {open,
+         {gap(Side::Right), BodyColour::Blue},
+         R::EndCue,
+         D::AsEntered,
+         O::Decided,
          O::Agrees},
-        {goldLeft, {gap(Side::Right), BodyColour::Blue}, R::OnlyOneWay, D::Reversed,
-         O::Contradicted, O::Contradicted},
+        {open,
+         {gap(Side::Right), BodyColour::Beige},
+         R::EndCue,
+         D::AsEntered,
+         O::Decided,
+         O::Contradicted},
+        {goldLeft,
+         {gap(Side::Left), BodyColour::Beige},
+         R::OnlyOneWay,
+         D::Reversed,
+         O::Agrees,
+         O::Agrees},
+        {goldLeft,
+         {gap(Side::Right), BodyColour::Blue},
+         R::OnlyOneWay,
+         D::Reversed,
+         O::Contradicted,
+         O::Contradicted},
         {goldLeft, {{}, BodyColour::Green}, R::OnlyOneWay, D::Reversed, O::NotGiven, O::NoBearing},
-        {{kRed, kBlack, kRed}, {gap(Side::Left), {}}, R::Palindrome, D::AsEntered, O::NoBearing,
+        {{kRed, kBlack, kRed},
+         {gap(Side::Left), {}},
+         R::Palindrome,
+         D::AsEntered,
+         O::NoBearing,
          O::NotGiven},
     };
     for (const Case& c : cases) {

@@ -312,8 +312,8 @@ TEST_F(ReadingWindow, TheGapAndBodyCuesAreOneClickEachAndTheKeyboardReachesThem)
     EXPECT_EQ(r.Readings.verdict.reason, model::VerdictReason::EndCue);
     EXPECT_EQ(r.Readings.readings[0].direction, model::Direction::Reversed);
     EXPECT_TRUE(r.Drawn.turned);
-    EXPECT_EQ(r.Drawn.coloursLeftToRight(), (std::vector<int>{palette::kRed, palette::kRed,
-                                                              palette::kBrown, palette::kBrown}));
+    EXPECT_EQ(r.Drawn.coloursLeftToRight(),
+              (std::vector<int>{palette::kRed, palette::kRed, palette::kBrown, palette::kBrown}));
     click(r, centreOf(*r.Gap[0]));
     EXPECT_EQ(r.Readings.verdict.reason, model::VerdictReason::Undecided);
     // Tab from the hand-over button reaches the right gap, then the body colours.

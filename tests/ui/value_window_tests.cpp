@@ -109,8 +109,9 @@ TEST_F(ValueWindow, ReturnFindsTheBandsAndShowsThemThreeWays) {
                   QStringLiteral(":/design/form1/Image29_%1.png").arg(chips[i]));
     }
     EXPECT_FALSE(v.AnswerChip[4]->Visible());
-    EXPECT_EQ(resistorPictures(v), (std::vector<int>{model::palette::kYellow, model::palette::kViolet,
-                                                     model::palette::kRed, model::palette::kGold}));
+    EXPECT_EQ(resistorPictures(v),
+              (std::vector<int>{model::palette::kYellow, model::palette::kViolet,
+                                model::palette::kRed, model::palette::kGold}));
     EXPECT_EQ(v.Note.Caption(), QString());
 }
 

@@ -103,21 +103,28 @@ void ReadingWindow::wireKeyboard() {
     button(clear, QCoreApplication::translate("ReadingWindow", "清除"));
     button(show, QCoreApplication::translate("ReadingWindow", "在主窗口显示"));
     for (std::size_t i = 0; i < Gap.size(); ++i)
-        items.push_back({Gap[i], QAccessible::Button,
-                         [this, i] { return wording::gapOptionName(kSides[i], Cues.end.has_value() &&
-                                                                                Cues.end->side == kSides[i]); },
-                         {}, {}});
+        items.push_back({Gap[i],
+                         QAccessible::Button,
+                         [this, i] {
+                             return wording::gapOptionName(
+                                 kSides[i], Cues.end.has_value() && Cues.end->side == kSides[i]);
+                         },
+                         {},
+                         {}});
     for (std::size_t i = 0; i < Body.size(); ++i)
-        items.push_back({Body[i], QAccessible::Button,
-                         [this, i] { return wording::bodyOptionName(kBodies[i], Cues.body == kBodies[i]); },
-                         {}, {}});
+        items.push_back(
+            {Body[i],
+             QAccessible::Button,
+             [this, i] { return wording::bodyOptionName(kBodies[i], Cues.body == kBodies[i]); },
+             {},
+             {}});
     // The drawn bands, one place each in the order entered, with their colour.
     for (std::size_t i = 0; i < Band.size(); ++i) {
         auto name = [this, i] {
-            return i < Bands.size() ? QCoreApplication::translate("ReadingWindow", "%1：%2")
-                                          .arg(wording::bandOrdinal(int(i) + 1),
-                                               wording::colourName(Bands[i]))
-                                    : QString();
+            return i < Bands.size()
+                       ? QCoreApplication::translate("ReadingWindow", "%1：%2")
+                             .arg(wording::bandOrdinal(int(i) + 1), wording::colourName(Bands[i]))
+                       : QString();
         };
         items.push_back({Band[i], QAccessible::Graphic, name, {}, {}});
     }
@@ -252,7 +259,7 @@ void ReadingWindow::showCues() {
 void ReadingWindow::drawPart() {
     const model::BandReadingItem* likely =
         !Readings.readings.empty() && Readings.readings.front().likely ? &Readings.readings.front()
-                                                                        : nullptr;
+                                                                       : nullptr;
     // The body the learner saw, else the one the likely reading's kind is made in.
     const model::BodyColour body = Cues.body.value_or(
         likely ? model::bodyColourOf(likely->reading.tolerance) : model::BodyColour::Beige);
