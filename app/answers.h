@@ -33,9 +33,14 @@ Answer coloursAnswer(const ColoursQuestion& q, bool json, const QString& point);
 // The value of a chip resistor's printed code.
 Answer smdAnswer(const QString& code, bool json, const QString& point);
 
+// What the learner saw besides the colours, as typed: the side of the wider gap, the body colour.
+struct ReadCues {
+    std::optional<QString> gap, body;
+};
+
 // The readings of colours seen on a part, left to right, both ways; with a measured value
-// to check them against.
+// to check them against, and the cues of the part.
 Answer readAnswer(const QStringList& colours, const std::optional<QString>& measured, bool json,
-                  const QString& point);
+                  const QString& point, const ReadCues& cues = {});
 
 } // namespace zq::app

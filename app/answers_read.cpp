@@ -111,6 +111,17 @@ QJsonObject changeJson(const model::BandChange& c, const model::DecimalFormat& f
             {QStringLiteral("text"), s.text}};
 }
 
+// The cues given, and the one that decided the verdict (its sentence is among the verdict's).
+QJsonObject cuesJson(const model::BandReadings& r) {
+    const model::Cues& c = r.cues.given;
+    const QString decided = wording::decidingCue(r);
+    return {
+        {QStringLiteral("gap"), c.end ? QJsonValue(q(model::sideName(c.end->side))) : QJsonValue()},
+        {QStringLiteral("body"),
+         c.body ? QJsonValue(q(model::bodyColourName(*c.body))) : QJsonValue()},
+        {QStringLiteral("decided_by"), decided.isEmpty() ? QJsonValue() : QJsonValue(decided)}};
+}
+
 // The reason, and with --json its machine code beside it.
 Answer refused(const QString& code, const QString& reason, bool json) {
     Answer a = refusal(reason, json);
@@ -121,7 +132,7 @@ Answer refused(const QString& code, const QString& reason, bool json) {
 } // namespace
 
 Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& measuredText,
-                  bool json, const QString& pointText) {
+                  bool json, const QString& pointText, const ReadCues& typedCues) {
     const model::DecimalFormat fmt{pointText.toStdString()};
     if (colourNames.size() < model::kFewestBands || colourNames.size() > model::kMostBands)
         return refused(QStringLiteral("band-count"),
@@ -145,7 +156,21 @@ Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& 
         measured = v.ohms;
         measuredNote = wording::measuredNote(v, fmt);
     }
-    const model::BandReadings r = model::readBothWays(colours, measured);
+    model::Cues cues;
+    if (typedCues.gap) {
+        const auto side = model::sideOfName(typedCues.gap->trimmed().toLower().toStdString());
+        if (!side)
+            return refused(QStringLiteral("unknown-gap"), wording::gapNameRefusal(*typedCues.gap),
+                           json);
+        cues.end = model::EndCue{model::EndCue::Kind::WiderGap, *side};
+    }
+    if (typedCues.body) {
+        cues.body = model::bodyColourOfName(typedCues.body->trimmed().toLower().toStdString());
+        if (!cues.body)
+            return refused(QStringLiteral("unknown-body"),
+                           wording::bodyNameRefusal(*typedCues.body), json);
+    }
+    const model::BandReadings r = model::readBothWays(colours, measured, cues);
     if (r.problem != model::InputProblem::None) {
         const wording::Said why = wording::inputRefusal(r);
         return refused(why.code, why.text, json);
@@ -171,6 +196,7 @@ Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& 
                             {QStringLiteral("measured_outcome"), outcomeName(r.verdict.measured)},
                             {QStringLiteral("notes"), notes},
                             {QStringLiteral("verdict"), said(verdict)},
+                            {QStringLiteral("cues"), cuesJson(r)},
                             {QStringLiteral("readings"), readings},
                             {QStringLiteral("ruled_out"), ruledOut},
                             {QStringLiteral("changes"), changes}});

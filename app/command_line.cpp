@@ -31,6 +31,7 @@ const QString kHelp = QStringLiteral("help"), kVersion = QStringLiteral("version
               kTolerance = QStringLiteral("tolerance"), kJson = QStringLiteral("json"),
               kSmd = QStringLiteral("smd"), kRead = QStringLiteral("read"),
               kMeasured = QStringLiteral("measured"), kHave = QStringLiteral("have"),
+              kGap = QStringLiteral("gap"), kBody = QStringLiteral("body"),
               kValueWindow = QStringLiteral("value-window"),
               kReadingWindow = QStringLiteral("reading-window"),
               kPracticeWindow = QStringLiteral("practice-window"),
@@ -79,6 +80,16 @@ const std::vector<Option>& ownOptions() {
          QCoreApplication::translate("CommandLine", "阻值"),
          QCoreApplication::translate("CommandLine",
                                      "和 --read 一起用：万用表量到的阻值，逐个核对读法。"),
+         {kRead}},
+        {{kGap},
+         QStringLiteral("left|right"),
+         QCoreApplication::translate("CommandLine",
+                                     "和 --read 一起用：宽的间隔在哪一边（左、右）。"),
+         {kRead}},
+        {{kBody},
+         QStringLiteral("beige|blue|green|other"),
+         QCoreApplication::translate(
+             "CommandLine", "和 --read 一起用：电阻身体的颜色（米色、蓝色、绿色、其他）。"),
          {kRead}},
         {{kJson},
          {},
@@ -219,8 +230,9 @@ QString helpText() {
                 "读贴片代码：\n"
                 "  %1 --smd 代码 [--json]，例如：%1 --smd 4R7\n"
                 "识读色环，两头都读，可以和万用表读数核对：\n"
-                "  %1 --read 颜色… [--measured 阻值] [--json]\n"
-                "  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k\n")
+                "  %1 --read 颜色… [--measured 阻值] [--gap left|right] [--body 颜色] [--json]\n"
+                "  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k\n"
+                "  看得出宽的间隔在哪边时：%1 --read 红 红 棕 棕 --gap right\n")
                 .arg(kProgram);
     text += QCoreApplication::translate(
         "CommandLine", "\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
@@ -305,7 +317,10 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
     if (parser.isSet(kRead)) {
         std::optional<QString> measured;
         if (parser.isSet(kMeasured)) measured = parser.value(kMeasured);
-        return fromAnswer(readAnswer(parser.positionalArguments(), measured, json, point));
+        ReadCues cues;
+        if (parser.isSet(kGap)) cues.gap = parser.value(kGap);
+        if (parser.isSet(kBody)) cues.body = parser.value(kBody);
+        return fromAnswer(readAnswer(parser.positionalArguments(), measured, json, point, cues));
     }
 
     if (parser.isSet(kColours)) {

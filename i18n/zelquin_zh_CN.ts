@@ -697,20 +697,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
-由阻值查色环，答案写在终端上，不开窗口：
-  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--have E12|文件] [--json]
-  例如：%1 --colours 4.7k --bands 5 --tolerance 棕
-  手头没有这个阻值时，用有的电阻凑：%1 --colours 4.5k --have E12
-读贴片代码：
-  %1 --smd 代码 [--json]，例如：%1 --smd 4R7
-识读色环，两头都读，可以和万用表读数核对：
-  %1 --read 颜色… [--measured 阻值] [--json]
-  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>打开程序，“练习”窗口在前。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -720,6 +706,29 @@
     </message>
     <message>
         <source>选项“%1”要一个非负整数，如 %1 42</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>和 --read 一起用：宽的间隔在哪一边（左、右）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>和 --read 一起用：电阻身体的颜色（米色、蓝色、绿色、其他）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+由阻值查色环，答案写在终端上，不开窗口：
+  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--have E12|文件] [--json]
+  例如：%1 --colours 4.7k --bands 5 --tolerance 棕
+  手头没有这个阻值时，用有的电阻凑：%1 --colours 4.5k --have E12
+读贴片代码：
+  %1 --smd 代码 [--json]，例如：%1 --smd 4R7
+识读色环，两头都读，可以和万用表读数核对：
+  %1 --read 颜色… [--measured 阻值] [--gap left|right] [--body 颜色] [--json]
+  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k
+  看得出宽的间隔在哪边时：%1 --read 红 红 棕 棕 --gap right
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1317,14 +1326,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>误差环和别的环隔得远一些：它在读的最后，另一端就是读起的一端。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>金色和银色不会是第一环：它们没有数字。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1是%2 %3：%4。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1486,6 +1487,38 @@
     </message>
     <message>
         <source>这题用不上它。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没看间隔</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>看间隔：误差环和别的环隔得远一些，它在读的最后，另一端就是读起的一端。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>看颜色：金色和银色不会是第一环，它们没有数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻的颜色两头读都说得通，只有间隔分得出哪头先读。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻的色环是等距画的，看不出间隔：只能看颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读反了：宽的间隔在%1，那边的一环是误差环，要从%2读起。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右边</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左边</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1715,6 +1748,126 @@
     </message>
     <message>
         <source>这个阻值做不成四环或五环色环电阻，主窗口显示不了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左边</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>右边</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽的间隔在%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>靠近引线的那一环在%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，可是%2那一环是%3，不能做第一环：再看一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，可是%2的 %3 不是标准阻值：再看一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，可是量到的阻值不合%2的 %3：再看一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，可是%2时%3是%4，不能做%5：再看一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，可是颜色不是这样读的：再看一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>米色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>蓝色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>绿色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他颜色</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的身体多是 %2 的电阻，所以更可能是%3的 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，它是第一环，所以%2：%3。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，色环从另一头排起，所以%2：%3。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，%2那一环是误差环，所以%3：%4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，也是%2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两头读都一样，用不着分哪头先读。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的身体和 %2 的误差合得上。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的身体多是 %2 的电阻，少有 %3 的：再看一下颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的身体看不出是哪种电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的身体分不出这两种读法。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1的身体多是 %2 的电阻，两种读法都不是：再看一下颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>宽的间隔在%1（已选，再按一下取消）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>身体是%1（已选，再按一下取消）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>身体是%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--gap 要写宽的间隔在哪一边：left 或 right（左、右），这里是%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--body 要写电阻身体的颜色：beige、blue、green 或 other（米色、蓝色、绿色、其他），这里是%1。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -151,7 +151,8 @@ bool commonToleranceColour(int index) {
     return index == kGold || index == kSilver || index == kBrown || index == kRed;
 }
 
-BandReadings readBothWays(std::span<const int> asSeen, const std::optional<Decimal>& measured) {
+BandReadings readBothWays(std::span<const int> asSeen, const std::optional<Decimal>& measured,
+                          const Cues& cues) {
     BandReadings out;
     const int n = int(asSeen.size());
     out.bandCount = n;
@@ -226,6 +227,7 @@ BandReadings readBothWays(std::span<const int> asSeen, const std::optional<Decim
             v.measured = MeasuredOutcome::Matches;
         }
     }
+    weighCues(out, cues);
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include "model/colour_code.h"
 #include "model/decimal.h"
 #include "model/e_series.h"
+#include "model/part_look.h"
 
 #include <optional>
 #include <span>
@@ -84,6 +85,8 @@ enum class VerdictReason {
     Palindrome,      // both ways read the same colours
     OnlyOneWay,      // the other way is ruled out
     Neither,         // both ways are ruled out
+    EndCue,          // the colours do not decide; the wider gap or the nearer end does
+    BodyColour,      // nor does that; only one reading's tolerance goes with the body colour
 };
 
 // What a measurement adds to the verdict.
@@ -103,6 +106,25 @@ struct Verdict {
     MeasuredOutcome measured = MeasuredOutcome::NotMeasured;
 };
 
+// What the cues the learner gave did to the verdict.
+enum class CueOutcome {
+    NotGiven,
+    Decided,      // it chose the likely reading
+    Agrees,       // the colours chose the same
+    Contradicted, // the colours rule its way out or choose the other: reported, not obeyed
+    NoBearing,    // both ways read the same, or the body colour tells nothing here
+};
+
+struct CueVerdict {
+    Cues given;
+    CueOutcome end = CueOutcome::NotGiven;
+    Direction endDirection = Direction::AsEntered; // the way the end cue reads
+    // Contradicted end cue: the reason the colours give against it (OnlyOneWay and Neither:
+    // its way is ruled out).
+    VerdictReason against = VerdictReason::Neither;
+    CueOutcome body = CueOutcome::NotGiven; // Contradicted: the likely reading does not fit it
+};
+
 struct BandReadings {
     InputProblem problem = InputProblem::None; // not None: nothing below is filled in
     int bandCount = 0;
@@ -114,13 +136,20 @@ struct BandReadings {
     std::vector<RuledOut> ruledOut;
     Verdict verdict;
     std::vector<BandChange> changes; // only with a measurement that no reading matches
+    CueVerdict cues;
 };
 
 // The colours of a real resistor as seen, left to right: 3 to 6 palette indices 0..11. A
 // fourth band of palette::kNone at either end is the missing tolerance band: it reads as the
 // three-band part from that end.
+// The cues weigh after the colours and a measurement (weighCues).
 BandReadings readBothWays(std::span<const int> coloursAsSeen,
-                          const std::optional<Decimal>& measured = std::nullopt);
+                          const std::optional<Decimal>& measured = std::nullopt,
+                          const Cues& cues = {});
+// An end cue decides where the colours cannot (Undecided, or only a rarer tolerance colour);
+// a body colour then breaks a tie its tolerance alone explains. A cue the colours go against
+// is marked Contradicted and changes nothing.
+void weighCues(BandReadings& r, const Cues& cues);
 
 // The series a value is made in for a tolerance (hundredths of a per cent), or nullopt.
 std::optional<ESeries> standardSeries(const Decimal& value, int tolerance);

@@ -33,4 +33,26 @@ inline constexpr std::array<TypedColour, 41> kTypedColours{{
     {"无", palette::kNone},       {"none", palette::kNone},
 }};
 
+// The sides of a part and the body colours people type with --gap and --body: a name and its
+// value in model/part_look.h (Side, BodyColour).
+struct TypedCue {
+    std::string_view word;
+    int value;
+};
+inline constexpr std::array<TypedCue, 6> kTypedSides{
+    {{"left", 0}, {"左", 0}, {"左边", 0}, {"right", 1}, {"右", 1}, {"右边", 1}}};
+inline constexpr std::array<TypedCue, 13> kTypedBodies{{{"beige", 0},
+                                                        {"米色", 0},
+                                                        {"米黄", 0},
+                                                        {"米黄色", 0},
+                                                        {"blue", 1},
+                                                        {"蓝", 1},
+                                                        {"蓝色", 1},
+                                                        {"green", 2},
+                                                        {"绿", 2},
+                                                        {"绿色", 2},
+                                                        {"other", 3},
+                                                        {"其他", 3},
+                                                        {"其它", 3}}};
+
 } // namespace zq::model

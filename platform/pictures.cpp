@@ -77,6 +77,19 @@ Picture::Picture(const QString& resourcePath) : data_(load(resourcePath)) {
     if (!data_) throw RuntimeError(QStringLiteral("cannot load picture %1").arg(resourcePath));
 }
 
+Picture Picture::drawn(const QImage& normal, const QImage& doubled) {
+    auto d = std::make_shared<Data>();
+    d->normal = paintable(normal);
+    d->doubledTried = true;
+    if (!doubled.isNull()) {
+        d->doubled = paintable(doubled);
+        d->doubled.setDevicePixelRatio(2.0);
+    }
+    Picture p;
+    p.data_ = std::move(d);
+    return p;
+}
+
 int Picture::resourceId() const {
     return data_ ? data_->id : 0;
 }

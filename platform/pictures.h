@@ -29,6 +29,9 @@ class Picture {
 
     friend bool operator==(const Picture& a, const Picture& b) { return a.data_ == b.data_; }
 
+    // A picture drawn while the program runs, with its twice-size drawing (may be null).
+    static Picture drawn(const QImage& normal, const QImage& doubled);
+
     struct Data;
 
   private:

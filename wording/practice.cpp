@@ -36,6 +36,7 @@ constexpr std::array<const char*, model::practice::kMistakeKinds> kMistakeKindNa
     QT_TRANSLATE_NOOP("Practice", "读反方向"), QT_TRANSLATE_NOOP("Practice", "四五环混淆"),
     QT_TRANSLATE_NOOP("Practice", "倍率错位"), QT_TRANSLATE_NOOP("Practice", "颜色看混"),
     QT_TRANSLATE_NOOP("Practice", "单位弄错"), QT_TRANSLATE_NOOP("Practice", "误差读错"),
+    QT_TRANSLATE_NOOP("Practice", "没看间隔"),
 };
 
 enum class Role { Digit, Multiplier, Tolerance, Coefficient };
@@ -154,9 +155,21 @@ QString hintText(const Question& q, int hint) {
         return a.readings.empty() ? QString() : chipExplanation(a, a.readings.front());
     }
     if (q.kind == QuestionKind::ReadDirection) {
-        if (hint == 1)
-            return Practice::tr("误差环和别的环隔得远一些：它在读的最后，另一端就是读起的一端。");
-        if (hint == 2) return Practice::tr("金色和银色不会是第一环：它们没有数字。");
+        // The cue the part shows comes first: its gap, or, spaced evenly, its colours.
+        const QString gap =
+            Practice::tr("看间隔：误差环和别的环隔得远一些，它在读的最后，另一端就是读起的一端。");
+        const QString colours = Practice::tr("看颜色：金色和银色不会是第一环，它们没有数字。");
+        using Cues = model::practice::DrawnPart::Cues;
+        if (q.part.cues == Cues::GapOnly)
+            return hint == 1 ? gap
+                   : hint == 2
+                       ? Practice::tr("这只电阻的颜色两头读都说得通，只有间隔分得出哪头先读。")
+                       : QString();
+        if (hint == 1) return q.part.cues == Cues::ColoursOnly ? colours : gap;
+        if (hint == 2)
+            return q.part.cues == Cues::ColoursOnly
+                       ? Practice::tr("这只电阻的色环是等距画的，看不出间隔：只能看颜色。")
+                       : colours;
         return {};
     }
     const std::vector<int>& bands = readingBands(q);
@@ -208,6 +221,10 @@ QString mistakeText(const Question& q, const model::practice::Mistake& m,
         return Practice::tr("误差读错了：%1%2是 %3，你按 %4 算了。")
             .arg(bandOrdinal(m.band), colourName(m.shownColour), tolerance(q.tolerance),
                  tolerance(m.takenTolerance));
+    case MistakeKind::AgainstGap:
+        return Practice::tr("读反了：宽的间隔在%1，那边的一环是误差环，要从%2读起。")
+            .arg(q.part.readFrom() == End::Left ? Practice::tr("右边") : Practice::tr("左边"),
+                 endName(q.part.readFrom()));
     case MistakeKind::Other:
         break;
     }

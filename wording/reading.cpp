@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace zq::wording {
 
@@ -161,6 +162,9 @@ Said decided(const model::BandReadings& r, const model::DecimalFormat& fmt) {
         return {QStringLiteral("only-one-way"),
                 QCoreApplication::translate("Reading", "只有%1说得通：%2。")
                     .arg(dir(r.readings.at(0)), value(r.readings.at(0)))};
+    case VerdictReason::EndCue:
+    case VerdictReason::BodyColour:
+        return cueDecided(r, fmt);
     case VerdictReason::Neither:
         return {
             QStringLiteral("neither-way"),
@@ -170,6 +174,10 @@ Said decided(const model::BandReadings& r, const model::DecimalFormat& fmt) {
 }
 
 } // namespace
+
+QString bandRoleName(BandRole role) {
+    return roleName(role);
+}
 
 QString directionText(Direction d) {
     return d == Direction::AsEntered ? QCoreApplication::translate("Reading", "从左往右读")
@@ -226,6 +234,8 @@ std::vector<Said> readingNotes(const model::BandReadingItem& item,
 
 std::vector<Said> verdict(const model::BandReadings& r, const model::DecimalFormat& fmt) {
     std::vector<Said> out{decided(r, fmt)};
+    for (Said& s : cueNotes(r, fmt))
+        out.push_back(std::move(s));
     const model::MeasuredOutcome m = r.verdict.measured;
     if (r.verdict.reason == VerdictReason::Undecided) {
         // Only without a measurement is there one to ask for.
@@ -310,7 +320,15 @@ ReadingLines readingLines(const model::BandReadings& r, const model::DecimalForm
         out.verdict = inputRefusal(r).text;
         return out;
     }
-    out.verdict = joined(verdict(r, fmt));
+    // What the cues add stands on a line of its own, so that the verdict stays short.
+    std::vector<Said> said = verdict(r, fmt);
+    const std::vector<Said> cues = cueNotes(r, fmt);
+    std::erase_if(said, [&cues](const Said& s) {
+        return std::any_of(cues.begin(), cues.end(),
+                           [&s](const Said& c) { return c.text == s.text; });
+    });
+    out.verdict = joined(said);
+    if (!cues.empty()) out.lines << joined(cues);
     for (const model::BandReadingItem& i : r.readings)
         out.lines << readingLine(i, fmt) + QLatin1Char('\n') +
                          joined(readingNotes(i, r.measured, fmt));

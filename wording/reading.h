@@ -54,7 +54,8 @@ QString ruledOutLine(const model::RuledOut& o);
 QString changeLine(const model::BandChange& c, const model::DecimalFormat& fmt = {});
 
 // What a reading answer shows, line by line, the window's lines and the terminal's alike:
-// the reading lines each followed by its notes, the ruled-out ways, the confused bands.
+// what the cues add, the reading lines each followed by its notes, the ruled-out ways, the
+// confused bands.
 struct ReadingLines {
     QString verdict;
     QStringList lines; // a reading's line and its notes are one entry, "\n" between
@@ -70,6 +71,24 @@ Said measuredNote(const model::ValueInput& v, const model::DecimalFormat& fmt = 
 QString bandCountRefusal(int given);
 // Both ways ruled out: "两头都读不通：" and every reason.
 QString neitherWay(const model::BandReadings& r);
+
+// The cues of a part in the hand. The sentence of a verdict a cue decided; what the other cues
+// add after the verdict; and "gap", "nearer-end" or "body" for the cue that decided, or empty.
+Said cueDecided(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
+std::vector<Said> cueNotes(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
+QString decidingCue(const model::BandReadings& r);
+// The reading window's cue choices, "● 左边", "○ 蓝色", and their names for a screen reader.
+QString gapOption(model::Side s, bool chosen);
+QString bodyOption(model::BodyColour b, bool chosen);
+QString gapOptionName(model::Side s, bool chosen);
+QString bodyOptionName(model::BodyColour b, bool chosen);
+// The terminal's refusals of a --gap or --body it does not know.
+QString gapNameRefusal(const QString& typed);
+QString bodyNameRefusal(const QString& typed);
+// "米色", "蓝色", "绿色", "其他颜色".
+QString bodyColourText(model::BodyColour b);
+// "数字环", "倍率环", "误差环", "温度系数环".
+QString bandRoleName(model::BandRole role);
 
 // The reading window's words about the bands entered and the hand-over to the main window.
 QString enterHint();

@@ -84,6 +84,8 @@ FormDesign build() {
         c.push_back(label("QuestionKind", i, 26, 566 + 16 * i, 84, 15, "", kSong9, kInk));
         c.push_back(label("MistakeKind", i, 262, 566 + 16 * i, 84, 15, "", kSong9, kInk));
     }
+    // The seventh kind of mistake under the kinds of question, in the row they leave free.
+    c.push_back(label("MistakeKind", 6, 26, 566 + 16 * 5, 84, 15, "", kSong9, kInk));
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
     c.push_back(image("Ground", -1, 0, 36, 510, 644, ":/design/reading_window/Image2.png"));

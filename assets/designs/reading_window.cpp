@@ -13,6 +13,13 @@ namespace {
 
 using namespace detail;
 
+constexpr Rgb kLink{0, 0, 192};
+
+ControlDesign clickable(ControlDesign c) {
+    c.cursor = Cursor::Hand;
+    return c;
+}
+
 ControlDesign field(std::string_view name, int left, int top, int width) {
     return {.name = name,
             .kind = Kind::TextBox,
@@ -48,6 +55,13 @@ FormDesign build() {
     c.push_back(image("BackButton", -1, 338, 75, 76, 26, ":/design/reading_window/Image3.png", true));
     c.push_back(image("ClearButton", -1, 418, 75, 76, 26, ":/design/reading_window/Image4.png", true));
     c.push_back(image("ShowButton", -1, 358, 112, 120, 26, ":/design/value_window/Image4.png", true));
+    // What the part shows besides its colours, in front of the drawn part; one click each.
+    c.push_back(label("GapCaption", -1, 26, 226, 78, 16, "宽的间隔在：", kSong9, kInk));
+    for (int i = 0; i < 2; ++i)
+        c.push_back(clickable(label("Gap", i, 104 + 46 * i, 226, 44, 16, "", kSong9, kLink)));
+    c.push_back(label("BodyCaption", -1, 206, 226, 78, 16, "身体的颜色：", kSong9, kInk));
+    for (int i = 0; i < 4; ++i)
+        c.push_back(clickable(label("Body", i, 284 + 52 * i, 226, 50, 16, "", kSong9, kLink)));
     c.push_back(image("BodyLeft", -1, 47, 150, 116, 90, ":/design/form1/Image16.png"));
     for (int i = 0; i < 8; ++i)
         c.push_back(image("Band", i, 163 + 21 * i, 159, 21, 67));

@@ -18,7 +18,7 @@ using namespace palette;
 
 constexpr std::array<std::string_view, kMistakeKinds + 1> kMistakeCodes{
     "wrong-end", "band-count",        "multiplier-off", "confused-colour",
-    "unit-slip", "tolerance-misread", "other"};
+    "unit-slip", "tolerance-misread", "against-gap",    "other"};
 
 constexpr std::array<std::initializer_list<int>, 5> kLookAlikes{{
     {kBrown, kRed, kOrange},
@@ -301,14 +301,14 @@ Judgement judgeBands(const Question& q, std::span<const int> colours) {
 Judgement judgeEnd(const Question& q, End end) {
     if (q.kind != QuestionKind::ReadDirection) return {};
     if (end == q.answerEnd) return right();
-    return wrong({MistakeKind::WrongEnd});
+    return wrong({q.part.gapShown() ? MistakeKind::AgainstGap : MistakeKind::WrongEnd});
 }
 
 MistakeSet possibleMistakes(const Question& q) {
     auto bit = [](MistakeKind k) { return MistakeSet(1) << int(k); };
     switch (q.kind) {
     case QuestionKind::ReadDirection:
-        return bit(MistakeKind::WrongEnd);
+        return bit(q.part.gapShown() ? MistakeKind::AgainstGap : MistakeKind::WrongEnd);
     case QuestionKind::PickBands: {
         MistakeSet s = bit(MistakeKind::WrongEnd) | bit(MistakeKind::BandCount) |
                        bit(MistakeKind::ToleranceMisread) | bit(MistakeKind::MultiplierOff) |

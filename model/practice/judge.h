@@ -21,15 +21,17 @@ enum class MistakeKind {
     ConfusedColour,   // one band taken for a colour that looks like it
     UnitSlip,         // k, M and ohms mixed up: off by a thousand or a million
     ToleranceMisread, // the tolerance taken for another
+    AgainstGap,       // which end: read from the end of the wider gap, which the part showed
     Other,
 };
 // The kinds a learner can be drilled on; Other is not one.
-inline constexpr int kMistakeKinds = 6;
+inline constexpr int kMistakeKinds = 7;
 inline constexpr MistakeKind kAllMistakeKinds[kMistakeKinds] = {
     MistakeKind::WrongEnd,       MistakeKind::BandCount, MistakeKind::MultiplierOff,
-    MistakeKind::ConfusedColour, MistakeKind::UnitSlip,  MistakeKind::ToleranceMisread};
+    MistakeKind::ConfusedColour, MistakeKind::UnitSlip,  MistakeKind::ToleranceMisread,
+    MistakeKind::AgainstGap};
 // Stable ASCII names: "wrong-end", "band-count", "multiplier-off", "confused-colour",
-// "unit-slip", "tolerance-misread", "other".
+// "unit-slip", "tolerance-misread", "against-gap", "other".
 std::string_view mistakeKindCode(MistakeKind k);
 std::optional<MistakeKind> mistakeKindOfCode(std::string_view code);
 

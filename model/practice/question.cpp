@@ -3,6 +3,8 @@
 
 #include "model/practice/question.h"
 
+#include "model/band_reading.h"
+
 #include "model/e_series.h"
 #include "model/smd.h"
 
@@ -236,6 +238,41 @@ std::optional<Question> questionOfCode(std::string_view code) {
     return q;
 }
 
+namespace {
+
+// Which cues a which-end question shows. Drawn from a generator of its own, so that the
+// questions that follow are the ones the seed always gave.
+Question withCues(Question q, std::uint64_t state) {
+    Random side(state ^ 0x5bd1e9955bd1e995ull);
+    const auto coloursDecide = [](const DrawnPart& p) {
+        const BandReadings r = readBothWays(p.shown());
+        return !r.readings.empty() && r.readings.front().likely &&
+               r.verdict.reason != VerdictReason::ToleranceColour &&
+               r.verdict.reason != VerdictReason::Palindrome &&
+               (r.readings.front().direction == Direction::Reversed) == p.reversed;
+    };
+    switch (side.below(3)) {
+    case 1:
+        if (coloursDecide(q.part)) q.part.cues = DrawnPart::Cues::ColoursOnly;
+        return q;
+    case 2:
+        // A real part whose colours read both ways: only its gap tells the end.
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            std::optional<Question> other = drawPart(QuestionKind::ReadDirection, side);
+            if (!other) continue;
+            const VerdictReason why = readBothWays(other->part.shown()).verdict.reason;
+            if (why != VerdictReason::Undecided && why != VerdictReason::ToleranceColour) continue;
+            other->part.cues = DrawnPart::Cues::GapOnly;
+            return *other;
+        }
+        return q;
+    default:
+        return q;
+    }
+}
+
+} // namespace
+
 Question drawQuestion(QuestionKind kind, Random& random) {
     // A failed draw is drawn again; the tables above make failures rare, and a bound keeps a
     // broken table from hanging the window.
@@ -252,7 +289,7 @@ Question drawQuestion(QuestionKind kind, Random& random) {
             q = drawPart(kind, random);
             break;
         }
-        if (q) return *q;
+        if (q) return kind == QuestionKind::ReadDirection ? withCues(*q, random.state()) : *q;
     }
     using namespace palette;
     std::optional<Question> q =

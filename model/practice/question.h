@@ -54,6 +54,10 @@ enum class Limit { Lowest, Highest };
 struct DrawnPart {
     std::vector<int> bands;         // palette indices in reading order
     bool reversed = false;          // drawn with the first band on the right
+    // What the drawing shows besides the colours: the part as made; its gap alone, on colours
+    // that read both ways; or evenly spaced bands, so that only the colours tell the end.
+    enum class Cues { AsMade, GapOnly, ColoursOnly } cues = Cues::AsMade;
+    bool gapShown() const { return cues != Cues::ColoursOnly; }
     std::vector<int> shown() const; // left to right as drawn
     // Bands drawn left of the gap that sets the tolerance band apart; 0 without a tolerance band.
     int shownBeforeGap() const;

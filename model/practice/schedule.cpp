@@ -23,6 +23,7 @@ constexpr int kMaxCount = 1'000'000'000;
 QuestionKind drillOf(MistakeKind m) {
     switch (m) {
     case MistakeKind::WrongEnd:
+    case MistakeKind::AgainstGap:
         return QuestionKind::ReadDirection;
     case MistakeKind::UnitSlip:
         return QuestionKind::ChipCode;
@@ -131,7 +132,7 @@ MistakeSet mistakesOf(QuestionKind kind) {
     case QuestionKind::ToleranceLimit:
         return typedValue | bit(M::WrongEnd) | bit(M::ConfusedColour) | bit(M::ToleranceMisread);
     case QuestionKind::ReadDirection:
-        return bit(M::WrongEnd);
+        return bit(M::WrongEnd) | bit(M::AgainstGap);
     case QuestionKind::ChipCode:
         return typedValue;
     }

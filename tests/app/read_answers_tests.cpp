@@ -360,4 +360,50 @@ TEST(ReadCommand, ANameFarTooLongIsQuotedCutShortOnOneLine) {
     EXPECT_EQ(lines.err.count(u'\n'), 1) << lines.err.toStdString();
 }
 
+// The wider gap reads the colours that do not decide, named in the verdict and in the JSON; a
+// gap the colours rule out is reported and not obeyed; an unknown side or body is refused.
+TEST(ReadCommand, TheWiderGapDecidesWhereTheColoursCannot) {
+    const QStringList open{u("红"), u("红"), u("棕"), u("棕")};
+    struct Case {
+        QStringList colours;
+        zq::app::ReadCues cues;
+        const char* verdict;   // the text starts so
+        const char* code;      // of the verdict's first sentence, or the refusal
+        const char* decidedBy; // "" for none
+    };
+    const Case cases[] = {
+        {open,
+         {u("right"), {}},
+         "宽的间隔在右边，右边那一环是误差环，所以从左往右读：220",
+         "gap-decides",
+         "gap"},
+        {open,
+         {u("左"), {}},
+         "宽的间隔在左边，左边那一环是误差环，所以从右往左读：1.10K",
+         "gap-decides",
+         "gap"},
+        {{u("金"), u("红"), u("紫"), u("黄")},
+         {u("right"), u("blue")},
+         "只有从右往左读说得通：4.70KΩ "
+         "±5%。宽的间隔在右边，可是左边那一环是金色，不能做第一环：再看一下。",
+         "only-one-way",
+         ""},
+        {open, {u("up"), {}}, "--gap", "unknown-gap", ""},
+        {open, {{}, u("pink")}, "--body", "unknown-body", ""},
+    };
+    for (const Case& c : cases) {
+        const zq::app::Answer text =
+            zq::app::readAnswer(c.colours, std::nullopt, false, QStringLiteral("."), c.cues);
+        const zq::app::Answer json =
+            zq::app::readAnswer(c.colours, std::nullopt, true, QStringLiteral("."), c.cues);
+        const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        EXPECT_TRUE((text.out + text.err).startsWith(u(c.verdict)))
+            << text.out.toStdString() << text.err.toStdString();
+        const QJsonValue code =
+            text.status == 0 ? o[u("verdict")].toArray()[0].toObject()[u("code")] : o[u("code")];
+        EXPECT_EQ(code.toString(), QLatin1String(c.code));
+        EXPECT_EQ(o[u("cues")].toObject()[u("decided_by")].toString(), QLatin1String(c.decidedBy));
+    }
+}
+
 } // namespace

@@ -208,17 +208,21 @@ TEST(PracticeJudge, NamesTheMistakeInPickedBands) {
 }
 
 TEST(PracticeJudge, TheEndToReadFrom) {
-    for (const bool reversed : {false, true}) {
-        const auto q =
-            questionOfPart(QuestionKind::ReadDirection, {kBrown, kBlack, kRed, kBrown}, reversed);
-        ASSERT_TRUE(q);
-        const End right = reversed ? End::Right : End::Left;
-        const End wrongEnd = reversed ? End::Left : End::Right;
-        EXPECT_EQ(judgeEnd(*q, right).verdict, Verdict::Right);
-        const Judgement j = judgeEnd(*q, wrongEnd);
-        EXPECT_EQ(j.verdict, Verdict::Wrong);
-        EXPECT_EQ(j.mistake.kind, M::WrongEnd);
-    }
+    for (const bool reversed : {false, true})
+        for (const auto cues : {DrawnPart::Cues::AsMade, DrawnPart::Cues::ColoursOnly}) {
+            auto q = questionOfPart(QuestionKind::ReadDirection, {kBrown, kBlack, kRed, kBrown},
+                                    reversed);
+            ASSERT_TRUE(q);
+            q->part.cues = cues;
+            const End right = reversed ? End::Right : End::Left;
+            const End wrongEnd = reversed ? End::Left : End::Right;
+            EXPECT_EQ(judgeEnd(*q, right).verdict, Verdict::Right);
+            const Judgement j = judgeEnd(*q, wrongEnd);
+            EXPECT_EQ(j.verdict, Verdict::Wrong);
+            // Read against the gap the part shows, or, spaced evenly, just from the wrong end.
+            EXPECT_EQ(j.mistake.kind,
+                      cues == DrawnPart::Cues::AsMade ? M::AgainstGap : M::WrongEnd);
+        }
     // An answer of the wrong form is no answer to the question.
     EXPECT_EQ(judgeEnd(fourBand(), End::Left).verdict, Verdict::Unreadable);
     EXPECT_EQ(judgeText(*questionOfValue(Decimal::of(47, 2), kGold, 4), "4.7k").verdict,

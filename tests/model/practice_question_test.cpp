@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 泽昆软件
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "model/band_reading.h"
 #include "model/e_series.h"
 #include "model/practice/judge.h"
 #include "model/practice/question.h"
@@ -205,6 +206,29 @@ TEST(PracticeQuestions, KindsHaveStableNames) {
     }
     EXPECT_EQ(names.size(), std::size_t(kQuestionKinds));
     EXPECT_EQ(questionKindOfCode("read"), std::nullopt);
+}
+
+// Which-end questions show the cues of a real part, the gap alone on colours that read both
+// ways, or the colours alone where they decide the right end.
+TEST(PracticeQuestions, WhichEndQuestionsShowTheCuesOfARealPart) {
+    std::set<DrawnPart::Cues> seen;
+    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+        Random r(seed);
+        const Question q = drawQuestion(QuestionKind::ReadDirection, r);
+        seen.insert(q.part.cues);
+        const BandReadings b = readBothWays(q.part.shown());
+        if (q.part.cues == DrawnPart::Cues::GapOnly) {
+            EXPECT_EQ(b.readings.size(), 2u) << seed;
+            EXPECT_TRUE(b.verdict.reason == VerdictReason::Undecided ||
+                        b.verdict.reason == VerdictReason::ToleranceColour)
+                << seed;
+        }
+        if (q.part.cues == DrawnPart::Cues::ColoursOnly) {
+            ASSERT_TRUE(b.readings.front().likely) << seed;
+            EXPECT_EQ(b.readings.front().direction == Direction::Reversed, q.part.reversed) << seed;
+        }
+    }
+    EXPECT_EQ(seen.size(), 3u);
 }
 
 } // namespace

@@ -44,15 +44,8 @@ class ReadingWindow : public MainWindow {
         QTest::keyClicks(&field, text);
         QTest::keyClick(&field, Qt::Key_Return);
     }
-    // The colours drawn on the body, left to right, bare places left out.
-    static std::vector<int> drawn(const Window& r) {
-        std::vector<int> out;
-        for (const Image* band : r.Band)
-            if (const model::ColourRecord* c = model::recordOfChip(band->Picture().resourceId());
-                c && c->index != palette::kNone)
-                out.push_back(c->index);
-        return out;
-    }
+    // The colours drawn on the body, left to right.
+    static std::vector<int> drawn(const Window& r) { return r.Drawn.coloursLeftToRight(); }
 };
 
 } // namespace
@@ -317,4 +310,38 @@ TEST_F(ReadingWindow, TheKeyboardAloneEntersBandsAndHandsThemOver) {
     QTest::keyClick(r.windowHandle(), Qt::Key_End);
     QTest::keyClick(r.windowHandle(), Qt::Key_Return);
     EXPECT_EQ(r.Bands, (std::vector<int>{palette::kBrown, palette::kRed, palette::kSilver}));
+}
+
+// The cues, by mouse and by keyboard alike: the gap decides, its drawing turns with it, a
+// second press takes it back; each choice is named with its state; Esc still closes.
+TEST_F(ReadingWindow, TheGapAndBodyCuesAreOneClickEachAndTheKeyboardReachesThem) {
+    Window& r = opened();
+    enter(r, {palette::kRed, palette::kRed, palette::kBrown, palette::kBrown});
+    EXPECT_EQ(r.Readings.verdict.reason, model::VerdictReason::Undecided);
+    click(r, centreOf(*r.Gap[0])); // the wider gap on the left: read from the right
+    EXPECT_EQ(r.Readings.verdict.reason, model::VerdictReason::EndCue);
+    EXPECT_EQ(r.Readings.readings[0].direction, model::Direction::Reversed);
+    EXPECT_TRUE(r.Drawn.turned);
+    EXPECT_EQ(r.Drawn.coloursLeftToRight(),
+              (std::vector<int>{palette::kRed, palette::kRed, palette::kBrown, palette::kBrown}));
+    click(r, centreOf(*r.Gap[0]));
+    EXPECT_EQ(r.Readings.verdict.reason, model::VerdictReason::Undecided);
+    // Tab from the hand-over button reaches the right gap, then the body colours.
+    r.setFocusedControl(&r.image(QStringLiteral("ShowButton")));
+    QTest::keyClick(r.windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(r.windowHandle(), Qt::Key_Right);
+    QTest::keyClick(r.windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(r.Readings.readings[0].direction, model::Direction::AsEntered);
+    EXPECT_EQ(r.Readings.verdict.reason, model::VerdictReason::EndCue);
+    QTest::keyClick(r.windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(r.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(r.Cues.body, model::BodyColour::Beige);
+    std::map<const Control*, QString> names;
+    for (const AccessibleItem& i : r.accessibleItems())
+        names[i.control] = i.name();
+    EXPECT_EQ(names[r.Gap[1]], wording::gapOptionName(model::Side::Right, true));
+    EXPECT_EQ(names[r.Body[1]], wording::bodyOptionName(model::BodyColour::Blue, false));
+    QTest::keyClick(r.windowHandle(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->readingWindow(), nullptr);
 }

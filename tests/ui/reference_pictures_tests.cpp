@@ -306,6 +306,29 @@ const Picture kPictures[] = {
          r->Smd_Return();
          return r;
      }},
+    {"reading-cues",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
+         ReadingWindow* r = readingWindow(m);
+         if (!r) return nullptr;
+         for (const int colour : {1, 1, 0, 0})
+             r->Chip_Click(colour);
+         r->Gap_Click(1);
+         r->Body_Click(1);
+         return r;
+     }},
+    // The longest verdict the cues make: both contradicted, and a measurement nothing explains.
+    {"reading-cues-contradicted",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
+         ReadingWindow* r = readingWindow(m);
+         if (!r) return nullptr;
+         for (const int colour : {10, 1, 6, 3})
+             r->Chip_Click(colour);
+         r->Gap_Click(1);
+         r->Body_Click(1);
+         r->measuredField().setPlainText(QStringLiteral("1k"));
+         r->Measured_Return();
+         return r;
+     }},
     {"practice-question",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          return practiceWindow(m, practice::QuestionKind::ReadValue);
@@ -313,6 +336,19 @@ const Picture kPictures[] = {
     {"practice-wrong-with-working",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::ReadValue);
+         p->HintButton_Click();
+         answer(*p, false);
+         return p;
+     }},
+    // A which-end question whose only cue is the gap, read against it after a hint.
+    {"practice-which-end-gap",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
+         auto* p = practiceWindow(m, practice::QuestionKind::ReadDirection);
+         for (int i = 0; i < 300 && !(p->Current.kind == practice::QuestionKind::ReadDirection &&
+                                      p->Current.part.cues == practice::DrawnPart::Cues::GapOnly);
+              ++i)
+             p->NextButton_Click();
+         EXPECT_EQ(p->Current.part.cues, practice::DrawnPart::Cues::GapOnly);
          p->HintButton_Click();
          answer(*p, false);
          return p;

@@ -77,10 +77,7 @@ class ValueWindow : public MainWindow {
         return area.center();
     }
     static std::vector<int> resistorPictures(const Window& v) {
-        std::vector<int> r;
-        for (const Image* i : v.Band)
-            r.push_back(i->Picture().resourceId());
-        return r;
+        return v.Drawn.coloursLeftToRight();
     }
 };
 
@@ -112,7 +109,9 @@ TEST_F(ValueWindow, ReturnFindsTheBandsAndShowsThemThreeWays) {
                   QStringLiteral(":/design/form1/Image29_%1.png").arg(chips[i]));
     }
     EXPECT_FALSE(v.AnswerChip[4]->Visible());
-    EXPECT_EQ(resistorPictures(v), (std::vector<int>{104, 107, 102, 113, 113, 111, 113, 113}));
+    EXPECT_EQ(resistorPictures(v),
+              (std::vector<int>{model::palette::kYellow, model::palette::kViolet,
+                                model::palette::kRed, model::palette::kGold}));
     EXPECT_EQ(v.Note.Caption(), QString());
 }
 

@@ -35,23 +35,6 @@ model::DecimalFormat userFormat() {
     return {decimalPoint().toStdString()};
 }
 
-// Where n bands stand among the eight places of the drawn body, the band at `gapAt` (0 for
-// none) set apart as on a real part: spread out while they fit so, else side by side.
-std::vector<int> placesOf(int n, int gapAt) {
-    const bool apart = 2 * n - 1 + (gapAt > 0 ? 1 : 0) <= 8;
-    std::vector<int> at;
-    int place = 0;
-    for (int i = 0; i < n; ++i) {
-        if (i > 0) place += apart ? 2 : 1;
-        if (i > 0 && i == gapAt) place += 1;
-        at.push_back(place);
-    }
-    const int width = n > 0 ? at.back() + 1 : 0;
-    for (int& a : at)
-        a += (8 - width) / 2;
-    return at;
-}
-
 } // namespace
 
 PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
@@ -228,24 +211,21 @@ void PracticeWindow::showPart() {
     Code.setCaption(chip ? wording::q(Current.code) : QString());
     BodyLeft.setVisible(!chip);
     BodyRight.setVisible(!chip);
-    std::vector<int> shown;
-    std::vector<int> at;
+    // The bands picked so far stand where a part of the size asked for has them.
+    PartLook look;
     if (pick) {
-        // The bands picked so far, in their places on a part of the size asked for.
-        shown = Picked;
-        at = placesOf(Current.bandCount, Current.bandCount - 1);
+        look = madeLook(Current.answerBands, false);
+        look.bands.resize(std::min(look.bands.size(), Picked.size()));
+        for (std::size_t i = 0; i < look.bands.size(); ++i)
+            look.bands[i].colour = Picked[i];
     } else if (!chip) {
-        shown = Current.part.shown();
-        at = placesOf(int(shown.size()), Current.part.shownBeforeGap());
+        look = madeLook(Current.part.bands, Current.part.reversed);
+        if (!Current.part.gapShown()) look = evenLook(Current.part.shown(), look.body);
     }
-    std::array<int, 8> chips;
-    chips.fill(model::colourRecord(model::palette::kNone).chip);
-    for (std::size_t i = 0; i < shown.size() && i < at.size(); ++i)
-        chips[std::size_t(at[i])] = model::colourRecord(shown[i]).chip;
-    for (std::size_t i = 0; i < Band.size(); ++i) {
-        Band[i]->setVisible(!chip);
-        Band[i]->setPicture(LoadResPicture(chips[i], 0));
-    }
+    Drawn = look;
+    ui::showPart(look, BodyLeft, Band, BodyRight);
+    for (zq::Image* b : Band)
+        b->setVisible(!chip);
     Picks.setCaption(pick ? wording::pickedText(Picked, Current.bandCount) : QString());
 }
 

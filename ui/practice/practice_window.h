@@ -8,6 +8,7 @@
 #include "model/practice/judge.h"
 #include "model/practice/question.h"
 #include "model/practice/schedule.h"
+#include "ui/part_drawing.h"
 #include "ui/practice/progress_file.h"
 #include "ui/secondary_window.h"
 
@@ -60,6 +61,7 @@ class PracticeWindow : public SecondaryWindow {
     zq::Label &Question, &Verdict, &Working, &Hint, &Notice, &Picks, &Code, &ChartCaption;
     std::array<zq::Image*, model::palette::kPaintedSize> Chip{};
     std::array<zq::Image*, 8> Band{};
+    PartLook Drawn; // the part as drawn on them
     zq::Image &BodyLeft, &BodyRight;
     std::array<zq::Label*, model::practice::kQuestionKinds> QuestionRow{};
     std::array<zq::Label*, model::practice::kMistakeKinds> MistakeRow{};

@@ -28,16 +28,9 @@ model::DecimalFormat userFormat() {
     return {decimalPoint().toStdString()};
 }
 
-// Where n bands stand among the eight places of the drawn body: apart while they fit so, else
-// side by side, always in the middle.
-std::vector<int> placesOf(int n) {
-    std::vector<int> at;
-    const bool apart = 2 * n - 1 <= 8;
-    const int width = apart ? 2 * n - 1 : n;
-    for (int i = 0; i < n; ++i)
-        at.push_back((8 - width) / 2 + (apart ? 2 * i : i));
-    return at;
-}
+constexpr model::Side kSides[] = {model::Side::Left, model::Side::Right};
+constexpr model::BodyColour kBodies[] = {model::BodyColour::Beige, model::BodyColour::Blue,
+                                         model::BodyColour::Green, model::BodyColour::Other};
 
 } // namespace
 
@@ -51,6 +44,10 @@ ReadingWindow::ReadingWindow(zq::Form& mainWindow, BandsReceiver& receiver)
         Band[std::size_t(i)] = &image(QStringLiteral("Band"), i);
     for (int i = 0; i < kReadingLines; ++i)
         Reading[std::size_t(i)] = &label(QStringLiteral("Reading"), i);
+    for (std::size_t i = 0; i < Gap.size(); ++i)
+        Gap[i] = &label(QStringLiteral("Gap"), int(i));
+    for (std::size_t i = 0; i < Body.size(); ++i)
+        Body[i] = &label(QStringLiteral("Body"), int(i));
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     dragByTitle();
     wire();
@@ -64,6 +61,10 @@ void ReadingWindow::wire() {
     image(QStringLiteral("ClearButton")).Click = [this] { ClearButton_Click(); };
     image(QStringLiteral("ShowButton")).Click = [this] { ShowButton_Click(); };
     image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
+    for (std::size_t i = 0; i < Gap.size(); ++i)
+        Gap[i]->Click = [this, i] { Gap_Click(int(i)); };
+    for (std::size_t i = 0; i < Body.size(); ++i)
+        Body[i]->Click = [this, i] { Body_Click(int(i)); };
     oneLineField(measuredField());
     oneLineField(smdField());
 }
@@ -75,11 +76,16 @@ void ReadingWindow::wireKeyboard() {
     auto& close = image(QStringLiteral("CloseBox"));
     std::vector<zq::Control*> chips(Chip.begin(), Chip.end());
     std::vector<zq::Control*> order = chips;
-    order.insert(order.end(), {&back, &clear, &show, &textBox(QStringLiteral("Measured")),
-                               &textBox(QStringLiteral("Smd")), &close});
+    order.insert(order.end(), {&back, &clear, &show});
+    order.insert(order.end(), Gap.begin(), Gap.end());
+    order.insert(order.end(), Body.begin(), Body.end());
+    order.insert(order.end(),
+                 {&textBox(QStringLiteral("Measured")), &textBox(QStringLiteral("Smd")), &close});
     setFocusOrder(order);
     addArrowGroup(chips);
     addArrowGroup({&back, &clear, &show});
+    addArrowGroup({Gap.begin(), Gap.end()});
+    addArrowGroup({Body.begin(), Body.end()});
 
     std::vector<zq::AccessibleItem> items;
     const ReadAsShown text{items};
@@ -91,15 +97,29 @@ void ReadingWindow::wireKeyboard() {
     button(back, QCoreApplication::translate("ReadingWindow", "退一环"));
     button(clear, QCoreApplication::translate("ReadingWindow", "清除"));
     button(show, QCoreApplication::translate("ReadingWindow", "在主窗口显示"));
-    // The drawn bands, by their place as entered and their colour.
+    for (std::size_t i = 0; i < Gap.size(); ++i)
+        items.push_back({Gap[i],
+                         QAccessible::Button,
+                         [this, i] {
+                             return wording::gapOptionName(
+                                 kSides[i], Cues.end.has_value() && Cues.end->side == kSides[i]);
+                         },
+                         {},
+                         {}});
+    for (std::size_t i = 0; i < Body.size(); ++i)
+        items.push_back(
+            {Body[i],
+             QAccessible::Button,
+             [this, i] { return wording::bodyOptionName(kBodies[i], Cues.body == kBodies[i]); },
+             {},
+             {}});
+    // The drawn bands, one place each in the order entered, with their colour.
     for (std::size_t i = 0; i < Band.size(); ++i) {
         auto name = [this, i] {
-            const std::vector<int> at = placesOf(int(Bands.size()));
-            for (std::size_t b = 0; b < at.size(); ++b)
-                if (std::size_t(at[b]) == i)
-                    return QCoreApplication::translate("ReadingWindow", "%1：%2")
-                        .arg(wording::bandOrdinal(int(b) + 1), wording::colourName(Bands[b]));
-            return QString();
+            return i < Bands.size()
+                       ? QCoreApplication::translate("ReadingWindow", "%1：%2")
+                             .arg(wording::bandOrdinal(int(i) + 1), wording::colourName(Bands[i]))
+                       : QString();
         };
         items.push_back({Band[i], QAccessible::Graphic, name, {}, {}});
     }
@@ -122,8 +142,7 @@ QTextEdit& ReadingWindow::smdField() const {
 }
 
 void ReadingWindow::onLoad() {
-    showBands();
-    showReadings();
+    readAgain();
     // The keys go to the palette first, not to a field: the digits enter bands.
     setFocus();
     setFocusedControl(Chip[0]);
@@ -158,6 +177,29 @@ void ReadingWindow::ClearButton_Click() {
     lastUsed_ = LastUsed::Bands;
     Bands.clear();
     measuredField().clear();
+    Cues = {};
+    readAgain();
+}
+
+void ReadingWindow::Gap_Click(int Index) {
+    if (Index < 0 || Index >= int(Gap.size())) return;
+    lastUsed_ = LastUsed::Bands;
+    const model::Side side = kSides[std::size_t(Index)];
+    if (Cues.end && Cues.end->side == side)
+        Cues.end.reset();
+    else
+        Cues.end = model::EndCue{model::EndCue::Kind::WiderGap, side};
+    readAgain();
+}
+
+void ReadingWindow::Body_Click(int Index) {
+    if (Index < 0 || Index >= int(Body.size())) return;
+    lastUsed_ = LastUsed::Bands;
+    const model::BodyColour body = kBodies[std::size_t(Index)];
+    if (Cues.body == body)
+        Cues.body.reset();
+    else
+        Cues.body = body;
     readAgain();
 }
 
@@ -195,16 +237,43 @@ void ReadingWindow::Measured_Return() {
 void ReadingWindow::readAgain() {
     showBands();
     showReadings();
+    showCues();
+    drawPart();
+}
+
+void ReadingWindow::showCues() {
+    for (std::size_t i = 0; i < Gap.size(); ++i)
+        Gap[i]->setCaption(
+            wording::gapOption(kSides[i], Cues.end.has_value() && Cues.end->side == kSides[i]));
+    for (std::size_t i = 0; i < Body.size(); ++i)
+        Body[i]->setCaption(wording::bodyOption(kBodies[i], Cues.body == kBodies[i]));
+}
+
+// The part as the learner sees it: turned as the gap says, else as the likely reading reads;
+// with neither, evenly spaced, so that the drawing shows no cue nobody saw.
+void ReadingWindow::drawPart() {
+    const model::BandReadingItem* likely =
+        !Readings.readings.empty() && Readings.readings.front().likely ? &Readings.readings.front()
+                                                                       : nullptr;
+    // The body the learner saw, else the one the likely reading's kind is made in.
+    const model::BodyColour body = Cues.body.value_or(
+        likely ? model::bodyColourOf(likely->reading.tolerance) : model::BodyColour::Beige);
+    PartLook look = evenLook(Bands, body);
+    if (int(Bands.size()) >= kFewest && Cues.end) {
+        const bool turned = Cues.end->startsFrom() == model::Side::Right;
+        std::vector<int> order = Bands;
+        if (turned) std::reverse(order.begin(), order.end());
+        look = madeLook(order, turned, body);
+    } else if (likely) {
+        look = madeLook(likely->colours, likely->direction == model::Direction::Reversed, body);
+    }
+    Drawn = look;
+    // Clear of the cue row below it.
+    showPart(look, image(QStringLiteral("BodyLeft")), Band, image(QStringLiteral("BodyRight")),
+             QRectF(47, 150, 410, 72));
 }
 
 void ReadingWindow::showBands() {
-    const std::vector<int> at = placesOf(int(Bands.size()));
-    std::array<int, 8> chips;
-    chips.fill(model::kColourRecords[model::palette::kNone].chip);
-    for (std::size_t i = 0; i < at.size(); ++i)
-        chips[std::size_t(at[i])] = model::colourRecord(Bands[i]).chip;
-    for (std::size_t i = 0; i < Band.size(); ++i)
-        Band[i]->setPicture(LoadResPicture(chips[i], 0));
     Entered.setForeColor(kNoteColour);
     if (Bands.empty()) {
         Entered.setCaption(wording::enterHint());
@@ -239,7 +308,7 @@ void ReadingWindow::showReadings() {
                     lines << note.text;
             }
         }
-        Readings = model::readBothWays(Bands, measured);
+        Readings = model::readBothWays(Bands, measured, Cues);
         const wording::ReadingLines said = wording::readingLines(Readings, fmt);
         verdict = refusal.isEmpty() ? said.verdict : refusal;
         lines << said.lines;

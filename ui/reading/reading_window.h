@@ -7,6 +7,7 @@
 #include "model/band_reading.h"
 #include "model/smd.h"
 #include "ui/hand_over.h"
+#include "ui/part_drawing.h"
 #include "ui/secondary_window.h"
 
 #include <QPointer>
@@ -29,6 +30,9 @@ class ReadingWindow : public SecondaryWindow {
     void ClearButton_Click();
     void ShowButton_Click();
     void CloseBox_Click();
+    // The cues of the part: a second click on the chosen one takes it back.
+    void Gap_Click(int Index);
+    void Body_Click(int Index);
     // Return in the measurement reads again; in the code field reads the code.
     void Measured_Return();
     void Smd_Return();
@@ -40,6 +44,8 @@ class ReadingWindow : public SecondaryWindow {
     std::vector<int> Bands; // palette indices, left to right as seen
     model::BandReadings Readings;
     model::SmdAnswer Smd;
+    model::Cues Cues; // what the learner saw besides the colours
+    PartLook Drawn;   // the part as drawn
 
     static constexpr int kFewest = model::kFewestBands, kMost = model::kMostBands;
     static constexpr int kReadingLines = 4;
@@ -48,6 +54,8 @@ class ReadingWindow : public SecondaryWindow {
     std::array<zq::Image*, model::palette::kPaintedSize> Chip{};
     std::array<zq::Image*, 8> Band{};
     std::array<zq::Label*, kReadingLines> Reading{};
+    std::array<zq::Label*, 2> Gap{};  // the wider gap on the left, on the right
+    std::array<zq::Label*, 4> Body{}; // beige, blue, green, other
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -65,6 +73,8 @@ class ReadingWindow : public SecondaryWindow {
     void readAgain();
     void showBands();
     void showReadings();
+    void showCues();
+    void drawPart();
     void say(const QString& text);
 
     BandsReceiver& receiver_;

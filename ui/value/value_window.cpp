@@ -129,8 +129,8 @@ void ValueWindow::onLoad() {
                                                 "例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
     for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
-    for (zq::Image* band : Band)
-        band->setPicture(LoadResPicture(model::kChipNone, 0));
+    Drawn = evenLook({}, model::BodyColour::Beige);
+    showPart(Drawn, image(QStringLiteral("BodyLeft")), Band, image(QStringLiteral("BodyRight")));
     showChoices();
     valueField().setFocus();
 }
@@ -247,8 +247,8 @@ void ValueWindow::clearAnswer() {
     Standard.clear();
     for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
-    for (zq::Image* band : Band)
-        band->setPicture(LoadResPicture(model::kChipNone, 0));
+    Drawn = evenLook({}, model::BodyColour::Beige);
+    showPart(Drawn, image(QStringLiteral("BodyLeft")), Band, image(QStringLiteral("BodyRight")));
     for (zq::Label* l : {&ColourNames, &ValueText, &RangeText, &SmdCodes})
         l->setCaption(QString());
     StandardCaption.setCaption(standardCaption_);
@@ -277,18 +277,11 @@ void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& t
         AnswerChip[i]->setVisible(i < bands.size());
         if (i < bands.size()) AnswerChip[i]->setPicture(chipPicture(bands[i]));
     }
-    // On the body as the main window draws it: the tolerance band apart from the others.
-    std::array<int, 8> resistor;
-    resistor.fill(model::kChipNone);
-    if (bands.size() == 1) {
-        resistor[3] = model::colourRecord(bands[0]).chip;
-    } else {
-        for (std::size_t i = 0; i + 1 < bands.size(); ++i)
-            resistor[i] = model::colourRecord(bands[i]).chip;
-        resistor[5] = model::colourRecord(bands.back()).chip;
-    }
-    for (std::size_t i = 0; i < Band.size(); ++i)
-        Band[i]->setPicture(LoadResPicture(resistor[i], 0));
+    // On the body as such a part is made; a jumper's one band in the middle.
+    Drawn = bands.size() < std::size_t(model::kFewestBands)
+                ? evenLook(bands, model::BodyColour::Beige)
+                : madeLook(bands, false);
+    showPart(Drawn, image(QStringLiteral("BodyLeft")), Band, image(QStringLiteral("BodyRight")));
     QStringList codes;
     for (const std::string& c : model::smdCodesFor(typed.ohms))
         codes << q(c);

@@ -7,6 +7,7 @@
 #include "model/colour_finder.h"
 #include "model/value_input.h"
 #include "ui/hand_over.h"
+#include "ui/part_drawing.h"
 #include "ui/secondary_window.h"
 
 #include <QPointer>
@@ -58,6 +59,7 @@ class ValueWindow : public SecondaryWindow {
     std::array<zq::Label*, 6> StandardValue{};
     std::array<zq::Image*, 5> AnswerChip{};
     std::array<zq::Image*, 8> Band{};
+    PartLook Drawn; // the part as drawn on them
     zq::Line& ToleranceMark;
     // The companion panel, once opened.
     QPointer<CombinationsPanel> Combinations;

@@ -1,0 +1,250 @@
+// SPDX-FileCopyrightText: 2026 泽昆软件
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The sentences about the cues of a part in the hand: the wider gap, the band nearer its
+// lead, the body colour.
+#include "model/typed_text.h"
+#include "wording/reading.h"
+#include "wording/words.h"
+
+#include <QCoreApplication>
+
+namespace zq::wording {
+
+namespace {
+
+using model::CueOutcome;
+using model::Direction;
+using model::EndCue;
+using model::Side;
+
+QString sideText(Side s) {
+    return s == Side::Left ? QCoreApplication::translate("Reading", "左边")
+                           : QCoreApplication::translate("Reading", "右边");
+}
+
+// The side a reading's first band stands on.
+Side firstSide(Direction d) {
+    return d == Direction::AsEntered ? Side::Left : Side::Right;
+}
+
+// "宽的间隔在右边", "靠近引线的那一环在左边".
+QString cueText(const EndCue& c) {
+    return c.kind == EndCue::Kind::WiderGap
+               ? QCoreApplication::translate("Reading", "宽的间隔在%1").arg(sideText(c.side))
+               : QCoreApplication::translate("Reading", "靠近引线的那一环在%1")
+                     .arg(sideText(c.side));
+}
+
+QString cueCode(const EndCue& c, const char* outcome) {
+    return (c.kind == EndCue::Kind::WiderGap ? QStringLiteral("gap-")
+                                             : QStringLiteral("nearer-end-")) +
+           QLatin1String(outcome);
+}
+
+// The tolerances a body colour goes with: "±5%、±10%、±20%".
+QString fittingTolerances(model::BodyColour b) {
+    QStringList out;
+    for (const int t : {500, 1000, 2000, 100, 50, 200})
+        if (model::bodyFits(b, t).value_or(false)) out << tolerance(t);
+    return out.join(QCoreApplication::translate("Reading", "、"));
+}
+
+QString valueText(const model::BandReadingItem& i, const model::DecimalFormat& fmt) {
+    return ohms(i.reading.value, fmt) + QLatin1Char(' ') + tolerance(i.reading.tolerance);
+}
+
+const model::BandReadingItem* readingOf(const model::BandReadings& r, Direction d) {
+    for (const model::BandReadingItem& i : r.readings)
+        if (i.direction == d) return &i;
+    return nullptr;
+}
+
+// Why the colours go against the end cue, after the cue itself.
+QString against(const model::BandReadings& r, const model::DecimalFormat& fmt) {
+    const model::CueVerdict& cv = r.cues;
+    const Direction d = cv.endDirection;
+    const QString cue = cueText(*cv.given.end);
+    const auto firstBand = [&](int colour) {
+        return QCoreApplication::translate("Reading",
+                                           "%1，可是%2那一环是%3，不能做第一环：再看一下。")
+            .arg(cue, sideText(firstSide(d)), colourName(colour));
+    };
+    const model::BandReadingItem* own = readingOf(r, d);
+    if (cv.against == model::VerdictReason::LeadingBlack) return firstBand(model::palette::kBlack);
+    if (cv.against == model::VerdictReason::Series && own)
+        return QCoreApplication::translate("Reading", "%1，可是%2的 %3 不是标准阻值：再看一下。")
+            .arg(cue, directionText(d), valueText(*own, fmt));
+    if (cv.against == model::VerdictReason::Measurement && own)
+        return QCoreApplication::translate("Reading", "%1，可是量到的阻值不合%2的 %3：再看一下。")
+            .arg(cue, directionText(d), valueText(*own, fmt));
+    for (const model::RuledOut& o : r.ruledOut) {
+        if (o.direction != d) continue;
+        if (o.band == 1) return firstBand(o.colour);
+        return QCoreApplication::translate("Reading", "%1，可是%2时%3是%4，不能做%5：再看一下。")
+            .arg(cue, directionText(d), bandOrdinal(o.band), colourName(o.colour),
+                 bandRoleName(o.role));
+    }
+    return QCoreApplication::translate("Reading", "%1，可是颜色不是这样读的：再看一下。").arg(cue);
+}
+
+// What was typed, as a refusal quotes it: unseen marks shown, cut short.
+QString shownTyped(const QString& typed) {
+    return quoted(QString::fromStdString(
+        model::typed::shown(model::typed::decode(typed.toStdString()).chars)));
+}
+
+} // namespace
+
+QString bodyColourText(model::BodyColour b) {
+    switch (b) {
+    case model::BodyColour::Beige:
+        return QCoreApplication::translate("Reading", "米色");
+    case model::BodyColour::Blue:
+        return QCoreApplication::translate("Reading", "蓝色");
+    case model::BodyColour::Green:
+        return QCoreApplication::translate("Reading", "绿色");
+    case model::BodyColour::Other:
+        return QCoreApplication::translate("Reading", "其他颜色");
+    }
+    return {};
+}
+
+Said cueDecided(const model::BandReadings& r, const model::DecimalFormat& fmt) {
+    const model::BandReadingItem& win = r.readings.at(0);
+    const model::CueVerdict& cv = r.cues;
+    if (r.verdict.reason == model::VerdictReason::BodyColour) {
+        const model::BodyColour b = *cv.given.body;
+        return {
+            QStringLiteral("body-decides"),
+            QCoreApplication::translate("Reading", "%1的身体多是 %2 的电阻，所以更可能是%3的 %4。")
+                .arg(bodyColourText(b), fittingTolerances(b), directionText(win.direction),
+                     valueText(win, fmt))};
+    }
+    const EndCue& c = *cv.given.end;
+    const QString dir = directionText(win.direction), value = valueText(win, fmt);
+    QString text;
+    if (c.kind == EndCue::Kind::NearerEnd)
+        text = QCoreApplication::translate("Reading", "%1，它是第一环，所以%2：%3。")
+                   .arg(cueText(c), dir, value);
+    else if (win.toleranceColour == model::palette::kNone)
+        text = QCoreApplication::translate("Reading", "%1，色环从另一头排起，所以%2：%3。")
+                   .arg(cueText(c), dir, value);
+    else
+        text = QCoreApplication::translate("Reading", "%1，%2那一环是误差环，所以%3：%4。")
+                   .arg(cueText(c), sideText(c.side), dir, value);
+    return {cueCode(c, "decides"), text};
+}
+
+std::vector<Said> cueNotes(const model::BandReadings& r, const model::DecimalFormat& fmt) {
+    std::vector<Said> out;
+    const model::CueVerdict& cv = r.cues;
+    if (cv.given.end) {
+        const EndCue& c = *cv.given.end;
+        switch (cv.end) {
+        case CueOutcome::Agrees:
+            out.push_back(
+                {cueCode(c, "agrees"), QCoreApplication::translate("Reading", "%1，也是%2。")
+                                           .arg(cueText(c), directionText(cv.endDirection))});
+            break;
+        case CueOutcome::Contradicted:
+            out.push_back({cueCode(c, "contradicted"), against(r, fmt)});
+            break;
+        case CueOutcome::NoBearing:
+            out.push_back(
+                {cueCode(c, "no-bearing"),
+                 QCoreApplication::translate("Reading", "两头读都一样，用不着分哪头先读。")});
+            break;
+        case CueOutcome::NotGiven:
+        case CueOutcome::Decided:
+            break;
+        }
+    }
+    if (cv.given.body && !r.readings.empty()) {
+        const model::BodyColour b = *cv.given.body;
+        const model::BandReadingItem& likely = r.readings.front();
+        switch (cv.body) {
+        case CueOutcome::Agrees:
+            out.push_back({QStringLiteral("body-fits"),
+                           QCoreApplication::translate("Reading", "%1的身体和 %2 的误差合得上。")
+                               .arg(bodyColourText(b), tolerance(likely.reading.tolerance))});
+            break;
+        case CueOutcome::Contradicted:
+            out.push_back({QStringLiteral("body-does-not-fit"),
+                           QCoreApplication::translate(
+                               "Reading", "%1的身体多是 %2 的电阻，少有 %3 的：再看一下颜色。")
+                               .arg(bodyColourText(b), fittingTolerances(b),
+                                    tolerance(likely.reading.tolerance))});
+            break;
+        case CueOutcome::NoBearing:
+            if (!model::bodyFits(b, 0).has_value())
+                out.push_back({QStringLiteral("body-no-bearing"),
+                               QCoreApplication::translate("Reading", "%1的身体看不出是哪种电阻。")
+                                   .arg(bodyColourText(b))});
+            else if (*model::bodyFits(b, likely.reading.tolerance))
+                out.push_back({QStringLiteral("body-no-bearing"),
+                               QCoreApplication::translate("Reading", "%1的身体分不出这两种读法。")
+                                   .arg(bodyColourText(b))});
+            else
+                out.push_back(
+                    {QStringLiteral("body-fits-neither"),
+                     QCoreApplication::translate(
+                         "Reading", "%1的身体多是 %2 的电阻，两种读法都不是：再看一下颜色。")
+                         .arg(bodyColourText(b), fittingTolerances(b))});
+            break;
+        case CueOutcome::NotGiven:
+        case CueOutcome::Decided:
+            break;
+        }
+    }
+    return out;
+}
+
+QString gapOption(Side s, bool chosen) {
+    return (chosen ? QStringLiteral("● ") : QStringLiteral("○ ")) + sideText(s);
+}
+
+QString bodyOption(model::BodyColour b, bool chosen) {
+    return (chosen ? QStringLiteral("● ") : QStringLiteral("○ ")) +
+           (b == model::BodyColour::Other ? QCoreApplication::translate("Reading", "其他")
+                                          : bodyColourText(b));
+}
+
+QString gapOptionName(Side s, bool chosen) {
+    return chosen ? QCoreApplication::translate("Reading", "宽的间隔在%1（已选，再按一下取消）")
+                        .arg(sideText(s))
+                  : QCoreApplication::translate("Reading", "宽的间隔在%1").arg(sideText(s));
+}
+
+QString bodyOptionName(model::BodyColour b, bool chosen) {
+    return chosen ? QCoreApplication::translate("Reading", "身体是%1（已选，再按一下取消）")
+                        .arg(bodyColourText(b))
+                  : QCoreApplication::translate("Reading", "身体是%1").arg(bodyColourText(b));
+}
+
+QString gapNameRefusal(const QString& typed) {
+    return QCoreApplication::translate(
+               "Reading", "--gap 要写宽的间隔在哪一边：left 或 right（左、右），这里是%1。")
+        .arg(shownTyped(typed));
+}
+
+QString bodyNameRefusal(const QString& typed) {
+    return QCoreApplication::translate("Reading",
+                                       "--body 要写电阻身体的颜色：beige、blue、green 或 other"
+                                       "（米色、蓝色、绿色、其他），这里是%1。")
+        .arg(shownTyped(typed));
+}
+
+QString decidingCue(const model::BandReadings& r) {
+    switch (r.verdict.reason) {
+    case model::VerdictReason::EndCue:
+        return r.cues.given.end->kind == EndCue::Kind::WiderGap ? QStringLiteral("gap")
+                                                                : QStringLiteral("nearer-end");
+    case model::VerdictReason::BodyColour:
+        return QStringLiteral("body");
+    default:
+        return {};
+    }
+}
+
+} // namespace zq::wording
