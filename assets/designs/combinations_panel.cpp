@@ -69,8 +69,10 @@ FormDesign build() {
                  .visible = false,
                  .lineWidth = 1});
     c.push_back(label("Working", -1, 26, 180, 460, 44, kInk, true));
-    // The colours of each part of the chosen way.
-    c.push_back(label("Parts", -1, 26, 226, 460, 48, kInk, true));
+    // The colours of each part of the chosen way, each drawn before its line.
+    for (int i = 0; i < 3; ++i)
+        c.push_back(pixelImage("PartPicture", i, 26, 227 + 16 * i, 56, 14, {}));
+    c.push_back(label("Parts", -1, 88, 226, 398, 48, kInk, true));
 
     c.push_back(pixelImage("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
     c.push_back(

@@ -9,6 +9,7 @@
 #include "model/combinations/kit_file.h"
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "ui/part_drawing.h"
 #include "ui/value/kit_store.h"
 #include "ui/value/own_kit_editor.h"
 #include "wording/combinations.h"
@@ -16,6 +17,7 @@
 #include "wording/value.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 
 namespace zq::ui {
 
@@ -31,12 +33,31 @@ model::DecimalFormat format() {
 }
 
 // The bands of one part, as the value window gives them: four where they carry it exactly.
-QString partColours(const model::Decimal& value) {
+std::optional<model::ColourAnswer> partBands(const model::Decimal& value) {
     for (const int bands : {4, 5}) {
         const model::Finding f = model::findColours(value, bands, model::defaultTolerance(bands));
-        if (f.answer && (f.answer->exact || bands == 5)) return wording::colourNames(*f.answer);
+        if (f.answer && (f.answer->exact || bands == 5)) return f.answer;
     }
-    return {};
+    return std::nullopt;
+}
+
+QString partColours(const model::Decimal& value) {
+    const auto bands = partBands(value);
+    return bands ? wording::colourNames(*bands) : QString();
+}
+
+zq::Picture partPicture(const model::ColourAnswer& bands, QSize size) {
+    const PartLook look = madeLook(model::bandColours(bands), false);
+    QImage drawn[2];
+    for (const int scale : {1, 2}) {
+        QImage& img = drawn[scale - 1];
+        img = QImage(size * scale, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        p.scale(scale, scale);
+        paintPart(p, QRectF(QPointF(0, 0), QSizeF(size)), look);
+    }
+    return zq::Picture::drawn(drawn[0], drawn[1]);
 }
 
 QString kitName(int kit) {
@@ -60,8 +81,10 @@ CombinationsPanel::CombinationsPanel(zq::Form& mainWindow, zq::Form& valueWindow
       EditButton(label("EditButton")), WayMark(line("WayMark")), valueWindow_(&valueWindow) {
     for (int i = 0; i < 4; ++i)
         KitChoice[std::size_t(i)] = &label(QStringLiteral("KitChoice"), i);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         Way[std::size_t(i)] = &label(QStringLiteral("Way"), i);
+        PartPicture[std::size_t(i)] = &image(QStringLiteral("PartPicture"), i);
+    }
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     const OwnKit own = loadOwnKit();
     ownKit = own.values;
@@ -240,6 +263,11 @@ void CombinationsPanel::showParts(const std::vector<model::Decimal>& parts) {
         if (std::find(seen.begin(), seen.end(), p) != seen.end()) continue;
         seen.push_back(p);
         text << wording::partColours(p, partColours(p), format());
+    }
+    for (std::size_t i = 0; i < PartPicture.size(); ++i) {
+        zq::Image& picture = *PartPicture[i];
+        const auto bands = i < seen.size() ? partBands(seen[i]) : std::nullopt;
+        picture.setPicture(bands ? partPicture(*bands, picture.pixelRect().size()) : zq::Picture());
     }
     Parts.setCaption(text.join(QLatin1Char('\n')));
 }

@@ -47,6 +47,7 @@ class CombinationsPanel : public SecondaryWindow {
     zq::Label &Heading, &Note, &Working, &Parts, &EditButton;
     std::array<zq::Label*, 4> KitChoice{};
     std::array<zq::Label*, 3> Way{};
+    std::array<zq::Image*, 3> PartPicture{};
     zq::Line& WayMark;
     // The editor of the own kit, while it is open.
     QPointer<OwnKitEditor> Editor;
@@ -54,8 +55,7 @@ class CombinationsPanel : public SecondaryWindow {
   private:
     void search();
     void showKits();
-    // The colours of each part of the chosen way. Where the shared drawing of a resistor will
-    // stand; until then, written out.
+    // The colours of each part of the chosen way, drawn and written out.
     void showParts(const std::vector<model::Decimal>& parts);
     void wire();
 
