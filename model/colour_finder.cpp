@@ -98,11 +98,13 @@ int defaultTolerance(int bands) {
 int hundredthsOf(const Tolerance& t) {
     if (t.colour < 0 || t.colour >= palette::kSize) return 0;
     const ColourRecord& c = colourRecord(t.colour);
-    return t.iec ? c.iecTolerance : c.tolerance;
+    // Outside the main window a colour stands for what IEC 60062:2016 gives it (blue ±0.25 %).
+    if (t.iec) return c.iecTolerance;
+    return c.hasTolerance() ? toleranceOf(c, true) : 0;
 }
 
 bool isPrecision(const Tolerance& t) {
-    return hundredthsOf(t) != 0 && hundredthsOf(t) != colourRecord(t.colour).tolerance;
+    return hundredthsOf(t) != 0 && !colourRecord(t.colour).hasTolerance();
 }
 
 Decimal largestValue(int bands) {
@@ -220,7 +222,7 @@ Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
     } else if (ohms.isZero()) {
         f.notes.push_back(noteOf(NoteCode::Jumper, bands, ohms));
     }
-    if (a.precision && !ohms.isZero()) {
+    if (a.tolerance != colourRecord(tolerance.colour).tolerance && !ohms.isZero()) {
         Note n = noteOf(NoteCode::Precision, bands);
         n.colour = tolerance.colour;
         n.hundredths = a.tolerance;

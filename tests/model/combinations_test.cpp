@@ -350,5 +350,28 @@ TEST(Kits, RepeatsCountOnceAndUnusableValuesAreLeftOut) {
     EXPECT_EQ(kitValueFault(values[6]), std::nullopt);
 }
 
+// A value typed finer than a milliohm is made as its nearest milliohm; one that rounds to
+// nothing cannot be made.
+TEST(CombinationsOfFineValues, AreFoundForTheNearestMilliohm) {
+    const Kit e6(seriesKit(ESeries::E6)), e24(seriesKit(ESeries::E24));
+    const struct {
+        Decimal wanted;
+        const Kit& kit;
+        bool made;
+    } cases[] = {
+        {Decimal::fromParts("100", "0001", 0), e6, true},
+        {Decimal::fromParts("5", "0611", 0), e24, true},
+        {Decimal::fromParts("1234", "5678", 0), e24, true},
+        {Decimal::fromParts("0", "0005", 0), e24, true},
+        {Decimal::fromParts("0", "0004", 0), e24, false},
+    };
+    for (const auto& c : cases) {
+        const Combinations made = findCombinations(c.wanted, c.kit, 500);
+        EXPECT_EQ(!made.wantedFault, c.made) << c.wanted.text();
+        EXPECT_EQ(made.bestOfParts[0].has_value(), c.made) << c.wanted.text();
+    }
+    EXPECT_EQ(findCombinations(Decimal::fromParts("100", "0001", 0), e6, 500).simplest->parts,
+              std::vector<Decimal>{Decimal::of(100, 0)});
+}
 } // namespace
 } // namespace zq::model

@@ -400,5 +400,12 @@ TEST(ReadingWords, TheLinesShownAreTheReadingsThenTheWaysRuledOutThenTheConfused
                                        ruledOutLine(r.ruledOut[0]), changeLine(r.changes[0])}));
 }
 
+// The note on a band shown otherwise than seen names the shown colour first, the seen one second.
+TEST(ReadingWording, TheHandOverNoteNamesTheColourShownThenTheColourSeen) {
+    EXPECT_EQ(misreadShownAs(3, kBlack, kBrown).toStdString(),
+              "按第三环是棕色而不是黑色显示，和量到的相符。");
+    EXPECT_EQ(misreadShownAs(1, kBrown, kRed).toStdString(),
+              "按第一环是红色而不是棕色显示，和量到的相符。");
+}
 } // namespace
 } // namespace zq::wording

@@ -101,9 +101,7 @@ void ReadingWindow::wireKeyboard() {
         auto name = [this, i] {
             const std::vector<int> at = placesOf(int(Bands.size()));
             for (std::size_t b = 0; b < at.size(); ++b)
-                if (std::size_t(at[b]) == i)
-                    return QCoreApplication::translate("ReadingWindow", "%1：%2")
-                        .arg(wording::bandOrdinal(int(b) + 1), wording::colourName(Bands[b]));
+                if (std::size_t(at[b]) == i) return wording::bandColourName(int(b) + 1, Bands[b]);
             return QString();
         };
         items.push_back({Band[i], QAccessible::Graphic, name, {}, {}});
@@ -270,7 +268,7 @@ void ReadingWindow::ShowButton_Click() {
         if (change.direction == model::Direction::Reversed)
             std::reverse(colours.begin(), colours.end());
         return showBandsInMain(colours, change.reading.value,
-                               wording::misreadShownAs(change.band, change.from, change.to));
+                               wording::misreadShownAs(change.readingBand, change.from, change.to));
     }
     const model::BandReadingItem* chosen = nullptr;
     for (const model::BandReadingItem& r : Readings.readings)
