@@ -202,7 +202,8 @@ Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
     a.value = found.value;
     a.exact = found.exact;
     a.tolerance = hundredthsOf(tolerance);
-    a.precision = isPrecision(tolerance);
+    // Blue's ±0.25 % is such a figure too: the main window's blue is ±0.2 %.
+    a.precision = a.tolerance != colourRecord(tolerance.colour).tolerance;
     // The main window's form: a four-band resistor has no band 4.
     for (std::size_t i = 0, at = 0; at < 5; ++at) {
         if (bands == 4 && at == 3) {
@@ -222,7 +223,7 @@ Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
     } else if (ohms.isZero()) {
         f.notes.push_back(noteOf(NoteCode::Jumper, bands, ohms));
     }
-    if (a.tolerance != colourRecord(tolerance.colour).tolerance && !ohms.isZero()) {
+    if (a.precision && !ohms.isZero()) {
         Note n = noteOf(NoteCode::Precision, bands);
         n.colour = tolerance.colour;
         n.hundredths = a.tolerance;

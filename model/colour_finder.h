@@ -35,7 +35,8 @@ int defaultTolerance(int bands); // gold for four bands, brown for five
 // The tolerance a chosen band stands for, hundredths of a per cent, as IEC 60062:2016 gives
 // it (blue ±0.25 %, where the main window's table has ±0.2 %); 0 where it takes none.
 int hundredthsOf(const Tolerance& t);
-// Whether it is a precision figure of a colour the main window's table gives no tolerance.
+// Whether it is a precision figure of a colour the main window's table gives no tolerance, so
+// that no chip of the main window's colours stands for it.
 bool isPrecision(const Tolerance& t);
 
 // The bands of a resistor that has a wanted value.
