@@ -30,10 +30,6 @@ inline QString jsonText(const QJsonObject& o) {
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
 }
 
-inline Answer refuse(const std::string& reason, bool json) {
-    return refusal(q(reason), json);
-}
-
 inline QString hundredthsPercent(int hundredths) {
     return exact(model::Decimal::of(std::uint64_t(hundredths), -2));
 }

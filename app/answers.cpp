@@ -7,11 +7,13 @@
 
 namespace zq::app {
 
-Answer refusal(const QString& reason, bool json) {
+Answer refusal(const QString& code, const QString& reason, bool json) {
     Answer a;
     a.status = 2;
     a.err = reason + QLatin1Char('\n');
-    if (json) a.out = output::jsonText({{QStringLiteral("error"), reason}});
+    if (json)
+        a.out =
+            output::jsonText({{QStringLiteral("error"), reason}, {QStringLiteral("code"), code}});
     return a;
 }
 

@@ -23,9 +23,9 @@ struct ColoursQuestion {
     std::optional<QString> have = {};
 };
 
-// Status 2 with the reason on standard error; with `json`, also {"error": reason} on standard
-// output.
-Answer refusal(const QString& reason, bool json);
+// Status 2 with the reason on standard error; with `json`, also {"error": reason, "code": code}
+// on standard output, the one shape of every refusal.
+Answer refusal(const QString& code, const QString& reason, bool json);
 
 // The colours of a value. `point` is the user's decimal point.
 Answer coloursAnswer(const ColoursQuestion& q, bool json, const QString& point);

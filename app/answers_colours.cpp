@@ -15,7 +15,7 @@
 #include "wording/words.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace zq::app {
 
@@ -27,54 +27,55 @@ QJsonObject noteObject(std::string_view code, const QString& text) {
     return {{QStringLiteral("code"), q(code)}, {QStringLiteral("text"), text}};
 }
 
-// The reason, and with --json its machine code beside it.
 Answer refused(std::string_view code, const QString& reason, bool json) {
-    Answer a = refusal(reason, json);
-    if (json)
-        a.out = jsonText({{QStringLiteral("error"), reason}, {QStringLiteral("code"), q(code)}});
-    return a;
+    return refusal(q(code), reason, json);
 }
 
 // The parts a user has, by the name of a series or from a file; or why they cannot be had.
 struct Have {
     std::vector<model::Decimal> values;
     QString name; // as the heading names the kit
+    std::vector<model::KitNote> notes;
     std::optional<Answer> refusal;
 };
 
 Have readHave(const QString& have, bool json) {
     Have out;
     out.name = have;
-    for (const model::ESeries s : {model::ESeries::E6, model::ESeries::E12, model::ESeries::E24})
-        if (have.compare(q(model::seriesName(s)), Qt::CaseInsensitive) == 0) {
+    QStringList offered;
+    for (const model::ESeries s : {model::ESeries::E6, model::ESeries::E12, model::ESeries::E24}) {
+        offered << q(model::seriesName(s));
+        if (have.compare(offered.back(), Qt::CaseInsensitive) == 0) {
             out.values = model::seriesKit(s);
             out.name = wording::seriesKitName(s);
             return out;
         }
-    const auto unreadable = [&](wording::KitFileTrouble t) {
-        out.refusal = refused("kit-unreadable", wording::kitFileUnreadable(have, t), json);
+    }
+    const model::KitFileRead read = model::readKitFile(QFile::encodeName(have).toStdString());
+    const auto refuse = [&](std::string_view code, const QString& why) {
+        out.refusal = refused(code, why, json);
         return out;
     };
-    const QFileInfo info(have);
-    if (!info.exists()) return unreadable(wording::KitFileTrouble::missing);
-    if (info.isDir()) return unreadable(wording::KitFileTrouble::folder);
-    QFile file(have);
-    if (!file.open(QIODevice::ReadOnly)) return unreadable(wording::KitFileTrouble::notReadable);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return unreadable(wording::KitFileTrouble::failed);
-    const model::KitFile kit =
-        model::readKit(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    // "E48" names a series the program has no kit of, unless a file is called so.
+    static const QRegularExpression kSeriesName(QStringLiteral("^[Ee][0-9]+$"));
+    if (read.trouble == model::KitFileTrouble::missing && kSeriesName.match(have).hasMatch())
+        return refuse("no-such-kit", wording::noSuchSeriesKit(have, offered));
+    if (read.trouble == model::KitFileTrouble::tooLarge)
+        return refuse("kit-too-large", wording::kitFileUnreadable(have, read.trouble));
+    if (read.trouble != model::KitFileTrouble::none)
+        return refuse("kit-unreadable", wording::kitFileUnreadable(have, read.trouble));
+    const model::KitFile& kit = read.kit;
+    if (kit.over == model::KitLimit::bytes)
+        return refuse("kit-too-large",
+                      wording::kitFileUnreadable(have, model::KitFileTrouble::tooLarge));
+    if (kit.over == model::KitLimit::values)
+        return refuse("kit-too-many-values", wording::kitTooManyValues(have));
     // A line the user meant as a part but the program cannot use would silently shrink the kit.
-    if (!kit.refused.empty()) {
-        out.refusal =
-            refused("kit-line-refused", wording::kitLineRefused(have, kit.refused.front()), json);
-        return out;
-    }
-    if (kit.values.empty()) {
-        out.refusal = refused("kit-empty", wording::kitFileEmpty(have), json);
-        return out;
-    }
+    if (!kit.refused.empty())
+        return refuse("kit-line-refused", wording::kitLineRefused(have, kit.refused.front()));
+    if (kit.values.empty()) return refuse("kit-empty", wording::kitFileEmpty(have));
     out.values = kit.values;
+    out.notes = kit.notes;
     return out;
 }
 
@@ -111,6 +112,133 @@ std::string codeOf(model::KitValueFault f) {
     return {};
 }
 
+// What --colours answers, as facts: the text and the JSON are written from it alone.
+struct ColoursReport {
+    QString input;
+    int bands = 4;
+    model::ValueInput typed;
+    model::Finding finding; // with an answer
+    std::vector<std::string> codes;
+    std::optional<Have> have;
+    std::optional<model::Combinations> made;
+};
+
+QString coloursJson(const ColoursReport& r, const model::DecimalFormat& fmt) {
+    const model::ColourAnswer& a = *r.finding.answer;
+    const model::Finding& f = r.finding;
+    const model::ValueInput& typed = r.typed;
+    const std::vector<std::string>& codes = r.codes;
+    const std::optional<Have>& have = r.have;
+    const std::optional<model::Combinations>& made = r.made;
+    const int bands = r.bands;
+    const QString& input = r.input;
+    QJsonArray english, chinese, standard, notes;
+    for (const int colour : model::bandColours(a)) {
+        english << q(model::colourRecord(colour).english);
+        chinese << wording::shortName(colour);
+    }
+    for (const model::StandardValue& v : f.standard) {
+        QJsonArray member;
+        for (const model::ESeries s : v.member)
+            member << q(model::seriesName(s));
+        standard << QJsonObject{{QStringLiteral("value_ohms"), exact(v.value)},
+                                {QStringLiteral("member"), member},
+                                {QStringLiteral("makeable"), v.makeable},
+                                {QStringLiteral("error_percent"), q(model::errorPercent(v))}};
+    }
+    if (typed.note != model::InputNote::None)
+        notes << noteObject(model::codeOf(typed.note), wording::inputNote(typed, fmt));
+    for (const model::Note& n : f.notes)
+        notes << noteObject(model::codeOf(n.code), wording::note(n, fmt));
+    QJsonArray combinations;
+    if (made) {
+        for (const model::KitNote& n : have->notes)
+            notes << noteObject(model::codeOf(n.reading.note),
+                                wording::kitLineNote(have->name, n, fmt));
+        if (made->wantedFault)
+            notes << noteObject(codeOf(*made->wantedFault),
+                                wording::wantedFault(*made->wantedFault));
+        for (const auto& c : made->bestOfParts) {
+            if (!c) continue;
+            QJsonArray parts;
+            for (const model::Decimal& p : c->parts)
+                parts << exact(p);
+            QJsonObject o{
+                {QStringLiteral("parts_ohms"), parts},
+                {QStringLiteral("circuit"), circuitCode(c->circuit)},
+                {QStringLiteral("value_ohms"), exact(c->shown)},
+                {QStringLiteral("value_exact"),
+                 exact(c->numerator) + QLatin1Char('/') + exact(c->denominator)},
+                {QStringLiteral("error_percent"), signedHundredths(c->errorHundredths)},
+                {QStringLiteral("within_tolerance"), c->withinTolerance},
+                {QStringLiteral("simplest"), made->simplest == c},
+            };
+            if (c->circuit == model::Circuit::seriesOfParallel)
+                o.insert(QStringLiteral("shape"), QStringLiteral("R1+(R2||R3)"));
+            if (c->circuit == model::Circuit::parallelOfSeries)
+                o.insert(QStringLiteral("shape"), QStringLiteral("R1||(R2+R3)"));
+            combinations << o;
+        }
+    }
+    const bool jumper = a.value.isZero();
+    QJsonObject whole{
+        {QStringLiteral("input"), input},
+        {QStringLiteral("bands"), bands},
+        {QStringLiteral("colours"), english},
+        {QStringLiteral("colours_zh"), chinese},
+        {QStringLiteral("value_ohms"), exact(a.value)},
+        {QStringLiteral("exact"), a.exact},
+        {QStringLiteral("tolerance_percent"),
+         jumper ? QJsonValue() : QJsonValue(hundredthsPercent(a.tolerance))},
+        {QStringLiteral("precision"), a.precision},
+        {QStringLiteral("min_ohms"), exact(model::withTolerance(a.value, a.tolerance, -1))},
+        {QStringLiteral("max_ohms"), exact(model::withTolerance(a.value, a.tolerance, +1))},
+        {QStringLiteral("standard"), standard},
+        {QStringLiteral("notes"), notes},
+        {QStringLiteral("smd"), stringArray(codes)},
+    };
+    if (made) {
+        whole.insert(QStringLiteral("have"), have->name);
+        whole.insert(QStringLiteral("combinations"), combinations);
+    }
+    return jsonText(whole);
+}
+
+QString coloursText(const ColoursReport& r, const model::DecimalFormat& fmt) {
+    const model::ColourAnswer& a = *r.finding.answer;
+    const model::Finding& f = r.finding;
+    const model::ValueInput& typed = r.typed;
+    const std::vector<std::string>& codes = r.codes;
+    const std::optional<Have>& have = r.have;
+    const std::optional<model::Combinations>& made = r.made;
+    QStringList lines{wording::coloursLine(a), wording::valueLine(a, fmt),
+                      wording::toleranceLine(a, fmt)};
+    if (const QString n = wording::inputNote(typed, fmt); !n.isEmpty())
+        lines << wording::noteLine(n);
+    for (const QString& n : wording::answerNotes(f, fmt))
+        lines << wording::noteLine(n);
+    if (const QString line = wording::standardLine(f, fmt); !line.isEmpty()) lines << line;
+    for (const model::StandardValue& v : f.standard)
+        if (v.makeable) lines << wording::standardValueLine(v, fmt);
+    if (!codes.empty()) {
+        QStringList shown;
+        for (const std::string& c : codes)
+            shown << q(c);
+        lines << wording::smdLine(shown);
+    }
+    if (made) {
+        lines << wording::combinationsHeading(typed.ohms, have->name, a.tolerance, fmt);
+        for (const model::KitNote& n : have->notes)
+            lines << wording::noteLine(wording::kitLineNote(have->name, n, fmt));
+        if (made->wantedFault) lines << wording::noteLine(wording::wantedFault(*made->wantedFault));
+        for (const auto& c : made->bestOfParts)
+            if (c) lines << wording::combinationLine(*c, made->simplest == c, fmt);
+        if (!made->wantedFault && !made->simplest)
+            lines << wording::noteLine(wording::noneWithinTolerance(a.tolerance));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 } // namespace
 
 Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& pointText) {
@@ -135,112 +263,15 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
     if (!typed.ok) return refused(model::codeOf(typed.refusal), wording::inputReason(typed), json);
     const model::Finding f = model::findColours(typed.ohms, bands, tolerance);
     if (!f.answer) return refused(model::codeOf(f.refusal), wording::findingReason(f, fmt), json);
-    const model::ColourAnswer& a = *f.answer;
-    const std::vector<std::string> codes = model::smdCodesFor(typed.ohms);
-    std::optional<Have> have;
-    std::optional<model::Combinations> made;
+    ColoursReport report{question.value, bands, typed, f, model::smdCodesFor(typed.ohms), {}, {}};
     if (question.have) {
-        have = readHave(*question.have, json);
-        if (have->refusal) return *have->refusal;
-        made = model::findCombinations(typed.ohms, model::Kit(have->values), a.tolerance);
+        report.have = readHave(*question.have, json);
+        if (report.have->refusal) return *report.have->refusal;
+        report.made = model::findCombinations(typed.ohms, model::Kit(report.have->values),
+                                              f.answer->tolerance);
     }
-
     Answer out;
-    if (json) {
-        QJsonArray english, chinese, standard, notes;
-        for (const int colour : model::bandColours(a)) {
-            english << q(model::colourRecord(colour).english);
-            chinese << wording::shortName(colour);
-        }
-        for (const model::StandardValue& v : f.standard) {
-            QJsonArray member;
-            for (const model::ESeries s : v.member)
-                member << q(model::seriesName(s));
-            standard << QJsonObject{{QStringLiteral("value_ohms"), exact(v.value)},
-                                    {QStringLiteral("member"), member},
-                                    {QStringLiteral("makeable"), v.makeable},
-                                    {QStringLiteral("error_percent"), q(model::errorPercent(v))}};
-        }
-        if (typed.note != model::InputNote::None)
-            notes << noteObject(model::codeOf(typed.note), wording::inputNote(typed, fmt));
-        for (const model::Note& n : f.notes)
-            notes << noteObject(model::codeOf(n.code), wording::note(n, fmt));
-        QJsonArray combinations;
-        if (made) {
-            if (made->wantedFault)
-                notes << noteObject(codeOf(*made->wantedFault),
-                                    wording::wantedFault(*made->wantedFault));
-            for (const auto& c : made->bestOfParts) {
-                if (!c) continue;
-                QJsonArray parts;
-                for (const model::Decimal& p : c->parts)
-                    parts << exact(p);
-                QJsonObject o{
-                    {QStringLiteral("parts_ohms"), parts},
-                    {QStringLiteral("circuit"), circuitCode(c->circuit)},
-                    {QStringLiteral("value_ohms"), exact(c->shown)},
-                    {QStringLiteral("value_exact"),
-                     exact(c->numerator) + QLatin1Char('/') + exact(c->denominator)},
-                    {QStringLiteral("error_percent"), signedHundredths(c->errorHundredths)},
-                    {QStringLiteral("within_tolerance"), c->withinTolerance},
-                    {QStringLiteral("simplest"), made->simplest == c},
-                };
-                if (c->circuit == model::Circuit::seriesOfParallel)
-                    o.insert(QStringLiteral("shape"), QStringLiteral("R1+(R2||R3)"));
-                if (c->circuit == model::Circuit::parallelOfSeries)
-                    o.insert(QStringLiteral("shape"), QStringLiteral("R1||(R2+R3)"));
-                combinations << o;
-            }
-        }
-        const bool jumper = a.value.isZero();
-        QJsonObject whole{
-            {QStringLiteral("input"), question.value},
-            {QStringLiteral("bands"), bands},
-            {QStringLiteral("colours"), english},
-            {QStringLiteral("colours_zh"), chinese},
-            {QStringLiteral("value_ohms"), exact(a.value)},
-            {QStringLiteral("exact"), a.exact},
-            {QStringLiteral("tolerance_percent"),
-             jumper ? QJsonValue() : QJsonValue(hundredthsPercent(a.tolerance))},
-            {QStringLiteral("precision"), a.precision},
-            {QStringLiteral("min_ohms"), exact(model::withTolerance(a.value, a.tolerance, -1))},
-            {QStringLiteral("max_ohms"), exact(model::withTolerance(a.value, a.tolerance, +1))},
-            {QStringLiteral("standard"), standard},
-            {QStringLiteral("notes"), notes},
-            {QStringLiteral("smd"), stringArray(codes)},
-        };
-        if (made) {
-            whole.insert(QStringLiteral("have"), have->name);
-            whole.insert(QStringLiteral("combinations"), combinations);
-        }
-        out.out = jsonText(whole);
-        return out;
-    }
-    QStringList lines{wording::coloursLine(a), wording::valueLine(a, fmt),
-                      wording::toleranceLine(a, fmt)};
-    if (const QString n = wording::inputNote(typed, fmt); !n.isEmpty())
-        lines << wording::noteLine(n);
-    for (const QString& n : wording::answerNotes(f, fmt))
-        lines << wording::noteLine(n);
-    if (const QString heading = wording::standardHeading(f, fmt); !heading.isEmpty())
-        lines << wording::standardLine(heading + wording::standardAside(f, fmt));
-    for (const model::StandardValue& v : f.standard)
-        if (v.makeable) lines << wording::standardValueLine(v, fmt);
-    if (!codes.empty()) {
-        QStringList shown;
-        for (const std::string& c : codes)
-            shown << q(c);
-        lines << wording::smdLine(shown);
-    }
-    if (made) {
-        lines << wording::combinationsHeading(typed.ohms, have->name, a.tolerance, fmt);
-        if (made->wantedFault) lines << wording::noteLine(wording::wantedFault(*made->wantedFault));
-        for (const auto& c : made->bestOfParts)
-            if (c) lines << wording::combinationLine(*c, made->simplest == c, fmt);
-        if (!made->wantedFault && !made->simplest)
-            lines << wording::noteLine(wording::noneWithinTolerance(a.tolerance));
-    }
-    out.out = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    out.out = json ? coloursJson(report, fmt) : coloursText(report, fmt);
     return out;
 }
 

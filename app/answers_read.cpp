@@ -99,7 +99,7 @@ QJsonObject ruledOutJson(const model::RuledOut& o) {
 
 QJsonObject changeJson(const model::BandChange& c, const model::DecimalFormat& fmt) {
     const wording::Said s = wording::change(c, fmt);
-    return {{QStringLiteral("band"), c.band},
+    return {{QStringLiteral("band"), c.readingBand},
             {QStringLiteral("from"), q(model::colourRecord(c.from).english)},
             {QStringLiteral("to"), q(model::colourRecord(c.to).english)},
             {QStringLiteral("direction"), q(model::directionName(c.direction))},
@@ -124,9 +124,46 @@ QJsonObject cuesJson(const model::BandReadings& r) {
 
 // The reason, and with --json its machine code beside it.
 Answer refused(const QString& code, const QString& reason, bool json) {
-    Answer a = refusal(reason, json);
-    if (json) a.out = jsonText({{QStringLiteral("error"), reason}, {QStringLiteral("code"), code}});
-    return a;
+    return refusal(code, reason, json);
+}
+
+// The report is the readings as the model gives them, with the measurement as typed.
+QString readJson(const std::vector<int>& colours, const std::optional<model::Decimal>& measured,
+                 const wording::Said& measuredNote, const model::BandReadings& r,
+                 const model::DecimalFormat& fmt) {
+    QJsonArray readings, ruledOut, changes, notes;
+    for (const model::BandReadingItem& i : r.readings)
+        readings << readingJson(i, r, fmt);
+    for (const model::RuledOut& o : r.ruledOut)
+        ruledOut << ruledOutJson(o);
+    for (const model::BandChange& c : r.changes)
+        changes << changeJson(c, fmt);
+    if (!measuredNote.text.isEmpty()) notes = said({measuredNote});
+    return jsonText(
+        {{QStringLiteral("bands"), int(colours.size())},
+         {QStringLiteral("colours"), englishNames(colours)},
+         {QStringLiteral("measured_ohms"), measured ? QJsonValue(exact(*measured)) : QJsonValue()},
+         {QStringLiteral("measured_outcome"), outcomeName(r.verdict.measured)},
+         {QStringLiteral("notes"), notes},
+         {QStringLiteral("verdict"), said(wording::verdict(r, fmt))},
+         {QStringLiteral("cues"), cuesJson(r)},
+         {QStringLiteral("readings"), readings},
+         {QStringLiteral("ruled_out"), ruledOut},
+         {QStringLiteral("changes"), changes}});
+}
+
+QString readText(const wording::Said& measuredNote, const model::BandReadings& r,
+                 const model::DecimalFormat& fmt) {
+    QString text = wording::joined(wording::verdict(r, fmt)) + QLatin1Char('\n');
+    if (!measuredNote.text.isEmpty()) text += measuredNote.text + QLatin1Char('\n');
+    for (const model::BandReadingItem& i : r.readings)
+        text += wording::readingLine(i, fmt) + QStringLiteral("\n  ") +
+                wording::joined(wording::readingNotes(i, r.measured, fmt)) + QLatin1Char('\n');
+    for (const model::RuledOut& o : r.ruledOut)
+        text += wording::ruledOutLine(o) + QLatin1Char('\n');
+    for (const model::BandChange& c : r.changes)
+        text += wording::changeLine(c, fmt) + QLatin1Char('\n');
+    return text;
 }
 
 } // namespace
@@ -178,40 +215,9 @@ Answer readAnswer(const QStringList& colourNames, const std::optional<QString>& 
     if (r.readings.empty())
         return refused(QStringLiteral("neither-way"), wording::neitherWay(r), json);
 
-    const std::vector<wording::Said> verdict = wording::verdict(r, fmt);
     Answer out;
-    if (json) {
-        QJsonArray readings, ruledOut, changes, notes;
-        for (const model::BandReadingItem& i : r.readings)
-            readings << readingJson(i, r, fmt);
-        for (const model::RuledOut& o : r.ruledOut)
-            ruledOut << ruledOutJson(o);
-        for (const model::BandChange& c : r.changes)
-            changes << changeJson(c, fmt);
-        if (!measuredNote.text.isEmpty()) notes = said({measuredNote});
-        out.out = jsonText({{QStringLiteral("bands"), int(colours.size())},
-                            {QStringLiteral("colours"), englishNames(colours)},
-                            {QStringLiteral("measured_ohms"),
-                             measured ? QJsonValue(exact(*measured)) : QJsonValue()},
-                            {QStringLiteral("measured_outcome"), outcomeName(r.verdict.measured)},
-                            {QStringLiteral("notes"), notes},
-                            {QStringLiteral("verdict"), said(verdict)},
-                            {QStringLiteral("cues"), cuesJson(r)},
-                            {QStringLiteral("readings"), readings},
-                            {QStringLiteral("ruled_out"), ruledOut},
-                            {QStringLiteral("changes"), changes}});
-        return out;
-    }
-    QString text = wording::joined(verdict) + QLatin1Char('\n');
-    if (!measuredNote.text.isEmpty()) text += measuredNote.text + QLatin1Char('\n');
-    for (const model::BandReadingItem& i : r.readings)
-        text += wording::readingLine(i, fmt) + QStringLiteral("\n  ") +
-                wording::joined(wording::readingNotes(i, r.measured, fmt)) + QLatin1Char('\n');
-    for (const model::RuledOut& o : r.ruledOut)
-        text += wording::ruledOutLine(o) + QLatin1Char('\n');
-    for (const model::BandChange& c : r.changes)
-        text += wording::changeLine(c, fmt) + QLatin1Char('\n');
-    out.out = text;
+    out.out =
+        json ? readJson(colours, measured, measuredNote, r, fmt) : readText(measuredNote, r, fmt);
     return out;
 }
 

@@ -34,29 +34,12 @@ QJsonObject readingObject(const model::SmdReading& r) {
     return o;
 }
 
-} // namespace
-
-Answer smdAnswer(const QString& code, bool json, const QString& pointText) {
-    const model::DecimalFormat fmt{pointText.toStdString()};
-    const model::SmdAnswer a = model::readSmdCode(code.toStdString());
-    if (a.readings.empty()) {
-        Answer out = refusal(wording::chipReason(a, fmt), json);
-        if (json) {
-            out.out = jsonText(
-                {{QStringLiteral("error"), wording::chipReason(a, fmt)},
-                 {QStringLiteral("error_code"), q(model::smdReasonName(a.refusal.reason))}});
-        }
-        return out;
-    }
+QString smdJson(const model::SmdAnswer& a, const std::vector<int>& four,
+                const std::vector<int>& five, const model::DecimalFormat& fmt) {
     const model::SmdReading& r = a.readings.front();
-    const std::vector<int> four = model::bandsOfCode(r, 4), five = model::bandsOfCode(r, 5);
-    Answer out;
-    if (!json) {
-        out.out = wording::chipAnswerText(a, four, five, fmt);
-        return out;
-    }
     QJsonObject o = readingObject(r);
-    o[QStringLiteral("code")] = q(a.code);
+    // "code" is a refusal's code in every answer: the code printed on the part is named so.
+    o[QStringLiteral("printed_code")] = q(a.code);
     o[QStringLiteral("colours4")] = four.empty() ? QJsonValue() : englishNames(four);
     o[QStringLiteral("colours5")] = five.empty() ? QJsonValue() : englishNames(five);
     // A code that reads two ways: the more usual reading above, the other here.
@@ -67,7 +50,23 @@ Answer smdAnswer(const QString& code, bool json, const QString& pointText) {
                              {QStringLiteral("text"), wording::chipNote(a, fmt)}};
     o[QStringLiteral("notes")] = notes;
     o[QStringLiteral("explanation")] = wording::chipExplanation(a, r, fmt);
-    out.out = jsonText(o);
+    return jsonText(o);
+}
+
+} // namespace
+
+Answer smdAnswer(const QString& code, bool json, const QString& pointText) {
+    const model::DecimalFormat fmt{pointText.toStdString()};
+    const model::SmdAnswer a = model::readSmdCode(code.toStdString());
+    if (a.readings.empty()) {
+        return refusal(q(model::smdReasonName(a.refusal.reason)), wording::chipReason(a, fmt),
+                       json);
+    }
+    // The report: the readings, and the bands of the first.
+    const model::SmdReading& r = a.readings.front();
+    const std::vector<int> four = model::bandsOfCode(r, 4), five = model::bandsOfCode(r, 5);
+    Answer out;
+    out.out = json ? smdJson(a, four, five, fmt) : wording::chipAnswerText(a, four, five, fmt);
     return out;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/answers.h"
 #include "platform/services.h"
+#include "wording/command_line.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -117,6 +118,13 @@ QString dashed(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
+QStringList dashedAll(const QStringList& names) {
+    QStringList out;
+    for (const QString& n : names)
+        out << dashed(n);
+    return out;
+}
+
 // An option given another option as its value ("--colours --bands 5") was given none.
 bool isOptionName(const QString& word) {
     if (!word.startsWith(QLatin1Char('-'))) return false;
@@ -181,24 +189,17 @@ CommandLineAnswer fromAnswer(const Answer& a) {
     return ended(a.status, a.out, a.err);
 }
 
-CommandLineAnswer refused(const QString& what, bool json = false) {
-    return fromAnswer(
-        refusal(QCoreApplication::translate("CommandLine", "%1：%2。用 %1 --help 查看可用的选项。")
-                    .arg(kProgram, what),
-                json));
+CommandLineAnswer refused(const QString& code, const QString& what, bool json) {
+    return fromAnswer(refusal(code, wording::commandLineRefusal(kProgram, what), json));
 }
 
-// "--colours、--read 或 --smd": the options one of which must be given.
-QString alternatives(const QStringList& names) {
-    QStringList dashedNames;
-    for (const QString& n : names)
-        dashedNames << dashed(n);
-    if (dashedNames.size() < 2) return dashedNames.value(0);
-    const QString last = dashedNames.takeLast();
-    //: Between the names of options but the last, "--colours、--read 或 --smd".
-    const QString head = dashedNames.join(QCoreApplication::translate("CommandLine", "、"));
-    //: Before the last of several options, one of which is meant.
-    return QCoreApplication::translate("CommandLine", "%1 或 %2").arg(head, last);
+// --json anywhere on the line asks for JSON, even on a line the parser cannot read.
+bool jsonAsked(const QStringList& arguments) {
+    for (const QString& a : arguments.mid(1)) {
+        if (a == QLatin1String("--")) break;
+        if (a == QLatin1String("--json") || a == QLatin1String("-json")) return true;
+    }
+    return false;
 }
 
 // How often each of the program's own options was given, under its long name.
@@ -214,30 +215,10 @@ QString helpText() {
     int width = 0;
     for (const Option& o : ownOptions())
         width = std::max(width, int(namesText(o).size()));
-    QString text =
-        QCoreApplication::translate("CommandLine", "用法：%1 [选项]\n"
-                                                   "色环电阻计算器：一环一环地选出电阻上的颜色，"
-                                                   "算出阻值和误差。\n\n选项：\n")
-            .arg(kProgram);
+    QString table;
     for (const Option& o : ownOptions())
-        text += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
-    text += QCoreApplication::translate(
-                "CommandLine",
-                "\n由阻值查色环，答案写在终端上，不开窗口：\n"
-                "  %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--have E12|文件] [--json]\n"
-                "  例如：%1 --colours 4.7k --bands 5 --tolerance 棕\n"
-                "  手头没有这个阻值时，用有的电阻凑：%1 --colours 4.5k --have E12\n"
-                "读贴片代码：\n"
-                "  %1 --smd 代码 [--json]，例如：%1 --smd 4R7\n"
-                "识读色环，两头都读，可以和万用表读数核对：\n"
-                "  %1 --read 颜色… [--measured 阻值] [--gap left|right] [--body 颜色] [--json]\n"
-                "  例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k\n"
-                "  看得出宽的间隔在哪边时：%1 --read 红 红 棕 棕 --gap right\n")
-                .arg(kProgram);
-    text += QCoreApplication::translate(
-        "CommandLine", "\n不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）"
-                       "照常可用。\n");
-    return text;
+        table += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
+    return wording::commandLineHelp(kProgram, table);
 }
 
 CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRecord& version) {
@@ -258,11 +239,12 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
     }
     parser.addPositionalArgument(QStringLiteral("none"), {});
 
+    const bool json = jsonAsked(arguments);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return refused(QCoreApplication::translate("CommandLine", "不认识的选项“%1”")
-                               .arg(typedArgument(arguments, unknown.first())));
+            return refused(QStringLiteral("unknown-option"),
+                           wording::unknownOption(typedArgument(arguments, unknown.first())), json);
         // A switch given a value ("--json=yes") takes none.
         for (const QString& a : arguments.mid(1)) {
             QString bare = a.section(QLatin1Char('='), 0, 0);
@@ -271,14 +253,14 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
             for (const Option& o : ownOptions())
                 if (a.startsWith(QLatin1Char('-')) && a.contains(QLatin1Char('=')) &&
                     o.names.contains(bare) && o.valueName.isEmpty())
-                    return refused(QCoreApplication::translate("CommandLine", "选项“%1”不带值")
-                                       .arg(a.section(QLatin1Char('='), 0, 0)));
+                    return refused(QStringLiteral("option-takes-no-value"),
+                                   wording::optionTakesNoValue(a.section(QLatin1Char('='), 0, 0)),
+                                   json);
         }
         // The only other failure: an option that takes a value came last, without one.
-        return refused(
-            QCoreApplication::translate("CommandLine", "选项“%1”缺少值").arg(arguments.last()));
+        return refused(QStringLiteral("missing-value"),
+                       wording::optionWithoutValue(arguments.last()), json);
     }
-    const bool json = parser.isSet(kJson);
     // Help wins wherever it stands on a line the parser could read.
     if (parser.isSet(kHelp)) return ended(0, helpText(), {});
     for (const Option& o : ownOptions()) {
@@ -286,32 +268,27 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         if (!parser.isSet(name)) continue;
         // The parser would keep the last of two values without a word: ask instead of guessing.
         if (timesGiven(parser, o) > 1)
-            return refused(
-                QCoreApplication::translate("CommandLine", "选项“%1”只能给一次").arg(dashed(name)),
-                json);
+            return refused(QStringLiteral("option-repeated"),
+                           wording::optionGivenTwice(dashed(name)), json);
         if (!o.valueName.isEmpty() && isOptionName(parser.value(name)))
-            return refused(
-                QCoreApplication::translate("CommandLine", "选项“%1”缺少值").arg(dashed(name)),
-                json);
+            return refused(QStringLiteral("missing-value"),
+                           wording::optionWithoutValue(dashed(name)), json);
         if (!o.needsOneOf.isEmpty() &&
             std::none_of(o.needsOneOf.begin(), o.needsOneOf.end(),
                          [&](const QString& n) { return parser.isSet(n); }))
-            return refused(QCoreApplication::translate("CommandLine", "选项“%1”要和 %2 一起用")
-                               .arg(dashed(name), alternatives(o.needsOneOf)),
-                           json);
+            return refused(QStringLiteral("option-alone"),
+                           wording::optionNeedsOneOf(dashed(name), dashedAll(o.needsOneOf)), json);
     }
     QStringList asked;
     for (const QString& question : kQuestions)
         if (parser.isSet(question)) asked << dashed(question);
     if (asked.size() > 1)
-        return refused(QCoreApplication::translate("CommandLine", "%1 一次只能问一个")
-                           .arg(asked.join(QCoreApplication::translate("CommandLine", "、"))),
-                       json);
+        return refused(QStringLiteral("several-questions"), wording::severalQuestions(asked), json);
     // Only the colours of --read stand on their own.
     if (const QStringList extra = parser.positionalArguments();
         !extra.isEmpty() && !parser.isSet(kRead))
-        return refused(
-            QCoreApplication::translate("CommandLine", "多余的参数“%1”").arg(extra.first()), json);
+        return refused(QStringLiteral("extra-argument"), wording::extraArgument(extra.first()),
+                       json);
 
     if (parser.isSet(kSmd)) return fromAnswer(smdAnswer(parser.value(kSmd), json, point));
     if (parser.isSet(kRead)) {
@@ -332,18 +309,15 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
     }
     if (parser.isSet(kVersion))
         return ended(
-            0,
-            QCoreApplication::translate(
-                "CommandLine", "%1 %2\n%3 版权所有。本程序依 GPL-3.0-or-later 许可发布。\n")
-                .arg(version.internalName, version.fileVersion, version.companyName),
+            0, wording::versionText(version.internalName, version.fileVersion, version.companyName),
             {});
     // One window in front: the options that open one exclude each other.
     QStringList openers;
     for (const QString& o : {kValueWindow, kReadingWindow, kPracticeWindow, kPracticeSeed})
         if (parser.isSet(o)) openers << dashed(o);
     if (openers.size() > 1)
-        return refused(QCoreApplication::translate("CommandLine", "%1 和 %2 只能选一个")
-                           .arg(openers[0], openers[1]));
+        return refused(QStringLiteral("several-windows"),
+                       wording::severalWindows(openers[0], openers[1]), json);
     CommandLineAnswer window;
     window.platform = parser.value(QStringLiteral("platform"));
     if (parser.isSet(kValueWindow)) window.startWindow = CommandLineAnswer::StartWindow::Value;
@@ -353,9 +327,8 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         bool ok = false;
         const quint64 seed = parser.value(kPracticeSeed).trimmed().toULongLong(&ok);
         if (!ok)
-            return refused(QCoreApplication::translate("CommandLine",
-                                                       "选项“%1”要一个非负整数，如 %1 42")
-                               .arg(dashed(kPracticeSeed)));
+            return refused(QStringLiteral("bad-seed"),
+                           wording::seedNotANumber(dashed(kPracticeSeed)), json);
         window.practiceSeed = seed;
     }
     return window;

@@ -70,6 +70,11 @@
         <source>第六环</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <extracomment>A band and its colour, &quot;第一环：红色&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BandRefusal</name>
@@ -107,14 +112,6 @@
 </context>
 <context>
     <name>ChipCode</name>
-    <message>
-        <source>%1Ω</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Z、Y（R）、X（S）、A、B（H）、C、D、E、F</source>
         <extracomment>The multiplier letters of EIA-96 codes, second names in brackets.</extracomment>
@@ -308,6 +305,10 @@
         <source>五环色环：%1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>色环：零欧跳线只有一个%1环。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Colour</name>
@@ -403,10 +404,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>  %1：%2 = %3，%4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1  ← 最简单</source>
         <translation type="unfinished"></translation>
     </message>
@@ -424,22 +421,6 @@
     </message>
     <message>
         <source>就用这一个：%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>串联，阻值相加：%1 = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>并联，倒数相加：%1 = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>后两个并联：%1，再串上 %2：%2 + %1 = %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>后两个串联：%1 + %2，再和 %3 并联：1/(1/%3 + 1/(%1 + %2)) = %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -524,6 +505,66 @@
     </message>
     <message>
         <source>原文件没能改名留着，先用入门套装。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1：%2，%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1：%2 %3，%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2  %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2 %3  %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>串联，阻值相加：%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>并联，倒数相加：%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>后两个并联：%1，再串上 %2：%2 + %1 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>后两个串联：%1 + %2，再和 %3 并联：1/(1/%3 + 1/(%1 + %2)) %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这不是普通文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文件太大，套装文件最多 %1 KB。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>套装文件“%1”里的阻值太多：最多 %2 个。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>套装文件“%1”第 %2 行：%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有“%1”这个套装，也没有这个文件：能用的系列是 %2，或者一个一行一个阻值的文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用手头的电阻凑 %1（%2，误差 %3 以内）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -635,20 +676,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>用法：%1 [选项]
-色环电阻计算器：一环一环地选出电阻上的颜色，算出阻值和误差。
-
-选项：
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）照常可用。
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>不认识的选项“%1”</source>
         <translation type="unfinished"></translation>
     </message>
@@ -717,7 +744,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
+        <source>用法：%1 [选项]
+色环电阻计算器：一环一环地选出电阻上的颜色，算出阻值和误差。
+
+选项：
+%2
 由阻值查色环，答案写在终端上，不开窗口：
   %1 --colours 阻值 [--bands 4|5] [--tolerance 颜色] [--have E12|文件] [--json]
   例如：%1 --colours 4.7k --bands 5 --tolerance 棕
@@ -728,6 +759,8 @@
   %1 --read 颜色… [--measured 阻值] [--gap left|right] [--body 颜色] [--json]
   例如：%1 --read 棕 黑 黑 红 棕 --measured 9.93k
   看得出宽的间隔在哪边时：%1 --read 红 红 棕 棕 --gap right
+
+不带选项时打开程序窗口。Qt 的通用选项（如 -style、-platform）照常可用。
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -791,14 +824,6 @@
     </message>
     <message>
         <source>V1.1将V1.0中选色环颜色的下拉列表框,改成了色块,这样更加直观,方便。V1.1和V1.0一样</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>软件会自动识别四环,五环电阻,并且自动计算出电阻的阻值，第四环中的无色是用来切换</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>，四环电阻和五环电阻。软件中电阻第一环在左边，最后一环在右边</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -903,21 +928,14 @@
 一盒电阻串并联凑出那个阻值，列出算式和每个电阻的色环，Esc 关闭。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>软件会自动识别四环,五环电阻,并且自动计算出电阻的阻值，第四环中的无色是用来切换
+，四环电阻和五环电阻。软件中电阻第一环在左边，最后一环在右边</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KitPanel</name>
-    <message>
-        <source>用手头的电阻凑 %1（%2，误差 %3 以内）</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 = %2  %3  ★最简单</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 = %2  %3</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>%1，%2</source>
         <translation type="unfinished"></translation>
@@ -952,6 +970,26 @@
     </message>
     <message>
         <source>我的套装改过了，还没有保存。不保存就关上吗？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2  %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  ★最简单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装最多放 %1 个阻值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装最多 %1 KB。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1141,6 +1179,25 @@
     <message>
         <source>等于： %1</source>
         <extracomment>The flow chart&apos;s result: the value with its unit, &quot;等于： 25.40KΩ&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Number</name>
+    <message>
+        <source>≈%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>= %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>≈ %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ～ %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1575,14 +1632,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>量到的 %1 在 %2～%3 之内，相符。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>量到的 %1 不在 %2～%3 之内，不相符。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>量到的阻值只和%1的 %2 相符，所以就是它。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1636,10 +1685,6 @@
     </message>
     <message>
         <source>%1不是一种颜色。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1：%2 → %3（%4～%5）</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1870,6 +1915,22 @@
         <source>--body 要写电阻身体的颜色：beige、blue、green 或 other（米色、蓝色、绿色、其他），这里是%1。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>量到的 %1 在 %2 之内，相符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>量到的 %1 不在 %2 之内，不相符。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2 → %3（%4）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，数字环全是黑色：没有这样的电阻（跳线电阻只有一个黑环），多半是看错了一环。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadingWindow</name>
@@ -1883,10 +1944,6 @@
     </message>
     <message>
         <source>在主窗口显示</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1：%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2065,18 +2122,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>阻值太大了：%1能做 %2～%3，最接近的 %4 是 %5。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>阻值太小了：%1能做 %2～%3，最接近的 %4 是 %5。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>阻值太小了：%1能做 %2～%3，最接近的是 0Ω 跳线电阻，只有一条黑色环。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1只有%2位有效数字，做不出 %3，最接近的是 %4。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2093,10 +2138,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1误差环按 IEC 60062:2016 是 %2（本程序的表是 %3），这是精密电阻。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 是 %2 标准值。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2109,11 +2150,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1（%2）</source>
-        <extracomment>A standard value and the series it belongs to: &quot;0.011Ω（E24）&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1做不出相邻的标准值 %2。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2123,10 +2159,6 @@
     </message>
     <message>
         <source>%1（跳线，没有误差环）</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 ～ %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2173,6 +2205,40 @@
         <source>色环数只能是 4 或 5。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>阻值太大了：%1能做 %2，最接近的 %3 是 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值太小了：%1能做 %2，最接近的 %3 是 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>阻值太小了：%1能做 %2，最接近的是 0Ω 跳线电阻，只有一条黑色环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（%2，%3）</source>
+        <extracomment>A standard value, its series and how far it lies: &quot;0.047Ω（E24，-6.00%）&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>标准值：%1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1点一下填入：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <extracomment>A tolerance chip to a screen reader: &quot;金色，±5%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差范围：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ValueWindow</name>
@@ -2197,11 +2263,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1，%2</source>
-        <extracomment>A tolerance chip to a screen reader: &quot;金色，±5%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>关闭</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2223,14 +2284,6 @@
     </message>
     <message>
         <source>○五环</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>点一下填入：</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>误差范围：%1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

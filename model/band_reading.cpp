@@ -70,6 +70,12 @@ bool within(const Reading& r, const Decimal& m) {
     return r.min <= m && m <= r.max;
 }
 
+bool allDigitsBlack(std::span<const int> colours) {
+    const int digits = layoutOf(int(colours.size()))->digits;
+    return std::all_of(colours.begin(), colours.begin() + digits,
+                       [](int c) { return c == kBlack; });
+}
+
 bool leadingBlack(const std::vector<int>& colours) {
     return colours.front() == kBlack;
 }
@@ -113,9 +119,13 @@ std::vector<BandChange> changesFor(std::span<const int> asSeen, const Decimal& m
             const bool palindrome = std::equal(changed.begin(), changed.end(), changed.rbegin());
             for (const Direction d : {Direction::AsEntered, Direction::Reversed}) {
                 if (d == Direction::Reversed && palindrome) continue;
-                const ReadOutcome o = readBands(ordered(changed, d), true);
-                if (!o.reading || !within(*o.reading, m)) continue;
-                out.push_back({int(i) + 1, asSeen[i], to, d, *o.reading});
+                const std::vector<int> read = ordered(changed, d);
+                const ReadOutcome o = readBands(read, true);
+                if (!o.reading || allDigitsBlack(read) || !within(*o.reading, m)) continue;
+                const int entered = int(i) + 1;
+                const int inReading =
+                    d == Direction::AsEntered ? entered : int(asSeen.size()) - int(i);
+                out.push_back({entered, inReading, asSeen[i], to, d, *o.reading});
             }
         }
     return out;
@@ -182,6 +192,13 @@ BandReadings readBothWays(std::span<const int> asSeen, const std::optional<Decim
         const ReadOutcome o = readBands(colours, true);
         if (!o.reading) {
             out.ruledOut.push_back(ruledOut(std::move(colours), d, o.refusedBand, o.refusedRole));
+            continue;
+        }
+        if (allDigitsBlack(colours)) {
+            RuledOut none = ruledOut(std::move(colours), d, 1, BandRole::Digit);
+            none.rule = Rule::AllDigitsBlack;
+            none.readFromOtherEnd = false;
+            out.ruledOut.push_back(std::move(none));
             continue;
         }
         BandReadingItem item;

@@ -52,6 +52,9 @@ enum class Rule {
     NotATolerance, // a colour the tolerance band does not take, even by IEC 60062:2016
     NoMultiplier,  // a colour with no multiplier
     NoCoefficient, // a colour with no temperature coefficient
+    // Every digit band black on three bands or more: no part is made so (a jumper has one
+    // black band), so a band was probably misread.
+    AllDigitsBlack,
 };
 
 struct RuledOut {
@@ -70,6 +73,8 @@ struct RuledOut {
 // One band seen as a colour easily confused with the right one, that explains a measurement.
 struct BandChange {
     int band = 0; // 1 = leftmost as entered
+    // The same band counted in the order the changed bands read, as every sentence counts.
+    int readingBand = 0;
     int from = 0, to = 0;
     Direction direction = Direction::AsEntered; // how the changed bands read
     Reading reading;                            // what they read

@@ -132,7 +132,7 @@ bool allowedIn(BandRole role, const ColourRecord& c, bool iec) {
 }
 
 int toleranceOf(const ColourRecord& c, bool iec) {
-    return c.tolerance != 0 || !iec ? c.tolerance : c.iecTolerance;
+    return iec && c.iecTolerance != 0 ? c.iecTolerance : c.tolerance;
 }
 
 Decimal withTolerance(const Decimal& value, int hundredths, int sign) {

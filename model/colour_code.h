@@ -112,7 +112,8 @@ const BandLayout* layoutOf(int bands); // 3..6, else nullptr
 // Whether a colour may stand on a band of that role. With `iec`, the tolerance band also
 // takes the precision tolerances that only IEC 60062:2016 gives (orange, yellow, grey).
 bool allowedIn(BandRole role, const ColourRecord& c, bool iec = false);
-// The tolerance a colour stands for on the tolerance band: the program's own table first.
+// The tolerance a colour stands for on the tolerance band: the program's own table (the main
+// window's), or with `iec` IEC 60062:2016's wherever it gives one (blue ±0.25 %, not ±0.2 %).
 int toleranceOf(const ColourRecord& c, bool iec = false);
 
 // What a set of colours says, exactly.

@@ -91,11 +91,13 @@ int defaultTolerance(int bands) {
 int hundredthsOf(const Tolerance& t) {
     if (t.colour < 0 || t.colour >= palette::kSize) return 0;
     const ColourRecord& c = colourRecord(t.colour);
-    return t.iec ? c.iecTolerance : c.tolerance;
+    // Outside the main window a colour stands for what IEC 60062:2016 gives it (blue ±0.25 %).
+    if (t.iec) return c.iecTolerance;
+    return c.hasTolerance() ? toleranceOf(c, true) : 0;
 }
 
 bool isPrecision(const Tolerance& t) {
-    return hundredthsOf(t) != 0 && hundredthsOf(t) != colourRecord(t.colour).tolerance;
+    return hundredthsOf(t) != 0 && !colourRecord(t.colour).hasTolerance();
 }
 
 Decimal largestValue(int bands) {
@@ -193,7 +195,8 @@ Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
     a.value = found.value;
     a.exact = found.exact;
     a.tolerance = hundredthsOf(tolerance);
-    a.precision = isPrecision(tolerance);
+    // Blue's ±0.25 % is such a figure too: the main window's blue is ±0.2 %.
+    a.precision = a.tolerance != colourRecord(tolerance.colour).tolerance;
     // The main window's form: a four-band resistor has no band 4.
     for (std::size_t i = 0, at = 0; at < 5; ++at) {
         if (bands == 4 && at == 3) {

@@ -32,9 +32,11 @@ inline constexpr int kGoldIndex = palette::kGold, kBrownIndex = palette::kBrown,
                      kNoneIndex = palette::kNone;
 int defaultTolerance(int bands); // gold for four bands, brown for five
 
-// The tolerance a chosen band stands for, hundredths of a per cent; 0 where it takes none.
+// The tolerance a chosen band stands for, hundredths of a per cent, as IEC 60062:2016 gives
+// it (blue ±0.25 %, where the main window's table has ±0.2 %); 0 where it takes none.
 int hundredthsOf(const Tolerance& t);
-// Whether it is a precision figure the main window's table does not give the colour.
+// Whether it is a precision figure of a colour the main window's table gives no tolerance, so
+// that no chip of the main window's colours stands for it.
 bool isPrecision(const Tolerance& t);
 
 // The bands of a resistor that has a wanted value.

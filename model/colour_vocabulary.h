@@ -16,7 +16,7 @@ struct TypedColour {
     int index; // palette index
 };
 
-inline constexpr std::array<TypedColour, 41> kTypedColours{{
+inline constexpr std::array<TypedColour, 42> kTypedColours{{
     {"棕色", palette::kBrown},    {"棕", palette::kBrown},      {"brown", palette::kBrown},
     {"红色", palette::kRed},      {"红", palette::kRed},        {"red", palette::kRed},
     {"橙色", palette::kOrange},   {"橙", palette::kOrange},     {"orange", palette::kOrange},
@@ -30,7 +30,7 @@ inline constexpr std::array<TypedColour, 41> kTypedColours{{
     {"黑", palette::kBlack},      {"black", palette::kBlack},   {"金色", palette::kGold},
     {"金", palette::kGold},       {"gold", palette::kGold},     {"银色", palette::kSilver},
     {"银", palette::kSilver},     {"silver", palette::kSilver}, {"无色", palette::kNone},
-    {"无", palette::kNone},       {"none", palette::kNone},
+    {"无", palette::kNone},       {"none", palette::kNone},     {"blank", palette::kNone},
 }};
 
 // The sides of a part and the body colours people type with --gap and --body: a name and its

@@ -243,10 +243,13 @@ std::optional<Tolerance> readTolerance(std::string_view text) {
     std::u32string s;
     for (const char32_t c : std::get<std::u32string>(clean))
         if (c != U' ') s += c;
-    if (const auto colour = colourByName(typed::encode(s))) {
-        const ColourRecord& c = colourRecord(*colour);
-        return Tolerance{*colour, !c.hasTolerance() && c.iecTolerance != 0};
-    }
+    // Outside the main window a colour means what IEC 60062:2016 gives it, so that one part
+    // has one range however its tolerance is named.
+    const auto iecOf = [](const ColourRecord& c) {
+        return c.iecTolerance != 0 && c.iecTolerance != c.tolerance;
+    };
+    if (const auto colour = colourByName(typed::encode(s)))
+        return Tolerance{*colour, iecOf(colourRecord(*colour))};
 
     // "±5%", "+-5%", "+/-5%", "5%".
     for (const std::u32string_view sign : {U"±", U"+-", U"+/-"})
@@ -273,9 +276,7 @@ std::optional<Tolerance> readTolerance(std::string_view text) {
         return hundredths != 0 && Decimal::of(std::uint64_t(hundredths), -2) == percent;
     };
     for (const ColourRecord& c : kColourRecords)
-        if (is(c.tolerance)) return Tolerance{c.index};
-    for (const ColourRecord& c : kColourRecords)
-        if (is(c.iecTolerance)) return Tolerance{c.index, true};
+        if (is(toleranceOf(c, true))) return Tolerance{c.index, iecOf(c)};
     return std::nullopt;
 }
 

@@ -73,9 +73,10 @@ struct Tolerance {
 };
 
 // The tolerance a text names: a colour by any of its names, or a per cent such as "5%",
-// "±5%", "+-0.5%", "±１％". The program's table comes first; the precision colours and figures
-// only IEC 60062:2016 gives (orange ±0.05%, yellow ±0.02%, grey ±0.01%, blue ±0.25%) come with
-// `iec`. A colour the band never takes is returned too, so that the refusal can say why.
+// "±5%", "+-0.5%", "±１％". Colours mean what IEC 60062:2016 gives them; those it gives
+// otherwise than the main window's table or alone (orange ±0.05%, yellow ±0.02%, grey ±0.01%,
+// blue ±0.25%) come with `iec`, and the table's blue ±0.2% names no colour here. A colour the
+// band never takes is returned too, so that the refusal can say why.
 // nullopt for anything else.
 std::optional<Tolerance> readTolerance(std::string_view text);
 

@@ -32,19 +32,6 @@ QString superscript(int power) {
                                     : QString::number(power);
 }
 
-// The raw product in ohms as the sum gives it, then the main window's form where that takes
-// another unit: "4700Ω = 4.70KΩ", "49.9Ω".
-QString product(const model::Decimal& v, const model::DecimalFormat& fmt) {
-    const QString raw = ChipCode::tr("%1Ω").arg(plain(v, fmt));
-    return v > model::Decimal::of(1, 3) ? ChipCode::tr("%1 = %2").arg(raw, ohms(v, fmt)) : raw;
-}
-
-// "4.7Ω" as an R code spells it.
-QString spelled(const model::SmdReading& r, const model::DecimalFormat& fmt) {
-    return ChipCode::tr("%1Ω").arg(q(r.whole.empty() ? std::string("0") : r.whole) +
-                                   (r.fraction.empty() ? QString() : q(fmt.point) + q(r.fraction)));
-}
-
 QString twoDigits(int number) {
     return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
 }
@@ -55,6 +42,11 @@ QString times(int power, const model::DecimalFormat& fmt) {
 
 QString letter(char c) {
     return QString(QLatin1Char(c));
+}
+
+// A jumper is one band, the same on four- and five-band layouts: not two lists of one.
+QString jumperBand(int colour) {
+    return ChipCode::tr("色环：零欧跳线只有一个%1环。").arg(shortName(colour));
 }
 
 QString eiaLetterList() {
@@ -85,13 +77,12 @@ QString chipArithmetic(const model::SmdReading& r, const model::DecimalFormat& f
         return ChipCode::tr("零欧跳线 → %1").arg(ohms(r.value, fmt));
     case model::SmdKind::Eia96:
         return ChipCode::tr("%1 → %2，%2 × %3 = %4")
-            .arg(twoDigits(r.eiaNumber), n(r.eiaMember), times(r.power, fmt),
-                 product(r.value, fmt));
+            .arg(twoDigits(r.eiaNumber), n(r.eiaMember), times(r.power, fmt), ohms(r.value, fmt));
     case model::SmdKind::ThreeDigit:
     case model::SmdKind::FourDigit:
-        if (r.point) return ChipCode::tr("R 当小数点 → %1").arg(spelled(r, fmt));
+        if (r.point) return ChipCode::tr("R 当小数点 → %1").arg(ohms(r.value, fmt));
         return ChipCode::tr("%1 × 10%2 = %3")
-            .arg(q(r.significant), superscript(r.power), product(r.value, fmt));
+            .arg(q(r.significant), superscript(r.power), ohms(r.value, fmt));
     }
     return {};
 }
@@ -254,6 +245,7 @@ QString chipComment(const model::SmdAnswer& a, const model::DecimalFormat& fmt) 
 }
 
 QString chipBandsLine(const std::vector<int>& four, const std::vector<int>& five) {
+    if (four.size() == 1) return jumperBand(four.front());
     QStringList bands;
     if (!four.empty()) bands << ChipCode::tr("四环 %1").arg(shortNames(four));
     if (!five.empty()) bands << ChipCode::tr("五环 %1").arg(shortNames(five));
@@ -268,6 +260,7 @@ QString chipAnswerText(const model::SmdAnswer& a, const std::vector<int>& four,
     for (const model::SmdReading& r : a.readings)
         text += chipLine(a, r, fmt) + QLatin1Char('\n');
     text += ChipCode::tr("说明：%1").arg(chipComment(a, fmt)) + QLatin1Char('\n');
+    if (four.size() == 1) return text + jumperBand(four.front()) + QLatin1Char('\n');
     if (!four.empty())
         text += ChipCode::tr("四环色环：%1").arg(shortNames(four)) + QLatin1Char('\n');
     if (!five.empty())

@@ -74,7 +74,7 @@ bool shownExactly(const model::Combination& c) {
 }
 
 QString combinationValue(const model::Combination& c, const model::DecimalFormat& fmt) {
-    return (shownExactly(c) ? QString() : QStringLiteral("≈")) + ohms(c.shown, fmt);
+    return shownExactly(c) ? ohms(c.shown, fmt) : roundedOhms(c.shown, fmt);
 }
 
 QString combinationsHeading(const model::Decimal& wanted, const QString& kitName,
@@ -85,19 +85,28 @@ QString combinationsHeading(const model::Decimal& wanted, const QString& kitName
 
 QString combinationLine(const model::Combination& c, bool simplest,
                         const model::DecimalFormat& fmt) {
-    const QString line =
-        QCoreApplication::translate("Combinations", "  %1：%2 = %3，%4")
-            .arg(circuitName(c.circuit, int(c.parts.size())), circuitFormula(c, fmt),
-                 combinationValue(c, fmt), signedPercent(c.errorHundredths, fmt));
+    const QString name = circuitName(c.circuit, int(c.parts.size()));
+    const QString error = signedPercent(c.errorHundredths, fmt);
+    // One part needs no sum: its value is the part's.
+    const QString line = c.circuit == model::Circuit::single
+                             ? QCoreApplication::translate("Combinations", "  %1：%2，%3")
+                                   .arg(name, ohms(c.shown, fmt), error)
+                             : QCoreApplication::translate("Combinations", "  %1：%2 %3，%4")
+                                   .arg(name, circuitFormula(c, fmt),
+                                        resultOhms(c.shown, shownExactly(c), fmt), error);
     return simplest ? QCoreApplication::translate("Combinations", "%1  ← 最简单").arg(line) : line;
 }
 
 QString combinationEntry(const model::Combination& c, bool simplest,
                          const model::DecimalFormat& fmt) {
-    const QString entry =
-        QStringLiteral("%1  %2 = %3  %4")
-            .arg(circuitName(c.circuit, int(c.parts.size())), circuitFormula(c, fmt),
-                 combinationValue(c, fmt), signedPercent(c.errorHundredths, fmt));
+    const QString name = circuitName(c.circuit, int(c.parts.size()));
+    const QString error = signedPercent(c.errorHundredths, fmt);
+    const QString entry = c.circuit == model::Circuit::single
+                              ? QCoreApplication::translate("Combinations", "%1  %2  %3")
+                                    .arg(name, ohms(c.shown, fmt), error)
+                              : QCoreApplication::translate("Combinations", "%1  %2 %3  %4")
+                                    .arg(name, circuitFormula(c, fmt),
+                                         resultOhms(c.shown, shownExactly(c), fmt), error);
     return simplest ? QCoreApplication::translate("Combinations", "%1  ★最简单").arg(entry) : entry;
 }
 
@@ -118,30 +127,31 @@ QStringList working(const model::Combination& c, const model::DecimalFormat& fmt
             terms << QStringLiteral("1/%1").arg(ohms(c.parts[i], fmt));
         return QStringLiteral("1/(%1)").arg(terms.join(kPlus));
     };
-    const QString result = combinationValue(c, fmt);
+    const QString result = resultOhms(c.shown, shownExactly(c), fmt);
     switch (c.circuit) {
     case model::Circuit::single:
-        lines << QCoreApplication::translate("Combinations", "就用这一个：%1").arg(result);
+        lines << QCoreApplication::translate("Combinations", "就用这一个：%1")
+                     .arg(ohms(c.shown, fmt));
         break;
     case model::Circuit::series:
-        lines << QCoreApplication::translate("Combinations", "串联，阻值相加：%1 = %2")
+        lines << QCoreApplication::translate("Combinations", "串联，阻值相加：%1 %2")
                      .arg(ofParts(c, kPlus, fmt), result);
         break;
     case model::Circuit::parallel:
-        lines << QCoreApplication::translate("Combinations", "并联，倒数相加：%1 = %2")
+        lines << QCoreApplication::translate("Combinations", "并联，倒数相加：%1 %2")
                      .arg(conductances(0), result);
         break;
     case model::Circuit::seriesOfParallel:
         if (c.parts.size() != 3) break;
         lines << QCoreApplication::translate("Combinations",
-                                             "后两个并联：%1，再串上 %2：%2 + %1 = %3")
+                                             "后两个并联：%1，再串上 %2：%2 + %1 %3")
                      .arg(conductances(1), ohms(c.parts[0], fmt), result);
         break;
     case model::Circuit::parallelOfSeries:
         if (c.parts.size() != 3) break;
         lines << QCoreApplication::translate("Combinations",
                                              "后两个串联：%1 + %2，再和 %3 并联：1/(1/%3 + "
-                                             "1/(%1 + %2)) = %4")
+                                             "1/(%1 + %2)) %4")
                      .arg(ohms(c.parts[1], fmt), ohms(c.parts[2], fmt), ohms(c.parts[0], fmt),
                           result);
         break;
@@ -170,14 +180,58 @@ QString wantedFault(model::KitValueFault fault) {
 }
 
 QString kitFileUnreadable(const QString& path, KitFileTrouble trouble) {
-    static const std::array<const char*, 4> kWhy{
-        QT_TRANSLATE_NOOP("Combinations", "没有这个文件。"),
-        QT_TRANSLATE_NOOP("Combinations", "这是一个文件夹。"),
-        QT_TRANSLATE_NOOP("Combinations", "没有读它的权限。"),
-        QT_TRANSLATE_NOOP("Combinations", "读到一半出了错。"),
-    };
-    return QCoreApplication::translate("Combinations", "读不了套装文件“%1”：%2")
-        .arg(path, tr(kWhy[std::size_t(trouble)]));
+    QString why;
+    switch (trouble) {
+    case KitFileTrouble::none:
+        return {};
+    case KitFileTrouble::missing:
+        why = QCoreApplication::translate("Combinations", "没有这个文件。");
+        break;
+    case KitFileTrouble::folder:
+        why = QCoreApplication::translate("Combinations", "这是一个文件夹。");
+        break;
+    case KitFileTrouble::notRegular:
+        why = QCoreApplication::translate("Combinations", "这不是普通文件。");
+        break;
+    case KitFileTrouble::notReadable:
+        why = QCoreApplication::translate("Combinations", "没有读它的权限。");
+        break;
+    case KitFileTrouble::failed:
+        why = QCoreApplication::translate("Combinations", "读到一半出了错。");
+        break;
+    case KitFileTrouble::tooLarge:
+        why = QCoreApplication::translate("Combinations", "文件太大，套装文件最多 %1 KB。")
+                  .arg(model::kKitMostBytes / 1024);
+        break;
+    }
+    return QCoreApplication::translate("Combinations", "读不了套装文件“%1”：%2").arg(path, why);
+}
+
+QString kitTooManyValues(const QString& where) {
+    return QCoreApplication::translate("Combinations", "套装文件“%1”里的阻值太多：最多 %2 个。")
+        .arg(where)
+        .arg(model::kKitMostValues);
+}
+
+QString kitLineNote(const QString& where, const model::KitNote& note,
+                    const model::DecimalFormat& fmt) {
+    return QCoreApplication::translate("Combinations", "套装文件“%1”第 %2 行：%3")
+        .arg(where)
+        .arg(note.line)
+        .arg(inputNote(note.reading, fmt));
+}
+
+QString noSuchSeriesKit(const QString& typed, const QStringList& offered) {
+    return QCoreApplication::translate("Combinations",
+                                       "没有“%1”这个套装，也没有这个文件：能用的系列是 %2，"
+                                       "或者一个一行一个阻值的文件。")
+        .arg(typed, offered.join(QCoreApplication::translate("Combinations", "、")));
+}
+
+QString combinationsPanelHeading(const model::Decimal& wanted, const QString& kitName,
+                                 int toleranceHundredths, const model::DecimalFormat& fmt) {
+    return QCoreApplication::translate("Combinations", "用手头的电阻凑 %1（%2，误差 %3 以内）")
+        .arg(ohms(wanted, fmt), kitName, tolerance(toleranceHundredths));
 }
 
 QString kitLineReason(const model::KitLine& line) {

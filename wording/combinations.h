@@ -48,12 +48,23 @@ QString partColours(const model::Decimal& value, const QString& colourNames,
 QString wantedFault(model::KitValueFault fault);
 
 // Reading a kit: the named series are "E6", "E12", "E24"; anything else is a file.
-enum class KitFileTrouble { missing, folder, notReadable, failed };
+using KitFileTrouble = model::KitFileTrouble;
+// The sentences name the limits of model/combinations/kit_file.h.
 QString kitFileUnreadable(const QString& path, KitFileTrouble trouble);
 QString kitLineRefused(const QString& where, const model::KitLine& line);
 // Why one line of a kit cannot be used, without where it stands.
 QString kitLineReason(const model::KitLine& line);
 QString kitFileEmpty(const QString& where);
+QString kitTooManyValues(const QString& where);
+// A line read with a note ("5m" read as 5 MΩ), as the value's own note says it.
+QString kitLineNote(const QString& where, const model::KitNote& note,
+                    const model::DecimalFormat& fmt = {});
+// "E48" is no kit the program has, nor a file: which kits it has.
+QString noSuchSeriesKit(const QString& typed, const QStringList& offered);
+// The panel's heading, without the terminal's closing colon: "用手头的电阻凑 4.50KΩ（E12，误差
+// ±5% 以内）".
+QString combinationsPanelHeading(const model::Decimal& wanted, const QString& kitName,
+                                 int toleranceHundredths, const model::DecimalFormat& fmt = {});
 // "我的套装" and the name of a series kit as the chooser and heading show them.
 QString ownKitName();
 QString seriesKitName(model::ESeries s);

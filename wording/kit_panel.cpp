@@ -11,19 +11,15 @@
 
 namespace zq::wording {
 
-QString panelHeading(const model::Decimal& wanted, const QString& kitName, int toleranceHundredths,
-                     const model::DecimalFormat& fmt) {
-    return QCoreApplication::translate("KitPanel", "用手头的电阻凑 %1（%2，误差 %3 以内）")
-        .arg(ohms(wanted, fmt), kitName, tolerance(toleranceHundredths));
-}
-
 QString panelWay(const model::Combination& c, bool simplest, const model::DecimalFormat& fmt) {
-    const QString formula = circuitFormula(c, fmt), value = combinationValue(c, fmt),
-                  off = signedPercent(c.errorHundredths, fmt);
-    return simplest
-               ? QCoreApplication::translate("KitPanel", "%1 = %2  %3  ★最简单")
-                     .arg(formula, value, off)
-               : QCoreApplication::translate("KitPanel", "%1 = %2  %3").arg(formula, value, off);
+    const QString off = signedPercent(c.errorHundredths, fmt);
+    // One part needs no sum: its value is the part's.
+    const QString way =
+        c.circuit == model::Circuit::single
+            ? QCoreApplication::translate("KitPanel", "%1  %2").arg(ohms(c.shown, fmt), off)
+            : QCoreApplication::translate("KitPanel", "%1 %2  %3")
+                  .arg(circuitFormula(c, fmt), resultOhms(c.shown, shownExactly(c), fmt), off);
+    return simplest ? QCoreApplication::translate("KitPanel", "%1  ★最简单").arg(way) : way;
 }
 
 QString panelWayName(const model::Combination& c, bool simplest, const model::DecimalFormat& fmt) {
@@ -49,6 +45,14 @@ QString typedKitLineRefused(const model::KitLine& line) {
     return QCoreApplication::translate("KitPanel", "第 %1 行用不了：%2")
         .arg(line.line)
         .arg(kitLineReason(line));
+}
+
+QString typedKitOverLimit(model::KitLimit limit) {
+    return limit == model::KitLimit::values
+               ? QCoreApplication::translate("KitPanel", "我的套装最多放 %1 个阻值。")
+                     .arg(model::kKitMostValues)
+               : QCoreApplication::translate("KitPanel", "我的套装最多 %1 KB。")
+                     .arg(model::kKitMostBytes / 1024);
 }
 
 QString kitChoiceSetAside(const QString& kitName, const QString& aside) {

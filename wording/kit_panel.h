@@ -11,13 +11,10 @@
 
 namespace zq::wording {
 
-// "用手头的电阻凑 4.50KΩ（E12，误差 ±5% 以内）": the list stands under it, so no colon.
-QString panelHeading(const model::Decimal& wanted, const QString& kitName, int toleranceHundredths,
-                     const model::DecimalFormat& fmt = {});
 // Before the value window has answered anything.
 QString panelPrompt();
 // One way in the panel's list, its wiring named by the formula alone so that the longest
-// fits one line: "1.50KΩ ∥ 6.80KΩ = ≈1.228916KΩ  -0.45%  ★最简单".
+// fits one line: "1.50KΩ ∥ 6.80KΩ ≈ 1.229KΩ  -0.45%  ★最简单".
 QString panelWay(const model::Combination& c, bool simplest, const model::DecimalFormat& fmt = {});
 // The same for a screen reader, with the circuit's name: "两个并联，1.50KΩ ∥ 6.80KΩ …".
 QString panelWayName(const model::Combination& c, bool simplest,
@@ -28,6 +25,8 @@ QString panelChooseAWay();
 QString kitChoiceCaption(const QString& kitName, bool chosen);
 // The editor's own refusal: the line as the user typed it, "第 2 行用不了：…".
 QString typedKitLineRefused(const model::KitLine& line);
+// The editor's refusal of a kit past a limit, which a file of it could not pass either.
+QString typedKitOverLimit(model::KitLimit limit);
 // The kit chosen last could not be read back: `kitName` stands in; the file was renamed to
 // `aside` (empty when even that failed).
 QString kitChoiceSetAside(const QString& kitName, const QString& aside);

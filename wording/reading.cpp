@@ -84,6 +84,8 @@ QString seriesNote(const model::BandReadingItem& item, const model::DecimalForma
         .arg(ohms(r.value, fmt), tolerance(r.tolerance), seriesAlternatives(item.toleranceSeries));
 }
 
+} // namespace
+
 Said precisionNote(int colour) {
     const model::ColourRecord& c = model::colourRecord(colour);
     if (c.tolerance == 0)
@@ -98,14 +100,16 @@ Said precisionNote(int colour) {
             .arg(colourName(colour), tolerance(c.tolerance), tolerance(c.iecTolerance))};
 }
 
+namespace {
+
 Said matchNote(const model::Reading& r, const model::Decimal& m, const model::DecimalFormat& fmt) {
     const bool in = r.min <= m && m <= r.max;
     return in ? Said{QStringLiteral("measurement-matches"),
-                     QCoreApplication::translate("Reading", "量到的 %1 在 %2～%3 之内，相符。")
-                         .arg(ohms(m, fmt), ohms(r.min, fmt), ohms(r.max, fmt))}
+                     QCoreApplication::translate("Reading", "量到的 %1 在 %2 之内，相符。")
+                         .arg(ohms(m, fmt), ohmsRange(r.min, r.max, fmt))}
               : Said{QStringLiteral("measurement-does-not-match"),
-                     QCoreApplication::translate("Reading", "量到的 %1 不在 %2～%3 之内，不相符。")
-                         .arg(ohms(m, fmt), ohms(r.min, fmt), ohms(r.max, fmt))};
+                     QCoreApplication::translate("Reading", "量到的 %1 不在 %2 之内，不相符。")
+                         .arg(ohms(m, fmt), ohmsRange(r.min, r.max, fmt))};
 }
 
 // The sentence that says which of two readings is likely: readings[0] over readings[1].
@@ -209,9 +213,9 @@ QString readingLine(const model::BandReadingItem& item, const model::DecimalForm
     QString value = valueText(item.reading, fmt);
     if (item.reading.tcrPpm) value += QStringLiteral(" %1ppm/K").arg(*item.reading.tcrPpm);
     return (item.likely ? QStringLiteral("● ") : QStringLiteral("○ ")) +
-           QCoreApplication::translate("Reading", "%1：%2 → %3（%4～%5）")
+           QCoreApplication::translate("Reading", "%1：%2 → %3（%4）")
                .arg(directionText(item.direction), shortNames(item.colours), value,
-                    ohms(item.reading.min, fmt), ohms(item.reading.max, fmt));
+                    ohmsRange(item.reading.min, item.reading.max, fmt));
 }
 
 std::vector<Said> readingNotes(const model::BandReadingItem& item,
@@ -279,6 +283,12 @@ Said ruledOut(const model::RuledOut& o) {
         why = QCoreApplication::translate("Reading", "没有%1的%2。")
                   .arg(colourName(o.colour), roleName(o.role));
         break;
+    case model::Rule::AllDigitsBlack:
+        return {QStringLiteral("all-digits-black"),
+                QCoreApplication::translate("Reading",
+                                            "%1，数字环全是黑色：没有这样的电阻（跳线电阻只有一个"
+                                            "黑环），多半是看错了一环。")
+                    .arg(directionText(o.direction))};
     }
     QString text = QCoreApplication::translate("Reading", "%1，%2是%3；%2是%4，")
                        .arg(directionText(o.direction), bandOrdinal(o.band), colourName(o.colour),
@@ -295,7 +305,7 @@ Said change(const model::BandChange& c, const model::DecimalFormat& fmt) {
     return {
         QStringLiteral("one-band-misread"),
         QCoreApplication::translate("Reading", "%1可能是%2而不是%3：那样%4是 %5，和量到的相符。")
-            .arg(bandOrdinal(c.band), colourName(c.to), colourName(c.from),
+            .arg(bandOrdinal(c.readingBand), colourName(c.to), colourName(c.from),
                  directionText(c.direction), valueText(c.reading, fmt))};
 }
 

@@ -40,6 +40,10 @@ std::vector<Said> readingNotes(const model::BandReadingItem& item,
 // other.
 std::vector<Said> verdict(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
 
+// A tolerance colour IEC 60062:2016 gives a figure the main window's table does not: for the
+// reading window and the value answers alike.
+Said precisionNote(int colour);
+
 // Why a way of reading is ruled out, in the main window's words.
 Said ruledOut(const model::RuledOut& o);
 

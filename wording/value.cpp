@@ -4,6 +4,7 @@
 #include "wording/value.h"
 
 #include "model/colour_code.h"
+#include "wording/reading.h"
 #include "wording/words.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,7 @@ QString seriesList(const std::vector<model::ESeries>& series) {
 
 QString reach(const QString& pattern, const model::Finding& f, const model::DecimalFormat& fmt) {
     const model::Reach& r = *f.reach;
-    return pattern.arg(kindName(f.bands), ohms(r.smallest, fmt), ohms(r.largest, fmt),
+    return pattern.arg(kindName(f.bands), ohmsRange(r.smallest, r.largest, fmt),
                        ohms(r.nearest, fmt), shortNames(r.nearestBands));
 }
 
@@ -124,16 +125,16 @@ QString findingReason(const model::Finding& f, const model::DecimalFormat& fmt) 
             "Value", "五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。");
     case R::TooLarge:
         return reach(
-            QCoreApplication::translate("Value", "阻值太大了：%1能做 %2～%3，最接近的 %4 是 %5。"),
-            f, fmt);
+            QCoreApplication::translate("Value", "阻值太大了：%1能做 %2，最接近的 %3 是 %4。"), f,
+            fmt);
     case R::TooSmall:
         return reach(
-            QCoreApplication::translate("Value", "阻值太小了：%1能做 %2～%3，最接近的 %4 是 %5。"),
-            f, fmt);
+            QCoreApplication::translate("Value", "阻值太小了：%1能做 %2，最接近的 %3 是 %4。"), f,
+            fmt);
     case R::TooSmallJumperNearer:
         return QCoreApplication::translate(
-                   "Value", "阻值太小了：%1能做 %2～%3，最接近的是 0Ω 跳线电阻，只有一条黑色环。")
-            .arg(kindName(f.bands), ohms(f.reach->smallest, fmt), ohms(f.reach->largest, fmt));
+                   "Value", "阻值太小了：%1能做 %2，最接近的是 0Ω 跳线电阻，只有一条黑色环。")
+            .arg(kindName(f.bands), ohmsRange(f.reach->smallest, f.reach->largest, fmt));
     }
     return {};
 }
@@ -157,9 +158,8 @@ QString note(const model::Note& n, const model::DecimalFormat& fmt) {
             return QCoreApplication::translate(
                        "Value", "%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。")
                 .arg(colourName(n.colour), tolerance(n.hundredths));
-        return QCoreApplication::translate(
-                   "Value", "%1误差环按 IEC 60062:2016 是 %2（本程序的表是 %3），这是精密电阻。")
-            .arg(colourName(n.colour), tolerance(n.hundredths), tolerance(c.tolerance));
+        // The reading window's note, word for word: one part, one sentence.
+        return precisionNote(n.colour).text;
     }
     case C::StandardMember:
         return QCoreApplication::translate("Value", "%1 是 %2 标准值。")
@@ -173,9 +173,10 @@ QString note(const model::Note& n, const model::DecimalFormat& fmt) {
     case C::UnmakeableNeighbours: {
         QStringList names;
         for (const model::StandardValue& v : n.neighbours)
-            //: A standard value and the series it belongs to: "0.011Ω（E24）".
-            names << QCoreApplication::translate("Value", "%1（%2）")
-                         .arg(ohms(v.value, fmt), seriesLabel(v.member));
+            //: A standard value, its series and how far it lies: "0.047Ω（E24，-6.00%）".
+            names << QCoreApplication::translate("Value", "%1（%2，%3）")
+                         .arg(ohms(v.value, fmt), seriesLabel(v.member),
+                              signedPercent(v.hundredths, fmt));
         return QCoreApplication::translate("Value", "%1做不出相邻的标准值 %2。")
             .arg(kindName(n.bands), names.join(QCoreApplication::translate("Value", "、")));
     }
@@ -216,9 +217,8 @@ QString range(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
     if (a.value.isZero())
         return QCoreApplication::translate("Value", "%1（跳线，没有误差环）")
             .arg(ohms(a.value, fmt));
-    return QCoreApplication::translate("Value", "%1 ～ %2")
-        .arg(ohms(model::withTolerance(a.value, a.tolerance, -1), fmt),
-             ohms(model::withTolerance(a.value, a.tolerance, +1), fmt));
+    return ohmsRange(model::withTolerance(a.value, a.tolerance, -1),
+                     model::withTolerance(a.value, a.tolerance, +1), fmt);
 }
 
 QString coloursLine(const model::ColourAnswer& a) {
@@ -242,8 +242,28 @@ QString noteLine(const QString& note) {
     return QCoreApplication::translate("Value", "说明：%1").arg(note);
 }
 
-QString standardLine(const QString& heading) {
-    return QCoreApplication::translate("Value", "标准值：%1").arg(heading);
+QString standardLine(const model::Finding& f, const model::DecimalFormat& fmt) {
+    const QString heading = standardHeading(f, fmt);
+    if (heading.isEmpty()) return {};
+    const QString aside = standardAside(f, fmt);
+    return aside.isEmpty()
+               ? QCoreApplication::translate("Value", "标准值：%1").arg(heading)
+               : QCoreApplication::translate("Value", "标准值：%1%2").arg(heading, aside);
+}
+
+QString standardCaption(const model::Finding& f, bool offered, const model::DecimalFormat& fmt) {
+    const QString heading = standardHeading(f, fmt);
+    return offered ? QCoreApplication::translate("Value", "%1点一下填入：").arg(heading) : heading;
+}
+
+QString toleranceChipName(int paletteIndex) {
+    //: A tolerance chip to a screen reader: "金色，±5%".
+    return QCoreApplication::translate("Value", "%1，%2")
+        .arg(colourName(paletteIndex), tolerance(model::hundredthsOf(paletteIndex)));
+}
+
+QString rangeCaption(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
+    return QCoreApplication::translate("Value", "误差范围：%1").arg(range(a, fmt));
 }
 
 QString standardValueLine(const model::StandardValue& v, const model::DecimalFormat& fmt) {

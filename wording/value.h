@@ -40,12 +40,21 @@ QString coloursLine(const model::ColourAnswer& a);
 QString valueLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt = {});
 QString toleranceLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt = {});
 QString noteLine(const QString& note);
-QString standardLine(const QString& heading);
+// "标准值：" and the heading of the standard values with the neighbours the bands cannot make;
+// empty without a heading.
+QString standardLine(const model::Finding& f, const model::DecimalFormat& fmt = {});
 QString standardValueLine(const model::StandardValue& v, const model::DecimalFormat& fmt = {});
 QString smdLine(const QStringList& codes);
 
 // The same in the window: "E24/E96  4.70KΩ  0.00%", "贴片代码：472、4701".
 QString standardValueEntry(const model::StandardValue& v, const model::DecimalFormat& fmt = {});
+// The value window's heading of the standard values, asking for a click when there are some.
+QString standardCaption(const model::Finding& f, bool offered,
+                        const model::DecimalFormat& fmt = {});
+// A tolerance chip to a screen reader: "金色，±5%", "蓝色，±0.25%".
+QString toleranceChipName(int paletteIndex);
+// "误差范围：4.465KΩ ～ 4.935KΩ".
+QString rangeCaption(const model::ColourAnswer& a, const model::DecimalFormat& fmt = {});
 QString smdCodes(const QStringList& codes);
 
 // Why colours with a precision tolerance cannot go to the main window.

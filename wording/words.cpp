@@ -47,6 +47,15 @@ QString joined(const std::vector<model::ESeries>& series, const QString& between
     return out;
 }
 
+// Four significant digits, halves up: what a result that is not exact shows.
+model::Decimal fourDigits(const model::Decimal& value) {
+    constexpr std::size_t kDigits = 4;
+    const std::string& d = value.digits();
+    if (d.size() <= kDigits) return value;
+    const std::uint64_t kept = std::stoull(d.substr(0, kDigits)) + (d[kDigits] >= '5' ? 1 : 0);
+    return model::Decimal::of(kept, value.exponent() + int(d.size() - kDigits));
+}
+
 } // namespace
 
 QString q(std::string_view utf8) {
@@ -55,6 +64,20 @@ QString q(std::string_view utf8) {
 
 QString ohms(const model::Decimal& value, const model::DecimalFormat& fmt) {
     return q(model::withUnit(value, fmt));
+}
+
+QString roundedOhms(const model::Decimal& value, const model::DecimalFormat& fmt) {
+    return QCoreApplication::translate("Number", "≈%1").arg(ohms(fourDigits(value), fmt));
+}
+
+QString resultOhms(const model::Decimal& value, bool exact, const model::DecimalFormat& fmt) {
+    return exact ? QCoreApplication::translate("Number", "= %1").arg(ohms(value, fmt))
+                 : QCoreApplication::translate("Number", "≈ %1").arg(ohms(fourDigits(value), fmt));
+}
+
+QString ohmsRange(const model::Decimal& low, const model::Decimal& high,
+                  const model::DecimalFormat& fmt) {
+    return QCoreApplication::translate("Number", "%1 ～ %2").arg(ohms(low, fmt), ohms(high, fmt));
 }
 
 QString colourName(int paletteIndex) {
@@ -77,6 +100,12 @@ QString shortNames(std::span<const int> colours) {
 QString bandOrdinal(int band) {
     if (band < 1 || band > model::kMostBands) return {};
     return QCoreApplication::translate("Band", kOrdinals[std::size_t(band - 1)]);
+}
+
+QString bandColourName(int band, int paletteIndex) {
+    //: A band and its colour, "第一环：红色".
+    return QCoreApplication::translate("Band", "%1：%2")
+        .arg(bandOrdinal(band), colourName(paletteIndex));
 }
 
 QString tolerance(int hundredths) {

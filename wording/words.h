@@ -22,6 +22,14 @@ QString q(std::string_view utf8);
 // The one writer of a value with its unit, by the main window's rule: the largest unit the
 // value exceeds, two decimals at least, "4.70KΩ", "1000.00Ω", "4.465KΩ".
 QString ohms(const model::Decimal& value, const model::DecimalFormat& fmt = {});
+// A result that is not exact, by the one rule for those: "≈" and four significant digits in
+// the value's unit, "≈4.489KΩ", "≈33.33Ω".
+QString roundedOhms(const model::Decimal& value, const model::DecimalFormat& fmt = {});
+// A result after its working: "= 4.50KΩ" when exact, "≈ 4.489KΩ" when not; one sign, never two.
+QString resultOhms(const model::Decimal& value, bool exact, const model::DecimalFormat& fmt = {});
+// A range of values: "4.465KΩ ～ 4.935KΩ".
+QString ohmsRange(const model::Decimal& low, const model::Decimal& high,
+                  const model::DecimalFormat& fmt = {});
 
 // "棕色", and "棕" as lists of bands write it.
 QString colourName(int paletteIndex);
@@ -31,6 +39,8 @@ QString shortNames(std::span<const int> colours);
 
 // "第一环" … "第六环".
 QString bandOrdinal(int band);
+// A band and its colour, as a screen reader names a band: "第一环：红色".
+QString bandColourName(int band, int paletteIndex);
 
 // "±0.5%": tolerances are written with "." in every locale, as the main window has them.
 QString tolerance(int hundredths);

@@ -167,6 +167,11 @@ Combination described(const Candidate& c, const Kit& kit, U128 r, int tolerance)
 Combinations findCombinations(const Decimal& wanted, const Kit& kit, int toleranceHundredths) {
     Combinations out;
     out.wantedFault = kitValueFault(wanted);
+    // Parts are whole milliohms, so a value typed finer is made as its nearest milliohm; only
+    // one that rounds to nothing is beyond the search.
+    if (out.wantedFault == KitValueFault::finerThanMilliohm && wanted >= Decimal::of(5, -4) &&
+        wanted <= Decimal::of(kKitLimitMilliohms, -3))
+        out.wantedFault.reset();
     if (out.wantedFault || kit.empty()) return out;
     const std::uint64_t r = wanted.roundedQuotient(-3);
     const int tolerance = std::max(toleranceHundredths, 0);

@@ -68,7 +68,8 @@ struct Combinations {
     std::optional<Combination> simplest;
 };
 
-// The ways to make `wanted` ohms from one, two or three values of the kit. The tolerance is
+// The ways to make `wanted` ohms from one, two or three values of the kit; a value finer than
+// a milliohm is taken to its nearest milliohm, errors included. The tolerance is
 // in hundredths of a per cent (100 for ±1 %), inclusive. Some 110 000 pairs, each with a
 // binary search for the last part: a few milliseconds for 200 values.
 Combinations findCombinations(const Decimal& wanted, const Kit& kit, int toleranceHundredths);

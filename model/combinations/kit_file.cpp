@@ -5,6 +5,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zq::model {
 
@@ -51,6 +55,10 @@ std::string_view withoutComment(std::string_view line) {
 
 KitFile readKit(std::string_view text) {
     KitFile out;
+    if (text.size() > kKitMostBytes) {
+        out.over = KitLimit::bytes;
+        return out;
+    }
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     int number = 0;
     while (!text.empty()) {
@@ -65,10 +73,51 @@ KitFile readKit(std::string_view text) {
             out.refused.push_back({number, std::move(reading), std::nullopt});
         } else if (const auto fault = kitValueFault(reading.ohms)) {
             out.refused.push_back({number, std::move(reading), fault});
+        } else if (out.values.size() == kKitMostValues) {
+            out.over = KitLimit::values;
+            return out;
         } else {
+            if (reading.note != InputNote::None) out.notes.push_back({number, reading});
             out.values.push_back(reading.ohms);
         }
     }
+    return out;
+}
+
+KitFileRead readKitFile(const std::string& path) {
+    KitFileRead out;
+    const auto troubled = [&](KitFileTrouble t) {
+        out.trouble = t;
+        return out;
+    };
+    // Non-blocking: a pipe with no writer would otherwise hold the open for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return troubled(errno == ENOENT || errno == ENOTDIR ? KitFileTrouble::missing
+                        : errno == EISDIR                   ? KitFileTrouble::folder
+                                                            : KitFileTrouble::notReadable);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return troubled(KitFileTrouble::failed);
+    if (S_ISDIR(st.st_mode)) return troubled(KitFileTrouble::folder);
+    if (!S_ISREG(st.st_mode)) return troubled(KitFileTrouble::notRegular);
+    if (std::uint64_t(st.st_size) > kKitMostBytes) return troubled(KitFileTrouble::tooLarge);
+    // One byte past the limit tells a file that grew while read.
+    std::string text(kKitMostBytes + 1, '\0');
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return troubled(KitFileTrouble::failed);
+        if (n == 0) break;
+        got += std::size_t(n);
+    }
+    if (got > kKitMostBytes) return troubled(KitFileTrouble::tooLarge);
+    text.resize(got);
+    out.kit = readKit(text);
     return out;
 }
 

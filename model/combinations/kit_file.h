@@ -23,9 +23,24 @@ struct KitLine {
     std::optional<KitValueFault> fault;
 };
 
+// A kit is a short list: a file beyond these is no kit, and is refused rather than read for
+// ever. The same limits hold for every kit the program reads.
+inline constexpr std::size_t kKitMostBytes = 64 * 1024;
+inline constexpr std::size_t kKitMostValues = 1000;
+enum class KitLimit { bytes, values };
+
+// A line read with a note, such as "5m" read as 5 MΩ.
+struct KitNote {
+    int line = 0;
+    ValueInput reading;
+};
+
 struct KitFile {
     std::vector<Decimal> values; // in the order of the file, repeats kept
     std::vector<KitLine> refused;
+    std::vector<KitNote> notes;
+    // Set when the text passes a limit; nothing past it is read.
+    std::optional<KitLimit> over;
 };
 
 // One value a line, in any form parseValue reads ("4.7k", "4k7", "470R", "4.7千欧"), with "."
@@ -33,6 +48,16 @@ struct KitFile {
 // "#" (or a full-width "＃") starts a comment to the end of the line. A byte order mark and
 // Windows line ends are accepted.
 KitFile readKit(std::string_view text);
+
+// Why a kit file gives no text to read.
+enum class KitFileTrouble { none, missing, folder, notRegular, notReadable, failed, tooLarge };
+struct KitFileRead {
+    KitFileTrouble trouble = KitFileTrouble::none;
+    KitFile kit; // read when trouble is none
+};
+// Reads only a regular file of at most kKitMostBytes (a device or a pipe could give bytes for
+// ever, or none), without waiting on it, then the text as readKit does.
+KitFileRead readKitFile(const std::string& path);
 
 // The file readKit reads back as the same values: one value a line, in ohms.
 std::string kitText(std::span<const Decimal> values);

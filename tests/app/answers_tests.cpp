@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         Run{{"--colours", "100G"},
             2,
             "",
-            "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。\n"},
+            "阻值太大了：四环电阻能做 0.01Ω ～ 99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。\n"},
         Run{{"--colours", "4.7k", "--bands", "6"}, 2, "", "色环数只能是 4 或 5。\n"},
         Run{{"--colours", "4.7k", "--tolerance", "black"},
             2,
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
             "zelquin：选项“--bands”要和 --colours 一起用。用 zelquin --help 查看可用的选项。\n"},
         Run{{"--json"},
             2,
-            "{\"error\":\"zelquin：选项“--json”要和 --colours、--read 或 --smd 一起用。用 "
+            "{\"code\":\"option-alone\",\"error\":\"zelquin：选项“--json”要和 --colours、--read 或 --smd 一起用。用 "
             "zelquin --help 查看可用的选项。\"}\n",
             "zelquin：选项“--json”要和 --colours、--read 或 --smd 一起用。用 zelquin --help "
             "查看可用的选项。\n"},
@@ -194,7 +194,7 @@ TEST_P(OtherQuestions, AnswerOnStandardOutputOrRefuseWithOneLineAndStatusTwo) {
 
 INSTANTIATE_TEST_SUITE_P(
     SmdAndRead, OtherQuestions,
-    testing::Values(Asked{{"--smd", "472"}, 0, "472 = 4.70KΩ：47 × 10² = 4700Ω"},
+    testing::Values(Asked{{"--smd", "472"}, 0, "472 = 4.70KΩ：47 × 10² = 4.70KΩ"},
                     Asked{{"--smd", "01C"}, 0, "五环色环：棕 黑 黑 红 棕"},
                     Asked{{"--smd", "4R7"}, 0, "四环色环：黄 紫 金 金"},
                     Asked{{"--smd", "97B"}, 2, "01～96"}, Asked{{"--smd"}, 2, "--smd"},
@@ -216,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SmdCommand, JsonNamesTheKindAndBothBandsExactly) {
     const QJsonObject o =
         parsed(zq::app::smdAnswer(QStringLiteral("01c"), true, QStringLiteral(",")));
-    EXPECT_EQ(o[QStringLiteral("code")].toString(), QStringLiteral("01C"));
+    EXPECT_EQ(o[QStringLiteral("printed_code")].toString(), QStringLiteral("01C"));
     EXPECT_EQ(o[QStringLiteral("kind")].toString(), QStringLiteral("EIA-96"));
     EXPECT_EQ(o[QStringLiteral("value_ohms")].toString(), QStringLiteral("10000"));
     EXPECT_EQ(o[QStringLiteral("tolerance_percent")].toString(), QStringLiteral("1"));

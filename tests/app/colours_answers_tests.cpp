@@ -59,7 +59,7 @@ void PrintTo(const Standard& s, std::ostream* os) {
         << (s.makeable ? "" : " (not makeable)");
 }
 
-const QRegularExpression kNamed(QStringLiteral("([0-9.]+[KMG]?Ω)（([E0-9/]+)）"));
+const QRegularExpression kNamed(QStringLiteral("([0-9.]+[KMG]?Ω)（([E0-9/]+)(?:，[-+]?[0-9.]+%)?）"));
 
 class ColoursAnswers : public testing::TestWithParam<Asked> {};
 
@@ -221,7 +221,7 @@ TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
         {{"4..7k", "", ""}, "two-points", "阻值里只能有一个小数点。"},
         {{"100G", "", ""},
          "too-large",
-         "阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"},
+         "阻值太大了：四环电阻能做 0.01Ω ～ 99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"},
     };
     for (const auto& c : cases) {
         zq::app::ColoursQuestion q{QString::fromUtf8(c.asked.value), {}, {}};

@@ -73,13 +73,13 @@ void PrintTo(const Stated& s, std::ostream* os) {
         << (s.simplest ? " simplest" : "");
 }
 
-// "  两个并联：10.00KΩ ∥ 8.20KΩ = ≈4.505KΩ，+0.12%  ← 最简单"
-const QRegularExpression
-    kLine(QStringLiteral("^  (\\S+)：(.+) = (≈?)([0-9.]+[KMG]?Ω)，([-+]?[0-9.]+)%(  ← 最简单)?$"));
+// "  两个并联：10.00KΩ ∥ 8.20KΩ ≈ 4.505KΩ，+0.12%  ← 最简单"; one part alone has no sum.
+const QRegularExpression kLine(QStringLiteral(
+    "^  (\\S+)：(?:(.+) (=|≈) )?([0-9.]+[KMG]?Ω)，([-+]?[0-9.]+)%(  ← 最简单)?$"));
 
 Stated fromText(const QRegularExpressionMatch& m) {
     Stated s;
-    QString formula = m.captured(2);
+    QString formula = m.captured(2).isEmpty() ? m.captured(4) : m.captured(2);
     const bool grouped = formula.contains(u'(');
     const bool outerSeries = grouped && formula.indexOf(u'+') < formula.indexOf(u'(');
     const bool anySeries = formula.contains(u'+'), anyParallel = formula.contains(u'∥');
@@ -92,7 +92,7 @@ Stated fromText(const QRegularExpressionMatch& m) {
     formula.remove(u'(').remove(u')');
     for (const QString& p : formula.split(QRegularExpression(QStringLiteral(" [+∥] "))))
         s.parts << plain(p);
-    s.rounded = !m.captured(3).isEmpty();
+    s.rounded = m.captured(3) == QStringLiteral("≈");
     s.value = plain(m.captured(4));
     s.percent = m.captured(5);
     if (s.percent.startsWith(u'+')) s.percent.remove(0, 1);
@@ -120,6 +120,18 @@ Stated fromJson(const QJsonObject& o) {
     EXPECT_EQ(fraction.size(), 2);
     if (fraction.size() == 2)
         s.rounded = whole(fraction[0]) * 1000 != milliohms(s.value) * whole(fraction[1]);
+    // The text shows a rounded value to four significant digits, halves up.
+    if (s.rounded) {
+        const QStringList at = s.value.split(u'.');
+        const auto d = zq::model::Decimal::fromParts(at[0].toStdString(),
+                                                     at.value(1).toStdString(), 0);
+        const std::string& digits = d.digits();
+        if (digits.size() > 4)
+            s.value = QString::fromStdString(
+                zq::model::Decimal::of(std::stoull(digits.substr(0, 4)) + (digits[4] >= '5'),
+                                       d.exponent() + int(digits.size()) - 4)
+                    .text());
+    }
     return s;
 }
 

@@ -110,7 +110,7 @@ Fields notesFacts(const QString& notes, QString& measured) {
 
 Said fromText(const QString& text) {
     static const QRegularExpression reading(
-        u("^([●○]) (\\S+)：(.+) → (\\S+) (±\\S+?)(?: (\\d+)ppm/K)?（(\\S+)～(\\S+)）$")),
+        u("^([●○]) (\\S+)：(.+) → (\\S+) (±\\S+?)(?: (\\d+)ppm/K)?（(\\S+) ～ (\\S+)）$")),
         ruledOut(u("^✕ (\\S+?)，(第.环)是(.+?)；")),
         change(
             u("^？ (第.环)可能是(.+?)而不是(.+?)：那样(\\S+?)是 (\\S+) (±\\S+)，和量到的相符。$")),

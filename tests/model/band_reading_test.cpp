@@ -5,6 +5,7 @@
 // catalogues, which reading is likely, and what a measurement explains.
 #include "model/band_reading.h"
 #include "model/choice.h"
+#include "model/colour_finder.h"
 #include "model/value_input.h"
 
 #include "test_support.h"
@@ -56,7 +57,10 @@ void checkBothWays(const std::vector<int>& seen) {
         if (d == D::Reversed && palindrome) continue;
         const std::vector<int> colours = d == D::Reversed ? reversed(seen) : seen;
         const BandReadingItem* item = find(r, d);
-        ASSERT_EQ(item != nullptr, fits(colours)) << ::testing::PrintToString(colours);
+        const int digits = layoutOf(int(colours.size()))->digits;
+        const bool noPart = std::all_of(colours.begin(), colours.begin() + digits,
+                                        [](int c) { return c == kBlack; });
+        ASSERT_EQ(item != nullptr, fits(colours) && !noPart) << ::testing::PrintToString(colours);
         if (!item) continue;
         EXPECT_EQ(item->colours, colours);
         const Reading exact = *readBands(colours, true).reading;
@@ -93,7 +97,7 @@ void checkBothWays(const std::vector<int>& seen) {
         EXPECT_EQ(i.leadingBlack, i.colours.front() == kBlack);
     for (const RuledOut& o : r.ruledOut) {
         EXPECT_EQ(o.colour, o.colours[std::size_t(o.band - 1)]);
-        EXPECT_FALSE(allowedIn(o.role, colourRecord(o.colour), true));
+        EXPECT_EQ(allowedIn(o.role, colourRecord(o.colour), true), o.rule == Rule::AllDigitsBlack);
         EXPECT_EQ(o.role, layoutOf(int(seen.size()))->roles[std::size_t(o.band - 1)]);
     }
 }
@@ -507,5 +511,59 @@ TEST(BandReading, FindsEverySingleConfusionThatExplainsAMeasurement) {
     EXPECT_GT(explained, 20);
 }
 
+// A part whose digit bands are all black is no part (a jumper has one black band): that way is
+// ruled out; a black first digit alone is only unlikely.
+TEST(BandReadingRules, AllDigitsBlackIsRuledOutAndALeadingBlackIsNot) {
+    const struct {
+        std::vector<int> seen;
+        bool allBlackRuledOut;
+    } cases[] = {
+        {{kBlack, kBlack, kRed, kBrown}, true},         {{kBlack, kBlack, kBlack}, true},
+        {{kBlack, kBlack, kBlack, kRed, kBrown}, true}, {{kBlack, kBrown, kRed, kBrown}, false},
+        {{kBrown, kBlack, kRed, kBrown}, false},
+    };
+    for (const auto& c : cases) {
+        const BandReadings r = readBothWays(c.seen);
+        const bool ruled = std::any_of(r.ruledOut.begin(), r.ruledOut.end(), [](const RuledOut& o) {
+            return o.rule == Rule::AllDigitsBlack;
+        });
+        EXPECT_EQ(ruled, c.allBlackRuledOut) << c.seen.size();
+        for (const BandReadingItem& i : r.readings)
+            EXPECT_FALSE(i.reading.value.isZero());
+    }
+}
+
+// Suggestions count bands as the changed bands read, as every other sentence does.
+TEST(BandReadingRules, AMisreadBandIsCountedInReadingOrder) {
+    const BandReadings r =
+        readBothWays(std::vector<int>{kGold, kGold, kWhite, kBlack, kBrown}, ohms("21.582"));
+    ASSERT_FALSE(r.changes.empty());
+    for (const BandChange& c : r.changes) {
+        const int n = 5;
+        EXPECT_EQ(c.readingBand, c.direction == D::AsEntered ? c.band : n + 1 - c.band);
+    }
+    // Brown, typed last, is read first: red there makes 20.9 Ω.
+    const auto last = std::find_if(r.changes.begin(), r.changes.end(),
+                                   [](const BandChange& c) { return c.band == 5; });
+    ASSERT_NE(last, r.changes.end());
+    EXPECT_EQ(last->direction, D::Reversed);
+    EXPECT_EQ(last->readingBand, 1);
+}
+
+// Blue is ±0.25 % as IEC 60062:2016 gives it, however the tolerance is named.
+TEST(BandReadingRules, BlueIsAQuarterPerCentByNameFigureAndBand) {
+    EXPECT_EQ(hundredthsOf(*readTolerance("蓝")), 25);
+    EXPECT_EQ(hundredthsOf(*readTolerance("0.25%")), 25);
+    EXPECT_EQ(readTolerance("0.25%")->colour, kBlue);
+    EXPECT_FALSE(readTolerance("0.2%"));
+    EXPECT_EQ(hundredthsOf(Tolerance(kBlue)), 25);
+    EXPECT_EQ(hundredthsOf(Tolerance(kBrown)), 100);
+    EXPECT_FALSE(isPrecision(Tolerance(kBlue)));
+    EXPECT_TRUE(isPrecision(*readTolerance("橙")));
+    const BandReadings r = readBothWays(std::vector<int>{kBrown, kBlack, kBlack, kRed, kBlue});
+    const BandReadingItem* blue = find(r, D::AsEntered);
+    ASSERT_NE(blue, nullptr);
+    EXPECT_EQ(blue->reading.tolerance, 25);
+}
 } // namespace
 } // namespace zq::model

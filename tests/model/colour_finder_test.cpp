@@ -81,8 +81,9 @@ TEST_P(Answers, GiveTheColoursTheirValueAndBounds) {
     EXPECT_EQ(withTolerance(a.value, a.tolerance, -1).text(), c.min);
     EXPECT_EQ(withTolerance(a.value, a.tolerance, +1).text(), c.max);
     EXPECT_EQ(a.exact, c.exact);
-    EXPECT_EQ(a.tolerance, colourRecord(c.tolerance).tolerance);
-    EXPECT_FALSE(a.precision);
+    // The main window's table, but for blue, which is IEC 60062:2016's ±0.25 % here.
+    EXPECT_EQ(a.tolerance, toleranceOf(colourRecord(c.tolerance), true));
+    EXPECT_EQ(a.precision, c.tolerance == palette::kBlue);
     // Never a silent rounding: an answer that is not the typed value says so.
     EXPECT_EQ(has(f, NoteCode::Nearest) || has(f, NoteCode::NearestFiveBandsCould), !c.exact);
     EXPECT_EQ(has(f, NoteCode::Jumper), a.value.isZero());
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"1k", 5, 6, "棕 黑 黑 棕 紫", "1000", "999", "1001", true},
         Case{"0.01", 4, 10, "黑 棕 银 金", "0.01", "0.0095", "0.0105", true},
         Case{"99G", 4, 10, "白 白 白 金", "99000000000", "94050000000", "103950000000", true},
-        Case{"999G", 5, 5, "白 白 白 白 蓝", "999000000000", "997002000000", "1000998000000", true},
+        Case{"999G", 5, 5, "白 白 白 白 蓝", "999000000000", "996502500000", "1001497500000", true},
         Case{"0", 4, 10, "黑", "0", "0", "0", true}, Case{"0", 5, 12, "黑", "0", "0", "0", true},
         Case{"4.75k", 4, 10, "黄 灰 红 金", "4800", "4560", "5040", false},
         Case{"4.74k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", false},
@@ -241,17 +242,19 @@ TEST(FindColours, PrecisionTolerancesAreAnsweredWithTheirNote) {
             EXPECT_EQ(f.answer->palette[4], c.tolerance.colour);
             EXPECT_EQ(f.answer->tolerance, c.hundredths);
             EXPECT_TRUE(f.answer->precision);
-            EXPECT_TRUE(isPrecision(c.tolerance));
+            // Blue has a chip of its own; the others have none.
+            EXPECT_EQ(isPrecision(c.tolerance), c.tolerance.colour != palette::kBlue);
             ASSERT_TRUE(has(f, NoteCode::Precision)) << c.tolerance.colour;
             // Tighter than ±0.1 %: the E192 series.
             ASSERT_FALSE(f.standard.empty());
             EXPECT_EQ(f.standard[0].member, std::vector<ESeries>{ESeries::E192});
         }
-    // The other side: the program's own figures are no precision tolerance, nor blue's ±0.2 %.
+    // The other side: the program's own figures are no precision tolerance; blue's chip stands
+    // for ±0.25 % too, with its note.
     for (const int t : kTolerancePalette) {
         const Finding f = findColours(ohms("4.7k"), 4, t);
-        EXPECT_FALSE(f.answer->precision) << t;
-        EXPECT_FALSE(has(f, NoteCode::Precision)) << t;
+        EXPECT_EQ(f.answer->precision, t == palette::kBlue) << t;
+        EXPECT_EQ(has(f, NoteCode::Precision), t == palette::kBlue) << t;
     }
     EXPECT_FALSE(isPrecision(Tolerance(palette::kBrown, true))) << "the same figure both ways";
     EXPECT_FALSE(

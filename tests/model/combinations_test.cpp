@@ -257,7 +257,10 @@ TEST(Combinations, WantedValuesOutsideTheRangeAreRefused) {
         std::optional<KitValueFault> fault;
     } cases[] = {
         {Decimal(), KitValueFault::zero},
-        {Decimal::of(10001, -4), KitValueFault::finerThanMilliohm},
+        // Finer than a milliohm: made as the nearest milliohm, unless that is none.
+        {Decimal::of(4, -4), KitValueFault::finerThanMilliohm},
+        {Decimal::of(5, -4), std::nullopt},
+        {Decimal::of(10001, -4), std::nullopt},
         {Decimal::of(1000000000001, -3), KitValueFault::aboveGigaohm},
         {Decimal::of(1, -3), std::nullopt},
         {Decimal::of(1, 9), std::nullopt},
@@ -350,5 +353,25 @@ TEST(Kits, RepeatsCountOnceAndUnusableValuesAreLeftOut) {
     EXPECT_EQ(kitValueFault(values[6]), std::nullopt);
 }
 
+// Values typed finer than a milliohm that once got no combination at all.
+TEST(CombinationsOfFineValues, AreFoundForTheNearestMilliohm) {
+    const Kit e6(seriesKit(ESeries::E6)), e24(seriesKit(ESeries::E24));
+    const struct {
+        Decimal wanted;
+        const Kit& kit;
+        bool made;
+    } cases[] = {
+        {Decimal::fromParts("100", "0001", 0), e6, true},
+        {Decimal::fromParts("5", "0611", 0), e24, true},
+        {Decimal::fromParts("1234", "5678", 0), e24, true},
+    };
+    for (const auto& c : cases) {
+        const Combinations made = findCombinations(c.wanted, c.kit, 500);
+        EXPECT_EQ(!made.wantedFault, c.made) << c.wanted.text();
+        EXPECT_EQ(made.bestOfParts[0].has_value(), c.made) << c.wanted.text();
+    }
+    EXPECT_EQ(findCombinations(Decimal::fromParts("100", "0001", 0), e6, 500).simplest->parts,
+              std::vector<Decimal>{Decimal::of(100, 0)});
+}
 } // namespace
 } // namespace zq::model

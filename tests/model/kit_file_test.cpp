@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace zq::model {
@@ -120,5 +124,57 @@ TEST(KitFile, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(kitText(back.values), text);
 }
 
+// A kit is a short list: up to the limits it is read, one past them it is refused.
+TEST(KitFileLimits, UpToTheLimitsAKitIsReadAndOnePastThemItIsNot) {
+    std::string most;
+    for (std::size_t i = 0; i < kKitMostValues; ++i)
+        most += "1k\n";
+    const std::string full(kKitMostBytes, '#');
+    const struct {
+        std::string text;
+        std::optional<KitLimit> over;
+    } cases[] = {
+        {most, std::nullopt},
+        {most + "1k\n", KitLimit::values},
+        {full, std::nullopt},
+        {full + "#", KitLimit::bytes},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readKit(c.text).over, c.over) << c.text.size();
+}
+
+// "5m" is read as 5 MΩ with the note --colours gives; "5M" needs none.
+TEST(KitFileLimits, ALowerCaseMIsReadAsMegohmsWithANote) {
+    const KitFile kit = readKit("5M\n5m\n");
+    ASSERT_EQ(kit.values.size(), 2u);
+    EXPECT_EQ(kit.values[1], Decimal::of(5, 6));
+    ASSERT_EQ(kit.notes.size(), 1u);
+    EXPECT_EQ(kit.notes[0].line, 2);
+    EXPECT_EQ(kit.notes[0].reading.note, InputNote::MilliohmReadAsMegohm);
+}
+
+// Only a regular file of bounded size is read: a device or a pipe is refused at once.
+TEST(KitFileLimits, OnlyARegularFileOfBoundedSizeIsRead) {
+    const std::string dir = ::testing::TempDir() + "kit-file-kinds-" + std::to_string(::getpid());
+    ASSERT_EQ(::mkdir(dir.c_str(), 0700), 0);
+    const std::string regular = dir + "/kit.txt", big = dir + "/big.txt", pipe = dir + "/pipe";
+    std::ofstream(regular) << "4.7k\n";
+    std::ofstream(big) << std::string(kKitMostBytes + 1, '#');
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        KitFileTrouble trouble;
+    } cases[] = {
+        {regular, KitFileTrouble::none},    {dir + "/none.txt", KitFileTrouble::missing},
+        {dir, KitFileTrouble::folder},      {"/dev/zero", KitFileTrouble::notRegular},
+        {pipe, KitFileTrouble::notRegular}, {big, KitFileTrouble::tooLarge},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readKitFile(c.path).trouble, c.trouble) << c.path;
+    EXPECT_EQ(readKitFile(regular).kit.values, std::vector<Decimal>{Decimal::of(47, 2)});
+    for (const std::string& f : {regular, big, pipe})
+        std::remove(f.c_str());
+    ::rmdir(dir.c_str());
+}
 } // namespace
 } // namespace zq::model

@@ -535,7 +535,7 @@ TEST_F(MainWindow, EveryControlOfTheValueWindowHasItsOwnName) {
     expectNames(*v, {{"ToleranceChip", 0, "棕色，±1%"},
                      {"ToleranceChip", 1, "红色，±2%"},
                      {"ToleranceChip", 2, "绿色，±0.5%"},
-                     {"ToleranceChip", 3, "蓝色，±0.2%"},
+                     {"ToleranceChip", 3, "蓝色，±0.25%"},
                      {"ToleranceChip", 4, "紫色，±0.1%"},
                      {"ToleranceChip", 5, "金色，±5%"},
                      {"ToleranceChip", 6, "银色，±10%"},

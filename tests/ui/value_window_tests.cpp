@@ -157,7 +157,7 @@ TEST_F(ValueWindow, BadInputGivesItsReasonAndClearsTheAnswerBefore) {
     // In the user's own decimal point, like every number of the window.
     EXPECT_EQ(
         v.Note.Caption(),
-        QStringLiteral("阻值太大了：四环电阻能做 0.01Ω～99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。")
+        QStringLiteral("阻值太大了：四环电阻能做 0.01Ω ～ 99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。")
             .replace(u'.', dp()));
     // No message box for typing: the fixture fails on any.
 }
@@ -180,7 +180,7 @@ TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 黑 棕 棕")) << "found again";
     EXPECT_TRUE(v.AnswerChip[4]->Visible());
     // Every tolerance chip, in order: the colour, its text, and the line under it.
-    const char* texts[] = {"±1%", "±2%", "±0.5%", "±0.2%", "±0.1%", "±5%", "±10%", "±20%"};
+    const char* texts[] = {"±1%", "±2%", "±0.5%", "±0.25%", "±0.1%", "±5%", "±10%", "±20%"};
     for (int i = 0; i < 8; ++i) {
         click(v, centreOf(*v.ToleranceChip[i]));
         EXPECT_EQ(v.Tolerance, model::kTolerancePalette[i]) << i;

@@ -54,7 +54,12 @@ TEST(ReadingWords, TheVerdictSaysWhichReadingIsLikelyAndWhy) {
          nullptr,
          {"only-one-way"},
          "只有从左往右读说得通：4.70KΩ ±5%。"},
-        {{kBlack, kBlack, kBlack}, nullptr, {"palindrome"}, "正着读和倒着读是一样的：0.00Ω ±20%。"},
+        {{kRed, kRed, kRed}, nullptr, {"palindrome"}, "正着读和倒着读是一样的：2.20KΩ ±20%。"},
+        // All digits black is no part, not a jumper: a band was misread.
+        {{kBlack, kBlack, kBlack},
+         nullptr,
+         {"neither-way"},
+         "两头读都说不通，请再看看是不是有颜色看错了。"},
         {{kYellow, kViolet, kOrange},
          nullptr,
          {"series"},
@@ -128,7 +133,7 @@ TEST(ReadingWords, ValuesAreWrittenWithTheUsersPoint) {
     EXPECT_EQ(joined(verdict(r, {","})),
               u("量到的阻值只和从右往左读的 120,00Ω ±1% 相符，所以就是它。"));
     EXPECT_EQ(readingLine(r.readings[0], {","}),
-              u("● 从右往左读：棕 红 黑 黑 棕 → 120,00Ω ±1%（118,80Ω～121,20Ω）"));
+              u("● 从右往左读：棕 红 黑 黑 棕 → 120,00Ω ±1%（118,80Ω ～ 121,20Ω）"));
 }
 
 // ---- each reading ---------------------------------------------------------------------------
@@ -147,79 +152,73 @@ TEST(ReadingWords, EachReadingSaysItsSeriesItsToleranceColourAndTheMeasurement) 
         {{kYellow, kViolet, kRed, kGold},
          Direction::AsEntered,
          nullptr,
-         "● 从左往右读：黄 紫 红 金 → 4.70KΩ ±5%（4.465KΩ～4.935KΩ）",
+         "● 从左往右读：黄 紫 红 金 → 4.70KΩ ±5%（4.465KΩ ～ 4.935KΩ）",
          {"standard-member"},
          "4.70KΩ 是 E24 系列里的标准阻值，±5% 的电阻就按这个系列生产。"},
         {{kYellow, kViolet, kOrange},
          Direction::Reversed,
          nullptr,
-         "○ 从右往左读：橙 紫 黄 → 370.00KΩ ±20%（296.00KΩ～444.00KΩ）",
+         "○ 从右往左读：橙 紫 黄 → 370.00KΩ ±20%（296.00KΩ ～ 444.00KΩ）",
          {"off-series"},
          "370.00KΩ 不在 ±20% 电阻所用的 E6 系列里，很少有这样的电阻。"},
         {{kBrown, kBlack, kBlack, kRed, kOrange},
          Direction::Reversed,
          nullptr,
-         "○ 从右往左读：橙 红 黑 黑 棕 → 320.00Ω ±1%（316.80Ω～323.20Ω）",
+         "○ 从右往左读：橙 红 黑 黑 棕 → 320.00Ω ±1%（316.80Ω ～ 323.20Ω）",
          {"off-series"},
          "320.00Ω 不在 ±1% 电阻所用的 E24 或 E96 系列里，很少有这样的电阻。"},
-        {{kBlack, kBlack, kBlack},
-         Direction::AsEntered,
-         nullptr,
-         "● 从左往右读：黑 黑 黑 → 0.00Ω ±20%（0.00Ω～0.00Ω）",
-         {"jumper"},
-         "0Ω 是跳线电阻，不属于哪个阻值系列。"},
         {{kOrange, kOrange, kBlack, kRed, kBrown},
          Direction::Reversed,
          nullptr,
-         "○ 从右往左读：棕 红 黑 橙 橙 → 120.00KΩ ±0.05%（119.94KΩ～120.06KΩ）",
+         "○ 从右往左读：棕 红 黑 橙 橙 → 120.00KΩ ±0.05%（119.94KΩ ～ 120.06KΩ）",
          {"standard-member", "precision-tolerance"},
          "120.00KΩ 是 E192 系列里的标准阻值，±0.05% 的电阻就按这个系列生产。"
          "橙色误差环是 IEC 60062:2016 标准给的精密误差：±0.05%，这是精密电阻。"},
         {{kBrown, kBlack, kBlack, kRed, kBlue},
          Direction::AsEntered,
          nullptr,
-         "○ 从左往右读：棕 黑 黑 红 蓝 → 10.00KΩ ±0.2%（9.98KΩ～10.02KΩ）",
+         "○ 从左往右读：棕 黑 黑 红 蓝 → 10.00KΩ ±0.25%（9.975KΩ ～ 10.025KΩ）",
          {"standard-member", "precision-tolerance-differs"},
-         "10.00KΩ 是 E192 系列里的标准阻值，±0.2% 的电阻就按这个系列生产。"
+         "10.00KΩ 是 E192 系列里的标准阻值，±0.25% 的电阻就按这个系列生产。"
          "蓝色误差环按本程序的表是 ±0.2%，IEC 60062:2016 标准给的是 ±0.25%；这是精密电阻。"},
         {{kGreen, kBlue, kBlack, kBlack, kBrown},
          Direction::Reversed,
          nullptr,
-         "○ 从右往左读：棕 黑 黑 蓝 绿 → 100.00MΩ ±0.5%（99.50MΩ～100.50MΩ）",
+         "○ 从右往左读：棕 黑 黑 蓝 绿 → 100.00MΩ ±0.5%（99.50MΩ ～ 100.50MΩ）",
          {"standard-member", "rare-tolerance-colour"},
          "100.00MΩ 是 E192 系列里的标准阻值，±0.5% 的电阻就按这个系列生产。绿色误差环少见。"},
         // The common colour at the other end: no note about it.
         {{kGreen, kBlue, kBlack, kBlack, kBrown},
          Direction::AsEntered,
          nullptr,
-         "● 从左往右读：绿 蓝 黑 黑 棕 → 560.00Ω ±1%（554.40Ω～565.60Ω）",
+         "● 从左往右读：绿 蓝 黑 黑 棕 → 560.00Ω ±1%（554.40Ω ～ 565.60Ω）",
          {"standard-member"},
          "560.00Ω 是 E24 系列里的标准阻值，±1% 的电阻就按这个系列生产。"},
         {{kGreen, kBrown, kBlue, kGold, kRed, kBlue},
          Direction::AsEntered,
          nullptr,
-         "● 从左往右读：绿 棕 蓝 金 红 蓝 → 51.60Ω ±2% 10ppm/K（50.568Ω～52.632Ω）",
+         "● 从左往右读：绿 棕 蓝 金 红 蓝 → 51.60Ω ±2% 10ppm/K（50.568Ω ～ 52.632Ω）",
          {"off-series"},
          "51.60Ω 不在 ±2% 电阻所用的 E24 或 E48 系列里，很少有这样的电阻。"},
         {{kBrown, kBlack, kBlack, kRed, kBrown},
          Direction::AsEntered,
          "9.93k",
-         "● 从左往右读：棕 黑 黑 红 棕 → 10.00KΩ ±1%（9.90KΩ～10.10KΩ）",
+         "● 从左往右读：棕 黑 黑 红 棕 → 10.00KΩ ±1%（9.90KΩ ～ 10.10KΩ）",
          {"standard-member", "measurement-matches"},
          "10.00KΩ 是 E24 系列里的标准阻值，±1% 的电阻就按这个系列生产。"
-         "量到的 9.93KΩ 在 9.90KΩ～10.10KΩ 之内，相符。"},
+         "量到的 9.93KΩ 在 9.90KΩ ～ 10.10KΩ 之内，相符。"},
         {{kBrown, kBlack, kBlack, kRed, kBrown},
          Direction::Reversed,
          "9.93k",
-         "○ 从右往左读：棕 红 黑 黑 棕 → 120.00Ω ±1%（118.80Ω～121.20Ω）",
+         "○ 从右往左读：棕 红 黑 黑 棕 → 120.00Ω ±1%（118.80Ω ～ 121.20Ω）",
          {"standard-member", "measurement-does-not-match"},
          "120.00Ω 是 E24 系列里的标准阻值，±1% 的电阻就按这个系列生产。"
-         "量到的 9.93KΩ 不在 118.80Ω～121.20Ω 之内，不相符。"},
+         "量到的 9.93KΩ 不在 118.80Ω ～ 121.20Ω 之内，不相符。"},
         // The missing tolerance band of four: ±20 %, no colour to remark on.
         {{kWhite, kViolet, kBlack, kNone},
          Direction::AsEntered,
          nullptr,
-         "● 从左往右读：白 紫 黑 无 → 97.00Ω ±20%（77.60Ω～116.40Ω）",
+         "● 从左往右读：白 紫 黑 无 → 97.00Ω ±20%（77.60Ω ～ 116.40Ω）",
          {"off-series"},
          "97.00Ω 不在 ±20% 电阻所用的 E6 系列里，很少有这样的电阻。"},
     };
@@ -400,5 +399,12 @@ TEST(ReadingWords, TheLinesShownAreTheReadingsThenTheWaysRuledOutThenTheConfused
                                        ruledOutLine(r.ruledOut[0]), changeLine(r.changes[0])}));
 }
 
+// The note on a band shown otherwise than seen names the shown colour first, the seen one second.
+TEST(ReadingWording, TheHandOverNoteNamesTheColourShownThenTheColourSeen) {
+    EXPECT_EQ(misreadShownAs(3, kBlack, kBrown).toStdString(),
+              "按第三环是棕色而不是黑色显示，和量到的相符。");
+    EXPECT_EQ(misreadShownAs(1, kBrown, kRed).toStdString(),
+              "按第一环是红色而不是棕色显示，和量到的相符。");
+}
 } // namespace
 } // namespace zq::wording

@@ -67,5 +67,24 @@ TEST(Words, BandOrdinalsExistForEveryBandAPartCanHave) {
     EXPECT_TRUE(bandOrdinal(model::kMostBands + 1).isEmpty());
 }
 
+// One writer by kind: a value, a result that is not exact (≈ and four digits, one sign), a range.
+TEST(Words, NumbersAreWrittenByKind) {
+    const model::Decimal v = model::Decimal::fromParts("4489", "016", 0);
+    const struct {
+        QString written;
+        const char* expected;
+    } cases[] = {
+        {ohms(model::Decimal::of(1000, 0)), "1000.00Ω"},
+        {roundedOhms(v), "≈4.489KΩ"},
+        {roundedOhms(model::Decimal::fromParts("33", "33349", 0)), "≈33.33Ω"},
+        {roundedOhms(model::Decimal::fromParts("9", "9996", 0)), "≈10.00Ω"},
+        {resultOhms(v, false), "≈ 4.489KΩ"},
+        {resultOhms(model::Decimal::of(4500, 0), true), "= 4.50KΩ"},
+        {ohmsRange(model::Decimal::of(95, 0), model::Decimal::of(105, 0)), "95.00Ω ～ 105.00Ω"},
+        {bandColourName(1, model::palette::kRed), "第一环：红色"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.written.toStdString(), c.expected);
+}
 } // namespace
 } // namespace zq::wording

@@ -56,11 +56,11 @@ QString HelpWindow::helpText() {
         QCoreApplication::translate(
             "HelpWindow",
             "V1.1将V1.0中选色环颜色的下拉列表框,改成了色块,这样更加直观,方便。V1.1和V1.0一样"),
+        // One sentence across two lines is one text: the catalogue never holds half of one.
         QCoreApplication::translate(
             "HelpWindow",
-            "软件会自动识别四环,五环电阻,并且自动计算出电阻的阻值，第四环中的无色是用来切换"),
-        QCoreApplication::translate("HelpWindow",
-                                    "，四环电阻和五环电阻。软件中电阻第一环在左边，最后一环在右边"),
+            "软件会自动识别四环,五环电阻,并且自动计算出电阻的阻值，第四环中的无色是用来切换\n"
+            "，四环电阻和五环电阻。软件中电阻第一环在左边，最后一环在右边"),
         QString(42, u'*') + QCoreApplication::translate("HelpWindow", "注 意") + QString(31, u'*'),
         QCoreApplication::translate(
             "HelpWindow",
@@ -91,8 +91,9 @@ QString HelpWindow::helpText() {
             "下：四色环电阻，五色环电阻(精密电阻，主要用在仪器，仪表等要求误差小，精度高的电路中)"),
     };
     QString text;
-    for (const QString& line : first)
-        text += line + kBreak + kBreak;
+    for (const QString& lines : first)
+        for (const QString& line : lines.split(u'\n'))
+            text += line + kBreak + kBreak;
 
     // The signature stands at the right; the second address lines up under the first,
     // past the five-character label.

@@ -460,7 +460,7 @@ void PracticeWindow::paintWorking(QPainter& p) const {
     box(QRect(left + 120, area.top() + 4 + 2 * (rowHeight + 2), 66, rowHeight), multiplierInk,
         wording::q(multiplier.multiplier().text(zq::decimalPoint().toStdString())));
     box(QRect(left + 120, area.top() + 4 + 3 * (rowHeight + 2), 76, rowHeight), digitInk,
-        QStringLiteral("= ") + wording::ohms(Current.value, {zq::decimalPoint().toStdString()}));
+        wording::resultOhms(Current.value, true, {zq::decimalPoint().toStdString()}));
 }
 
 } // namespace zq::ui

@@ -116,10 +116,7 @@ void ReadingWindow::wireKeyboard() {
     // The drawn bands, one place each in the order entered, with their colour.
     for (std::size_t i = 0; i < Band.size(); ++i) {
         auto name = [this, i] {
-            return i < Bands.size()
-                       ? QCoreApplication::translate("ReadingWindow", "%1：%2")
-                             .arg(wording::bandOrdinal(int(i) + 1), wording::colourName(Bands[i]))
-                       : QString();
+            return i < Bands.size() ? wording::bandColourName(int(i) + 1, Bands[i]) : QString();
         };
         items.push_back({Band[i], QAccessible::Graphic, name, {}, {}});
     }
@@ -335,7 +332,7 @@ void ReadingWindow::ShowButton_Click() {
         if (change.direction == model::Direction::Reversed)
             std::reverse(colours.begin(), colours.end());
         return showBandsInMain(colours, change.reading.value,
-                               wording::misreadShownAs(change.band, change.from, change.to));
+                               wording::misreadShownAs(change.readingBand, change.from, change.to));
     }
     const model::BandReadingItem* chosen = nullptr;
     for (const model::BandReadingItem& r : Readings.readings)

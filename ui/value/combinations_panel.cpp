@@ -210,7 +210,7 @@ void CombinationsPanel::search() {
                        : model::seriesKit(Kit == E6    ? model::ESeries::E6
                                           : Kit == E12 ? model::ESeries::E12
                                                        : model::ESeries::E24);
-        Heading.setCaption(wording::panelHeading(*wanted_, kitName(Kit), tolerance_, fmt));
+        Heading.setCaption(wording::combinationsPanelHeading(*wanted_, kitName(Kit), tolerance_, fmt));
         const model::Kit kit(values);
         const model::Combinations made = model::findCombinations(*wanted_, kit, tolerance_);
         if (made.wantedFault)

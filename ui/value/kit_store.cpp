@@ -30,20 +30,15 @@ OwnKit loadOwnKit(const std::function<QString(const QString&)>& setAside) {
         out.values = model::starterKit();
         return out;
     }
-    QString trouble;
+    // The same limits and reading as a kit named on the command line.
     std::optional<model::KitLine> firstRefused;
-    if (!file.open(QIODevice::ReadOnly)) {
-        trouble = QStringLiteral("open");
-    } else {
-        const QByteArray bytes = file.readAll();
-        file.close();
-        const model::KitFile kit =
-            model::readKit(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        if (kit.refused.empty()) {
-            out.values = kit.values;
+    const model::KitFileRead read = model::readKitFile(QFile::encodeName(path).toStdString());
+    if (read.trouble == model::KitFileTrouble::none) {
+        if (read.kit.refused.empty() && !read.kit.over) {
+            out.values = read.kit.values;
             return out;
         }
-        firstRefused = kit.refused.front();
+        if (!read.kit.refused.empty()) firstRefused = read.kit.refused.front();
     }
     out.values = model::starterKit();
     out.note =

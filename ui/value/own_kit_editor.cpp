@@ -90,6 +90,10 @@ void OwnKitEditor::SaveButton_Click() {
     const QByteArray bytes = text.toUtf8();
     const model::KitFile kit =
         model::readKit(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (kit.over || std::size_t(bytes.size()) > model::kKitMostBytes) {
+        Note.setCaption(wording::typedKitOverLimit(kit.over.value_or(model::KitLimit::bytes)));
+        return;
+    }
     if (!kit.refused.empty()) {
         // Named as the user typed it, the cursor on it.
         const model::KitLine& refused = kit.refused.front();

@@ -83,11 +83,7 @@ void ValueWindow::wireKeyboard() {
     button(FiveBands, [] { return QCoreApplication::translate("ValueWindow", "五环"); });
     for (std::size_t i = 0; i < ToleranceChip.size(); ++i)
         button(*ToleranceChip[i], [i] {
-            const int colour = model::kTolerancePalette[i];
-            //: A tolerance chip to a screen reader: "金色，±5%".
-            return QCoreApplication::translate("ValueWindow", "%1，%2")
-                .arg(wording::colourName(colour),
-                     wording::tolerance(model::colourRecord(colour).tolerance));
+            return wording::toleranceChipName(model::kTolerancePalette[i]);
         });
     text(ToleranceText);
     text(Note);
@@ -286,15 +282,11 @@ void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& t
     for (const std::string& c : model::smdCodesFor(typed.ohms))
         codes << q(c);
     SmdCodes.setCaption(codes.isEmpty() ? QString() : wording::smdCodes(codes));
-    StandardCaption.setCaption(wording::standardHeading(f, fmt) +
-                               (Standard.empty()
-                                    ? QString()
-                                    : QCoreApplication::translate("ValueWindow", "点一下填入：")));
+    StandardCaption.setCaption(wording::standardCaption(f, !Standard.empty(), fmt));
 
     ColourNames.setCaption(wording::colourNames(a));
     ValueText.setCaption(wording::shownValue(a, fmt));
-    RangeText.setCaption(
-        QCoreApplication::translate("ValueWindow", "误差范围：%1").arg(wording::range(a, fmt)));
+    RangeText.setCaption(wording::rangeCaption(a, fmt));
     for (std::size_t i = 0; i < StandardValue.size(); ++i) {
         StandardValue[i]->setCaption(
             i < Standard.size() ? wording::standardValueEntry(Standard[i], fmt) : QString());
