@@ -135,6 +135,7 @@ QString Form2::windowsText() {
         QCoreApplication::translate("Form2", "由阻值查色环（Ctrl+F）：输入阻值，如 4.7k、4k7、470R，按回车，\n答出四环或五环电阻的色环、误差范围、标准值和贴片代码。"),
         QCoreApplication::translate("Form2", "识读色环（Ctrl+R）：照电阻上看到的样子从左到右点色块（键盘 1～9、0\n输入数字的颜色，J 金、Y 银，退格键退一环），两头都读出阻值，\n可以和万用表读数核对；也能读贴片电阻上印的代码。"),
         QCoreApplication::translate("Form2", "练习（Ctrl+L）：看色环说阻值、按阻值选色环、找从哪头读、读贴片代码、\n算误差范围；答错时指出错在哪里，常错的题会多出。"),
+        QCoreApplication::translate("Form2", "练习的按键：输入阻值后按回车作答，再按回车下一题；选色环用 1～9、0、\nJ 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选一端，回车作答；\n问号键看提示，PageDown 跳过这题；点统计表的一行出一道那类题。"),
         QCoreApplication::translate("Form2", "启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。"),
     };
     // clang-format on
