@@ -221,7 +221,7 @@ TEST_F(PracticeWindow, AnAnswerAfterAHintCountsAsHelpedAndOneWithoutAsKnown) {
 }
 
 // Keys as a learner presses them: to the answer field while it has the focus, else the window.
-void press(Window& p, const std::vector<Qt::Key>& keys) {
+void pressKeys(Window& p, const std::vector<Qt::Key>& keys) {
     for (const Qt::Key k : keys) {
         if (p.answerField().hasFocus())
             QTest::keyClick(&p.answerField(), k);
@@ -252,22 +252,22 @@ TEST_F(PracticeWindow, EveryKindIsAnsweredHintedAndLeftWithTheKeyboardAloneAndRe
         ASSERT_TRUE(q);
         SCOPED_TRACE(std::string(practice::questionKindCode(q->kind)));
         p->ask(*q);
-        press(*p, {Qt::Key_Question});
+        pressKeys(*p, {Qt::Key_Question});
         EXPECT_EQ(p->HintsShown, 1);
         const practice::Track before = p->Learner.of(q->kind);
-        press(*p, keys);
+        pressKeys(*p, keys);
         ASSERT_TRUE(p->Last);
         EXPECT_EQ(p->Last->verdict == practice::Verdict::Right, right);
         EXPECT_EQ(p->Learner.of(q->kind).helped, before.helped + (right ? 1 : 0)) << "after a hint";
         EXPECT_EQ(p->Learner.of(q->kind).wrong, before.wrong + (right ? 0 : 1));
         EXPECT_EQ(ui::ProgressFile(path()).load().state, p->Learner) << "recorded and kept";
-        press(*p, {Qt::Key_Return});
+        pressKeys(*p, {Qt::Key_Return});
         EXPECT_FALSE(p->Last) << "Return goes on once answered";
     }
     // PageDown passes over a question unanswered, and counts nothing.
     const practice::LearnerState kept = p->Learner;
     p->ask(*std::get<0>(cases[1]));
-    press(*p, {Qt::Key_PageDown});
+    pressKeys(*p, {Qt::Key_PageDown});
     EXPECT_NE(p->Current.code, "4R7");
     EXPECT_EQ(p->Learner, kept);
 }
@@ -309,13 +309,16 @@ TEST_F(PracticeWindow, HintsLeadToTheAnswerWithoutGivingItAwayAndAllOfThemFit) {
         for (int h = 1; h <= count; ++h) {
             p->HintButton_Click();
             const QString shown = p->Hint.Caption();
-            if (h < count) EXPECT_FALSE(shown.contains(answer)) << shown.toStdString();
+            if (h < count) {
+                EXPECT_FALSE(shown.contains(answer)) << shown.toStdString();
+            }
             // The rule names no colour; after it, a part's hint names one band's.
             int colours = 0;
             for (int c = 0; c < kPaintedSize; ++c)
                 colours += wording::hintText(*q, h).count(wording::colourName(c));
-            if (q->kind != QuestionKind::ChipCode && q->kind != QuestionKind::ReadDirection)
+            if (q->kind != QuestionKind::ChipCode && q->kind != QuestionKind::ReadDirection) {
                 EXPECT_EQ(colours, h == 1 ? 0 : 1) << wording::hintText(*q, h).toStdString();
+            }
         }
         const QFontMetricsF m(p->Hint.font());
         for (const SetLine& l : p->Hint.lines())
@@ -333,17 +336,17 @@ TEST_F(PracticeWindow, ReturnOnThePaletteOrTheEndsNeverPassesOverAnUnansweredQue
     ASSERT_TRUE(pick && ends);
     p->ask(*ends);
     EXPECT_EQ(p->focusedControl(), nullptr) << "no end looks chosen";
-    press(*p, {Qt::Key_Space, Qt::Key_Return});
+    pressKeys(*p, {Qt::Key_Space, Qt::Key_Return});
     EXPECT_FALSE(p->Last);
     EXPECT_EQ(p->Notice.Caption(), wording::chooseEndFirst());
     p->ask(*pick);
     // On a chip moved to with the arrows: Return answers (too few bands, asked again), Space picks.
-    press(*p, {Qt::Key_4, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
+    pressKeys(*p, {Qt::Key_4, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
     EXPECT_FALSE(p->Last);
     EXPECT_EQ(p->Picked, std::vector<int>{kYellow});
     EXPECT_FALSE(p->Verdict.Caption().isEmpty());
-    press(*p, {Qt::Key_Space});
-    EXPECT_EQ(p->Picked, (std::vector<int>{kYellow, kRed}));
+    pressKeys(*p, {Qt::Key_Space});
+    EXPECT_EQ(p->Picked, (std::vector<int>{kYellow, 2})) << "the third chip, the focused one";
     EXPECT_EQ(p->Learner.turn, 0);
     EXPECT_EQ(p->Current.answerBands, pick->answerBands) << "the same question";
 }
