@@ -1419,10 +1419,6 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>这只电阻该从哪一端读起？点那一端的电阻身，或按 ← → 选一端再按回车。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>按键：1 到 9 和 0 选数字的颜色，J 金色，Y 银色，退格键退一环，回车作答；问号键看提示，PageDown 下一题。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1633,6 +1629,10 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
     </message>
     <message>
         <source>先按 ← 或 → 选一端，再按回车。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻从哪一端读起？点那一端，或按 ← → 选好再按回车。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

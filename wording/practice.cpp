@@ -118,7 +118,7 @@ QString questionText(const Question& q, const model::DecimalFormat& fmt) {
                                  : Practice::tr("点色块排出 %1 %2 的四环色环，再按“作答”。"))
             .arg(ohms(q.value, fmt), tolerance(q.tolerance));
     case QuestionKind::ReadDirection:
-        return Practice::tr("这只电阻该从哪一端读起？点那一端的电阻身，或按 ← → 选一端再按回车。");
+        return Practice::tr("这只电阻从哪一端读起？点那一端，或按 ← → 选好再按回车。");
     case QuestionKind::ChipCode:
         return Practice::tr("贴片电阻上印着 %1，它是多少欧？输入阻值，按回车。").arg(wording::q(q.code));
     case QuestionKind::ToleranceLimit:
