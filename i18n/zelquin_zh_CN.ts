@@ -933,6 +933,12 @@
 ，四环电阻和五环电阻。软件中电阻第一环在左边，最后一环在右边</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>练习的按键：输入阻值后按回车作答，再按回车下一题；选色环用 1～9、0、
+J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选一端，回车作答；
+问号键看提示，PageDown 跳过这题；点统计表的一行出一道那类题。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KitPanel</name>
@@ -1351,10 +1357,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>这只电阻该从哪一端读起？点那一端的电阻身。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>贴片电阻上印着 %1，它是多少欧？输入阻值，按回车。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1383,23 +1385,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1是%2 %3：%4。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1（从%2数）%3是%4：%5。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>读反了方向：这只电阻要从%1读起。误差环和别的环隔得远些，它总在最后。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>三位和四位代码弄混了：四位代码前三位是数字，最后一位才是 10 的几次方。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>四环和五环弄混了：五环电阻前三环是数字，第四环才是倍率；四环电阻前两环是数字。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1439,19 +1425,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>答案不对。看看下面的算法。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>答对了！看过提示，这题记作“提示后答对”。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>答对了！</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>不对。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1511,18 +1489,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>每类最近 %1 次：绿色是答对，黄色是看过提示后答对，红色是答错。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1：还没练过</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1：最近 %2 次答对 %3 次，提示后答对 %4 次</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>练习进度文件读不了，已改名为 %1 放在一边；这次从头开始。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1576,6 +1542,223 @@
     </message>
     <message>
         <source>左边</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻从哪一端读起？点那一端，或按 ← → 选好再按回车。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键：1 到 9 和 0 选数字的颜色，J 金色，Y 银色，退格键退一环，回车作答；问号键看提示，PageDown 下一题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键：左右方向键选一端，回车作答；问号键看提示，PageDown 下一题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键：输入阻值后按回车作答，再按回车下一题；问号键看提示，PageDown 下一题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三环电阻：前两环是数字，第三环是倍率（数字后面添几个 0），没有误差环，误差是 ±20%。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四环电阻：前两环是数字，第三环是倍率（数字后面添几个 0），第四环是误差。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环电阻：前三环是数字，第四环是倍率（数字后面添几个 0），第五环是误差。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>六环电阻：前三环是数字，第四环是倍率（数字后面添几个 0），第五环是误差，第六环是温度系数环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三环电阻没有隔开的误差环：金色和银色不会是第一环，它们没有数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差环和前面的环隔开一段，它和温度系数环是最后读的两环，所以从另一端读起。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>误差环和前面的环隔开一段，它是最后读的一环，所以从另一端读起。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>前两位 %1 是 E96 系列的第 %2 个值：%3。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>字母 %1 是倍率 ×%2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R 前面没有数字：整数部分是 0。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R 前面的 %1 是整数部分。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R 后面没有数字：没有小数部分。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R 后面的 %1 是小数部分。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 位 %2 是数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最后一位 0：乘 1，不添 0。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最后一位 %1：在数字后面添 %1 个 0。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>两位数字加一个字母是 EIA-96 代码：数字是 E96 系列里第几个值，字母是倍率。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>代码里的 R 代表小数点，R 前后的数字照写。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>三位代码：前两位是数字，最后一位是 10 的几次方，就是在数字后面添几个 0。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>四位代码：前三位是数字，最后一位是 10 的几次方，就是在数字后面添几个 0。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这只电阻从%1读起。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最低值是阻值减去误差的那一份。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最高值是阻值加上误差的那一份。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2：%3 %4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>读反了方向：这只电阻要从%1读起。%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>环数弄混了：五环、六环电阻前三环是数字，第四环才是倍率；三环、四环电阻前两环是数字，第三环是倍率。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不对，对照下面的算法看看错在哪里。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条：绿 答对，黄 看过提示后答对，红 答错。
+点一行，就出一道这一类的题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>题型</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最近答对 / 共几题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>易犯的错</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最近犯过 / 共几题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1/%2 渐少</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：还没练过。点它出一道这类题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：最近 %2 题答对 %3 题，提示后答对 %4 题。点它出一道这类题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：还没有题考到它。点它出一道这类题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：最近 %2 题里犯过 %3 次，在减少。点它出一道这类题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：最近 %2 题里犯过 %3 次。点它出一道这类题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 轮（%2 题）做完了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还没有哪类题最近一直答对；</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>做得好的：%1；</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没有特别要补的，照这样练下去。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要多练：%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>还要留意：%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要多练：%1，还要留意：%2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下面接着练。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>练习进度没能保存。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>先按 ← 或 → 选一端，再按回车。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -8,6 +8,7 @@
 #include "wording/chip_code.h"
 #include "wording/words.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -118,7 +119,7 @@ QString questionText(const Question& q, const model::DecimalFormat& fmt) {
                                  : Practice::tr("点色块排出 %1 %2 的四环色环，再按“作答”。"))
             .arg(ohms(q.value, fmt), tolerance(q.tolerance));
     case QuestionKind::ReadDirection:
-        return Practice::tr("这只电阻该从哪一端读起？点那一端的电阻身。");
+        return Practice::tr("这只电阻从哪一端读起？点那一端，或按 ← → 选好再按回车。");
     case QuestionKind::ChipCode:
         return Practice::tr("贴片电阻上印着 %1，它是多少欧？输入阻值，按回车。").arg(wording::q(q.code));
     case QuestionKind::ToleranceLimit:
@@ -129,8 +130,9 @@ QString questionText(const Question& q, const model::DecimalFormat& fmt) {
 }
 
 QString questionSpoken(const Question& q, const model::DecimalFormat& fmt) {
-    QString text = questionText(q, fmt);
-    if (q.kind == QuestionKind::PickBands || q.kind == QuestionKind::ChipCode) return text;
+    const QString text = questionText(q, fmt);
+    if (q.kind == QuestionKind::PickBands || q.kind == QuestionKind::ChipCode)
+        return text + questionKeys(q);
     const std::vector<int> shown = q.part.shown();
     const int gap = q.part.shownBeforeGap();
     QStringList bands;
@@ -139,49 +141,144 @@ QString questionSpoken(const Question& q, const model::DecimalFormat& fmt) {
         if (gap > 0 && int(i) == gap) band = Practice::tr("隔开，") + band;
         bands << band;
     }
-    return text + Practice::tr("从左到右，%1。").arg(bands.join(Practice::tr("，")));
+    return text + Practice::tr("从左到右，%1。").arg(bands.join(Practice::tr("，"))) + questionKeys(q);
 }
 
-int hintCount(const Question& q) {
-    if (q.kind == QuestionKind::ChipCode) return 1;
-    // Naming the bands in reading order would give the end away: the rules instead.
-    if (q.kind == QuestionKind::ReadDirection) return 2;
-    return int(readingBands(q).size());
+QString questionKeys(const Question& q) {
+    switch (q.kind) {
+    case QuestionKind::PickBands:
+        return Practice::tr("按键：1 到 9 和 0 选数字的颜色，J 金色，Y 银色，退格键退一环，回车作答；问号键看提示，PageDown 下一题。");
+    case QuestionKind::ReadDirection:
+        return Practice::tr("按键：左右方向键选一端，回车作答；问号键看提示，PageDown 下一题。");
+    default:
+        return Practice::tr("按键：输入阻值后按回车作答，再按回车下一题；问号键看提示，PageDown 下一题。");
+    }
 }
 
-QString hintText(const Question& q, int hint) {
+namespace {
+
+// The layout of an n-band part, said so that it is true for that part: which bands are digits,
+// which the multiplier, and what follows.
+QString layoutRule(int n) {
+    switch (n) {
+    case 3:
+        return Practice::tr("三环电阻：前两环是数字，第三环是倍率（数字后面添几个 0），没有误差环，误差是 ±20%。");
+    case 4:
+        return Practice::tr("四环电阻：前两环是数字，第三环是倍率（数字后面添几个 0），第四环是误差。");
+    case 5:
+        return Practice::tr("五环电阻：前三环是数字，第四环是倍率（数字后面添几个 0），第五环是误差。");
+    default:
+        return Practice::tr("六环电阻：前三环是数字，第四环是倍率（数字后面添几个 0），第五环是误差，第六环是温度系数环。");
+    }
+}
+
+// Where reading starts on a drawn part, as its layout shows it.
+QString whereToStart(int n) {
+    if (n == 3) return Practice::tr("三环电阻没有隔开的误差环：金色和银色不会是第一环，它们没有数字。");
+    if (n == 6)
+        return Practice::tr("误差环和前面的环隔开一段，它和温度系数环是最后读的两环，所以从另一端读起。");
+    return Practice::tr("误差环和前面的环隔开一段，它是最后读的一环，所以从另一端读起。");
+}
+
+// The bands a hint tells, one a hint: the digits and the multiplier, and the tolerance where
+// the answer needs it.
+int bandsHinted(const Question& q) {
+    const int n = int(readingBands(q).size());
+    const int digits = n >= 5 ? 3 : 2;
+    if (q.kind == QuestionKind::ReadValue) return digits + 1;
+    if (q.kind == QuestionKind::ToleranceLimit) return std::min(n, digits + 2);
+    return n; // PickBands: every band is part of the answer
+}
+
+// A chip code's pieces after its rule: digits one at a time and the power, the two sides of
+// R, or the number and the letter.
+QStringList chipPieces(const model::SmdReading& r) {
+    QStringList out;
+    if (r.kind == model::SmdKind::Eia96) {
+        out << Practice::tr("前两位 %1 是 E96 系列的第 %2 个值：%3。")
+                   .arg(QStringLiteral("%1").arg(r.eiaNumber, 2, 10, QLatin1Char('0')))
+                   .arg(r.eiaNumber)
+                   .arg(r.eiaMember);
+        out << Practice::tr("字母 %1 是倍率 ×%2。")
+                   .arg(QString(QLatin1Char(r.letter)), q(model::Decimal::of(1, r.power).text()));
+        return out;
+    }
+    if (r.point) {
+        out << (r.whole.empty() ? Practice::tr("R 前面没有数字：整数部分是 0。")
+                                : Practice::tr("R 前面的 %1 是整数部分。").arg(q(r.whole)));
+        out << (r.fraction.empty() ? Practice::tr("R 后面没有数字：没有小数部分。")
+                                   : Practice::tr("R 后面的 %1 是小数部分。").arg(q(r.fraction)));
+        return out;
+    }
+    for (std::size_t i = 0; i < r.significant.size(); ++i)
+        out << Practice::tr("第 %1 位 %2 是数字。").arg(i + 1).arg(QChar::fromLatin1(r.significant[i]));
+    out << (r.power == 0 ? Practice::tr("最后一位 0：乘 1，不添 0。")
+                         : Practice::tr("最后一位 %1：在数字后面添 %1 个 0。").arg(r.power));
+    return out;
+}
+
+QString chipRule(const model::SmdReading& r) {
+    if (r.kind == model::SmdKind::Eia96)
+        return Practice::tr("两位数字加一个字母是 EIA-96 代码：数字是 E96 系列里第几个值，字母是倍率。");
+    if (r.point) return Practice::tr("代码里的 R 代表小数点，R 前后的数字照写。");
+    return r.kind == model::SmdKind::ThreeDigit
+               ? Practice::tr("三位代码：前两位是数字，最后一位是 10 的几次方，就是在数字后面添几个 0。")
+               : Practice::tr("四位代码：前三位是数字，最后一位是 10 的几次方，就是在数字后面添几个 0。");
+}
+
+} // namespace
+
+QStringList hints(const Question& q) {
+    QStringList out;
     if (q.kind == QuestionKind::ChipCode) {
         const model::SmdAnswer a = model::readSmdCode(q.code);
-        return a.readings.empty() ? QString() : chipExplanation(a, a.readings.front());
+        if (a.readings.empty()) return out;
+        out << chipRule(a.readings.front()) << chipPieces(a.readings.front());
+        return out;
     }
+    const std::vector<int>& bands = readingBands(q);
+    const int n = int(bands.size());
     if (q.kind == QuestionKind::ReadDirection) {
-        // The cue the part shows comes first: its gap, or, spaced evenly, its colours.
+        // Naming the bands in reading order would give the end away: the rules instead, the
+        // cue the part shows first (its gap, or, spaced evenly, its colours).
+        // A three-band part has no tolerance band to stand apart.
         const QString gap =
-            Practice::tr("看间隔：误差环和别的环隔得远一些，它在读的最后，另一端就是读起的一端。");
+            n == 3 ? whereToStart(n)
+                   : Practice::tr("看间隔：误差环和别的环隔得远一些，它在读的最后，另一端就是读起的一端。");
         const QString colours = Practice::tr("看颜色：金色和银色不会是第一环，它们没有数字。");
         using Cues = model::practice::DrawnPart::Cues;
         if (q.part.cues == Cues::GapOnly)
-            return hint == 1 ? gap
-                   : hint == 2
-                       ? Practice::tr("这只电阻的颜色两头读都说得通，只有间隔分得出哪头先读。")
-                       : QString();
-        if (hint == 1) return q.part.cues == Cues::ColoursOnly ? colours : gap;
-        if (hint == 2)
-            return q.part.cues == Cues::ColoursOnly
-                       ? Practice::tr("这只电阻的色环是等距画的，看不出间隔：只能看颜色。")
-                       : colours;
-        return {};
+            out << gap
+                << Practice::tr("这只电阻的颜色两头读都说得通，只有间隔分得出哪头先读。");
+        else if (q.part.cues == Cues::ColoursOnly)
+            out << colours << Practice::tr("这只电阻的色环是等距画的，看不出间隔：只能看颜色。");
+        else
+            out << gap << colours;
+        return out;
     }
-    const std::vector<int>& bands = readingBands(q);
-    if (hint < 1 || hint > int(bands.size())) return {};
-    const int colour = bands[std::size_t(hint - 1)];
-    const Role role = roleOf(hint, int(bands.size()));
-    if (q.kind == QuestionKind::PickBands)
-        return Practice::tr("%1是%2 %3：%4。")
-            .arg(bandOrdinal(hint), roleName(role), meaning(colour, role), colourName(colour));
-    return Practice::tr("%1（从%2数）%3是%4：%5。")
-        .arg(bandOrdinal(hint), endName(q.part.readFrom()), colourName(colour), roleName(role),
-             meaning(colour, role));
+    QString rule = layoutRule(n);
+    if (q.kind != QuestionKind::PickBands)
+        rule += Practice::tr("这只电阻从%1读起。").arg(endName(q.part.readFrom()));
+    if (q.kind == QuestionKind::ToleranceLimit)
+        rule += q.limit == Limit::Lowest ? Practice::tr("最低值是阻值减去误差的那一份。")
+                                         : Practice::tr("最高值是阻值加上误差的那一份。");
+    out << rule;
+    for (int b = 1; b <= bandsHinted(q); ++b) {
+        const int colour = bands[std::size_t(b - 1)];
+        const Role role = roleOf(b, n);
+        out << Practice::tr("%1%2：%3 %4。")
+                   .arg(bandOrdinal(b), colourName(colour), roleName(role), meaning(colour, role));
+    }
+    return out;
+}
+
+int hintCount(const Question& q) {
+    return int(hints(q).size());
+}
+
+QString hintText(const Question& q, int hint) {
+    const QStringList all = hints(q);
+    return hint >= 1 && hint <= all.size() ? all[hint - 1] : QString();
 }
 
 QString mistakeText(const Question& q, const model::practice::Mistake& m,
@@ -189,11 +286,11 @@ QString mistakeText(const Question& q, const model::practice::Mistake& m,
     const bool chip = q.kind == QuestionKind::ChipCode;
     switch (m.kind) {
     case MistakeKind::WrongEnd:
-        return Practice::tr("读反了方向：这只电阻要从%1读起。误差环和别的环隔得远些，它总在最后。")
-            .arg(endName(q.part.readFrom()));
+        return Practice::tr("读反了方向：这只电阻要从%1读起。%2")
+            .arg(endName(q.part.readFrom()), whereToStart(int(readingBands(q).size())));
     case MistakeKind::BandCount:
         if (chip) return Practice::tr("三位和四位代码弄混了：四位代码前三位是数字，最后一位才是 10 的几次方。");
-        return Practice::tr("四环和五环弄混了：五环电阻前三环是数字，第四环才是倍率；四环电阻前两环是数字。");
+        return Practice::tr("环数弄混了：五环、六环电阻前三环是数字，第四环才是倍率；三环、四环电阻前两环是数字，第三环是倍率。");
     case MistakeKind::MultiplierOff:
         if (m.powerOff == 0)
             return Practice::tr("把倍率环当成了一位数字：%1是倍率 %2，不是数字。")
@@ -228,7 +325,7 @@ QString mistakeText(const Question& q, const model::practice::Mistake& m,
     case MistakeKind::Other:
         break;
     }
-    return Practice::tr("答案不对。看看下面的算法。");
+    return {};
 }
 
 QString verdictText(const Question& q, const model::practice::Judgement& j, bool helped,
@@ -236,8 +333,10 @@ QString verdictText(const Question& q, const model::practice::Judgement& j, bool
     using model::practice::Verdict;
     if (j.verdict == Verdict::Right)
         return helped ? Practice::tr("答对了！看过提示，这题记作“提示后答对”。") : Practice::tr("答对了！");
-    if (j.verdict == Verdict::Wrong) return Practice::tr("不对。") + mistakeText(q, j.mistake, fmt);
-    return {};
+    if (j.verdict != Verdict::Wrong) return {};
+    // The mistake named is the verdict; an answer no known mistake explains is said wrong once.
+    const QString named = mistakeText(q, j.mistake, fmt);
+    return named.isEmpty() ? Practice::tr("不对，对照下面的算法看看错在哪里。") : named;
 }
 
 QString unreadableText(const Question& q, const QString& reason, int picked) {
@@ -293,17 +392,76 @@ QString pickedText(std::span<const int> colours, int wanted) {
 }
 
 QString chartCaption() {
-    return Practice::tr("每类最近 %1 次：绿色是答对，黄色是看过提示后答对，红色是答错。")
-        .arg(model::practice::kRecent);
+    return Practice::tr("条：绿 答对，黄 看过提示后答对，红 答错。\n点一行，就出一道这一类的题。");
+}
+
+QString questionHeading() {
+    return Practice::tr("题型");
+}
+
+QString questionTallyHeading() {
+    return Practice::tr("最近答对 / 共几题");
+}
+
+QString mistakeHeading() {
+    return Practice::tr("易犯的错");
+}
+
+QString mistakeTallyHeading() {
+    return Practice::tr("最近犯过 / 共几题");
+}
+
+QString questionTally(const model::practice::Track& t) {
+    if (t.recent.empty()) return {};
+    return Practice::tr("%1/%2").arg(t.rightLately()).arg(t.recent.size());
+}
+
+QString mistakeTally(const model::practice::Track& t) {
+    if (t.recent.empty()) return {};
+    return t.fading() ? Practice::tr("%1/%2 渐少").arg(t.wrongLately()).arg(t.recent.size())
+                      : Practice::tr("%1/%2").arg(t.wrongLately()).arg(t.recent.size());
 }
 
 QString chartRowSpoken(const QString& kindName, const model::practice::Track& t) {
-    if (t.recent.empty()) return Practice::tr("%1：还没练过").arg(kindName);
-    return Practice::tr("%1：最近 %2 次答对 %3 次，提示后答对 %4 次")
+    if (t.recent.empty()) return Practice::tr("%1：还没练过。点它出一道这类题。").arg(kindName);
+    return Practice::tr("%1：最近 %2 题答对 %3 题，提示后答对 %4 题。点它出一道这类题。")
         .arg(kindName)
         .arg(t.recent.size())
         .arg(t.rightLately())
         .arg(t.helpedLately());
+}
+
+QString mistakeRowSpoken(const QString& kindName, const model::practice::Track& t) {
+    if (t.recent.empty()) return Practice::tr("%1：还没有题考到它。点它出一道这类题。").arg(kindName);
+    return (t.fading() ? Practice::tr("%1：最近 %2 题里犯过 %3 次，在减少。点它出一道这类题。")
+                       : Practice::tr("%1：最近 %2 题里犯过 %3 次。点它出一道这类题。"))
+        .arg(kindName)
+        .arg(t.recent.size())
+        .arg(t.wrongLately());
+}
+
+QString roundReview(const model::practice::LearnerState& s, int round) {
+    const model::practice::Review r = model::practice::reviewOf(s);
+    QStringList strong, weak, mistakes;
+    for (const QuestionKind k : r.strong)
+        strong << questionKindName(k);
+    for (const QuestionKind k : r.weak)
+        weak << questionKindName(k);
+    for (const MistakeKind m : r.toPractise)
+        mistakes << mistakeKindName(m);
+    const QString comma = Practice::tr("、");
+    QString text = Practice::tr("第 %1 轮（%2 题）做完了。").arg(round).arg(model::practice::kRoundLength);
+    text += strong.isEmpty() ? Practice::tr("还没有哪类题最近一直答对；")
+                             : Practice::tr("做得好的：%1；").arg(strong.join(comma));
+    if (weak.isEmpty() && mistakes.isEmpty())
+        text += Practice::tr("没有特别要补的，照这样练下去。");
+    else if (mistakes.isEmpty())
+        text += Practice::tr("要多练：%1。").arg(weak.join(comma));
+    else if (weak.isEmpty())
+        text += Practice::tr("还要留意：%1。").arg(mistakes.join(comma));
+    else
+        text += Practice::tr("要多练：%1，还要留意：%2。").arg(weak.join(comma), mistakes.join(comma));
+    return text + Practice::tr("下面接着练。");
 }
 
 QString progressSetAside(const QString& fileName) {
@@ -315,6 +473,7 @@ QString progressNotSetAside(const QString& path) {
 }
 
 QString progressNotSaved(const QString& why) {
+    if (why.isEmpty()) return Practice::tr("练习进度没能保存。");
     return Practice::tr("练习进度没能保存：%1").arg(why);
 }
 
@@ -332,6 +491,10 @@ QString restarted() {
 
 QString notForThisQuestion() {
     return Practice::tr("这题用不上它。");
+}
+
+QString chooseEndFirst() {
+    return Practice::tr("先按 ← 或 → 选一端，再按回车。");
 }
 
 } // namespace zq::wording

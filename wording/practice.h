@@ -25,8 +25,13 @@ QString questionText(const model::practice::Question& q, const model::DecimalFor
 // "…从左到右，第一环：黄色，第二环：紫色，第三环：红色，隔开，第四环：金色。"
 QString questionSpoken(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
 
-// The meaning of one band (1-based, in reading order) or the chip code's rule; hints are
-// revealed one at a time, hintCount of them.
+// The keys the question takes, said after it.
+QString questionKeys(const model::practice::Question& q);
+
+// Hints from the rule to the band: first the rule that applies (the layout and where to start,
+// what a chip code's letters and digits mean), then one band or one digit at a time. The last
+// may give the last piece; none gives the answer whole. Revealed one at a time.
+QStringList hints(const model::practice::Question& q);
 int hintCount(const model::practice::Question& q);
 QString hintText(const model::practice::Question& q, int hint);
 
@@ -46,9 +51,20 @@ QString workingText(const model::practice::Question& q, const model::DecimalForm
 // "已选 2/4 环：黄 紫".
 QString pickedText(std::span<const int> colours, int wanted);
 
-// The chart: its caption, and one row for a screen reader.
+// The chart: its caption, its headings, what each row counts ("7/10": right of the last ten
+// for a kind of question, times made for a kind of mistake, and whether that is fading), and
+// each row for a screen reader.
 QString chartCaption();
+QString questionHeading();
+QString questionTallyHeading();
+QString mistakeHeading();
+QString mistakeTallyHeading();
+QString questionTally(const model::practice::Track& t);
+QString mistakeTally(const model::practice::Track& t);
 QString chartRowSpoken(const QString& kindName, const model::practice::Track& t);
+QString mistakeRowSpoken(const QString& kindName, const model::practice::Track& t);
+// After a round: what went well and what to practise, from the same facts as the chart.
+QString roundReview(const model::practice::LearnerState& s, int round);
 
 // The saved progress.
 QString progressSetAside(const QString& fileName);
@@ -59,5 +75,6 @@ QString restartTitle();
 QString restarted();
 // A key or click that does not belong to the question shown.
 QString notForThisQuestion();
+QString chooseEndFirst();
 
 } // namespace zq::wording

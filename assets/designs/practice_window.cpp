@@ -14,6 +14,7 @@ namespace {
 using namespace detail;
 
 FormDesign build() {
+    constexpr FontDesign kSong9Bold{.face = kSong, .points = 9, .bold = true};
     FormDesign f{
         .name = "PracticeWindow",
         .caption = "练习",
@@ -68,24 +69,35 @@ FormDesign build() {
     ControlDesign working = label("Working", -1, 26, 342, 462, 112, "", kSong9, kInk);
     working.wordWrap = true;
     c.push_back(working);
-    ControlDesign hint = label("Hint", -1, 26, 456, 462, 34, "", kSong9, kTeal);
+    // The hints stand where the working will: all of a six-band part's fit, and an answer
+    // puts the working in their place.
+    ControlDesign hint = label("Hint", -1, 26, 342, 462, 148, "", kSong9, kTeal);
     hint.wordWrap = true;
     c.push_back(hint);
     ControlDesign notice = label("Notice", -1, 26, 492, 462, 30, "", kSong9, kRed);
     notice.wordWrap = true;
     c.push_back(notice);
-    c.push_back(image("RestartButton", -1, 386, 538, 100, 26, ":/design/practice_window/Image6.png", true));
 
-    // Right lately, by kind of question and kind of mistake; the bars are painted beside.
-    ControlDesign chart = label("ChartCaption", -1, 26, 540, 354, 24, "", kSong9, kInk);
+    // How each kind went lately, under headings: a row per kind of question (right of the
+    // last ten) and per kind of mistake (times made); the bars are painted inside the rows.
+    c.push_back(label("QuestionHeading", -1, 26, 528, 84, 15, "", kSong9Bold, kInk));
+    c.push_back(label("QuestionTallyHeading", -1, 114, 528, 142, 15, "", kSong9Bold, kInk));
+    c.push_back(label("MistakeHeading", -1, 262, 528, 84, 15, "", kSong9Bold, kInk));
+    c.push_back(label("MistakeTallyHeading", -1, 350, 528, 144, 15, "", kSong9Bold, kInk));
+    for (int i = 0; i < 6; ++i) {
+        const int top = 546 + 16 * i;
+        c.push_back(label("QuestionKind", i, 26, top, 170, 15, "", kSong9, kInk));
+        c.push_back(label("QuestionTally", i, 198, top, 58, 15, "", kSong9, kInk));
+        c.push_back(label("MistakeKind", i, 262, top, 170, 15, "", kSong9, kInk));
+        c.push_back(label("MistakeTally", i, 434, top, 60, 15, "", kSong9, kInk));
+    }
+    ControlDesign chart = label("ChartCaption", -1, 26, 646, 354, 30, "", kSong9, kInk);
     chart.wordWrap = true;
     c.push_back(chart);
-    for (int i = 0; i < 6; ++i) {
-        c.push_back(label("QuestionKind", i, 26, 566 + 16 * i, 84, 15, "", kSong9, kInk));
-        c.push_back(label("MistakeKind", i, 262, 566 + 16 * i, 84, 15, "", kSong9, kInk));
-    }
     // The seventh kind of mistake under the kinds of question, in the row they leave free.
-    c.push_back(label("MistakeKind", 6, 26, 566 + 16 * 5, 84, 15, "", kSong9, kInk));
+    c.push_back(label("MistakeKind", 6, 26, 546 + 16 * 5, 170, 15, "", kSong9, kInk));
+    c.push_back(label("MistakeTally", 6, 198, 546 + 16 * 5, 58, 15, "", kSong9, kInk));
+    c.push_back(image("RestartButton", -1, 386, 646, 100, 26, ":/design/practice_window/Image6.png", true));
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
     c.push_back(image("Ground", -1, 0, 36, 510, 644, ":/design/reading_window/Image2.png"));

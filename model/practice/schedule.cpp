@@ -20,20 +20,6 @@ constexpr int kDrillAffinity = 3;
 constexpr int kTries = 30;
 constexpr int kMaxCount = 1'000'000'000;
 
-QuestionKind drillOf(MistakeKind m) {
-    switch (m) {
-    case MistakeKind::WrongEnd:
-    case MistakeKind::AgainstGap:
-        return QuestionKind::ReadDirection;
-    case MistakeKind::UnitSlip:
-        return QuestionKind::ChipCode;
-    case MistakeKind::ToleranceMisread:
-        return QuestionKind::ToleranceLimit;
-    default:
-        return QuestionKind::ReadValue;
-    }
-}
-
 constexpr MistakeSet bit(MistakeKind k) {
     return MistakeSet(1) << int(k);
 }
@@ -120,6 +106,51 @@ int Track::rightLately() const {
 
 int Track::helpedLately() const {
     return int(std::count(recent.begin(), recent.end(), 'h'));
+}
+
+int Track::wrongLately() const {
+    return int(std::count(recent.begin(), recent.end(), 'w'));
+}
+
+bool Track::fading() const {
+    const auto half = recent.begin() + std::ptrdiff_t(recent.size() / 2);
+    return std::count(half, recent.end(), 'w') < std::count(recent.begin(), half, 'w');
+}
+
+QuestionKind drillOf(MistakeKind m) {
+    switch (m) {
+    case MistakeKind::WrongEnd:
+    case MistakeKind::AgainstGap:
+        return QuestionKind::ReadDirection;
+    case MistakeKind::UnitSlip:
+        return QuestionKind::ChipCode;
+    case MistakeKind::ToleranceMisread:
+        return QuestionKind::ToleranceLimit;
+    default:
+        return QuestionKind::ReadValue;
+    }
+}
+
+Review reviewOf(const LearnerState& s) {
+    Review r;
+    // Strong: four in five right without a hint, over at least three answers; weak: under half.
+    for (const QuestionKind k : kAllQuestionKinds) {
+        const Track& t = s.of(k);
+        const int n = int(t.recent.size());
+        if (n >= 3 && 5 * t.rightLately() >= 4 * n) r.strong.push_back(k);
+        if (n > 0 && 2 * t.rightLately() < n) r.weak.push_back(k);
+    }
+    const auto share = [&s](QuestionKind k) {
+        return double(s.of(k).rightLately()) / double(s.of(k).recent.size());
+    };
+    std::stable_sort(r.weak.begin(), r.weak.end(),
+                     [&](QuestionKind a, QuestionKind b) { return share(a) < share(b); });
+    for (const MistakeKind m : kAllMistakeKinds)
+        if (s.of(m).wrongLately() > 0 && !s.of(m).fading()) r.toPractise.push_back(m);
+    std::stable_sort(r.toPractise.begin(), r.toPractise.end(), [&s](MistakeKind a, MistakeKind b) {
+        return s.of(a).wrongLately() > s.of(b).wrongLately();
+    });
+    return r;
 }
 
 MistakeSet mistakesOf(QuestionKind kind) {

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zq::model::practice {
 
@@ -32,6 +33,9 @@ struct Track {
     std::string recent; // the last kRecent results, oldest first: 'r' right, 'h' helped, 'w' wrong
     int rightLately() const;
     int helpedLately() const;
+    int wrongLately() const;
+    // Made lately, but less in the newer half of the recent answers than in the older half.
+    bool fading() const;
     friend bool operator==(const Track&, const Track&) = default;
 };
 
@@ -60,6 +64,19 @@ void record(LearnerState& state, const Question& q, const Judgement& j, bool hel
 
 // The kinds of mistake questions of a kind give room for.
 MistakeSet mistakesOf(QuestionKind kind);
+// The kind of question that drills a mistake best.
+QuestionKind drillOf(MistakeKind m);
+
+inline constexpr int kRoundLength = 10; // answers; a round ends with a review
+
+// What the chart shows, read as advice: the kinds of question answered well lately, those
+// answered badly (worst first), and the mistakes made lately that are not fading (most made
+// first).
+struct Review {
+    std::vector<QuestionKind> strong, weak;
+    std::vector<MistakeKind> toPractise;
+};
+Review reviewOf(const LearnerState& state);
 
 struct Pick {
     QuestionKind kind = QuestionKind::ReadValue;

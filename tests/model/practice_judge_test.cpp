@@ -96,6 +96,13 @@ const TypedCase kTypedMistakes[] = {
     {goldMultiplier, "470", power(M::MultiplierOff, 2, 3, kGold, kBrown)},
     {fiveBand, "49.9", power(M::MultiplierOff, -2, 4, kBrown, kGold)},
     {fourBand, "470k", power(M::MultiplierOff, 2, 3, kRed, kYellow)},
+    // Four or five powers out is no unit, whichever way: the multiplier slipped.
+    {fourBand, "47M", power(M::MultiplierOff, 4, 3, kRed, kBlue)},
+    {fourBand, "470M", power(M::MultiplierOff, 5, 3, kRed, kViolet)},
+    {fourBand, "0.47", power(M::MultiplierOff, -4, 3, kRed, kSilver)},
+    {fourBand, "0.047", power(M::MultiplierOff, -5, 3, kRed, kNone)},
+    {chip3, "47M", power(M::MultiplierOff, 4)},
+    {chip3, "0.047", power(M::MultiplierOff, -5)},
     // k, M and ohms mixed.
     {fourBand, "4.7M", power(M::UnitSlip, 3)},
     {fourBand, "4.7", power(M::UnitSlip, -3)},
@@ -189,6 +196,8 @@ TEST(PracticeJudge, NamesTheMistakeInPickedBands) {
          {{kYellow, kViolet, kBlack, kRed, kBrown}, power(M::MultiplierOff, 1, 4, kBrown, kRed)}},
         {&four, {{kYellow, kViolet, kBrown, kGold}, power(M::MultiplierOff, -1, 3, kRed, kBrown)}},
         {&four, {{kYellow, kViolet, kGold, kGold}, power(M::UnitSlip, -3)}},
+        {&four, {{kYellow, kViolet, kBlue, kGold}, power(M::MultiplierOff, 4, 3, kRed, kBlue)}},
+        {&four, {{kYellow, kViolet, kSilver, kGold}, power(M::MultiplierOff, -4, 3, kRed, kSilver)}},
         {&four, {{kYellow, kViolet, kGreen, kGold}, power(M::UnitSlip, 3)}},
         {&four, {{kBrown, kBlack, kRed, kGold}, kind(M::Other)}},
         {&four, {{kGreen, kViolet, kRed, kGold}, kind(M::Other)}},

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QFile>
+#include <QFontMetrics>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -224,18 +225,135 @@ TEST_F(PracticeWindow, AnAnswerAfterAHintCountsAsHelpedAndOneWithoutAsKnown) {
     }
 }
 
-TEST_F(PracticeWindow, TheEndIsChosenByKeyboardAndReturnThenGoesOn) {
-    auto p = window();
-    for (const End end : {End::Right, End::Left}) {
-        reach(*p, QuestionKind::ReadDirection);
-        EXPECT_EQ(p->focusedControl(), &p->BodyLeft) << "the keys start at the ends";
-        if (end == End::Right) QTest::keyClick(p->windowHandle(), Qt::Key_Right);
-        QTest::keyClick(p->windowHandle(), Qt::Key_Space);
-        ASSERT_TRUE(p->Last);
-        EXPECT_EQ(p->Last->verdict == practice::Verdict::Right, p->Current.answerEnd == end);
-        QTest::keyClick(p->windowHandle(), Qt::Key_Return);
-        EXPECT_FALSE(p->Last) << "a new question";
+// Keys as a learner presses them: to the answer field while it has the focus, else the window.
+void pressKeys(Window& p, const std::vector<Qt::Key>& keys) {
+    for (const Qt::Key k : keys) {
+        if (p.answerField().hasFocus())
+            QTest::keyClick(&p.answerField(), k);
+        else
+            QTest::keyClick(p.windowHandle(), k);
     }
+}
+
+TEST_F(PracticeWindow, EveryKindIsAnsweredHintedAndLeftWithTheKeyboardAloneAndRecorded) {
+    using namespace model::palette;
+    using K = std::vector<Qt::Key>;
+    const model::Decimal ohm47 = model::Decimal::of(47, -2);
+    // (question, keys that answer it, whether they answer rightly)
+    const std::vector<std::tuple<std::optional<practice::Question>, K, bool>> cases{
+        {practice::questionOfPart(QuestionKind::ReadValue, {kYellow, kViolet, kRed, kGold}),
+         {Qt::Key_4, Qt::Key_K, Qt::Key_7, Qt::Key_Return}, true},
+        {practice::questionOfCode("4R7"), {Qt::Key_4, Qt::Key_7, Qt::Key_Return}, false},
+        {practice::questionOfValue(ohm47, kGold, 4), {Qt::Key_4, Qt::Key_7, Qt::Key_Y, Qt::Key_J, Qt::Key_Return}, true},
+        {practice::questionOfValue(ohm47, kSilver, 4),
+         {Qt::Key_4, Qt::Key_7, Qt::Key_Y, Qt::Key_1, Qt::Key_Backspace, Qt::Key_Y, Qt::Key_Return}, true},
+        {practice::questionOfPart(QuestionKind::ReadDirection, {kRed, kRed, kRed, kGold}, true),
+         {Qt::Key_Left, Qt::Key_Right, Qt::Key_Return}, true},
+        {practice::questionOfPart(QuestionKind::ReadDirection, {kRed, kRed, kRed, kGold}, true),
+         {Qt::Key_Left, Qt::Key_Return}, false},
+    };
+    auto p = window();
+    for (const auto& [q, keys, right] : cases) {
+        ASSERT_TRUE(q);
+        SCOPED_TRACE(std::string(practice::questionKindCode(q->kind)));
+        p->ask(*q);
+        pressKeys(*p, {Qt::Key_Question});
+        EXPECT_EQ(p->HintsShown, 1);
+        const practice::Track before = p->Learner.of(q->kind);
+        pressKeys(*p, keys);
+        ASSERT_TRUE(p->Last);
+        EXPECT_EQ(p->Last->verdict == practice::Verdict::Right, right);
+        EXPECT_EQ(p->Learner.of(q->kind).helped, before.helped + (right ? 1 : 0)) << "after a hint";
+        EXPECT_EQ(p->Learner.of(q->kind).wrong, before.wrong + (right ? 0 : 1));
+        EXPECT_EQ(ui::ProgressFile(path()).load().state, p->Learner) << "recorded and kept";
+        pressKeys(*p, {Qt::Key_Return});
+        EXPECT_FALSE(p->Last) << "Return goes on once answered";
+    }
+    // PageDown passes over a question unanswered, and counts nothing.
+    const practice::LearnerState kept = p->Learner;
+    p->ask(*std::get<0>(cases[1]));
+    pressKeys(*p, {Qt::Key_PageDown});
+    EXPECT_NE(p->Current.code, "4R7");
+    EXPECT_EQ(p->Learner, kept);
+}
+
+// Every kind at every band count, with the longest meanings the bands have: the hints start at
+// the rule, go one band or digit at a time, give the answer away no earlier than the last, and
+// all of them stand whole in the hint area.
+TEST_F(PracticeWindow, HintsLeadToTheAnswerWithoutGivingItAwayAndAllOfThemFit) {
+    using namespace model::palette;
+    using practice::Limit;
+    const std::vector<std::vector<int>> parts{{kWhite, kGrey, kSilver},
+                                              {kViolet, kGrey, kSilver, kSilver},
+                                              {kViolet, kGrey, kWhite, kSilver, kViolet},
+                                              {kViolet, kGrey, kWhite, kSilver, kViolet, kBrown}};
+    std::vector<std::optional<practice::Question>> questions{
+        practice::questionOfValue(model::Decimal::of(78, -2), kSilver, 4),
+        practice::questionOfValue(model::Decimal::of(789, -2), kViolet, 5)};
+    for (const char* code : {"472", "4702", "4R7", "R47", "01C"})
+        questions.push_back(practice::questionOfCode(code));
+    for (const auto& bands : parts)
+        for (const bool turned : {false, true}) {
+            questions.push_back(practice::questionOfPart(QuestionKind::ReadValue, bands, turned));
+            for (const Limit l : {Limit::Lowest, Limit::Highest})
+                questions.push_back(practice::questionOfPart(QuestionKind::ToleranceLimit, bands, turned, l));
+            if (bands.size() > 3)
+                questions.push_back(practice::questionOfPart(QuestionKind::ReadDirection, bands, turned));
+        }
+    auto p = window();
+    const QRectF area(QPointF(0, 0), QSizeF(p->Hint.pixelRect().size()));
+    for (const auto& q : questions) {
+        ASSERT_TRUE(q);
+        p->ask(*q);
+        const QString answer = q->kind == QuestionKind::ReadDirection
+                                   ? QString::fromUtf8(q->answerEnd == End::Left ? "左端" : "右端")
+                                   : wording::ohms(q->answerValue, {zq::decimalPoint().toStdString()});
+        SCOPED_TRACE(answer.toStdString() + " " + std::string(practice::questionKindCode(q->kind)));
+        const int count = wording::hintCount(*q);
+        EXPECT_GE(count, 2) << "the rule, then the pieces";
+        for (int h = 1; h <= count; ++h) {
+            p->HintButton_Click();
+            const QString shown = p->Hint.Caption();
+            if (h < count) {
+                EXPECT_FALSE(shown.contains(answer)) << shown.toStdString();
+            }
+            // The rule names no colour; after it, a part's hint names one band's.
+            int colours = 0;
+            for (int c = 0; c < kPaintedSize; ++c)
+                colours += wording::hintText(*q, h).count(wording::colourName(c));
+            if (q->kind != QuestionKind::ChipCode && q->kind != QuestionKind::ReadDirection) {
+                EXPECT_EQ(colours, h == 1 ? 0 : 1) << wording::hintText(*q, h).toStdString();
+            }
+        }
+        const QFontMetricsF m(p->Hint.font());
+        for (const SetLine& l : p->Hint.lines())
+            EXPECT_TRUE(area.contains(QRectF(l.origin.x(), l.origin.y() - m.ascent(), l.width, m.height())))
+                << l.text.toStdString();
+    }
+}
+
+
+TEST_F(PracticeWindow, ReturnOnThePaletteOrTheEndsNeverPassesOverAnUnansweredQuestion) {
+    using namespace model::palette;
+    auto p = window();
+    const auto pick = practice::questionOfValue(model::Decimal::of(47, 2), kGold, 4);
+    const auto ends = practice::questionOfPart(QuestionKind::ReadDirection, {kRed, kRed, kRed, kGold});
+    ASSERT_TRUE(pick && ends);
+    p->ask(*ends);
+    EXPECT_EQ(p->focusedControl(), nullptr) << "no end looks chosen";
+    pressKeys(*p, {Qt::Key_Space, Qt::Key_Return});
+    EXPECT_FALSE(p->Last);
+    EXPECT_EQ(p->Notice.Caption(), wording::chooseEndFirst());
+    p->ask(*pick);
+    // On a chip moved to with the arrows: Return answers (too few bands, asked again), Space picks.
+    pressKeys(*p, {Qt::Key_4, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
+    EXPECT_FALSE(p->Last);
+    EXPECT_EQ(p->Picked, std::vector<int>{kYellow});
+    EXPECT_FALSE(p->Verdict.Caption().isEmpty());
+    pressKeys(*p, {Qt::Key_Space});
+    EXPECT_EQ(p->Picked, (std::vector<int>{kYellow, 2})) << "the third chip, the focused one";
+    EXPECT_EQ(p->Learner.turn, 0);
+    EXPECT_EQ(p->Current.answerBands, pick->answerBands) << "the same question";
 }
 
 TEST_F(PracticeWindow, TextThatIsNoValueIsAskedAgainAndCountsForNothing) {
@@ -315,7 +433,58 @@ TEST_F(PracticeWindow, TheSameSeedAsksTheSameQuestions) {
     EXPECT_NE(sequence(7), sequence(8));
 }
 
+TEST_F(PracticeWindow, TheChartCountsRightAnswersAndMistakesUnderHeadingsAndARowAsksItsKind) {
+    QFile f(path());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(R"({"format": 1, "learner": {"turn": 11, "question.read-value.recent": "rrhwr",
+        "mistake.wrong-end.recent": "wwrrrr", "mistake.unit-slip.recent": "rrrww"}})");
+    f.close();
+    auto p = window();
+    const auto tally = [&](bool mistake, int row) {
+        return (mistake ? p->MistakeTally[std::size_t(row)] : p->QuestionTally[std::size_t(row)])->Caption();
+    };
+    EXPECT_EQ(tally(false, int(QuestionKind::ReadValue)), QStringLiteral("3/5")) << "right, not helped";
+    EXPECT_EQ(tally(false, int(QuestionKind::ChipCode)), QString()) << "not practised";
+    EXPECT_EQ(tally(true, int(MistakeKind::WrongEnd)), QString::fromUtf8("2/6 渐少")) << "made twice, long ago";
+    EXPECT_EQ(tally(true, int(MistakeKind::UnitSlip)), QStringLiteral("2/5")) << "made twice, lately";
+    for (const char* heading : {"QuestionHeading", "QuestionTallyHeading", "MistakeHeading", "MistakeTallyHeading"})
+        EXPECT_FALSE(p->label(QString::fromLatin1(heading)).Caption().isEmpty()) << heading;
+    click(*p, centreOf(*p->QuestionRow[std::size_t(QuestionKind::ChipCode)]));
+    EXPECT_EQ(p->Current.kind, QuestionKind::ChipCode);
+    click(*p, centreOf(*p->MistakeRow[std::size_t(MistakeKind::ToleranceMisread)]));
+    EXPECT_TRUE(practice::contains(practice::possibleMistakes(p->Current), MistakeKind::ToleranceMisread));
+}
+
+TEST_F(PracticeWindow, ARoundOfTenEndsWithAReviewAndThenGoesOn) {
+    auto p = window();
+    for (int i = 0; i < practice::kRoundLength; ++i) {
+        EXPECT_TRUE(p->Hint.Caption().isEmpty()) << i;
+        answerRightly(*p);
+        QTest::keyClick(p->windowHandle(), Qt::Key_PageDown);
+    }
+    EXPECT_EQ(p->Hint.Caption(), wording::roundReview(p->Learner, 1));
+    EXPECT_FALSE(p->Last) << "a question to go on with";
+    EXPECT_TRUE(p->Hint.Caption().contains(wording::questionKindName(practice::reviewOf(p->Learner).strong.at(0))));
+}
+
 // ---- progress ---------------------------------------------------------------------------------
+
+TEST_F(PracticeWindow, AProgressFileThatCannotBeWrittenIsNeverSaidSaved) {
+    QFile blocker(folder.filePath(QStringLiteral("not-a-folder")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const bool restart : {false, true}) {
+        auto p = std::make_unique<Window>(*w, Window::Options{26, blocker.fileName() + QStringLiteral("/progress.json")});
+        p->ConfirmRestart = [] { return true; };
+        showWindow(*p);
+        if (restart)
+            click(*p, centreOf(p->image(QStringLiteral("RestartButton"))));
+        else
+            answerRightly(*p);
+        EXPECT_TRUE(p->Notice.Caption().startsWith(wording::progressNotSaved({}).chopped(1)))
+            << p->Notice.Caption().toStdString();
+    }
+}
 
 TEST_F(PracticeWindow, ProgressComesBackInTheNextRunAndRestartClearsItOnlyWhenConfirmed) {
     practice::LearnerState kept;
@@ -397,7 +566,7 @@ TEST(ProgressSaving, KillDuringASaveLeavesThePreviousFileWhole) {
     const QString target = folder.filePath(QStringLiteral("progress.json"));
     practice::LearnerState before;
     practice::record(before, {QuestionKind::ReadValue, 0, practice::Result::Wrong, MistakeKind::WrongEnd});
-    ASSERT_EQ(ui::ProgressFile(target).save(before), QString());
+    ASSERT_EQ(ui::ProgressFile(target).save(before), std::nullopt);
     QFile f(target);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray saved = f.readAll();

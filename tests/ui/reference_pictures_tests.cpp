@@ -353,6 +353,25 @@ const Picture kPictures[] = {
          answer(*p, false);
          return p;
      }},
+    {"practice-six-band-hints",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
+         using namespace zq::model::palette;
+         auto* p = practiceWindow(m, practice::QuestionKind::ToleranceLimit);
+         p->ask(*practice::questionOfPart(practice::QuestionKind::ToleranceLimit,
+                                          {kViolet, kGrey, kWhite, kSilver, kViolet, kBrown}, true));
+         for (int i = 0; i < 8; ++i)
+             p->HintButton_Click();
+         return p;
+     }},
+    {"practice-end-of-round",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
+         auto* p = practiceWindow(m, practice::QuestionKind::ReadValue);
+         for (int i = 0; i < 10; ++i) {
+             answer(*p, i % 4 != 1);
+             p->NextButton_Click();
+         }
+         return p;
+     }},
     {"practice-chart",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::PickBands);

@@ -128,6 +128,7 @@ QString HelpWindow::windowsText() {
         QCoreApplication::translate("HelpWindow", "用手头的电阻凑（在由阻值查色环窗口里点它）：用 E6、E12、E24 或自己的\n一盒电阻串并联凑出那个阻值，列出算式和每个电阻的色环，Esc 关闭。"),
         QCoreApplication::translate("HelpWindow", "识读色环（Ctrl+R）：照电阻上看到的样子从左到右点色块（键盘 1～9、0\n输入数字的颜色，J 金、Y 银，退格键退一环），两头都读出阻值，\n可以和万用表读数核对；也能读贴片电阻上印的代码。"),
         QCoreApplication::translate("HelpWindow", "练习（Ctrl+L）：看色环说阻值、按阻值选色环、找从哪头读、读贴片代码、\n算误差范围；答错时指出错在哪里，常错的题会多出。"),
+        QCoreApplication::translate("HelpWindow", "练习的按键：输入阻值后按回车作答，再按回车下一题；选色环用 1～9、0、\nJ 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选一端，回车作答；\n问号键看提示，PageDown 跳过这题；点统计表的一行出一道那类题。"),
         QCoreApplication::translate("HelpWindow", "启动时直接打开：zelquin --value-window、--reading-window 或 --practice-window。"),
     };
     // clang-format on

@@ -30,6 +30,7 @@ using practice::QuestionKind;
 const QColor kWrongColour(224, 0, 0);
 const QColor kRightColour(0, 128, 48);
 const QColor kNoteColour(32, 32, 96);
+const QColor kHintColour(0, 128, 128);
 
 model::DecimalFormat userFormat() {
     return {decimalPoint().toStdString()};
@@ -52,10 +53,16 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
         Band[std::size_t(i)] = &image(QStringLiteral("Band"), i);
     for (int i = 0; i < practice::kQuestionKinds; ++i)
         QuestionRow[std::size_t(i)] = &label(QStringLiteral("QuestionKind"), i);
-    for (int i = 0; i < practice::kMistakeKinds; ++i)
+    for (int i = 0; i < practice::kMistakeKinds; ++i) {
         MistakeRow[std::size_t(i)] = &label(QStringLiteral("MistakeKind"), i);
-    for (int i = practice::kQuestionKinds; i < 6; ++i)
+        MistakeTally[std::size_t(i)] = &label(QStringLiteral("MistakeTally"), i);
+    }
+    for (int i = 0; i < practice::kQuestionKinds; ++i)
+        QuestionTally[std::size_t(i)] = &label(QStringLiteral("QuestionTally"), i);
+    for (int i = practice::kQuestionKinds; i < 6; ++i) {
         label(QStringLiteral("QuestionKind"), i).setVisible(false);
+        label(QStringLiteral("QuestionTally"), i).setVisible(false);
+    }
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     ConfirmRestart = [this] {
         return QMessageBox::question(this, wording::restartTitle(), wording::restartQuestion(),
@@ -73,6 +80,10 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
                 : wording::progressSetAside(loaded.setAsideAs));
 
     ChartCaption.setCaption(wording::chartCaption());
+    label(QStringLiteral("QuestionHeading")).setCaption(wording::questionHeading());
+    label(QStringLiteral("QuestionTallyHeading")).setCaption(wording::questionTallyHeading());
+    label(QStringLiteral("MistakeHeading")).setCaption(wording::mistakeHeading());
+    label(QStringLiteral("MistakeTallyHeading")).setCaption(wording::mistakeTallyHeading());
     for (const QuestionKind k : practice::kAllQuestionKinds)
         QuestionRow[std::size_t(k)]->setCaption(wording::questionKindName(k));
     for (const practice::MistakeKind k : practice::kAllMistakeKinds)
@@ -95,6 +106,14 @@ void PracticeWindow::wire() {
     image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
     BodyLeft.Click = [this] { End_Click(practice::End::Left); };
     BodyRight.Click = [this] { End_Click(practice::End::Right); };
+    for (int i = 0; i < practice::kQuestionKinds; ++i)
+        QuestionRow[std::size_t(i)]->Click = QuestionTally[std::size_t(i)]->Click = [this, i] {
+            Row_Click(false, i);
+        };
+    for (int i = 0; i < practice::kMistakeKinds; ++i)
+        MistakeRow[std::size_t(i)]->Click = MistakeTally[std::size_t(i)]->Click = [this, i] {
+            Row_Click(true, i);
+        };
     oneLineField(answerField());
 }
 
@@ -107,13 +126,18 @@ void PracticeWindow::wireKeyboard() {
     auto& restart = image(QStringLiteral("RestartButton"));
     auto& close = image(QStringLiteral("CloseBox"));
     std::vector<zq::Control*> chips(Chip.begin(), Chip.end());
+    std::vector<zq::Control*> rows(QuestionRow.begin(), QuestionRow.end());
+    rows.insert(rows.end(), MistakeRow.begin(), MistakeRow.end());
     std::vector<zq::Control*> order = chips;
     order.insert(order.end(), {&back, &clear, &hint, &next, &BodyLeft, &BodyRight,
-                               &textBox(QStringLiteral("Answer")), &answer, &restart, &close});
+                               &textBox(QStringLiteral("Answer")), &answer});
+    order.insert(order.end(), rows.begin(), rows.end());
+    order.insert(order.end(), {&restart, &close});
     setFocusOrder(order);
     addArrowGroup(chips);
     addArrowGroup({&back, &clear, &hint, &next});
     addArrowGroup({&BodyLeft, &BodyRight});
+    addArrowGroup(rows);
     // A chip code has no ends to choose.
     passOverWhenHidden({&BodyLeft, &BodyRight});
 
@@ -141,21 +165,20 @@ void PracticeWindow::wireKeyboard() {
     text(Hint);
     text(Notice);
     button(restart, [] { return QCoreApplication::translate("Practice", "重新开始"); });
-    text(ChartCaption);
+    text(label(QStringLiteral("QuestionHeading")));
+    text(label(QStringLiteral("QuestionTallyHeading")));
+    // A row is pressed for a question of its kind; its name says what it counts.
     for (const QuestionKind k : practice::kAllQuestionKinds)
-        items.push_back({QuestionRow[std::size_t(k)], QAccessible::StaticText,
-                         [this, k] {
-                             return wording::chartRowSpoken(wording::questionKindName(k),
-                                                            Learner.of(k));
-                         },
-                         {}, {}});
+        button(*QuestionRow[std::size_t(k)], [this, k] {
+            return wording::chartRowSpoken(wording::questionKindName(k), Learner.of(k));
+        });
+    text(label(QStringLiteral("MistakeHeading")));
+    text(label(QStringLiteral("MistakeTallyHeading")));
     for (const practice::MistakeKind k : practice::kAllMistakeKinds)
-        items.push_back({MistakeRow[std::size_t(k)], QAccessible::StaticText,
-                         [this, k] {
-                             return wording::chartRowSpoken(wording::mistakeKindName(k),
-                                                            Learner.of(k));
-                         },
-                         {}, {}});
+        button(*MistakeRow[std::size_t(k)], [this, k] {
+            return wording::mistakeRowSpoken(wording::mistakeKindName(k), Learner.of(k));
+        });
+    text(ChartCaption);
     button(close, [] { return QCoreApplication::translate("Practice", "关闭"); });
     setAccessibleItems(std::move(items));
 }
@@ -174,12 +197,17 @@ void PracticeWindow::ask(const practice::Question& q) {
     Current = q;
     Last.reset();
     Picked.clear();
+    ChosenEnd.reset();
     HintsShown = 0;
     Question.setForeColor(kNoteColour);
     Question.setCaption(wording::questionText(Current, userFormat()));
     Verdict.setCaption({});
     Working.setCaption({});
-    Hint.setCaption({});
+    // The review of a round just ended stands where the hints will, until the first of them.
+    Hint.setForeColor(reviewDue_ ? kNoteColour : kHintColour);
+    Hint.setCaption(reviewDue_ ? wording::roundReview(Learner, Learner.turn / practice::kRoundLength)
+                               : QString());
+    reviewDue_ = false;
     // A remark about the last question goes with it; one about the progress file stays for
     // the first question after it.
     if (!keepNotice_) Notice.setCaption({});
@@ -199,8 +227,9 @@ void PracticeWindow::focusAnswer() {
         answerField().setFocus();
     } else {
         setFocus();
+        // No end may look chosen before the learner chooses one.
         setFocusedControl(Current.kind == QuestionKind::PickBands ? static_cast<zq::Control*>(Chip[0])
-                                                                  : &BodyLeft);
+                                                                  : nullptr);
     }
 }
 
@@ -256,12 +285,13 @@ void PracticeWindow::ClearButton_Click() {
 }
 
 void PracticeWindow::HintButton_Click() {
-    if (HintsShown >= wording::hintCount(Current)) return;
+    // Once answered, the working says it all.
+    if (Last) return;
+    const QStringList hints = wording::hints(Current);
+    if (HintsShown >= hints.size()) return;
     ++HintsShown;
-    QStringList lines;
-    for (int h = 1; h <= HintsShown; ++h)
-        lines << wording::hintText(Current, h);
-    Hint.setCaption(lines.join(QLatin1Char('\n')));
+    Hint.setForeColor(kHintColour);
+    Hint.setCaption(hints.mid(0, HintsShown).join(QLatin1Char('\n')));
 }
 
 void PracticeWindow::NextButton_Click() {
@@ -269,15 +299,36 @@ void PracticeWindow::NextButton_Click() {
 }
 
 void PracticeWindow::AnswerButton_Click() {
+    Return_Key();
+}
+
+void PracticeWindow::Return_Key() {
     if (Last) return NextButton_Click();
     switch (Current.kind) {
     case QuestionKind::PickBands:
         return answered(practice::judgeBands(Current, Picked));
     case QuestionKind::ReadDirection:
-        return say(wording::notForThisQuestion());
+        if (!ChosenEnd) return say(wording::chooseEndFirst());
+        return answered(practice::judgeEnd(Current, *ChosenEnd));
     default:
         return Answer_Return();
     }
+}
+
+void PracticeWindow::chooseEnd(practice::End end) {
+    if (Current.kind != QuestionKind::ReadDirection || Last) return;
+    ChosenEnd = end;
+    setFocusedControl(end == practice::End::Left ? &BodyLeft : &BodyRight);
+}
+
+void PracticeWindow::Row_Click(bool mistakes, int row) {
+    if (mistakes) {
+        if (row < 0 || row >= practice::kMistakeKinds) return;
+        const auto m = practice::MistakeKind(row);
+        return ask(practice::questionFor({practice::drillOf(m), m}, random_));
+    }
+    if (row < 0 || row >= practice::kQuestionKinds) return;
+    ask(practice::questionFor({QuestionKind(row), std::nullopt}, random_));
 }
 
 void PracticeWindow::Answer_Return() {
@@ -312,6 +363,8 @@ void PracticeWindow::answered(const practice::Judgement& j) {
     Verdict.setForeColor(right ? kRightColour : kWrongColour);
     Verdict.setCaption(wording::verdictText(Current, j, HintsShown > 0, fmt));
     Working.setCaption(wording::workingText(Current, fmt));
+    Hint.setCaption({});
+    if (Learner.turn % practice::kRoundLength == 0) reviewDue_ = true;
     if (Current.kind == QuestionKind::PickBands) {
         // The right bands where the picked ones were, so that the two can be compared.
         Picks.setCaption(wording::shortNames(Current.answerBands));
@@ -322,8 +375,8 @@ void PracticeWindow::answered(const practice::Judgement& j) {
 }
 
 void PracticeWindow::save() {
-    const QString why = file_.save(Learner);
-    if (!why.isEmpty()) say(wording::progressNotSaved(why));
+    if (const std::optional<QString> why = file_.save(Learner))
+        say(wording::progressNotSaved(*why));
 }
 
 void PracticeWindow::RestartButton_Click() {
@@ -341,19 +394,42 @@ void PracticeWindow::CloseBox_Click() {
 
 bool PracticeWindow::keyPressed(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
-    // Once answered, Return on the chips or the ends of the part goes on, as in the field.
-    const zq::Control* at = focusedControl();
-    const bool onAnswer = at == &BodyLeft || at == &BodyRight ||
-                          std::find(Chip.begin(), Chip.end(), at) != Chip.end();
-    if (Last && onAnswer && (KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter)) {
+    if (KeyCode == Qt::Key_Question) {
+        HintButton_Click();
+        return true;
+    }
+    if (KeyCode == Qt::Key_PageDown) {
         NextButton_Click();
         return true;
     }
-    if (Current.kind == QuestionKind::PickBands && KeyCode >= Qt::Key_0 && KeyCode <= Qt::Key_9) {
+    // Return answers, or goes on once answered, wherever the focus is, but on a button or a
+    // row that Return presses: the focused chip is chosen with Space alone.
+    const zq::Control* at = focusedControl();
+    const bool ownAction =
+        at == &image(QStringLiteral("HintButton")) || at == &image(QStringLiteral("NextButton")) ||
+        at == &image(QStringLiteral("RestartButton")) || at == &image(QStringLiteral("CloseBox")) ||
+        std::find(QuestionRow.begin(), QuestionRow.end(), at) != QuestionRow.end() ||
+        std::find(MistakeRow.begin(), MistakeRow.end(), at) != MistakeRow.end();
+    if ((KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter) && !ownAction) {
+        Return_Key();
+        return true;
+    }
+    if (Current.kind == QuestionKind::ReadDirection && !Last &&
+        (KeyCode == Qt::Key_Left || KeyCode == Qt::Key_Right) &&
+        (at == nullptr || at == &BodyLeft || at == &BodyRight)) {
+        chooseEnd(KeyCode == Qt::Key_Left ? practice::End::Left : practice::End::Right);
+        return true;
+    }
+    if (Current.kind != QuestionKind::PickBands) return false;
+    if (KeyCode >= Qt::Key_0 && KeyCode <= Qt::Key_9) {
         Chip_Click(*model::colourOfDigit(KeyCode - Qt::Key_0));
         return true;
     }
-    if (Current.kind == QuestionKind::PickBands && KeyCode == Qt::Key_Backspace) {
+    if (KeyCode == Qt::Key_J || KeyCode == Qt::Key_Y) {
+        Chip_Click(KeyCode == Qt::Key_J ? model::palette::kGold : model::palette::kSilver);
+        return true;
+    }
+    if (KeyCode == Qt::Key_Backspace) {
         BackButton_Click();
         return true;
     }
@@ -371,6 +447,12 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* e) {
             Answer_Return();
             return true;
         }
+        // The field takes values; the hint and the next question are the window's keys.
+        if (k->key() == Qt::Key_Question || k->key() == Qt::Key_PageDown) {
+            Form_KeyDown(k->key(), 0);
+            announceChanges();
+            return true;
+        }
     }
     return SecondaryWindow::eventFilter(watched, e);
 }
@@ -380,22 +462,32 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* e) {
 QRect PracticeWindow::barRect(bool mistakes, int row) const {
     const zq::Label& l = mistakes ? *MistakeRow[std::size_t(row)] : *QuestionRow[std::size_t(row)];
     const QRect r = l.pixelRect();
-    return QRect(r.right() + 4, r.top() + 3, 10 * practice::kRecent, 11);
+    return QRect(r.left() + 88, r.top() + 3, 8 * practice::kRecent, 11);
 }
 
 void PracticeWindow::showChart() {
-    update(QRect(20, 564, 476, 100));
+    for (const QuestionKind k : practice::kAllQuestionKinds)
+        QuestionTally[std::size_t(k)]->setCaption(wording::questionTally(Learner.of(k)));
+    for (const practice::MistakeKind k : practice::kAllMistakeKinds)
+        MistakeTally[std::size_t(k)]->setCaption(wording::mistakeTally(Learner.of(k)));
+    QRect bars;
+    for (const QuestionKind k : practice::kAllQuestionKinds)
+        bars |= barRect(false, int(k));
+    for (const practice::MistakeKind k : practice::kAllMistakeKinds)
+        bars |= barRect(true, int(k));
+    update(bars);
 }
 
 void PracticeWindow::paintEvent(QPaintEvent* e) {
     SecondaryWindow::paintEvent(e);
     QPainter p(this);
-    p.setFont(ChartCaption.font());
-    auto bar = [&](const QRect& r, const practice::Track& t) {
-        const int right = t.rightLately(), helped = t.helpedLately();
-        const int wrong = int(t.recent.size()) - right - helped;
+    // A kind of question: right, right after a hint, wrong, of its last answers. A kind of
+    // mistake: the times it was made, of the answers that gave room for it.
+    auto bar = [&](const QRect& r, const practice::Track& t, bool mistake) {
         const int unit = r.width() / practice::kRecent;
         p.fillRect(r, QColor(246, 236, 244));
+        const int wrong = t.wrongLately();
+        const int right = mistake ? 0 : t.rightLately(), helped = mistake ? 0 : t.helpedLately();
         QRect seg(r.left(), r.top(), unit * right, r.height());
         p.fillRect(seg, QColor(64, 176, 96));
         seg = QRect(seg.right() + 1, r.top(), unit * helped, r.height());
@@ -404,15 +496,11 @@ void PracticeWindow::paintEvent(QPaintEvent* e) {
         p.fillRect(seg, QColor(232, 128, 140));
         p.setPen(QColor(214, 178, 206));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        p.setPen(kNoteColour);
-        p.drawText(QRect(r.right() + 5, r.top() - 3, 36, r.height() + 6),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("%1/%2").arg(right).arg(t.recent.size()));
     };
     for (const QuestionKind k : practice::kAllQuestionKinds)
-        bar(barRect(false, int(k)), Learner.of(k));
+        bar(barRect(false, int(k)), Learner.of(k), false);
     for (const practice::MistakeKind k : practice::kAllMistakeKinds)
-        bar(barRect(true, int(k)), Learner.of(k));
+        bar(barRect(true, int(k)), Learner.of(k), true);
     if (!Working.Caption().isEmpty()) paintWorking(p);
 }
 

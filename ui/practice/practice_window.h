@@ -3,8 +3,9 @@
 
 #pragma once
 // The practice window: one question at a time from the scheduler, judged exactly, a wrong
-// answer named by its kind of mistake and worked out, hints one band at a time, and a chart
-// of how each kind went lately. Progress is kept in the user's configuration folder.
+// answer named by its kind of mistake and worked out, hints from the rule to the band, a chart
+// of how each kind went lately and a review after each round. Progress is kept in the user's
+// configuration folder.
 #include "model/practice/judge.h"
 #include "model/practice/question.h"
 #include "model/practice/schedule.h"
@@ -42,11 +43,16 @@ class PracticeWindow : public SecondaryWindow {
     void RestartButton_Click();
     void End_Click(model::practice::End end);
     void CloseBox_Click();
+    // A row of the chart: a question of that kind, or one that gives room for that mistake.
+    void Row_Click(bool mistakes, int row);
     // Return in the answer field answers, or goes on once answered.
     void Answer_Return();
+    // Return anywhere but on a button of its own: answers what is given, or goes on once
+    // answered; an unanswered question is never passed over.
+    void Return_Key();
 
     QTextEdit& answerField() const;
-    const ProgressFile& progressFile() const { return file_; }
+    void ask(const model::practice::Question& q);
 
     // Asked before progress is cleared; a message box unless a test puts its own.
     std::function<bool()> ConfirmRestart;
@@ -56,6 +62,7 @@ class PracticeWindow : public SecondaryWindow {
     model::practice::LearnerState Learner;
     std::optional<model::practice::Judgement> Last; // of the current question, once answered
     std::vector<int> Picked;                         // PickBands: in reading order
+    std::optional<model::practice::End> ChosenEnd;   // ReadDirection, by the arrow keys
     int HintsShown = 0;
 
     zq::Label &Question, &Verdict, &Working, &Hint, &Notice, &Picks, &Code, &ChartCaption;
@@ -65,6 +72,8 @@ class PracticeWindow : public SecondaryWindow {
     zq::Image &BodyLeft, &BodyRight;
     std::array<zq::Label*, model::practice::kQuestionKinds> QuestionRow{};
     std::array<zq::Label*, model::practice::kMistakeKinds> MistakeRow{};
+    std::array<zq::Label*, model::practice::kQuestionKinds> QuestionTally{};
+    std::array<zq::Label*, model::practice::kMistakeKinds> MistakeTally{};
 
     // Where the chart's bars are painted, in window pixels.
     QRect barRect(bool mistakes, int row) const;
@@ -79,8 +88,8 @@ class PracticeWindow : public SecondaryWindow {
   private:
     void wire();
     void wireKeyboard();
-    void ask(const model::practice::Question& q);
     void focusAnswer();
+    void chooseEnd(model::practice::End end);
     void showPart();
     void showChart();
     void answered(const model::practice::Judgement& j);
@@ -90,6 +99,7 @@ class PracticeWindow : public SecondaryWindow {
     model::practice::Random random_;
     ProgressFile file_;
     bool keepNotice_ = false;
+    bool reviewDue_ = false; // a round has just ended: the next question comes with a review
 };
 
 } // namespace zq::ui

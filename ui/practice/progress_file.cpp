@@ -89,8 +89,8 @@ ProgressFile::Loaded ProgressFile::load() const {
     return out;
 }
 
-QString ProgressFile::save(const model::practice::LearnerState& state,
-                           const std::function<void()>& beforeCommit) const {
+std::optional<QString> ProgressFile::save(const model::practice::LearnerState& state,
+                                          const std::function<void()>& beforeCommit) const {
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return QDir::toNativeSeparators(QFileInfo(path_).absolutePath());
     QSaveFile file(path_);
@@ -103,7 +103,7 @@ QString ProgressFile::save(const model::practice::LearnerState& state,
     }
     if (beforeCommit) beforeCommit();
     if (!file.commit()) return file.errorString();
-    return {};
+    return std::nullopt;
 }
 
 } // namespace zq::ui

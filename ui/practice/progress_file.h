@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace zq::ui {
 
@@ -26,9 +27,10 @@ class ProgressFile {
     // A missing file is a fresh start; one that cannot be read is set aside (set_aside.h)
     // and is a fresh start too.
     Loaded load() const;
-    // Empty when saved, else why not. `beforeCommit` runs with the new contents written but
-    // not yet in place (tests kill the process there).
-    QString save(const model::practice::LearnerState& state,
+    // Nothing when saved, else why not (a reason the system may leave empty: a failure is
+    // never told by its text). `beforeCommit` runs with the new contents written but not yet
+    // in place (tests kill the process there).
+    std::optional<QString> save(const model::practice::LearnerState& state,
                  const std::function<void()>& beforeCommit = {}) const;
 
     static QByteArray toJson(const model::practice::LearnerState& state);
