@@ -84,19 +84,19 @@ FormDesign build() {
     c.push_back(label("QuestionTallyHeading", -1, 114, 528, 142, 15, "", kSong9Bold, kInk));
     c.push_back(label("MistakeHeading", -1, 262, 528, 84, 15, "", kSong9Bold, kInk));
     c.push_back(label("MistakeTallyHeading", -1, 350, 528, 144, 15, "", kSong9Bold, kInk));
-    for (int i = 0; i < 6; ++i) {
-        const int top = 546 + 16 * i;
-        c.push_back(label("QuestionKind", i, 26, top, 170, 15, "", kSong9, kInk));
-        c.push_back(label("QuestionTally", i, 198, top, 58, 15, "", kSong9, kInk));
-        c.push_back(label("MistakeKind", i, 262, top, 170, 15, "", kSong9, kInk));
-        c.push_back(label("MistakeTally", i, 434, top, 60, 15, "", kSong9, kInk));
+    // Seven kinds of mistake fit above the caption at 14 px a row.
+    for (int i = 0; i < 7; ++i) {
+        const int top = 546 + 14 * i;
+        if (i < 5) {
+            c.push_back(label("QuestionKind", i, 26, top, 170, 14, "", kSong9, kInk));
+            c.push_back(label("QuestionTally", i, 198, top, 58, 14, "", kSong9, kInk));
+        }
+        c.push_back(label("MistakeKind", i, 262, top, 170, 14, "", kSong9, kInk));
+        c.push_back(label("MistakeTally", i, 434, top, 60, 14, "", kSong9, kInk));
     }
     ControlDesign chart = label("ChartCaption", -1, 26, 646, 354, 30, "", kSong9, kInk);
     chart.wordWrap = true;
     c.push_back(chart);
-    // The seventh kind of mistake under the kinds of question, in the row they leave free.
-    c.push_back(label("MistakeKind", 6, 26, 546 + 16 * 5, 170, 15, "", kSong9, kInk));
-    c.push_back(label("MistakeTally", 6, 198, 546 + 16 * 5, 58, 15, "", kSong9, kInk));
     c.push_back(image("RestartButton", -1, 386, 646, 100, 26, ":/design/practice_window/Image6.png", true));
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));

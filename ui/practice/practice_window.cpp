@@ -59,10 +59,6 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
     }
     for (int i = 0; i < practice::kQuestionKinds; ++i)
         QuestionTally[std::size_t(i)] = &label(QStringLiteral("QuestionTally"), i);
-    for (int i = practice::kQuestionKinds; i < 6; ++i) {
-        label(QStringLiteral("QuestionKind"), i).setVisible(false);
-        label(QStringLiteral("QuestionTally"), i).setVisible(false);
-    }
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     ConfirmRestart = [this] {
         return QMessageBox::question(this, wording::restartTitle(), wording::restartQuestion(),
@@ -449,7 +445,7 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* e) {
         }
         // The field takes values; the hint and the next question are the window's keys.
         if (k->key() == Qt::Key_Question || k->key() == Qt::Key_PageDown) {
-            Form_KeyDown(k->key(), 0);
+            keyPressed(k->key(), 0);
             announceChanges();
             return true;
         }
@@ -462,7 +458,7 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* e) {
 QRect PracticeWindow::barRect(bool mistakes, int row) const {
     const zq::Label& l = mistakes ? *MistakeRow[std::size_t(row)] : *QuestionRow[std::size_t(row)];
     const QRect r = l.pixelRect();
-    return QRect(r.left() + 88, r.top() + 3, 8 * practice::kRecent, 11);
+    return QRect(r.left() + 88, r.top() + 2, 8 * practice::kRecent, 10);
 }
 
 void PracticeWindow::showChart() {
