@@ -65,7 +65,7 @@ QString meaning(int colour, Role role) {
     case Role::Multiplier:
         return times(colour);
     case Role::Tolerance:
-        return tolerance(r.tolerance ? r.tolerance : r.iecTolerance);
+        return tolerance(model::toleranceOf(r, true));
     case Role::Coefficient:
         return Practice::tr("%1ppm/K").arg(r.tcrPpm);
     }

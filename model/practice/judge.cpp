@@ -48,7 +48,7 @@ std::optional<Decimal> digitsTimesMultiplier(std::span<const int> colours, int d
 }
 
 int toleranceOn(int colour) {
-    return validColour(colour) ? toleranceOf(colourRecord(colour)) : 0;
+    return validColour(colour) ? toleranceOf(colourRecord(colour), true) : 0;
 }
 
 // The power of ten that takes `from` to `to`, when there is one.
@@ -174,7 +174,7 @@ Judgement wrong(Mistake m) {
 
 bool readsAs(std::span<const int> colours, const Question& q, std::size_t bands) {
     if (colours.size() != bands) return false;
-    const ReadOutcome r = readBands(colours);
+    const ReadOutcome r = readBands(colours, true);
     return r.reading && r.reading->value == q.value && r.reading->tolerance == q.tolerance;
 }
 

@@ -121,7 +121,7 @@ Decimal drawValue(Random& r, int tolerance, int digits, std::span<const Weighted
 
 int toleranceOfColour(int colour) {
     return colour == palette::kNone ? colourRecord(palette::kNone).tolerance
-                                    : toleranceOf(colourRecord(colour));
+                                    : toleranceOf(colourRecord(colour), true);
 }
 
 std::optional<Question> drawPart(QuestionKind kind, Random& r) {
@@ -190,7 +190,7 @@ std::optional<Question> questionOfPart(QuestionKind kind, std::vector<int> bands
     const BandLayout* layout = layoutOf(int(bands.size()));
     if (!layout) return std::nullopt;
     if (kind == QuestionKind::ReadDirection && layout->toleranceBand() == 0) return std::nullopt;
-    const ReadOutcome read = readBands(bands);
+    const ReadOutcome read = readBands(bands, true);
     if (!read.reading) return std::nullopt;
     Question q;
     q.kind = kind;
@@ -219,7 +219,7 @@ std::optional<Question> questionOfValue(const Decimal& ohms, int toleranceColour
     q.kind = QuestionKind::PickBands;
     q.value = ohms;
     q.toleranceColour = toleranceColour;
-    q.tolerance = toleranceOf(colourRecord(toleranceColour));
+    q.tolerance = toleranceOf(colourRecord(toleranceColour), true);
     q.bandCount = bandCount;
     q.part = {found->colours, false};
     q.answerBands = found->colours;

@@ -81,7 +81,7 @@ TEST(PracticeQuestions, EveryKindAppearsAndEveryDrawnPartReadsBackToItsValue) {
             EXPECT_TRUE(isMember(ESeries::E24, q.value) || isMember(ESeries::E96, q.value));
             continue;
         }
-        const ReadOutcome read = readBands(q.part.bands);
+        const ReadOutcome read = readBands(q.part.bands, true);
         ASSERT_TRUE(read.reading) << test::englishNames(q.part.bands);
         EXPECT_EQ(read.reading->value, q.value) << test::englishNames(q.part.bands);
         EXPECT_EQ(read.reading->tolerance, q.tolerance);
@@ -196,6 +196,22 @@ TEST(PracticeQuestions, AreMadeOnlyFromPartsValuesAndCodesThatRead) {
     ASSERT_TRUE(chip);
     EXPECT_EQ(chip->code, "472");
     EXPECT_EQ(chip->answerValue, Decimal::of(47, 2));
+}
+
+TEST(PracticeQuestions, ToleranceLimitsFollowIec60062) {
+    // 1 kOhm on five bands: blue is +-0.25 % (IEC 60062:2016), brown +-1 %.
+    const struct {
+        int colour, tolerance;
+        Decimal lowest;
+    } rows[] = {{kBlue, 25, Decimal::of(9975, -1)}, {kBrown, 100, Decimal::of(990, 0)}};
+    for (const auto& r : rows) {
+        const auto q = questionOfPart(QuestionKind::ToleranceLimit,
+                                      {kBrown, kBlack, kBlack, kBrown, r.colour}, false,
+                                      Limit::Lowest);
+        ASSERT_TRUE(q);
+        EXPECT_EQ(q->tolerance, r.tolerance);
+        EXPECT_EQ(q->answerValue, r.lowest);
+    }
 }
 
 TEST(PracticeQuestions, KindsHaveStableNames) {

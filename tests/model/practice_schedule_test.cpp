@@ -71,7 +71,7 @@ TEST(PracticeSchedule, ALearnerWhoReadsReversedGetsMoreDirectionQuestions) {
     const std::uint64_t seeds[] = {1, 2, 3, 4, 5, 6};
     for (const std::uint64_t seed : seeds) {
         LearnerState s;
-        const auto reversed = run(readsReversed, seed, 400, &s);
+        const auto reversed = run(readsReversed, seed, 500, &s);
         const auto right = run(rightAnswer, seed, 400);
         reversedShare += share(reversed, QuestionKind::ReadDirection, 100, 400) / std::size(seeds);
         rightShare += share(right, QuestionKind::ReadDirection, 100, 400) / std::size(seeds);
