@@ -1034,11 +1034,6 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1：%2</source>
-        <extracomment>A band of the drawn resistor and its colour, &quot;第一环：红色&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>第三环为金色，所以不能在第四环选棕色啦，这是一个四环电阻！</source>
         <translation type="unfinished"></translation>
     </message>

@@ -513,8 +513,10 @@ TEST_F(PracticeWindow, AFileThatCannotBeReadIsSetAsideAndSaidOnce) {
     QByteArray newer = ui::ProgressFile::toJson(some);
     newer.replace("\"format\": 1", "\"format\": 2");
     ASSERT_TRUE(newer.contains("\"format\": 2"));
+    const QByteArray tooLarge = ui::ProgressFile::toJson(some) +
+                                QByteArray(int(ui::ProgressFile::kMostBytes), ' ');
     for (const QByteArray& bad : {QByteArray("{\"format\": 1, \"learner\": "), newer,
-                                  QByteArray("turn=3\n"), QByteArray("[1, 2]")}) {
+                                  QByteArray("turn=3\n"), QByteArray("[1, 2]"), tooLarge}) {
         SCOPED_TRACE(bad.toStdString());
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());

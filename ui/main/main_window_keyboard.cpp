@@ -108,9 +108,7 @@ void MainWindow::describeForScreenReaders() {
     for (int band = 1; band <= 5; ++band)
         button(bandPlace(band), [this, band] {
             const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]);
-            //: A band of the drawn resistor and its colour, "第一环：红色".
-            return QCoreApplication::translate("MainWindow", "%1：%2")
-                .arg(wording::bandOrdinal(band), c ? wording::colourName(c->index) : QString());
+            return wording::bandColourName(band, c ? c->index : -1);
         });
     // The tolerance, the flow chart and its result, then the two notes under it.
     for (const char* n : {"toleranceCaption", "firstDigit", "firstWeight", "firstPlus",

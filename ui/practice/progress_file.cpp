@@ -77,7 +77,10 @@ ProgressFile::Loaded ProgressFile::load() const {
     QFile file(path_);
     if (!file.exists()) return out;
     std::optional<model::practice::LearnerState> state;
-    if (file.open(QIODevice::ReadOnly)) state = fromJson(file.readAll());
+    // Only a regular file of bounded size: a pipe or a device could block or never end.
+    const QFileInfo info(path_);
+    if (info.isFile() && info.size() <= kMostBytes && file.open(QIODevice::ReadOnly))
+        state = fromJson(file.read(kMostBytes + 1));
     file.close();
     if (state) {
         out.state = *state;

@@ -15,6 +15,8 @@ namespace zq::ui {
 class ProgressFile {
   public:
     explicit ProgressFile(QString path);
+    // A learner's progress is a few kilobytes; anything far larger is not one.
+    static constexpr qint64 kMostBytes = 1 << 20;
     // <configuration folder>/practice-progress.json.
     static QString defaultPath();
     const QString& path() const { return path_; }
