@@ -107,10 +107,6 @@ int BandLayout::toleranceBand() const {
     return bandOf(*this, R::Tolerance);
 }
 
-int BandLayout::coefficientBand() const {
-    return bandOf(*this, R::Coefficient);
-}
-
 const BandLayout* layoutOf(int bands) {
     for (const BandLayout& l : kLayouts)
         if (l.bands == bands) return &l;

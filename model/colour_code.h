@@ -103,7 +103,6 @@ struct BandLayout {
     int impliedTolerance;          // hundredths of a per cent, without a tolerance band
     std::span<const BandRole> used() const { return {roles.data(), std::size_t(bands)}; }
     int toleranceBand() const;   // 1-based; 0 when there is none
-    int coefficientBand() const; // 1-based; 0 when there is none
 };
 
 inline constexpr int kFewestBands = 3, kMostBands = 6;

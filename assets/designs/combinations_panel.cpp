@@ -13,18 +13,10 @@ namespace {
 
 using namespace detail;
 
-constexpr Rgb kInk{32, 32, 96};
-constexpr Rgb kLink{0, 0, 192};
-
 ControlDesign label(std::string_view name, int index, int left, int top, int width, int height,
                     Rgb fore = kInk, bool wrap = false) {
     ControlDesign c = pixelLabel(name, index, left, top, width, height, "", kSong9, fore);
     c.wordWrap = wrap;
-    return c;
-}
-
-ControlDesign clickable(ControlDesign c) {
-    c.cursor = Cursor::Hand;
     return c;
 }
 

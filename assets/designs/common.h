@@ -86,8 +86,15 @@ inline ControlDesign pixelImage(std::string_view name, int index, int left, int 
             .picture = picture};
 }
 
-// The secondary windows' dark text, and their labels and pictures placed in pixels.
+// The secondary windows' dark text and links, and their labels and pictures placed in pixels.
 inline constexpr Rgb kInk{32, 32, 96};
+inline constexpr Rgb kLink{0, 0, 192};
+
+// A control that answers a click shows the hand.
+inline ControlDesign clickable(ControlDesign c) {
+    c.cursor = Cursor::Hand;
+    return c;
+}
 
 inline ControlDesign label(std::string_view name, int index, int left, int top, int width,
                            int height, std::string_view caption, FontDesign font,

@@ -12,8 +12,6 @@ namespace {
 
 using namespace detail;
 
-constexpr Rgb kInk{32, 32, 96};
-
 FormDesign build() {
     FormDesign f{
         .name = "OwnKitEditor",

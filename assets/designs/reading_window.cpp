@@ -13,13 +13,6 @@ namespace {
 
 using namespace detail;
 
-constexpr Rgb kLink{0, 0, 192};
-
-ControlDesign clickable(ControlDesign c) {
-    c.cursor = Cursor::Hand;
-    return c;
-}
-
 ControlDesign field(std::string_view name, int left, int top, int width) {
     return {.name = name,
             .kind = Kind::TextBox,

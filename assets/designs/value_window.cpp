@@ -12,8 +12,6 @@ namespace {
 
 using namespace detail;
 
-constexpr Rgb kInk{32, 32, 96};
-constexpr Rgb kLink{0, 0, 192};
 // The tolerance chips' labels, by palette index.
 constexpr std::array<std::string_view, model::palette::kSize> kShortNames{
     "棕", "红", "橙", "黄", "绿", "蓝", "紫", "灰", "白", "黑", "金", "银", "无"};
@@ -26,11 +24,6 @@ ControlDesign label(std::string_view name, int left, int top, int width, int hei
 ControlDesign image(std::string_view name, int index, int left, int top, int width, int height,
                     std::string_view picture = {}) {
     return pixelImage(name, index, left, top, width, height, picture);
-}
-
-ControlDesign clickable(ControlDesign c) {
-    c.cursor = Cursor::Hand;
-    return c;
 }
 
 FormDesign build() {
