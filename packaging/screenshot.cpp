@@ -54,17 +54,17 @@ void answer(zq::ui::PracticeWindow& w, bool right) {
     switch (q.kind) {
     case practice::QuestionKind::PickBands:
         for (std::size_t i = 0; i < q.answerBands.size(); ++i)
-            w.Chip_Click(right || i != 0 ? q.answerBands[i] : (q.answerBands[i] + 1) % 10);
-        w.AnswerButton_Click();
+            w.chipClicked(right || i != 0 ? q.answerBands[i] : (q.answerBands[i] + 1) % 10);
+        w.answerButtonClicked();
         return;
     case practice::QuestionKind::ReadDirection:
-        w.End_Click(right == (q.answerEnd == practice::End::Left) ? practice::End::Left
+        w.endClicked(right == (q.answerEnd == practice::End::Left) ? practice::End::Left
                                                                   : practice::End::Right);
         return;
     default:
         w.answerField().setPlainText(QString::fromStdString(
             (right ? q.answerValue : q.answerValue.shifted(1)).text()));
-        w.Answer_Return();
+        w.answerReturnPressed();
     }
 }
 
@@ -109,9 +109,9 @@ int main(int argc, char** argv) {
     // The value-to-colours window with an answer on it.
     main.openValueWindow();
     if (zq::ui::ValueWindow* value = main.valueWindow()) {
-        value->FiveBands_Click();
+        value->fiveBandsClicked();
         value->valueField().setPlainText(QStringLiteral("4k7"));
-        value->FindButton_Click();
+        value->findButtonClicked();
         ok = save(*value, out.filePath(QStringLiteral("value-window.png"))) && ok;
         value->Unload();
     } else {
@@ -122,11 +122,11 @@ int main(int argc, char** argv) {
     main.openReadingWindow();
     if (zq::ui::ReadingWindow* reading = main.readingWindow()) {
         for (const int colour : {0, 9, 9, 1, 0})
-            reading->Chip_Click(colour);
+            reading->chipClicked(colour);
         reading->measuredField().setPlainText(QStringLiteral("9.93k"));
-        reading->Measured_Return();
+        reading->measuredReturnPressed();
         reading->smdField().setPlainText(QStringLiteral("01C"));
-        reading->Smd_Return();
+        reading->smdReturnPressed();
         ok = save(*reading, out.filePath(QStringLiteral("reading-window.png"))) && ok;
         reading->Unload();
     } else {
@@ -142,11 +142,11 @@ int main(int argc, char** argv) {
         window.Show();
         for (int i = 0; i < 14; ++i) {
             answer(window, i % 3 != 1);
-            window.NextButton_Click();
+            window.nextButtonClicked();
         }
         for (int i = 0; i < 50 && window.Current.kind != practice::QuestionKind::ReadValue; ++i)
-            window.NextButton_Click();
-        window.HintButton_Click();
+            window.nextButtonClicked();
+        window.hintButtonClicked();
         answer(window, false);
         ok = save(window, out.filePath(QStringLiteral("practice-window.png"))) && ok;
         // The other kinds of question as they are first shown, one picture each.
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
             {practice::QuestionKind::ToleranceLimit, "practice-tolerance-limit.png"}};
         for (const auto& [kind, name] : others) {
             for (int i = 0; i < 200 && window.Current.kind != kind; ++i)
-                window.NextButton_Click();
+                window.nextButtonClicked();
             ok = save(window, out.filePath(QString::fromLatin1(name))) && ok;
         }
         window.Unload();

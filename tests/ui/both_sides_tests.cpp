@@ -167,7 +167,7 @@ TEST_P(TypedForms, AnswerWithTheValueInItsUnit) {
     w->openValueWindow();
     ValueWindow* v = w->valueWindow();
     ASSERT_NE(v, nullptr);
-    if (f.bands == 5) v->FiveBands_Click();
+    if (f.bands == 5) v->fiveBandsClicked();
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8(f.typed));
     QCoreApplication::sendEvent(&v->valueField(), &commit);
@@ -220,7 +220,7 @@ TEST_F(BothSides, ValueWindowOffersTheListAndTheChipCodesOnlyWhenThereAreAny) {
     ValueWindow* v = w->valueWindow();
     ASSERT_NE(v, nullptr);
     for (const auto& c : cases) {
-        c.bands == 5 ? v->FiveBands_Click() : v->FourBands_Click();
+        c.bands == 5 ? v->fiveBandsClicked() : v->fourBandsClicked();
         v->valueField().setPlainText(QString::fromUtf8(c.typed));
         QTest::keyClick(&v->valueField(), Qt::Key_Return);
         ASSERT_NE(v->Note.ForeColor(), QColor(224, 0, 0)) << c.typed << ": refused";

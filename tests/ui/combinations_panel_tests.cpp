@@ -114,7 +114,7 @@ TEST_F(Combinations, E12MakesTheTypedValueFromOneTwoAndThreePartsAndMarksTheSimp
     EXPECT_EQ(p.Heading.Caption(), shown(u"用手头的电阻凑 4.50KΩ（E12，误差 ±5% 以内）"));
 
     // Brown's ±1 % leaves the one part out: the simplest is now two.
-    v.ToleranceChip_Click(0);
+    v.toleranceChipClicked(0);
     const QStringList at1 = rows(p);
     ASSERT_EQ(at1.size(), 3);
     EXPECT_FALSE(at1[0].contains(QStringLiteral("最简单")));
@@ -272,7 +272,7 @@ TEST_F(Combinations, APanelOfTheHouseNamedControlByControlClosedByEscTheKitKept)
     }
 
     // Closing the value window takes the panel with it.
-    v.CloseBox_Click();
+    v.closeBoxClicked();
     EXPECT_TRUE(!p || p->unloaded());
 }
 

@@ -467,7 +467,7 @@ TEST_F(MainWindow, EveryChipOfTheReadingWindowHasAKeyAndTheWindowListsTheLetters
         {Qt::Key_4, kYellow}, {Qt::Key_5, kGreen}, {Qt::Key_6, kBlue}, {Qt::Key_7, kViolet},
         {Qt::Key_8, kGrey},   {Qt::Key_9, kWhite}, {Qt::Key_J, kGold}, {Qt::Key_Y, kSilver}};
     for (const auto& [k, colour] : keys) {
-        r->ClearButton_Click();
+        r->clearButtonClicked();
         QTest::keyClick(r->windowHandle(), k);
         ASSERT_EQ(r->Bands.size(), 1u) << k;
         EXPECT_EQ(r->Bands[0], colour) << char(k);
@@ -478,7 +478,7 @@ TEST_F(MainWindow, EveryChipOfTheReadingWindowHasAKeyAndTheWindowListsTheLetters
     }
     EXPECT_EQ(entered.size(), std::size_t(kPaintedSize)) << "one key per chip";
     // The other side: a letter that names no colour enters nothing.
-    r->ClearButton_Click();
+    r->clearButtonClicked();
     QTest::keyClick(r->windowHandle(), Qt::Key_Q);
     EXPECT_TRUE(r->Bands.empty());
 }
@@ -545,7 +545,7 @@ TEST_F(MainWindow, EveryControlOfTheValueWindowHasItsOwnName) {
 TEST_F(MainWindow, EveryControlOfTheKitPanelHasItsOwnName) {
     w->openValueWindow();
     ASSERT_NE(w->valueWindow(), nullptr);
-    w->valueWindow()->KitButton_Click();
+    w->valueWindow()->kitButtonClicked();
     const Form* p = w->valueWindow()->Combinations;
     ASSERT_NE(p, nullptr);
     expectNames(*p, {{"KitChoice", 0, "E6"},

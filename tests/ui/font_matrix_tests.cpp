@@ -57,7 +57,7 @@ const std::vector<WindowCase>& allWindows() {
              valueWindowsMain() = std::make_unique<ui::MainWindow>();
              auto f = std::make_unique<ui::ValueWindow>(*valueWindowsMain(), *valueWindowsMain());
              f->valueField().setPlainText(QStringLiteral("4k7")); // an answer on show
-             f->ValueField_KeyPress(Qt::Key_Return, Qt::NoModifier);
+             f->valueFieldKeyPressed(Qt::Key_Return, Qt::NoModifier);
              return f;
          }},
         {"reading window",
@@ -66,11 +66,11 @@ const std::vector<WindowCase>& allWindows() {
              auto f = std::make_unique<ui::ReadingWindow>(*valueWindowsMain(), *valueWindowsMain());
              // The longest texts it shows: two readings, a measurement, a two-way code.
              for (const int colour : {0, 9, 9, 1, 0})
-                 f->Chip_Click(colour);
+                 f->chipClicked(colour);
              f->measuredField().setPlainText(QStringLiteral("120"));
-             f->Measured_Return();
+             f->measuredReturnPressed();
              f->smdField().setPlainText(QStringLiteral("68R"));
-             f->Smd_Return();
+             f->smdReturnPressed();
              return f;
          }},
     };

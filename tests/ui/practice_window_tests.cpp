@@ -312,7 +312,7 @@ TEST_F(PracticeWindow, HintsLeadToTheAnswerWithoutGivingItAwayAndAllOfThemFit) {
         const int count = wording::hintCount(*q);
         EXPECT_GE(count, 2) << "the rule, then the pieces";
         for (int h = 1; h <= count; ++h) {
-            p->HintButton_Click();
+            p->hintButtonClicked();
             const QString shown = p->Hint.Caption();
             if (h < count) {
                 EXPECT_FALSE(shown.contains(answer)) << shown.toStdString();
@@ -425,7 +425,7 @@ TEST_F(PracticeWindow, TheSameSeedAsksTheSameQuestions) {
         for (int i = 0; i < 8; ++i) {
             asked.push_back(std::string(practice::questionKindCode(p->Current.kind)) +
                             p->Current.answerValue.text() + p->Current.code);
-            p->NextButton_Click();
+            p->nextButtonClicked();
         }
         return asked;
     };

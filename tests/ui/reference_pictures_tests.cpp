@@ -176,7 +176,7 @@ zq::ui::PracticeWindow* practiceWindow(zq::ui::MainWindow& m, practice::Question
     p->Show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(p));
     for (int i = 0; i < 100 && p->Current.kind != kind; ++i)
-        p->NextButton_Click();
+        p->nextButtonClicked();
     EXPECT_EQ(p->Current.kind, kind);
     return p;
 }
@@ -188,17 +188,17 @@ void answer(zq::ui::PracticeWindow& p, bool right) {
     switch (q.kind) {
     case practice::QuestionKind::PickBands:
         for (std::size_t i = 0; i < q.answerBands.size(); ++i)
-            p.Chip_Click(right || i != 0 ? q.answerBands[i] : (q.answerBands[i] + 1) % 10);
-        p.AnswerButton_Click();
+            p.chipClicked(right || i != 0 ? q.answerBands[i] : (q.answerBands[i] + 1) % 10);
+        p.answerButtonClicked();
         return;
     case practice::QuestionKind::ReadDirection:
-        p.End_Click(right == (q.answerEnd == practice::End::Left) ? practice::End::Left
+        p.endClicked(right == (q.answerEnd == practice::End::Left) ? practice::End::Left
                                                                    : practice::End::Right);
         return;
     default:
         p.answerField().setPlainText(
             QString::fromStdString((right ? q.answerValue : q.answerValue.shifted(1)).text()));
-        p.Answer_Return();
+        p.answerReturnPressed();
     }
 }
 
@@ -257,7 +257,7 @@ const Picture kPictures[] = {
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          ValueWindow* v = valueWindow(m);
          if (!v) return nullptr;
-         v->FiveBands_Click();
+         v->fiveBandsClicked();
          QTest::keyClicks(&v->valueField(), QStringLiteral("4k7"));
          QTest::keyClick(&v->valueField(), Qt::Key_Return);
          return v;
@@ -270,11 +270,11 @@ const Picture kPictures[] = {
          if (!v) return nullptr;
          QTest::keyClicks(&v->valueField(), QStringLiteral("1234.5"));
          QTest::keyClick(&v->valueField(), Qt::Key_Return);
-         v->KitButton_Click();
+         v->kitButtonClicked();
          CombinationsPanel* p = v->Combinations;
          if (!p || !QTest::qWaitForWindowExposed(p)) return nullptr;
-         p->KitChoice_Click(CombinationsPanel::E6);
-         p->Way_Click(1);
+         p->kitChoiceClicked(CombinationsPanel::E6);
+         p->wayClicked(1);
          return p;
      }},
     {"value-kit-editor",
@@ -282,15 +282,15 @@ const Picture kPictures[] = {
          QStandardPaths::setTestModeEnabled(true);
          ValueWindow* v = valueWindow(m);
          if (!v) return nullptr;
-         v->KitButton_Click();
+         v->kitButtonClicked();
          CombinationsPanel* p = v->Combinations;
          if (!p) return nullptr;
-         p->KitChoice_Click(CombinationsPanel::Own);
-         p->EditButton_Click();
+         p->kitChoiceClicked(CombinationsPanel::Own);
+         p->editButtonClicked();
          if (!p->Editor || !QTest::qWaitForWindowExposed(p->Editor)) return nullptr;
          // A line refused: the reason under the text, the line selected.
          p->Editor->kitText().setPlainText(QStringLiteral("4.7k, 10k\n4..7k\n1M"));
-         p->Editor->SaveButton_Click();
+         p->Editor->saveButtonClicked();
          return p->Editor;
      }},
     {"reading-empty", [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* { return readingWindow(m); }},
@@ -299,11 +299,11 @@ const Picture kPictures[] = {
          ReadingWindow* r = readingWindow(m);
          if (!r) return nullptr;
          for (const int colour : {0, 9, 9, 1, 0})
-             r->Chip_Click(colour);
+             r->chipClicked(colour);
          r->measuredField().setPlainText(QStringLiteral("9.93k"));
-         r->Measured_Return();
+         r->measuredReturnPressed();
          r->smdField().setPlainText(QStringLiteral("01C"));
-         r->Smd_Return();
+         r->smdReturnPressed();
          return r;
      }},
     {"reading-cues",
@@ -311,9 +311,9 @@ const Picture kPictures[] = {
          ReadingWindow* r = readingWindow(m);
          if (!r) return nullptr;
          for (const int colour : {1, 1, 0, 0})
-             r->Chip_Click(colour);
-         r->Gap_Click(1);
-         r->Body_Click(1);
+             r->chipClicked(colour);
+         r->gapClicked(1);
+         r->bodyClicked(1);
          return r;
      }},
     // The longest verdict the cues make: both contradicted, and a measurement nothing explains.
@@ -322,11 +322,11 @@ const Picture kPictures[] = {
          ReadingWindow* r = readingWindow(m);
          if (!r) return nullptr;
          for (const int colour : {10, 1, 6, 3})
-             r->Chip_Click(colour);
-         r->Gap_Click(1);
-         r->Body_Click(1);
+             r->chipClicked(colour);
+         r->gapClicked(1);
+         r->bodyClicked(1);
          r->measuredField().setPlainText(QStringLiteral("1k"));
-         r->Measured_Return();
+         r->measuredReturnPressed();
          return r;
      }},
     {"practice-question",
@@ -336,7 +336,7 @@ const Picture kPictures[] = {
     {"practice-wrong-with-working",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::ReadValue);
-         p->HintButton_Click();
+         p->hintButtonClicked();
          answer(*p, false);
          return p;
      }},
@@ -347,9 +347,9 @@ const Picture kPictures[] = {
          for (int i = 0; i < 300 && !(p->Current.kind == practice::QuestionKind::ReadDirection &&
                                       p->Current.part.cues == practice::DrawnPart::Cues::GapOnly);
               ++i)
-             p->NextButton_Click();
+             p->nextButtonClicked();
          EXPECT_EQ(p->Current.part.cues, practice::DrawnPart::Cues::GapOnly);
-         p->HintButton_Click();
+         p->hintButtonClicked();
          answer(*p, false);
          return p;
      }},
@@ -360,7 +360,7 @@ const Picture kPictures[] = {
          p->ask(*practice::questionOfPart(practice::QuestionKind::ToleranceLimit,
                                           {kViolet, kGrey, kWhite, kSilver, kViolet, kBrown}, true));
          for (int i = 0; i < 8; ++i)
-             p->HintButton_Click();
+             p->hintButtonClicked();
          return p;
      }},
     {"practice-end-of-round",
@@ -368,7 +368,7 @@ const Picture kPictures[] = {
          auto* p = practiceWindow(m, practice::QuestionKind::ReadValue);
          for (int i = 0; i < 10; ++i) {
              answer(*p, i % 4 != 1);
-             p->NextButton_Click();
+             p->nextButtonClicked();
          }
          return p;
      }},
@@ -376,9 +376,9 @@ const Picture kPictures[] = {
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::PickBands);
          for (int i = 0; i < 20; ++i) {
-             if (i % 4 == 2) p->HintButton_Click();
+             if (i % 4 == 2) p->hintButtonClicked();
              answer(*p, i % 3 != 1);
-             p->NextButton_Click();
+             p->nextButtonClicked();
          }
          return p;
      }},

@@ -206,7 +206,7 @@ TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
 
 TEST_F(ValueWindow, AStandardValueGoesIntoTheFieldAndIsFound) {
     Window& v = opened();
-    v.FiveBands_Click();
+    v.fiveBandsClicked();
     type(v, QStringLiteral("4.5k"));
     ASSERT_EQ(v.Standard.size(), 4u);
     for (int i = 4; i < 6; ++i)
@@ -339,10 +339,10 @@ TEST_F(ValueWindow, ChoosingAToleranceAfterTypingAnswers) {
     // Nothing typed: a choice asks nothing, and the example stays.
     const QString example = v.Note.Caption();
     click(v, centreOf(*v.ToleranceChip[1]));
-    v.FiveBands_Click();
+    v.fiveBandsClicked();
     EXPECT_FALSE(v.Answer);
     EXPECT_EQ(v.Note.Caption(), example);
-    v.FourBands_Click();
+    v.fourBandsClicked();
     QTest::keyClicks(&v.valueField(), QStringLiteral("4.7k"));
     ASSERT_FALSE(v.Answer) << "typed, not yet asked";
     click(v, centreOf(*v.ToleranceChip[0])); // brown
@@ -448,7 +448,7 @@ TEST_F(ValueWindow, LeftAndMiddleReleasesOnTheBareSurfaceShowNoMenu) {
 
 TEST_F(ValueWindow, EverythingIsReachedFromTheKeyboardAndHiddenChoicesArePassedOver) {
     Window& v = opened();
-    v.FiveBands_Click();
+    v.fiveBandsClicked();
     type(v, QStringLiteral("4.5k")); // four standard values shown (E24 and E96), two hidden
     ASSERT_EQ(v.Standard.size(), 4u);
     auto key = [&v](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {

@@ -92,23 +92,23 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
 
 void PracticeWindow::wire() {
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
-        Chip[std::size_t(i)]->Click = [this, i] { Chip_Click(i); };
-    image(QStringLiteral("BackButton")).Click = [this] { BackButton_Click(); };
-    image(QStringLiteral("ClearButton")).Click = [this] { ClearButton_Click(); };
-    image(QStringLiteral("HintButton")).Click = [this] { HintButton_Click(); };
-    image(QStringLiteral("NextButton")).Click = [this] { NextButton_Click(); };
-    image(QStringLiteral("AnswerButton")).Click = [this] { AnswerButton_Click(); };
-    image(QStringLiteral("RestartButton")).Click = [this] { RestartButton_Click(); };
-    image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
-    BodyLeft.Click = [this] { End_Click(practice::End::Left); };
-    BodyRight.Click = [this] { End_Click(practice::End::Right); };
+        Chip[std::size_t(i)]->Click = [this, i] { chipClicked(i); };
+    image(QStringLiteral("BackButton")).Click = [this] { backButtonClicked(); };
+    image(QStringLiteral("ClearButton")).Click = [this] { clearButtonClicked(); };
+    image(QStringLiteral("HintButton")).Click = [this] { hintButtonClicked(); };
+    image(QStringLiteral("NextButton")).Click = [this] { nextButtonClicked(); };
+    image(QStringLiteral("AnswerButton")).Click = [this] { answerButtonClicked(); };
+    image(QStringLiteral("RestartButton")).Click = [this] { restartButtonClicked(); };
+    image(QStringLiteral("CloseBox")).Click = [this] { closeBoxClicked(); };
+    BodyLeft.Click = [this] { endClicked(practice::End::Left); };
+    BodyRight.Click = [this] { endClicked(practice::End::Right); };
     for (int i = 0; i < practice::kQuestionKinds; ++i)
         QuestionRow[std::size_t(i)]->Click = QuestionTally[std::size_t(i)]->Click = [this, i] {
-            Row_Click(false, i);
+            rowClicked(false, i);
         };
     for (int i = 0; i < practice::kMistakeKinds; ++i)
         MistakeRow[std::size_t(i)]->Click = MistakeTally[std::size_t(i)]->Click = [this, i] {
-            Row_Click(true, i);
+            rowClicked(true, i);
         };
     oneLineField(answerField());
 }
@@ -260,7 +260,7 @@ void PracticeWindow::say(const QString& text) {
     Notice.setCaption(text);
 }
 
-void PracticeWindow::Chip_Click(int Index) {
+void PracticeWindow::chipClicked(int Index) {
     if (Index < 0 || Index >= model::palette::kPaintedSize) return;
     if (Current.kind != QuestionKind::PickBands || Last) return say(wording::notForThisQuestion());
     if (int(Picked.size()) >= Current.bandCount) return;
@@ -268,19 +268,19 @@ void PracticeWindow::Chip_Click(int Index) {
     showPart();
 }
 
-void PracticeWindow::BackButton_Click() {
+void PracticeWindow::backButtonClicked() {
     if (Current.kind != QuestionKind::PickBands || Last || Picked.empty()) return;
     Picked.pop_back();
     showPart();
 }
 
-void PracticeWindow::ClearButton_Click() {
+void PracticeWindow::clearButtonClicked() {
     if (Current.kind != QuestionKind::PickBands || Last) return;
     Picked.clear();
     showPart();
 }
 
-void PracticeWindow::HintButton_Click() {
+void PracticeWindow::hintButtonClicked() {
     // Once answered, the working says it all.
     if (Last) return;
     const QStringList hints = wording::hints(Current);
@@ -290,16 +290,16 @@ void PracticeWindow::HintButton_Click() {
     Hint.setCaption(hints.mid(0, HintsShown).join(QLatin1Char('\n')));
 }
 
-void PracticeWindow::NextButton_Click() {
+void PracticeWindow::nextButtonClicked() {
     ask(practice::nextQuestion(Learner, random_));
 }
 
-void PracticeWindow::AnswerButton_Click() {
+void PracticeWindow::answerButtonClicked() {
     Return_Key();
 }
 
 void PracticeWindow::Return_Key() {
-    if (Last) return NextButton_Click();
+    if (Last) return nextButtonClicked();
     switch (Current.kind) {
     case QuestionKind::PickBands:
         return answered(practice::judgeBands(Current, Picked));
@@ -307,7 +307,7 @@ void PracticeWindow::Return_Key() {
         if (!ChosenEnd) return say(wording::chooseEndFirst());
         return answered(practice::judgeEnd(Current, *ChosenEnd));
     default:
-        return Answer_Return();
+        return answerReturnPressed();
     }
 }
 
@@ -317,7 +317,7 @@ void PracticeWindow::chooseEnd(practice::End end) {
     setFocusedControl(end == practice::End::Left ? &BodyLeft : &BodyRight);
 }
 
-void PracticeWindow::Row_Click(bool mistakes, int row) {
+void PracticeWindow::rowClicked(bool mistakes, int row) {
     if (mistakes) {
         if (row < 0 || row >= practice::kMistakeKinds) return;
         const auto m = practice::MistakeKind(row);
@@ -327,14 +327,14 @@ void PracticeWindow::Row_Click(bool mistakes, int row) {
     ask(practice::questionFor({QuestionKind(row), std::nullopt}, random_));
 }
 
-void PracticeWindow::Answer_Return() {
-    if (Last) return NextButton_Click();
+void PracticeWindow::answerReturnPressed() {
+    if (Last) return nextButtonClicked();
     if (!Current.typed()) return;
     answered(practice::judgeText(Current, answerField().toPlainText().trimmed().toStdString(),
                                  decimalPoint().toStdString()));
 }
 
-void PracticeWindow::End_Click(practice::End end) {
+void PracticeWindow::endClicked(practice::End end) {
     if (Current.kind != QuestionKind::ReadDirection) return say(wording::notForThisQuestion());
     if (Last) return;
     answered(practice::judgeEnd(Current, end));
@@ -375,27 +375,27 @@ void PracticeWindow::save() {
         say(wording::progressNotSaved(*why));
 }
 
-void PracticeWindow::RestartButton_Click() {
+void PracticeWindow::restartButtonClicked() {
     if (ConfirmRestart && !ConfirmRestart()) return;
     Learner = {};
     say(wording::restarted());
     save(); // says so when the file could not be written
     keepNotice_ = true;
-    NextButton_Click();
+    nextButtonClicked();
 }
 
-void PracticeWindow::CloseBox_Click() {
+void PracticeWindow::closeBoxClicked() {
     Unload();
 }
 
 bool PracticeWindow::keyPressed(int KeyCode, int Shift) {
     if (Shift & (kCtrlMask | kAltMask)) return false;
     if (KeyCode == Qt::Key_Question) {
-        HintButton_Click();
+        hintButtonClicked();
         return true;
     }
     if (KeyCode == Qt::Key_PageDown) {
-        NextButton_Click();
+        nextButtonClicked();
         return true;
     }
     // Return answers, or goes on once answered, wherever the focus is, but on a button or a
@@ -418,15 +418,15 @@ bool PracticeWindow::keyPressed(int KeyCode, int Shift) {
     }
     if (Current.kind != QuestionKind::PickBands) return false;
     if (KeyCode >= Qt::Key_0 && KeyCode <= Qt::Key_9) {
-        Chip_Click(*model::colourOfDigit(KeyCode - Qt::Key_0));
+        chipClicked(*model::colourOfDigit(KeyCode - Qt::Key_0));
         return true;
     }
     if (KeyCode == Qt::Key_J || KeyCode == Qt::Key_Y) {
-        Chip_Click(KeyCode == Qt::Key_J ? model::palette::kGold : model::palette::kSilver);
+        chipClicked(KeyCode == Qt::Key_J ? model::palette::kGold : model::palette::kSilver);
         return true;
     }
     if (KeyCode == Qt::Key_Backspace) {
-        BackButton_Click();
+        backButtonClicked();
         return true;
     }
     return false;
@@ -440,7 +440,7 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* e) {
             return true;
         }
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            Answer_Return();
+            answerReturnPressed();
             return true;
         }
         // The field takes values; the hint and the next question are the window's keys.

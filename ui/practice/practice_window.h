@@ -34,19 +34,19 @@ class PracticeWindow : public SecondaryWindow {
 
     void onLoad() override;
     bool keyPressed(int KeyCode, int Shift) override;
-    void Chip_Click(int Index);
-    void BackButton_Click();
-    void ClearButton_Click();
-    void HintButton_Click();
-    void NextButton_Click();
-    void AnswerButton_Click();
-    void RestartButton_Click();
-    void End_Click(model::practice::End end);
-    void CloseBox_Click();
+    void chipClicked(int Index);
+    void backButtonClicked();
+    void clearButtonClicked();
+    void hintButtonClicked();
+    void nextButtonClicked();
+    void answerButtonClicked();
+    void restartButtonClicked();
+    void endClicked(model::practice::End end);
+    void closeBoxClicked();
     // A row of the chart: a question of that kind, or one that gives room for that mistake.
-    void Row_Click(bool mistakes, int row);
+    void rowClicked(bool mistakes, int row);
     // Return in the answer field answers, or goes on once answered.
-    void Answer_Return();
+    void answerReturnPressed();
     // Return anywhere but on a button of its own: answers what is given, or goes on once
     // answered; an unanswered question is never passed over.
     void Return_Key();

@@ -56,15 +56,15 @@ ReadingWindow::ReadingWindow(zq::Form& mainWindow, BandsReceiver& receiver)
 
 void ReadingWindow::wire() {
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
-        Chip[std::size_t(i)]->Click = [this, i] { Chip_Click(i); };
-    image(QStringLiteral("BackButton")).Click = [this] { BackButton_Click(); };
-    image(QStringLiteral("ClearButton")).Click = [this] { ClearButton_Click(); };
-    image(QStringLiteral("ShowButton")).Click = [this] { ShowButton_Click(); };
-    image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
+        Chip[std::size_t(i)]->Click = [this, i] { chipClicked(i); };
+    image(QStringLiteral("BackButton")).Click = [this] { backButtonClicked(); };
+    image(QStringLiteral("ClearButton")).Click = [this] { clearButtonClicked(); };
+    image(QStringLiteral("ShowButton")).Click = [this] { showButtonClicked(); };
+    image(QStringLiteral("CloseBox")).Click = [this] { closeBoxClicked(); };
     for (std::size_t i = 0; i < Gap.size(); ++i)
-        Gap[i]->Click = [this, i] { Gap_Click(int(i)); };
+        Gap[i]->Click = [this, i] { gapClicked(int(i)); };
     for (std::size_t i = 0; i < Body.size(); ++i)
-        Body[i]->Click = [this, i] { Body_Click(int(i)); };
+        Body[i]->Click = [this, i] { bodyClicked(int(i)); };
     oneLineField(measuredField());
     oneLineField(smdField());
 }
@@ -157,12 +157,12 @@ void ReadingWindow::enter(int colour) {
     readAgain();
 }
 
-void ReadingWindow::Chip_Click(int Index) {
+void ReadingWindow::chipClicked(int Index) {
     if (Index < 0 || Index >= model::palette::kPaintedSize) return;
     enter(Index);
 }
 
-void ReadingWindow::BackButton_Click() {
+void ReadingWindow::backButtonClicked() {
     lastUsed_ = LastUsed::Bands;
     if (Bands.empty()) return;
     Bands.pop_back();
@@ -170,7 +170,7 @@ void ReadingWindow::BackButton_Click() {
 }
 
 // A new part: the old one's measurement would judge it wrongly.
-void ReadingWindow::ClearButton_Click() {
+void ReadingWindow::clearButtonClicked() {
     lastUsed_ = LastUsed::Bands;
     Bands.clear();
     measuredField().clear();
@@ -178,7 +178,7 @@ void ReadingWindow::ClearButton_Click() {
     readAgain();
 }
 
-void ReadingWindow::Gap_Click(int Index) {
+void ReadingWindow::gapClicked(int Index) {
     if (Index < 0 || Index >= int(Gap.size())) return;
     lastUsed_ = LastUsed::Bands;
     const model::Side side = kSides[std::size_t(Index)];
@@ -189,7 +189,7 @@ void ReadingWindow::Gap_Click(int Index) {
     readAgain();
 }
 
-void ReadingWindow::Body_Click(int Index) {
+void ReadingWindow::bodyClicked(int Index) {
     if (Index < 0 || Index >= int(Body.size())) return;
     lastUsed_ = LastUsed::Bands;
     const model::BodyColour body = kBodies[std::size_t(Index)];
@@ -200,13 +200,13 @@ void ReadingWindow::Body_Click(int Index) {
     readAgain();
 }
 
-void ReadingWindow::CloseBox_Click() {
+void ReadingWindow::closeBoxClicked() {
     Unload();
 }
 
 bool ReadingWindow::keyPressed(int KeyCode, int Shift) {
     if ((KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter) && (Shift & kCtrlMask)) {
-        ShowButton_Click();
+        showButtonClicked();
         return true;
     }
     if (Shift & (kCtrlMask | kAltMask)) return false;
@@ -220,13 +220,13 @@ bool ReadingWindow::keyPressed(int KeyCode, int Shift) {
         return true;
     }
     if (KeyCode == Qt::Key_Backspace) {
-        BackButton_Click();
+        backButtonClicked();
         return true;
     }
     return false;
 }
 
-void ReadingWindow::Measured_Return() {
+void ReadingWindow::measuredReturnPressed() {
     lastUsed_ = LastUsed::Bands;
     readAgain();
 }
@@ -317,7 +317,7 @@ void ReadingWindow::showReadings() {
 
 // ---- the hand-over -----------------------------------------------------------------------------
 
-void ReadingWindow::ShowButton_Click() {
+void ReadingWindow::showButtonClicked() {
     if (receiver_.receiverWindow().unloaded()) return;
     if (lastUsed_ == LastUsed::Code) return showCode();
     // A measurement no reading holds, with one band that may have been misread: the window's
@@ -405,7 +405,7 @@ void ReadingWindow::showCode() {
 
 // ---- the printed code ------------------------------------------------------------------------
 
-void ReadingWindow::Smd_Return() {
+void ReadingWindow::smdReturnPressed() {
     const model::DecimalFormat fmt = userFormat();
     lastUsed_ = LastUsed::Code;
     Smd = model::readSmdCode(smdField().toPlainText().toStdString());
@@ -436,11 +436,11 @@ bool ReadingWindow::eventFilter(QObject* watched, QEvent* e) {
         }
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
             if (k->modifiers() & Qt::ControlModifier)
-                ShowButton_Click();
+                showButtonClicked();
             else if (measured)
-                Measured_Return();
+                measuredReturnPressed();
             else
-                Smd_Return();
+                smdReturnPressed();
             return true;
         }
     }

@@ -25,17 +25,17 @@ class ReadingWindow : public SecondaryWindow {
 
     void onLoad() override;
     bool keyPressed(int KeyCode, int Shift) override;
-    void Chip_Click(int Index);
-    void BackButton_Click();
-    void ClearButton_Click();
-    void ShowButton_Click();
-    void CloseBox_Click();
+    void chipClicked(int Index);
+    void backButtonClicked();
+    void clearButtonClicked();
+    void showButtonClicked();
+    void closeBoxClicked();
     // The cues of the part: a second click on the chosen one takes it back.
-    void Gap_Click(int Index);
-    void Body_Click(int Index);
+    void gapClicked(int Index);
+    void bodyClicked(int Index);
     // Return in the measurement reads again; in the code field reads the code.
-    void Measured_Return();
-    void Smd_Return();
+    void measuredReturnPressed();
+    void smdReturnPressed();
 
     QTextEdit& measuredField() const;
     QTextEdit& smdField() const;

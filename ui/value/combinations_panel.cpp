@@ -99,12 +99,12 @@ CombinationsPanel::CombinationsPanel(zq::Form& mainWindow, zq::Form& valueWindow
 
 void CombinationsPanel::wire() {
     auto& close = image(QStringLiteral("CloseBox"));
-    close.Click = [this] { CloseBox_Click(); };
+    close.Click = [this] { closeBoxClicked(); };
     for (int i = 0; i < 4; ++i)
-        KitChoice[std::size_t(i)]->Click = [this, i] { KitChoice_Click(i); };
+        KitChoice[std::size_t(i)]->Click = [this, i] { kitChoiceClicked(i); };
     for (int i = 0; i < 3; ++i)
-        Way[std::size_t(i)]->Click = [this, i] { Way_Click(i); };
-    EditButton.Click = [this] { EditButton_Click(); };
+        Way[std::size_t(i)]->Click = [this, i] { wayClicked(i); };
+    EditButton.Click = [this] { editButtonClicked(); };
     dragByTitle();
 
     std::vector<zq::Control*> kits(KitChoice.begin(), KitChoice.end());
@@ -163,11 +163,11 @@ void CombinationsPanel::onUnload() {
         valueWindow_->activateWindow();
 }
 
-void CombinationsPanel::CloseBox_Click() {
+void CombinationsPanel::closeBoxClicked() {
     Unload();
 }
 
-void CombinationsPanel::KitChoice_Click(int Index) {
+void CombinationsPanel::kitChoiceClicked(int Index) {
     if (Index < 0 || Index >= int(KitChoice.size())) return;
     Kit = Index;
     choiceNote_.clear(); // a choice made since
@@ -240,7 +240,7 @@ void CombinationsPanel::search() {
     Note.setCaption(notes.join(QLatin1Char(' ')));
 }
 
-void CombinationsPanel::Way_Click(int Index) {
+void CombinationsPanel::wayClicked(int Index) {
     if (Index < 0 || std::size_t(Index) >= shown.size()) return;
     chosenWay = Index;
     for (std::size_t i = 0; i < Way.size(); ++i)
@@ -272,7 +272,7 @@ void CombinationsPanel::showParts(const std::vector<model::Decimal>& parts) {
     Parts.setCaption(text.join(QLatin1Char('\n')));
 }
 
-void CombinationsPanel::EditButton_Click() {
+void CombinationsPanel::editButtonClicked() {
     if (!mainWindow()) return;
     if (!Editor || Editor->unloaded()) {
         Editor = new OwnKitEditor(*mainWindow(), ownKit);

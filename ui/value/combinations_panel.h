@@ -26,10 +26,10 @@ class CombinationsPanel : public SecondaryWindow {
 
     void onLoad() override;
     void onUnload() override;
-    void CloseBox_Click();
-    void KitChoice_Click(int Index);
-    void EditButton_Click();
-    void Way_Click(int Index);
+    void closeBoxClicked();
+    void kitChoiceClicked(int Index);
+    void editButtonClicked();
+    void wayClicked(int Index);
 
     // The value the window answered, and its tolerance in hundredths of a per cent; the
     // search runs here, once per answer, never on a keystroke.

@@ -25,9 +25,9 @@ OwnKitEditor::OwnKitEditor(zq::Form& mainWindow, const std::vector<model::Decima
     auto& save = image(QStringLiteral("SaveButton"));
     auto& cancel = image(QStringLiteral("CancelButton"));
     auto& close = image(QStringLiteral("CloseBox"));
-    save.Click = [this] { SaveButton_Click(); };
-    cancel.Click = [this] { CancelButton_Click(); };
-    close.Click = [this] { CancelButton_Click(); };
+    save.Click = [this] { saveButtonClicked(); };
+    cancel.Click = [this] { cancelButtonClicked(); };
+    close.Click = [this] { cancelButtonClicked(); };
     dragByTitle();
     QTextEdit& text = kitText();
     // Long lines wrap, and the scroll bar comes only with more lines than the box shows.
@@ -64,7 +64,7 @@ QTextEdit& OwnKitEditor::kitText() const {
     return *textBox(QStringLiteral("KitText")).widget();
 }
 
-void OwnKitEditor::SaveButton_Click() {
+void OwnKitEditor::saveButtonClicked() {
     // A pasted list becomes one value a line, and stays so in the editor, so that a refused
     // line is found by the number the note gives.
     QString text = kitText().toPlainText();
@@ -120,13 +120,13 @@ bool OwnKitEditor::mayDropEdits() {
                   wording::ownKitName()) == kAnswerYes;
 }
 
-void OwnKitEditor::CancelButton_Click() {
+void OwnKitEditor::cancelButtonClicked() {
     if (mayDropEdits()) Unload();
 }
 
 bool OwnKitEditor::keyPressed(int key, int) {
     if (key != Qt::Key_Escape) return false;
-    CancelButton_Click();
+    cancelButtonClicked();
     return true;
 }
 

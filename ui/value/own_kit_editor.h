@@ -22,10 +22,10 @@ class OwnKitEditor : public SecondaryWindow {
     void onUnload() override;
     // Reads and saves; stays open with the reason, the cursor on the line, when a line cannot
     // be used.
-    void SaveButton_Click();
+    void saveButtonClicked();
     // Cancel, the close box, Esc and the desktop: unsaved edits are dropped only when the user
     // says so.
-    void CancelButton_Click();
+    void cancelButtonClicked();
     bool keyPressed(int key, int shift) override;
 
     QTextEdit& kitText() const;

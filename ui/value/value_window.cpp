@@ -99,16 +99,16 @@ void ValueWindow::wireKeyboard() {
 }
 
 void ValueWindow::wire() {
-    image(QStringLiteral("CloseBox")).Click = [this] { CloseBox_Click(); };
-    image(QStringLiteral("FindButton")).Click = [this] { FindButton_Click(); };
-    image(QStringLiteral("ShowButton")).Click = [this] { ShowButton_Click(); };
-    FourBands.Click = [this] { FourBands_Click(); };
-    FiveBands.Click = [this] { FiveBands_Click(); };
+    image(QStringLiteral("CloseBox")).Click = [this] { closeBoxClicked(); };
+    image(QStringLiteral("FindButton")).Click = [this] { findButtonClicked(); };
+    image(QStringLiteral("ShowButton")).Click = [this] { showButtonClicked(); };
+    FourBands.Click = [this] { fourBandsClicked(); };
+    FiveBands.Click = [this] { fiveBandsClicked(); };
     for (int i = 0; i < 8; ++i)
-        ToleranceChip[i]->Click = [this, i] { ToleranceChip_Click(i); };
+        ToleranceChip[i]->Click = [this, i] { toleranceChipClicked(i); };
     for (int i = 0; i < 6; ++i)
-        StandardValue[i]->Click = [this, i] { StandardValue_Click(i); };
-    KitButton.Click = [this] { KitButton_Click(); };
+        StandardValue[i]->Click = [this, i] { standardValueClicked(i); };
+    KitButton.Click = [this] { kitButtonClicked(); };
     dragByTitle();
 
     oneLineField(valueField());
@@ -152,21 +152,21 @@ void ValueWindow::showChoices() {
     ToleranceText.setCaption(wording::tolerance(model::hundredthsOf(Tolerance)));
 }
 
-void ValueWindow::FourBands_Click() {
+void ValueWindow::fourBandsClicked() {
     Bands = 4;
     Tolerance = chosen_ = model::defaultTolerance(Bands);
     showChoices();
     findAgain();
 }
 
-void ValueWindow::FiveBands_Click() {
+void ValueWindow::fiveBandsClicked() {
     Bands = 5;
     Tolerance = chosen_ = model::defaultTolerance(Bands);
     showChoices();
     findAgain();
 }
 
-void ValueWindow::ToleranceChip_Click(int Index) {
+void ValueWindow::toleranceChipClicked(int Index) {
     if (Index < 0 || Index >= int(model::kTolerancePalette.size())) return;
     Tolerance = chosen_ = model::kTolerancePalette[std::size_t(Index)];
     // The chip takes the place of a tolerance typed after the value.
@@ -180,14 +180,14 @@ void ValueWindow::ToleranceChip_Click(int Index) {
     findAgain();
 }
 
-void ValueWindow::StandardValue_Click(int Index) {
+void ValueWindow::standardValueClicked(int Index) {
     if (Index < 0 || std::size_t(Index) >= Standard.size()) return;
     valueField().setPlainText(q(model::typedForm(Standard[std::size_t(Index)].value)));
     valueField().moveCursor(QTextCursor::End);
     find();
 }
 
-void ValueWindow::KitButton_Click() {
+void ValueWindow::kitButtonClicked() {
     if (!mainWindow()) return;
     if (!Combinations || Combinations->unloaded()) {
         Combinations = new CombinationsPanel(*mainWindow(), *this);
@@ -294,11 +294,11 @@ void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& t
     }
 }
 
-void ValueWindow::FindButton_Click() {
+void ValueWindow::findButtonClicked() {
     find();
 }
 
-void ValueWindow::ShowButton_Click() {
+void ValueWindow::showButtonClicked() {
     // What is typed now is what goes over; a value that cannot be read sends nothing.
     if (!find()) return;
     if (Answer->precision) {
@@ -330,18 +330,18 @@ void ValueWindow::onUnload() {
     SecondaryWindow::onUnload();
 }
 
-void ValueWindow::CloseBox_Click() {
+void ValueWindow::closeBoxClicked() {
     Unload();
 }
 
-bool ValueWindow::ValueField_KeyPress(int key, Qt::KeyboardModifiers modifiers) {
+bool ValueWindow::valueFieldKeyPressed(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Escape) {
         Unload();
         return true;
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     if (modifiers & Qt::ControlModifier)
-        ShowButton_Click();
+        showButtonClicked();
     else
         find();
     return true;
@@ -351,14 +351,14 @@ void ValueWindow::keyPressEvent(QKeyEvent* e) {
     // Away from the field, Return presses the focused control, as in every window.
     const bool plainReturn = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
                              !(e->modifiers() & Qt::ControlModifier);
-    if ((plainReturn && focusedControl()) || !ValueField_KeyPress(e->key(), e->modifiers()))
+    if ((plainReturn && focusedControl()) || !valueFieldKeyPressed(e->key(), e->modifiers()))
         Form::keyPressEvent(e);
 }
 
 bool ValueWindow::eventFilter(QObject* watched, QEvent* e) {
     if (watched == &valueField() && e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
-        return ValueField_KeyPress(k->key(), k->modifiers());
+        return valueFieldKeyPressed(k->key(), k->modifiers());
     }
     return Form::eventFilter(watched, e);
 }

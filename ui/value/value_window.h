@@ -30,17 +30,17 @@ class ValueWindow : public SecondaryWindow {
 
     void onLoad() override;
     void onUnload() override;
-    void CloseBox_Click();
-    void FindButton_Click();
-    void ShowButton_Click();
-    void FourBands_Click();
-    void FiveBands_Click();
-    void ToleranceChip_Click(int Index);
-    void StandardValue_Click(int Index);
-    void KitButton_Click();
+    void closeBoxClicked();
+    void findButtonClicked();
+    void showButtonClicked();
+    void fourBandsClicked();
+    void fiveBandsClicked();
+    void toleranceChipClicked(int Index);
+    void standardValueClicked(int Index);
+    void kitButtonClicked();
     // Keys in the value field and on the window: Return finds, Ctrl+Return hands the answer
     // to the main window, Esc closes.
-    bool ValueField_KeyPress(int key, Qt::KeyboardModifiers modifiers);
+    bool valueFieldKeyPressed(int key, Qt::KeyboardModifiers modifiers);
 
     QTextEdit& valueField() const;
 
