@@ -9,6 +9,7 @@
 #include "ui/first_start_hint.h"
 #include "ui/main/main_window.h"
 #include "ui/program_info.h"
+#include "wording/command_line.h"
 
 #include <QApplication>
 #include <cerrno>
@@ -42,10 +43,7 @@ int main(int argc, char** argv) {
         const int error = errno;
         const QString why =
             error ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("?");
-        written(
-            QCoreApplication::translate("CommandLine", "zelquin：答案没能写到标准输出（%1）。\n")
-                .arg(why),
-            stderr);
+        written(zq::wording::answerNotWritten(why), stderr);
         return 2;
     }
     written(answer.err, stderr);
@@ -55,10 +53,7 @@ int main(int argc, char** argv) {
     // Qt prints its own long complaint and aborts when there is no display; say it plainly.
     if (platform.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        written(QCoreApplication::translate("CommandLine",
-                                            "zelquin: no display; run it under a desktop, or with "
-                                            "QT_QPA_PLATFORM=offscreen (see README).\n"),
-                stderr);
+        written(zq::wording::noDisplay(), stderr);
         return 1;
     }
     QApplication app(argc, argv);

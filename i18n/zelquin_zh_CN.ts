@@ -939,6 +939,11 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
 问号键看提示，PageDown 跳过这题；点统计表的一行出一道那类题。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>看不出从哪头读时，再点宽的间隔在哪边、电阻身体是什么颜色：宽的间隔
+后面是误差环；米色身体多是 ±5%、±10% 的四环，蓝色身体多是 ±1% 的五环。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>KitPanel</name>

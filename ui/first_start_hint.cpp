@@ -7,6 +7,7 @@
 #include "platform/form.h"
 #include "ui/placement.h"
 #include "ui/set_aside.h"
+#include "wording/help.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -123,12 +124,9 @@ FirstStartHint::FirstStartHint(zq::Form& main, const QString& file)
     main.installEventFilter(this);
 }
 
-// One literal each, so that the catalogue finds the whole sentence.
-// clang-format off
 QString FirstStartHint::text() const {
-    return QCoreApplication::translate("FirstStartHint", "还有三个窗口：由阻值查色环（Ctrl+F）、识读色环（Ctrl+R）、练习（Ctrl+L）。在主窗口空白处点右键，或按 Shift+F10，也能从菜单打开它们。");
+    return wording::firstStartNote();
 }
-// clang-format on
 
 void FirstStartHint::dismiss() {
     if (dismissed_) return;

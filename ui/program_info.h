@@ -4,6 +4,7 @@
 #pragma once
 // Who made the program and where it lives; the windows and the version record share these.
 #include "platform/program.h"
+#include "wording/help.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -29,6 +30,11 @@ inline QString messengerNumbers() {
 inline const QString kMessengerAccount = QStringLiteral("zelquin");
 inline const QString kMakerMail = QStringLiteral("mail@zelquin.example");
 inline const QString kMakerMail2 = QStringLiteral("help@zelquin.example");
+
+inline wording::Contact contact() {
+    return {kHomePage,  authorName(), messengerNumbers(), kMessengerAccount,
+            kMakerMail, kMakerMail2,  makerName()};
+}
 
 inline VersionRecord versionRecord() {
     return {QStringLiteral("1.1.0.1"), QStringLiteral("1.01.0001"), QStringLiteral("Zelquin"),

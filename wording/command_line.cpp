@@ -90,4 +90,38 @@ QString versionText(const QString& name, const QString& version, const QString& 
         .arg(name, version, company);
 }
 
+// One literal each, so that the catalogue finds the whole sentence.
+// clang-format off
+QString optionDescription(const QString& option) {
+    if (option == u"help") return QCoreApplication::translate("CommandLine", "显示本帮助，然后退出。");
+    if (option == u"version") return QCoreApplication::translate("CommandLine", "显示版本，然后退出。");
+    if (option == u"colours") return QCoreApplication::translate("CommandLine", "由阻值查色环，例如 4.7k、4k7、470R。");
+    if (option == u"bands") return QCoreApplication::translate("CommandLine", "和 --colours 一起用：四环还是五环，默认四环。");
+    if (option == u"tolerance") return QCoreApplication::translate("CommandLine", "和 --colours 一起用：误差环的颜色，如 金、棕、gold。");
+    if (option == u"have") return QCoreApplication::translate("CommandLine", "和 --colours 一起用：用手头的电阻凑出这个阻值，一个、两个、三个串并联；文件里一行一个阻值。");
+    if (option == u"smd") return QCoreApplication::translate("CommandLine", "读贴片电阻上的代码，如 472、4R7、01C。");
+    if (option == u"read") return QCoreApplication::translate("CommandLine", "识读色环：后面跟看到的颜色，从左到右，如 棕 黑 橙 金。");
+    if (option == u"measured") return QCoreApplication::translate("CommandLine", "和 --read 一起用：万用表量到的阻值，逐个核对读法。");
+    if (option == u"gap") return QCoreApplication::translate("CommandLine", "和 --read 一起用：宽的间隔在哪一边（左、右）。");
+    if (option == u"body") return QCoreApplication::translate("CommandLine", "和 --read 一起用：电阻身体的颜色（米色、蓝色、绿色、其他）。");
+    if (option == u"json") return QCoreApplication::translate("CommandLine", "把答案写成一个 JSON 对象，数值是精确的十进制字符串。");
+    if (option == u"value-window") return QCoreApplication::translate("CommandLine", "打开程序，“由阻值查色环”窗口在前。");
+    if (option == u"reading-window") return QCoreApplication::translate("CommandLine", "打开程序，“识读色环”窗口在前。");
+    if (option == u"practice-window") return QCoreApplication::translate("CommandLine", "打开程序，“练习”窗口在前。");
+    if (option == u"practice-seed") return QCoreApplication::translate("CommandLine", "打开练习窗口，题目按种子 N 出，每次一样。");
+    return {};
+}
+// clang-format on
+
+QString answerNotWritten(const QString& why) {
+    return QCoreApplication::translate("CommandLine", "zelquin：答案没能写到标准输出（%1）。\n")
+        .arg(why);
+}
+
+QString noDisplay() {
+    return QCoreApplication::translate("CommandLine",
+                                       "zelquin: no display; run it under a desktop, or with "
+                                       "QT_QPA_PLATFORM=offscreen (see README).\n");
+}
+
 } // namespace zq::wording

@@ -24,6 +24,13 @@ QString seedNotANumber(const QString& option);
 
 // The whole of --help around the table of options, one option a line.
 QString commandLineHelp(const QString& program, const QString& optionTable);
+// What --help says of an option, named as typed without its dashes.
+QString optionDescription(const QString& option);
+// The answer could not be written to standard output, for `why`.
+QString answerNotWritten(const QString& why);
+// A window was asked for where there is no display.
+QString noDisplay();
+
 QString versionText(const QString& name, const QString& version, const QString& company);
 
 } // namespace zq::wording

@@ -285,6 +285,11 @@ QString smdCodes(const QStringList& codes) {
         .arg(codes.join(QCoreApplication::translate("Value", "、")));
 }
 
+QString valueExample() {
+    return QCoreApplication::translate("ValueWindow",
+                                       "例如 4.7k、4k7、470R、R47、1M5，按回车查色环。");
+}
+
 QString handOverRefusal(const model::ColourAnswer& a) {
     const model::ColourRecord& c = model::colourRecord(a.palette[4]);
     if (!c.hasTolerance())

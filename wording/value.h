@@ -57,6 +57,9 @@ QString toleranceChipName(int paletteIndex);
 QString rangeCaption(const model::ColourAnswer& a, const model::DecimalFormat& fmt = {});
 QString smdCodes(const QStringList& codes);
 
+// The note of an empty window: how a value may be typed.
+QString valueExample();
+
 // Why colours with a precision tolerance cannot go to the main window.
 QString handOverRefusal(const model::ColourAnswer& a);
 

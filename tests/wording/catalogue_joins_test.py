@@ -11,6 +11,7 @@ loader.exec_module(check)
 CASES = [  # code, whether it puts a sentence together
     ('x = tr("误差范围：%1").arg(wording::range(a));', True),
     ('x = tr("选项“%1”不带值").arg(name);', False),
+    ('note(tr("例如 4.7k，按回车查色环。"));', True),
     ('x = tr("标准值") + tr("点一下填入：");', True),
     ('x = heading + QCoreApplication::translate("W", "点一下填入：");', True),
     ('x = QString(42, u\'*\') + translate("W", "注 意") + QString(31, u\'*\');', False),

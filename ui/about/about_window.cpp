@@ -4,6 +4,7 @@
 #include "ui/about/about_window.h"
 #include "assets/designs/designs.h"
 #include "ui/program_info.h"
+#include "wording/help.h"
 
 #include <QStringList>
 
@@ -35,24 +36,7 @@ AboutWindow::AboutWindow(zq::Form& mainWindow)
 }
 
 QString AboutWindow::aboutText() {
-    const QStringList lines = {
-        QCoreApplication::translate("AboutWindow", "软件名称：Zelquin"),
-        QCoreApplication::translate("AboutWindow", "软件版本：V1.1"),
-        QString(),
-        QCoreApplication::translate("AboutWindow", "使用平台：Win9x/Me/NT/2000/XP/Vista/7"),
-        QCoreApplication::translate("AboutWindow", "主页：%1").arg(kHomePage),
-        QString(),
-        // Fifteen columns of label, so that the second address stands under the first.
-        QCoreApplication::translate("AboutWindow", "电子邮件地址： %1").arg(kMakerMail),
-        QString(15, u' ') + kMakerMail2, // under the first address
-        QCoreApplication::translate("AboutWindow", "即时通讯号：%1").arg(messengerNumbers()),
-        QCoreApplication::translate("AboutWindow", "即时通讯帐号：%1").arg(kMessengerAccount),
-        QString(),
-        QCoreApplication::translate("AboutWindow", "作者：%1").arg(authorName()),
-        QString(),
-        QCoreApplication::translate("AboutWindow", "%1 版权所有").arg(makerName()),
-    };
-    return lines.join(QStringLiteral("\r\n"));
+    return wording::aboutText(contact());
 }
 
 void AboutWindow::onLoad() {

@@ -121,8 +121,7 @@ QTextEdit& ValueWindow::valueField() const {
 void ValueWindow::onLoad() {
     standardCaption_ = StandardCaption.Caption();
     Note.setForeColor(kNoteColour);
-    Note.setCaption(QCoreApplication::translate("ValueWindow",
-                                                "例如 4.7k、4k7、470R、R47、1M5，按回车查色环。"));
+    Note.setCaption(wording::valueExample());
     for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
     Drawn = evenLook({}, model::BodyColour::Beige);
