@@ -19,7 +19,7 @@ FormDesign build() {
         .name = "PracticeWindow",
         .caption = "练习",
         .width = px(510),
-        .height = px(680),
+        .height = px(704),
         .left = 3300,
         .top = 1050,
         .back = kPaleMagenta,
@@ -80,13 +80,13 @@ FormDesign build() {
 
     // How each kind went lately, under headings: a row per kind of question (right of the
     // last ten) and per kind of mistake (times made); the bars are painted inside the rows.
-    c.push_back(label("QuestionHeading", -1, 26, 528, 84, 15, "", kSong9Bold, kInk));
-    c.push_back(label("QuestionTallyHeading", -1, 114, 528, 142, 15, "", kSong9Bold, kInk));
-    c.push_back(label("MistakeHeading", -1, 262, 528, 84, 15, "", kSong9Bold, kInk));
-    c.push_back(label("MistakeTallyHeading", -1, 350, 528, 144, 15, "", kSong9Bold, kInk));
+    c.push_back(label("QuestionHeading", -1, 26, 538, 84, 15, "", kSong9Bold, kInk));
+    c.push_back(label("QuestionTallyHeading", -1, 114, 538, 142, 15, "", kSong9Bold, kInk));
+    c.push_back(label("MistakeHeading", -1, 262, 538, 84, 15, "", kSong9Bold, kInk));
+    c.push_back(label("MistakeTallyHeading", -1, 350, 538, 144, 15, "", kSong9Bold, kInk));
     // Seven kinds of mistake fit above the caption at 14 px a row.
     for (int i = 0; i < 7; ++i) {
-        const int top = 546 + 14 * i;
+        const int top = 556 + 14 * i;
         if (i < 5) {
             c.push_back(label("QuestionKind", i, 26, top, 170, 14, "", kSong9, kInk));
             c.push_back(label("QuestionTally", i, 198, top, 58, 14, "", kSong9, kInk));
@@ -94,13 +94,13 @@ FormDesign build() {
         c.push_back(label("MistakeKind", i, 262, top, 170, 14, "", kSong9, kInk));
         c.push_back(label("MistakeTally", i, 434, top, 60, 14, "", kSong9, kInk));
     }
-    ControlDesign chart = label("ChartCaption", -1, 26, 646, 354, 30, "", kSong9, kInk);
+    ControlDesign chart = label("ChartCaption", -1, 26, 656, 354, 30, "", kSong9, kInk);
     chart.wordWrap = true;
     c.push_back(chart);
-    c.push_back(image("RestartButton", -1, 386, 646, 100, 26, ":/design/practice_window/Image6.png", true));
+    c.push_back(image("RestartButton", -1, 386, 658, 100, 26, ":/design/practice_window/Image6.png", true));
 
     c.push_back(image("Frame", -1, 0, 0, 510, 36, ":/design/form2/Image1.png"));
-    c.push_back(image("Ground", -1, 0, 36, 510, 644, ":/design/reading_window/Image2.png"));
+    c.push_back(image("Ground", -1, 0, 36, 510, 668, ":/design/practice_window/Image2.png"));
     return f;
 }
 

@@ -115,7 +115,8 @@ inline constexpr PictureInfo kTable[] = {
     {":/design/reading_window/Image3.png", 76, 26, true},
     {":/design/reading_window/Image4.png", 76, 26, true},
 
-    // Practice window; its ground is the reading window's.
+    // Practice window: the reading window's panels, the last one taller for the chart.
+    {":/design/practice_window/Image2.png", 510, 668, false},
     {":/design/practice_window/Image3.png", 76, 26, true},
     {":/design/practice_window/Image4.png", 76, 26, true},
     {":/design/practice_window/Image5.png", 76, 26, true},

@@ -37,6 +37,9 @@ struct Ground {
 const Ground kValueGround{440, {{14, 44, 496, 130}, {14, 136, 496, 426}}, {75, 141, 206, 218}};
 const Ground kReadingGround{
     680, {{14, 44, 496, 250}, {14, 256, 496, 526}, {14, 532, 496, 668}}, {20, 72, 328, 145}};
+// Practice keeps the reading window's panels; the last holds the chart and its legend.
+const Ground kPracticeGround{
+    704, {{14, 44, 496, 250}, {14, 256, 496, 526}, {14, 532, 496, 692}}, {20, 72, 328, 145}};
 // The companion panel has no chips: its tray lies off the picture.
 const Ground kPanelGround{288, {{14, 42, 496, 278}}, {-20, -20, -10, -10}};
 
@@ -81,6 +84,11 @@ void groundPicture(Canvas& c) {
 void readingGroundPicture(Canvas& c) {
     renderSamples(c.image, c.scale,
                   [](double x, double y) { return ground(kReadingGround, x, y + kTop); });
+}
+
+void practiceGroundPicture(Canvas& c) {
+    renderSamples(c.image, c.scale,
+                  [](double x, double y) { return ground(kPracticeGround, x, y + kTop); });
 }
 
 void panelGroundPicture(Canvas& c) {
@@ -150,6 +158,7 @@ void addValuePictures(std::vector<Job>& jobs) {
                                 {":/design/reading_window/Image2.png", readingGroundPicture},
                                 {":/design/reading_window/Image3.png", backButton},
                                 {":/design/reading_window/Image4.png", clearButton},
+                                {":/design/practice_window/Image2.png", practiceGroundPicture},
                                 {":/design/practice_window/Image3.png", answerButton},
                                 {":/design/practice_window/Image4.png", hintButton},
                                 {":/design/practice_window/Image5.png", nextButton},
