@@ -199,15 +199,32 @@ int timesGiven(const QCommandLineParser& parser, const Option& o) {
                              [&](const QString& n) { return o.names.contains(n); }));
 }
 
+// How many columns a terminal gives the text: Chinese characters and full-width forms take two.
+int columns(const QString& text) {
+    int n = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115f) || (u >= 0x2e80 && u <= 0xa4cf) ||
+                          (u >= 0xac00 && u <= 0xd7a3) || (u >= 0xf900 && u <= 0xfaff) ||
+                          (u >= 0xfe30 && u <= 0xfe4f) || (u >= 0xff00 && u <= 0xff60) ||
+                          (u >= 0xffe0 && u <= 0xffe6);
+        n += wide ? 2 : 1;
+    }
+    return n;
+}
+
 } // namespace
 
 QString helpText() {
     int width = 0;
     for (const Option& o : ownOptions())
-        width = std::max(width, int(namesText(o).size()));
+        width = std::max(width, columns(namesText(o)));
     QString table;
-    for (const Option& o : ownOptions())
-        table += QStringLiteral("  %1  %2\n").arg(namesText(o), -width).arg(o.description);
+    for (const Option& o : ownOptions()) {
+        const QString names = namesText(o);
+        table += QStringLiteral("  ") + names + QString(width - columns(names) + 2, u' ') +
+                 o.description + QLatin1Char('\n');
+    }
     return wording::commandLineHelp(kProgram, table);
 }
 
