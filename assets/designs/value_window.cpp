@@ -54,12 +54,13 @@ FormDesign build() {
     c.push_back(
         clickable(image("ShowButton", -1, 366, 50, 120, 26, ":/design/value_window/Image4.png")));
     c.push_back(label("ValueCaption", 26, 55, 52, 18, "阻值：", kSong10_5Bold));
-    // The reason a value cannot be read, or what was made instead of it.
-    c.push_back(label("Note", 26, 82, 466, 16, "", kSong9, kRed));
-    c.push_back(label("BandsCaption", 26, 106, 60, 16, "色环数：", kSong9));
-    c.push_back(clickable(label("FourBands", 86, 106, 56, 16, "○四环", kSong9)));
-    c.push_back(clickable(label("FiveBands", 146, 106, 56, 16, "○五环", kSong9)));
-    c.push_back(label("ToleranceCaption", 214, 106, 42, 16, "误差：", kSong9));
+    // The reason a value cannot be read, or what was made instead of it: three lines hold
+    // the longest, a note on how the value was read with one on what the bands cannot make.
+    c.push_back(label("Note", 26, 80, 466, 36, "", kSong9, kRed));
+    c.push_back(label("BandsCaption", 26, 122, 60, 16, "色环数：", kSong9));
+    c.push_back(clickable(label("FourBands", 86, 122, 56, 16, "○四环", kSong9)));
+    c.push_back(clickable(label("FiveBands", 146, 122, 56, 16, "○五环", kSong9)));
+    c.push_back(label("ToleranceCaption", 214, 122, 42, 16, "误差：", kSong9));
     // The colours the tolerance band takes, in palette order, each in the ink of its band;
     // the line underlines the one chosen.
     for (int i = 0; i < int(model::kTolerancePalette.size()); ++i) {
@@ -68,7 +69,7 @@ FormDesign build() {
         // Light text where the ink is dark, by its luma.
         const bool dark = r.ink.r * 299 + r.ink.g * 587 + r.ink.b * 114 < 140000;
         ControlDesign chip =
-            clickable(label("ToleranceChip", 256 + 25 * i, 103, 22, 18,
+            clickable(label("ToleranceChip", 256 + 25 * i, 119, 22, 18,
                             kShortNames.at(std::size_t(r.index)), kSong9, dark ? kWhite : kBlack));
         chip.index = i;
         chip.transparent = false;
@@ -76,37 +77,37 @@ FormDesign build() {
         chip.align = Align::Centre;
         c.push_back(chip);
     }
-    c.push_back(label("ToleranceText", 458, 106, 36, 16, "", kSong9, kInk));
+    c.push_back(label("ToleranceText", 458, 122, 36, 16, "", kSong9, kInk));
     c.push_back({.name = "ToleranceMark",
                  .kind = Kind::Line,
                  .left = px(256),
-                 .top = px(123),
+                 .top = px(139),
                  .width = px(278),
-                 .height = px(123),
+                 .height = px(139),
                  .hasFore = true,
                  .fore = kRed,
                  .lineWidth = 2});
 
     // The answer.
-    c.push_back(label("ColoursCaption", 26, 150, 50, 16, "色环：", kSong10_5Bold));
+    c.push_back(label("ColoursCaption", 26, 166, 50, 16, "色环：", kSong10_5Bold));
     for (int i = 0; i < 5; ++i)
-        c.push_back(image("AnswerChip", i, 80 + 25 * i, 146, 21, 67));
-    c.push_back(label("ColourNames", 215, 150, 270, 20, "", kSong12Bold, kInk));
-    c.push_back(label("ValueText", 215, 174, 270, 20, "", kSong12Bold, kRed));
-    c.push_back(label("RangeText", 215, 198, 270, 16, "", kSong9, kInk));
+        c.push_back(image("AnswerChip", i, 80 + 25 * i, 162, 21, 67));
+    c.push_back(label("ColourNames", 215, 166, 270, 20, "", kSong12Bold, kInk));
+    c.push_back(label("ValueText", 215, 190, 270, 20, "", kSong12Bold, kRed));
+    c.push_back(label("RangeText", 215, 214, 270, 16, "", kSong9, kInk));
     // The resistor, as on the main window: body end, eight band sections, the other end.
-    c.push_back(image("BodyLeft", -1, 47, 222, 116, 90, ":/design/form1/Image16.png"));
+    c.push_back(image("BodyLeft", -1, 47, 232, 116, 90, ":/design/form1/Image16.png"));
     for (int i = 0; i < 8; ++i)
-        c.push_back(image("Band", i, 163 + 21 * i, 231, 21, 67));
-    c.push_back(image("BodyRight", -1, 331, 219, 126, 89, ":/design/form1/Image23.png"));
+        c.push_back(image("Band", i, 163 + 21 * i, 241, 21, 67));
+    c.push_back(image("BodyRight", -1, 331, 229, 126, 89, ":/design/form1/Image23.png"));
     // The codes a chip resistor of the same value carries.
-    c.push_back(label("SmdCodes", 26, 318, 460, 16, "", kSong9, kInk));
+    c.push_back(label("SmdCodes", 26, 324, 460, 16, "", kSong9, kInk));
     c.push_back(
-        label("StandardCaption", 26, 338, 356, 16, "最接近的标准值（点一下填入）：", kSong9));
+        label("StandardCaption", 26, 342, 356, 16, "最接近的标准值（点一下填入）：", kSong9));
     // Opens the companion panel that makes the value from the parts the user has.
-    c.push_back(clickable(label("KitButton", 386, 338, 100, 16, "用手头的电阻凑…", kSong9, kLink)));
+    c.push_back(clickable(label("KitButton", 386, 342, 100, 16, "用手头的电阻凑…", kSong9, kLink)));
     for (int i = 0; i < 6; ++i) {
-        ControlDesign v = clickable(label("StandardValue", 26 + 236 * (i % 2), 358 + 20 * (i / 2),
+        ControlDesign v = clickable(label("StandardValue", 26 + 236 * (i % 2), 360 + 18 * (i / 2),
                                           228, 16, "", kSong9, kLink));
         v.index = i;
         c.push_back(v);

@@ -34,7 +34,7 @@ struct Ground {
     Panel tray; // under a row of chips, so that a white chip does not vanish into the panel
 };
 
-const Ground kValueGround{440, {{14, 44, 496, 130}, {14, 136, 496, 426}}, {75, 141, 206, 218}};
+const Ground kValueGround{440, {{14, 44, 496, 146}, {14, 152, 496, 426}}, {75, 157, 206, 234}};
 const Ground kReadingGround{
     680, {{14, 44, 496, 250}, {14, 256, 496, 526}, {14, 532, 496, 668}}, {20, 72, 328, 145}};
 // Practice keeps the reading window's panels; the last holds the chart and its legend.

@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QTest>
@@ -169,6 +170,33 @@ TEST_F(ValueWindow, ARoundedAnswerSaysSo) {
     EXPECT_TRUE(
         v.Note.Caption().contains(QStringLiteral("做不出 4") + dp() + QStringLiteral("75KΩ")))
         << v.Note.Caption().toStdString();
+}
+
+// Under the field: the longest note (how "m" was read, what four bands cannot make, the
+// neighbours of ±1 % they cannot make either) down to none, each line inside the note's box.
+TEST_F(ValueWindow, EveryNoteUnderTheFieldShowsWhole) {
+    Window& v = opened();
+    const QRectF box(QPointF(0, -1), QSizeF(v.Note.pixelRect().size()) + QSizeF(0, 1));
+    const QFontMetricsF m(v.Note.font());
+    struct Case {
+        int toleranceChip; // brown, or gold
+        const char* typed;
+        qsizetype lines;
+    };
+    for (const Case& c : {Case{0, "1.23m", 3}, Case{5, "0.0123", 2}, Case{5, "4.75k", 1},
+                          Case{5, "4.7k", 0}}) {
+        v.toleranceChipClicked(c.toleranceChip);
+        type(v, QString::fromLatin1(c.typed));
+        qsizetype written = 0;
+        for (const SetLine& l : v.Note.lines()) {
+            if (l.text.isEmpty()) continue;
+            ++written;
+            EXPECT_TRUE(box.contains(QRectF(l.origin.x(), l.origin.y() - m.ascent(), l.width,
+                                            m.height())))
+                << c.typed << ": " << l.text.toStdString();
+        }
+        EXPECT_EQ(written, c.lines) << c.typed;
+    }
 }
 
 TEST_F(ValueWindow, BandCountAndToleranceAreChosenByClicks) {
