@@ -169,6 +169,14 @@ double Label::Height() const {
     return height_;
 }
 
+void Label::setHeight(double twips) {
+    if (twips == height_) return;
+    const QRect before = pixelRect();
+    height_ = twips;
+    laidOut_ = false;
+    if (visible_) changed(before);
+}
+
 void Label::paint(QPainter& p) const {
     const QRect r = pixelRect();
     if (!transparent_) p.fillRect(r, back_);

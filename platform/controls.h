@@ -116,6 +116,8 @@ class Label final : public Control {
     }
     double Width() const override;
     double Height() const override;
+    // A label of fixed size made taller or shorter, as a window lays out texts of changing length.
+    void setHeight(double twips);
     void paint(QPainter& p) const override;
 
   private:

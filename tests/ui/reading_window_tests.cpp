@@ -10,6 +10,7 @@
 #include "wording/reading.h"
 #include "wording/words.h"
 
+#include <QFontMetricsF>
 #include <QTest>
 #include <QTextEdit>
 #include <QWindow>
@@ -344,4 +345,35 @@ TEST_F(ReadingWindow, TheGapAndBodyCuesAreOneClickEachAndTheKeyboardReachesThem)
     QTest::keyClick(r.windowHandle(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->readingWindow(), nullptr);
+}
+
+
+// A precision part with a measurement and a gap says five lines a reading; a plain one, two.
+// Either way the verdict and the readings stand one under another, whole, above the chip code.
+TEST_F(ReadingWindow, LongReadingsStandWholeOneUnderAnother) {
+    using namespace model::palette;
+    Window& r = opened();
+    // The foot of the readings' panel, 20 pixels above the chip code's caption.
+    const int foot = r.label(QStringLiteral("SmdCaption")).pixelRect().top() - 22;
+    for (const auto& [bands, measured] : std::vector<std::pair<std::vector<int>, const char*>>{
+             {{kBlue, kBlue, kGreen, kWhite, kGrey}, "47.5"},
+             {{kYellow, kGreen, kWhite, kSilver, kGrey, kViolet}, "1k"},
+             {{kRed, kRed, kBrown, kBrown}, ""}}) {
+        r.clearButtonClicked();
+        for (const int c : bands)
+            r.chipClicked(c);
+        r.gapClicked(1);
+        type(r.measuredField(), QString::fromLatin1(measured));
+        int below = 0; // the foot of the label above
+        for (const zq::Label* l : {&r.Verdict, r.Reading[0], r.Reading[1], r.Reading[2], r.Reading[3]}) {
+            if (l->Caption().isEmpty()) continue;
+            const QRect at = l->pixelRect();
+            EXPECT_GE(at.top(), below) << l->Caption().toStdString();
+            EXPECT_LE(at.bottom(), foot) << l->Caption().toStdString();
+            below = at.bottom();
+            const QFontMetricsF m(l->font());
+            for (const SetLine& line : l->lines())
+                EXPECT_LE(line.origin.y() + m.descent(), at.height() + 1) << line.text.toStdString();
+        }
+    }
 }

@@ -7,6 +7,7 @@
 #include "model/colour_finder.h"
 #include "model/value_input.h"
 #include "platform/pictures.h"
+#include "platform/screen.h"
 #include "platform/services.h"
 #include "wording/chip_code.h"
 #include "wording/reading.h"
@@ -38,6 +39,7 @@ ReadingWindow::ReadingWindow(zq::Form& mainWindow, BandsReceiver& receiver)
     : SecondaryWindow(designs::readingWindow(), mainWindow), Entered(label(QStringLiteral("Entered"))),
       Verdict(label(QStringLiteral("Verdict"))), SmdAnswer(label(QStringLiteral("SmdAnswer"))),
       receiver_(receiver) {
+    verdictTop_ = Verdict.Top();
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
         Chip[std::size_t(i)] = &image(QStringLiteral("Chip"), i);
     for (int i = 0; i < 8; ++i)
@@ -313,6 +315,23 @@ void ReadingWindow::showReadings() {
     Verdict.setCaption(verdict);
     for (std::size_t i = 0; i < Reading.size(); ++i)
         Reading[i]->setCaption(i < std::size_t(lines.size()) ? lines[qsizetype(i)] : QString());
+    stackReadings();
+}
+
+// A precision part's reading with a measurement takes five lines, a plain one two: the verdict
+// and the readings stand one under another, each as tall as its text, from the verdict's place
+// in the design down.
+void ReadingWindow::stackReadings() {
+    const double twips = Screen::TwipsPerPixelY();
+    double top = verdictTop_;
+    for (zq::Label* l : std::initializer_list<zq::Label*>{&Verdict, Reading[0], Reading[1],
+                                                          Reading[2], Reading[3]}) {
+        l->setTop(top);
+        l->setHeight(kStackRoom * twips);
+        const std::size_t lines = l->Caption().isEmpty() ? 0 : l->lines().size();
+        l->setHeight(std::max<double>(1, double(lines) * l->lineStep() + 2) * twips);
+        if (lines) top += l->Height() + kStackGap * twips;
+    }
 }
 
 // ---- the hand-over -----------------------------------------------------------------------------

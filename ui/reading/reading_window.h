@@ -67,6 +67,9 @@ class ReadingWindow : public SecondaryWindow {
                          QString note);
     void showCode();
     LastUsed lastUsed_ = LastUsed::Bands;
+    void stackReadings();
+    double verdictTop_ = 0;                                // twips, as the design has it
+    static constexpr int kStackRoom = 400, kStackGap = 6; // pixels
     void wire();
     void wireKeyboard();
     void enter(int colour);
