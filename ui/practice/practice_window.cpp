@@ -295,10 +295,10 @@ void PracticeWindow::nextButtonClicked() {
 }
 
 void PracticeWindow::answerButtonClicked() {
-    Return_Key();
+    returnPressed();
 }
 
-void PracticeWindow::Return_Key() {
+void PracticeWindow::returnPressed() {
     if (Last) return nextButtonClicked();
     switch (Current.kind) {
     case QuestionKind::PickBands:
@@ -407,7 +407,7 @@ bool PracticeWindow::keyPressed(int KeyCode, int Shift) {
         std::find(QuestionRow.begin(), QuestionRow.end(), at) != QuestionRow.end() ||
         std::find(MistakeRow.begin(), MistakeRow.end(), at) != MistakeRow.end();
     if ((KeyCode == Qt::Key_Return || KeyCode == Qt::Key_Enter) && !ownAction) {
-        Return_Key();
+        returnPressed();
         return true;
     }
     if (Current.kind == QuestionKind::ReadDirection && !Last &&

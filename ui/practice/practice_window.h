@@ -49,7 +49,7 @@ class PracticeWindow : public SecondaryWindow {
     void answerReturnPressed();
     // Return anywhere but on a button of its own: answers what is given, or goes on once
     // answered; an unanswered question is never passed over.
-    void Return_Key();
+    void returnPressed();
 
     QTextEdit& answerField() const;
     void ask(const model::practice::Question& q);

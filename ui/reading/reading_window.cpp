@@ -324,14 +324,17 @@ void ReadingWindow::showReadings() {
 void ReadingWindow::stackReadings() {
     const double twips = Screen::TwipsPerPixelY();
     double top = verdictTop_;
-    for (zq::Label* l : std::initializer_list<zq::Label*>{&Verdict, Reading[0], Reading[1],
-                                                          Reading[2], Reading[3]}) {
-        l->setTop(top);
-        l->setHeight(kStackRoom * twips);
-        const std::size_t lines = l->Caption().isEmpty() ? 0 : l->lines().size();
-        l->setHeight(std::max<double>(1, double(lines) * l->lineStep() + 2) * twips);
-        if (lines) top += l->Height() + kStackGap * twips;
-    }
+    const auto stack = [&](zq::Label& l) {
+        l.setTop(top);
+        // Measured in room to spare, so that no earlier, shorter height condenses the font.
+        l.setHeight(kStackRoom * twips);
+        const std::size_t lines = l.Caption().isEmpty() ? 0 : l.lines().size();
+        l.setHeight(std::max<double>(1, double(lines) * l.lineStep() + 2) * twips);
+        if (lines) top += l.Height() + kStackGap * twips;
+    };
+    stack(Verdict);
+    for (zq::Label* l : Reading)
+        stack(*l);
 }
 
 // ---- the hand-over -----------------------------------------------------------------------------
