@@ -65,4 +65,21 @@ PairPlacement placeBesideAnchor(const QRect& available, const QRect& mainWindow,
     return {placeBeside(available, mainWindow, window), anchor.topLeft()};
 }
 
+QPoint placeOverOrBesideAnchor(const QRect& available, const QRect& mainWindow,
+                               const QRect& keepClear, const QRect& anchor, const QSize& window) {
+    const int top =
+        clampStart(anchor.top(), window.height(), available.top(), available.bottom() + 1);
+    const int left =
+        clampStart(anchor.left(), window.width(), available.left(), available.right() + 1);
+    const QPoint beside[] = {{anchor.right() + 1, top},
+                             {anchor.left() - window.width(), top},
+                             {left, anchor.bottom() + 1},
+                             {left, anchor.top() - window.height()}};
+    for (const QPoint& at : beside)
+        if (const QRect r(at, window); available.contains(r) && !r.intersects(mainWindow) &&
+                                       !r.intersects(keepClear) && !r.intersects(anchor))
+            return at;
+    return keepInside(available, QRect(anchor.topLeft(), window));
+}
+
 } // namespace zq::ui

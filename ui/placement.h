@@ -26,6 +26,12 @@ struct PairPlacement {
 PairPlacement placeBesideAnchor(const QRect& available, const QRect& mainWindow,
                                 const QRect& anchor, const QSize& window);
 
+// A window that serves a secondary one while it is open (the kit editor, the panel's): beside
+// the anchor where it stays off the main window and off `keepClear` (the window the anchor
+// answers for), else over the anchor itself, which it stands in for until it closes.
+QPoint placeOverOrBesideAnchor(const QRect& available, const QRect& mainWindow,
+                               const QRect& keepClear, const QRect& anchor, const QSize& window);
+
 // A window that stands in for the main one: where it asked to be, moved into `available`.
 QPoint keepInside(const QRect& available, const QRect& wanted);
 

@@ -78,6 +78,13 @@ void SecondaryWindow::placeBesideWindow(zq::Form& anchor) {
     move(at.window);
 }
 
+void SecondaryWindow::placeOverOrBesideWindow(zq::Form& anchor, const zq::Form* keepClear) {
+    if (!mainWindow_) return;
+    move(placeOverOrBesideAnchor(availableArea(*mainWindow_), mainWindow_->frameGeometry(),
+                                 keepClear ? keepClear->frameGeometry() : QRect(),
+                                 anchor.frameGeometry(), frameSize()));
+}
+
 void SecondaryWindow::keepOnScreen() {
     move(keepInside(availableArea(mainWindow_ ? *mainWindow_ : *this), frameGeometry()));
 }

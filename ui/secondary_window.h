@@ -32,6 +32,9 @@ class SecondaryWindow : public zq::Form, public TitleDrag {
     // Beside another secondary window it works with, off the main window; that window moves
     // too where the two fit only one above the other (placeBesideAnchor).
     void placeBesideWindow(zq::Form& anchor);
+    // Beside a secondary window it serves, off the main window and off `keepClear`; over that
+    // window where nothing beside it is free (placeOverOrBesideAnchor).
+    void placeOverOrBesideWindow(zq::Form& anchor, const zq::Form* keepClear);
     void keepOnScreen();
 
   protected:

@@ -6,6 +6,7 @@
 // minimised, and the value window's answer to every form a value is typed in, up to a unit's
 // edge.
 #include "tests/ui/main_window_fixture.h"
+#include "ui/practice/practice_window.h"
 #include "ui/reading/reading_window.h"
 #include "ui/value/value_window.h"
 
@@ -13,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QLocale>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextEdit>
 
@@ -110,12 +112,14 @@ TEST_F(BothSides, OnlyTheBandKeyUnderThePointerIsLit) {
     }
 }
 
-TEST_F(BothSides, CtrlFAndCtrlRBringTheirWindowBackEvenFromMinimised) {
+TEST_F(BothSides, CtrlFCtrlRAndCtrlLBringTheirWindowBackEvenFromMinimised) {
+    QStandardPaths::setTestModeEnabled(true); // practice reads its progress: never the user's
     const struct {
         Qt::Key key;
         std::function<Form*()> window;
     } cases[] = {{Qt::Key_F, [this] { return static_cast<Form*>(w->valueWindow()); }},
-                 {Qt::Key_R, [this] { return static_cast<Form*>(w->readingWindow()); }}};
+                 {Qt::Key_R, [this] { return static_cast<Form*>(w->readingWindow()); }},
+                 {Qt::Key_L, [this] { return static_cast<Form*>(w->practiceWindow()); }}};
     for (const auto& c : cases)
         for (const bool minimised : {false, true}) {
             SCOPED_TRACE(minimised ? "minimised" : "open");

@@ -123,6 +123,12 @@ TEST(Placement, ThePanelGoesBesideTheValueWindowAndNeverOverTheMainOne) {
          {510, 440},
          {616, 100},
          {}},
+        {"fits exactly right, with as much room on the left",
+         QRect(-510, 0, 1636, 728),
+         {},
+         {510, 440},
+         {616, 100},
+         {}},
         {"a pixel short: over the middle of it",
          QRect(0, 0, 1125, 728),
          {},
@@ -170,6 +176,27 @@ TEST(Placement, ThePanelGoesBesideTheValueWindowAndNeverOverTheMainOne) {
         EXPECT_EQ(p.window, r.at) << r.rule;
         EXPECT_EQ(p.anchor, r.anchorAt) << r.rule;
     }
+}
+
+// The kit editor serves the panel under the value window: beside it where that covers neither
+// the main window nor the value window's answer, else over the panel itself.
+TEST(Placement, TheEditorGoesBesideThePanelOrOverItNeverOverTheValueWindow) {
+    const QRect main(QPoint(0, 100), kMain), value(QPoint(616, 0), QSize(510, 440));
+    const QRect panel(QPoint(616, 440), QSize(510, 288));
+    const struct {
+        const char* rule;
+        QRect area;
+        QPoint at;
+    } rows[] = {
+        {"fits exactly right of the panel", QRect(0, 0, 1636, 728), {1126, 440}},
+        {"a pixel short: over the panel", QRect(0, 0, 1635, 728), {616, 440}},
+        {"fits exactly under the panel", QRect(0, 0, 1126, 1016), {616, 728}},
+        {"a pixel short: over the panel, not over the value window", QRect(0, 0, 1126, 1015),
+         {616, 440}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ui::placeOverOrBesideAnchor(r.area, main, value, panel, {510, 288}), r.at)
+            << r.rule;
 }
 
 TEST(Placement, OneLargerThanTheAreaKeepsItsTitleOnScreen) {
