@@ -488,6 +488,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>我的套装文件超过 %1 个阻值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>我的套装文件超过 %1 KB。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>我的套装文件打不开。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -977,6 +985,10 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
     </message>
     <message>
         <source>上次选的套装读不出，先用 %1；原文件改名为“%2”留着。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没能记下选了 %1，下次打开不会先选它。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -6,11 +6,11 @@
 #include "assets/designs/common.h"
 #include "platform/form.h"
 #include "ui/placement.h"
+#include "ui/save_whole.h"
 #include "ui/set_aside.h"
 #include "wording/help.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
@@ -71,9 +70,7 @@ bool FirstStartHint::dismissed(const QString& file) {
 }
 
 bool FirstStartHint::rememberDismissed(const QString& file) {
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QSaveFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(kDismissed) == kDismissed.size() && f.commit();
+    return !saveWhole(file, kDismissed);
 }
 
 FirstStartHint* FirstStartHint::offer(zq::Form& main, const QString& file) {

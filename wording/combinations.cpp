@@ -254,11 +254,18 @@ QString kitFileEmpty(const QString& where) {
     return QCoreApplication::translate("Combinations", "套装文件“%1”里没有阻值。").arg(where);
 }
 
-QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside) {
-    QString what = line
-                       ? QCoreApplication::translate("Combinations", "我的套装文件第 %1 行读不出。")
-                             .arg(line->line)
-                       : QCoreApplication::translate("Combinations", "我的套装文件打不开。");
+QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside,
+                       std::optional<model::KitLimit> over) {
+    QString what =
+        line ? QCoreApplication::translate("Combinations", "我的套装文件第 %1 行读不出。")
+                   .arg(line->line)
+        : over == model::KitLimit::values
+            ? QCoreApplication::translate("Combinations", "我的套装文件超过 %1 个阻值。")
+                  .arg(model::kKitMostValues)
+        : over == model::KitLimit::bytes
+            ? QCoreApplication::translate("Combinations", "我的套装文件超过 %1 KB。")
+                  .arg(model::kKitMostBytes / 1024)
+            : QCoreApplication::translate("Combinations", "我的套装文件打不开。");
     what +=
         aside.isEmpty()
             ? QCoreApplication::translate("Combinations", "原文件没能改名留着，先用入门套装。")

@@ -73,9 +73,11 @@ QString seriesKitName(model::ESeries s);
 
 namespace zq::wording {
 
-// The user's own kit file could not be read (at `line` when set) and was renamed to `aside`
-// (empty when even that failed, which the note then says); the starter kit stands in.
-QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside);
+// The user's own kit file could not be read (at `line` when set, past a limit when `over` is)
+// and was renamed to `aside` (empty when even that failed, which the note then says); the
+// starter kit stands in.
+QString ownKitSetAside(const std::optional<model::KitLine>& line, const QString& aside,
+                       std::optional<model::KitLimit> over = std::nullopt);
 QString ownKitNotSaved(const QString& path);
 
 } // namespace zq::wording

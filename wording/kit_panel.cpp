@@ -65,6 +65,11 @@ QString kitChoiceSetAside(const QString& kitName, const QString& aside) {
                      .arg(kitName, aside);
 }
 
+QString kitChoiceNotSaved(const QString& kitName) {
+    return QCoreApplication::translate("KitPanel", "没能记下选了 %1，下次打开不会先选它。")
+        .arg(kitName);
+}
+
 QString ownKitDropEdits() {
     return QCoreApplication::translate("KitPanel", "我的套装改过了，还没有保存。不保存就关上吗？");
 }

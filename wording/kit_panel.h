@@ -30,6 +30,8 @@ QString typedKitOverLimit(model::KitLimit limit);
 // The kit chosen last could not be read back: `kitName` stands in; the file was renamed to
 // `aside` (empty when even that failed).
 QString kitChoiceSetAside(const QString& kitName, const QString& aside);
+// The kit just chosen could not be kept for the next time the panel opens.
+QString kitChoiceNotSaved(const QString& kitName);
 // Asked before unsaved edits of the own kit are dropped.
 QString ownKitDropEdits();
 

@@ -5,11 +5,14 @@
 // controls, and the user's own kit kept in the configuration folder.
 #include "model/combinations/kit.h"
 #include "platform/services.h"
+#include "tests/support/full_disk.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/value/combinations_panel.h"
 #include "ui/value/kit_store.h"
 #include "ui/value/own_kit_editor.h"
 #include "ui/value/value_window.h"
+#include "wording/combinations.h"
+#include "wording/kit_panel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -235,6 +238,85 @@ TEST_F(Combinations, ABrokenOwnKitIsSetAsideWithANoteThatGoesOnceAKitIsSaved) {
     EXPECT_TRUE(p.Note.Caption().isEmpty()) << p.Note.Caption().toStdString();
 }
 
+TEST_F(Combinations, AKitThatCannotBeSavedKeepsTheEditorOpenAndThePanelTheSavedKit) {
+    ui::ValueWindow& v = valueWindow();
+    type(v, QStringLiteral("3k"));
+    CombinationsPanel& p = panel(v);
+    choose(p, CombinationsPanel::Own);
+    edit(editor(p), QStringLiteral("4.7k\n10k"));
+    const std::vector<model::Decimal> saved = p.ownKit;
+    const QByteArray onDisk = test::contentsOf(ui::ownKitPath());
+    const QStringList ways = rows(p);
+    QPointer<ui::OwnKitEditor> d = &editor(p);
+    {
+        test::FullDisk full;
+        edit(*d, QStringLiteral("1k\n2k"));
+    }
+    ASSERT_TRUE(d && !d->unloaded()) << "open, edits and all";
+    EXPECT_EQ(d->Note.Caption(), wording::ownKitNotSaved(ui::ownKitPath()));
+    EXPECT_EQ(d->kitText().toPlainText(), QStringLiteral("1k\n2k"));
+    EXPECT_EQ(p.ownKit, saved);
+    EXPECT_EQ(rows(p), ways);
+    EXPECT_EQ(test::contentsOf(ui::ownKitPath()), onDisk) << "byte for byte";
+    // With room again, the same save goes through.
+    d->activate(d->image(QStringLiteral("SaveButton")));
+    EXPECT_TRUE(!d || d->unloaded());
+    EXPECT_EQ(p.ownKit, (std::vector{model::Decimal::of(1000, 0), model::Decimal::of(2000, 0)}));
+}
+
+// Up to the limits a kit file is the kit; one past them it is set aside with a note.
+TEST_F(Combinations, AnOwnKitFileIsReadUpToItsLimitsAndSetAsideOnePast) {
+    std::string most;
+    for (std::size_t i = 0; i < model::kKitMostValues; ++i)
+        most += "1k\n";
+    const auto padded = [&most](std::size_t bytes) { return most + std::string(bytes - most.size(), '#'); };
+    using model::KitLimit;
+    const struct {
+        std::string text;
+        std::optional<KitLimit> over;
+    } cases[] = {
+        {most, std::nullopt},
+        {most + "1k\n", KitLimit::values},
+        {padded(model::kKitMostBytes), std::nullopt},
+        {padded(model::kKitMostBytes + 1), KitLimit::bytes},
+    };
+    QDir().mkpath(QFileInfo(ui::ownKitPath()).absolutePath());
+    for (const auto& c : cases) {
+        forget();
+        QFile f(ui::ownKitPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.text.data(), qint64(c.text.size())) == qint64(c.text.size()));
+        f.close();
+        const ui::OwnKit kit = ui::loadOwnKit();
+        EXPECT_EQ(kit.values.size(), c.over ? model::starterKit().size() : model::kKitMostValues) << c.text.size();
+        EXPECT_EQ(kit.note, c.over ? wording::ownKitSetAside({}, QStringLiteral("kit.txt.bad-1"), c.over) : QString());
+        const QString kept = ui::ownKitPath() + (c.over ? QStringLiteral(".bad-1") : QString());
+        EXPECT_EQ(test::contentsOf(kept), QByteArray::fromStdString(c.text)) << "whole, never cut";
+    }
+}
+
+TEST_F(Combinations, AKitOrChoiceThatCannotBeRenamedIsSaidToStayWhereItWas) {
+    const QString kit = ui::ownKitPath();
+    const QString choice = QFileInfo(kit).dir().filePath(QStringLiteral("kit-choice.txt"));
+    for (const QString& file : {kit, choice}) {
+        // A folder so deep that the file's name with ".bad-1" after it is past the longest
+        // path the system takes, for root too.
+        const qsizetype tail = QFile::encodeName(file).size() - QFile::encodeName(folder_.path()).size();
+        qputenv("HOME", QFile::encodeName(test::longestPathFolder(folder_.path(), tail)));
+        const QString at = file == kit ? ui::ownKitPath()
+                                       : QFileInfo(ui::ownKitPath()).dir().filePath(QStringLiteral("kit-choice.txt"));
+        ASSERT_EQ(QFile::encodeName(at).size(), PATH_MAX - 1);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(at).absolutePath()));
+        QFile f(at);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("0\n") == 2);
+        f.close();
+        const QString note = file == kit ? ui::loadOwnKit().note : ui::loadKitChoice(0, QStringLiteral("E6")).note;
+        EXPECT_EQ(note, file == kit ? wording::ownKitSetAside(model::readKit("0\n").refused.at(0), {})
+                                    : wording::kitChoiceSetAside(QStringLiteral("E6"), {}));
+        EXPECT_EQ(test::contentsOf(at), "0\n") << "where it was";
+        qputenv("HOME", QFile::encodeName(folder_.path()));
+    }
+}
+
 TEST_F(Combinations, APanelOfTheHouseNamedControlByControlClosedByEscTheKitKept) {
     ui::ValueWindow& v = valueWindow();
     type(v, QStringLiteral("4.5k"));
@@ -263,6 +345,17 @@ TEST_F(Combinations, APanelOfTheHouseNamedControlByControlClosedByEscTheKitKept)
     EXPECT_EQ(
         p->Note.Caption(),
         QStringLiteral("上次选的套装读不出，先用 E12；原文件改名为“kit-choice.txt.bad-1”留着。"));
+    // A kit chosen since ends it; one that cannot be kept is said, until one is.
+    choose(*p, CombinationsPanel::E24);
+    EXPECT_TRUE(p->Note.Caption().isEmpty()) << p->Note.Caption().toStdString();
+    {
+        test::FullDisk full;
+        choose(*p, CombinationsPanel::E6);
+    }
+    EXPECT_EQ(p->Note.Caption(), wording::kitChoiceNotSaved(QStringLiteral("E6")));
+    EXPECT_EQ(test::contentsOf(kept), "E24\n");
+    choose(*p, CombinationsPanel::E6);
+    EXPECT_TRUE(p->Note.Caption().isEmpty());
     // Inside the screen; where it has room, off both windows (the rules: Placement tests).
     const QRect area = v.screen()->availableGeometry(), panelAt = p->frameGeometry();
     EXPECT_TRUE(area.contains(panelAt));

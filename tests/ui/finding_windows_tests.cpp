@@ -6,6 +6,7 @@
 // every size, the reading window's keys, and every control's screen-reader name.
 #include "assets/designs/designs.h"
 #include "model/colour_code.h"
+#include "tests/support/full_disk.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/about/about_window.h"
 #include "ui/first_start_hint.h"
@@ -450,6 +451,17 @@ TEST_F(Hint, AFileThatCannotBeWrittenOnlyMeansTheHintComesAgain) {
     pressDismiss();
     EXPECT_TRUE(hint.isNull()) << "gone for this run";
     EXPECT_FALSE(FirstStartHint::rememberDismissed(file));
+}
+
+TEST_F(Hint, OnAFullDiskTheDismissalIsNotRememberedAndNoEmptyFileIsLeft) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+    {
+        test::FullDisk full;
+        EXPECT_FALSE(FirstStartHint::rememberDismissed(file));
+    }
+    EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_TRUE(FirstStartHint::rememberDismissed(file));
+    EXPECT_TRUE(FirstStartHint::dismissed(file));
 }
 
 TEST_F(Hint, TheProgramOffersItAfterTheFirstFrameUnlessSwitchedOff) {

@@ -5,6 +5,7 @@
 #include "model/colour_code.h"
 #include "platform/accessibility.h"
 #include "platform/services.h"
+#include "tests/support/full_disk.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/practice/practice_window.h"
 #include "wording/practice.h"
@@ -469,21 +470,34 @@ TEST_F(PracticeWindow, ARoundOfTenEndsWithAReviewAndThenGoesOn) {
 
 // ---- progress ---------------------------------------------------------------------------------
 
-TEST_F(PracticeWindow, AProgressFileThatCannotBeWrittenIsNeverSaidSaved) {
+// Its folder a file; or a disk that fills up as the new contents are written, which a save
+// through a buffer only learnt when committing, and then put an empty file in place.
+TEST_F(PracticeWindow, AProgressFileThatCannotBeWrittenIsNeverSaidSavedAndTheOldOneStays) {
     QFile blocker(folder.filePath(QStringLiteral("not-a-folder")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    for (const bool restart : {false, true}) {
-        auto p = std::make_unique<Window>(*w, Window::Options{26, blocker.fileName() + QStringLiteral("/progress.json")});
-        p->ConfirmRestart = [] { return true; };
-        showWindow(*p);
-        if (restart)
-            click(*p, centreOf(p->image(QStringLiteral("RestartButton"))));
-        else
-            answerRightly(*p);
-        EXPECT_TRUE(p->Notice.Caption().startsWith(wording::progressNotSaved({}).chopped(1)))
-            << p->Notice.Caption().toStdString();
-    }
+    practice::LearnerState before;
+    practice::record(before, {QuestionKind::ReadValue, 0, practice::Result::Wrong, MistakeKind::WrongEnd});
+    ASSERT_EQ(ui::ProgressFile(path()).save(before), std::nullopt);
+    const QByteArray saved = test::contentsOf(path());
+    for (const bool full : {false, true})
+        for (const bool restart : {false, true}) {
+            const QString at = full ? path() : blocker.fileName() + QStringLiteral("/progress.json");
+            auto p = std::make_unique<Window>(*w, Window::Options{26, at});
+            p->ConfirmRestart = [] { return true; };
+            showWindow(*p);
+            {
+                std::optional<test::FullDisk> disk;
+                if (full) disk.emplace();
+                if (restart)
+                    click(*p, centreOf(p->image(QStringLiteral("RestartButton"))));
+                else
+                    answerRightly(*p);
+            }
+            EXPECT_TRUE(p->Notice.Caption().startsWith(wording::progressNotSaved({}).chopped(1)))
+                << full << restart << p->Notice.Caption().toStdString();
+            EXPECT_EQ(test::contentsOf(path()), saved) << "byte for byte";
+        }
 }
 
 TEST_F(PracticeWindow, ProgressComesBackInTheNextRunAndRestartClearsItOnlyWhenConfirmed) {
@@ -569,6 +583,17 @@ TEST(ProgressSaving, KillDuringASaveLeavesThePreviousFileWhole) {
     practice::LearnerState before;
     practice::record(before, {QuestionKind::ReadValue, 0, practice::Result::Wrong, MistakeKind::WrongEnd});
     ASSERT_EQ(ui::ProgressFile(target).save(before), std::nullopt);
+TEST_F(PracticeWindow, AFileThatCannotBeReadNorRenamedIsSaidToStayWhereItIs) {
+    // ".bad-1" after a name this long is past the longest name the system takes, for root too.
+    const QString at = folder.filePath(QString(250, QLatin1Char('p')));
+    QFile f(at);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("not json") == 8);
+    f.close();
+    auto p = std::make_unique<Window>(*w, Window::Options{26, at});
+    EXPECT_EQ(p->Notice.Caption(), wording::progressNotSetAside(at));
+    EXPECT_EQ(test::contentsOf(at), "not json");
+}
+
     QFile f(target);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray saved = f.readAll();

@@ -3,14 +3,13 @@
 
 #include "ui/practice/progress_file.h"
 
+#include "ui/save_whole.h"
 #include "ui/set_aside.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace zq::ui {
@@ -94,19 +93,7 @@ ProgressFile::Loaded ProgressFile::load() const {
 
 std::optional<QString> ProgressFile::save(const model::practice::LearnerState& state,
                                           const std::function<void()>& beforeCommit) const {
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
-        return QDir::toNativeSeparators(QFileInfo(path_).absolutePath());
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    const QByteArray bytes = toJson(state);
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (beforeCommit) beforeCommit();
-    if (!file.commit()) return file.errorString();
-    return std::nullopt;
+    return saveWhole(path_, toJson(state), beforeCommit);
 }
 
 } // namespace zq::ui

@@ -170,8 +170,8 @@ void CombinationsPanel::closeBoxClicked() {
 void CombinationsPanel::kitChoiceClicked(int Index) {
     if (Index < 0 || Index >= int(KitChoice.size())) return;
     Kit = Index;
-    choiceNote_.clear(); // a choice made since
-    saveKitChoice(Kit);
+    // A choice made since: what was said of the one kept before is no longer true.
+    choiceNote_ = saveKitChoice(Kit) ? QString() : wording::kitChoiceNotSaved(kitName(Kit));
     showKits();
     search();
 }

@@ -63,7 +63,7 @@ class CombinationsPanel : public SecondaryWindow {
     std::optional<model::Decimal> wanted_;
     int tolerance_ = 500;
     QString ownKitNote_;
-    QString choiceNote_; // what became of a kept choice that could not be read
+    QString choiceNote_; // what became of a kept choice that could not be read, or saved
     std::array<QString, 3> wayNames_; // the ways as a screen reader is told them
 };
 

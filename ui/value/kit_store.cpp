@@ -5,6 +5,7 @@
 
 #include "model/combinations/kit.h"
 #include "model/combinations/kit_file.h"
+#include "ui/save_whole.h"
 #include "ui/set_aside.h"
 #include "wording/combinations.h"
 #include "wording/kit_panel.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace zq::ui {
@@ -32,6 +32,7 @@ OwnKit loadOwnKit(const std::function<QString(const QString&)>& setAside) {
     }
     // The same limits and reading as a kit named on the command line.
     std::optional<model::KitLine> firstRefused;
+    std::optional<model::KitLimit> over;
     const model::KitFileRead read = model::readKitFile(QFile::encodeName(path).toStdString());
     if (read.trouble == model::KitFileTrouble::none) {
         if (read.kit.refused.empty() && !read.kit.over) {
@@ -39,21 +40,22 @@ OwnKit loadOwnKit(const std::function<QString(const QString&)>& setAside) {
             return out;
         }
         if (!read.kit.refused.empty()) firstRefused = read.kit.refused.front();
+        over = read.kit.over;
+    } else if (read.trouble == model::KitFileTrouble::tooLarge) {
+        over = model::KitLimit::bytes;
     }
+    // Never cut to what fits: the whole file is kept aside, and the note says what is wrong.
     out.values = model::starterKit();
-    out.note =
-        wording::ownKitSetAside(firstRefused, setAside ? setAside(path) : ui::setAside(path));
+    out.note = wording::ownKitSetAside(firstRefused, setAside ? setAside(path) : ui::setAside(path),
+                                       over);
     return out;
 }
 
 QString saveOwnKit(const std::vector<model::Decimal>& values) {
     const QString path = ownKitPath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return wording::ownKitNotSaved(path);
-    QSaveFile file(path);
     const std::string text = model::kitText(values);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit())
-        return wording::ownKitNotSaved(path);
+    if (saveWhole(path, QByteArray::fromStdString(text)))
+        return wording::ownKitNotSaved(QDir::toNativeSeparators(path));
     return {};
 }
 
@@ -81,13 +83,9 @@ KeptKitChoice loadKitChoice(int fallback, const QString& fallbackName) {
     return {fallback, wording::kitChoiceSetAside(fallbackName, ui::setAside(kitChoicePath()))};
 }
 
-void saveKitChoice(int choice) {
-    if (choice < 0 || choice >= int(std::size(kChoiceNames))) return;
-    // Losing the choice only means the default kit next time: nothing to tell the user.
-    if (!QDir().mkpath(QFileInfo(kitChoicePath()).absolutePath())) return;
-    QSaveFile file(kitChoicePath());
-    const QByteArray bytes = kChoiceNames[choice].toUtf8() + '\n';
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) file.commit();
+bool saveKitChoice(int choice) {
+    if (choice < 0 || choice >= int(std::size(kChoiceNames))) return false;
+    return !saveWhole(kitChoicePath(), kChoiceNames[choice].toUtf8() + '\n');
 }
 
 } // namespace zq::ui

@@ -30,6 +30,7 @@ struct KeptKitChoice {
     QString note;
 };
 KeptKitChoice loadKitChoice(int fallback, const QString& fallbackName);
-void saveKitChoice(int choice);
+// Written whole or not at all; false when it could not be kept, and the one kept before stays.
+bool saveKitChoice(int choice);
 
 } // namespace zq::ui
