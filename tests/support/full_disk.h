@@ -28,8 +28,6 @@ class FullDisk {
         ::setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, signal_);
     }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
 
   private:
     rlimit saved_{};

@@ -295,25 +295,22 @@ TEST_F(Combinations, AnOwnKitFileIsReadUpToItsLimitsAndSetAsideOnePast) {
 }
 
 TEST_F(Combinations, AKitOrChoiceThatCannotBeRenamedIsSaidToStayWhereItWas) {
-    const QString kit = ui::ownKitPath();
-    const QString choice = QFileInfo(kit).dir().filePath(QStringLiteral("kit-choice.txt"));
-    for (const QString& file : {kit, choice}) {
-        // A folder so deep that the file's name with ".bad-1" after it is past the longest
-        // path the system takes, for root too.
-        const qsizetype tail = QFile::encodeName(file).size() - QFile::encodeName(folder_.path()).size();
-        qputenv("HOME", QFile::encodeName(test::longestPathFolder(folder_.path(), tail)));
-        const QString at = file == kit ? ui::ownKitPath()
-                                       : QFileInfo(ui::ownKitPath()).dir().filePath(QStringLiteral("kit-choice.txt"));
-        ASSERT_EQ(QFile::encodeName(at).size(), PATH_MAX - 1);
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(at).absolutePath()));
+    const auto choice = [] { return QFileInfo(ui::ownKitPath()).dir().filePath(QStringLiteral("kit-choice.txt")); };
+    const QString home = folder_.path();
+    for (const bool kit : {true, false}) {
+        // So deep a folder that ".bad-1" after the file's name is past the longest path the
+        // system takes, for root too.
+        const QByteArray tail = QFile::encodeName((kit ? ui::ownKitPath() : choice()).mid(home.size()));
+        qputenv("HOME", QFile::encodeName(test::longestPathFolder(home, tail.size())));
+        const QString at = kit ? ui::ownKitPath() : choice();
         QFile f(at);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("0\n") == 2);
         f.close();
-        const QString note = file == kit ? ui::loadOwnKit().note : ui::loadKitChoice(0, QStringLiteral("E6")).note;
-        EXPECT_EQ(note, file == kit ? wording::ownKitSetAside(model::readKit("0\n").refused.at(0), {})
-                                    : wording::kitChoiceSetAside(QStringLiteral("E6"), {}));
+        EXPECT_EQ(kit ? ui::loadOwnKit().note : ui::loadKitChoice(0, QStringLiteral("E6")).note,
+                  kit ? wording::ownKitSetAside(model::readKit("0\n").refused.at(0), {})
+                      : wording::kitChoiceSetAside(QStringLiteral("E6"), {}));
         EXPECT_EQ(test::contentsOf(at), "0\n") << "where it was";
-        qputenv("HOME", QFile::encodeName(folder_.path()));
+        qputenv("HOME", QFile::encodeName(home));
     }
 }
 
