@@ -304,7 +304,7 @@ TEST_F(Combinations, AKitOrChoiceThatCannotBeRenamedIsSaidToStayWhereItWas) {
         qputenv("HOME", QFile::encodeName(test::longestPathFolder(home, tail.size())));
         const QString at = kit ? ui::ownKitPath() : choice();
         QFile f(at);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("0\n") == 2);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(at).absolutePath()) && f.open(QIODevice::WriteOnly) && f.write("0\n") == 2);
         f.close();
         EXPECT_EQ(kit ? ui::loadOwnKit().note : ui::loadKitChoice(0, QStringLiteral("E6")).note,
                   kit ? wording::ownKitSetAside(model::readKit("0\n").refused.at(0), {})
