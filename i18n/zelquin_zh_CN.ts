@@ -2126,6 +2126,18 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <source>%1，数字环全是黑色：没有这样的电阻（跳线电阻只有一个黑环），多半是看错了一环。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>不过%1的 %2 不是标准阻值，误差环是少见的%3；%4的 %5 是标准阻值，误差环是常见的%6：再看一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不过%1的 %2 不是标准阻值，%3的 %4 才是：再看一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不过%1时误差环是%2，少见；%3时误差环是%4，很常见：再看一下。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadingWindow</name>

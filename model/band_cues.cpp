@@ -15,9 +15,11 @@ Direction directionOf(const EndCue& c) {
     return c.startsFrom() == Side::Left ? Direction::AsEntered : Direction::Reversed;
 }
 
-// The colours leave the direction open: nothing decided it, or only the rarer tolerance colour.
+// No rule of the colours decided the direction: nothing did, or only what is made more often
+// (a standard value, a common tolerance colour), which a part in the hand outweighs.
 bool open(VerdictReason r) {
-    return r == VerdictReason::Undecided || r == VerdictReason::ToleranceColour;
+    return r == VerdictReason::Undecided || r == VerdictReason::ToleranceColour ||
+           r == VerdictReason::Series;
 }
 
 void choose(BandReadings& r, std::size_t winner, VerdictReason why) {
@@ -42,8 +44,15 @@ void weighCues(BandReadings& r, const Cues& cues) {
         cv.endDirection = d;
         if (colours == VerdictReason::Palindrome) {
             cv.end = CueOutcome::NoBearing;
-        } else if (rs.size() == 2 && open(colours)) {
-            choose(r, rs[0].direction == d ? 0 : 1, VerdictReason::EndCue);
+        } else if (rs.size() == 2 && open(colours) &&
+                   !(colours == VerdictReason::Series && rs[0].direction == d)) {
+            const std::size_t own = rs[0].direction == d ? 0 : 1;
+            const BandReadingItem &mine = rs[own], &other = rs[1 - own];
+            cv.offSeries = !mine.series && other.series;
+            cv.rarerColour = mine.toleranceColour != palette::kNone &&
+                             !commonToleranceColour(mine.toleranceColour) &&
+                             commonToleranceColour(other.toleranceColour);
+            choose(r, own, VerdictReason::EndCue);
             cv.end = CueOutcome::Decided;
         } else if (!rs.empty() && rs[0].likely && rs[0].direction == d) {
             cv.end = CueOutcome::Agrees;

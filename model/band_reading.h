@@ -90,7 +90,7 @@ enum class VerdictReason {
     Palindrome,      // both ways read the same colours
     OnlyOneWay,      // the other way is ruled out
     Neither,         // both ways are ruled out
-    EndCue,          // the colours do not decide; the wider gap or the nearer end does
+    EndCue,          // no colour rule decides; the wider gap or the nearer end does
     BodyColour,      // nor does that; only one reading's tolerance goes with the body colour
 };
 
@@ -128,6 +128,9 @@ struct CueVerdict {
     // its way is ruled out).
     VerdictReason against = VerdictReason::Neither;
     CueOutcome body = CueOutcome::NotGiven; // Contradicted: the likely reading does not fit it
+    // Decided end cue: what the colours still say for the other way, reasons to look again.
+    bool offSeries = false;   // its reading is off its series, the other one a standard value
+    bool rarerColour = false; // its tolerance colour is a rare one, the other one's common
 };
 
 struct BandReadings {
@@ -151,9 +154,11 @@ struct BandReadings {
 BandReadings readBothWays(std::span<const int> coloursAsSeen,
                           const std::optional<Decimal>& measured = std::nullopt,
                           const Cues& cues = {});
-// An end cue decides where the colours cannot (Undecided, or only a rarer tolerance colour);
-// a body colour then breaks a tie its tolerance alone explains. A cue the colours go against
-// is marked Contradicted and changes nothing.
+// An end cue decides the way unless a colour rule rules that way out (or its first band is
+// black, or a measurement fits the other way alone): a value off its series or a rare
+// tolerance colour is only unusual, and is kept as a reason to look again. A body colour then
+// breaks a tie its tolerance alone explains. A cue the colours go against is marked
+// Contradicted and changes nothing.
 void weighCues(BandReadings& r, const Cues& cues);
 
 // The series a value is made in for a tolerance (hundredths of a per cent), or nullopt.

@@ -88,6 +88,26 @@ QString against(const model::BandReadings& r, const model::DecimalFormat& fmt) {
     return QCoreApplication::translate("Reading", "%1，可是颜色不是这样读的：再看一下。").arg(cue);
 }
 
+// A decided end cue chose what the colours alone would not: why that is unusual.
+QString lookAgain(const model::BandReadings& r, const model::DecimalFormat& fmt) {
+    const model::CueVerdict& cv = r.cues;
+    const model::BandReadingItem &own = r.readings.at(0), &other = r.readings.at(1);
+    const QString dOwn = directionText(own.direction), dOther = directionText(other.direction);
+    if (cv.offSeries && cv.rarerColour)
+        return QCoreApplication::translate("Reading",
+                                           "不过%1的 %2 不是标准阻值，误差环是少见的%3；"
+                                           "%4的 %5 是标准阻值，误差环是常见的%6：再看一下。")
+            .arg(dOwn, valueText(own, fmt), colourName(own.toleranceColour), dOther,
+                 valueText(other, fmt), colourName(other.toleranceColour));
+    if (cv.offSeries)
+        return QCoreApplication::translate("Reading",
+                                           "不过%1的 %2 不是标准阻值，%3的 %4 才是：再看一下。")
+            .arg(dOwn, valueText(own, fmt), dOther, valueText(other, fmt));
+    return QCoreApplication::translate(
+               "Reading", "不过%1时误差环是%2，少见；%3时误差环是%4，很常见：再看一下。")
+        .arg(dOwn, colourName(own.toleranceColour), dOther, colourName(other.toleranceColour));
+}
+
 // What was typed, as a refusal quotes it: unseen marks shown, cut short.
 QString shownTyped(const QString& typed) {
     return quoted(QString::fromStdString(
@@ -155,8 +175,11 @@ std::vector<Said> cueNotes(const model::BandReadings& r, const model::DecimalFor
                 {cueCode(c, "no-bearing"),
                  QCoreApplication::translate("Reading", "两头读都一样，用不着分哪头先读。")});
             break;
-        case CueOutcome::NotGiven:
         case CueOutcome::Decided:
+            if (cv.offSeries || cv.rarerColour)
+                out.push_back({cueCode(c, "look-again"), lookAgain(r, fmt)});
+            break;
+        case CueOutcome::NotGiven:
             break;
         }
     }
