@@ -57,6 +57,7 @@ enum class Verdict {
     Right,
     Wrong,
     Unreadable, // typed text that is no value, or bands not all chosen: ask again
+    Skipped,    // passed over: the answer is shown, and counts as not right
 };
 
 struct Judgement {

@@ -51,6 +51,7 @@ void update(Track& t, Result r, int now) {
         t.box = std::min(t.box, 1);
         break;
     case Result::Wrong:
+    case Result::Skipped:
         ++t.wrong;
         t.streak = 0;
         t.box = 0;
@@ -60,6 +61,9 @@ void update(Track& t, Result r, int now) {
     t.recent += r == Result::Right ? 'r' : r == Result::Helped ? 'h' : 'w';
     if (t.recent.size() > std::size_t(kRecent)) t.recent.erase(0, t.recent.size() - kRecent);
 }
+
+constexpr std::array<std::string_view, 6> kRoundFields{"number", "asked", "right",
+                                                       "helped", "wrong", "skipped"};
 
 constexpr std::array<std::string_view, 7> kFields{"box",    "due",   "streak", "right",
                                                   "helped", "wrong", "recent"};
@@ -98,6 +102,32 @@ bool readField(Track& t, std::string_view field, std::string_view v) {
     return false;
 }
 
+// A field of the round's tally: its counts are at most a round long.
+bool readRound(RoundTally& r, std::string_view key, std::string_view v) {
+    int* const slots[] = {&r.number, &r.asked, &r.right, &r.helped, &r.wrong, &r.skipped};
+    for (std::size_t i = 0; i < std::size(slots); ++i)
+        if (key == kRoundFields[i]) {
+            const auto n = number(v, i == 0 ? kMaxCount : kRoundLength);
+            if (!n || (i == 0 && *n == 0)) return false;
+            *slots[i] = *n;
+            return true;
+        }
+    const std::size_t dot = key.find('.');
+    if (dot == std::string_view::npos) return false;
+    const std::string_view group = key.substr(0, dot), name = key.substr(dot + 1);
+    int* slot = nullptr;
+    if (group == "missed") {
+        if (const auto k = questionKindOfCode(name)) slot = &r.missed[std::size_t(*k)];
+    } else if (group == "made") {
+        const auto m = mistakeKindOfCode(name);
+        if (m && *m != MistakeKind::Other) slot = &r.made[std::size_t(*m)];
+    }
+    const auto n = number(v, kRoundLength);
+    if (!slot || !n) return false;
+    *slot = *n;
+    return true;
+}
+
 } // namespace
 
 int Track::rightLately() const {
@@ -113,6 +143,7 @@ int Track::wrongLately() const {
 }
 
 bool Track::fading() const {
+    if (recent.empty() || recent.back() == 'w') return false;
     const auto half = recent.begin() + std::ptrdiff_t(recent.size() / 2);
     return std::count(half, recent.end(), 'w') < std::count(recent.begin(), half, 'w');
 }
@@ -173,11 +204,33 @@ MistakeSet mistakesOf(QuestionKind kind) {
 void record(LearnerState& s, const Attempt& a) {
     const int now = ++s.turn;
     update(s.questions[std::size_t(a.kind)], a.result, now);
+    RoundTally& round = s.round;
+    if (round.over()) round = {.number = round.number + 1};
+    ++round.asked;
+    switch (a.result) {
+    case Result::Right:
+        ++round.right;
+        break;
+    case Result::Helped:
+        ++round.helped;
+        break;
+    case Result::Wrong:
+        ++round.wrong;
+        break;
+    case Result::Skipped:
+        ++round.skipped;
+        break;
+    }
+    if (a.result == Result::Wrong || a.result == Result::Skipped)
+        ++round.missed[std::size_t(a.kind)];
+    if (a.result == Result::Wrong && a.mistake != MistakeKind::Other)
+        ++round.made[std::size_t(a.mistake)];
     for (const MistakeKind m : kAllMistakeKinds) {
         const bool made = a.result == Result::Wrong && a.mistake == m;
         if (made)
             update(s.mistakes[std::size_t(m)], Result::Wrong, now);
-        else if (a.result != Result::Wrong && contains(a.exercised, m))
+        else if ((a.result == Result::Right || a.result == Result::Helped) &&
+                 contains(a.exercised, m))
             update(s.mistakes[std::size_t(m)], a.result, now);
     }
 }
@@ -187,11 +240,27 @@ void record(LearnerState& s, const Question& q, const Judgement& j, bool helped)
     Attempt a;
     a.kind = q.kind;
     a.exercised = possibleMistakes(q);
-    a.result = j.verdict == Verdict::Wrong ? Result::Wrong
-               : helped                    ? Result::Helped
-                                           : Result::Right;
+    a.result = j.verdict == Verdict::Wrong     ? Result::Wrong
+               : j.verdict == Verdict::Skipped ? Result::Skipped
+               : helped                        ? Result::Helped
+                                               : Result::Right;
     a.mistake = j.mistake.kind;
     record(s, a);
+}
+
+std::optional<Pick> practiseNext(const LearnerState& s) {
+    const RoundTally& round = s.round;
+    const auto most = [](const auto& counts) {
+        return std::size_t(std::max_element(counts.begin(), counts.end()) - counts.begin());
+    };
+    if (const std::size_t m = most(round.made); round.made[m] > 0)
+        return Pick{drillOf(MistakeKind(m)), MistakeKind(m)};
+    if (const std::size_t k = most(round.missed); round.missed[k] > 0)
+        return Pick{QuestionKind(k), std::nullopt};
+    const Review r = reviewOf(s);
+    if (!r.toPractise.empty()) return Pick{drillOf(r.toPractise.front()), r.toPractise.front()};
+    if (!r.weak.empty()) return Pick{r.weak.front(), std::nullopt};
+    return std::nullopt;
 }
 
 int weightOf(const LearnerState& s, QuestionKind kind) {
@@ -231,13 +300,23 @@ std::string toText(const LearnerState& s) {
         writeTrack(out, "question." + std::string(questionKindCode(k)), s.of(k));
     for (const MistakeKind m : kAllMistakeKinds)
         writeTrack(out, "mistake." + std::string(mistakeKindCode(m)), s.of(m));
+    const RoundTally& r = s.round;
+    const int numbers[] = {r.number, r.asked, r.right, r.helped, r.wrong, r.skipped};
+    for (std::size_t i = 0; i < std::size(numbers); ++i)
+        out += "round." + std::string(kRoundFields[i]) + "=" + std::to_string(numbers[i]) + "\n";
+    for (const QuestionKind k : kAllQuestionKinds)
+        out += "round.missed." + std::string(questionKindCode(k)) + "=" +
+               std::to_string(r.missed[std::size_t(k)]) + "\n";
+    for (const MistakeKind m : kAllMistakeKinds)
+        out += "round.made." + std::string(mistakeKindCode(m)) + "=" +
+               std::to_string(r.made[std::size_t(m)]) + "\n";
     return out;
 }
 
 std::optional<LearnerState> fromText(std::string_view text) {
     LearnerState s;
     std::map<std::string, bool, std::less<>> seen;
-    bool haveFormat = false;
+    bool haveFormat = false, rounds = false;
     while (!text.empty()) {
         const std::size_t eol = text.find('\n');
         std::string_view line = text.substr(0, eol);
@@ -251,6 +330,11 @@ std::optional<LearnerState> fromText(std::string_view text) {
         if (key == "format") {
             if (number(value, kMaxCount) != kStateFormat) return std::nullopt;
             haveFormat = true;
+            continue;
+        }
+        if (key.substr(0, 6) == "round.") {
+            if (!readRound(s.round, key.substr(6), value)) return std::nullopt;
+            rounds = true;
             continue;
         }
         if (key == "turn") {
@@ -274,6 +358,8 @@ std::optional<LearnerState> fromText(std::string_view text) {
         if (!track || !readField(*track, field, value)) return std::nullopt;
     }
     if (!haveFormat) return std::nullopt;
+    // Progress kept before rounds were: its rounds went by the answers, ten a round.
+    if (!rounds) s.round.number = s.turn / kRoundLength + 1;
     return s;
 }
 

@@ -169,6 +169,10 @@ TEST(PracticeSchedule, MistakesCountForTheKindsTheQuestionGaveRoomFor) {
     EXPECT_EQ(s.of(MistakeKind::BandCount), Track{});
     record(s, {QuestionKind::ReadValue, exercised, Result::Helped, MistakeKind::Other});
     EXPECT_EQ(s.of(MistakeKind::UnitSlip).helped, 1);
+    // Passed over, it says nothing of any mistake.
+    const LearnerState before = s;
+    record(s, {QuestionKind::ReadValue, exercised, Result::Skipped, MistakeKind::Other});
+    EXPECT_EQ(s.mistakes, before.mistakes);
 
     // A fresh learner is asked every kind alike; a missed direction pulls that kind ahead.
     const LearnerState fresh;
@@ -241,6 +245,9 @@ TEST(PracticeState, RefusesTextItDidNotWrite) {
         "format=1\nquestion.read-value.colour=1\n",           // no such field
         "format=1\nturn\n",                                   // no value
         "format=1\n\xff\xfe=1\n",                             // binary
+        "format=1\nround.asked=11\n",                         // past a round
+        "format=1\nround.number=0\n",                         // rounds count from 1
+        "format=1\nround.missed.reading=1\n",                 // no such kind
     };
     for (const char* text : refused)
         EXPECT_EQ(fromText(text), std::nullopt) << text;
@@ -250,6 +257,8 @@ TEST(PracticeState, RefusesTextItDidNotWrite) {
     EXPECT_EQ(ok->turn, 7);
     EXPECT_EQ(ok->of(QuestionKind::ReadValue).box, 4);
     EXPECT_EQ(ok->of(MistakeKind::UnitSlip).recent, "rhw");
+    EXPECT_EQ(fromText("format=1\nround.asked=10\n")->round.asked, 10);
+    EXPECT_EQ(fromText("format=1\nturn=27\n")->round.number, 3) << "kept before rounds were";
 }
 
 } // namespace
