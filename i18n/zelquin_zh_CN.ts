@@ -1561,18 +1561,6 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>按键：1 到 9 和 0 选数字的颜色，J 金色，Y 银色，退格键退一环，回车作答；问号键看提示，PageDown 下一题。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>按键：左右方向键选一端，回车作答；问号键看提示，PageDown 下一题。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>按键：输入阻值后按回车作答，再按回车下一题；问号键看提示，PageDown 下一题。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>三环电阻：前两环是数字，第三环是倍率（数字后面添几个 0），没有误差环，误差是 ±20%。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1617,23 +1605,7 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>R 后面没有数字：没有小数部分。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>R 后面的 %1 是小数部分。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>第 %1 位 %2 是数字。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>最后一位 0：乘 1，不添 0。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>最后一位 %1：在数字后面添 %1 个 0。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1678,11 +1650,6 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
     </message>
     <message>
         <source>不对，对照下面的算法看看错在哪里。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>条：绿 答对，黄 看过提示后答对，红 答错。
-点一行，就出一道这一类的题。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1734,35 +1701,7 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>第 %1 轮（%2 题）做完了。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>还没有哪类题最近一直答对；</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>做得好的：%1；</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>没有特别要补的，照这样练下去。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>要多练：%1。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>还要留意：%1。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>要多练：%1，还要留意：%2。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>下面接着练。</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1771,6 +1710,131 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
     </message>
     <message>
         <source>先按 ← 或 → 选一端，再按回车。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键：1 到 9 和 0 选数字的颜色，J 金色，Y 银色，退格键退一环，回车作答；问号键看提示，PageDown 跳过并看答案。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键：左右方向键选一端，回车作答；问号键看提示，PageDown 跳过并看答案。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>按键：输入阻值后按回车作答，再按回车下一题；问号键看提示，PageDown 跳过并看答案。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读，第一环是%2，可%2没有数字，不会是第一环。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读，%2是%3，可%3没有数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读，误差环是%2，可%2不是误差环的颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读，%2是%3，可没有%3的%4。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读，数字环全是黑色，没有这样的电阻。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读，第一环是黑色，可没有电阻以黑色打头。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读是 %2，不是标准阻值。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色环是等距画的，只能看颜色：金色和银色不会是第一环，黑色不是误差环的颜色。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把最后一位当成了数字：它是 10 的几次方，不是数字。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>把最后一位当成了数字：%1 的最后一位 %2 是 10 的几次方，要在 %3 后面添 %2 个 0。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>从%1读起</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>跳过了这题，记作没答对。答案：%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条：绿 答对，黄 看过提示后答对，红 答错或跳过。
+点一行，就出一道这一类的题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答对 %1 题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>提示后答对 %1 题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答错 %1 题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>跳过 %1 题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第 %1 轮做完了：%2 题里%3。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 题</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 次</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>这一轮没有答错或跳过的题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没答对的：%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>没答对的：%1；犯的错：%2。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最近做得好的：%1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>下一轮先练“%1”：点下面图表里的这一行，就出这类题。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正确</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>你的</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正确：%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

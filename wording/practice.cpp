@@ -3,9 +3,11 @@
 
 #include "wording/practice.h"
 
+#include "model/band_reading.h"
 #include "model/colour_code.h"
 #include "model/smd.h"
 #include "wording/chip_code.h"
+#include "wording/reading.h"
 #include "wording/words.h"
 
 #include <algorithm>
@@ -147,11 +149,11 @@ QString questionSpoken(const Question& q, const model::DecimalFormat& fmt) {
 QString questionKeys(const Question& q) {
     switch (q.kind) {
     case QuestionKind::PickBands:
-        return Practice::tr("按键：1 到 9 和 0 选数字的颜色，J 金色，Y 银色，退格键退一环，回车作答；问号键看提示，PageDown 下一题。");
+        return Practice::tr("按键：1 到 9 和 0 选数字的颜色，J 金色，Y 银色，退格键退一环，回车作答；问号键看提示，PageDown 跳过并看答案。");
     case QuestionKind::ReadDirection:
-        return Practice::tr("按键：左右方向键选一端，回车作答；问号键看提示，PageDown 下一题。");
+        return Practice::tr("按键：左右方向键选一端，回车作答；问号键看提示，PageDown 跳过并看答案。");
     default:
-        return Practice::tr("按键：输入阻值后按回车作答，再按回车下一题；问号键看提示，PageDown 下一题。");
+        return Practice::tr("按键：输入阻值后按回车作答，再按回车下一题；问号键看提示，PageDown 跳过并看答案。");
     }
 }
 
@@ -181,17 +183,17 @@ QString whereToStart(int n) {
 }
 
 // The bands a hint tells, one a hint: the digits and the multiplier, and the tolerance where
-// the answer needs it.
+// the answer needs it; a part to be picked keeps its last band back.
 int bandsHinted(const Question& q) {
     const int n = int(readingBands(q).size());
     const int digits = n >= 5 ? 3 : 2;
     if (q.kind == QuestionKind::ReadValue) return digits + 1;
     if (q.kind == QuestionKind::ToleranceLimit) return std::min(n, digits + 2);
-    return n; // PickBands: every band is part of the answer
+    return n - 1; // PickBands: the last band is the learner's to find
 }
 
-// A chip code's pieces after its rule: digits one at a time and the power, the two sides of
-// R, or the number and the letter.
+// A chip code's pieces after its rule: the digits one at a time, the part before R, or the
+// number and the letter. The power digit, and what follows R, the rule leaves to the learner.
 QStringList chipPieces(const model::SmdReading& r) {
     QStringList out;
     if (r.kind == model::SmdKind::Eia96) {
@@ -206,14 +208,10 @@ QStringList chipPieces(const model::SmdReading& r) {
     if (r.point) {
         out << (r.whole.empty() ? Practice::tr("R 前面没有数字：整数部分是 0。")
                                 : Practice::tr("R 前面的 %1 是整数部分。").arg(q(r.whole)));
-        out << (r.fraction.empty() ? Practice::tr("R 后面没有数字：没有小数部分。")
-                                   : Practice::tr("R 后面的 %1 是小数部分。").arg(q(r.fraction)));
         return out;
     }
     for (std::size_t i = 0; i < r.significant.size(); ++i)
         out << Practice::tr("第 %1 位 %2 是数字。").arg(i + 1).arg(QChar::fromLatin1(r.significant[i]));
-    out << (r.power == 0 ? Practice::tr("最后一位 0：乘 1，不添 0。")
-                         : Practice::tr("最后一位 %1：在数字后面添 %1 个 0。").arg(r.power));
     return out;
 }
 
@@ -281,17 +279,75 @@ QString hintText(const Question& q, int hint) {
     return hint >= 1 && hint <= all.size() ? all[hint - 1] : QString();
 }
 
+namespace {
+
+// What the colours of a part drawn without its gap say against the end it was read from: the
+// rule reading that way breaks, or why its reading is the less likely one.
+QString colourCue(const Question& q, const model::DecimalFormat& fmt) {
+    const model::BandReadings r = model::readBothWays(q.part.shown());
+    const End wrongEnd = q.part.readFrom() == End::Left ? End::Right : End::Left;
+    const auto wrongWay =
+        wrongEnd == End::Left ? model::Direction::AsEntered : model::Direction::Reversed;
+    const QString from = endName(wrongEnd);
+    for (const model::RuledOut& o : r.ruledOut) {
+        if (o.direction != wrongWay) continue;
+        switch (o.rule) {
+        case model::Rule::NoDigit:
+            if (o.band == 1)
+                return Practice::tr("从%1读，第一环是%2，可%2没有数字，不会是第一环。")
+                    .arg(from, colourName(o.colour));
+            return Practice::tr("从%1读，%2是%3，可%3没有数字。")
+                .arg(from, bandOrdinal(o.band), colourName(o.colour));
+        case model::Rule::NotATolerance:
+            return Practice::tr("从%1读，误差环是%2，可%2不是误差环的颜色。")
+                .arg(from, colourName(o.colour));
+        case model::Rule::NoMultiplier:
+        case model::Rule::NoCoefficient:
+            return Practice::tr("从%1读，%2是%3，可没有%3的%4。")
+                .arg(from, bandOrdinal(o.band), colourName(o.colour), bandRoleName(o.role));
+        case model::Rule::AllDigitsBlack:
+            return Practice::tr("从%1读，数字环全是黑色，没有这样的电阻。").arg(from);
+        }
+    }
+    const auto other = std::find_if(r.readings.begin(), r.readings.end(), [&](const auto& i) {
+        return i.direction == wrongWay;
+    });
+    if (other != r.readings.end() && r.verdict.reason == model::VerdictReason::LeadingBlack)
+        return Practice::tr("从%1读，第一环是黑色，可没有电阻以黑色打头。").arg(from);
+    if (other != r.readings.end() && r.verdict.reason == model::VerdictReason::Series)
+        return Practice::tr("从%1读是 %2，不是标准阻值。").arg(from, ohms(other->reading.value, fmt));
+    return Practice::tr("色环是等距画的，只能看颜色：金色和银色不会是第一环，黑色不是误差环的颜色。");
+}
+
+// A chip code's power digit taken for one digit more: "432" typed for 4.3 kΩ.
+QString powerDigitTakenForADigit(const Question& q) {
+    const QString code = wording::q(q.code);
+    const bool digits = code.size() >= 3 && std::all_of(code.begin(), code.end(), [](QChar c) {
+                            return c.isDigit();
+                        });
+    if (!digits) return Practice::tr("把最后一位当成了数字：它是 10 的几次方，不是数字。");
+    return Practice::tr("把最后一位当成了数字：%1 的最后一位 %2 是 10 的几次方，要在 %3 后面添 %2 个 0。")
+        .arg(code, code.right(1), code.chopped(1));
+}
+
+} // namespace
+
 QString mistakeText(const Question& q, const model::practice::Mistake& m,
-                    const model::DecimalFormat&) {
+                    const model::DecimalFormat& fmt) {
     const bool chip = q.kind == QuestionKind::ChipCode;
     switch (m.kind) {
     case MistakeKind::WrongEnd:
+        // Only what the part showed tells the end: its gap, or, drawn evenly, its colours.
         return Practice::tr("读反了方向：这只电阻要从%1读起。%2")
-            .arg(endName(q.part.readFrom()), whereToStart(int(readingBands(q).size())));
+            .arg(endName(q.part.readFrom()),
+                 q.kind == QuestionKind::ReadDirection && !q.part.gapShown()
+                     ? colourCue(q, fmt)
+                     : whereToStart(int(readingBands(q).size())));
     case MistakeKind::BandCount:
         if (chip) return Practice::tr("三位和四位代码弄混了：四位代码前三位是数字，最后一位才是 10 的几次方。");
         return Practice::tr("环数弄混了：五环、六环电阻前三环是数字，第四环才是倍率；三环、四环电阻前两环是数字，第三环是倍率。");
     case MistakeKind::MultiplierOff:
+        if (m.powerOff == 0 && chip) return powerDigitTakenForADigit(q);
         if (m.powerOff == 0)
             return Practice::tr("把倍率环当成了一位数字：%1是倍率 %2，不是数字。")
                 .arg(bandOrdinal(m.band), m.shownColour == model::palette::kNone
@@ -333,6 +389,16 @@ QString verdictText(const Question& q, const model::practice::Judgement& j, bool
     using model::practice::Verdict;
     if (j.verdict == Verdict::Right)
         return helped ? Practice::tr("答对了！看过提示，这题记作“提示后答对”。") : Practice::tr("答对了！");
+    if (j.verdict == Verdict::Skipped) {
+        QString answer;
+        if (q.kind == QuestionKind::PickBands)
+            answer = shortNames(q.answerBands);
+        else if (q.kind == QuestionKind::ReadDirection)
+            answer = Practice::tr("从%1读起").arg(endName(q.answerEnd));
+        else
+            answer = ohms(q.answerValue, fmt);
+        return Practice::tr("跳过了这题，记作没答对。答案：%1。").arg(answer);
+    }
     if (j.verdict != Verdict::Wrong) return {};
     // The mistake named is the verdict; an answer no known mistake explains is said wrong once.
     const QString named = mistakeText(q, j.mistake, fmt);
@@ -392,7 +458,7 @@ QString pickedText(std::span<const int> colours, int wanted) {
 }
 
 QString chartCaption() {
-    return Practice::tr("条：绿 答对，黄 看过提示后答对，红 答错。\n点一行，就出一道这一类的题。");
+    return Practice::tr("条：绿 答对，黄 看过提示后答对，红 答错或跳过。\n点一行，就出一道这一类的题。");
 }
 
 QString questionHeading() {
@@ -440,28 +506,51 @@ QString mistakeRowSpoken(const QString& kindName, const model::practice::Track& 
         .arg(t.wrongLately());
 }
 
-QString roundReview(const model::practice::LearnerState& s, int round) {
-    const model::practice::Review r = model::practice::reviewOf(s);
-    QStringList strong, weak, mistakes;
-    for (const QuestionKind k : r.strong)
-        strong << questionKindName(k);
-    for (const QuestionKind k : r.weak)
-        weak << questionKindName(k);
-    for (const MistakeKind m : r.toPractise)
-        mistakes << mistakeKindName(m);
+QString roundReview(const model::practice::LearnerState& s) {
+    const model::practice::RoundTally& r = s.round;
     const QString comma = Practice::tr("、");
-    QString text = Practice::tr("第 %1 轮（%2 题）做完了。").arg(round).arg(model::practice::kRoundLength);
-    text += strong.isEmpty() ? Practice::tr("还没有哪类题最近一直答对；")
-                             : Practice::tr("做得好的：%1；").arg(strong.join(comma));
-    if (weak.isEmpty() && mistakes.isEmpty())
-        text += Practice::tr("没有特别要补的，照这样练下去。");
-    else if (mistakes.isEmpty())
-        text += Practice::tr("要多练：%1。").arg(weak.join(comma));
-    else if (weak.isEmpty())
-        text += Practice::tr("还要留意：%1。").arg(mistakes.join(comma));
+    QStringList score{Practice::tr("答对 %1 题").arg(r.right)};
+    if (r.helped) score << Practice::tr("提示后答对 %1 题").arg(r.helped);
+    if (r.wrong) score << Practice::tr("答错 %1 题").arg(r.wrong);
+    if (r.skipped) score << Practice::tr("跳过 %1 题").arg(r.skipped);
+    QStringList lines{Practice::tr("第 %1 轮做完了：%2 题里%3。")
+                          .arg(r.number)
+                          .arg(r.asked)
+                          .arg(score.join(Practice::tr("，")))};
+    QStringList missed, made;
+    for (const QuestionKind k : model::practice::kAllQuestionKinds)
+        if (const int n = r.missed[std::size_t(k)])
+            missed << Practice::tr("%1 %2 题").arg(questionKindName(k)).arg(n);
+    for (const MistakeKind m : model::practice::kAllMistakeKinds)
+        if (const int n = r.made[std::size_t(m)])
+            made << Practice::tr("%1 %2 次").arg(mistakeKindName(m)).arg(n);
+    if (missed.isEmpty())
+        lines << Practice::tr("这一轮没有答错或跳过的题。");
+    else if (made.isEmpty())
+        lines << Practice::tr("没答对的：%1。").arg(missed.join(comma));
     else
-        text += Practice::tr("要多练：%1，还要留意：%2。").arg(weak.join(comma), mistakes.join(comma));
-    return text + Practice::tr("下面接着练。");
+        lines << Practice::tr("没答对的：%1；犯的错：%2。").arg(missed.join(comma), made.join(comma));
+    QStringList strong;
+    for (const QuestionKind k : model::practice::reviewOf(s).strong)
+        strong << questionKindName(k);
+    if (!strong.isEmpty()) lines << Practice::tr("最近做得好的：%1。").arg(strong.join(comma));
+    const std::optional<model::practice::Pick> next = model::practice::practiseNext(s);
+    if (!next)
+        lines << Practice::tr("没有特别要补的，照这样练下去。");
+    else {
+        const QString name =
+            next->focus ? mistakeKindName(*next->focus) : questionKindName(next->kind);
+        lines << Practice::tr("下一轮先练“%1”：点下面图表里的这一行，就出这类题。").arg(name);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString pickedTag(bool answerDrawn) {
+    return answerDrawn ? Practice::tr("正确") : Practice::tr("你的");
+}
+
+QString rightBands(std::span<const int> colours) {
+    return Practice::tr("正确：%1").arg(shortNames(colours));
 }
 
 QString progressSetAside(const QString& fileName) {

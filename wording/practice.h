@@ -29,13 +29,14 @@ QString questionSpoken(const model::practice::Question& q, const model::DecimalF
 QString questionKeys(const model::practice::Question& q);
 
 // Hints from the rule to the band: first the rule that applies (the layout and where to start,
-// what a chip code's letters and digits mean), then one band or one digit at a time. The last
-// may give the last piece; none gives the answer whole. Revealed one at a time.
+// what a chip code's letters and digits mean), then one band or one digit at a time. None gives
+// the answer whole: a part to be picked keeps its last band back, a chip code its power digit or
+// what follows its R. Revealed one at a time.
 QStringList hints(const model::practice::Question& q);
 int hintCount(const model::practice::Question& q);
 QString hintText(const model::practice::Question& q, int hint);
 
-// "答对了！" or "不对：" with the kind of mistake named and what it was.
+// "答对了！", the kind of mistake named and what it was, or a question passed over with its answer.
 QString verdictText(const model::practice::Question& q, const model::practice::Judgement& j,
                     bool helped, const model::DecimalFormat& fmt = {});
 QString mistakeText(const model::practice::Question& q, const model::practice::Mistake& m,
@@ -63,8 +64,13 @@ QString questionTally(const model::practice::Track& t);
 QString mistakeTally(const model::practice::Track& t);
 QString chartRowSpoken(const QString& kindName, const model::practice::Track& t);
 QString mistakeRowSpoken(const QString& kindName, const model::practice::Track& t);
-// After a round: what went well and what to practise, from the same facts as the chart.
-QString roundReview(const model::practice::LearnerState& s, int round);
+// After a round, one line each: its score, the kinds of question it missed and the mistakes
+// made in it, the kinds answered well lately, and what to practise next.
+QString roundReview(const model::practice::LearnerState& s);
+// After a picking question: the tag of the part drawn, the learner's bands ("你的") or the right
+// ones ("正确"), and the right bands in words beside the answer.
+QString pickedTag(bool answerDrawn);
+QString rightBands(std::span<const int> colours);
 
 // The saved progress.
 QString progressSetAside(const QString& fileName);

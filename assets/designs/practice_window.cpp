@@ -58,11 +58,16 @@ FormDesign build() {
     for (int i = 0; i < 8; ++i)
         c.push_back(image("Band", i, 163 + 21 * i, 159, 21, 67));
     c.push_back(image("BodyRight", -1, 331, 147, 126, 89, ":/design/form1/Image23.png", true));
+    // Beside the right end, after a picking question: whose bands the part is drawn with.
+    ControlDesign tag = label("PartTag", -1, 458, 160, 34, 16, "", kSong9Bold, kRed);
+    tag.align = Align::Centre;
+    c.push_back(tag);
 
     // The answer, its verdict, the working and the hints.
     c.push_back(label("AnswerCaption", -1, 26, 270, 92, 18, "你的答案：", kSong10_5Bold));
     c.push_back(image("AnswerButton", -1, 290, 265, 76, 26, ":/design/practice_window/Image3.png", true));
-    c.push_back(label("Picked", -1, 372, 270, 118, 16, "", kSong9, kInk));
+    // Wide enough for the right five bands once answered, "正确：棕 黑 黑 红 棕".
+    c.push_back(label("Picked", -1, 370, 270, 122, 16, "", kSong9, kInk));
     ControlDesign verdict = label("Verdict", -1, 26, 300, 462, 40, "", kSong10_5Bold, kRed);
     verdict.wordWrap = true;
     c.push_back(verdict);

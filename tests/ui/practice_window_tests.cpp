@@ -51,10 +51,9 @@ class PracticeWindow : public MainWindow {
         return p;
     }
     QString path() const { return folder.filePath(QStringLiteral("progress.json")); }
-    // Moves on until a question of that kind is shown.
+    // A question of that kind, asked from its row of the chart.
     static void reach(Window& p, QuestionKind kind) {
-        for (int i = 0; i < 400 && p.Current.kind != kind; ++i)
-            click(p, centreOf(p.image(QStringLiteral("NextButton"))));
+        click(p, centreOf(*p.QuestionRow[std::size_t(kind)]));
         ASSERT_EQ(p.Current.kind, kind);
     }
     static void type(Window& p, const QString& text) {
@@ -142,8 +141,13 @@ TEST_F(PracticeWindow, AWrongAnswerNamesItsMistakeAndWorksOutTheRightOne) {
     const std::vector<Case> cases{
         {QuestionKind::ReadValue,
          [](Window& p) { type(p, text(p.Current.answerValue.shifted(3))); }, MistakeKind::UnitSlip},
+        // Not one whose third digit is 0: 4702 read as three digits is 47 Ω too.
         {QuestionKind::ChipCode,
-         [](Window& p) { type(p, text(p.Current.answerValue.shifted(-3))); }, MistakeKind::UnitSlip},
+         [](Window& p) {
+             p.ask(*practice::questionOfCode("4752"));
+             type(p, text(p.Current.answerValue.shifted(-3)));
+         },
+         MistakeKind::UnitSlip},
         {QuestionKind::ReadDirection,
          [](Window& p) {
              click(p, centreOf(p.Current.answerEnd == End::Left ? p.BodyRight : p.BodyLeft));
@@ -270,12 +274,21 @@ TEST_F(PracticeWindow, EveryKindIsAnsweredHintedAndLeftWithTheKeyboardAloneAndRe
         pressKeys(*p, {Qt::Key_Return});
         EXPECT_FALSE(p->Last) << "Return goes on once answered";
     }
-    // PageDown passes over a question unanswered, and counts nothing.
+    // PageDown passes over a question unanswered: its answer shown, one of the round's, not
+    // right; the next PageDown goes on.
     const practice::LearnerState kept = p->Learner;
     p->ask(*std::get<0>(cases[1]));
     pressKeys(*p, {Qt::Key_PageDown});
-    EXPECT_NE(p->Current.code, "4R7");
-    EXPECT_EQ(p->Learner, kept);
+    EXPECT_EQ(p->Current.code, "4R7");
+    ASSERT_TRUE(p->Last);
+    EXPECT_TRUE(p->Verdict.Caption().contains(wording::ohms(p->Current.answerValue)));
+    EXPECT_FALSE(p->Working.Caption().isEmpty());
+    EXPECT_EQ(p->Learner.round.asked, kept.round.asked + 1);
+    EXPECT_EQ(p->Learner.of(QuestionKind::ChipCode).right, kept.of(QuestionKind::ChipCode).right);
+    EXPECT_EQ(p->Learner.of(QuestionKind::ChipCode).wrong, kept.of(QuestionKind::ChipCode).wrong + 1);
+    pressKeys(*p, {Qt::Key_PageDown});
+    EXPECT_FALSE(p->Last);
+    EXPECT_EQ(p->Learner.round.asked, kept.round.asked + 1);
 }
 
 // Every kind at every band count, with the longest meanings the bands have: the hints start at
@@ -333,6 +346,70 @@ TEST_F(PracticeWindow, HintsLeadToTheAnswerWithoutGivingItAwayAndAllOfThemFit) {
     }
 }
 
+
+// The fullest states: bands picked wrongly and passed over, each drawing tagged whose bands it
+// shows; the longest verdicts; the longest review. Every text whole in its box, no two over
+// one another, and the working's words clear of the flow chart painted beside them.
+TEST_F(PracticeWindow, EveryTextStandsWholeAndApartInItsFullestStates) {
+    using namespace model::palette;
+    using Cues = practice::DrawnPart::Cues;
+    auto p = window();
+    const auto whole = [&](const char* state) {
+        SCOPED_TRACE(state);
+        std::vector<const zq::Label*> shown;
+        for (const auto& c : p->controls())
+            if (const auto* l = dynamic_cast<const zq::Label*>(c.get()); l && l->Visible() && !l->Caption().isEmpty())
+                shown.push_back(l);
+        for (const zq::Label* l : shown) {
+            const QRectF box(QPointF(0, -1), QSizeF(l->pixelRect().size()) + QSizeF(0, 1));
+            const double right = l == &p->Working && p->Current.kind != QuestionKind::ChipCode ? box.width() - 198 : box.width();
+            const QFontMetricsF m(l->font());
+            for (const SetLine& line : l->lines())
+                EXPECT_TRUE(box.contains(QRectF(line.origin.x(), line.origin.y() - m.ascent(), line.width, m.height())) &&
+                            line.origin.x() + line.width <= right) << line.text.toStdString();
+            for (const zq::Label* o : shown)
+                EXPECT_TRUE(o == l || !o->pixelRect().intersects(l->pixelRect())) << l->Caption().toStdString();
+        }
+    };
+    const auto five = practice::questionOfValue(model::Decimal::of(789, -2), kViolet, 5);
+    ASSERT_TRUE(five);
+    p->ask(*five);
+    for (const int c : {kRed, kGrey, kWhite, kSilver, kViolet})
+        p->chipClicked(c);
+    p->answerButtonClicked();
+    EXPECT_EQ(p->PartTag.Caption(), QString::fromUtf8("你的"));
+    EXPECT_EQ(p->Drawn.coloursLeftToRight(), (std::vector<int>{kRed, kGrey, kWhite, kSilver, kViolet}));
+    EXPECT_EQ(p->Picks.Caption(), QString::fromUtf8("正确：紫 灰 白 银 紫"));
+    whole("bands picked wrongly");
+    p->ask(*five);
+    p->nextButtonClicked();
+    EXPECT_EQ(p->PartTag.Caption(), QString::fromUtf8("正确"));
+    EXPECT_EQ(p->Drawn.coloursLeftToRight(), five->answerBands);
+    whole("bands passed over");
+    auto colours = practice::questionOfPart(QuestionKind::ReadDirection, {kBrown, kBlack, kBlack, kRed, kBrown, kBrown});
+    ASSERT_TRUE(colours);
+    colours->part.cues = Cues::ColoursOnly;
+    p->ask(*colours);
+    p->endClicked(End::Right);
+    EXPECT_TRUE(p->PartTag.Caption().isEmpty());
+    whole("read from the colours' wrong end");
+    p->ask(*practice::questionOfCode("4702"));
+    type(*p, QStringLiteral("4702"));
+    whole("a chip code typed as printed");
+    // A round with every kind missed, every mistake made and every kind done well lately.
+    p->Learner.round = {.number = 9999, .asked = 9, .helped = 1, .wrong = 7, .skipped = 1};
+    for (int k = 0; k < practice::kQuestionKinds; ++k) {
+        p->Learner.questions[std::size_t(k)].recent = "rrrrrrrrrr";
+        p->Learner.round.missed[std::size_t(k)] = 2;
+    }
+    for (int m = 0; m < practice::kMistakeKinds; ++m)
+        p->Learner.round.made[std::size_t(m)] = 1 + (m == int(MistakeKind::BandCount));
+    p->nextButtonClicked();
+    answerRightly(*p);
+    p->nextButtonClicked();
+    EXPECT_EQ(p->Hint.Caption(), wording::roundReview(p->Learner));
+    whole("the longest review");
+}
 
 TEST_F(PracticeWindow, ReturnOnThePaletteOrTheEndsNeverPassesOverAnUnansweredQuestion) {
     using namespace model::palette;
@@ -456,16 +533,21 @@ TEST_F(PracticeWindow, TheChartCountsRightAnswersAndMistakesUnderHeadingsAndARow
     EXPECT_TRUE(practice::contains(practice::possibleMistakes(p->Current), MistakeKind::ToleranceMisread));
 }
 
-TEST_F(PracticeWindow, ARoundOfTenEndsWithAReviewAndThenGoesOn) {
+// Ten questions a round, the fourth passed over; the review comes with the eleventh question
+// and with no other until the next round ends.
+TEST_F(PracticeWindow, ARoundOfTenEndsWithAReviewOnceAndThenGoesOn) {
     auto p = window();
-    for (int i = 0; i < practice::kRoundLength; ++i) {
-        EXPECT_TRUE(p->Hint.Caption().isEmpty()) << i;
-        answerRightly(*p);
+    for (int n = 1; n <= 2 * practice::kRoundLength; ++n) {
+        EXPECT_EQ(p->Hint.Caption().isEmpty(), n != practice::kRoundLength + 1) << n;
+        if (n % practice::kRoundLength != 4) answerRightly(*p);
         QTest::keyClick(p->windowHandle(), Qt::Key_PageDown);
+        if (n % practice::kRoundLength == 4) QTest::keyClick(p->windowHandle(), Qt::Key_PageDown);
     }
-    EXPECT_EQ(p->Hint.Caption(), wording::roundReview(p->Learner, 1));
+    EXPECT_EQ(p->Learner.round.number, 2);
+    EXPECT_EQ(p->Hint.Caption(), wording::roundReview(p->Learner));
+    EXPECT_TRUE(p->Hint.Caption().contains(QString::fromUtf8("10 题里答对 9 题，跳过 1 题")))
+        << p->Hint.Caption().toStdString();
     EXPECT_FALSE(p->Last) << "a question to go on with";
-    EXPECT_TRUE(p->Hint.Caption().contains(wording::questionKindName(practice::reviewOf(p->Learner).strong.at(0))));
 }
 
 // ---- progress ---------------------------------------------------------------------------------

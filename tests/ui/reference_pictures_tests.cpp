@@ -166,7 +166,7 @@ ReadingWindow* readingWindow(zq::ui::MainWindow& m) {
 namespace practice = zq::model::practice;
 
 // A practice window on fresh progress in a folder of its own, its questions from one seed,
-// moved on to the first question of `kind`; freed with the main window.
+// asked a question of `kind` from its chart; freed with the main window.
 zq::ui::PracticeWindow* practiceWindow(zq::ui::MainWindow& m, practice::QuestionKind kind) {
     static QTemporaryDir folder;
     QFile::remove(folder.filePath(QStringLiteral("progress.json")));
@@ -175,8 +175,7 @@ zq::ui::PracticeWindow* practiceWindow(zq::ui::MainWindow& m, practice::Question
     QObject::connect(&m, &QObject::destroyed, [p] { delete p; });
     p->Show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(p));
-    for (int i = 0; i < 100 && p->Current.kind != kind; ++i)
-        p->nextButtonClicked();
+    p->rowClicked(false, int(kind));
     EXPECT_EQ(p->Current.kind, kind);
     return p;
 }
@@ -344,10 +343,8 @@ const Picture kPictures[] = {
     {"practice-which-end-gap",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::ReadDirection);
-         for (int i = 0; i < 300 && !(p->Current.kind == practice::QuestionKind::ReadDirection &&
-                                      p->Current.part.cues == practice::DrawnPart::Cues::GapOnly);
-              ++i)
-             p->nextButtonClicked();
+         for (int i = 0; i < 300 && p->Current.part.cues != practice::DrawnPart::Cues::GapOnly; ++i)
+             p->rowClicked(false, int(practice::QuestionKind::ReadDirection));
          EXPECT_EQ(p->Current.part.cues, practice::DrawnPart::Cues::GapOnly);
          p->hintButtonClicked();
          answer(*p, false);
@@ -363,13 +360,25 @@ const Picture kPictures[] = {
              p->hintButtonClicked();
          return p;
      }},
+    // A round with a question passed over, and its review.
     {"practice-end-of-round",
      [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
          auto* p = practiceWindow(m, practice::QuestionKind::ReadValue);
          for (int i = 0; i < 10; ++i) {
-             answer(*p, i % 4 != 1);
+             if (i != 7) answer(*p, i % 4 != 1);
              p->nextButtonClicked();
+             if (i == 7) p->nextButtonClicked();
          }
+         return p;
+     }},
+    // Five bands picked with the first one wrong: the part drawn with them, tagged, and the
+    // right ones in words.
+    {"practice-pick-wrong",
+     [](ReferencePictures&, zq::ui::MainWindow& m) -> QWidget* {
+         using namespace zq::model::palette;
+         auto* p = practiceWindow(m, practice::QuestionKind::PickBands);
+         p->ask(*practice::questionOfValue(zq::model::Decimal::of(100, 2), kBrown, 5));
+         answer(*p, false);
          return p;
      }},
     {"practice-chart",

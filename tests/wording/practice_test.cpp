@@ -95,5 +95,72 @@ TEST(PracticeWords, EveryKindOfMistakeIsNamedApart) {
     EXPECT_FALSE(names.count(QString()));
 }
 
+// The end read against is explained by the cue the part showed: its gap where one is drawn,
+// else what its colours rule out read the other way.
+TEST(PracticeWords, AWrongEndIsExplainedByTheCueThePartShowed) {
+    using Cues = practice::DrawnPart::Cues;
+    const struct {
+        QuestionKind kind;
+        std::vector<int> bands;
+        Cues cues;
+        const char* named; // the cue named; "隔" for the gap
+    } rows[] = {
+        {QuestionKind::ReadDirection, {kRed, kRed, kRed, kGold}, Cues::ColoursOnly, "第一环是金色"},
+        {QuestionKind::ReadDirection, {kBrown, kBlack, kBlack, kRed, kBrown, kBrown}, Cues::ColoursOnly, "误差环是黑色"},
+        {QuestionKind::ReadDirection, {kRed, kRed, kRed, kGold}, Cues::AsMade, "隔"},
+        {QuestionKind::ReadValue, {kBrown, kBlack, kRed, kBrown}, Cues::AsMade, "隔"}, // read as 12 Ω
+    };
+    for (const auto& r : rows) {
+        auto q = practice::questionOfPart(r.kind, r.bands, true);
+        ASSERT_TRUE(q);
+        q->part.cues = r.cues;
+        const practice::Judgement j = r.kind == QuestionKind::ReadDirection
+                                          ? practice::judgeEnd(*q, practice::End::Left)
+                                          : practice::judgeText(*q, "12");
+        const QString said = verdictText(*q, j, false);
+        EXPECT_TRUE(said.contains(u(r.named))) << said.toStdString();
+        EXPECT_EQ(said.contains(u("隔")), q->part.gapShown()) << said.toStdString();
+    }
+}
+
+// A chip code typed as it is printed: the sentence is whole and speaks of its last digit.
+TEST(PracticeWords, AChipCodeTypedAsPrintedIsToldItsLastDigitIsThePower) {
+    for (const auto& [code, said] : {std::pair{"432", "432 的最后一位 2 是 10 的几次方，要在 43 后面添 2 个 0"},
+                                     std::pair{"4702", "4702 的最后一位 2 是 10 的几次方，要在 470 后面添 2 个 0"}}) {
+        const auto q = practice::questionOfCode(code);
+        ASSERT_TRUE(q);
+        const QString text = verdictText(*q, practice::judgeText(*q, code), false);
+        EXPECT_TRUE(text.contains(u(said))) << text.toStdString();
+        EXPECT_FALSE(text.contains(u("倍率环"))) << text.toStdString();
+    }
+}
+
+// A mistake fades only after answers without it: not while the latest answer made it.
+TEST(PracticeWords, AMistakeFadesOnlyAfterAnswersWithoutIt) {
+    for (const auto& [recent, fading] : {std::pair{"wwrrw", false}, std::pair{"wwrwr", true},
+                                         std::pair{"wr", true}, std::pair{"rw", false},
+                                         std::pair{"w", false}, std::pair{"rrrww", false}}) {
+        practice::Track t;
+        t.recent = recent;
+        EXPECT_EQ(mistakeTally(t).contains(u("渐少")), fading) << recent;
+    }
+}
+
+// After a round: a kind with four in five right lately, over three answers or more, is named
+// as done well; the round's score, and the mistake it made most to practise next.
+TEST(PracticeWords, TheRoundReviewNamesAKindDoneWellFromFourInFive) {
+    for (const auto& [recent, strong] : {std::pair{"rrrrw", true}, std::pair{"rrrww", false},
+                                         std::pair{"rrr", true}, std::pair{"rr", false}}) {
+        practice::LearnerState s;
+        s.questions[0].recent = recent;
+        s.round = {.number = 3, .asked = 10, .right = 8, .wrong = 2};
+        s.round.made[1] = s.round.missed[2] = 2;
+        const QString review = roundReview(s);
+        EXPECT_EQ(review.contains(questionKindName(QuestionKind(0))), strong) << recent;
+        EXPECT_TRUE(review.contains(u("第 3 轮做完了：10 题里答对 8 题，答错 2 题。")));
+        EXPECT_TRUE(review.contains(u("下一轮先练“") + mistakeKindName(practice::MistakeKind(1))));
+    }
+}
+
 } // namespace
 } // namespace zq::wording

@@ -44,6 +44,7 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
       Working(label(QStringLiteral("Working"))), Hint(label(QStringLiteral("Hint"))),
       Notice(label(QStringLiteral("Notice"))), Picks(label(QStringLiteral("Picked"))),
       Code(label(QStringLiteral("Code"))), ChartCaption(label(QStringLiteral("ChartCaption"))),
+      PartTag(label(QStringLiteral("PartTag"))),
       BodyLeft(image(QStringLiteral("BodyLeft"))), BodyRight(image(QStringLiteral("BodyRight"))),
       random_(options.seed ? *options.seed : QRandomGenerator::global()->generate64()),
       file_(options.progressPath.isEmpty() ? ProgressFile::defaultPath() : options.progressPath) {
@@ -155,6 +156,7 @@ void PracticeWindow::wireKeyboard() {
     button(BodyRight, [] { return QCoreApplication::translate("Practice", "从右端读起"); });
     answerField().setAccessibleName(QCoreApplication::translate("Practice", "你的答案"));
     button(answer, [] { return QCoreApplication::translate("Practice", "作答"); });
+    text(PartTag);
     text(Picks);
     text(Verdict);
     text(Working);
@@ -201,8 +203,7 @@ void PracticeWindow::ask(const practice::Question& q) {
     Working.setCaption({});
     // The review of a round just ended stands where the hints will, until the first of them.
     Hint.setForeColor(reviewDue_ ? kNoteColour : kHintColour);
-    Hint.setCaption(reviewDue_ ? wording::roundReview(Learner, Learner.turn / practice::kRoundLength)
-                               : QString());
+    Hint.setCaption(reviewDue_ ? wording::roundReview(Learner) : QString());
     reviewDue_ = false;
     // A remark about the last question goes with it; one about the progress file stays for
     // the first question after it.
@@ -237,12 +238,17 @@ void PracticeWindow::showPart() {
     BodyLeft.setVisible(!chip);
     BodyRight.setVisible(!chip);
     // The bands picked so far stand where a part of the size asked for has them.
+    // A question passed over shows the right ones instead, and a tag says whose they are.
+    const bool answerDrawn = pick && Last && Last->verdict == practice::Verdict::Skipped;
+    const bool wrongDrawn = pick && Last && Last->verdict == practice::Verdict::Wrong;
     PartLook look;
     if (pick) {
         look = madeLook(Current.answerBands, false);
-        look.bands.resize(std::min(look.bands.size(), Picked.size()));
-        for (std::size_t i = 0; i < look.bands.size(); ++i)
-            look.bands[i].colour = Picked[i];
+        if (!answerDrawn) {
+            look.bands.resize(std::min(look.bands.size(), Picked.size()));
+            for (std::size_t i = 0; i < look.bands.size(); ++i)
+                look.bands[i].colour = Picked[i];
+        }
     } else if (!chip) {
         look = madeLook(Current.part.bands, Current.part.reversed);
         if (!Current.part.gapShown()) look = evenLook(Current.part.shown(), look.body);
@@ -251,7 +257,12 @@ void PracticeWindow::showPart() {
     ui::showPart(look, BodyLeft, Band, BodyRight);
     for (zq::Image* b : Band)
         b->setVisible(!chip);
-    Picks.setCaption(pick ? wording::pickedText(Picked, Current.bandCount) : QString());
+    PartTag.setForeColor(answerDrawn ? kRightColour : kWrongColour);
+    PartTag.setCaption(answerDrawn || wrongDrawn ? wording::pickedTag(answerDrawn) : QString());
+    // Once answered, the right bands in words beside the answer, so that the two compare.
+    Picks.setCaption(!pick ? QString()
+                     : Last ? wording::rightBands(Current.answerBands)
+                            : wording::pickedText(Picked, Current.bandCount));
 }
 
 // ---- answering -------------------------------------------------------------------------------
@@ -291,6 +302,11 @@ void PracticeWindow::hintButtonClicked() {
 }
 
 void PracticeWindow::nextButtonClicked() {
+    if (!Last) {
+        practice::Judgement passed;
+        passed.verdict = practice::Verdict::Skipped;
+        return answered(passed);
+    }
     ask(practice::nextQuestion(Learner, random_));
 }
 
@@ -355,16 +371,14 @@ void PracticeWindow::answered(const practice::Judgement& j) {
     }
     Last = j;
     practice::record(Learner, Current, j, HintsShown > 0);
-    const bool right = j.verdict == practice::Verdict::Right;
-    Verdict.setForeColor(right ? kRightColour : kWrongColour);
+    Verdict.setForeColor(j.verdict == practice::Verdict::Right     ? kRightColour
+                         : j.verdict == practice::Verdict::Skipped ? kNoteColour
+                                                                   : kWrongColour);
     Verdict.setCaption(wording::verdictText(Current, j, HintsShown > 0, fmt));
     Working.setCaption(wording::workingText(Current, fmt));
     Hint.setCaption({});
-    if (Learner.turn % practice::kRoundLength == 0) reviewDue_ = true;
-    if (Current.kind == QuestionKind::PickBands) {
-        // The right bands where the picked ones were, so that the two can be compared.
-        Picks.setCaption(wording::shortNames(Current.answerBands));
-    }
+    reviewDue_ = Learner.round.over();
+    showPart();
     save();
     showChart();
     announceChanges();
@@ -381,7 +395,9 @@ void PracticeWindow::restartButtonClicked() {
     say(wording::restarted());
     save(); // says so when the file could not be written
     keepNotice_ = true;
-    nextButtonClicked();
+    reviewDue_ = false;
+    // Afresh: the question left is not passed over, it is gone with the rest.
+    ask(practice::nextQuestion(Learner, random_));
 }
 
 void PracticeWindow::closeBoxClicked() {

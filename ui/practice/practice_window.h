@@ -38,6 +38,7 @@ class PracticeWindow : public SecondaryWindow {
     void backButtonClicked();
     void clearButtonClicked();
     void hintButtonClicked();
+    // Goes on once answered; an unanswered question is passed over first, its answer shown.
     void nextButtonClicked();
     void answerButtonClicked();
     void restartButtonClicked();
@@ -66,6 +67,7 @@ class PracticeWindow : public SecondaryWindow {
     int HintsShown = 0;
 
     zq::Label &Question, &Verdict, &Working, &Hint, &Notice, &Picks, &Code, &ChartCaption;
+    zq::Label& PartTag; // after a picking question: whose bands the part shows
     std::array<zq::Image*, model::palette::kPaintedSize> Chip{};
     std::array<zq::Image*, 8> Band{};
     PartLook Drawn; // the part as drawn on them
@@ -99,7 +101,7 @@ class PracticeWindow : public SecondaryWindow {
     model::practice::Random random_;
     ProgressFile file_;
     bool keepNotice_ = false;
-    bool reviewDue_ = false; // a round has just ended: the next question comes with a review
+    bool reviewDue_ = false; // a round has just ended: the next question comes with its review
 };
 
 } // namespace zq::ui
