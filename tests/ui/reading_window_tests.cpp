@@ -347,6 +347,20 @@ TEST_F(ReadingWindow, TheGapAndBodyCuesAreOneClickEachAndTheKeyboardReachesThem)
     EXPECT_EQ(w->readingWindow(), nullptr);
 }
 
+// A cue changes only what it names, and 清除 forgets both cues with the old part.
+TEST_F(ReadingWindow, ACueChangesOnlyWhatItNamesAndClearForgetsThem) {
+    Window& r = opened();
+    enter(r, {palette::kRed, palette::kRed, palette::kBrown, palette::kBrown});
+    const model::BodyColour fresh = r.Drawn.body; // undecided: beige
+    click(r, centreOf(*r.Gap[1])); // read from the left: 220 Ω ±1 %, a blue-bodied kind
+    EXPECT_EQ(r.Drawn.body, fresh);
+    click(r, centreOf(*r.Body[1]));
+    click(r, centreOf(r.image(QStringLiteral("ClearButton"))));
+    enter(r, {palette::kRed, palette::kRed, palette::kBrown, palette::kBrown});
+    EXPECT_EQ(r.Readings.verdict.reason, model::VerdictReason::Undecided);
+    EXPECT_EQ(r.Drawn.body, fresh);
+    EXPECT_EQ(r.Body[1]->Caption(), wording::bodyOption(model::BodyColour::Blue, false));
+}
 
 // A precision part with a measurement and a gap says five lines a reading; a plain one, two.
 // Either way the verdict and the readings stand one under another, whole, above the chip code.
@@ -358,12 +372,17 @@ TEST_F(ReadingWindow, LongReadingsStandWholeOneUnderAnother) {
     for (const auto& [bands, measured] : std::vector<std::pair<std::vector<int>, const char*>>{
              {{kBlue, kBlue, kGreen, kWhite, kGrey}, "47.5"},
              {{kYellow, kGreen, kWhite, kSilver, kGrey, kViolet}, "1k"},
-             {{kRed, kRed, kBrown, kBrown}, ""}}) {
+             {{kRed, kRed, kBrown, kBrown}, ""},
+             {{kRed, kBlack, kBlack, kViolet, kViolet}, "3000m"}}) { // 5 lines, the last misread
         r.clearButtonClicked();
         for (const int c : bands)
             r.chipClicked(c);
         r.gapClicked(1);
         type(r.measuredField(), QString::fromLatin1(measured));
+        QString shown;
+        for (const zq::Label* l : r.Reading)
+            shown += l->Caption();
+        EXPECT_TRUE(shown.endsWith(wording::readingLines(r.Readings, {}).lines.last()));
         int below = 0; // the foot of the label above
         for (const zq::Label* l : {&r.Verdict, r.Reading[0], r.Reading[1], r.Reading[2], r.Reading[3]}) {
             if (l->Caption().isEmpty()) continue;

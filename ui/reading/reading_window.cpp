@@ -249,11 +249,13 @@ void ReadingWindow::showCues() {
 }
 
 // The part as the learner sees it: turned as the gap says, else as the likely reading reads;
-// with neither, evenly spaced, so that the drawing shows no cue nobody saw.
+// with neither, evenly spaced, so that the drawing shows no cue nobody saw. A cue changes only
+// what it names: what it does not name is drawn as the colours and the measurement alone read.
 void ReadingWindow::drawPart() {
+    model::BandReadings bare;
+    if (int(Bands.size()) >= kFewest) bare = model::readBothWays(Bands, Readings.measured);
     const model::BandReadingItem* likely =
-        !Readings.readings.empty() && Readings.readings.front().likely ? &Readings.readings.front()
-                                                                       : nullptr;
+        !bare.readings.empty() && bare.readings.front().likely ? &bare.readings.front() : nullptr;
     // The body the learner saw, else the one the likely reading's kind is made in.
     const model::BodyColour body = Cues.body.value_or(
         likely ? model::bodyColourOf(likely->reading.tolerance) : model::BodyColour::Beige);
@@ -311,6 +313,13 @@ void ReadingWindow::showReadings() {
         const wording::ReadingLines said = wording::readingLines(Readings, fmt);
         verdict = refusal.isEmpty() ? said.verdict : refusal;
         lines << said.lines;
+    }
+    // More lines than labels (a measurement's note, the cues, both readings and a misread band):
+    // the last label takes the rest, rather than a line the verdict speaks of going unshown.
+    if (lines.size() > qsizetype(Reading.size())) {
+        const qsizetype last = qsizetype(Reading.size()) - 1;
+        lines[last] = lines.mid(last).join(u'\n');
+        lines.resize(last + 1);
     }
     Verdict.setCaption(verdict);
     for (std::size_t i = 0; i < Reading.size(); ++i)
