@@ -382,17 +382,10 @@ TEST(ReadCommand, TheWiderGapDecidesWhereTheColoursCannot) {
          "宽的间隔在左边，左边那一环是误差环，所以从右往左读：1.10K",
          "gap-decides",
          "gap"},
-        // Against a standard value or a common tolerance colour: decided, with a reason to look.
         {{u("红"), u("黑"), u("黑"), u("紫"), u("紫")},
          {u("left"), {}},
          "宽的间隔在左边，左边那一环是误差环，所以从右往左读：770.00Ω ±2%。不过从右往左读的 "
          "770.00Ω ±2% 不是标准阻值，从左往右读的 2.00GΩ ±0.1% 才是：再看一下。\n",
-         "gap-decides",
-         "gap"},
-        {{u("绿"), u("棕"), u("棕"), u("棕")},
-         {u("left"), {}},
-         "宽的间隔在左边，左边那一环是误差环，所以从右往左读：110.00Ω ±0.5%。不过从右往左读时"
-         "误差环是绿色，少见；从左往右读时误差环是棕色，很常见：再看一下。\n",
          "gap-decides",
          "gap"},
         {{u("金"), u("红"), u("紫"), u("黄")},
