@@ -125,6 +125,19 @@ TEST(CommandLine, RefusalNamesTheArgumentAsTyped) {
     EXPECT_TRUE(read({"-style"}).err.contains(QStringLiteral("“-style”")));
 }
 
+// -json is --json; "=" gives an option its value; the gap's side in capitals is the side; and
+// decided_by is null, not "", when no cue decided.
+TEST(CommandLine, OneDashJsonEqualsSignsAndCapitalsAreReadAsMeant) {
+    EXPECT_TRUE(read({"--read", "红", "红", "棕", "棕", "-json"}).out.startsWith(u'{'));
+    EXPECT_TRUE(read({"--colours", "-json"}).out.contains(QStringLiteral("\"missing-value\"")));
+    EXPECT_TRUE(read({"--colours", "4k7", "--bands=5"}).out.contains(QStringLiteral("五环电阻")));
+    EXPECT_TRUE(read({"--colours", "--bands=5"}).err.contains(QStringLiteral("“--colours”缺少值")));
+    EXPECT_TRUE(
+        read({"--read", "红", "红", "棕", "棕", "--json"}).out.contains(u"\"decided_by\":null"));
+    EXPECT_TRUE(read({"--read", "红", "红", "棕", "棕", "--json", "--gap", "LEFT"})
+                    .out.contains(QStringLiteral("\"decided_by\":\"gap\"")));
+}
+
 class OpensWindow : public testing::TestWithParam<Case> {};
 
 TEST_P(OpensWindow, NoOptionOrQtsOwnOptionsOpenTheWindowSilently) {
