@@ -135,6 +135,22 @@ TEST(PracticeWords, AChipCodeTypedAsPrintedIsToldItsLastDigitIsThePower) {
     }
 }
 
+// Hints lead but leave the last piece to the learner: a picked part's last band, a chip code's
+// power digit, what follows its R.
+TEST(PracticeWords, HintsLeaveTheLastPieceToTheLearner) {
+    for (const int bands : {4, 5}) {
+        const auto q = practice::questionOfValue(model::Decimal::of(47, 2), kGold, bands);
+        ASSERT_TRUE(q);
+        EXPECT_EQ(hintCount(*q), bands) << "the rule and every band but the last";
+        EXPECT_FALSE(hints(*q).join(u'\n').contains(colourName(kGold)));
+    }
+    for (const std::string_view code : {"473", "4R7", "56R2"}) {
+        const auto q = practice::questionOfCode(code);
+        ASSERT_TRUE(q);
+        EXPECT_FALSE(hints(*q).mid(1).join(u'\n').contains(QLatin1Char(code.back()))) << code;
+    }
+}
+
 // A mistake fades only after answers without it: not while the latest answer made it.
 TEST(PracticeWords, AMistakeFadesOnlyAfterAnswersWithoutIt) {
     for (const auto& [recent, fading] : {std::pair{"wwrrw", false}, std::pair{"wwrwr", true},
