@@ -321,9 +321,12 @@ std::vector<std::string> smdCodesFor(const Decimal& ohms) {
         if (power >= 0 && power <= (width == 3 ? kMaxPower3 : kMaxPower4) &&
             ohms.divisibleByPowerOfTen(power))
             add(padded(ohms.roundedQuotient(power), width - 1) + std::to_string(power));
-        // R as the point, further left first.
+        // R as the point, further left first; but two digits 01..96 and R read first as the
+        // EIA-96 code ("47R" is 3.01 Ω), so that code is not offered for the point value.
         for (std::size_t at = 0; at < width; ++at)
-            add(pointCode(ohms, width, at));
+            if (!(width == 3 && at == 2 && ohms.divisibleByPowerOfTen(0) && ohms >= Decimal::of(1, 0) &&
+                  ohms <= Decimal::of(96, 0)))
+                add(pointCode(ohms, width, at));
     }
     // EIA-96: an E96 member and the letters of its power.
     const int power = decade - 2;

@@ -109,7 +109,8 @@ SmdAnswer readSmdCode(std::string_view utf8);
 // tolerance it implies (else the usual one of such a part); empty where they cannot.
 std::vector<int> bandsOfCode(const SmdReading& r, int bands);
 
-// Every code that reads to exactly this value by the rule above: the jumper's widths for zero;
+// Every code whose first reading is exactly this value by the rule above (so not "47R", read
+// first as EIA-96, for 47 Ω): the jumper's widths for zero;
 // else three characters, then four, then EIA-96 (first name of a letter before its second).
 // Within a width the digit code comes before R codes, R further left first. Empty when no code
 // carries the value.
