@@ -2510,6 +2510,10 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <source>误差范围：%1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>输入里有看不见的字符 %1，请删掉后重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ValueWindow</name>

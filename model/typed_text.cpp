@@ -103,8 +103,20 @@ bool isControl(char32_t c) {
 }
 
 bool isUnseenMark(char32_t c) {
-    return in(c, 0x200B, 0x200F) || in(c, 0x202A, 0x202E) || in(c, 0x2066, 0x2069) || c == 0x2060 ||
-           c == 0xFEFF;
+    // The format characters of Unicode 15 (general category Cf).
+    struct Range {
+        char32_t from, to;
+    };
+    static constexpr std::array<Range, 21> kFormat{{
+        {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},
+        {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},
+        {0x200B, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},
+        {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD},
+        {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+        {0xE0020, 0xE007F},
+    }};
+    return std::any_of(kFormat.begin(), kFormat.end(),
+                       [c](const Range& r) { return in(c, r.from, r.to); });
 }
 
 char32_t narrowed(char32_t c) {

@@ -30,8 +30,8 @@ bool isSpace(char32_t c);
 // C0 and C1 controls other than the tab and line ends, which count as spaces.
 bool isControl(char32_t c);
 
-// Zero-width characters, direction marks and the byte-order mark: pasted text carries them
-// unseen.
+// The format characters (Unicode's Cf): zero-width characters, direction marks, the byte-order
+// mark, the soft hyphen… Pasted text carries them unseen.
 bool isUnseenMark(char32_t c);
 
 // A full-width ASCII form from a Chinese input method ("４", "ｋ", "．") as plain ASCII; any

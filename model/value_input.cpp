@@ -80,8 +80,8 @@ ValueInput refuse(InputRefusal why, std::string quoted = {}, std::string extra =
     return v;
 }
 
-// The text as characters in their plain form, spaces kept as one kind, invisible marks gone;
-// or why it cannot be read at all.
+// The text as characters in their plain form, spaces kept as one kind; or why it cannot be
+// read at all.
 std::variant<std::u32string, ValueInput> cleaned(std::string_view text) {
     const typed::Decoded decoded = typed::decode(text);
     if (!decoded.broken.empty()) return refuse(InputRefusal::BrokenText, decoded.broken);
@@ -89,7 +89,8 @@ std::variant<std::u32string, ValueInput> cleaned(std::string_view text) {
     std::u32string s;
     for (const char32_t c : raw) {
         if (typed::isControl(c)) return refuse(InputRefusal::ControlCharacter, typed::codePoint(c));
-        if (!typed::isUnseenMark(c)) s += plain(c);
+        if (typed::isUnseenMark(c)) return refuse(InputRefusal::UnseenCharacter, typed::codePoint(c));
+        s += plain(c);
     }
     if (s.size() > kMaxValueInput || raw.size() > 4 * kMaxValueInput)
         return refuse(InputRefusal::TooLong);
@@ -116,6 +117,8 @@ std::string_view codeOf(InputRefusal r) {
         return "not-utf8";
     case InputRefusal::ControlCharacter:
         return "control-character";
+    case InputRefusal::UnseenCharacter:
+        return "unseen-character";
     case InputRefusal::TooLong:
         return "too-long";
     case InputRefusal::Empty:

@@ -20,6 +20,7 @@ enum class InputRefusal {
     None,
     BrokenText,       // `quoted`: the first sequence that is not UTF-8, "0xC0 0xAE"
     ControlCharacter, // `quoted`: its code point, "U+0007"
+    UnseenCharacter,  // `quoted`: the code point of a format character, "U+202E"
     TooLong,          // longer than kMaxValueInput characters
     Empty,
     Negative,
@@ -55,8 +56,9 @@ struct ValueInput {
 
 // Reads what people type and what shops print: "4.7k", "4k7", "470R", "R47", "1M5",
 // "4.7 kΩ", "4700欧", "4.7千欧", "4.7千", "4千7", full-width "４．７ｋ", "4。7k". The text is
-// strict UTF-8; no-break and thin spaces are spaces, zero-width characters and direction marks
-// are ignored, control characters are refused. Anything after the unit is refused by name.
+// strict UTF-8; no-break and thin spaces are spaces; control characters are refused, and so are
+// format characters (zero-width, direction marks), which would make the text read otherwise
+// than it shows. Anything after the unit is refused by name.
 // A comma is a decimal point only where the user's locale writes it so; elsewhere "1,000"
 // could mean a thousand, and is refused. A small m before the ohm ("5mΩ") or milli in words
 // is refused: colour-coded parts have no milliohms; a small m alone is a lazy M.

@@ -66,6 +66,9 @@ QString inputReason(const model::ValueInput& v) {
     case R::ControlCharacter:
         return QCoreApplication::translate("Value", "输入里有控制字符 %1，请删掉后重新输入。")
             .arg(quoted);
+    case R::UnseenCharacter:
+        return QCoreApplication::translate("Value", "输入里有看不见的字符 %1，请删掉后重新输入。")
+            .arg(quoted);
     case R::TooLong:
         return QCoreApplication::translate("Value", "输入太长了：阻值最多写 %1 个字符。")
             .arg(model::kMaxValueInput);

@@ -83,5 +83,17 @@ TEST(TypedText, NothingUnseenShowsItself) {
     }
 }
 
+// Every format character (Cf) is unseen, each range to its edge; its neighbours are not.
+TEST(TypedText, FormatCharactersAreUnseenToTheEdgesOfTheirRanges) {
+    const char32_t unseen[] = {0x00AD, 0x061C, 0x200B, 0x200F, 0x202A, 0x202E, 0x2060, 0x2064,
+                               0x2066, 0x206F, 0xFEFF, 0xFFFB, 0x1343F, 0xE0001, 0xE007F};
+    const char32_t seen[] = {0x00AC, 0x200A, 0x2010, 0x2029, 0x202F, 0x2065,
+                             0x2070, 0xFEFE, 0xFFFC, 0x13440, 0xE0080, U'k'};
+    for (const char32_t c : unseen)
+        EXPECT_TRUE(isUnseenMark(c)) << codePoint(c);
+    for (const char32_t c : seen)
+        EXPECT_FALSE(isUnseenMark(c)) << codePoint(c);
+}
+
 } // namespace
 } // namespace zq::model::typed

@@ -65,11 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"4.7千", "4700"}, Accepted{"4.7兆", "4700000"}, Accepted{"4.7吉", "4700000000"},
         Accepted{"4千7", "4700"}, Accepted{"4。7k", "4700"}, Accepted{"4.7 k Ω", "4700"},
         Accepted{"4 700", "4700"},
-        // Spaces of every width; zero-width characters and direction marks are not there.
+        // Spaces of every width.
         Accepted{"4.7\u00a0k", "4700"}, Accepted{"4.7\u2009kΩ", "4700"},
-        Accepted{"4\u202f700", "4700"}, Accepted{"\u200b4.7\u200ck\u200d", "4700"},
-        Accepted{"\ufeff4.7k\u2060", "4700"}, Accepted{"\u200e4.7k\u200f", "4700"},
-        Accepted{"\u202b4.7k\u202c", "4700"}, Accepted{"\u20664.7k\u2069", "4700"}));
+        Accepted{"4\u202f700", "4700"}, Accepted{"4.7\u200ak", "4700"}));
 
 // What a Chinese input method types, each on its own: full-width digits, letters and point,
 // the ideographic full stop, the full-width comma where the comma is the point, ω for Ω.
@@ -176,7 +174,13 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"4.7\x07k", R::ControlCharacter, "U+0007"},
         Refused{"\x7f", R::ControlCharacter, "U+007F"},
         Refused{"4\u0085", R::ControlCharacter, "U+0085"},
-        Refused{"4.7\u00ad", R::NotAUnit, "U+00AD"},
+        // Format characters would make the text read otherwise than it shows: refused alike.
+        Refused{"4.7\u202ek", R::UnseenCharacter, "U+202E"},
+        Refused{"\u200b4.7k", R::UnseenCharacter, "U+200B"},
+        Refused{"\ufeff4.7k", R::UnseenCharacter, "U+FEFF"},
+        Refused{"4.7k\u2060", R::UnseenCharacter, "U+2060"},
+        Refused{"4.7\u00ad", R::UnseenCharacter, "U+00AD"},
+        Refused{"4\U000E0041.7", R::UnseenCharacter, "U+E0041"},
         Refused{"4.7kΩ\u2028x", R::AfterTheUnit, "4.7kΩ", "U+2028 x"}, Refused{"Ω", R::NoDigits},
         Refused{"k", R::NoDigits}, Refused{"1234567890123456789012345678901", R::TooLong},
         Refused{"5mΩ", R::Milliohms, "5mΩ"}, Refused{"5毫欧", R::Milliohms, "5毫欧"},
