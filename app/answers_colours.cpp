@@ -115,7 +115,6 @@ std::string codeOf(model::KitValueFault f) {
 // What --colours answers, as facts: the text and the JSON are written from it alone.
 struct ColoursReport {
     QString input;
-    int bands = 4;
     model::ValueInput typed;
     model::Finding finding; // with an answer
     std::vector<std::string> codes;
@@ -130,7 +129,6 @@ QString coloursJson(const ColoursReport& r, const model::DecimalFormat& fmt) {
     const std::vector<std::string>& codes = r.codes;
     const std::optional<Have>& have = r.have;
     const std::optional<model::Combinations>& made = r.made;
-    const int bands = r.bands;
     const QString& input = r.input;
     QJsonArray english, chinese, standard, notes;
     for (const int colour : model::bandColours(a)) {
@@ -169,7 +167,7 @@ QString coloursJson(const ColoursReport& r, const model::DecimalFormat& fmt) {
                 {QStringLiteral("value_ohms"), exact(c->shown)},
                 {QStringLiteral("value_exact"),
                  exact(c->numerator) + QLatin1Char('/') + exact(c->denominator)},
-                {QStringLiteral("error_percent"), signedHundredths(c->errorHundredths)},
+                {QStringLiteral("error_percent"), signedHundredths(c->error.hundredths)},
                 {QStringLiteral("within_tolerance"), c->withinTolerance},
                 {QStringLiteral("simplest"), made->simplest == c},
             };
@@ -183,7 +181,7 @@ QString coloursJson(const ColoursReport& r, const model::DecimalFormat& fmt) {
     const bool jumper = a.value.isZero();
     QJsonObject whole{
         {QStringLiteral("input"), input},
-        {QStringLiteral("bands"), bands},
+        {QStringLiteral("bands"), a.bands},
         {QStringLiteral("colours"), english},
         {QStringLiteral("colours_zh"), chinese},
         {QStringLiteral("value_ohms"), exact(a.value)},
@@ -263,7 +261,7 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const QString& 
     if (!typed.ok) return refused(model::codeOf(typed.refusal), wording::inputReason(typed), json);
     const model::Finding f = model::findColours(typed.ohms, bands, tolerance);
     if (!f.answer) return refused(model::codeOf(f.refusal), wording::findingReason(f, fmt), json);
-    ColoursReport report{question.value, bands, typed, f, model::smdCodesFor(typed.ohms), {}, {}};
+    ColoursReport report{question.value, typed, f, model::smdCodesFor(typed.ohms), {}, {}};
     if (question.have) {
         report.have = readHave(*question.have, json);
         if (report.have->refusal) return *report.have->refusal;

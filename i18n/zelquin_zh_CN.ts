@@ -575,6 +575,14 @@
         <source>用手头的电阻凑 %1（%2，误差 %3 以内）</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1，超出 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  超出 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CombinationsPanel</name>
@@ -2512,6 +2520,10 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
     </message>
     <message>
         <source>输入里有看不见的字符 %1，请删掉后重新输入。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>五环电阻最小 %1，这是四环电阻。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

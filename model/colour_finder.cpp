@@ -39,7 +39,7 @@ void addStandardValues(Finding& f, const Decimal& typed) {
     // A member is its own answer; otherwise the neighbours on both sides in each series.
     std::vector<StandardValue> found;
     if (!memberOf.empty()) {
-        found.push_back({typed, memberOf, 0, true});
+        found.push_back({typed, memberOf, {}, true});
     } else {
         for (const ESeries s : chosen)
             for (const Decimal& d : nearestMembers(s, typed)) {
@@ -50,7 +50,7 @@ void addStandardValues(Finding& f, const Decimal& typed) {
                     same->member.push_back(s);
                     continue;
                 }
-                found.push_back({d, {s}, int(changeInHundredthsOfPercent(typed, d)), true});
+                found.push_back({d, {s}, changeBetween(typed, d), true});
             }
         std::sort(found.begin(), found.end(),
                   [](const StandardValue& a, const StandardValue& b) { return a.value < b.value; });
@@ -104,8 +104,12 @@ Decimal largestValue(int bands) {
     return largestValue(layout(bands));
 }
 
+Decimal smallestValue(int bands) {
+    return smallestValue().shifted(layout(bands).digits - 1);
+}
+
 bool makeable(const Decimal& ohms, int bands) {
-    return makeable(ohms, layout(bands));
+    return ohms.isZero() || (ohms >= smallestValue(bands) && makeable(ohms, layout(bands)));
 }
 
 std::string_view codeOf(FindingRefusal r) {
@@ -136,6 +140,8 @@ std::string_view codeOf(NoteCode n) {
         return "nearest";
     case NoteCode::NearestFiveBandsCould:
         return "nearest-five-bands-could";
+    case NoteCode::MadeAsFourBands:
+        return "made-as-four-bands";
     case NoteCode::Jumper:
         return "jumper";
     case NoteCode::Precision:
@@ -174,26 +180,38 @@ Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
         f.refusal = FindingRefusal::FiveBandsWithoutBand5;
         return f;
     }
+    const Decimal smallest = smallestValue(bands);
     auto reach = [&](FindingRefusal why, const Decimal& nearest) {
         f.refusal = why;
-        Reach r{smallestValue(), largestValue(bands), nearest, {}};
+        Reach r{smallest, largestValue(bands), nearest, {}};
         if (!nearest.isZero())
             r.nearestBands = bandColours(*findColours(nearest, bands, tolerance).answer);
         f.reach = r;
         return f;
     };
     if (ohms > largestValue(bands)) return reach(FindingRefusal::TooLarge, largestValue(bands));
-    if (!ohms.isZero() && ohms < smallestValue()) {
-        // Below half the smallest step, a zero-ohm jumper is nearer than any resistor.
-        if (ohms < Decimal::of(5, -3)) return reach(FindingRefusal::TooSmallJumperNearer, {});
-        return reach(FindingRefusal::TooSmall, smallestValue());
+    const std::optional<FoundBands> found = findBands(ohms, layout(bands), tolerance.colour);
+    // Below the smallest value the first band would be black (or no band would do at all).
+    if (!ohms.isZero() && (!found || found->value < smallest)) {
+        // Such values are sold as four-band parts, whose two digits reach ten times lower.
+        if (bands == 5) {
+            Finding four = findColours(ohms, 4, tolerance);
+            if (four.answer) {
+                Note n = noteOf(NoteCode::MadeAsFourBands, bands, ohms);
+                n.nearest = smallest;
+                four.notes.insert(four.notes.begin(), n);
+            }
+            return four;
+        }
+        // Below half the smallest, a zero-ohm jumper is nearer than any resistor.
+        if (ohms < Decimal::of(5, smallest.exponent() - 1))
+            return reach(FindingRefusal::TooSmallJumperNearer, {});
+        return reach(FindingRefusal::TooSmall, smallest);
     }
-
-    const FoundBands found = *findBands(ohms, layout(bands), tolerance.colour);
     ColourAnswer a;
     a.bands = bands;
-    a.value = found.value;
-    a.exact = found.exact;
+    a.value = found->value;
+    a.exact = found->exact;
     a.tolerance = hundredthsOf(tolerance);
     // Blue's ±0.25 % is such a figure too: the main window's blue is ±0.2 %.
     a.precision = a.tolerance != colourRecord(tolerance.colour).tolerance;
@@ -203,7 +221,7 @@ Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
             a.palette[at] = kNoneIndex;
             continue;
         }
-        a.palette[at] = found.colours[i++];
+        a.palette[at] = found->colours[i++];
     }
     f.answer = a;
 
@@ -246,8 +264,8 @@ std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt) {
 }
 
 std::string errorPercent(const StandardValue& v) {
-    return (v.hundredths < 0 ? "-" : "") +
-           Decimal::of(std::uint64_t(std::abs(v.hundredths)), -2).text(".", 2);
+    const std::int64_t h = v.change.hundredths;
+    return (h < 0 ? "-" : "") + Decimal::of(h < 0 ? 0 - std::uint64_t(h) : std::uint64_t(h), -2).text(".", 2);
 }
 
 std::string typedForm(const Decimal& ohms) {

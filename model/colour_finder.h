@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/band_state.h"
+#include "model/change.h"
 #include "model/colour_code.h"
 #include "model/decimal.h"
 #include "model/e_series.h"
@@ -53,9 +54,8 @@ struct ColourAnswer {
 struct StandardValue {
     Decimal value;
     std::vector<ESeries> member; // every chosen series that has it, coarsest first
-    // How far it lies from the typed value, (value - typed) / typed, in hundredths of a per
-    // cent, rounded half away from zero from the exact quotient.
-    int hundredths = 0;
+    // How far it lies from the typed value, (value - typed) / typed, from the exact quotient.
+    Change change;
     bool makeable = true; // whether the finding's number of bands can make it
 };
 
@@ -80,6 +80,7 @@ struct Reach {
 enum class NoteCode {
     Nearest,                  // `value` cannot be made; `nearest` is, with `digits` digits
     NearestFiveBandsCould,    // the same, and five bands would make it
+    MadeAsFourBands,          // five bands start at `nearest`: `value` is made on four
     Jumper,                   // zero ohms: a jumper, one black band
     Precision,                // `colour`'s band stands for `hundredths`, a precision tolerance
     StandardMember,           // `value` is a member of `series`
@@ -116,11 +117,16 @@ struct Finding {
 
 // The colours for `ohms` on a resistor of `bands` bands with that tolerance band. Values the
 // bands cannot reach are refused with the limits and the nearest; values with more
-// significant digits than the bands hold get the nearest makeable value.
+// significant digits than the bands hold get the nearest makeable value. No answer starts
+// with a black band, which no part is made with (the jumper's one band aside): a five-band
+// value below 1 Ω is answered as the four-band part it is sold as, with a note, and a value
+// below 0.1 Ω is too small for any.
 Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance);
 
-// Largest and smallest non-zero values a kind of resistor can carry.
+// Largest and smallest non-zero values a kind of resistor can carry: the smallest is the
+// first without a black first band (0.1 Ω on four bands, 1 Ω on five).
 Decimal largestValue(int bands);
+Decimal smallestValue(int bands);
 bool makeable(const Decimal& ohms, int bands);
 
 // The (band, palette index) clicks that give the main window these colours from any state

@@ -37,7 +37,24 @@ QString ofParts(const model::Combination& c, const QString& joiner,
 
 const QString kPlus = QStringLiteral(" + "), kParallel = QStringLiteral(" ∥ ");
 
+// Four significant digits of the exact value: rounding the milliohms first could round twice.
+model::Decimal rounded(const model::Combination& c) {
+    return model::significantQuotient(c.numerator, c.denominator, 4);
+}
+
+// The error, and for a way outside the tolerance the heading names, that it is.
+QString judgedError(const model::Combination& c, const model::DecimalFormat& fmt) {
+    const QString error = signedPercent(c.error, fmt);
+    return c.withinTolerance ? error
+                             : QCoreApplication::translate("Combinations", "%1，超出 %2")
+                                   .arg(error, tolerance(c.tolerance));
+}
+
 } // namespace
+
+QString combinationResult(const model::Combination& c, const model::DecimalFormat& fmt) {
+    return shownExactly(c) ? resultOhms(c.shown, true, fmt) : resultOhms(rounded(c), false, fmt);
+}
 
 QString circuitName(model::Circuit circuit, int parts) {
     for (std::size_t i = 0; i < model::kShapes.size(); ++i)
@@ -74,7 +91,7 @@ bool shownExactly(const model::Combination& c) {
 }
 
 QString combinationValue(const model::Combination& c, const model::DecimalFormat& fmt) {
-    return shownExactly(c) ? ohms(c.shown, fmt) : roundedOhms(c.shown, fmt);
+    return shownExactly(c) ? ohms(c.shown, fmt) : roundedOhms(rounded(c), fmt);
 }
 
 QString combinationsHeading(const model::Decimal& wanted, const QString& kitName,
@@ -86,28 +103,35 @@ QString combinationsHeading(const model::Decimal& wanted, const QString& kitName
 QString combinationLine(const model::Combination& c, bool simplest,
                         const model::DecimalFormat& fmt) {
     const QString name = circuitName(c.circuit, int(c.parts.size()));
-    const QString error = signedPercent(c.errorHundredths, fmt);
+    const QString error = judgedError(c, fmt);
     // One part needs no sum: its value is the part's.
     const QString line = c.circuit == model::Circuit::single
                              ? QCoreApplication::translate("Combinations", "  %1：%2，%3")
                                    .arg(name, ohms(c.shown, fmt), error)
                              : QCoreApplication::translate("Combinations", "  %1：%2 %3，%4")
                                    .arg(name, circuitFormula(c, fmt),
-                                        resultOhms(c.shown, shownExactly(c), fmt), error);
+                                        combinationResult(c, fmt), error);
     return simplest ? QCoreApplication::translate("Combinations", "%1  ← 最简单").arg(line) : line;
 }
 
 QString combinationEntry(const model::Combination& c, bool simplest,
                          const model::DecimalFormat& fmt) {
     const QString name = circuitName(c.circuit, int(c.parts.size()));
-    const QString error = signedPercent(c.errorHundredths, fmt);
+    const QString error = entryError(c, fmt);
     const QString entry = c.circuit == model::Circuit::single
                               ? QCoreApplication::translate("Combinations", "%1  %2  %3")
                                     .arg(name, ohms(c.shown, fmt), error)
                               : QCoreApplication::translate("Combinations", "%1  %2 %3  %4")
                                     .arg(name, circuitFormula(c, fmt),
-                                         resultOhms(c.shown, shownExactly(c), fmt), error);
+                                         combinationResult(c, fmt), error);
     return simplest ? QCoreApplication::translate("Combinations", "%1  ★最简单").arg(entry) : entry;
+}
+
+QString entryError(const model::Combination& c, const model::DecimalFormat& fmt) {
+    const QString error = signedPercent(c.error, fmt);
+    return c.withinTolerance ? error
+                             : QCoreApplication::translate("Combinations", "%1  超出 %2")
+                                   .arg(error, tolerance(c.tolerance));
 }
 
 QString noneWithinTolerance(int toleranceHundredths) {
@@ -127,7 +151,7 @@ QStringList working(const model::Combination& c, const model::DecimalFormat& fmt
             terms << QStringLiteral("1/%1").arg(ohms(c.parts[i], fmt));
         return QStringLiteral("1/(%1)").arg(terms.join(kPlus));
     };
-    const QString result = resultOhms(c.shown, shownExactly(c), fmt);
+    const QString result = combinationResult(c, fmt);
     switch (c.circuit) {
     case model::Circuit::single:
         lines << QCoreApplication::translate("Combinations", "就用这一个：%1")

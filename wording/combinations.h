@@ -20,6 +20,9 @@ QString circuitName(model::Circuit circuit, int parts);
 QString circuitFormula(const model::Combination& c, const model::DecimalFormat& fmt = {});
 // The value, with "≈" where the rounding left something off: "4.70KΩ", "≈4.505KΩ".
 QString combinationValue(const model::Combination& c, const model::DecimalFormat& fmt = {});
+// The value after its working: "= 4.50KΩ", or "≈ 4.489KΩ" to four significant digits of the
+// exact value.
+QString combinationResult(const model::Combination& c, const model::DecimalFormat& fmt = {});
 // Whether the shown value is the exact one (a parallel result may be a fraction).
 bool shownExactly(const model::Combination& c);
 
@@ -27,12 +30,16 @@ bool shownExactly(const model::Combination& c);
 QString combinationsHeading(const model::Decimal& wanted, const QString& kitName,
                             int toleranceHundredths, const model::DecimalFormat& fmt = {});
 // One line of the terminal answer:
-// "  两个并联：10.00KΩ ∥ 8.20KΩ = ≈4.505KΩ，+0.12%  ← 最简单".
+// "  两个并联：10.00KΩ ∥ 8.20KΩ = ≈4.505KΩ，+0.12%  ← 最简单"; a way outside the tolerance
+// says so: "  一个电阻：2.70KΩ，-6.90%，超出 ±5%".
 QString combinationLine(const model::Combination& c, bool simplest,
                         const model::DecimalFormat& fmt = {});
 // The same in the window's list: "两个并联  10.00KΩ ∥ 8.20KΩ  ≈4.505KΩ  +0.12%".
 QString combinationEntry(const model::Combination& c, bool simplest,
                          const model::DecimalFormat& fmt = {});
+// The error as a list shows it, and for a way outside the tolerance that it is:
+// "-6.90%  超出 ±5%".
+QString entryError(const model::Combination& c, const model::DecimalFormat& fmt = {});
 // Said when nothing comes within the tolerance, and when the kit is empty.
 QString noneWithinTolerance(int toleranceHundredths);
 QString emptyKit();

@@ -12,13 +12,13 @@
 namespace zq::wording {
 
 QString panelWay(const model::Combination& c, bool simplest, const model::DecimalFormat& fmt) {
-    const QString off = signedPercent(c.errorHundredths, fmt);
+    const QString off = entryError(c, fmt);
     // One part needs no sum: its value is the part's.
     const QString way =
         c.circuit == model::Circuit::single
             ? QCoreApplication::translate("KitPanel", "%1  %2").arg(ohms(c.shown, fmt), off)
             : QCoreApplication::translate("KitPanel", "%1 %2  %3")
-                  .arg(circuitFormula(c, fmt), resultOhms(c.shown, shownExactly(c), fmt), off);
+                  .arg(circuitFormula(c, fmt), combinationResult(c, fmt), off);
     return simplest ? QCoreApplication::translate("KitPanel", "%1  ★最简单").arg(way) : way;
 }
 

@@ -153,6 +153,9 @@ QString note(const model::Note& n, const model::DecimalFormat& fmt) {
         return QCoreApplication::translate(
                    "Value", "%1只有%2位有效数字，做不出 %3，最接近的是 %4；五环能做出。")
             .arg(kindName(n.bands), digitCount(n.digits), ohms(n.value, fmt), ohms(n.nearest, fmt));
+    case C::MadeAsFourBands:
+        return QCoreApplication::translate("Value", "五环电阻最小 %1，这是四环电阻。")
+            .arg(ohms(n.nearest, fmt));
     case C::Jumper:
         return QCoreApplication::translate("Value", "0Ω 是跳线电阻，实物上只有一条黑色环。");
     case C::Precision: {
@@ -179,7 +182,7 @@ QString note(const model::Note& n, const model::DecimalFormat& fmt) {
             //: A standard value, its series and how far it lies: "0.047Ω（E24，-6.00%）".
             names << QCoreApplication::translate("Value", "%1（%2，%3）")
                          .arg(ohms(v.value, fmt), seriesLabel(v.member),
-                              signedPercent(v.hundredths, fmt));
+                              signedPercent(v.change, fmt));
         return QCoreApplication::translate("Value", "%1做不出相邻的标准值 %2。")
             .arg(kindName(n.bands), names.join(QCoreApplication::translate("Value", "、")));
     }
@@ -271,7 +274,7 @@ QString rangeCaption(const model::ColourAnswer& a, const model::DecimalFormat& f
 
 QString standardValueLine(const model::StandardValue& v, const model::DecimalFormat& fmt) {
     return QCoreApplication::translate("Value", "标准值 %1：%2（%3）")
-        .arg(seriesLabel(v.member), ohms(v.value, fmt), signedPercent(v.hundredths, fmt));
+        .arg(seriesLabel(v.member), ohms(v.value, fmt), signedPercent(v.change, fmt));
 }
 
 QString smdLine(const QStringList& codes) {
@@ -280,7 +283,7 @@ QString smdLine(const QStringList& codes) {
 
 QString standardValueEntry(const model::StandardValue& v, const model::DecimalFormat& fmt) {
     return QStringLiteral("%1  %2  %3")
-        .arg(seriesLabel(v.member), ohms(v.value, fmt), signedPercent(v.hundredths, fmt));
+        .arg(seriesLabel(v.member), ohms(v.value, fmt), signedPercent(v.change, fmt));
 }
 
 QString smdCodes(const QStringList& codes) {

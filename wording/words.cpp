@@ -123,6 +123,13 @@ QString signedPercent(std::int64_t hundredths, const model::DecimalFormat& fmt) 
            magnitude + QLatin1Char('%');
 }
 
+QString signedPercent(const model::Change& change, const model::DecimalFormat& fmt) {
+    if (change.hundredths != 0 || change.belowHundredth.isZero())
+        return signedPercent(change.hundredths, fmt);
+    return (change.negative ? QStringLiteral("-") : QStringLiteral("+")) +
+           q(change.belowHundredth.text(fmt.point)) + QLatin1Char('%');
+}
+
 QString seriesLabel(const std::vector<model::ESeries>& series) {
     return joined(series, QStringLiteral("/"));
 }

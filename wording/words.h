@@ -4,6 +4,7 @@
 #pragma once
 // The words every answer shares. Texts come from the catalogue: each source text is written
 // once, inside QCoreApplication::translate, tr or QT_TRANSLATE_NOOP, where lupdate finds it.
+#include "model/change.h"
 #include "model/decimal.h"
 #include "model/e_series.h"
 #include "model/numbers.h"
@@ -47,6 +48,9 @@ QString tolerance(int hundredths);
 
 // "+3.13%", "-4.26%", "0.00%" from hundredths of a per cent, with the user's point.
 QString signedPercent(std::int64_t hundredths, const model::DecimalFormat& fmt = {});
+// The same for a change; one that the hundredths round to nothing is written to two
+// significant digits, "+0.0000037%", so that only an exact match reads 0.00%.
+QString signedPercent(const model::Change& change, const model::DecimalFormat& fmt = {});
 
 // Series as a list: "E24/E96" where values are labelled, "E24 或 E96" in a sentence.
 QString seriesLabel(const std::vector<model::ESeries>& series);

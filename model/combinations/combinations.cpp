@@ -3,9 +3,11 @@
 
 #include "model/combinations/combinations.h"
 
+#include "model/change.h"
 #include "model/combinations/exact.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace zq::model {
@@ -14,18 +16,22 @@ namespace {
 
 using exact::U128;
 
-// Why nothing overflows. Every part and the wanted value r are whole milliohms below
-// u = 10^12 < 2^40. For parts a, b, c the value is num / den milliohms with
+// The wanted value is W / D milliohms, D a power of ten: the number typed, exactly. Every part
+// is a whole number of milliohms below u = 10^12 < 2^40, and W < 10^30 < 2^100 with
+// D <= 2W < 2^101 (the wanted value is half a milliohm at least). For parts a, b, c the
+// value is num / den milliohms with
 //   num: at most abc < 2^120 (all parallel), the others below 3u^2 < 2^82;
 //   den: at most ab + bc + ca < 3u^2 < 2^82.
-// Then r * den < 2^122 and the distance |num - r * den| < 2^122 fit 128 bits, and so do the
-// long division steps of the error (remainder * 10 < 2^126, remainder * 2 < 2^123). Orderings
-// multiply a distance or numerator by a denominator (< 2^204) and the tolerance test multiplies
-// a distance by 10^4 and r * den by a tolerance below 2^31 (< 2^153): those are compared as
-// 256-bit products, never stored.
+// Then num * D < 2^221 and W * den < 2^182 are 256-bit products, and so is their distance.
+// Orderings multiply a distance by a denominator (< 2^303), the tolerance test a distance by
+// 10^4 and W * den by a tolerance below 2^31: 384-bit products, compared but never stored.
+struct Target {
+    U128 w = 0, d = 1;
+};
+
 struct Candidate {
     U128 num = 0, den = 1;
-    U128 distance = 0; // |num - r * den|: the distance is distance / den milliohms
+    exact::U256 distance{0, 0}; // |num * D - W * den|: the distance is distance / (den D) mΩ
     std::array<std::uint32_t, 3> at{}; // kit indices in the order of Combination::parts
     int shape = -1;
     bool valid() const { return shape >= 0; }
@@ -47,7 +53,7 @@ struct Fraction {
 
 class Search {
   public:
-    Search(const Kit& kit, std::uint64_t wanted) : v_(kit.milliohms()), r_(wanted) {}
+    Search(const Kit& kit, Target wanted) : v_(kit.milliohms()), t_(wanted) {}
 
     std::array<Candidate, kShapes.size()> run() {
         const std::uint32_t n = std::uint32_t(v_.size());
@@ -86,7 +92,7 @@ class Search {
     void lastPart(int shape, std::uint32_t i, std::uint32_t j, Value value) {
         const auto below = [&](std::uint64_t c) {
             const Fraction f = value(c);
-            return f.num < r_ * f.den;
+            return exact::compareProducts(f.num, t_.d, t_.w, f.den) < 0;
         };
         const std::size_t k =
             std::size_t(std::partition_point(v_.begin(), v_.end(), below) - v_.begin());
@@ -98,8 +104,7 @@ class Search {
         Candidate c;
         c.num = f.num;
         c.den = f.den;
-        const U128 target = r_ * f.den;
-        c.distance = f.num < target ? target - f.num : f.num - target;
+        c.distance = exact::distance(exact::product(f.num, t_.d), exact::product(t_.w, f.den));
         c.shape = shape;
         switch (kShapes[std::size_t(shape)].parts) {
         case 1:
@@ -122,7 +127,7 @@ class Search {
     }
 
     const std::vector<std::uint64_t>& v_;
-    U128 r_;
+    Target t_;
     std::array<Candidate, kShapes.size()> best_{};
 };
 
@@ -130,22 +135,42 @@ Decimal whole(U128 v) {
     return Decimal::fromParts(exact::digits(v), "", 0);
 }
 
-std::int64_t errorHundredths(const Candidate& c, U128 r) {
-    // distance / (r * den) x 10^4 by long division, a digit at a time to stay in 128 bits. The
-    // quotient is below 3 x 10^16: three gigaohms for one milliohm wanted.
-    const U128 divisor = r * c.den;
-    U128 q = c.distance / divisor, rest = c.distance % divisor;
-    for (int digit = 0; digit < 4; ++digit) {
-        rest *= 10;
-        q = q * 10 + rest / divisor;
-        rest %= divisor;
+// The wanted value in milliohms. No typed value has more than kMostWantedDigits significant
+// digits; one from elsewhere is taken to that many, halves up.
+constexpr std::size_t kMostWantedDigits = 30;
+Target targetOf(const Decimal& ohms) {
+    const Decimal milliohms = ohms.shifted(3);
+    std::string digits = milliohms.digits();
+    int exponent = milliohms.exponent();
+    if (digits.size() > kMostWantedDigits) {
+        const bool up = digits[kMostWantedDigits] >= '5';
+        exponent += int(digits.size() - kMostWantedDigits);
+        digits.resize(kMostWantedDigits);
+        for (std::size_t i = digits.size(); up && i-- > 0;) {
+            if (digits[i] != '9') {
+                ++digits[i];
+                break;
+            }
+            digits[i] = '0';
+            if (i == 0) digits.insert(digits.begin(), '1');
+        }
     }
-    if (rest * 2 >= divisor) ++q;
-    const bool lower = c.num < r * c.den;
-    return lower ? -std::int64_t(q) : std::int64_t(q);
+    Target t;
+    t.w = 0;
+    for (const char c : digits)
+        t.w = t.w * 10 + U128(c - '0');
+    for (int e = 0; e < exponent; ++e)
+        t.w *= 10;
+    for (int e = 0; e < -exponent; ++e)
+        t.d *= 10;
+    return t;
 }
 
-Combination described(const Candidate& c, const Kit& kit, U128 r, int tolerance) {
+bool belowTarget(const Candidate& c, Target t) {
+    return exact::compareProducts(c.num, t.d, t.w, c.den) < 0;
+}
+
+Combination described(const Candidate& c, const Kit& kit, Target t, int tolerance) {
     Combination out;
     const Shape shape = kShapes[std::size_t(c.shape)];
     out.circuit = shape.circuit;
@@ -156,9 +181,13 @@ Combination described(const Candidate& c, const Kit& kit, U128 r, int tolerance)
     out.numerator = whole(c.num / g);
     out.denominator = whole(den / g);
     out.shown = Decimal::of(std::uint64_t((c.num * 2 + c.den) / (c.den * 2)), -3);
-    out.errorHundredths = errorHundredths(c, r);
+    // (value - wanted) / wanted = distance / (W den).
+    const exact::U256 wantedTimesDen = exact::product(t.w, c.den);
+    out.error = changeOfRatio(belowTarget(c, t), exact::digits(c.distance),
+                              exact::digits(wantedTimesDen));
+    out.tolerance = tolerance;
     out.withinTolerance =
-        exact::compareProducts(c.distance, 10000, U128(tolerance), r * c.den) <= 0;
+        exact::compareProducts(c.distance, 10000, wantedTimesDen, U128(tolerance)) <= 0;
     return out;
 }
 
@@ -167,26 +196,26 @@ Combination described(const Candidate& c, const Kit& kit, U128 r, int tolerance)
 Combinations findCombinations(const Decimal& wanted, const Kit& kit, int toleranceHundredths) {
     Combinations out;
     out.wantedFault = kitValueFault(wanted);
-    // Parts are whole milliohms, so a value typed finer is made as its nearest milliohm; only
-    // one that rounds to nothing is beyond the search.
+    // Parts are whole milliohms, but the value wanted is the number typed, however fine; only
+    // a value below half a milliohm is beyond the search, as it always was.
     if (out.wantedFault == KitValueFault::finerThanMilliohm && wanted >= Decimal::of(5, -4) &&
         wanted <= Decimal::of(kKitLimitMilliohms, -3))
         out.wantedFault.reset();
     if (out.wantedFault || kit.empty()) return out;
-    const std::uint64_t r = wanted.roundedQuotient(-3);
+    const Target target = targetOf(wanted);
     const int tolerance = std::max(toleranceHundredths, 0);
 
-    const std::array<Candidate, kShapes.size()> best = Search(kit, r).run();
+    const std::array<Candidate, kShapes.size()> best = Search(kit, target).run();
     std::array<Candidate, 3> ofParts{};
     for (std::size_t s = 0; s < best.size(); ++s) {
         if (!best[s].valid()) continue;
-        out.bestByShape[s] = described(best[s], kit, r, tolerance);
+        out.bestByShape[s] = described(best[s], kit, target, tolerance);
         Candidate& slot = ofParts[std::size_t(kShapes[s].parts - 1)];
         if (before(best[s], slot)) slot = best[s];
     }
     for (std::size_t p = 0; p < ofParts.size(); ++p) {
         if (!ofParts[p].valid()) continue;
-        out.bestOfParts[p] = described(ofParts[p], kit, r, tolerance);
+        out.bestOfParts[p] = described(ofParts[p], kit, target, tolerance);
         if (!out.simplest && out.bestOfParts[p]->withinTolerance)
             out.simplest = out.bestOfParts[p];
     }

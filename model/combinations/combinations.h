@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "model/change.h"
 #include "model/combinations/kit.h"
 #include "model/decimal.h"
 
@@ -31,11 +32,13 @@ struct Combination {
     // whole number of ohms).
     Decimal numerator, denominator;
     Decimal shown; // the value to the nearest milliohm, halves up
-    // (value - wanted) / wanted in hundredths of a per cent, halves away from zero; from
+    // (value - wanted) / wanted against the wanted value exactly as typed; in hundredths from
     // -10000 up to 3 x 10^16 (three gigaohms for one milliohm wanted).
-    std::int64_t errorHundredths = 0;
-    // Judged on the exact value: an error shown as 5.00 % may still lie outside ±5 %.
+    Change error;
+    // Judged on the exact values against `tolerance` (hundredths of a per cent): an error
+    // shown as 5.00 % may still lie outside ±5 %.
     bool withinTolerance = false;
+    int tolerance = 0;
 
     friend bool operator==(const Combination&, const Combination&) = default;
 };
@@ -68,10 +71,10 @@ struct Combinations {
     std::optional<Combination> simplest;
 };
 
-// The ways to make `wanted` ohms from one, two or three values of the kit; a value finer than
-// a milliohm is taken to its nearest milliohm, errors included. The tolerance is
-// in hundredths of a per cent (100 for ±1 %), inclusive. Some 110 000 pairs, each with a
-// binary search for the last part: a few milliseconds for 200 values.
+// The ways to make `wanted` ohms from one, two or three values of the kit, searched and judged
+// against the value exactly, however fine (down to half a milliohm). The tolerance is in
+// hundredths of a per cent (100 for ±1 %), inclusive. Some 110 000 pairs, each with a binary
+// search for the last part: a few milliseconds for 200 values.
 Combinations findCombinations(const Decimal& wanted, const Kit& kit, int toleranceHundredths);
 
 } // namespace zq::model

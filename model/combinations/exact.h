@@ -36,6 +36,42 @@ inline int compareProducts(U128 a, U128 b, U128 c, U128 d) {
     return 0;
 }
 
+inline int compare(const U256& a, const U256& b) {
+    if (a.high != b.high) return a.high < b.high ? -1 : 1;
+    if (a.low != b.low) return a.low < b.low ? -1 : 1;
+    return 0;
+}
+
+// a - b, for a >= b.
+inline U256 minus(const U256& a, const U256& b) {
+    return {a.high - b.high - (a.low < b.low ? 1 : 0), a.low - b.low};
+}
+
+// |a - b|.
+inline U256 distance(const U256& a, const U256& b) {
+    return compare(a, b) < 0 ? minus(b, a) : minus(a, b);
+}
+
+// A 256-bit number times a 128-bit one, compared but never divided.
+struct U384 {
+    U128 high, middle, low;
+};
+
+inline U384 product(const U256& a, U128 b) {
+    const U256 low = product(a.low, b), high = product(a.high, b);
+    const U128 middle = low.high + high.low;
+    return {high.high + (middle < low.high ? 1 : 0), middle, low.low};
+}
+
+// -1, 0 or 1 as a*b is less than, equal to or greater than c*d.
+inline int compareProducts(const U256& a, U128 b, const U256& c, U128 d) {
+    const U384 x = product(a, b), y = product(c, d);
+    if (x.high != y.high) return x.high < y.high ? -1 : 1;
+    if (x.middle != y.middle) return x.middle < y.middle ? -1 : 1;
+    if (x.low != y.low) return x.low < y.low ? -1 : 1;
+    return 0;
+}
+
 inline U128 gcd(U128 a, U128 b) {
     while (b != 0) {
         const U128 r = a % b;
@@ -50,6 +86,25 @@ inline std::string digits(U128 v) {
     std::string s;
     for (; v != 0; v /= 10)
         s.insert(s.begin(), char('0' + int(v % 10)));
+    return s;
+}
+
+inline std::string digits(U256 v) {
+    if (v.high == 0) return digits(v.low);
+    std::string s;
+    while (v.high != 0 || v.low != 0) {
+        // Divided by ten a 64-bit limb at a time, the remainder carried into the next.
+        std::uint64_t limbs[4] = {std::uint64_t(v.high >> 64), std::uint64_t(v.high),
+                                  std::uint64_t(v.low >> 64), std::uint64_t(v.low)};
+        U128 rest = 0;
+        for (std::uint64_t& limb : limbs) {
+            const U128 part = (rest << 64) | limb;
+            limb = std::uint64_t(part / 10);
+            rest = part % 10;
+        }
+        s.insert(s.begin(), char('0' + int(rest)));
+        v = {(U128(limbs[0]) << 64) | limbs[1], (U128(limbs[2]) << 64) | limbs[3]};
+    }
     return s;
 }
 

@@ -37,6 +37,8 @@ QString exactOhms(const QString& withUnit) {
 QString plainPercent(QString p) {
     p.chop(1);
     if (p.startsWith(u'+')) p.remove(0, 1);
+    // A change below half a hundredth keeps its figures; in hundredths it is none.
+    if (p.section(u'.', 1).size() > 2) p = QStringLiteral("0.00");
     return p;
 }
 
@@ -186,8 +188,9 @@ TEST_P(ColoursAnswers, TextAndJsonStateTheSameFacts) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ColoursAnswers,
     testing::Values(Asked{"4.7k", "", ""}, Asked{"4k7", "5", ""}, Asked{"R47", "4", "银"},
-                    Asked{"9.96k", "", "gold"}, Asked{"0.047", "", ""}, Asked{"0.011", "", ""},
-                    Asked{"0.0105", "", ""}, Asked{"4.8k", "", "2%"}, Asked{"4.8k", "5", "2%"},
+                    Asked{"9.96k", "", "gold"}, Asked{"0.096", "", ""}, Asked{"4.87k", "", "2%"},
+                    Asked{"0.47", "5", ""}, Asked{"100.0001", "", ""}, Asked{"4.8k", "", "2%"},
+                    Asked{"4.8k", "5", "2%"},
                     Asked{"10k", "5", "1%"}, Asked{"1k", "4", "无"}, Asked{"0", "5", ""},
                     Asked{"5m", "", ""}, Asked{"99G", "", ""}, Asked{"999G", "5", "紫"},
                     Asked{"4.7k", "", "灰"}, Asked{"4.7k", "5", "0.25%"}, Asked{"4.75k", "", "黄"},
@@ -221,7 +224,7 @@ TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
         {{"4..7k", "", ""}, "two-points", "阻值里只能有一个小数点。"},
         {{"100G", "", ""},
          "too-large",
-         "阻值太大了：四环电阻能做 0.01Ω ～ 99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"},
+         "阻值太大了：四环电阻能做 0.10Ω ～ 99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。"},
     };
     for (const auto& c : cases) {
         zq::app::ColoursQuestion q{QString::fromUtf8(c.asked.value), {}, {}};

@@ -62,7 +62,7 @@ struct Stated {
     QString circuit, shape;
     QStringList parts;
     QString value, percent;
-    bool rounded = false, simplest = false;
+    bool rounded = false, simplest = false, within = true;
     friend bool operator==(const Stated&, const Stated&) = default;
 };
 
@@ -70,12 +70,13 @@ void PrintTo(const Stated& s, std::ostream* os) {
     *os << s.circuit.toStdString() << " " << s.shape.toStdString() << " ["
         << s.parts.join(u',').toStdString() << "] " << s.value.toStdString() << " "
         << s.percent.toStdString() << (s.rounded ? " rounded" : "")
-        << (s.simplest ? " simplest" : "");
+        << (s.simplest ? " simplest" : "") << (s.within ? "" : " outside");
 }
 
-// "  两个并联：10.00KΩ ∥ 8.20KΩ ≈ 4.505KΩ，+0.12%  ← 最简单"; one part alone has no sum.
+// "  两个并联：10.00KΩ ∥ 8.20KΩ ≈ 4.505KΩ，+0.12%  ← 最简单"; one part alone has no sum; a way
+// outside the tolerance ends "，超出 ±5%".
 const QRegularExpression kLine(QStringLiteral(
-    "^  (\\S+)：(?:(.+) (=|≈) )?([0-9.]+[KMG]?Ω)，([-+]?[0-9.]+)%(  ← 最简单)?$"));
+    "^  (\\S+)：(?:(.+) (=|≈) )?([0-9.]+[KMG]?Ω)，([-+]?[0-9.]+)%(  ← 最简单)?(，超出 ±[0-9.]+%)?$"));
 
 Stated fromText(const QRegularExpressionMatch& m) {
     Stated s;
@@ -96,7 +97,10 @@ Stated fromText(const QRegularExpressionMatch& m) {
     s.value = plain(m.captured(4));
     s.percent = m.captured(5);
     if (s.percent.startsWith(u'+')) s.percent.remove(0, 1);
+    // A change below half a hundredth keeps its figures; in hundredths it is none.
+    if (s.percent.section(u'.', 1).size() > 2) s.percent = QStringLiteral("0.00");
     s.simplest = m.hasMatch() && !m.captured(6).isEmpty();
+    s.within = m.captured(7).isEmpty();
     // The words name the circuit and the number of parts the formula shows.
     const QString name = m.captured(1);
     const QString count = s.parts.size() == 1   ? QStringLiteral("一个")
@@ -115,22 +119,22 @@ Stated fromJson(const QJsonObject& o) {
     s.value = o[QStringLiteral("value_ohms")].toString();
     s.percent = o[QStringLiteral("error_percent")].toString();
     s.simplest = o[QStringLiteral("simplest")].toBool();
+    s.within = o[QStringLiteral("within_tolerance")].toBool();
     // Rounded exactly when the fraction differs from the decimal.
     const QStringList fraction = o[QStringLiteral("value_exact")].toString().split(u'/');
     EXPECT_EQ(fraction.size(), 2);
     if (fraction.size() == 2)
         s.rounded = whole(fraction[0]) * 1000 != milliohms(s.value) * whole(fraction[1]);
-    // The text shows a rounded value to four significant digits, halves up.
-    if (s.rounded) {
-        const QStringList at = s.value.split(u'.');
-        const auto d = zq::model::Decimal::fromParts(at[0].toStdString(),
-                                                     at.value(1).toStdString(), 0);
-        const std::string& digits = d.digits();
-        if (digits.size() > 4)
-            s.value = QString::fromStdString(
-                zq::model::Decimal::of(std::stoull(digits.substr(0, 4)) + (digits[4] >= '5'),
-                                       d.exponent() + int(digits.size()) - 4)
-                    .text());
+    // The text shows a rounded value to four significant digits of the exact one, halves up.
+    if (s.rounded && fraction.size() == 2) {
+        I128 n = whole(fraction[0]), d = whole(fraction[1]);
+        int exponent = 0;
+        for (; n < d * 1000; --exponent)
+            n *= 10;
+        for (; n >= d * 10000; ++exponent)
+            d *= 10;
+        const I128 q = n / d + (2 * (n % d) >= d ? 1 : 0);
+        s.value = QString::fromStdString(zq::model::Decimal::of(std::uint64_t(q), exponent).text());
     }
     return s;
 }
@@ -290,6 +294,25 @@ TEST_F(KitFile, ABrokenOrEmptyFileIsRefusedInOneLineNamingTheLine) {
         EXPECT_TRUE(unreadable.err.startsWith(QStringLiteral("读不了套装文件“%1”：").arg(path)))
             << unreadable.err.toStdString();
     }
+}
+
+// The most values a kit holds are read, every one of them; one more is refused, never cut.
+TEST_F(KitFile, AThousandValuesAreReadAndOneMoreIsRefused) {
+    QByteArray most;
+    for (int i = 1; i <= int(zq::model::kKitMostValues); ++i)
+        most += QByteArray::number(i) + "\n";
+    const auto read = have("1001", write(most), true);
+    ASSERT_EQ(read.exitStatus, 0) << read.err.toStdString();
+    // The best single part for 1001 Ω is the thousandth line: the last one was read.
+    const QJsonArray ways =
+        QJsonDocument::fromJson(read.out.toUtf8()).object()[QStringLiteral("combinations")].toArray();
+    ASSERT_EQ(ways.size(), 3);
+    EXPECT_EQ(ways[0].toObject()[QStringLiteral("parts_ohms")].toArray(),
+              (QJsonArray{QStringLiteral("1000")}));
+    const auto refused = have("1001", write(most + "1001\n"), true);
+    EXPECT_EQ(refused.exitStatus, 2);
+    EXPECT_EQ(QJsonDocument::fromJson(refused.out.toUtf8()).object()[QStringLiteral("code")],
+              QStringLiteral("kit-too-many-values"));
 }
 
 TEST(Have, NeedsColoursAndNamesItselfInHelp) {

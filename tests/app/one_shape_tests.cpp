@@ -63,7 +63,19 @@ TEST(PlainAnswers, TextLinesAreWrittenOnceInOneFormat) {
         const char* present;
         const char* absent;
     } cases[] = {
-        {{"--colours", "100.0001", "--have", "E6"}, "  一个电阻：100.00Ω，0.00%  ← 最简单", "毫欧"},
+        {{"--colours", "100.0001", "--have", "E6"}, "  一个电阻：100.00Ω，-0.0001%  ← 最简单", "毫欧"},
+        // Searched and judged against the value as typed, not its nearest milliohm.
+        {{"--colours", "3.8911", "--have", "E24"},
+         "  三个并联：4.70Ω ∥ 24.00Ω ∥ 390.00Ω ≈ 3.891Ω，+0.0000037%",
+         "1.60KΩ"},
+        {{"--colours", "0.5004", "--bands", "5", "--tolerance", "0.05%", "--have", "E24"},
+         "  两个并联：1.00Ω ∥ 1.00Ω = 0.50Ω，-0.08%，超出 ±0.05%",
+         "0.00%"},
+        {{"--colours", "2.9k", "--have", "E12"}, "  一个电阻：2.70KΩ，-6.90%，超出 ±5%", "-0.69%，"},
+        // No part with a black first band; no chip code that reads first as another value.
+        {{"--colours", "0.47", "--bands", "5"}, "色环：黄 紫 银 棕（四环电阻）", "色环：黑"},
+        {{"--colours", "0.05"}, "阻值太小了：四环电阻能做 0.10Ω ～ 99.00GΩ", "色环："},
+        {{"--colours", "47"}, "贴片代码：470 47R0\n", "47R "},
         {{"--colours", "4.7k", "--have", "E24"}, "  一个电阻：4.70KΩ，0.00%", "4.70KΩ = 4.70KΩ"},
         {{"--colours", "4.5k", "--have", "E12"},
          "  两个串联：1.20KΩ + 3.30KΩ = 4.50KΩ，0.00%",
@@ -71,7 +83,7 @@ TEST(PlainAnswers, TextLinesAreWrittenOnceInOneFormat) {
         {{"--colours", "4.5k", "--tolerance", "1%"},
          "4.42KΩ（E96，-1.78%）、4.53KΩ（E96，+0.67%）",
          "（E96）"},
-        {{"--colours", "0.05"}, "0.047Ω（E24，-6.00%）", "（E24）、"},
+        {{"--colours", "0.995", "--bands", "5"}, "0.91Ω（E24，-8.54%）、0.976Ω（E96，-1.91%）", "（E24）、"},
         {{"--colours", "4.7k", "--tolerance", "蓝"},
          "误差：±0.25%，4.68825KΩ ～ 4.71175KΩ",
          "误差：±0.2%，"},

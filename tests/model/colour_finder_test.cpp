@@ -87,6 +87,9 @@ TEST_P(Answers, GiveTheColoursTheirValueAndBounds) {
     // Never a silent rounding: an answer that is not the typed value says so.
     EXPECT_EQ(has(f, NoteCode::Nearest) || has(f, NoteCode::NearestFiveBandsCould), !c.exact);
     EXPECT_EQ(has(f, NoteCode::Jumper), a.value.isZero());
+    // No part starts with a black band; one that would on five is made with four, and says so.
+    EXPECT_TRUE(a.value.isZero() || bandColours(a).front() != palette::kBlack);
+    EXPECT_EQ(has(f, NoteCode::MadeAsFourBands), a.bands != c.bands);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,18 +98,21 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"4.7k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", true},
         Case{"4.7k", 5, 0, "黄 紫 黑 棕 棕", "4700", "4653", "4747", true},
         Case{"0.47", 4, 10, "黄 紫 银 金", "0.47", "0.4465", "0.4935", true},
-        Case{"0.47", 5, 0, "黑 黄 紫 银 棕", "0.47", "0.4653", "0.4747", true},
+        // Below 1 Ω a five-band part would start with black: it is made with four.
+        Case{"0.47", 5, 0, "黄 紫 银 棕", "0.47", "0.4653", "0.4747", true},
         Case{"4R7", 4, 11, "黄 紫 金 银", "4.7", "4.23", "5.17", true},
         Case{"1k", 4, 12, "棕 黑 红 无", "1000", "800", "1200", true},
         Case{"1k", 5, 6, "棕 黑 黑 棕 紫", "1000", "999", "1001", true},
-        Case{"0.01", 4, 10, "黑 棕 银 金", "0.01", "0.0095", "0.0105", true},
+        Case{"0.1", 4, 10, "棕 黑 银 金", "0.1", "0.095", "0.105", true},
+        Case{"0.095", 4, 10, "棕 黑 银 金", "0.1", "0.095", "0.105", false},
         Case{"99G", 4, 10, "白 白 白 金", "99000000000", "94050000000", "103950000000", true},
         Case{"999G", 5, 5, "白 白 白 白 蓝", "999000000000", "996502500000", "1001497500000", true},
         Case{"0", 4, 10, "黑", "0", "0", "0", true}, Case{"0", 5, 12, "黑", "0", "0", "0", true},
         Case{"4.75k", 4, 10, "黄 灰 红 金", "4800", "4560", "5040", false},
         Case{"4.74k", 4, 10, "黄 紫 红 金", "4700", "4465", "4935", false},
         Case{"9.96k", 4, 10, "棕 黑 橙 金", "10000", "9500", "10500", false},
-        Case{"0.014", 5, 0, "黑 黑 棕 银 棕", "0.01", "0.0099", "0.0101", false},
+        Case{"0.995", 5, 0, "棕 黑 黑 银 棕", "1", "0.99", "1.01", false},
+        Case{"0.994", 5, 0, "白 白 银 棕", "0.99", "0.9801", "0.9999", false},
         Case{"12345", 5, 1, "棕 红 橙 红 红", "12300", "12054", "12546", false}));
 
 // Each note only where its condition holds: "five bands would" only when they would, the
@@ -165,7 +171,8 @@ struct OutOfReach {
     int bands;
     Tolerance tolerance;
     FindingRefusal refusal;
-    const char* largest; // the limit named, exact ohms; "" where none is
+    const char* smallest; // the limits named, exact ohms; "" where none is
+    const char* largest;
     const char* nearest; // the nearest value named
     const char* colours; // its colours
 };
@@ -186,7 +193,7 @@ TEST_P(Unanswerable, GivesTheReasonAndNoColours) {
     EXPECT_TRUE(f.notes.empty());
     ASSERT_EQ(f.reach.has_value(), *c.largest != '\0');
     if (!f.reach) return;
-    EXPECT_EQ(f.reach->smallest.text(), "0.01");
+    EXPECT_EQ(f.reach->smallest.text(), c.smallest);
     EXPECT_EQ(f.reach->largest.text(), c.largest);
     EXPECT_EQ(f.reach->nearest.text(), c.nearest);
     EXPECT_EQ(f.reach->nearestBands, *c.colours ? colours(c.colours) : std::vector<int>{});
@@ -195,27 +202,32 @@ TEST_P(Unanswerable, GivesTheReasonAndNoColours) {
 INSTANTIATE_TEST_SUITE_P(
     LimitsAndTolerances, Unanswerable,
     testing::Values(
-        OutOfReach{"100G", 4, 10, FindingRefusal::TooLarge, "99000000000", "99000000000",
+        OutOfReach{"100G", 4, 10, FindingRefusal::TooLarge, "0.1", "99000000000", "99000000000",
                    "白 白 白 金"},
-        OutOfReach{"99.5G", 4, 12, FindingRefusal::TooLarge, "99000000000", "99000000000",
+        OutOfReach{"99.5G", 4, 12, FindingRefusal::TooLarge, "0.1", "99000000000", "99000000000",
                    "白 白 白 无"},
-        OutOfReach{"1000G", 5, 0, FindingRefusal::TooLarge, "999000000000", "999000000000",
+        OutOfReach{"1000G", 5, 0, FindingRefusal::TooLarge, "1", "999000000000", "999000000000",
                    "白 白 白 白 棕"},
-        OutOfReach{"0.009", 4, 10, FindingRefusal::TooSmall, "99000000000", "0.01", "黑 棕 银 金"},
-        OutOfReach{"0.0099", 5, 0, FindingRefusal::TooSmall, "999000000000", "0.01",
-                   "黑 黑 棕 银 棕"},
-        OutOfReach{"0.005", 4, 10, FindingRefusal::TooSmall, "99000000000", "0.01", "黑 棕 银 金"},
-        OutOfReach{"0.0049", 4, 10, FindingRefusal::TooSmallJumperNearer, "99000000000", "0", ""},
-        OutOfReach{"4.7k", 4, 8, FindingRefusal::NotAToleranceColour, "", "", ""},
-        OutOfReach{"4.7k", 5, 9, FindingRefusal::NotAToleranceColour, "", "", ""},
+        // Below 0.1 Ω the first band would be black, on five bands as on four.
+        OutOfReach{"0.0949", 4, 10, FindingRefusal::TooSmall, "0.1", "99000000000", "0.1",
+                   "棕 黑 银 金"},
+        OutOfReach{"0.0949", 5, 0, FindingRefusal::TooSmall, "0.1", "99000000000", "0.1",
+                   "棕 黑 银 棕"},
+        OutOfReach{"0.05", 4, 10, FindingRefusal::TooSmall, "0.1", "99000000000", "0.1",
+                   "棕 黑 银 金"},
+        OutOfReach{"0.0499", 4, 10, FindingRefusal::TooSmallJumperNearer, "0.1", "99000000000",
+                   "0", ""},
+        OutOfReach{"4.7k", 4, 8, FindingRefusal::NotAToleranceColour, "", "", "", ""},
+        OutOfReach{"4.7k", 5, 9, FindingRefusal::NotAToleranceColour, "", "", "", ""},
         // The precision colours only as IEC 60062:2016 gives them; white has no figure at all.
-        OutOfReach{"4.7k", 4, 2, FindingRefusal::NotAToleranceColour, "", "", ""},
-        OutOfReach{"4.7k", 4, Tolerance(8, true), FindingRefusal::NotAToleranceColour, "", "", ""},
+        OutOfReach{"4.7k", 4, 2, FindingRefusal::NotAToleranceColour, "", "", "", ""},
+        OutOfReach{"4.7k", 4, Tolerance(8, true), FindingRefusal::NotAToleranceColour, "", "", "",
+                   ""},
         // Without its fifth band, 红 黑 黑 红 reads as the four-band 20 Ω ±2 %.
-        OutOfReach{"20k", 5, 12, FindingRefusal::FiveBandsWithoutBand5, "", "", ""},
-        OutOfReach{"4.7k", 3, 10, FindingRefusal::BandCount, "", "", ""},
-        OutOfReach{"4.7k", 4, 13, FindingRefusal::NoSuchColour, "", "", ""},
-        OutOfReach{"4.7k", 4, -1, FindingRefusal::NoSuchColour, "", "", ""}));
+        OutOfReach{"20k", 5, 12, FindingRefusal::FiveBandsWithoutBand5, "", "", "", ""},
+        OutOfReach{"4.7k", 3, 10, FindingRefusal::BandCount, "", "", "", ""},
+        OutOfReach{"4.7k", 4, 13, FindingRefusal::NoSuchColour, "", "", "", ""},
+        OutOfReach{"4.7k", 4, -1, FindingRefusal::NoSuchColour, "", "", "", ""}));
 
 // The other side of the five-band refusal: four bands take ±20 %, five bands every other
 // tolerance, and a jumper has no tolerance band to leave off.
@@ -400,39 +412,54 @@ INSTANTIATE_TEST_SUITE_P(
                palette::kViolet,
                {N::NotStandard, N::UnmakeableNeighbours},
                {"988000000000 E192 -1.10", "1000000000000 E192 0.10*"}},
-        Listed{"0.0105",
+        // Below the smallest value the bands carry, the neighbours would start with black.
+        Listed{"0.096",
                4,
                kGoldIndex,
                {N::Nearest, N::NotStandard, N::UnmakeableNeighbours},
-               {"0.01 E24 -4.76", "0.011 E24 4.76*"}},
-        Listed{
-            "0.011", 4, kGoldIndex, {N::Nearest, N::StandardMemberUnmakeable}, {"0.011 E24 0.00*"}},
-        Listed{
-            "0.047", 4, kGoldIndex, {N::Nearest, N::StandardMemberUnmakeable}, {"0.047 E24 0.00*"}},
+               {"0.091 E24 -5.21*", "0.1 E24 4.17"}},
+        Listed{"0.995",
+               5,
+               kBrownIndex,
+               {N::Nearest, N::NotStandard, N::UnmakeableNeighbours},
+               {"0.91 E24 -8.54*", "0.976 E96 -1.91*", "1 E24/E96 0.50"}},
+        Listed{"0.47", 5, kBrownIndex, {N::MadeAsFourBands, N::StandardMember}, {"0.47 E24 0.00"}},
         Listed{"0.47", 4, kGoldIndex, {N::StandardMember}, {"0.47 E24 0.00"}},
         Listed{"0", 4, kGoldIndex, {N::Jumper}, {}}));
 
 TEST(StandardValues, DifferenceIsExactAndRoundsHalfAwayFromZero) {
+    // Below half a hundredth, two significant digits of the per cent, halves up: only an
+    // exact match has none.
     struct {
         const char* from;
         const char* to;
         std::int64_t hundredths;
-    } const cases[] = {{"3.2", "3.3", 313},
-                       {"32000", "33000", 313},
-                       {"3", "4", 3333},
-                       {"3", "2", -3333},
-                       {"2", "1.9999", -1},
-                       {"2", "2.0001", 1},
-                       {"2", "1.99990000000000000000000001", 0},
-                       {"20000000000000000000000000000", "19999000000000000000000000001", 0},
-                       {"7", "0", -10000}};
-    for (const auto& c : cases)
+        const char* below;
+    } const cases[] = {{"3.2", "3.3", 313, "0"},
+                       {"32000", "33000", 313, "0"},
+                       {"3", "4", 3333, "0"},
+                       {"3", "2", -3333, "0"},
+                       {"2", "1.9999", -1, "0"},
+                       {"2", "2.0001", 1, "0"},
+                       {"2", "1.99990000000000000000000001", 0, "0.005"},
+                       {"20000000000000000000000000000", "19999000000000000000000000001", 0, "0.005"},
+                       {"100.0001", "100", 0, "0.0001"},
+                       {"1", "1.0000000365", 0, "0.0000037"},
+                       {"1", "1.0000000364999", 0, "0.0000036"},
+                       {"5", "5", 0, "0"},
+                       {"7", "0", -10000, "0"}};
+    for (const auto& c : cases) {
         EXPECT_EQ(changeInHundredthsOfPercent(ohms(c.from), ohms(c.to)), c.hundredths)
             << c.from << " -> " << c.to;
+        const Change change = changeBetween(ohms(c.from), ohms(c.to));
+        EXPECT_EQ(change.hundredths, c.hundredths) << c.from << " -> " << c.to;
+        EXPECT_EQ(change.belowHundredth.text(), c.below) << c.from << " -> " << c.to;
+        EXPECT_EQ(change.negative, ohms(c.to) < ohms(c.from)) << c.from << " -> " << c.to;
+    }
     const Finding f = findColours(ohms("32k"), 4, kGoldIndex);
     ASSERT_EQ(f.standard.size(), 2u);
-    EXPECT_EQ(f.standard[0].hundredths, -625);
-    EXPECT_EQ(f.standard[1].hundredths, 313);
+    EXPECT_EQ(f.standard[0].change.hundredths, -625);
+    EXPECT_EQ(f.standard[1].change.hundredths, 313);
     EXPECT_EQ(errorPercent(f.standard[0]), "-6.25");
     EXPECT_EQ(errorPercent(f.standard[1]), "3.13");
 }
@@ -500,9 +527,9 @@ TEST(StandardValues, AreTheMemberItselfOrTheNearestOnEachSide) {
                 for (const StandardValue& sv : f.standard) {
                     EXPECT_EQ(sv.makeable, makeable(sv.value, bands)) << sv.value.text();
                     // The sign follows the side; the figure rounds to 0 only very near.
-                    EXPECT_TRUE(sv.value < v ? sv.hundredths <= 0 : sv.hundredths >= 0);
+                    EXPECT_TRUE(sv.value < v ? sv.change.hundredths <= 0 : sv.change.hundredths >= 0);
                     if (sv.value == v) {
-                        EXPECT_EQ(sv.hundredths, 0);
+                        EXPECT_EQ(sv.change.hundredths, 0);
                     }
                     for (const ESeries s : sv.member)
                         got.push_back({sv.value, s});
@@ -528,7 +555,7 @@ TEST(ChoicesFor, ReachTheAnswerWithoutARefusalFromEveryKindOfState) {
                                                              {104, 107, 111, 113, 111},
                                                              {104, 107, 112, 113, 113},
                                                              {110, 110, 110, 109, 106}}};
-    for (const char* typed : {"4.7", "0.47", "4.7k", "470k", "99G", "0", "0.01"})
+    for (const char* typed : {"4.7", "0.47", "4.7k", "470k", "99G", "0", "0.1"})
         for (const int bands : {4, 5})
             for (const int tolerance : kTolerancePalette) {
                 const Finding f = findColours(ohms(typed), bands, tolerance);
@@ -578,6 +605,14 @@ TEST(RoundTrip, EveryReachableStateGivesBackColoursThatShowTheSameText) {
                             // A five-band part with no fifth band would be read as four.
                             if (!four && tolerance == kNoneIndex && !typed.ohms.isZero()) {
                                 ASSERT_EQ(f.refusal, FindingRefusal::FiveBandsWithoutBand5);
+                                ++checked;
+                                continue;
+                            }
+                            // A black first band carries what no part is made with.
+                            if (f.refusal == FindingRefusal::TooSmall ||
+                                f.refusal == FindingRefusal::TooSmallJumperNearer) {
+                                ASSERT_EQ(b1, 110) << shown;
+                                ASSERT_LT(typed.ohms, Decimal::of(1, -1)) << shown;
                                 ++checked;
                                 continue;
                             }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -44,6 +45,19 @@ I128 gcd(I128 a, I128 b) {
     return a;
 }
 
+// The wanted value exactly, w / d milliohms.
+struct Wanted {
+    I128 w, d;
+};
+
+Wanted wantedOf(const Decimal& ohms) {
+    const Decimal m = ohms.shifted(3);
+    Wanted t{whole(Decimal::fromParts(m.digits(), "", std::max(m.exponent(), 0))), 1};
+    for (int e = m.exponent(); e < 0; ++e)
+        t.d *= 10;
+    return t;
+}
+
 // Every way to wire the parts, written from the circuit laws: resistances add in series,
 // conductances in parallel.
 struct Made {
@@ -52,13 +66,13 @@ struct Made {
     I128 num, den;              // milliohms
 };
 
-std::vector<Made> everyCombination(const std::vector<Decimal>& kit) {
-    std::vector<Made> out;
+template <class Visit>
+void everyCombination(const std::vector<Decimal>& kit, Visit visit) {
     const auto add = [&](std::size_t shape, std::vector<Decimal> parts, I128 num, I128 den) {
         const bool mixed = kShapes[shape].circuit == Circuit::seriesOfParallel ||
                            kShapes[shape].circuit == Circuit::parallelOfSeries;
         std::sort(parts.begin() + (mixed ? 1 : 0), parts.end());
-        out.push_back({shape, std::move(parts), num, den});
+        visit(Made{shape, std::move(parts), num, den});
     };
     for (const Decimal& x : kit) {
         const I128 a = milliohms(x);
@@ -78,21 +92,25 @@ std::vector<Made> everyCombination(const std::vector<Decimal>& kit) {
             }
         }
     }
-    return out;
 }
 
-I128 distance(const Made& m, I128 r) {
-    const I128 d = m.num - r * m.den;
+// |num/den - w/d| x den x d.
+I128 distance(const Made& m, Wanted t) {
+    const I128 d = m.num * t.d - t.w * m.den;
     return d < 0 ? -d : d;
 }
 
 // The order the results promise: nearer, then lower, then the earlier shape, then smaller parts.
-bool before(const Made& a, const Made& b, I128 r) {
-    const I128 da = distance(a, r) * b.den, db = distance(b, r) * a.den;
+bool before(const Made& a, const Made& b, Wanted t) {
+    const I128 da = distance(a, t) * b.den, db = distance(b, t) * a.den;
     if (da != db) return da < db;
     if (a.num * b.den != b.num * a.den) return a.num * b.den < b.num * a.den;
     if (a.shape != b.shape) return a.shape < b.shape;
     return a.parts < b.parts;
+}
+
+bool within(const Made& m, Wanted t, int tolerance) {
+    return distance(m, t) * 10000 <= I128(tolerance) * t.w * m.den;
 }
 
 // The facts of one combination against the exact value it stands for.
@@ -108,32 +126,33 @@ void expectDescribes(const Combination& c, const Made& m, const Decimal& wanted,
     const I128 shownOff = 2 * (milliohms(c.shown) * m.den - m.num);
     EXPECT_TRUE(shownOff <= m.den && shownOff > -m.den);
     // The error is (value - wanted) / wanted x 10^4 rounded, halves away from zero.
-    const I128 r = milliohms(wanted), divisor = r * m.den;
-    const I128 scaled = (m.num - r * m.den) * 10000; // the error times divisor
-    const I128 off = 2 * (I128(c.errorHundredths) * divisor - scaled);
+    const Wanted t = wantedOf(wanted);
+    const I128 divisor = t.w * m.den;
+    const I128 scaled = (m.num * t.d - t.w * m.den) * 10000; // the error times divisor
+    const I128 off = 2 * (I128(c.error.hundredths) * divisor - scaled);
     EXPECT_TRUE(off <= divisor && off >= -divisor);
     if (off == divisor || off == -divisor) {
-        EXPECT_EQ(c.errorHundredths < 0, off < 0);
+        EXPECT_EQ(c.error.hundredths < 0, off < 0);
     }
-    if (m.num % m.den == 0) {
-        EXPECT_EQ(c.errorHundredths, changeInHundredthsOfPercent(wanted, c.shown));
-    }
-    EXPECT_EQ(c.withinTolerance, distance(m, r) * 10000 <= I128(tolerance) * divisor);
+    // Only an exact match is no change at all.
+    EXPECT_EQ(c.error.isZero(), scaled == 0);
+    EXPECT_EQ(c.error.negative, scaled < 0);
+    EXPECT_EQ(c.withinTolerance, within(m, t, tolerance));
+    EXPECT_EQ(c.tolerance, tolerance);
 }
 
 void expectTrueBest(const std::vector<Decimal>& values, const Decimal& wanted, int tolerance) {
     SCOPED_TRACE("kit of " + std::to_string(values.size()) + ", wanted " + wanted.text());
     const Combinations got = findCombinations(wanted, Kit(values), tolerance);
     ASSERT_FALSE(got.wantedFault);
-    const I128 r = milliohms(wanted);
-    std::vector<const Made*> byShape(kShapes.size(), nullptr), byParts(3, nullptr);
-    const std::vector<Made> all = everyCombination(values);
-    for (const Made& m : all) {
-        const Made*& s = byShape[m.shape];
-        if (!s || before(m, *s, r)) s = &m;
-        const Made*& p = byParts[std::size_t(kShapes[m.shape].parts - 1)];
-        if (!p || before(m, *p, r)) p = &m;
-    }
+    const Wanted t = wantedOf(wanted);
+    std::vector<std::optional<Made>> byShape(kShapes.size()), byParts(3);
+    everyCombination(values, [&](const Made& m) {
+        std::optional<Made>& s = byShape[m.shape];
+        if (!s || before(m, *s, t)) s = m;
+        std::optional<Made>& p = byParts[std::size_t(kShapes[m.shape].parts - 1)];
+        if (!p || before(m, *p, t)) p = m;
+    });
     for (std::size_t s = 0; s < kShapes.size(); ++s) {
         ASSERT_TRUE(got.bestByShape[s]) << "shape " << s;
         expectDescribes(*got.bestByShape[s], *byShape[s], wanted, tolerance);
@@ -142,8 +161,7 @@ void expectTrueBest(const std::vector<Decimal>& values, const Decimal& wanted, i
     for (std::size_t p = 0; p < 3; ++p) {
         ASSERT_TRUE(got.bestOfParts[p]);
         expectDescribes(*got.bestOfParts[p], *byParts[p], wanted, tolerance);
-        if (!simplest && distance(*byParts[p], r) * 10000 <= I128(tolerance) * r * byParts[p]->den)
-            simplest = byParts[p];
+        if (!simplest && within(*byParts[p], t, tolerance)) simplest = &*byParts[p];
     }
     ASSERT_EQ(got.simplest.has_value(), simplest != nullptr);
     if (simplest) expectDescribes(*got.simplest, *simplest, wanted, tolerance);
@@ -235,7 +253,7 @@ TEST(Combinations, ExactAtTheEndsOfTheRange) {
         const Combination& m = *got.bestByShape[c.shape];
         EXPECT_EQ(m.numerator.text(), c.numerator);
         EXPECT_EQ(m.denominator.text(), c.denominator);
-        EXPECT_EQ(m.errorHundredths, c.error);
+        EXPECT_EQ(m.error.hundredths, c.error);
         EXPECT_EQ(m.withinTolerance, c.within);
     }
     // The third of a gigaohm is a third of a milliohm off: within no tolerance of zero.
@@ -244,9 +262,9 @@ TEST(Combinations, ExactAtTheEndsOfTheRange) {
     EXPECT_TRUE(findCombinations(giga, kit, 0).bestByShape[0]->withinTolerance);
     // The farthest a kit can miss: a milliohm wanted from gigaohms only.
     const Combinations far = findCombinations(milli, Kit(std::vector<Decimal>{giga}), 0);
-    EXPECT_EQ(far.bestOfParts[0]->errorHundredths, 9'999'999'999'990'000);
-    EXPECT_EQ(far.bestOfParts[2]->errorHundredths, 3'333'333'333'323'333); // three in parallel
-    EXPECT_EQ(far.bestByShape[3]->errorHundredths, 29'999'999'999'990'000); // three in series
+    EXPECT_EQ(far.bestOfParts[0]->error.hundredths, 9'999'999'999'990'000);
+    EXPECT_EQ(far.bestOfParts[2]->error.hundredths, 3'333'333'333'323'333); // three in parallel
+    EXPECT_EQ(far.bestByShape[3]->error.hundredths, 29'999'999'999'990'000); // three in series
     EXPECT_FALSE(far.simplest);
 }
 
@@ -286,10 +304,10 @@ TEST(Combinations, EmptyKitAndKitOfOneValue) {
         findCombinations(Decimal::of(1500, 0), Kit(std::vector<Decimal>{Decimal::of(1, 3)}), 100);
     ASSERT_TRUE(one.simplest);
     EXPECT_EQ(one.simplest->circuit, Circuit::seriesOfParallel);
-    EXPECT_EQ(one.simplest->errorHundredths, 0);
-    EXPECT_EQ(one.bestOfParts[0]->errorHundredths, -3333);
+    EXPECT_EQ(one.simplest->error.hundredths, 0);
+    EXPECT_EQ(one.bestOfParts[0]->error.hundredths, -3333);
     EXPECT_EQ(one.bestOfParts[1]->circuit, Circuit::series); // 2k: 500 Ω away, not 1000
-    EXPECT_EQ(one.bestOfParts[1]->errorHundredths, 3333);
+    EXPECT_EQ(one.bestOfParts[1]->error.hundredths, 3333);
 }
 
 TEST(Combinations, SimplestTakesTheFewestPartsWithinTolerance) {
@@ -302,7 +320,7 @@ TEST(Combinations, SimplestTakesTheFewestPartsWithinTolerance) {
     const Combinations tight = findCombinations(wanted, kit, 1);
     ASSERT_TRUE(wide.simplest && mid.simplest);
     EXPECT_EQ(wide.simplest->parts.size(), 1u);
-    EXPECT_EQ(wide.simplest->errorHundredths, 444);
+    EXPECT_EQ(wide.simplest->error.hundredths, 444);
     EXPECT_EQ(mid.simplest->parts.size(), 2u);
     ASSERT_TRUE(tight.bestOfParts[2]);
     EXPECT_EQ(tight.simplest.has_value(), tight.bestOfParts[2]->withinTolerance);
@@ -353,24 +371,21 @@ TEST(Kits, RepeatsCountOnceAndUnusableValuesAreLeftOut) {
     EXPECT_EQ(kitValueFault(values[6]), std::nullopt);
 }
 
-// Values typed finer than a milliohm that once got no combination at all.
-TEST(CombinationsOfFineValues, AreFoundForTheNearestMilliohm) {
-    const Kit e6(seriesKit(ESeries::E6)), e24(seriesKit(ESeries::E24));
+// Values typed finer than a milliohm are searched and judged as typed, not as their nearest
+// milliohm: 0.5004 Ω is not 0.5 Ω within ±0.05 %, and 3.8911 Ω has better ways than 3.891 Ω.
+TEST(CombinationsOfFineValues, AreSearchedAndJudgedAsTyped) {
+    const std::vector<Decimal> kit = seriesValues(ESeries::E24, 0, 1); // 1 Ω to 91 Ω
     const struct {
-        Decimal wanted;
-        const Kit& kit;
-        bool made;
-    } cases[] = {
-        {Decimal::fromParts("100", "0001", 0), e6, true},
-        {Decimal::fromParts("5", "0611", 0), e24, true},
-        {Decimal::fromParts("1234", "5678", 0), e24, true},
-    };
-    for (const auto& c : cases) {
-        const Combinations made = findCombinations(c.wanted, c.kit, 500);
-        EXPECT_EQ(!made.wantedFault, c.made) << c.wanted.text();
-        EXPECT_EQ(made.bestOfParts[0].has_value(), c.made) << c.wanted.text();
-    }
-    EXPECT_EQ(findCombinations(Decimal::fromParts("100", "0001", 0), e6, 500).simplest->parts,
+        std::string_view whole, fraction;
+        int tolerance;
+    } cases[] = {{"0", "5004", 5},  {"3", "8911", 5},     {"0", "0005", 500},
+                 {"0", "00051", 1}, {"12", "34567", 100}, {"99", "9999", 5},
+                 {"1", "0000001", 0}, {"33", "3333333", 1}};
+    for (const auto& c : cases)
+        expectTrueBest(kit, Decimal::fromParts(c.whole, c.fraction, 0), c.tolerance);
+    EXPECT_EQ(findCombinations(Decimal::fromParts("100", "0001", 0), Kit(seriesKit(ESeries::E6)),
+                               500)
+                  .simplest->parts,
               std::vector<Decimal>{Decimal::of(100, 0)});
 }
 } // namespace

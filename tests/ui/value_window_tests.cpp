@@ -158,7 +158,7 @@ TEST_F(ValueWindow, BadInputGivesItsReasonAndClearsTheAnswerBefore) {
     // In the user's own decimal point, like every number of the window.
     EXPECT_EQ(
         v.Note.Caption(),
-        QStringLiteral("阻值太大了：四环电阻能做 0.01Ω ～ 99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。")
+        QStringLiteral("阻值太大了：四环电阻能做 0.10Ω ～ 99.00GΩ，最接近的 99.00GΩ 是 白 白 白 金。")
             .replace(u'.', dp()));
     // No message box for typing: the fixture fails on any.
 }

@@ -3,6 +3,7 @@
 
 #include "wording/combinations.h"
 
+#include "wording/kit_panel.h"
 #include "wording/words.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,14 @@ TEST(CombinationWords, OnlyTheSimplestIsMarkedAndTheErrorIsSigned) {
     EXPECT_EQ(combinationEntry(above, true),
               QStringLiteral("一个电阻  4.70KΩ  +4.44%  ★最简单"));
     EXPECT_EQ(combinationEntry(below, false), QStringLiteral("一个电阻  4.30KΩ  -4.44%"));
+    // A way outside the tolerance the heading names says so, wherever it is listed.
+    const model::Combination outside = best({ohm(4700)}, 4400, model::Circuit::single, 1);
+    EXPECT_EQ(combinationLine(outside, false),
+              QStringLiteral("  一个电阻：4.70KΩ，+6.82%，超出 ±5%"));
+    EXPECT_EQ(combinationEntry(outside, false),
+              QStringLiteral("一个电阻  4.70KΩ  +6.82%  超出 ±5%"));
+    EXPECT_EQ(panelWay(outside, false), QStringLiteral("4.70KΩ  +6.82%  超出 ±5%"));
+    EXPECT_EQ(panelWay(below, false), QStringLiteral("4.30KΩ  -4.44%"));
 }
 
 TEST(CombinationWords, KitRefusalsNameTheLineAndTheReason) {

@@ -49,6 +49,14 @@ TEST(Words, PercentsCarryTheirSignExceptZero) {
     // A combination may miss by more than an int holds: three gigaohms for a milliohm.
     EXPECT_EQ(signedPercent(30'000'000'000'000'000), QStringLiteral("+300000000000000.00%"));
     EXPECT_EQ(signedPercent(-10000), QStringLiteral("-100.00%"));
+    // Only an exact match reads 0.00%: a change the hundredths round away keeps two figures.
+    const auto change = [](const char* from, const char* to) {
+        return model::changeBetween(d(from), d(to));
+    };
+    EXPECT_EQ(signedPercent(change("3.8911", "3.8911001433")), QStringLiteral("+0.0000037%"));
+    EXPECT_EQ(signedPercent(change("100.0001", "100"), {","}), QStringLiteral("-0,0001%"));
+    EXPECT_EQ(signedPercent(change("2", "2.0001")), QStringLiteral("+0.01%"));
+    EXPECT_EQ(signedPercent(change("2", "2")), QStringLiteral("0.00%"));
 }
 
 TEST(Words, AQuoteIsCutBetweenCharactersNeverInsideOne) {
@@ -78,6 +86,9 @@ TEST(Words, NumbersAreWrittenByKind) {
         {roundedOhms(v), "≈4.489KΩ"},
         {roundedOhms(model::Decimal::fromParts("33", "33349", 0)), "≈33.33Ω"},
         {roundedOhms(model::Decimal::fromParts("9", "9996", 0)), "≈10.00Ω"},
+        // Halves up: a fifth digit 5 goes up, 4 down.
+        {roundedOhms(model::Decimal::fromParts("4489", "5", 0)), "≈4.49KΩ"},
+        {roundedOhms(model::Decimal::fromParts("4489", "4999", 0)), "≈4.489KΩ"},
         {resultOhms(v, false), "≈ 4.489KΩ"},
         {resultOhms(model::Decimal::of(4500, 0), true), "= 4.50KΩ"},
         {ohmsRange(model::Decimal::of(95, 0), model::Decimal::of(105, 0)), "95.00Ω ～ 105.00Ω"},

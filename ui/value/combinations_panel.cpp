@@ -36,7 +36,8 @@ model::DecimalFormat format() {
 std::optional<model::ColourAnswer> partBands(const model::Decimal& value) {
     for (const int bands : {4, 5}) {
         const model::Finding f = model::findColours(value, bands, model::defaultTolerance(bands));
-        if (f.answer && (f.answer->exact || bands == 5)) return f.answer;
+        // Past four bands' two digits, the five-band part; never a four-band one in its place.
+        if (f.answer && (f.answer->exact || f.answer->bands == 5)) return f.answer;
     }
     return std::nullopt;
 }
