@@ -66,11 +66,9 @@ TEST(PlainAnswers, TextLinesAreWrittenOnceInOneFormat) {
         {{"--colours", "100.0001", "--have", "E6"}, "  一个电阻：100.00Ω，-0.0001%  ← 最简单", "毫欧"},
         // Searched and judged against the value as typed, not its nearest milliohm.
         {{"--colours", "3.8911", "--have", "E24"},
-         "  三个并联：4.70Ω ∥ 24.00Ω ∥ 390.00Ω ≈ 3.891Ω，+0.0000037%",
-         "1.60KΩ"},
+         "  三个并联：4.70Ω ∥ 24.00Ω ∥ 390.00Ω ≈ 3.891Ω，+0.0000037%", "1.60KΩ"},
         {{"--colours", "0.5004", "--bands", "5", "--tolerance", "0.05%", "--have", "E24"},
-         "  两个并联：1.00Ω ∥ 1.00Ω = 0.50Ω，-0.08%，超出 ±0.05%",
-         "0.00%"},
+         "  两个并联：1.00Ω ∥ 1.00Ω = 0.50Ω，-0.08%，超出 ±0.05%", "0.00%"},
         {{"--colours", "2.9k", "--have", "E12"}, "  一个电阻：2.70KΩ，-6.90%，超出 ±5%", "-0.69%，"},
         // No part with a black first band; no chip code that reads first as another value.
         {{"--colours", "0.47", "--bands", "5"}, "色环：黄 紫 银 棕（四环电阻）", "色环：黑"},

@@ -10,10 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zq::model {
@@ -46,9 +47,7 @@ I128 gcd(I128 a, I128 b) {
 }
 
 // The wanted value exactly, w / d milliohms.
-struct Wanted {
-    I128 w, d;
-};
+struct Wanted { I128 w, d; };
 
 Wanted wantedOf(const Decimal& ohms) {
     const Decimal m = ohms.shifted(3);
@@ -375,14 +374,11 @@ TEST(Kits, RepeatsCountOnceAndUnusableValuesAreLeftOut) {
 // milliohm: 0.5004 Ω is not 0.5 Ω within ±0.05 %, and 3.8911 Ω has better ways than 3.891 Ω.
 TEST(CombinationsOfFineValues, AreSearchedAndJudgedAsTyped) {
     const std::vector<Decimal> kit = seriesValues(ESeries::E24, 0, 1); // 1 Ω to 91 Ω
-    const struct {
-        std::string_view whole, fraction;
-        int tolerance;
-    } cases[] = {{"0", "5004", 5},  {"3", "8911", 5},     {"0", "0005", 500},
-                 {"0", "00051", 1}, {"12", "34567", 100}, {"99", "9999", 5},
-                 {"1", "0000001", 0}, {"33", "3333333", 1}};
-    for (const auto& c : cases)
-        expectTrueBest(kit, Decimal::fromParts(c.whole, c.fraction, 0), c.tolerance);
+    const std::tuple<const char*, int, int> cases[] = { // digits, power of ten, tolerance
+        {"5004", -4, 5},      {"38911", -4, 5},  {"5", -4, 500},      {"51", -5, 1},
+        {"1234567", -5, 100}, {"999999", -4, 5}, {"10000001", -7, 0}, {"333333333", -7, 1}};
+    for (const auto& [digits, power, tolerance] : cases)
+        expectTrueBest(kit, Decimal::fromParts(digits, "", power), tolerance);
     EXPECT_EQ(findCombinations(Decimal::fromParts("100", "0001", 0), Kit(seriesKit(ESeries::E6)),
                                500)
                   .simplest->parts,

@@ -50,9 +50,7 @@ TEST(Words, PercentsCarryTheirSignExceptZero) {
     EXPECT_EQ(signedPercent(30'000'000'000'000'000), QStringLiteral("+300000000000000.00%"));
     EXPECT_EQ(signedPercent(-10000), QStringLiteral("-100.00%"));
     // Only an exact match reads 0.00%: a change the hundredths round away keeps two figures.
-    const auto change = [](const char* from, const char* to) {
-        return model::changeBetween(d(from), d(to));
-    };
+    const auto change = [](auto a, auto b) { return model::changeBetween(d(a), d(b)); };
     EXPECT_EQ(signedPercent(change("3.8911", "3.8911001433")), QStringLiteral("+0.0000037%"));
     EXPECT_EQ(signedPercent(change("100.0001", "100"), {","}), QStringLiteral("-0,0001%"));
     EXPECT_EQ(signedPercent(change("2", "2.0001")), QStringLiteral("+0.01%"));
