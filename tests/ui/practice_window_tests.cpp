@@ -647,6 +647,17 @@ TEST_F(PracticeWindow, AFileThatCannotBeReadIsSetAsideAndSaidOnce) {
     EXPECT_TRUE(QFile::exists(path() + QStringLiteral(".bad-1")));
 }
 
+TEST_F(PracticeWindow, AFileThatCannotBeReadNorRenamedIsSaidToStayWhereItIs) {
+    // ".bad-1" after a name this long is past the longest name the system takes, for root too.
+    const QString at = folder.filePath(QString(250, QLatin1Char('p')));
+    QFile f(at);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("not json") == 8);
+    f.close();
+    auto p = std::make_unique<Window>(*w, Window::Options{26, at});
+    EXPECT_EQ(p->Notice.Caption(), wording::progressNotSetAside(at));
+    EXPECT_EQ(test::contentsOf(at), "not json");
+}
+
 // Run as a child by the next test: starts saving other progress and is killed before the new
 // contents are put in place.
 TEST(ProgressSaving, ChildKilledDuringASave) {
@@ -665,17 +676,6 @@ TEST(ProgressSaving, KillDuringASaveLeavesThePreviousFileWhole) {
     practice::LearnerState before;
     practice::record(before, {QuestionKind::ReadValue, 0, practice::Result::Wrong, MistakeKind::WrongEnd});
     ASSERT_EQ(ui::ProgressFile(target).save(before), std::nullopt);
-TEST_F(PracticeWindow, AFileThatCannotBeReadNorRenamedIsSaidToStayWhereItIs) {
-    // ".bad-1" after a name this long is past the longest name the system takes, for root too.
-    const QString at = folder.filePath(QString(250, QLatin1Char('p')));
-    QFile f(at);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("not json") == 8);
-    f.close();
-    auto p = std::make_unique<Window>(*w, Window::Options{26, at});
-    EXPECT_EQ(p->Notice.Caption(), wording::progressNotSetAside(at));
-    EXPECT_EQ(test::contentsOf(at), "not json");
-}
-
     QFile f(target);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray saved = f.readAll();
