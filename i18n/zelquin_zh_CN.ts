@@ -2523,6 +2523,10 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>跳线电阻只有一条黑环，主窗口的色环做不出它：0Ω 只能在这里看。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>五环电阻最小 %1，这是四环电阻。</source>
         <translation type="unfinished"></translation>
     </message>

@@ -297,6 +297,9 @@ QString valueExample() {
 }
 
 QString handOverRefusal(const model::ColourAnswer& a) {
+    if (a.value.isZero())
+        return QCoreApplication::translate(
+            "Value", "跳线电阻只有一条黑环，主窗口的色环做不出它：0Ω 只能在这里看。");
     const model::ColourRecord& c = model::colourRecord(a.palette[4]);
     if (!c.hasTolerance())
         return QCoreApplication::translate(

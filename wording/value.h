@@ -60,7 +60,7 @@ QString smdCodes(const QStringList& codes);
 // The note of an empty window: how a value may be typed.
 QString valueExample();
 
-// Why colours with a precision tolerance cannot go to the main window.
+// Why colours with a precision tolerance, or a jumper, cannot go to the main window.
 QString handOverRefusal(const model::ColourAnswer& a);
 
 // The options of the question on the terminal.

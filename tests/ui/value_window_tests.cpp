@@ -298,8 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
     FourAndFiveBands, GiveToMainWindow,
     testing::Values(Handing{"4.7k", false, 5, false}, Handing{"0.47", false, 6, true},
                     Handing{"4R7", false, 7, false}, Handing{"4.7k", true, 0, true},
-                    Handing{"0.47", true, 4, false}, Handing{"999G", true, 2, false},
-                    Handing{"0", false, 5, true}));
+                    Handing{"0.47", true, 4, false}, Handing{"999G", true, 2, false}));
 
 // A tolerance no chip carries, typed after the value: answered with its note, and kept from the
 // main window, which cannot show it.
@@ -337,6 +336,22 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
     EXPECT_EQ(v.Note.Caption(), QString());
     click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
     EXPECT_EQ(w->BandState.BandChip[4], model::colourRecord(model::kGoldIndex).chip);
+}
+
+// Four black digits would be a part the reading rules call impossible; one more digit is not.
+TEST_F(ValueWindow, AJumperIsAnsweredButNotHandedOver) {
+    Window& v = opened();
+    const auto before = w->BandState.BandChip;
+    for (const char* typed : {"0", "1"}) {
+        commit(v, QString::fromUtf8(typed));
+        click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
+        const bool jumper = std::string_view(typed) == "0";
+        EXPECT_EQ(w->BandState.BandChip == before, jumper) << typed;
+        EXPECT_EQ(v.Note.Caption() ==
+                      QStringLiteral("跳线电阻只有一条黑环，主窗口的色环做不出它：0Ω 只能在这里看。"),
+                  jumper)
+            << typed;
+    }
 }
 
 // A tolerance typed after a value is that value's only: the next value takes the chip's again.

@@ -300,7 +300,8 @@ void ValueWindow::findButtonClicked() {
 void ValueWindow::showButtonClicked() {
     // What is typed now is what goes over; a value that cannot be read sends nothing.
     if (!find()) return;
-    if (Answer->precision) {
+    // A jumper would arrive as four black digits, a part the reading rules call impossible.
+    if (Answer->precision || Answer->value.isZero()) {
         // The answer stays: only the main window cannot show it.
         Note.setForeColor(kReasonColour);
         Note.setCaption(wording::handOverRefusal(*Answer));
