@@ -59,7 +59,8 @@ struct KitFileRead {
 // ever, or none), without waiting on it, then the text as readKit does.
 KitFileRead readKitFile(const std::string& path);
 
-// The file readKit reads back as the same values: one value a line, in ohms.
+// The file readKit reads back as the same values: one value a line, as people write it
+// ("4.7k", "1M", "0.47").
 std::string kitText(std::span<const Decimal> values);
 
 } // namespace zq::model

@@ -122,6 +122,11 @@ TEST(KitFile, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(back.values, values); // order and repeats kept
     EXPECT_TRUE(back.refused.empty());
     EXPECT_EQ(kitText(back.values), text);
+    // Each prefix from exactly its decade on.
+    EXPECT_EQ(kitText(std::vector<Decimal>{Decimal::of(999, 0), Decimal::of(1, 3),
+                                           Decimal::of(999999, 0), Decimal::of(1, 6),
+                                           Decimal::of(4700, 6), Decimal::of(47, -2)}),
+              "999\n1k\n999.999k\n1M\n4.7G\n0.47\n");
 }
 
 // A kit is a short list: up to the limits it is read, one past them it is refused.

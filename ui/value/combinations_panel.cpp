@@ -285,7 +285,8 @@ void CombinationsPanel::editButtonClicked() {
             ownKitNote_.clear();
             search();
         };
-        Editor->placeBesideWindow(*this);
+        // Never over the value window's answer, which the kit is edited for.
+        Editor->placeOverOrBesideWindow(*this, valueWindow_.data());
     }
     Editor->Show();
     Editor->raise();
