@@ -3,36 +3,25 @@
 
 #pragma once
 // A disk that fills up, without root: while a FullDisk lives no file this process writes grows
-// past `bytes`, and a write beyond fails (EFBIG) as it would on a full disk, instead of ending
-// the process.
-#include <QByteArray>
+// past a byte, and a write beyond fails (EFBIG) as on a full disk instead of ending the process.
 #include <QFile>
-#include <QString>
-#include <algorithm>
 #include <climits>
 #include <csignal>
 #include <sys/resource.h>
 
 namespace zq::test {
 
-class FullDisk {
-  public:
-    explicit FullDisk(rlim_t bytes = 1) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+struct FullDisk {
+    FullDisk() : handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit full{1, saved.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &full);
     }
-    ~FullDisk() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, signal_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*signal_)(int) = SIG_DFL;
+    ~FullDisk() { ::setrlimit(RLIMIT_FSIZE, &saved); std::signal(SIGXFSZ, handler); }
+    rlimit saved{};
+    void (*handler)(int);
 };
+template <class F> auto onFullDisk(F f) { FullDisk full; return f(); }
 
 // What `path` holds now; "(none)" when there is nothing to read.
 inline QByteArray contentsOf(const QString& path) {
@@ -40,16 +29,11 @@ inline QByteArray contentsOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArrayLiteral("(none)");
 }
 
-// `base` followed by folders until a name `tailBytes` long after it makes the longest path the
-// system takes: no longer name in that folder can be made, even by root (ENAMETOOLONG).
-inline QString longestPathFolder(QString base, qsizetype tailBytes) {
-    const qsizetype want = PATH_MAX - 1 - tailBytes;
-    for (qsizetype left = want - QFile::encodeName(base).size(); left > 0;) {
-        qsizetype n = std::min<qsizetype>(left - 1, 200);
-        if (left - 1 - n == 1) --n; // never one byte left: a folder needs a name after its slash
-        base += QLatin1Char('/') + QString(n, QLatin1Char('d'));
-        left -= n + 1;
-    }
+// Folders under `base` so deep that `tail` after them is the longest path the system takes or a
+// byte short: ".bad-1" more is past it, even for root (ENAMETOOLONG).
+inline QString longestPathFolder(QString base, const QString& tail) {
+    for (qsizetype left; (left = PATH_MAX - 1 - QFile::encodeName(base + tail).size()) > 1;)
+        base += QLatin1Char('/') + QString(qMin<qsizetype>(left - 1, 200), QLatin1Char('d'));
     return base;
 }
 

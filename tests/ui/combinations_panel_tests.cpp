@@ -156,7 +156,7 @@ TEST_F(Combinations, ClickingAWayShowsItsWorkingAndTheColoursOfItsParts) {
     EXPECT_TRUE(single.contains(QStringLiteral("棕 黑 红 金")));
 }
 
-TEST_F(Combinations, TheOwnKitStartsAsTheStarterKitAndIsEditedSavedAndReadBack) {
+TEST_F(Combinations, TheOwnKitStartsAsTheStarterKitAndIsSavedAndReadBackOrKeptOpenUnsaved) {
     ui::ValueWindow& v = valueWindow();
     type(v, QStringLiteral("3k"));
     CombinationsPanel& p = panel(v);
@@ -204,8 +204,16 @@ TEST_F(Combinations, TheOwnKitStartsAsTheStarterKitAndIsEditedSavedAndReadBack) 
             EXPECT_EQ(takeMessages().size(), 1u);
             EXPECT_EQ(d && !d->unloaded(), answer == kAnswerNo) << byDesktop;
         }
+    // A save the disk has no room for is said, the edits kept open and the saved kit unchanged.
+    d = &editor(p);
+    test::onFullDisk([&] { edit(*d, QStringLiteral("1k")); });
+    ASSERT_TRUE(d && !d->unloaded());
+    EXPECT_EQ(d->Note.Caption(), wording::ownKitNotSaved(ui::ownKitPath()));
+    EXPECT_EQ(d->kitText().toPlainText(), QStringLiteral("1k"));
     EXPECT_EQ(p.ownKit, want);
     EXPECT_EQ(ui::loadOwnKit().values, want);
+    d->activate(d->image(QStringLiteral("SaveButton"))); // with room again it goes through
+    EXPECT_TRUE(!d || d->unloaded());
 }
 
 TEST_F(Combinations, ABrokenOwnKitIsSetAsideWithANoteThatGoesOnceAKitIsSaved) {
@@ -238,79 +246,40 @@ TEST_F(Combinations, ABrokenOwnKitIsSetAsideWithANoteThatGoesOnceAKitIsSaved) {
     EXPECT_TRUE(p.Note.Caption().isEmpty()) << p.Note.Caption().toStdString();
 }
 
-TEST_F(Combinations, AKitThatCannotBeSavedKeepsTheEditorOpenAndThePanelTheSavedKit) {
-    ui::ValueWindow& v = valueWindow();
-    type(v, QStringLiteral("3k"));
-    CombinationsPanel& p = panel(v);
-    choose(p, CombinationsPanel::Own);
-    edit(editor(p), QStringLiteral("4.7k\n10k"));
-    const std::vector<model::Decimal> saved = p.ownKit;
-    const QByteArray onDisk = test::contentsOf(ui::ownKitPath());
-    const QStringList ways = rows(p);
-    QPointer<ui::OwnKitEditor> d = &editor(p);
-    {
-        test::FullDisk full;
-        edit(*d, QStringLiteral("1k\n2k"));
-    }
-    ASSERT_TRUE(d && !d->unloaded()) << "open, edits and all";
-    EXPECT_EQ(d->Note.Caption(), wording::ownKitNotSaved(ui::ownKitPath()));
-    EXPECT_EQ(d->kitText().toPlainText(), QStringLiteral("1k\n2k"));
-    EXPECT_EQ(p.ownKit, saved);
-    EXPECT_EQ(rows(p), ways);
-    EXPECT_EQ(test::contentsOf(ui::ownKitPath()), onDisk) << "byte for byte";
-    // With room again, the same save goes through.
-    d->activate(d->image(QStringLiteral("SaveButton")));
-    EXPECT_TRUE(!d || d->unloaded());
-    EXPECT_EQ(p.ownKit, (std::vector{model::Decimal::of(1000, 0), model::Decimal::of(2000, 0)}));
-}
-
-// Up to the limits a kit file is the kit; one past them it is set aside with a note.
+// Up to its limits a kit file is the kit; one past either it is set aside whole, the limit named.
 TEST_F(Combinations, AnOwnKitFileIsReadUpToItsLimitsAndSetAsideOnePast) {
-    std::string most;
-    for (std::size_t i = 0; i < model::kKitMostValues; ++i)
-        most += "1k\n";
-    const auto padded = [&most](std::size_t bytes) { return most + std::string(bytes - most.size(), '#'); };
-    using model::KitLimit;
-    const struct {
-        std::string text;
-        std::optional<KitLimit> over;
-    } cases[] = {
-        {most, std::nullopt},
-        {most + "1k\n", KitLimit::values},
-        {padded(model::kKitMostBytes), std::nullopt},
-        {padded(model::kKitMostBytes + 1), KitLimit::bytes},
-    };
-    QDir().mkpath(QFileInfo(ui::ownKitPath()).absolutePath());
-    for (const auto& c : cases) {
+    QByteArray most;
+    for (std::size_t i = 0; i < model::kKitMostValues; ++i) most += "1k\n";
+    const QByteArray full = most.leftJustified(qsizetype(model::kKitMostBytes), '#');
+    const std::pair<QByteArray, std::optional<model::KitLimit>> cases[] = {
+        {most, {}}, {most + "1k\n", model::KitLimit::values},
+        {full, {}}, {full + '#', model::KitLimit::bytes}};
+    for (const auto& [text, over] : cases) {
         forget();
         QFile f(ui::ownKitPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.text.data(), qint64(c.text.size())) == qint64(c.text.size()));
-        f.close();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(f).absolutePath()) && f.open(QIODevice::WriteOnly) &&
+                    f.write(text) == text.size() && f.flush());
         const ui::OwnKit kit = ui::loadOwnKit();
-        EXPECT_EQ(kit.values.size(), c.over ? model::starterKit().size() : model::kKitMostValues) << c.text.size();
-        EXPECT_EQ(kit.note, c.over ? wording::ownKitSetAside({}, QStringLiteral("kit.txt.bad-1"), c.over) : QString());
-        const QString kept = ui::ownKitPath() + (c.over ? QStringLiteral(".bad-1") : QString());
-        EXPECT_EQ(test::contentsOf(kept), QByteArray::fromStdString(c.text)) << "whole, never cut";
+        EXPECT_EQ(kit.values.size(), over ? model::starterKit().size() : model::kKitMostValues);
+        EXPECT_EQ(kit.note, over ? wording::ownKitSetAside({}, QStringLiteral("kit.txt.bad-1"), over)
+                                 : QString());
+        EXPECT_EQ(test::contentsOf(f.fileName() + (over ? ".bad-1" : "")), text) << "never cut";
     }
 }
 
 TEST_F(Combinations, AKitOrChoiceThatCannotBeRenamedIsSaidToStayWhereItWas) {
-    const auto choice = [] { return QFileInfo(ui::ownKitPath()).dir().filePath(QStringLiteral("kit-choice.txt")); };
-    const QString home = folder_.path();
-    for (const bool kit : {true, false}) {
-        // So deep a folder that ".bad-1" after the file's name is past the longest path the
-        // system takes, for root too.
-        const QByteArray tail = QFile::encodeName((kit ? ui::ownKitPath() : choice()).mid(home.size()));
-        qputenv("HOME", QFile::encodeName(test::longestPathFolder(home, tail.size())));
-        const QString at = kit ? ui::ownKitPath() : choice();
-        QFile f(at);
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(at).absolutePath()) && f.open(QIODevice::WriteOnly) && f.write("0\n") == 2);
-        f.close();
-        EXPECT_EQ(kit ? ui::loadOwnKit().note : ui::loadKitChoice(0, QStringLiteral("E6")).note,
-                  kit ? wording::ownKitSetAside(model::readKit("0\n").refused.at(0), {})
-                      : wording::kitChoiceSetAside(QStringLiteral("E6"), {}));
-        EXPECT_EQ(test::contentsOf(at), "0\n") << "where it was";
-        qputenv("HOME", QFile::encodeName(home));
+    const QString home = folder_.path(), kit = ui::ownKitPath().mid(home.size());
+    for (const QString& tail : {kit, QFileInfo(kit).path() + QStringLiteral("/kit-choice.txt")}) {
+        // So deep a home that ".bad-1" after the file's name is past the longest path there is.
+        qputenv("HOME", QFile::encodeName(test::longestPathFolder(home, tail)));
+        QFile f(QDir::homePath() + tail);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(f).absolutePath()) && f.open(QIODevice::WriteOnly) &&
+                    f.write("0\n") == 2 && f.flush());
+        EXPECT_EQ(
+            tail == kit ? ui::loadOwnKit().note : ui::loadKitChoice(0, QStringLiteral("E6")).note,
+            tail == kit ? wording::ownKitSetAside(model::readKit("0\n").refused.at(0), {})
+                        : wording::kitChoiceSetAside(QStringLiteral("E6"), {}));
+        EXPECT_EQ(test::contentsOf(f.fileName()), "0\n") << "where it was";
     }
 }
 
@@ -342,13 +311,9 @@ TEST_F(Combinations, APanelOfTheHouseNamedControlByControlClosedByEscTheKitKept)
     EXPECT_EQ(
         p->Note.Caption(),
         QStringLiteral("上次选的套装读不出，先用 E12；原文件改名为“kit-choice.txt.bad-1”留着。"));
-    // A kit chosen since ends it; one that cannot be kept is said, until one is.
+    // A choice that cannot be kept is said, the one kept before staying, until one is kept.
     choose(*p, CombinationsPanel::E24);
-    EXPECT_TRUE(p->Note.Caption().isEmpty()) << p->Note.Caption().toStdString();
-    {
-        test::FullDisk full;
-        choose(*p, CombinationsPanel::E6);
-    }
+    test::onFullDisk([&] { choose(*p, CombinationsPanel::E6); });
     EXPECT_EQ(p->Note.Caption(), wording::kitChoiceNotSaved(QStringLiteral("E6")));
     EXPECT_EQ(test::contentsOf(kept), "E24\n");
     choose(*p, CombinationsPanel::E6);
