@@ -32,11 +32,10 @@ std::optional<QString> saveWhole(const QString& path, const QByteArray& bytes,
     if (file.error() != QFileDevice::NoError) return fail(file.errorString());
     // Some file systems (network ones, those that allocate late) say only here that the bytes
     // have no room; commit() would not ask.
-    while (::fsync(file.handle()) != 0) {
-        if (errno == EINTR) continue;
-        if (errno == EINVAL || errno == EROFS) break; // a file that cannot be synced, not a fault
+    // EINVAL and EROFS: a file that cannot be synced, not a fault. An interrupted sync fails
+    // the save like any other: the old file stays.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
-    }
     if (beforeCommit) beforeCommit();
     if (!file.commit()) return file.errorString();
     return std::nullopt;

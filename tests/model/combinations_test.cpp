@@ -4,6 +4,7 @@
 // Making a value from a kit: the search against every combination of small kits, the exact
 // arithmetic at the ends of the range, and the kits themselves.
 #include "model/combinations/combinations.h"
+#include "model/combinations/exact.h"
 #include "model/combinations/kit.h"
 #include "model/e_series.h"
 
@@ -372,6 +373,14 @@ TEST(Kits, RepeatsCountOnceAndUnusableValuesAreLeftOut) {
 
 // Values typed finer than a milliohm are searched and judged as typed, not as their nearest
 // milliohm: 0.5004 Ω is not 0.5 Ω within ±0.05 %, and 3.8911 Ω has better ways than 3.891 Ω.
+// Against decimal expansions worked out apart: 10^40, and (2^128 - 1)^2 = 2^256 - 2^129 + 1.
+TEST(ExactArithmetic, ProductsPastA128BitWordAreWrittenWhole) {
+    const exact::U128 tenTo20 = exact::U128(10'000'000'000) * 10'000'000'000, most = ~exact::U128(0);
+    EXPECT_EQ(exact::digits(exact::product(tenTo20, tenTo20)), "1" + std::string(40, '0'));
+    EXPECT_EQ(exact::digits(exact::product(most, most)),
+              "115792089237316195423570985008687907852589419931798687112530834793049593217025");
+}
+
 TEST(CombinationsOfFineValues, AreSearchedAndJudgedAsTyped) {
     const std::vector<Decimal> kit = seriesValues(ESeries::E24, 0, 1); // 1 Ω to 91 Ω
     const std::tuple<const char*, int, int> cases[] = { // digits, power of ten, tolerance

@@ -211,6 +211,20 @@ TEST(PracticeSchedule, TheSameSeedAndAnswersGiveTheSameQuestions) {
     EXPECT_NE(run(readsReversed, 42, 100), run(readsReversed, 43, 100));
 }
 
+// After a round: its most made mistake, else its most missed kind, else the chart's worst.
+TEST(PracticeSchedule, WhatToPractiseNextComesFromTheRoundFirstThenTheChart) {
+    LearnerState s;
+    EXPECT_FALSE(practiseNext(s)) << "nothing wants it";
+    s.questions[1].recent = "rww";
+    EXPECT_TRUE(practiseNext(s)->kind == QuestionKind(1) && !practiseNext(s)->focus);
+    s.mistakes[2].recent = "w";
+    EXPECT_EQ(practiseNext(s)->focus, MistakeKind(2));
+    s.round.missed[3] = 1;
+    EXPECT_TRUE(practiseNext(s)->kind == QuestionKind(3) && !practiseNext(s)->focus);
+    s.round.made[4] = 1;
+    EXPECT_EQ(practiseNext(s)->focus, MistakeKind(4));
+}
+
 TEST(PracticeState, SurvivesTheTextItIsSavedIn) {
     LearnerState s;
     run(readsReversed, 9, 120, &s);

@@ -104,6 +104,7 @@ TEST(PracticeWords, AWrongEndIsExplainedByTheCueThePartShowed) {
     for (const auto& [kind, bands, cues, named] : {
              Row{ReadDirection, {kRed, kRed, kRed, kGold}, ColoursOnly, "第一环是金色"},
              Row{ReadDirection, {kBrown, kBlack, kBlack, kRed, kBrown, kBrown}, ColoursOnly, "误差环是黑色"},
+             Row{ReadDirection, {kRed, kBlack, kBlack, kViolet, kViolet}, ColoursOnly, "770.00Ω"},
              Row{ReadDirection, {kRed, kRed, kRed, kGold}, AsMade, "隔"},
              Row{ReadValue, {kBrown, kBlack, kRed, kBrown}, AsMade, "隔"}}) { // read as 12 Ω
         auto q = practice::questionOfPart(kind, bands, true).value();
