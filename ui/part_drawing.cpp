@@ -4,12 +4,10 @@
 #include "ui/part_drawing.h"
 
 #include "model/colour_code.h"
-#include "model/colour_finder.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <algorithm>
 
 namespace zq::ui {
@@ -127,30 +125,6 @@ void paintPart(QPainter& p, const QRectF& area, const PartLook& look) {
     p.setPen(QPen(bodyInk(look.body).darker(190), 1.0));
     p.drawPath(shape);
     p.restore();
-}
-
-QIcon partsIcon(const std::vector<model::Decimal>& values, int toleranceColour) {
-    constexpr int kWidth = 26, kHeight = 12;
-    QIcon icon;
-    for (const int scale : {1, 2}) {
-        QImage img(QSize(kWidth * int(values.size()), kHeight) * scale,
-                   QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::transparent);
-        QPainter p(&img);
-        p.scale(scale, scale);
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            model::Finding f = model::findColours(values[i], 4, toleranceColour);
-            if (!f.answer || !f.answer->exact)
-                f = model::findColours(values[i], 5, model::palette::kBrown);
-            if (!f.answer) continue;
-            paintPart(p, QRectF(kWidth * qreal(i) + 1, 1, kWidth - 2, kHeight - 2),
-                      madeLook(model::bandColours(*f.answer), false));
-        }
-        p.end();
-        img.setDevicePixelRatio(scale);
-        icon.addPixmap(QPixmap::fromImage(img));
-    }
-    return icon;
 }
 
 void showPart(const PartLook& look, zq::Image& left, std::span<zq::Image* const> middle,

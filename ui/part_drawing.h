@@ -5,11 +5,9 @@
 // The one drawing of a leaded part for the secondary windows: its bands where parts are made
 // with them, on the body colour of its kind, turned round when it reads from the right. The
 // main window keeps its own skin.
-#include "model/decimal.h"
 #include "model/part_look.h"
 #include "platform/controls.h"
 
-#include <QIcon>
 #include <QImage>
 #include <optional>
 #include <span>
@@ -41,10 +39,6 @@ PartLook evenLook(const std::vector<int>& asSeen, model::BodyColour body);
 
 // Paints the part, leads to the sides of `area`, the body in the middle.
 void paintPart(QPainter& p, const QRectF& area, const PartLook& look);
-
-// Small drawings of parts side by side, as the icon of a line that names them: each value with
-// four bands of `toleranceColour` where they carry it exactly, else five of brown.
-QIcon partsIcon(const std::vector<model::Decimal>& values, int toleranceColour);
 
 // Shows the part in a window's body places, which tile it from left to right: the left end,
 // the band places, the right end. Each gets its piece of one drawing. The part lies in `area`
