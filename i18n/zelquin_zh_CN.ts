@@ -408,10 +408,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1  ★最简单</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>三个以内凑不进 %1。</source>
         <translation type="unfinished"></translation>
     </message>
@@ -521,14 +517,6 @@
     </message>
     <message>
         <source>  %1：%2 %3，%4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1  %2  %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1  %2 %3  %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1210,10 +1198,6 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
 </context>
 <context>
     <name>Number</name>
-    <message>
-        <source>≈%1</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>= %1</source>
         <translation type="unfinished"></translation>

@@ -90,10 +90,6 @@ bool shownExactly(const model::Combination& c) {
     return den > 0 && 1000 % den == 0;
 }
 
-QString combinationValue(const model::Combination& c, const model::DecimalFormat& fmt) {
-    return shownExactly(c) ? ohms(c.shown, fmt) : roundedOhms(rounded(c), fmt);
-}
-
 QString combinationsHeading(const model::Decimal& wanted, const QString& kitName,
                             int toleranceHundredths, const model::DecimalFormat& fmt) {
     return QCoreApplication::translate("Combinations", "用手头的电阻凑 %1（%2，误差 %3 以内）：")
@@ -112,19 +108,6 @@ QString combinationLine(const model::Combination& c, bool simplest,
                                    .arg(name, circuitFormula(c, fmt),
                                         combinationResult(c, fmt), error);
     return simplest ? QCoreApplication::translate("Combinations", "%1  ← 最简单").arg(line) : line;
-}
-
-QString combinationEntry(const model::Combination& c, bool simplest,
-                         const model::DecimalFormat& fmt) {
-    const QString name = circuitName(c.circuit, int(c.parts.size()));
-    const QString error = entryError(c, fmt);
-    const QString entry = c.circuit == model::Circuit::single
-                              ? QCoreApplication::translate("Combinations", "%1  %2  %3")
-                                    .arg(name, ohms(c.shown, fmt), error)
-                              : QCoreApplication::translate("Combinations", "%1  %2 %3  %4")
-                                    .arg(name, circuitFormula(c, fmt),
-                                         combinationResult(c, fmt), error);
-    return simplest ? QCoreApplication::translate("Combinations", "%1  ★最简单").arg(entry) : entry;
 }
 
 QString entryError(const model::Combination& c, const model::DecimalFormat& fmt) {

@@ -18,8 +18,6 @@ QString circuitName(model::Circuit circuit, int parts);
 // The wiring with its values: "3.90KΩ + 560.00Ω", "10.00KΩ ∥ 8.20KΩ",
 // "1.00KΩ + (4.70KΩ ∥ 4.70KΩ)".
 QString circuitFormula(const model::Combination& c, const model::DecimalFormat& fmt = {});
-// The value, with "≈" where the rounding left something off: "4.70KΩ", "≈4.505KΩ".
-QString combinationValue(const model::Combination& c, const model::DecimalFormat& fmt = {});
 // The value after its working: "= 4.50KΩ", or "≈ 4.489KΩ" to four significant digits of the
 // exact value.
 QString combinationResult(const model::Combination& c, const model::DecimalFormat& fmt = {});
@@ -34,9 +32,6 @@ QString combinationsHeading(const model::Decimal& wanted, const QString& kitName
 // says so: "  一个电阻：2.70KΩ，-6.90%，超出 ±5%".
 QString combinationLine(const model::Combination& c, bool simplest,
                         const model::DecimalFormat& fmt = {});
-// The same in the window's list: "两个并联  10.00KΩ ∥ 8.20KΩ  ≈4.505KΩ  +0.12%".
-QString combinationEntry(const model::Combination& c, bool simplest,
-                         const model::DecimalFormat& fmt = {});
 // The error as a list shows it, and for a way outside the tolerance that it is:
 // "-6.90%  超出 ±5%".
 QString entryError(const model::Combination& c, const model::DecimalFormat& fmt = {});

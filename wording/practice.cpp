@@ -270,15 +270,6 @@ QStringList hints(const Question& q) {
     return out;
 }
 
-int hintCount(const Question& q) {
-    return int(hints(q).size());
-}
-
-QString hintText(const Question& q, int hint) {
-    const QStringList all = hints(q);
-    return hint >= 1 && hint <= all.size() ? all[hint - 1] : QString();
-}
-
 namespace {
 
 // What the colours of a part drawn without its gap say against the end it was read from: the

@@ -33,8 +33,6 @@ QString questionKeys(const model::practice::Question& q);
 // the answer whole: a part to be picked keeps its last band back, a chip code its power digit or
 // what follows its R. Revealed one at a time.
 QStringList hints(const model::practice::Question& q);
-int hintCount(const model::practice::Question& q);
-QString hintText(const model::practice::Question& q, int hint);
 
 // "答对了！", the kind of mistake named and what it was, or a question passed over with its answer.
 QString verdictText(const model::practice::Question& q, const model::practice::Judgement& j,

@@ -66,10 +66,6 @@ QString ohms(const model::Decimal& value, const model::DecimalFormat& fmt) {
     return q(model::withUnit(value, fmt));
 }
 
-QString roundedOhms(const model::Decimal& value, const model::DecimalFormat& fmt) {
-    return QCoreApplication::translate("Number", "≈%1").arg(ohms(fourDigits(value), fmt));
-}
-
 QString resultOhms(const model::Decimal& value, bool exact, const model::DecimalFormat& fmt) {
     return exact ? QCoreApplication::translate("Number", "= %1").arg(ohms(value, fmt))
                  : QCoreApplication::translate("Number", "≈ %1").arg(ohms(fourDigits(value), fmt));

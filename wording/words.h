@@ -23,10 +23,8 @@ QString q(std::string_view utf8);
 // The one writer of a value with its unit, by the main window's rule: the largest unit the
 // value exceeds, two decimals at least, "4.70KΩ", "1000.00Ω", "4.465KΩ".
 QString ohms(const model::Decimal& value, const model::DecimalFormat& fmt = {});
-// A result that is not exact, by the one rule for those: "≈" and four significant digits in
-// the value's unit, "≈4.489KΩ", "≈33.33Ω".
-QString roundedOhms(const model::Decimal& value, const model::DecimalFormat& fmt = {});
-// A result after its working: "= 4.50KΩ" when exact, "≈ 4.489KΩ" when not; one sign, never two.
+// A result after its working: "= 4.50KΩ" when exact, else "≈" and four significant digits in
+// the value's unit, "≈ 4.489KΩ", "≈ 33.33Ω"; one sign, never two.
 QString resultOhms(const model::Decimal& value, bool exact, const model::DecimalFormat& fmt = {});
 // A range of values: "4.465KΩ ～ 4.935KΩ".
 QString ohmsRange(const model::Decimal& low, const model::Decimal& high,

@@ -215,7 +215,7 @@ TEST_F(PracticeWindow, AnAnswerAfterAHintCountsAsHelpedAndOneWithoutAsKnown) {
         const practice::Track before = p->Learner.of(QuestionKind::ReadValue);
         if (hinted) {
             click(*p, centreOf(p->image(QStringLiteral("HintButton"))));
-            EXPECT_EQ(p->Hint.Caption(), wording::hintText(p->Current, 1)) << "one band at a time";
+            EXPECT_EQ(p->Hint.Caption(), wording::hints(p->Current).front()) << "one band at a time";
             click(*p, centreOf(p->image(QStringLiteral("HintButton"))));
             EXPECT_EQ(p->Hint.Caption().count(QLatin1Char('\n')), 1);
         }
@@ -312,7 +312,8 @@ TEST_F(PracticeWindow, HintsLeadToTheAnswerWithoutGivingItAwayAndAllOfThemFit) {
                                    ? QString::fromUtf8(q->answerEnd == End::Left ? "左端" : "右端")
                                    : wording::ohms(q->answerValue, {zq::decimalPoint().toStdString()});
         SCOPED_TRACE(answer.toStdString() + " " + std::string(practice::questionKindCode(q->kind)));
-        const int count = wording::hintCount(*q);
+        const QStringList hints = wording::hints(*q);
+        const int count = int(hints.size());
         EXPECT_GE(count, 2) << "the rule, then the pieces";
         for (int h = 1; h <= count; ++h) {
             p->hintButtonClicked();
@@ -323,9 +324,9 @@ TEST_F(PracticeWindow, HintsLeadToTheAnswerWithoutGivingItAwayAndAllOfThemFit) {
             // The rule names no colour; after it, a part's hint names one band's.
             int colours = 0;
             for (int c = 0; c < kPaintedSize; ++c)
-                colours += wording::hintText(*q, h).count(wording::colourName(c));
+                colours += hints[h - 1].count(wording::colourName(c));
             if (q->kind != QuestionKind::ChipCode && q->kind != QuestionKind::ReadDirection) {
-                EXPECT_EQ(colours, h == 1 ? 0 : 1) << wording::hintText(*q, h).toStdString();
+                EXPECT_EQ(colours, h == 1 ? 0 : 1) << hints[h - 1].toStdString();
             }
         }
         const QFontMetricsF m(p->Hint.font());

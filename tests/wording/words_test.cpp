@@ -81,13 +81,12 @@ TEST(Words, NumbersAreWrittenByKind) {
         const char* expected;
     } cases[] = {
         {ohms(model::Decimal::of(1000, 0)), "1000.00Ω"},
-        {roundedOhms(v), "≈4.489KΩ"},
-        {roundedOhms(model::Decimal::fromParts("33", "33349", 0)), "≈33.33Ω"},
-        {roundedOhms(model::Decimal::fromParts("9", "9996", 0)), "≈10.00Ω"},
-        // Halves up: a fifth digit 5 goes up, 4 down.
-        {roundedOhms(model::Decimal::fromParts("4489", "5", 0)), "≈4.49KΩ"},
-        {roundedOhms(model::Decimal::fromParts("4489", "4999", 0)), "≈4.489KΩ"},
         {resultOhms(v, false), "≈ 4.489KΩ"},
+        {resultOhms(model::Decimal::fromParts("33", "33349", 0), false), "≈ 33.33Ω"},
+        {resultOhms(model::Decimal::fromParts("9", "9996", 0), false), "≈ 10.00Ω"},
+        // Halves up: a fifth digit 5 goes up, 4 down.
+        {resultOhms(model::Decimal::fromParts("4489", "5", 0), false), "≈ 4.49KΩ"},
+        {resultOhms(model::Decimal::fromParts("4489", "4999", 0), false), "≈ 4.489KΩ"},
         {resultOhms(model::Decimal::of(4500, 0), true), "= 4.50KΩ"},
         {ohmsRange(model::Decimal::of(95, 0), model::Decimal::of(105, 0)), "95.00Ω ～ 105.00Ω"},
         {bandColourName(1, model::palette::kRed), "第一环：红色"},
