@@ -94,12 +94,6 @@ QString circuitCode(model::Circuit c) {
     return {};
 }
 
-QString signedHundredths(std::int64_t h) {
-    const std::uint64_t magnitude = h < 0 ? 0 - std::uint64_t(h) : std::uint64_t(h);
-    return (h < 0 ? QStringLiteral("-") : QString()) +
-           q(model::Decimal::of(magnitude, -2).text(".", 2));
-}
-
 std::string codeOf(model::KitValueFault f) {
     switch (f) {
     case model::KitValueFault::zero:
@@ -142,7 +136,7 @@ QString coloursJson(const ColoursReport& r, const model::DecimalFormat& fmt) {
         standard << QJsonObject{{QStringLiteral("value_ohms"), exact(v.value)},
                                 {QStringLiteral("member"), member},
                                 {QStringLiteral("makeable"), v.makeable},
-                                {QStringLiteral("error_percent"), q(model::errorPercent(v))}};
+                                {QStringLiteral("error_percent"), q(model::errorPercent(v.change))}};
     }
     if (typed.note != model::InputNote::None)
         notes << noteObject(model::codeOf(typed.note), wording::inputNote(typed, fmt));
@@ -167,7 +161,7 @@ QString coloursJson(const ColoursReport& r, const model::DecimalFormat& fmt) {
                 {QStringLiteral("value_ohms"), exact(c->shown)},
                 {QStringLiteral("value_exact"),
                  exact(c->numerator) + QLatin1Char('/') + exact(c->denominator)},
-                {QStringLiteral("error_percent"), signedHundredths(c->error.hundredths)},
+                {QStringLiteral("error_percent"), q(model::errorPercent(c->error))},
                 {QStringLiteral("within_tolerance"), c->withinTolerance},
                 {QStringLiteral("simplest"), made->simplest == c},
             };

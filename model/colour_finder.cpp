@@ -263,16 +263,11 @@ std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt) {
     return numberInUnit(ohms, fmt) + std::string(unitFor(ohms).text);
 }
 
-std::string errorPercent(const StandardValue& v) {
-    const std::int64_t h = v.change.hundredths;
+std::string errorPercent(const Change& c) {
+    const std::int64_t h = c.hundredths;
+    if (!c.belowHundredth.isZero()) return (c.negative ? "-" : "") + c.belowHundredth.text(".");
     return (h < 0 ? "-" : "") + Decimal::of(h < 0 ? 0 - std::uint64_t(h) : std::uint64_t(h), -2).text(".", 2);
 }
 
-std::string typedForm(const Decimal& ohms) {
-    static constexpr std::pair<int, std::string_view> kPrefixes[] = {{9, "G"}, {6, "M"}, {3, "k"}};
-    for (const auto& [power, prefix] : kPrefixes)
-        if (ohms >= Decimal::of(1, power)) return ohms.shifted(-power).text() + std::string(prefix);
-    return ohms.text();
-}
 
 } // namespace zq::model

@@ -140,8 +140,7 @@ std::vector<int> bandColours(const ColourAnswer& a);
 std::string withUnit(const Decimal& ohms, const DecimalFormat& fmt);
 // The exact figure as a plain decimal, "." the point, for machine-read output: "3.13",
 // "-26.67", "0.00".
-std::string errorPercent(const StandardValue& v);
-// A short form to type back: 4.7k, 470, 0.47, 1M, 1.5G.
-std::string typedForm(const Decimal& ohms);
+// A difference the hundredths round to nothing keeps two significant digits: "0.0000037".
+std::string errorPercent(const Change& c);
 
 } // namespace zq::model

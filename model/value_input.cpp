@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -302,6 +303,13 @@ ValueAndTolerance parseValueAndTolerance(std::string_view text, std::string_view
     ValueInput value = parseValue(headText, localePoint);
     if (!tolerance || !value.ok) return out;
     return {value, tolerance, headText};
+}
+
+std::string typedForm(const Decimal& ohms) {
+    static constexpr std::pair<int, std::string_view> kPrefixes[] = {{9, "G"}, {6, "M"}, {3, "k"}};
+    for (const auto& [power, prefix] : kPrefixes)
+        if (ohms >= Decimal::of(1, power)) return ohms.shifted(-power).text() + std::string(prefix);
+    return ohms.text();
 }
 
 } // namespace zq::model

@@ -63,6 +63,8 @@ struct ValueInput {
 // could mean a thousand, and is refused. A small m before the ohm ("5mΩ") or milli in words
 // is refused: colour-coded parts have no milliohms; a small m alone is a lazy M.
 ValueInput parseValue(std::string_view text, std::string_view localePoint = ".");
+// The way back, as people write a value and parseValue reads it: 4.7k, 470, 0.47, 1M, 1.5G.
+std::string typedForm(const Decimal& ohms);
 
 // A tolerance band as chosen: its colour, and whether it stands for the precision figure
 // IEC 60062:2016 gives the colour rather than the program's own table (the main window's).

@@ -3,7 +3,6 @@
 
 #include "model/combinations/kit_file.h"
 
-#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -123,17 +122,9 @@ KitFileRead readKitFile(const std::string& path) {
 
 std::string kitText(std::span<const Decimal> values) {
     std::string out;
-    // As people write them and shops print them: the editor shows this text.
-    static constexpr struct {
-        int decade;
-        const char* prefix;
-    } kPrefixes[] = {{9, "G"}, {6, "M"}, {3, "k"}};
-    for (const Decimal& v : values) {
-        const auto p = std::find_if(std::begin(kPrefixes), std::end(kPrefixes),
-                                    [&v](const auto& p) { return v.decade() >= p.decade; });
-        out += p == std::end(kPrefixes) ? v.text() : v.shifted(-p->decade).text() + p->prefix;
-        out += "\n";
-    }
+    // As people write them: the editor shows this text.
+    for (const Decimal& v : values)
+        out += typedForm(v) + "\n";
     return out;
 }
 

@@ -33,12 +33,10 @@ QString exactOhms(const QString& withUnit) {
     return QString::fromStdString(v.ohms.text());
 }
 
-// "+3.13%" → "3.13", "0.00%" → "0.00": as --json writes an error.
+// "+3.13%" → "3.13", "-0.0001%" → "-0.0001": as --json writes an error.
 QString plainPercent(QString p) {
     p.chop(1);
     if (p.startsWith(u'+')) p.remove(0, 1);
-    // A change below half a hundredth keeps its figures; in hundredths it is none.
-    if (p.section(u'.', 1).size() > 2) p = QStringLiteral("0.00");
     return p;
 }
 

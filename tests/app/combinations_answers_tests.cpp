@@ -97,8 +97,6 @@ Stated fromText(const QRegularExpressionMatch& m) {
     s.value = plain(m.captured(4));
     s.percent = m.captured(5);
     if (s.percent.startsWith(u'+')) s.percent.remove(0, 1);
-    // A change below half a hundredth keeps its figures; in hundredths it is none.
-    if (s.percent.section(u'.', 1).size() > 2) s.percent = QStringLiteral("0.00");
     s.simplest = m.hasMatch() && !m.captured(6).isEmpty();
     s.within = m.captured(7).isEmpty();
     // The words name the circuit and the number of parts the formula shows.
@@ -200,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Asked{"1.111", "E6", "灰"},  // nothing comes within ±0.01 %
                     Asked{"7.77M", "E24", "红"}, // three parts, mixed circuits possible
                     Asked{"12345", "E6", "银"},  // one part 19 % off, two within ±10 %
-                    Asked{"0.5", "E12", ""}));   // below the smallest part
+                    Asked{"0.5", "E12", ""},     // below the smallest part
+                    Asked{"3.8911", "E24", ""})); // three parts off by less than 0.005 %
 
 // A kit file through the command line.
 class KitFile : public testing::Test {

@@ -348,7 +348,7 @@ TEST_P(StandardValues, SayWhetherTheValueIsOneAndWhichTheBandsMake) {
         std::string series;
         for (const ESeries s : v.member)
             series += std::string(series.empty() ? "" : "/") + std::string(seriesName(s));
-        got.push_back(v.value.text() + " " + series + " " + errorPercent(v) +
+        got.push_back(v.value.text() + " " + series + " " + errorPercent(v.change) +
                       (v.makeable ? "" : "*"));
     }
     EXPECT_EQ(codes(f), c.notes);
@@ -443,8 +443,8 @@ TEST(StandardValues, DifferenceIsExactAndRoundsHalfAwayFromZero) {
     ASSERT_EQ(f.standard.size(), 2u);
     EXPECT_EQ(f.standard[0].change.hundredths, -625);
     EXPECT_EQ(f.standard[1].change.hundredths, 313);
-    EXPECT_EQ(errorPercent(f.standard[0]), "-6.25");
-    EXPECT_EQ(errorPercent(f.standard[1]), "3.13");
+    EXPECT_EQ(errorPercent(f.standard[0].change), "-6.25");
+    EXPECT_EQ(errorPercent(f.standard[1].change), "3.13");
 }
 
 // Over every member of every series in two decades, the values just beside each, and each
