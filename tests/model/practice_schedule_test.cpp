@@ -262,6 +262,8 @@ TEST(PracticeState, RefusesTextItDidNotWrite) {
         "format=1\nround.asked=11\n",                         // past a round
         "format=1\nround.number=0\n",                         // rounds count from 1
         "format=1\nround.missed.reading=1\n",                 // no such kind
+        "format=1\nround.made.reading=1\n",                   // no such mistake
+        "format=1\nround.made.other=1\n",                     // not tracked
     };
     for (const char* text : refused)
         EXPECT_EQ(fromText(text), std::nullopt) << text;
