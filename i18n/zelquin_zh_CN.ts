@@ -1497,10 +1497,6 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>练习进度文件 %1 读不了，也没能改名放在一边；这次从头开始。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>练习进度没能保存：%1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1827,6 +1823,10 @@ J 金、Y 银，退格键退一环，回车作答；从哪头读用 ← → 选�
     </message>
     <message>
         <source>正确：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>练习进度文件 %1 读不了，也没能改名放在一边；这次从头开始，进度不保存，免得盖掉它。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -549,7 +549,7 @@ QString progressSetAside(const QString& fileName) {
 }
 
 QString progressNotSetAside(const QString& path) {
-    return Practice::tr("练习进度文件 %1 读不了，也没能改名放在一边；这次从头开始。").arg(path);
+    return Practice::tr("练习进度文件 %1 读不了，也没能改名放在一边；这次从头开始，进度不保存，免得盖掉它。").arg(path);
 }
 
 QString progressNotSaved(const QString& why) {

@@ -620,13 +620,18 @@ TEST_F(PracticeWindow, AFileThatCannotBeReadIsSetAsideAndSaidOnce) {
 }
 
 TEST_F(PracticeWindow, AFileThatCannotBeReadNorRenamedIsSaidToStayWhereItIs) {
-    // ".bad-1" after a name this long is past the longest name the system takes, for root too.
-    const QString at = folder.filePath(QString(250, QLatin1Char('p')));
-    QFile f(at);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && f.write("not json") == 8);
-    const Window p(*w, Window::Options{26, at});
-    EXPECT_EQ(p.Notice.Caption(), wording::progressNotSetAside(at));
-    EXPECT_EQ(test::contentsOf(at), "not json");
+    // ".bad-1" after a name this long is past the longest name the system takes, for root
+    // too; a short name finds every name to set it aside as taken.
+    for (const QString& at : {folder.filePath(QString(250, QLatin1Char('p'))), path()}) {
+        for (int n = 1; at == path() && n < 1000; ++n)
+            QFile(at + QStringLiteral(".bad-%1").arg(n)).open(QIODevice::WriteOnly);
+        QFile f(at);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && f.write("not json") == 8);
+        Window p(*w, Window::Options{26, at});
+        EXPECT_EQ(p.Notice.Caption(), wording::progressNotSetAside(at));
+        p.nextButtonClicked(); // a question passed over is recorded, not saved over the file
+        EXPECT_EQ(test::contentsOf(at), "not json");
+    }
 }
 
 // Run as a child by the next test: starts saving other progress and is killed before the new

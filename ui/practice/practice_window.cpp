@@ -71,6 +71,7 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
     Learner = loaded.state;
     // Said once: the file is out of the way, and the next save writes a good one.
     keepNotice_ = loaded.unreadable;
+    leaveFileAlone_ = loaded.unreadable && loaded.setAsideAs.isEmpty();
     if (loaded.unreadable)
         say(loaded.setAsideAs.isEmpty()
                 ? wording::progressNotSetAside(QDir::toNativeSeparators(file_.path()))
@@ -385,6 +386,7 @@ void PracticeWindow::answered(const practice::Judgement& j) {
 }
 
 void PracticeWindow::save() {
+    if (leaveFileAlone_) return;
     if (const std::optional<QString> why = file_.save(Learner))
         say(wording::progressNotSaved(*why));
 }

@@ -101,6 +101,9 @@ class PracticeWindow : public SecondaryWindow {
     model::practice::Random random_;
     ProgressFile file_;
     bool keepNotice_ = false;
+    // An unreadable file that could not be set aside: saving would overwrite what the user may
+    // still want back, so this session's progress is not kept.
+    bool leaveFileAlone_ = false;
     bool reviewDue_ = false; // a round has just ended: the next question comes with its review
 };
 
