@@ -275,7 +275,8 @@ TEST_F(PracticeWindow, EveryKindIsAnsweredHintedAndLeftWithTheKeyboardAloneAndRe
     const practice::LearnerState kept = p->Learner;
     p->ask(*std::get<0>(cases[1]));
     pressKeys(*p, {Qt::Key_PageDown});
-    EXPECT_TRUE(p->Verdict.Caption().contains(wording::ohms(p->Current.answerValue)));
+    EXPECT_TRUE(p->Verdict.Caption().contains(
+        wording::ohms(p->Current.answerValue, {zq::decimalPoint().toStdString()})));
     EXPECT_EQ(p->Learner.of(QuestionKind::ChipCode).wrong,
               kept.of(QuestionKind::ChipCode).wrong + 1);
 }

@@ -382,7 +382,8 @@ TEST_F(ReadingWindow, LongReadingsStandWholeOneUnderAnother) {
         QString shown;
         for (const zq::Label* l : r.Reading)
             shown += l->Caption();
-        EXPECT_TRUE(shown.endsWith(wording::readingLines(r.Readings, {}).lines.last()));
+        EXPECT_TRUE(shown.endsWith(
+            wording::readingLines(r.Readings, {zq::decimalPoint().toStdString()}).lines.last()));
         int below = 0; // the foot of the label above
         for (const zq::Label* l : {&r.Verdict, r.Reading[0], r.Reading[1], r.Reading[2], r.Reading[3]}) {
             if (l->Caption().isEmpty()) continue;
