@@ -124,12 +124,8 @@ TEST(Placement, ThePanelGoesBesideTheValueWindowAndNeverOverTheMainOne) {
          {510, 440},
          {616, 100},
          {}},
-        {"fits exactly right, with as much room on the left",
-         QRect(-510, 0, 1636, 728),
-         {},
-         {510, 440},
-         {616, 100},
-         {}},
+        {"fits exactly right, as much room on the left", QRect(-510, 0, 1636, 728), {}, {510, 440},
+         {616, 100}, {}},
         {"a pixel short: over the middle of it",
          QRect(0, 0, 1125, 728),
          {},
@@ -184,20 +180,13 @@ TEST(Placement, ThePanelGoesBesideTheValueWindowAndNeverOverTheMainOne) {
 TEST(Placement, TheEditorGoesBesideThePanelOrOverItNeverOverTheValueWindow) {
     const QRect main(QPoint(0, 100), kMain), value(QPoint(616, 0), QSize(510, 440));
     const QRect panel(QPoint(616, 440), QSize(510, 288));
-    const struct {
-        const char* rule;
-        QRect area;
-        QPoint at;
-    } rows[] = {
-        {"fits exactly right of the panel", QRect(0, 0, 1636, 728), {1126, 440}},
-        {"a pixel short: over the panel", QRect(0, 0, 1635, 728), {616, 440}},
-        {"fits exactly under the panel", QRect(0, 0, 1126, 1016), {616, 728}},
-        {"a pixel short: over the panel, not over the value window", QRect(0, 0, 1126, 1015),
-         {616, 440}},
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(ui::placeOverOrBesideAnchor(r.area, main, value, panel, {510, 288}), r.at)
-            << r.rule;
+    // Exactly right of the panel, a pixel short; exactly under it, a pixel short.
+    for (const auto& [area, at] : {std::pair{QRect(0, 0, 1636, 728), QPoint(1126, 440)},
+                                   {QRect(0, 0, 1635, 728), QPoint(616, 440)},
+                                   {QRect(0, 0, 1126, 1016), QPoint(616, 728)},
+                                   {QRect(0, 0, 1126, 1015), QPoint(616, 440)}})
+        EXPECT_EQ(ui::placeOverOrBesideAnchor(area, main, value, panel, {510, 288}), at)
+            << area.width() << "x" << area.height();
 }
 
 TEST(Placement, OneLargerThanTheAreaKeepsItsTitleOnScreen) {
