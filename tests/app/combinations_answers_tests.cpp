@@ -124,7 +124,7 @@ Stated fromJson(const QJsonObject& o) {
     if (fraction.size() == 2)
         s.rounded = whole(fraction[0]) * 1000 != milliohms(s.value) * whole(fraction[1]);
     // The text shows a rounded value to four significant digits of the exact one, halves up.
-    if (s.rounded && fraction.size() == 2) {
+    if (s.rounded) {
         I128 n = whole(fraction[0]), d = whole(fraction[1]);
         int e = 0;
         for (; n < d * 1000; --e) n *= 10;
@@ -293,12 +293,11 @@ TEST_F(KitFile, ABrokenOrEmptyFileIsRefusedInOneLineNamingTheLine) {
     }
 }
 
-// The most values a kit holds are read, every one of them; one more is refused, never cut.
 TEST_F(KitFile, AThousandValuesAreReadAndOneMoreIsRefused) {
     QByteArray most;
     for (int i = 1; i <= int(zq::model::kKitMostValues); ++i)
         most += QByteArray::number(i) + "\n";
-    // The best single part for 1001 Ω is the thousandth line: the last one was read.
+    // The best single part for 1001 Ω is the thousandth line: the last one was read, not cut.
     EXPECT_TRUE(have("1001", write(most)).out.contains(QStringLiteral("一个电阻：1000.00Ω，")));
     const auto refused = have("1001", write(most + "1001\n"));
     EXPECT_EQ(refused.exitStatus, 2);
