@@ -548,9 +548,7 @@ TEST_F(PracticeWindow, AProgressFileThatCannotBeWrittenIsNeverSaidSavedAndTheOld
     answerRightly(*window());
     const QByteArray saved = test::contentsOf(path());
     auto p = window();
-    std::optional<test::FullDisk> disk(std::in_place);
-    answerRightly(*p);
-    disk.reset();
+    test::onFullDisk([&] { answerRightly(*p); });
     EXPECT_TRUE(p->Notice.Caption().startsWith(wording::progressNotSaved({}).chopped(1)));
     EXPECT_EQ(test::contentsOf(path()), saved) << "byte for byte";
 }
@@ -621,8 +619,7 @@ TEST_F(PracticeWindow, AFileThatCannotBeReadIsSetAsideAndSaidOnce) {
 }
 
 TEST_F(PracticeWindow, AFileThatCannotBeReadNorRenamedIsSaidToStayWhereItIs) {
-    // ".bad-1" after a name this long is past the longest name the system takes, for root
-    // too; a short name finds every name to set it aside as taken.
+    // Too long a name to take ".bad-1", even for root; a short one finds every ".bad-N" taken.
     for (const QString& at : {folder.filePath(QString(250, QLatin1Char('p'))), path()}) {
         for (int n = 1; at == path() && n < 1000; ++n)
             QFile(at + QStringLiteral(".bad-%1").arg(n)).open(QIODevice::WriteOnly);

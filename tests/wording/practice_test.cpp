@@ -95,8 +95,7 @@ TEST(PracticeWords, EveryKindOfMistakeIsNamedApart) {
     EXPECT_FALSE(names.count(QString()));
 }
 
-// A wrong end is explained by the cue the part showed, named ("隔" for the gap): its gap where
-// one is drawn, else the colour rule the other way breaks.
+// A wrong end is explained by the cue shown: the gap ("隔") if drawn, else the broken colour rule.
 TEST(PracticeWords, AWrongEndIsExplainedByTheCueThePartShowed) {
     using enum QuestionKind;
     using enum practice::DrawnPart::Cues;
@@ -126,18 +125,14 @@ TEST(PracticeWords, AChipCodeTypedAsPrintedIsToldItsLastDigitIsThePower) {
     }
 }
 
-// Hints leave the last piece to the learner: a picked part's last band, a chip code's power
-// digit or what follows its R.
+// Hints leave the last piece: a part's last band, a chip code's power digit or what follows R.
 TEST(PracticeWords, HintsLeaveTheLastPieceToTheLearner) {
-    for (const int bands : {4, 5}) {
-        const auto q = practice::questionOfValue(model::Decimal::of(47, 2), kGold, bands).value();
-        EXPECT_EQ(hints(q).size(), bands) << "the rule and every band but the last";
-        EXPECT_FALSE(hints(q).join(u'\n').contains(colourName(kGold)));
-    }
-    for (const std::string_view code : {"473", "4R7", "56R2"}) {
-        const QStringList given = hints(practice::questionOfCode(code).value()).mid(1);
-        EXPECT_FALSE(given.join(u'\n').contains(QLatin1Char(code.back()))) << code;
-    }
+    for (const int bands : {4, 5})
+        EXPECT_FALSE(hints(practice::questionOfValue(model::Decimal::of(47, 2), kGold, bands).value())
+                         .join(u'\n').contains(colourName(kGold))) << bands;
+    for (const std::string_view code : {"473", "4R7", "56R2"})
+        EXPECT_FALSE(hints(practice::questionOfCode(code).value()).mid(1).join(u'\n').contains(
+            QLatin1Char(code.back()))) << code;
 }
 
 TEST(PracticeWords, AMistakeFadesOnlyAfterAnswersWithoutIt) {
@@ -147,8 +142,7 @@ TEST(PracticeWords, AMistakeFadesOnlyAfterAnswersWithoutIt) {
             << recent;
 }
 
-// After a round: its score, the mistake made most in it to practise next, and a kind done well:
-// four in five right lately, over three answers or more.
+// A round's review: its score, its most made mistake next, a kind four in five right over three.
 TEST(PracticeWords, TheRoundReviewNamesAKindDoneWellFromFourInFive) {
     practice::LearnerState s;
     s.round = {.number = 3, .asked = 10, .right = 8, .wrong = 2, .missed = {0, 0, 2}, .made = {0, 2}};
