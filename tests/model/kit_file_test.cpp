@@ -165,15 +165,19 @@ TEST(KitFileLimits, OnlyARegularFileOfBoundedSizeIsRead) {
     const std::string regular = dir + "/kit.txt", big = dir + "/big.txt", pipe = dir + "/pipe";
     std::ofstream(regular) << "4.7k\n";
     std::ofstream(big) << std::string(kKitMostBytes + 1, '#');
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const struct {
+    struct Case {
         std::string path;
         KitFileTrouble trouble;
-    } cases[] = {
-        {regular, KitFileTrouble::none},    {dir + "/none.txt", KitFileTrouble::missing},
-        {dir, KitFileTrouble::folder},      {"/dev/zero", KitFileTrouble::notRegular},
-        {pipe, KitFileTrouble::notRegular}, {big, KitFileTrouble::tooLarge},
     };
+    std::vector<Case> cases = {
+        {regular, KitFileTrouble::none}, {dir + "/none.txt", KitFileTrouble::missing},
+        {dir, KitFileTrouble::folder},   {"/dev/zero", KitFileTrouble::notRegular},
+        {big, KitFileTrouble::tooLarge},
+    };
+#ifndef __EMSCRIPTEN__ // Node's file system has no pipes: there mkfifo makes a regular file.
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    cases.push_back({pipe, KitFileTrouble::notRegular});
+#endif
     for (const auto& c : cases)
         EXPECT_EQ(readKitFile(c.path).trouble, c.trouble) << c.path;
     EXPECT_EQ(readKitFile(regular).kit.values, std::vector<Decimal>{Decimal::of(47, 2)});
