@@ -8,11 +8,25 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace zq::wording {
 namespace {
 
 model::Decimal ohm(std::uint64_t v) {
     return model::Decimal::of(v, 0);
+}
+
+bool contains(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::string withoutApprox(std::string text) {
+    for (std::size_t at; (at = text.find("≈")) != std::string::npos;)
+        text.erase(at, std::string_view("≈").size());
+    return text;
 }
 
 // The best of a shape from a kit, as the search gives it.
@@ -114,18 +128,18 @@ TEST(CombinationWords, EachCircuitIsWrittenWithItsPartsAndWorking) {
     for (const Case& c : cases) {
         const model::Combination made = best(c.kit, c.wanted, c.circuit, c.parts);
         ASSERT_EQ(int(made.parts.size()), c.parts) << c.formula;
-        EXPECT_EQ(circuitName(c.circuit, c.parts), QString::fromUtf8(c.name));
-        EXPECT_EQ(circuitFormula(made), QString::fromUtf8(c.formula));
-        const QStringList lines = working(made);
-        ASSERT_FALSE(lines.isEmpty());
-        EXPECT_EQ(lines.front(), QString::fromUtf8(c.working));
-        EXPECT_EQ(lines.size(), *c.exact ? 2 : 1) << c.formula;
+        EXPECT_EQ(circuitName(c.circuit, c.parts), c.name);
+        EXPECT_EQ(circuitFormula(made), c.formula);
+        const std::vector<std::string> lines = working(made);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.front(), c.working);
+        EXPECT_EQ(lines.size(), *c.exact ? 2u : 1u) << c.formula;
         if (*c.exact) {
-            EXPECT_EQ(lines.back(), QString::fromUtf8(c.exact));
+            EXPECT_EQ(lines.back(), c.exact);
         }
         // The terminal and the window write the same formula and value.
-        EXPECT_TRUE(combinationLine(made, false).contains(QString::fromUtf8(c.formula)));
-        EXPECT_TRUE(panelWay(made, false).contains(QString::fromUtf8(c.value).remove(u'≈')));
+        EXPECT_TRUE(contains(combinationLine(made, false), c.formula));
+        EXPECT_TRUE(contains(panelWay(made, false), withoutApprox(c.value)));
     }
 }
 
@@ -133,43 +147,42 @@ TEST(CombinationWords, OnlyTheSimplestIsMarkedAndTheErrorIsSigned) {
     const model::Combination above = best({ohm(4700)}, 4500, model::Circuit::single, 1);
     const model::Combination below = best({ohm(4300)}, 4500, model::Circuit::single, 1);
     EXPECT_EQ(combinationLine(above, true),
-              QStringLiteral("  一个电阻：4.70KΩ，+4.44%  ← 最简单"));
-    EXPECT_EQ(combinationLine(below, false), QStringLiteral("  一个电阻：4.30KΩ，-4.44%"));
-    EXPECT_EQ(panelWay(above, true), QStringLiteral("4.70KΩ  +4.44%  ★最简单"));
+              "  一个电阻：4.70KΩ，+4.44%  ← 最简单");
+    EXPECT_EQ(combinationLine(below, false), "  一个电阻：4.30KΩ，-4.44%");
+    EXPECT_EQ(panelWay(above, true), "4.70KΩ  +4.44%  ★最简单");
     // A way outside the tolerance the heading names says so, wherever it is listed.
     const model::Combination outside = best({ohm(4700)}, 4400, model::Circuit::single, 1);
     EXPECT_EQ(combinationLine(outside, false),
-              QStringLiteral("  一个电阻：4.70KΩ，+6.82%，超出 ±5%"));
-    EXPECT_EQ(panelWay(outside, false), QStringLiteral("4.70KΩ  +6.82%  超出 ±5%"));
-    EXPECT_EQ(panelWay(below, false), QStringLiteral("4.30KΩ  -4.44%"));
+              "  一个电阻：4.70KΩ，+6.82%，超出 ±5%");
+    EXPECT_EQ(panelWay(outside, false), "4.70KΩ  +6.82%  超出 ±5%");
+    EXPECT_EQ(panelWay(below, false), "4.30KΩ  -4.44%");
 }
 
 TEST(CombinationWords, KitRefusalsNameTheLineAndTheReason) {
     const model::KitFile kit = model::readKit("4.7k\n0\n4..7k\n2G\n");
     ASSERT_EQ(kit.refused.size(), 3u);
-    const QString where = QStringLiteral("kit.txt");
+    const std::string where = "kit.txt";
     EXPECT_EQ(kitLineRefused(where, kit.refused[0]),
-              QStringLiteral("套装文件“kit.txt”第 2 行用不了：0 欧是跳线，不能拿来凑。"));
+              "套装文件“kit.txt”第 2 行用不了：0 欧是跳线，不能拿来凑。");
     EXPECT_EQ(kitLineRefused(where, kit.refused[1]),
-              QStringLiteral("套装文件“kit.txt”第 3 行用不了：阻值里只能有一个小数点。"));
+              "套装文件“kit.txt”第 3 行用不了：阻值里只能有一个小数点。");
     EXPECT_EQ(kitLineRefused(where, kit.refused[2]),
-              QStringLiteral("套装文件“kit.txt”第 4 行用不了：大过 1GΩ，凑不了。"));
-    EXPECT_EQ(kitFileEmpty(where), QStringLiteral("套装文件“kit.txt”里没有阻值。"));
+              "套装文件“kit.txt”第 4 行用不了：大过 1GΩ，凑不了。");
+    EXPECT_EQ(kitFileEmpty(where), "套装文件“kit.txt”里没有阻值。");
     EXPECT_EQ(kitFileUnreadable(where, KitFileTrouble::missing),
-              QStringLiteral("读不了套装文件“kit.txt”：没有这个文件。"));
+              "读不了套装文件“kit.txt”：没有这个文件。");
     // The own kit set aside, and the note when even renaming failed.
-    EXPECT_EQ(ownKitSetAside(kit.refused[1], QStringLiteral("kit.txt.bad-1")),
-              QStringLiteral(
-                  "我的套装文件第 3 行读不出。原文件改名为“kit.txt.bad-1”留着，先用入门套装。"));
-    EXPECT_EQ(ownKitSetAside(std::nullopt, QString()),
-              QStringLiteral("我的套装文件打不开。原文件没能改名留着，先用入门套装。"));
+    EXPECT_EQ(ownKitSetAside(kit.refused[1], "kit.txt.bad-1"),
+              "我的套装文件第 3 行读不出。原文件改名为“kit.txt.bad-1”留着，先用入门套装。");
+    EXPECT_EQ(ownKitSetAside(std::nullopt, std::string()),
+              "我的套装文件打不开。原文件没能改名留着，先用入门套装。");
 }
 
 TEST(CombinationWords, AValueThatCannotBeMadeSaysWhy) {
-    EXPECT_EQ(wantedFault(model::KitValueFault::zero), QStringLiteral("零欧用跳线，不用凑。"));
-    EXPECT_EQ(noneWithinTolerance(1), QStringLiteral("三个以内凑不进 ±0.01%。"));
-    EXPECT_EQ(combinationsHeading(ohm(4500), QStringLiteral("E12"), 500),
-              QStringLiteral("用手头的电阻凑 4.50KΩ（E12，误差 ±5% 以内）："));
+    EXPECT_EQ(wantedFault(model::KitValueFault::zero), "零欧用跳线，不用凑。");
+    EXPECT_EQ(noneWithinTolerance(1), "三个以内凑不进 ±0.01%。");
+    EXPECT_EQ(combinationsHeading(ohm(4500), "E12", 500),
+              "用手头的电阻凑 4.50KΩ（E12，误差 ±5% 以内）：");
 }
 
 } // namespace

@@ -19,10 +19,6 @@ namespace {
 using model::Warning;
 namespace palette = model::palette;
 
-QString u(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 // Band 4 of a four-band part while band 3 is gold, and while it is silver, by colour clicked.
 const char* const kGoldColumn[12] = {
     "第三环为金色，所以不能在第四环选棕色啦，这是一个四环电阻！",
@@ -101,7 +97,7 @@ TEST(MainWindowWords, EveryWarningTheRulesGiveHasTodaysText) {
                     EXPECT_EQ(e.band, band);
                     EXPECT_EQ(e.colour, colour);
                     EXPECT_EQ(warning(e.warning, e.band, e.colour),
-                              u(todays(e.warning, e.band, e.colour)))
+                              todays(e.warning, e.band, e.colour))
                         << "band " << band << " colour " << colour;
                     seen.insert(e.warning);
                     ++warnings;
@@ -110,16 +106,16 @@ TEST(MainWindowWords, EveryWarningTheRulesGiveHasTodaysText) {
     // Per state: 6 on the digit bands, none on band 3, 5 on band 5; the five-band one adds
     // gold and silver on band 3, the metal multipliers 12 on band 4.
     EXPECT_EQ(warnings, (6 + 1 + 5) * 4 + 2 + 12 * 2);
-    EXPECT_EQ(warningTitle(), QStringLiteral("温馨提示！"));
+    EXPECT_EQ(warningTitle(), "温馨提示！");
 }
 
 TEST(MainWindowWords, NoTextForAWarningWithAColourOrBandItNeverNames) {
     // The other side: a warning is never filled in with a colour the rules accept there.
-    EXPECT_TRUE(warning(Warning::DigitBandHasNoDigit, 1, palette::kRed).isEmpty());
-    EXPECT_TRUE(warning(Warning::DigitBandHasNoDigit, 3, palette::kGold).isEmpty());
-    EXPECT_TRUE(warning(Warning::Band3MetalOnFiveBand, 3, palette::kBrown).isEmpty());
-    EXPECT_TRUE(warning(Warning::Band4AfterGoldBand3, 4, palette::kNone).isEmpty());
-    EXPECT_TRUE(warning(Warning::Band4AfterSilverBand3, 4, -1).isEmpty());
+    EXPECT_TRUE(warning(Warning::DigitBandHasNoDigit, 1, palette::kRed).empty());
+    EXPECT_TRUE(warning(Warning::DigitBandHasNoDigit, 3, palette::kGold).empty());
+    EXPECT_TRUE(warning(Warning::Band3MetalOnFiveBand, 3, palette::kBrown).empty());
+    EXPECT_TRUE(warning(Warning::Band4AfterGoldBand3, 4, palette::kNone).empty());
+    EXPECT_TRUE(warning(Warning::Band4AfterSilverBand3, 4, -1).empty());
 }
 
 TEST(MainWindowWords, ToleranceCaptionsOfEveryColourBandFiveTakes) {
@@ -134,15 +130,15 @@ TEST(MainWindowWords, ToleranceCaptionsOfEveryColourBandFiveTakes) {
         {palette::kNone, "电阻可允许误差值：±20%"},
     };
     for (const auto& [colour, text] : cases)
-        EXPECT_EQ(toleranceCaption(model::colourByIndex(colour).tolerance), QString::fromUtf8(text))
+        EXPECT_EQ(toleranceCaption(model::colourByIndex(colour).tolerance), text)
             << colour;
 }
 
 TEST(MainWindowWords, FlowChartNamesTheKindOfResistorAndEquatesTheValue) {
-    EXPECT_EQ(resistorKind(true), QStringLiteral("现在为四环电阻"));
-    EXPECT_EQ(resistorKind(false), QStringLiteral("现在为五环电阻"));
-    EXPECT_EQ(resultLine(QStringLiteral("25.40KΩ")), QStringLiteral("等于： 25.40KΩ"));
-    EXPECT_EQ(resultLine(QStringLiteral("0,47Ω")), QStringLiteral("等于： 0,47Ω"));
+    EXPECT_EQ(resistorKind(true), "现在为四环电阻");
+    EXPECT_EQ(resistorKind(false), "现在为五环电阻");
+    EXPECT_EQ(resultLine("25.40KΩ"), "等于： 25.40KΩ");
+    EXPECT_EQ(resultLine("0,47Ω"), "等于： 0,47Ω");
 }
 
 } // namespace

@@ -9,11 +9,12 @@
 #include "wording/words.h"
 
 #include <gtest/gtest.h>
-#include <set>
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+#include <algorithm>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace zq::wording {
 namespace {
@@ -22,8 +23,12 @@ namespace practice = model::practice;
 using namespace model::palette;
 using practice::QuestionKind;
 
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
+bool contains(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
+}
+
+bool startsWith(const std::string& text, std::string_view start) {
+    return std::string_view(text).starts_with(start);
 }
 
 // Digits, multipliers and tolerances as IEC 60062 gives them; the product line in ohms and in
@@ -49,21 +54,26 @@ TEST(PracticeWords, TheWorkingGivesEachBandsMeaningAndTheProduct) {
     for (const Row& r : rows) {
         const auto q = practice::questionOfPart(QuestionKind::ReadValue, r.bands);
         ASSERT_TRUE(q);
-        const QStringList lines = workingText(*q).split(u'\n');
-        SCOPED_TRACE(workingText(*q).toStdString());
-        qsizetype at = 0;
+        const std::vector<std::string> lines = splitLines(workingText(*q));
+        SCOPED_TRACE(workingText(*q));
+        // Where a line is, -1 where it is missing.
+        const auto indexOf = [&](const std::string& line) {
+            const auto it = std::find(lines.begin(), lines.end(), line);
+            return it == lines.end() ? std::ptrdiff_t(-1) : it - lines.begin();
+        };
+        std::ptrdiff_t at = 0;
         for (const char* step : r.steps) {
-            const qsizetype i = lines.indexOf(u("　") + u(step));
+            const std::ptrdiff_t i = indexOf(std::string("　") + step);
             EXPECT_GT(i, at - 1) << step << " in its place";
             at = i + 1;
         }
-        EXPECT_TRUE(lines.contains(u(r.product))) << r.product;
+        EXPECT_NE(indexOf(r.product), -1) << r.product;
         // Each band a line of its own; hints after the rule one band at a time, the digits and
         // the multiplier.
-        const QStringList given = hints(*q);
-        EXPECT_EQ(given.size(), 1 + (r.bands.size() >= 5 ? 4 : 3));
-        for (int h = 2; h <= given.size(); ++h)
-            EXPECT_TRUE(given[h - 1].startsWith(bandOrdinal(h - 1))) << given[h - 1].toStdString();
+        const std::vector<std::string> given = hints(*q);
+        EXPECT_EQ(given.size(), 1u + (r.bands.size() >= 5 ? 4u : 3u));
+        for (std::size_t h = 2; h <= given.size(); ++h)
+            EXPECT_TRUE(startsWith(given[h - 1], bandOrdinal(int(h) - 1))) << given[h - 1];
     }
 }
 
@@ -72,17 +82,17 @@ TEST(PracticeWords, ATurnedPartSaysWhereToStartAndIsSpokenFromTheLeft) {
         const auto q = practice::questionOfPart(QuestionKind::ReadValue,
                                                 {kYellow, kViolet, kRed, kGold}, reversed);
         ASSERT_TRUE(q);
-        EXPECT_EQ(workingText(*q).startsWith(u("从右端读起")), reversed);
-        const QString spoken = questionSpoken(*q);
-        const QString left = reversed ? u("第一环：金色，隔开，第二环：红色") : u("第一环：黄色，第二环：紫色");
-        EXPECT_TRUE(spoken.contains(left)) << spoken.toStdString();
+        EXPECT_EQ(startsWith(workingText(*q), "从右端读起"), reversed);
+        const std::string spoken = questionSpoken(*q);
+        const char* const left = reversed ? "第一环：金色，隔开，第二环：红色" : "第一环：黄色，第二环：紫色";
+        EXPECT_TRUE(contains(spoken, left)) << spoken;
     }
 }
 
 TEST(PracticeWords, EveryKindOfMistakeIsNamedApart) {
     const auto q = practice::questionOfPart(QuestionKind::ReadValue, {kYellow, kViolet, kRed, kGold});
     ASSERT_TRUE(q);
-    std::set<QString> names, sentences;
+    std::set<std::string> names, sentences;
     for (const practice::MistakeKind k : practice::kAllMistakeKinds) {
         names.insert(mistakeKindName(k));
         practice::Mistake m{k, 3, kRed, kOrange, 1, 1000};
@@ -92,7 +102,7 @@ TEST(PracticeWords, EveryKindOfMistakeIsNamedApart) {
         names.insert(questionKindName(k));
     EXPECT_EQ(names.size(), std::size_t(practice::kMistakeKinds + practice::kQuestionKinds));
     EXPECT_EQ(sentences.size(), std::size_t(practice::kMistakeKinds));
-    EXPECT_FALSE(names.count(QString()));
+    EXPECT_FALSE(names.count(std::string()));
 }
 
 // A wrong end is explained by the cue shown: the gap ("隔") if drawn, else the broken colour rule.
@@ -110,9 +120,9 @@ TEST(PracticeWords, AWrongEndIsExplainedByTheCueThePartShowed) {
         q.part.cues = cues;
         const auto j = kind == ReadValue ? practice::judgeText(q, "12")
                                          : practice::judgeEnd(q, practice::End::Left);
-        const QString said = verdictText(q, j, false);
-        EXPECT_TRUE(said.contains(u(named))) << said.toStdString();
-        EXPECT_EQ(said.contains(u("隔")), q.part.gapShown()) << said.toStdString();
+        const std::string said = verdictText(q, j, false);
+        EXPECT_TRUE(contains(said, named)) << said;
+        EXPECT_EQ(contains(said, "隔"), q.part.gapShown()) << said;
     }
 }
 
@@ -121,24 +131,28 @@ TEST(PracticeWords, AChipCodeTypedAsPrintedIsToldItsLastDigitIsThePower) {
          {std::pair{"432", "432 的最后一位 2 是 10 的几次方，要在 43 后面添 2 个 0"},
           std::pair{"4702", "4702 的最后一位 2 是 10 的几次方，要在 470 后面添 2 个 0"}}) {
         const auto q = practice::questionOfCode(code).value();
-        EXPECT_TRUE(verdictText(q, practice::judgeText(q, code), false).contains(u(said))) << code;
+        EXPECT_TRUE(contains(verdictText(q, practice::judgeText(q, code), false), said)) << code;
     }
 }
 
 // Hints leave the last piece: a part's last band, a chip code's power digit or what follows R.
 TEST(PracticeWords, HintsLeaveTheLastPieceToTheLearner) {
     for (const int bands : {4, 5})
-        EXPECT_FALSE(hints(practice::questionOfValue(model::Decimal::of(47, 2), kGold, bands).value())
-                         .join(u'\n').contains(colourName(kGold))) << bands;
-    for (const std::string_view code : {"473", "4R7", "56R2"})
-        EXPECT_FALSE(hints(practice::questionOfCode(code).value()).mid(1).join(u'\n').contains(
-            QLatin1Char(code.back()))) << code;
+        EXPECT_FALSE(contains(
+            join(hints(practice::questionOfValue(model::Decimal::of(47, 2), kGold, bands).value()),
+                 "\n"),
+            colourName(kGold))) << bands;
+    for (const std::string_view code : {"473", "4R7", "56R2"}) {
+        std::vector<std::string> afterTheRule = hints(practice::questionOfCode(code).value());
+        if (!afterTheRule.empty()) afterTheRule.erase(afterTheRule.begin());
+        EXPECT_FALSE(contains(join(afterTheRule, "\n"), code.substr(code.size() - 1))) << code;
+    }
 }
 
 TEST(PracticeWords, AMistakeFadesOnlyAfterAnswersWithoutIt) {
     for (const auto& [recent, fading] : {std::pair{"wwrrw", false}, std::pair{"wwrwr", true},
                                          std::pair{"rw", false}, std::pair{"wr", true}})
-        EXPECT_EQ(mistakeTally(practice::Track{.recent = recent}).contains(u("渐少")), fading)
+        EXPECT_EQ(contains(mistakeTally(practice::Track{.recent = recent}), "渐少"), fading)
             << recent;
 }
 
@@ -146,12 +160,12 @@ TEST(PracticeWords, AMistakeFadesOnlyAfterAnswersWithoutIt) {
 TEST(PracticeWords, TheRoundReviewNamesAKindDoneWellFromFourInFive) {
     practice::LearnerState s;
     s.round = {.number = 3, .asked = 10, .right = 8, .wrong = 2, .missed = {0, 0, 2}, .made = {0, 2}};
-    EXPECT_TRUE(roundReview(s).startsWith(u("第 3 轮做完了：10 题里答对 8 题，答错 2 题。\n")));
-    EXPECT_TRUE(roundReview(s).contains(u("下一轮先练“") + mistakeKindName(practice::MistakeKind(1))));
+    EXPECT_TRUE(startsWith(roundReview(s), "第 3 轮做完了：10 题里答对 8 题，答错 2 题。\n"));
+    EXPECT_TRUE(contains(roundReview(s), "下一轮先练“" + mistakeKindName(practice::MistakeKind(1))));
     for (const auto& [recent, strong] : {std::pair{"rrrrw", true}, std::pair{"rrrww", false},
                                          std::pair{"rrr", true}, std::pair{"rr", false}}) {
         s.questions[0].recent = recent;
-        EXPECT_EQ(roundReview(s).contains(questionKindName(QuestionKind(0))), strong) << recent;
+        EXPECT_EQ(contains(roundReview(s), questionKindName(QuestionKind(0))), strong) << recent;
     }
 }
 

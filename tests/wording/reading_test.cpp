@@ -11,6 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace zq::wording {
 namespace {
 
@@ -24,19 +29,30 @@ std::optional<model::Decimal> measured(const char* typed) {
     return v.ohms;
 }
 
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
+bool contains(const std::string& text, std::string_view part) {
+    return text.find(part) != std::string::npos;
 }
 
-QStringList codes(const std::vector<Said>& said) {
-    QStringList out;
+bool startsWith(const std::string& text, std::string_view start) {
+    return std::string_view(text).starts_with(start);
+}
+
+// Characters as the reader sees them, not bytes.
+std::size_t characters(std::string_view utf8) {
+    return std::size_t(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::vector<std::string> codes(const std::vector<Said>& said) {
+    std::vector<std::string> out;
     for (const Said& s : said)
-        out << s.code;
+        out.push_back(s.code);
     return out;
 }
 
 std::string shown(const std::vector<int>& colours, const char* m) {
-    return shortNames(colours).toStdString() + (m ? std::string(" @ ") + m : std::string());
+    return shortNames(colours) + (m ? std::string(" @ ") + m : std::string());
 }
 
 // ---- the verdict --------------------------------------------------------------------------
@@ -44,7 +60,7 @@ std::string shown(const std::vector<int>& colours, const char* m) {
 struct VerdictCase {
     std::vector<int> seen;
     const char* measured;
-    QStringList codes;
+    std::vector<std::string> codes;
     const char* text;
 };
 
@@ -123,17 +139,16 @@ TEST(ReadingWords, TheVerdictSaysWhichReadingIsLikelyAndWhy) {
         const model::BandReadings r = model::readBothWays(c.seen, measured(c.measured));
         const std::vector<Said> said = verdict(r);
         EXPECT_EQ(codes(said), c.codes) << shown(c.seen, c.measured);
-        EXPECT_EQ(joined(said), u(c.text)) << shown(c.seen, c.measured);
+        EXPECT_EQ(joined(said), c.text) << shown(c.seen, c.measured);
     }
 }
 
 TEST(ReadingWords, ValuesAreWrittenWithTheUsersPoint) {
     const model::BandReadings r =
         model::readBothWays(std::vector{kBrown, kBlack, kBlack, kRed, kBrown}, measured("119.5"));
-    EXPECT_EQ(joined(verdict(r, {","})),
-              u("量到的阻值只和从右往左读的 120,00Ω ±1% 相符，所以就是它。"));
+    EXPECT_EQ(joined(verdict(r, {","})), "量到的阻值只和从右往左读的 120,00Ω ±1% 相符，所以就是它。");
     EXPECT_EQ(readingLine(r.readings[0], {","}),
-              u("● 从右往左读：棕 红 黑 黑 棕 → 120,00Ω ±1%（118,80Ω ～ 121,20Ω）"));
+              "● 从右往左读：棕 红 黑 黑 棕 → 120,00Ω ±1%（118,80Ω ～ 121,20Ω）");
 }
 
 // ---- each reading ---------------------------------------------------------------------------
@@ -143,7 +158,7 @@ struct NotesCase {
     Direction way;
     const char* measured;
     const char* line;
-    QStringList codes;
+    std::vector<std::string> codes;
     const char* text;
 };
 
@@ -228,10 +243,10 @@ TEST(ReadingWords, EachReadingSaysItsSeriesItsToleranceColourAndTheMeasurement) 
             std::find_if(r.readings.begin(), r.readings.end(),
                          [&](const model::BandReadingItem& i) { return i.direction == c.way; });
         ASSERT_NE(item, r.readings.end()) << shown(c.seen, c.measured);
-        EXPECT_EQ(readingLine(*item), u(c.line)) << shown(c.seen, c.measured);
+        EXPECT_EQ(readingLine(*item), c.line) << shown(c.seen, c.measured);
         const std::vector<Said> notes = readingNotes(*item, r.measured);
         EXPECT_EQ(codes(notes), c.codes) << shown(c.seen, c.measured);
-        EXPECT_EQ(joined(notes), u(c.text)) << shown(c.seen, c.measured);
+        EXPECT_EQ(joined(notes), c.text) << shown(c.seen, c.measured);
     }
 }
 
@@ -297,28 +312,29 @@ TEST(ReadingWords, RuledOutWaysGiveTheRuleAndSendToTheOtherEndOnlyFromOneMetalEn
         const auto o = std::find_if(r.ruledOut.begin(), r.ruledOut.end(),
                                     [&](const model::RuledOut& x) { return x.direction == c.way; });
         ASSERT_NE(o, r.ruledOut.end()) << shown(c.seen, nullptr);
-        EXPECT_EQ(ruledOut(*o).code, QLatin1String(c.code)) << shown(c.seen, nullptr);
-        EXPECT_EQ(ruledOut(*o).text, u(c.text)) << shown(c.seen, nullptr);
-        EXPECT_EQ(ruledOutLine(*o), QStringLiteral("✕ ") + u(c.text));
+        EXPECT_EQ(ruledOut(*o).code, c.code) << shown(c.seen, nullptr);
+        EXPECT_EQ(ruledOut(*o).text, c.text) << shown(c.seen, nullptr);
+        EXPECT_EQ(ruledOutLine(*o), std::string("✕ ") + c.text);
     }
 }
 
 // The ruled-out reasons are the main window's own, for the same band and colour.
 TEST(ReadingWords, RuledOutWaysUseTheMainWindowsWords) {
     for (const int colour : {kGold, kSilver, kNone}) {
-        const QString mainWindow = digitBandRefusal(1, colour);
-        const QString tail = mainWindow.mid(mainWindow.indexOf(u("所以")));
-        ASSERT_FALSE(tail.isEmpty()) << colour;
+        const std::string mainWindow = digitBandRefusal(1, colour);
+        const std::size_t so = mainWindow.find("所以");
+        const std::string tail = so == std::string::npos ? mainWindow : mainWindow.substr(so);
+        ASSERT_FALSE(tail.empty()) << colour;
         const model::BandReadings r =
             model::readBothWays(colour == kNone ? std::vector{kWhite, kViolet, kBlack, colour}
                                                 : std::vector{kYellow, kViolet, kRed, colour});
         ASSERT_EQ(r.ruledOut.size(), 1u) << colour;
-        EXPECT_TRUE(ruledOut(r.ruledOut[0]).text.contains(tail)) << tail.toStdString();
+        EXPECT_TRUE(contains(ruledOut(r.ruledOut[0]).text, tail)) << tail;
     }
     const model::BandReadings black =
         model::readBothWays(std::vector{kBrown, kBlack, kRed, kBlack});
     ASSERT_EQ(black.ruledOut.size(), 1u);
-    EXPECT_TRUE(ruledOut(black.ruledOut[0]).text.contains(toleranceBandRefusal(kBlack)));
+    EXPECT_TRUE(contains(ruledOut(black.ruledOut[0]).text, toleranceBandRefusal(kBlack)));
 }
 
 // ---- confused bands, refusals -----------------------------------------------------------------
@@ -327,11 +343,11 @@ TEST(ReadingWords, AConfusedBandIsNamedWithWhatItWouldRead) {
     const model::BandReadings r =
         model::readBothWays(std::vector{kYellow, kViolet, kBlack, kGold}, measured("470"));
     ASSERT_EQ(r.changes.size(), 1u);
-    EXPECT_EQ(change(r.changes[0]).code, QStringLiteral("one-band-misread"));
+    EXPECT_EQ(change(r.changes[0]).code, "one-band-misread");
     EXPECT_EQ(change(r.changes[0]).text,
-              u("第三环可能是棕色而不是黑色：那样从左往右读是 470.00Ω ±5%，和量到的相符。"));
+              "第三环可能是棕色而不是黑色：那样从左往右读是 470.00Ω ±5%，和量到的相符。");
     EXPECT_EQ(changeLine(r.changes[0], {","}),
-              u("？ 第三环可能是棕色而不是黑色：那样从左往右读是 470,00Ω ±5%，和量到的相符。"));
+              "？ 第三环可能是棕色而不是黑色：那样从左往右读是 470,00Ω ±5%，和量到的相符。");
 }
 
 TEST(ReadingWords, InputThatIsNoResistorIsRefusedWithTheBandAtFault) {
@@ -353,40 +369,43 @@ TEST(ReadingWords, InputThatIsNoResistorIsRefusedWithTheBandAtFault) {
     };
     for (const Case& c : cases) {
         const model::BandReadings r = model::readBothWays(c.seen);
-        EXPECT_EQ(inputRefusal(r).code, QLatin1String(c.code));
-        EXPECT_EQ(inputRefusal(r).text, u(c.text));
-        EXPECT_EQ(readingLines(r).verdict, c.text[0] ? u(c.text) : joined(verdict(r)));
+        EXPECT_EQ(inputRefusal(r).code, c.code);
+        EXPECT_EQ(inputRefusal(r).text, c.text);
+        EXPECT_EQ(readingLines(r).verdict, c.text[0] ? std::string(c.text) : joined(verdict(r)));
     }
 }
 
 TEST(ReadingWords, AColourNameIsQuotedShortAndOnOneLine) {
-    EXPECT_EQ(notAColour(QStringLiteral("粉")), u("“粉”不是色环的颜色。"));
-    const QString reason = notAColour(QString(10000, u'红'));
-    EXPECT_LT(reason.size(), 40);
-    EXPECT_TRUE(reason.contains(u("…”"))) << reason.toStdString();
-    EXPECT_FALSE(notAColour(QStringLiteral("red\nblue")).contains(u'\n'));
-    EXPECT_EQ(bandCountRefusal(2), u("色环电阻有三到六个环，这里给了 2 个颜色。"));
+    EXPECT_EQ(notAColour("粉"), "“粉”不是色环的颜色。");
+    std::string manyReds;
+    for (int i = 0; i < 10000; ++i)
+        manyReds += "红";
+    const std::string reason = notAColour(manyReds);
+    EXPECT_LT(characters(reason), 40u);
+    EXPECT_TRUE(contains(reason, "…”")) << reason;
+    EXPECT_FALSE(contains(notAColour("red\nblue"), "\n"));
+    EXPECT_EQ(bandCountRefusal(2), "色环电阻有三到六个环，这里给了 2 个颜色。");
 }
 
 // A lone small m is read as mega, and said so beside the measurement; a capital M needs no word.
 TEST(ReadingWords, AMeasurementIsNotedOnlyWhereItWasReadInAWayTheUserMayNotHaveMeant) {
     const Said lazy = measuredNote(model::parseValue("4.7m"));
-    EXPECT_EQ(lazy.code, QStringLiteral("milliohm-read-as-megohm"));
-    EXPECT_TRUE(lazy.text.startsWith(u("万用表读数："))) << lazy.text.toStdString();
-    EXPECT_GT(lazy.text.size(), u("万用表读数：").size());
+    EXPECT_EQ(lazy.code, "milliohm-read-as-megohm");
+    EXPECT_TRUE(startsWith(lazy.text, "万用表读数：")) << lazy.text;
+    EXPECT_GT(characters(lazy.text), characters("万用表读数："));
     const Said plain = measuredNote(model::parseValue("4.7M"));
-    EXPECT_TRUE(plain.code.isEmpty() && plain.text.isEmpty());
-    EXPECT_TRUE(measuredRefusal(model::parseValue("4..7k")).startsWith(u("万用表读数：")));
+    EXPECT_TRUE(plain.code.empty() && plain.text.empty());
+    EXPECT_TRUE(startsWith(measuredRefusal(model::parseValue("4..7k")), "万用表读数："));
 }
 
 // ---- the window's words ---------------------------------------------------------------------
 
 TEST(ReadingWords, TheEnteredBandsSayWhenThereAreTooFewOrAsManyAsCanBe) {
-    EXPECT_EQ(enteredBands({kRed, kRed}), u("已输入 2 环：红 红（至少要三环）"));
-    EXPECT_EQ(enteredBands({kRed, kRed, kRed}), u("已输入 3 环：红 红 红"));
-    EXPECT_EQ(enteredBands({kRed, kRed, kRed, kRed, kRed}), u("已输入 5 环：红 红 红 红 红"));
+    EXPECT_EQ(enteredBands({kRed, kRed}), "已输入 2 环：红 红（至少要三环）");
+    EXPECT_EQ(enteredBands({kRed, kRed, kRed}), "已输入 3 环：红 红 红");
+    EXPECT_EQ(enteredBands({kRed, kRed, kRed, kRed, kRed}), "已输入 5 环：红 红 红 红 红");
     EXPECT_EQ(enteredBands({kRed, kRed, kRed, kRed, kRed, kRed}),
-              u("已输入 6 环：红 红 红 红 红 红（最多六环）"));
+              "已输入 6 环：红 红 红 红 红 红（最多六环）");
 }
 
 TEST(ReadingWords, TheLinesShownAreTheReadingsThenTheWaysRuledOutThenTheConfusedBands) {
@@ -394,17 +413,16 @@ TEST(ReadingWords, TheLinesShownAreTheReadingsThenTheWaysRuledOutThenTheConfused
         model::readBothWays(std::vector{kYellow, kViolet, kBlack, kGold}, measured("470"));
     const ReadingLines said = readingLines(r);
     EXPECT_EQ(said.verdict, joined(verdict(r)));
-    EXPECT_EQ(said.lines, (QStringList{readingLine(r.readings[0]) + u'\n' +
-                                           joined(readingNotes(r.readings[0], r.measured)),
-                                       ruledOutLine(r.ruledOut[0]), changeLine(r.changes[0])}));
+    const std::vector<std::string> lines{
+        readingLine(r.readings[0]) + '\n' + joined(readingNotes(r.readings[0], r.measured)),
+        ruledOutLine(r.ruledOut[0]), changeLine(r.changes[0])};
+    EXPECT_EQ(said.lines, lines);
 }
 
 // The note on a band shown otherwise than seen names the shown colour first, the seen one second.
 TEST(ReadingWording, TheHandOverNoteNamesTheColourShownThenTheColourSeen) {
-    EXPECT_EQ(misreadShownAs(3, kBlack, kBrown).toStdString(),
-              "按第三环是棕色而不是黑色显示，和量到的相符。");
-    EXPECT_EQ(misreadShownAs(1, kBrown, kRed).toStdString(),
-              "按第一环是红色而不是棕色显示，和量到的相符。");
+    EXPECT_EQ(misreadShownAs(3, kBlack, kBrown), "按第三环是棕色而不是黑色显示，和量到的相符。");
+    EXPECT_EQ(misreadShownAs(1, kBrown, kRed), "按第一环是红色而不是棕色显示，和量到的相符。");
 }
 } // namespace
 } // namespace zq::wording

@@ -15,10 +15,6 @@ namespace {
 using model::findColours;
 using model::parseValue;
 
-std::string s(const QString& text) {
-    return text.toStdString();
-}
-
 model::Decimal ohms(const char* typed) {
     const model::ValueInput v = parseValue(typed);
     EXPECT_TRUE(v.ok) << typed;
@@ -52,16 +48,16 @@ TEST(ValueWords, EachReasonATypedValueIsRefused) {
         {"4.7k", ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(s(inputReason(parseValue(c.typed))), c.reason) << c.typed;
+        EXPECT_EQ(inputReason(parseValue(c.typed)), c.reason) << c.typed;
 }
 
 TEST(ValueWords, ASmallMReadAsMegaIsNotedAndNothingElseIs) {
-    EXPECT_EQ(s(inputNote(parseValue("4.7m"))),
+    EXPECT_EQ(inputNote(parseValue("4.7m")),
               "小写 m 按 M（兆）读，即 4.70MΩ；色环电阻没有毫欧（mΩ）的。");
-    EXPECT_EQ(s(inputNote(parseValue("4m7"), {","})),
+    EXPECT_EQ(inputNote(parseValue("4m7"), {","}),
               "小写 m 按 M（兆）读，即 4,70MΩ；色环电阻没有毫欧（mΩ）的。");
     for (const char* typed : {"4.7M", "4.7k", "4.7兆", "5mΩ"})
-        EXPECT_EQ(s(inputNote(parseValue(typed))), "") << typed;
+        EXPECT_EQ(inputNote(parseValue(typed)), "") << typed;
 }
 
 // ---- the answer -------------------------------------------------------------------------------
@@ -89,13 +85,13 @@ TEST(ValueWords, TheAnswerAsTheWindowShowsIt) {
     for (const auto& c : cases) {
         const model::Finding f = findColours(ohms(c.typed), c.bands, c.tolerance);
         ASSERT_TRUE(f.answer) << c.typed;
-        EXPECT_EQ(s(colourNames(*f.answer)), c.names) << c.typed;
-        EXPECT_EQ(s(shownValue(*f.answer)), c.shown) << c.typed;
-        EXPECT_EQ(s(range(*f.answer)), c.range) << c.typed;
+        EXPECT_EQ(colourNames(*f.answer), c.names) << c.typed;
+        EXPECT_EQ(shownValue(*f.answer), c.shown) << c.typed;
+        EXPECT_EQ(range(*f.answer), c.range) << c.typed;
     }
     const model::Finding f = findColours(ohms("4.7k"), 4, 10);
-    EXPECT_EQ(s(shownValue(*f.answer, {","})), "等于： 4,70KΩ");
-    EXPECT_EQ(s(range(*f.answer, {","})), "4,465KΩ ～ 4,935KΩ");
+    EXPECT_EQ(shownValue(*f.answer, {","}), "等于： 4,70KΩ");
+    EXPECT_EQ(range(*f.answer, {","}), "4,465KΩ ～ 4,935KΩ");
 }
 
 struct Refusal {
@@ -128,10 +124,10 @@ TEST(ValueWords, EachReasonAValueGetsNoColours) {
         {"4.7k", 4, 10, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(s(findingReason(findColours(ohms(c.typed), c.bands, c.tolerance))), c.reason)
+        EXPECT_EQ(findingReason(findColours(ohms(c.typed), c.bands, c.tolerance)), c.reason)
             << c.typed << " on " << c.bands;
     // The user's decimal point in every number.
-    EXPECT_EQ(s(findingReason(findColours(ohms("100G"), 4, 10), {","})),
+    EXPECT_EQ(findingReason(findColours(ohms("100G"), 4, 10), {","}),
               "阻值太大了：四环电阻能做 0,10Ω ～ 99,00GΩ，最接近的 99,00GΩ 是 白 白 白 金。");
 }
 
@@ -179,10 +175,7 @@ TEST(ValueWords, NotesOnlyWhereTheyApply) {
     };
     for (const auto& c : cases) {
         const model::Finding f = findColours(ohms(c.typed), c.bands, c.tolerance);
-        std::vector<std::string> got;
-        for (const QString& n : answerNotes(f))
-            got.push_back(s(n));
-        EXPECT_EQ(got, c.notes) << c.typed << " on " << c.bands;
+        EXPECT_EQ(answerNotes(f), c.notes) << c.typed << " on " << c.bands;
     }
 }
 
@@ -235,17 +228,17 @@ TEST(ValueWords, StandardValuesHeadingAndAside) {
     };
     for (const auto& c : cases) {
         const model::Finding f = findColours(ohms(c.typed), c.bands, c.tolerance);
-        EXPECT_EQ(s(standardHeading(f)), c.heading) << c.typed;
-        EXPECT_EQ(s(standardAside(f)), c.aside) << c.typed;
+        EXPECT_EQ(standardHeading(f), c.heading) << c.typed;
+        EXPECT_EQ(standardAside(f), c.aside) << c.typed;
         std::vector<std::string> entries;
         for (const model::StandardValue& v : f.standard)
-            if (v.makeable) entries.push_back(s(standardValueEntry(v)));
+            if (v.makeable) entries.push_back(standardValueEntry(v));
         EXPECT_EQ(entries, c.entries) << c.typed;
     }
     const model::Finding f = findColours(ohms("32k"), 4, 10);
     ASSERT_EQ(f.standard.size(), 2u);
-    EXPECT_EQ(s(standardValueLine(f.standard[1], {","})), "标准值 E24：33,00KΩ（+3,13%）");
-    EXPECT_EQ(s(standardValueEntry(f.standard[0], {","})), "E24  30,00KΩ  -6,25%");
+    EXPECT_EQ(standardValueLine(f.standard[1], {","}), "标准值 E24：33,00KΩ（+3,13%）");
+    EXPECT_EQ(standardValueEntry(f.standard[0], {","}), "E24  30,00KΩ  -6,25%");
 }
 
 // The main window's tolerance band has no precision figures to show.
@@ -264,20 +257,20 @@ TEST(ValueWords, HandingAPrecisionToleranceOverIsRefusedWithItsReason) {
     for (const auto& c : cases) {
         const model::Finding f = findColours(ohms("4.7k"), 5, c.tolerance);
         ASSERT_TRUE(f.answer);
-        EXPECT_EQ(s(handOverRefusal(*f.answer)), c.reason);
+        EXPECT_EQ(handOverRefusal(*f.answer), c.reason);
     }
 }
 
 TEST(ValueWords, TerminalLines) {
     const model::Finding f = findColours(ohms("4.7k"), 4, {model::palette::kGrey, true});
-    EXPECT_EQ(s(coloursLine(*f.answer)), "色环：黄 紫 红 灰（四环电阻）");
-    EXPECT_EQ(s(valueLine(*f.answer)), "阻值：4.70KΩ");
-    EXPECT_EQ(s(toleranceLine(*f.answer)), "误差：±0.01%，4.69953KΩ ～ 4.70047KΩ");
+    EXPECT_EQ(coloursLine(*f.answer), "色环：黄 紫 红 灰（四环电阻）");
+    EXPECT_EQ(valueLine(*f.answer), "阻值：4.70KΩ");
+    EXPECT_EQ(toleranceLine(*f.answer), "误差：±0.01%，4.69953KΩ ～ 4.70047KΩ");
     const model::Finding jumper = findColours(ohms("0"), 5, 0);
-    EXPECT_EQ(s(coloursLine(*jumper.answer)), "色环：黑（跳线电阻）");
-    EXPECT_EQ(s(toleranceLine(*jumper.answer)), "误差：0.00Ω（跳线，没有误差环）");
-    EXPECT_EQ(s(smdLine({QStringLiteral("472"), QStringLiteral("4701")})), "贴片代码：472 4701");
-    EXPECT_EQ(s(smdCodes({QStringLiteral("472"), QStringLiteral("4701")})), "贴片代码：472、4701");
+    EXPECT_EQ(coloursLine(*jumper.answer), "色环：黑（跳线电阻）");
+    EXPECT_EQ(toleranceLine(*jumper.answer), "误差：0.00Ω（跳线，没有误差环）");
+    EXPECT_EQ(smdLine({"472", "4701"}), "贴片代码：472 4701");
+    EXPECT_EQ(smdCodes({"472", "4701"}), "贴片代码：472、4701");
 }
 
 } // namespace
