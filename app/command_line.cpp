@@ -3,21 +3,38 @@
 
 #include "app/command_line.h"
 
-#include "app/answers.h"
 #include "platform/services.h"
+#include "wording/answers/answers.h"
 #include "wording/command_line.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace zq::app {
 
 namespace {
 
-const QString kProgram = QStringLiteral("zelquin");
+// The answers and their sentences are UTF-8 text; the command line is read as Qt gives it.
+QString q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+std::string u8(const QString& text) {
+    return text.toStdString();
+}
+
+std::vector<std::string> u8(const QStringList& texts) {
+    std::vector<std::string> out;
+    for (const QString& t : texts)
+        out.push_back(u8(t));
+    return out;
+}
+
+const std::string kProgram = "zelquin";
 
 struct Option {
     QStringList names;
@@ -47,59 +64,59 @@ const std::vector<Option>& ownOptions() {
     static const std::vector<Option> options{
         {{QStringLiteral("h"), kHelp, QStringLiteral("?")},
          {},
-         wording::optionDescription(kHelp)},
+         q(wording::optionDescription(u8(kHelp)))},
         {{QStringLiteral("v"), kVersion},
          {},
-         wording::optionDescription(kVersion)},
+         q(wording::optionDescription(u8(kVersion)))},
         {{kColours},
          QCoreApplication::translate("CommandLine", "阻值"),
-         wording::optionDescription(kColours)},
+         q(wording::optionDescription(u8(kColours)))},
         {{kBands},
          QStringLiteral("4|5"),
-         wording::optionDescription(kBands),
+         q(wording::optionDescription(u8(kBands))),
          {kColours}},
         {{kTolerance},
          QCoreApplication::translate("CommandLine", "颜色"),
-         wording::optionDescription(kTolerance),
+         q(wording::optionDescription(u8(kTolerance))),
          {kColours}},
         {{kHave},
          QCoreApplication::translate("CommandLine", "E6|E12|E24|文件"),
-         wording::optionDescription(kHave),
+         q(wording::optionDescription(u8(kHave))),
          {kColours}},
         {{kSmd},
          QCoreApplication::translate("CommandLine", "代码"),
-         wording::optionDescription(kSmd)},
+         q(wording::optionDescription(u8(kSmd)))},
         {{kRead},
          {},
-         wording::optionDescription(kRead)},
+         q(wording::optionDescription(u8(kRead)))},
         {{kMeasured},
          QCoreApplication::translate("CommandLine", "阻值"),
-         wording::optionDescription(kMeasured),
+         q(wording::optionDescription(u8(kMeasured))),
          {kRead}},
         {{kGap},
          QStringLiteral("left|right"),
-         wording::optionDescription(kGap),
+         q(wording::optionDescription(u8(kGap))),
          {kRead}},
         {{kBody},
          QStringLiteral("beige|blue|green|other"),
-         wording::optionDescription(kBody),
+         q(wording::optionDescription(u8(kBody))),
          {kRead}},
         {{kJson},
          {},
-         wording::optionDescription(kJson),
+         q(wording::optionDescription(u8(kJson))),
          {kColours, kRead, kSmd}},
         {{kValueWindow},
          {},
-         wording::optionDescription(kValueWindow)},
+         q(wording::optionDescription(u8(kValueWindow)))},
         {{kReadingWindow},
          {},
-         wording::optionDescription(kReadingWindow)},
+         q(wording::optionDescription(u8(kReadingWindow)))},
         {{kPracticeWindow},
          {},
-         wording::optionDescription(kPracticeWindow)},
+         q(wording::optionDescription(u8(kPracticeWindow)))},
         {{kPracticeSeed},
          QStringLiteral("N"),
-         wording::optionDescription(kPracticeSeed)},
+         q(wording::optionDescription(u8(kPracticeSeed)))},
     };
     return options;
 }
@@ -175,12 +192,12 @@ CommandLineAnswer ended(int status, const QString& out, const QString& err) {
     return a;
 }
 
-CommandLineAnswer fromAnswer(const Answer& a) {
-    return ended(a.status, a.out, a.err);
+CommandLineAnswer fromAnswer(const answers::Answer& a) {
+    return ended(a.status, q(a.out), q(a.err));
 }
 
-CommandLineAnswer refused(const QString& code, const QString& what, bool json) {
-    return fromAnswer(refusal(code, wording::commandLineRefusal(kProgram, what), json));
+CommandLineAnswer refused(const std::string& code, const std::string& what, bool json) {
+    return fromAnswer(answers::refusal(code, wording::commandLineRefusal(kProgram, what), json));
 }
 
 // --json anywhere on the line asks for JSON, even on a line the parser cannot read.
@@ -225,7 +242,7 @@ QString helpText() {
         table += QStringLiteral("  ") + names + QString(width - columns(names) + 2, u' ') +
                  o.description + QLatin1Char('\n');
     }
-    return wording::commandLineHelp(kProgram, table);
+    return q(wording::commandLineHelp(kProgram, u8(table)));
 }
 
 CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRecord& version) {
@@ -250,8 +267,8 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return refused(QStringLiteral("unknown-option"),
-                           wording::unknownOption(typedArgument(arguments, unknown.first())), json);
+            return refused("unknown-option",
+                           wording::unknownOption(u8(typedArgument(arguments, unknown.first()))), json);
         // A switch given a value ("--json=yes") takes none.
         for (const QString& a : arguments.mid(1)) {
             QString bare = a.section(QLatin1Char('='), 0, 0);
@@ -260,13 +277,13 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
             for (const Option& o : ownOptions())
                 if (a.startsWith(QLatin1Char('-')) && a.contains(QLatin1Char('=')) &&
                     o.names.contains(bare) && o.valueName.isEmpty())
-                    return refused(QStringLiteral("option-takes-no-value"),
-                                   wording::optionTakesNoValue(a.section(QLatin1Char('='), 0, 0)),
+                    return refused("option-takes-no-value",
+                                   wording::optionTakesNoValue(u8(a.section(QLatin1Char('='), 0, 0))),
                                    json);
         }
         // The only other failure: an option that takes a value came last, without one.
-        return refused(QStringLiteral("missing-value"),
-                       wording::optionWithoutValue(arguments.last()), json);
+        return refused("missing-value",
+                       wording::optionWithoutValue(u8(arguments.last())), json);
     }
     // Help wins wherever it stands on a line the parser could read.
     if (parser.isSet(kHelp)) return ended(0, helpText(), {});
@@ -275,56 +292,60 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         if (!parser.isSet(name)) continue;
         // The parser would keep the last of two values without a word: ask instead of guessing.
         if (timesGiven(parser, o) > 1)
-            return refused(QStringLiteral("option-repeated"),
-                           wording::optionGivenTwice(dashed(name)), json);
+            return refused("option-repeated",
+                           wording::optionGivenTwice(u8(dashed(name))), json);
         if (!o.valueName.isEmpty() && isOptionName(parser.value(name)))
-            return refused(QStringLiteral("missing-value"),
-                           wording::optionWithoutValue(dashed(name)), json);
+            return refused("missing-value",
+                           wording::optionWithoutValue(u8(dashed(name))), json);
         if (!o.needsOneOf.isEmpty() &&
             std::none_of(o.needsOneOf.begin(), o.needsOneOf.end(),
                          [&](const QString& n) { return parser.isSet(n); }))
-            return refused(QStringLiteral("option-alone"),
-                           wording::optionNeedsOneOf(dashed(name), dashedAll(o.needsOneOf)), json);
+            return refused("option-alone",
+                           wording::optionNeedsOneOf(u8(dashed(name)), u8(dashedAll(o.needsOneOf))), json);
     }
     QStringList asked;
     for (const QString& question : kQuestions)
         if (parser.isSet(question)) asked << dashed(question);
     if (asked.size() > 1)
-        return refused(QStringLiteral("several-questions"), wording::severalQuestions(asked), json);
+        return refused("several-questions", wording::severalQuestions(u8(asked)), json);
     // Only the colours of --read stand on their own.
     if (const QStringList extra = parser.positionalArguments();
         !extra.isEmpty() && !parser.isSet(kRead))
-        return refused(QStringLiteral("extra-argument"), wording::extraArgument(extra.first()),
+        return refused("extra-argument", wording::extraArgument(u8(extra.first())),
                        json);
 
-    if (parser.isSet(kSmd)) return fromAnswer(smdAnswer(parser.value(kSmd), json, point));
+    const std::string decimalPoint = u8(point);
+    if (parser.isSet(kSmd))
+        return fromAnswer(answers::smdAnswer(u8(parser.value(kSmd)), json, decimalPoint));
     if (parser.isSet(kRead)) {
-        std::optional<QString> measured;
-        if (parser.isSet(kMeasured)) measured = parser.value(kMeasured);
-        ReadCues cues;
-        if (parser.isSet(kGap)) cues.gap = parser.value(kGap);
-        if (parser.isSet(kBody)) cues.body = parser.value(kBody);
-        return fromAnswer(readAnswer(parser.positionalArguments(), measured, json, point, cues));
+        std::optional<std::string> measured;
+        if (parser.isSet(kMeasured)) measured = u8(parser.value(kMeasured));
+        answers::ReadCues cues;
+        if (parser.isSet(kGap)) cues.gap = u8(parser.value(kGap));
+        if (parser.isSet(kBody)) cues.body = u8(parser.value(kBody));
+        return fromAnswer(answers::readAnswer(u8(parser.positionalArguments()), measured, json,
+                                              decimalPoint, cues));
     }
 
     if (parser.isSet(kColours)) {
-        ColoursQuestion question{parser.value(kColours), {}, {}};
-        if (parser.isSet(kBands)) question.bands = parser.value(kBands);
-        if (parser.isSet(kTolerance)) question.tolerance = parser.value(kTolerance);
-        if (parser.isSet(kHave)) question.have = parser.value(kHave);
-        return fromAnswer(coloursAnswer(question, json, point));
+        answers::ColoursQuestion question{u8(parser.value(kColours)), {}, {}};
+        if (parser.isSet(kBands)) question.bands = u8(parser.value(kBands));
+        if (parser.isSet(kTolerance)) question.tolerance = u8(parser.value(kTolerance));
+        if (parser.isSet(kHave)) question.have = u8(parser.value(kHave));
+        return fromAnswer(answers::coloursAnswer(question, json, decimalPoint));
     }
     if (parser.isSet(kVersion))
-        return ended(
-            0, wording::versionText(version.internalName, version.fileVersion, version.companyName),
-            {});
+        return ended(0,
+                     q(wording::versionText(u8(version.internalName), u8(version.fileVersion),
+                                            u8(version.companyName))),
+                     {});
     // One window in front: the options that open one exclude each other.
     QStringList openers;
     for (const QString& o : {kValueWindow, kReadingWindow, kPracticeWindow, kPracticeSeed})
         if (parser.isSet(o)) openers << dashed(o);
     if (openers.size() > 1)
-        return refused(QStringLiteral("several-windows"),
-                       wording::severalWindows(openers[0], openers[1]), json);
+        return refused("several-windows",
+                       wording::severalWindows(u8(openers[0]), u8(openers[1])), json);
     CommandLineAnswer window;
     window.platform = parser.value(QStringLiteral("platform"));
     if (parser.isSet(kValueWindow)) window.startWindow = CommandLineAnswer::StartWindow::Value;
@@ -334,8 +355,8 @@ CommandLineAnswer readCommandLine(const QStringList& arguments, const VersionRec
         bool ok = false;
         const quint64 seed = parser.value(kPracticeSeed).trimmed().toULongLong(&ok);
         if (!ok)
-            return refused(QStringLiteral("bad-seed"),
-                           wording::seedNotANumber(dashed(kPracticeSeed)), json);
+            return refused("bad-seed",
+                           wording::seedNotANumber(u8(dashed(kPracticeSeed))), json);
         window.practiceSeed = seed;
     }
     return window;

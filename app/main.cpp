@@ -15,18 +15,21 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
 // An answer that never reached its reader is no answer: say so, and end with a failure.
-bool written(const QString& text, std::FILE* to) {
-    if (text.isEmpty()) return true;
-    const QByteArray bytes = text.toUtf8();
+bool written(std::string_view bytes, std::FILE* to) {
+    if (bytes.empty()) return true;
     errno = 0;
-    const bool ok = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), to) ==
-                        std::size_t(bytes.size()) &&
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), to) == bytes.size() &&
                     std::fflush(to) == 0;
     return ok;
+}
+
+bool written(const QString& text, std::FILE* to) {
+    return written(text.toUtf8().toStdString(), to);
 }
 
 } // namespace
@@ -43,7 +46,7 @@ int main(int argc, char** argv) {
         const int error = errno;
         const QString why =
             error ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("?");
-        written(zq::wording::answerNotWritten(why), stderr);
+        written(zq::wording::answerNotWritten(why.toStdString()), stderr);
         return 2;
     }
     written(answer.err, stderr);
