@@ -4,6 +4,8 @@
 #include "platform/program.h"
 
 #include "platform/font_names.h"
+#include "platform/services.h"
+#include "wording/catalogue.h"
 
 #include <QApplication>
 #include <QFont>
@@ -108,6 +110,12 @@ QStringList setUpApplication(QApplication& app, const VersionRecord& v) {
     if (qt->load(QStringLiteral("qtbase_zh_CN"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt);
+
+    // The wording layer's sentences come through this program's catalogue, as every other text.
+    wording::installTranslator([](const char* context, const char* source, const char* comment) {
+        return QCoreApplication::translate(context, source, comment).toStdString();
+    });
+    useLocale(QLocale());
 
     // Texts that name a design face directly get the same stand-in as the designs.
     for (const QString& design : {fonts::song(), QStringLiteral("Tahoma")}) {

@@ -3,6 +3,7 @@
 
 #include "platform/services.h"
 #include "platform/errors.h"
+#include "wording/catalogue.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -129,6 +130,11 @@ CommandLine splitCommandLine(const QString& command,
 
 QString decimalPoint() {
     return QLocale().decimalPoint();
+}
+
+void useLocale(const QLocale& locale) {
+    QLocale::setDefault(locale);
+    wording::useDecimalPoint(locale.decimalPoint().toStdString());
 }
 
 } // namespace zq

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QLocale;
 class QWidget;
 
 namespace zq {
@@ -49,5 +50,7 @@ CommandLine splitCommandLine(const QString& command,
 // The user's decimal separator, handed to the value calculation; reading and writing
 // numbers as text is the model's.
 QString decimalPoint();
+// The locale the windows write numbers in; its decimal point is handed to the wording layer.
+void useLocale(const QLocale& locale);
 
 } // namespace zq

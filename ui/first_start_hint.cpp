@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/first_start_hint.h"
+#include "ui/words.h"
 
 #include "assets/designs/common.h"
 #include "platform/form.h"
@@ -122,7 +123,7 @@ FirstStartHint::FirstStartHint(zq::Form& main, const QString& file)
 }
 
 QString FirstStartHint::text() const {
-    return wording::firstStartNote();
+    return q(wording::firstStartNote());
 }
 
 void FirstStartHint::dismiss() {

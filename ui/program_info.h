@@ -32,8 +32,10 @@ inline const QString kMakerMail = QStringLiteral("mail@zelquin.example");
 inline const QString kMakerMail2 = QStringLiteral("help@zelquin.example");
 
 inline wording::Contact contact() {
-    return {kHomePage,  authorName(), messengerNumbers(), kMessengerAccount,
-            kMakerMail, kMakerMail2,  makerName()};
+    return {kHomePage.toStdString(),          authorName().toStdString(),
+            messengerNumbers().toStdString(), kMessengerAccount.toStdString(),
+            kMakerMail.toStdString(),         kMakerMail2.toStdString(),
+            makerName().toStdString()};
 }
 
 inline VersionRecord versionRecord() {

@@ -4,33 +4,34 @@
 #pragma once
 // The command line's own sentences: its refusals, --help and --version. Options are named as
 // typed ("--colours").
-#include <QString>
-#include <QStringList>
+#include "wording/catalogue.h"
+#include <string>
 
 namespace zq::wording {
 
 // "zelquin：<what>。用 zelquin --help 查看可用的选项。"
-QString commandLineRefusal(const QString& program, const QString& what);
-QString unknownOption(const QString& typed);
-QString optionTakesNoValue(const QString& option);
-QString optionWithoutValue(const QString& option);
-QString optionGivenTwice(const QString& option);
+std::string commandLineRefusal(const std::string& program, const std::string& what);
+std::string unknownOption(const std::string& typed);
+std::string optionTakesNoValue(const std::string& option);
+std::string optionWithoutValue(const std::string& option);
+std::string optionGivenTwice(const std::string& option);
 // "选项“--bands”要和 --colours 一起用", the last of several joined by "或".
-QString optionNeedsOneOf(const QString& option, const QStringList& needed);
-QString severalQuestions(const QStringList& asked);
-QString extraArgument(const QString& word);
-QString severalWindows(const QString& first, const QString& second);
-QString seedNotANumber(const QString& option);
+std::string optionNeedsOneOf(const std::string& option, const std::vector<std::string>& needed);
+std::string severalQuestions(const std::vector<std::string>& asked);
+std::string extraArgument(const std::string& word);
+std::string severalWindows(const std::string& first, const std::string& second);
+std::string seedNotANumber(const std::string& option);
 
 // The whole of --help around the table of options, one option a line.
-QString commandLineHelp(const QString& program, const QString& optionTable);
+std::string commandLineHelp(const std::string& program, const std::string& optionTable);
 // What --help says of an option, named as typed without its dashes.
-QString optionDescription(const QString& option);
+std::string optionDescription(const std::string& option);
 // The answer could not be written to standard output, for `why`.
-QString answerNotWritten(const QString& why);
+std::string answerNotWritten(const std::string& why);
 // A window was asked for where there is no display.
-QString noDisplay();
+std::string noDisplay();
 
-QString versionText(const QString& name, const QString& version, const QString& company);
+std::string versionText(const std::string& name, const std::string& version,
+                        const std::string& company);
 
 } // namespace zq::wording

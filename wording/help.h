@@ -4,20 +4,21 @@
 #pragma once
 // The running texts: the help window's, the About window's and the first-start note's, laid
 // out as their windows show them.
-#include <QString>
+#include "wording/catalogue.h"
+#include <string>
 
 namespace zq::wording {
 
 // Who made the program and how to reach them, as the help and About texts give it.
 struct Contact {
-    QString homePage, author, messengerNumbers, messengerAccount, mail, mail2, maker;
+    std::string homePage, author, messengerNumbers, messengerAccount, mail, mail2, maker;
 };
 
-QString helpText(const Contact& c);
+std::string helpText(const Contact& c);
 // After it, in the same box: the windows beyond the main one, what they answer, their keys.
-QString otherWindowsText();
-QString aboutText(const Contact& c);
+std::string otherWindowsText();
+std::string aboutText(const Contact& c);
 // Where the windows beyond the main one are, said once on the first start.
-QString firstStartNote();
+std::string firstStartNote();
 
 } // namespace zq::wording

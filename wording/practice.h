@@ -8,77 +8,78 @@
 #include "model/practice/judge.h"
 #include "model/practice/question.h"
 #include "model/practice/schedule.h"
+#include "wording/catalogue.h"
 
-#include <QString>
-#include <QStringList>
 #include <span>
+#include <string>
 
 namespace zq::wording {
 
 // Short names for the chart: "读阻值", "读反方向".
-QString questionKindName(model::practice::QuestionKind k);
-QString mistakeKindName(model::practice::MistakeKind k);
+std::string questionKindName(model::practice::QuestionKind k);
+std::string mistakeKindName(model::practice::MistakeKind k);
 
 // What the learner is asked to do, one or two lines.
-QString questionText(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
+std::string questionText(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
 // The same for a screen reader, with the drawn bands in order from the left, the gap named:
 // "…从左到右，第一环：黄色，第二环：紫色，第三环：红色，隔开，第四环：金色。"
-QString questionSpoken(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
+std::string questionSpoken(const model::practice::Question& q,
+                           const model::DecimalFormat& fmt = {});
 
 // The keys the question takes, said after it.
-QString questionKeys(const model::practice::Question& q);
+std::string questionKeys(const model::practice::Question& q);
 
 // Hints from the rule to the band: first the rule that applies (the layout and where to start,
 // what a chip code's letters and digits mean), then one band or one digit at a time. None gives
 // the answer whole: a part to be picked keeps its last band back, a chip code its power digit or
 // what follows its R. Revealed one at a time.
-QStringList hints(const model::practice::Question& q);
+std::vector<std::string> hints(const model::practice::Question& q);
 
 // "答对了！", the kind of mistake named and what it was, or a question passed over with its answer.
-QString verdictText(const model::practice::Question& q, const model::practice::Judgement& j,
-                    bool helped, const model::DecimalFormat& fmt = {});
-QString mistakeText(const model::practice::Question& q, const model::practice::Mistake& m,
-                    const model::DecimalFormat& fmt = {});
+std::string verdictText(const model::practice::Question& q, const model::practice::Judgement& j,
+                        bool helped, const model::DecimalFormat& fmt = {});
+std::string mistakeText(const model::practice::Question& q, const model::practice::Mistake& m,
+                        const model::DecimalFormat& fmt = {});
 // Why an answer was not taken: text that is no value, or bands not all chosen.
-QString unreadableText(const model::practice::Question& q, const QString& reason,
-                       int picked);
+std::string unreadableText(const model::practice::Question& q, const std::string& reason,
+                           int picked);
 
 // The right answer worked out as the main window's flow chart does: each band with its digit,
 // multiplier or tolerance, then the product.
-QString workingText(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
+std::string workingText(const model::practice::Question& q, const model::DecimalFormat& fmt = {});
 
 // "已选 2/4 环：黄 紫".
-QString pickedText(std::span<const int> colours, int wanted);
+std::string pickedText(std::span<const int> colours, int wanted);
 
 // The chart: its caption, its headings, what each row counts ("7/10": right of the last ten
 // for a kind of question, times made for a kind of mistake, and whether that is fading), and
 // each row for a screen reader.
-QString chartCaption();
-QString questionHeading();
-QString questionTallyHeading();
-QString mistakeHeading();
-QString mistakeTallyHeading();
-QString questionTally(const model::practice::Track& t);
-QString mistakeTally(const model::practice::Track& t);
-QString chartRowSpoken(const QString& kindName, const model::practice::Track& t);
-QString mistakeRowSpoken(const QString& kindName, const model::practice::Track& t);
+std::string chartCaption();
+std::string questionHeading();
+std::string questionTallyHeading();
+std::string mistakeHeading();
+std::string mistakeTallyHeading();
+std::string questionTally(const model::practice::Track& t);
+std::string mistakeTally(const model::practice::Track& t);
+std::string chartRowSpoken(const std::string& kindName, const model::practice::Track& t);
+std::string mistakeRowSpoken(const std::string& kindName, const model::practice::Track& t);
 // After a round, one line each: its score, the kinds of question it missed and the mistakes
 // made in it, the kinds answered well lately, and what to practise next.
-QString roundReview(const model::practice::LearnerState& s);
+std::string roundReview(const model::practice::LearnerState& s);
 // After a picking question: the tag of the part drawn, the learner's bands ("你的") or the right
 // ones ("正确"), and the right bands in words beside the answer.
-QString pickedTag(bool answerDrawn);
-QString rightBands(std::span<const int> colours);
+std::string pickedTag(bool answerDrawn);
+std::string rightBands(std::span<const int> colours);
 
 // The saved progress.
-QString progressSetAside(const QString& fileName);
-QString progressNotSetAside(const QString& path);
-QString progressNotSaved(const QString& why);
-QString restartQuestion();
-QString restartTitle();
-QString restarted();
+std::string progressSetAside(const std::string& fileName);
+std::string progressNotSetAside(const std::string& path);
+std::string progressNotSaved(const std::string& why);
+std::string restartQuestion();
+std::string restartTitle();
+std::string restarted();
 // A key or click that does not belong to the question shown.
-QString notForThisQuestion();
-QString chooseEndFirst();
+std::string notForThisQuestion();
+std::string chooseEndFirst();
 
 } // namespace zq::wording

@@ -8,8 +8,6 @@
 #include "wording/value.h"
 #include "wording/words.h"
 
-#include <QCoreApplication>
-#include <QStringList>
 #include <algorithm>
 
 namespace zq::wording {
@@ -21,66 +19,62 @@ using model::Direction;
 using model::VerdictReason;
 using namespace model::palette;
 
-QString roleName(BandRole role) {
+std::string roleName(BandRole role) {
     switch (role) {
     case BandRole::Digit:
-        return QCoreApplication::translate("BandRole", "数字环");
+        return translate("BandRole", "数字环");
     case BandRole::Multiplier:
-        return QCoreApplication::translate("BandRole", "倍率环");
+        return translate("BandRole", "倍率环");
     case BandRole::Tolerance:
-        return QCoreApplication::translate("BandRole", "误差环");
+        return translate("BandRole", "误差环");
     case BandRole::Coefficient:
-        return QCoreApplication::translate("BandRole", "温度系数环");
+        return translate("BandRole", "温度系数环");
     }
     return {};
 }
 
 // "4.70KΩ ±5%".
-QString valueText(const model::Reading& r, const model::DecimalFormat& fmt) {
-    return ohms(r.value, fmt) + QLatin1Char(' ') + tolerance(r.tolerance);
+std::string valueText(const model::Reading& r, const model::DecimalFormat& fmt) {
+    return ohms(r.value, fmt) + ' ' + tolerance(r.tolerance);
 }
 
 // The main window's words for a digit band that cannot take gold, silver or none, after the
 // band it names.
-QString digitRefusal(int colour) {
+std::string digitRefusal(int colour) {
     switch (colour) {
     case kGold:
-        return QCoreApplication::translate(
+        return translate(
             "BandRefusal",
             "所以不能为金色，金为被乘数，数值是0.1,同时金也是允许误差值，是±5%。记住啦！");
     case kSilver:
-        return QCoreApplication::translate(
+        return translate(
             "BandRefusal",
             "所以不能为银色，银为被乘数，数值是0.01,同时银也是允许误差值，是±10%。记住啦！");
     default:
-        return QCoreApplication::translate("BandRefusal",
-                                           "所以不能为无色，无色为允许误差值,是±20%。记住啦！");
+        return translate("BandRefusal", "所以不能为无色，无色为允许误差值,是±20%。记住啦！");
     }
 }
 
 // The tolerance colours only IEC 60062:2016 gives: "橙、黄、灰".
-QString precisionColours() {
-    QStringList out;
+std::string precisionColours() {
+    std::vector<std::string> out;
     for (const model::ColourRecord& c : model::colourRecords())
-        if (c.tolerance == 0 && c.iecTolerance != 0) out << shortName(c.index);
-    return out.join(QCoreApplication::translate("Reading", "、"));
+        if (c.tolerance == 0 && c.iecTolerance != 0) out.push_back(shortName(c.index));
+    return join(out, translate("Reading", "、"));
 }
 
-QString bothSeries(bool bothStandard) {
-    return bothStandard ? QCoreApplication::translate("Reading", "两种读法都是标准阻值")
-                        : QCoreApplication::translate("Reading", "两种读法都不是标准阻值");
+std::string bothSeries(bool bothStandard) {
+    return bothStandard ? translate("Reading", "两种读法都是标准阻值")
+                        : translate("Reading", "两种读法都不是标准阻值");
 }
 
-QString seriesNote(const model::BandReadingItem& item, const model::DecimalFormat& fmt) {
+std::string seriesNote(const model::BandReadingItem& item, const model::DecimalFormat& fmt) {
     const model::Reading& r = item.reading;
-    if (r.value.isZero())
-        return QCoreApplication::translate("Reading", "0Ω 是跳线电阻，不属于哪个阻值系列。");
+    if (r.value.isZero()) return translate("Reading", "0Ω 是跳线电阻，不属于哪个阻值系列。");
     if (item.series)
-        return QCoreApplication::translate("Reading",
-                                           "%1 是 %2 系列里的标准阻值，%3 的电阻就按这个系列生产。")
+        return translate("Reading", "%1 是 %2 系列里的标准阻值，%3 的电阻就按这个系列生产。")
             .arg(ohms(r.value, fmt), seriesLabel({*item.series}), tolerance(r.tolerance));
-    return QCoreApplication::translate("Reading",
-                                       "%1 不在 %2 电阻所用的 %3 系列里，很少有这样的电阻。")
+    return translate("Reading", "%1 不在 %2 电阻所用的 %3 系列里，很少有这样的电阻。")
         .arg(ohms(r.value, fmt), tolerance(r.tolerance), seriesAlternatives(item.toleranceSeries));
 }
 
@@ -89,26 +83,25 @@ QString seriesNote(const model::BandReadingItem& item, const model::DecimalForma
 Said precisionNote(int colour) {
     const model::ColourRecord& c = model::colourRecord(colour);
     if (c.tolerance == 0)
-        return {QStringLiteral("precision-tolerance"),
-                QCoreApplication::translate(
-                    "Reading", "%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。")
-                    .arg(colourName(colour), tolerance(c.iecTolerance))};
-    return {
-        QStringLiteral("precision-tolerance-differs"),
-        QCoreApplication::translate(
-            "Reading", "%1误差环按本程序的表是 %2，IEC 60062:2016 标准给的是 %3；这是精密电阻。")
-            .arg(colourName(colour), tolerance(c.tolerance), tolerance(c.iecTolerance))};
+        return {
+            std::string("precision-tolerance"),
+            translate("Reading", "%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。")
+                .arg(colourName(colour), tolerance(c.iecTolerance))};
+    return {std::string("precision-tolerance-differs"),
+            translate("Reading",
+                      "%1误差环按本程序的表是 %2，IEC 60062:2016 标准给的是 %3；这是精密电阻。")
+                .arg(colourName(colour), tolerance(c.tolerance), tolerance(c.iecTolerance))};
 }
 
 namespace {
 
 Said matchNote(const model::Reading& r, const model::Decimal& m, const model::DecimalFormat& fmt) {
     const bool in = r.min <= m && m <= r.max;
-    return in ? Said{QStringLiteral("measurement-matches"),
-                     QCoreApplication::translate("Reading", "量到的 %1 在 %2 之内，相符。")
+    return in ? Said{std::string("measurement-matches"),
+                     translate("Reading", "量到的 %1 在 %2 之内，相符。")
                          .arg(ohms(m, fmt), ohmsRange(r.min, r.max, fmt))}
-              : Said{QStringLiteral("measurement-does-not-match"),
-                     QCoreApplication::translate("Reading", "量到的 %1 不在 %2 之内，不相符。")
+              : Said{std::string("measurement-does-not-match"),
+                     translate("Reading", "量到的 %1 不在 %2 之内，不相符。")
                          .arg(ohms(m, fmt), ohmsRange(r.min, r.max, fmt))};
 }
 
@@ -122,70 +115,68 @@ Said decided(const model::BandReadings& r, const model::DecimalFormat& fmt) {
     switch (v.reason) {
     case VerdictReason::Measurement: {
         const model::BandReadingItem& win = r.readings.at(0);
-        return {QStringLiteral("measurement"),
-                QCoreApplication::translate("Reading", "量到的阻值只和%1的 %2 相符，所以就是它。")
+        return {std::string("measurement"),
+                translate("Reading", "量到的阻值只和%1的 %2 相符，所以就是它。")
                     .arg(dir(win), value(win))};
     }
     case VerdictReason::LeadingBlack: {
         const model::BandReadingItem &win = r.readings.at(0), &lose = r.readings.at(1);
-        return {QStringLiteral("leading-black"),
-                QCoreApplication::translate(
-                    "Reading", "更可能是%1的 %2：%3的 %4 第一环是黑色，没有厂家这样生产电阻。")
-                    .arg(dir(win), value(win), dir(lose), value(lose))};
+        return {
+            std::string("leading-black"),
+            translate("Reading", "更可能是%1的 %2：%3的 %4 第一环是黑色，没有厂家这样生产电阻。")
+                .arg(dir(win), value(win), dir(lose), value(lose))};
     }
     case VerdictReason::Series: {
         const model::BandReadingItem &win = r.readings.at(0), &lose = r.readings.at(1);
-        return {QStringLiteral("series"),
-                QCoreApplication::translate(
-                    "Reading",
-                    "更可能是%1的 %2：它是标准阻值，而%3的 %4 不是，很少有厂家生产这样的电阻。")
-                    .arg(dir(win), value(win), dir(lose), value(lose))};
+        return {
+            std::string("series"),
+            translate("Reading",
+                      "更可能是%1的 %2：它是标准阻值，而%3的 %4 不是，很少有厂家生产这样的电阻。")
+                .arg(dir(win), value(win), dir(lose), value(lose))};
     }
     case VerdictReason::ToleranceColour: {
         const model::BandReadingItem &win = r.readings.at(0), &lose = r.readings.at(1);
-        return {QStringLiteral("tolerance-colour"),
-                QCoreApplication::translate(
-                    "Reading",
-                    "%1，但%2时误差环是%3，很常见；%4时误差环是%5，少见。所以更可能是%6的 %7。")
-                    .arg(bothSeries(v.bothStandard), dir(win), colourName(win.toleranceColour),
-                         dir(lose), colourName(lose.toleranceColour), dir(win), value(win))};
+        return {
+            std::string("tolerance-colour"),
+            translate("Reading",
+                      "%1，但%2时误差环是%3，很常见；%4时误差环是%5，少见。所以更可能是%6的 %7。")
+                .arg(bothSeries(v.bothStandard), dir(win), colourName(win.toleranceColour),
+                     dir(lose), colourName(lose.toleranceColour), dir(win), value(win))};
     }
     case VerdictReason::Undecided:
-        return {QStringLiteral("undecided"),
-                v.toleranceBands
-                    ? QCoreApplication::translate(
-                          "Reading", "%1，误差环的颜色也分不出哪种更常见，看不出哪种读法更可能。")
-                          .arg(bothSeries(v.bothStandard))
-                    : QCoreApplication::translate("Reading", "%1，看不出哪种读法更可能。")
-                          .arg(bothSeries(v.bothStandard))};
+        return {
+            std::string("undecided"),
+            v.toleranceBands
+                ? translate("Reading", "%1，误差环的颜色也分不出哪种更常见，看不出哪种读法更可能。")
+                      .arg(bothSeries(v.bothStandard))
+                : translate("Reading", "%1，看不出哪种读法更可能。")
+                      .arg(bothSeries(v.bothStandard))};
     case VerdictReason::Palindrome:
-        return {QStringLiteral("palindrome"),
-                QCoreApplication::translate("Reading", "正着读和倒着读是一样的：%1。")
-                    .arg(value(r.readings.at(0)))};
+        return {std::string("palindrome"),
+                translate("Reading", "正着读和倒着读是一样的：%1。").arg(value(r.readings.at(0)))};
     case VerdictReason::OnlyOneWay:
-        return {QStringLiteral("only-one-way"),
-                QCoreApplication::translate("Reading", "只有%1说得通：%2。")
+        return {std::string("only-one-way"),
+                translate("Reading", "只有%1说得通：%2。")
                     .arg(dir(r.readings.at(0)), value(r.readings.at(0)))};
     case VerdictReason::EndCue:
     case VerdictReason::BodyColour:
         return cueDecided(r, fmt);
     case VerdictReason::Neither:
-        return {
-            QStringLiteral("neither-way"),
-            QCoreApplication::translate("Reading", "两头读都说不通，请再看看是不是有颜色看错了。")};
+        return {std::string("neither-way"),
+                translate("Reading", "两头读都说不通，请再看看是不是有颜色看错了。")};
     }
     return {};
 }
 
 } // namespace
 
-QString bandRoleName(BandRole role) {
+std::string bandRoleName(BandRole role) {
     return roleName(role);
 }
 
-QString directionText(Direction d) {
-    return d == Direction::AsEntered ? QCoreApplication::translate("Reading", "从左往右读")
-                                     : QCoreApplication::translate("Reading", "从右往左读");
+std::string directionText(Direction d) {
+    return d == Direction::AsEntered ? translate("Reading", "从左往右读")
+                                     : translate("Reading", "从右往左读");
 }
 
 Said inputRefusal(const model::BandReadings& r) {
@@ -193,27 +184,24 @@ Said inputRefusal(const model::BandReadings& r) {
     case model::InputProblem::None:
         return {};
     case model::InputProblem::BandCount:
-        return {QStringLiteral("band-count"),
-                QCoreApplication::translate("Reading", "色环电阻有三到六个环，这里有 %1 个。")
-                    .arg(r.bandCount)};
+        return {std::string("band-count"),
+                translate("Reading", "色环电阻有三到六个环，这里有 %1 个。").arg(r.bandCount)};
     case model::InputProblem::AbsentBand:
-        return {
-            QStringLiteral("absent-band"),
-            QCoreApplication::translate("Reading", "%1是无色：无色就是没有环，只输入看得见的色环。")
-                .arg(bandOrdinal(r.problemBand))};
-    case model::InputProblem::NotAColour:
-        return {QStringLiteral("not-a-colour"),
-                QCoreApplication::translate("Reading", "%1不是一种颜色。")
+        return {std::string("absent-band"),
+                translate("Reading", "%1是无色：无色就是没有环，只输入看得见的色环。")
                     .arg(bandOrdinal(r.problemBand))};
+    case model::InputProblem::NotAColour:
+        return {std::string("not-a-colour"),
+                translate("Reading", "%1不是一种颜色。").arg(bandOrdinal(r.problemBand))};
     }
     return {};
 }
 
-QString readingLine(const model::BandReadingItem& item, const model::DecimalFormat& fmt) {
-    QString value = valueText(item.reading, fmt);
-    if (item.reading.tcrPpm) value += QStringLiteral(" %1ppm/K").arg(*item.reading.tcrPpm);
-    return (item.likely ? QStringLiteral("● ") : QStringLiteral("○ ")) +
-           QCoreApplication::translate("Reading", "%1：%2 → %3（%4）")
+std::string readingLine(const model::BandReadingItem& item, const model::DecimalFormat& fmt) {
+    std::string value = valueText(item.reading, fmt);
+    if (item.reading.tcrPpm) value += Phrase(" %1ppm/K").arg(*item.reading.tcrPpm);
+    return (item.likely ? std::string("● ") : std::string("○ ")) +
+           translate("Reading", "%1：%2 → %3（%4）")
                .arg(directionText(item.direction), shortNames(item.colours), value,
                     ohmsRange(item.reading.min, item.reading.max, fmt));
 }
@@ -222,16 +210,16 @@ std::vector<Said> readingNotes(const model::BandReadingItem& item,
                                const std::optional<model::Decimal>& measured,
                                const model::DecimalFormat& fmt) {
     std::vector<Said> out;
-    const QString code = item.reading.value.isZero() ? QStringLiteral("jumper")
-                         : item.series               ? QStringLiteral("standard-member")
-                                                     : QStringLiteral("off-series");
+    const std::string code = item.reading.value.isZero() ? std::string("jumper")
+                             : item.series               ? std::string("standard-member")
+                                                         : std::string("off-series");
     out.push_back({code, seriesNote(item, fmt)});
     if (item.precision)
         out.push_back(precisionNote(item.toleranceColour));
     else if (item.rareTolerance)
-        out.push_back({QStringLiteral("rare-tolerance-colour"),
-                       QCoreApplication::translate("Reading", "%1误差环少见。")
-                           .arg(colourName(item.toleranceColour))});
+        out.push_back(
+            {std::string("rare-tolerance-colour"),
+             translate("Reading", "%1误差环少见。").arg(colourName(item.toleranceColour))});
     if (measured) out.push_back(matchNote(item.reading, *measured, fmt));
     return out;
 }
@@ -244,84 +232,76 @@ std::vector<Said> verdict(const model::BandReadings& r, const model::DecimalForm
     if (r.verdict.reason == VerdictReason::Undecided) {
         // Only without a measurement is there one to ask for.
         if (m == model::MeasuredOutcome::NotMeasured)
-            out.push_back({QStringLiteral("measure-to-decide"),
-                           QCoreApplication::translate(
-                               "Reading", "请用万用表量一下阻值，再对照两种读法的范围。")});
+            out.push_back({std::string("measure-to-decide"),
+                           translate("Reading", "请用万用表量一下阻值，再对照两种读法的范围。")});
     }
     if (m == model::MeasuredOutcome::NoneMatchMisread)
-        out.push_back({QStringLiteral("measurement-matches-none-misread"),
-                       QCoreApplication::translate(
-                           "Reading", "量到的阻值和哪种读法都不相符，可能看错了一个颜色。")});
+        out.push_back({std::string("measurement-matches-none-misread"),
+                       translate("Reading", "量到的阻值和哪种读法都不相符，可能看错了一个颜色。")});
     else if (m == model::MeasuredOutcome::NoneMatch)
-        out.push_back({QStringLiteral("measurement-matches-none"),
-                       QCoreApplication::translate(
-                           "Reading", "量到的阻值和哪种读法都不相符，也不像是看错了一个颜色。")});
+        out.push_back(
+            {std::string("measurement-matches-none"),
+             translate("Reading", "量到的阻值和哪种读法都不相符，也不像是看错了一个颜色。")});
     return out;
 }
 
 Said ruledOut(const model::RuledOut& o) {
-    QString why;
-    QString code;
+    std::string why;
+    std::string code;
     switch (o.rule) {
     case model::Rule::NoDigit:
-        code = QStringLiteral("no-digit");
+        code = std::string("no-digit");
         why = digitRefusal(o.colour);
         break;
     case model::Rule::NotATolerance:
-        code = QStringLiteral("not-a-tolerance");
+        code = std::string("not-a-tolerance");
         why = toleranceBandRefusal(o.colour) +
-              QCoreApplication::translate("Reading", "精密电阻的误差环还可能是%1色。")
-                  .arg(precisionColours());
+              translate("Reading", "精密电阻的误差环还可能是%1色。").arg(precisionColours());
         break;
     case model::Rule::NoMultiplier:
-        code = QStringLiteral("no-multiplier");
-        why = QCoreApplication::translate("Reading", "没有%1的%2。")
-                  .arg(colourName(o.colour), roleName(o.role));
+        code = std::string("no-multiplier");
+        why = translate("Reading", "没有%1的%2。").arg(colourName(o.colour), roleName(o.role));
         break;
     case model::Rule::NoCoefficient:
-        code = QStringLiteral("no-coefficient");
-        why = QCoreApplication::translate("Reading", "没有%1的%2。")
-                  .arg(colourName(o.colour), roleName(o.role));
+        code = std::string("no-coefficient");
+        why = translate("Reading", "没有%1的%2。").arg(colourName(o.colour), roleName(o.role));
         break;
     case model::Rule::AllDigitsBlack:
-        return {QStringLiteral("all-digits-black"),
-                QCoreApplication::translate("Reading",
-                                            "%1，数字环全是黑色：没有这样的电阻（跳线电阻只有一个"
-                                            "黑环），多半是看错了一环。")
+        return {std::string("all-digits-black"),
+                translate("Reading", "%1，数字环全是黑色：没有这样的电阻（跳线电阻只有一个"
+                                     "黑环），多半是看错了一环。")
                     .arg(directionText(o.direction))};
     }
-    QString text = QCoreApplication::translate("Reading", "%1，%2是%3；%2是%4，")
-                       .arg(directionText(o.direction), bandOrdinal(o.band), colourName(o.colour),
-                            roleName(o.role)) +
-                   why;
+    std::string text = translate("Reading", "%1，%2是%3；%2是%4，")
+                           .arg(directionText(o.direction), bandOrdinal(o.band),
+                                colourName(o.colour), roleName(o.role)) +
+                       why;
     if (o.readFromOtherEnd)
-        text += QCoreApplication::translate("Reading",
-                                            "金色或银色的环只会在%1一端，所以要从另一端读起。")
+        text += translate("Reading", "金色或银色的环只会在%1一端，所以要从另一端读起。")
                     .arg(roleName(o.farEndRole));
     return {code, text};
 }
 
 Said change(const model::BandChange& c, const model::DecimalFormat& fmt) {
-    return {
-        QStringLiteral("one-band-misread"),
-        QCoreApplication::translate("Reading", "%1可能是%2而不是%3：那样%4是 %5，和量到的相符。")
-            .arg(bandOrdinal(c.readingBand), colourName(c.to), colourName(c.from),
-                 directionText(c.direction), valueText(c.reading, fmt))};
+    return {std::string("one-band-misread"),
+            translate("Reading", "%1可能是%2而不是%3：那样%4是 %5，和量到的相符。")
+                .arg(bandOrdinal(c.readingBand), colourName(c.to), colourName(c.from),
+                     directionText(c.direction), valueText(c.reading, fmt))};
 }
 
-QString joined(const std::vector<Said>& said) {
-    QString out;
+std::string joined(const std::vector<Said>& said) {
+    std::string out;
     for (const Said& s : said)
         out += s.text;
     return out;
 }
 
-QString ruledOutLine(const model::RuledOut& o) {
-    return QStringLiteral("✕ ") + ruledOut(o).text;
+std::string ruledOutLine(const model::RuledOut& o) {
+    return std::string("✕ ") + ruledOut(o).text;
 }
 
-QString changeLine(const model::BandChange& c, const model::DecimalFormat& fmt) {
-    return QCoreApplication::translate("Reading", "？ %1").arg(change(c, fmt).text);
+std::string changeLine(const model::BandChange& c, const model::DecimalFormat& fmt) {
+    return translate("Reading", "？ %1").arg(change(c, fmt).text);
 }
 
 ReadingLines readingLines(const model::BandReadings& r, const model::DecimalFormat& fmt) {
@@ -338,97 +318,91 @@ ReadingLines readingLines(const model::BandReadings& r, const model::DecimalForm
                            [&s](const Said& c) { return c.text == s.text; });
     });
     out.verdict = joined(said);
-    if (!cues.empty()) out.lines << joined(cues);
+    if (!cues.empty()) out.lines.push_back(joined(cues));
     for (const model::BandReadingItem& i : r.readings)
-        out.lines << readingLine(i, fmt) + QLatin1Char('\n') +
-                         joined(readingNotes(i, r.measured, fmt));
+        out.lines.push_back(readingLine(i, fmt) + '\n' + joined(readingNotes(i, r.measured, fmt)));
     for (const model::RuledOut& o : r.ruledOut)
-        out.lines << ruledOutLine(o);
+        out.lines.push_back(ruledOutLine(o));
     for (const model::BandChange& c : r.changes)
-        out.lines << changeLine(c, fmt);
+        out.lines.push_back(changeLine(c, fmt));
     return out;
 }
 
-QString measuredRefusal(const model::ValueInput& v) {
-    return QCoreApplication::translate("Reading", "万用表读数：%1").arg(inputReason(v));
+std::string measuredRefusal(const model::ValueInput& v) {
+    return translate("Reading", "万用表读数：%1").arg(inputReason(v));
 }
 
 Said measuredNote(const model::ValueInput& v, const model::DecimalFormat& fmt) {
     if (v.note == model::InputNote::None) return {};
-    return {q(model::codeOf(v.note)),
-            QCoreApplication::translate("Reading", "万用表读数：%1").arg(inputNote(v, fmt))};
+    return {std::string(model::codeOf(v.note)),
+            translate("Reading", "万用表读数：%1").arg(inputNote(v, fmt))};
 }
 
-QString bandCountRefusal(int given) {
-    return QCoreApplication::translate("Reading", "色环电阻有三到六个环，这里给了 %1 个颜色。")
-        .arg(given);
+std::string bandCountRefusal(int given) {
+    return translate("Reading", "色环电阻有三到六个环，这里给了 %1 个颜色。").arg(given);
 }
 
-QString neitherWay(const model::BandReadings& r) {
-    QString why;
+std::string neitherWay(const model::BandReadings& r) {
+    std::string why;
     for (const model::RuledOut& o : r.ruledOut)
         why += ruledOut(o).text;
-    return QCoreApplication::translate("Reading", "两头都读不通：%1").arg(why);
+    return translate("Reading", "两头都读不通：%1").arg(why);
 }
 
-QString enterHint() {
-    return QCoreApplication::translate(
-        "Reading", "从左到右点你看到的色块（三到六环；键 1～9、0 是数字的颜色，J 金，Y 银）。");
+std::string enterHint() {
+    return translate("Reading",
+                     "从左到右点你看到的色块（三到六环；键 1～9、0 是数字的颜色，J 金，Y 银）。");
 }
 
-QString enteredBands(const std::vector<int>& colours) {
-    QString text = QCoreApplication::translate("Reading", "已输入 %1 环：%2")
-                       .arg(colours.size())
-                       .arg(shortNames(colours));
+std::string enteredBands(const std::vector<int>& colours) {
+    std::string text =
+        translate("Reading", "已输入 %1 环：%2").arg(colours.size()).arg(shortNames(colours));
     if (int(colours.size()) < model::kFewestBands)
-        text += QCoreApplication::translate("Reading", "（至少要三环）");
+        text += translate("Reading", "（至少要三环）");
     else if (int(colours.size()) == model::kMostBands)
-        text += QCoreApplication::translate("Reading", "（最多六环）");
+        text += translate("Reading", "（最多六环）");
     return text;
 }
 
-QString tooManyBands() {
-    return QCoreApplication::translate("Reading", "色环电阻最多六个环；看错了就按“退一环”。");
+std::string tooManyBands() {
+    return translate("Reading", "色环电阻最多六个环；看错了就按“退一环”。");
 }
 
-QString nothingToShow(bool tooFewBands) {
-    return tooFewBands
-               ? QCoreApplication::translate("Reading", "先输入三到六个色环。")
-               : QCoreApplication::translate("Reading", "这组色环两头都读不通，没有可显示的读法。");
+std::string nothingToShow(bool tooFewBands) {
+    return tooFewBands ? translate("Reading", "先输入三到六个色环。")
+                       : translate("Reading", "这组色环两头都读不通，没有可显示的读法。");
 }
 
-QString precisionStaysHere(int toleranceColour) {
-    return QCoreApplication::translate(
-               "Reading", "主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。")
+std::string precisionStaysHere(int toleranceColour) {
+    return translate("Reading",
+                     "主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。")
         .arg(colourName(toleranceColour));
 }
 
-QString threeBandsAsFour() {
-    return QCoreApplication::translate(
-        "Reading", "三环电阻就是误差环为无色（±20%）的四环电阻，主窗口按四环显示。");
+std::string threeBandsAsFour() {
+    return translate("Reading", "三环电阻就是误差环为无色（±20%）的四环电阻，主窗口按四环显示。");
 }
 
-QString sixthBandLeftBehind(int coefficientColour) {
-    return QCoreApplication::translate("Reading", "主窗口没有温度系数环，第六环（%1）没有带过去。")
+std::string sixthBandLeftBehind(int coefficientColour) {
+    return translate("Reading", "主窗口没有温度系数环，第六环（%1）没有带过去。")
         .arg(colourName(coefficientColour));
 }
 
-QString undecidedShownAs(Direction d) {
-    return QCoreApplication::translate("Reading", "两种读法分不出，先按%1显示；量一下再定。")
-        .arg(directionText(d));
+std::string undecidedShownAs(Direction d) {
+    return translate("Reading", "两种读法分不出，先按%1显示；量一下再定。").arg(directionText(d));
 }
 
-QString misreadShownAs(int band, int seen, int shown) {
-    return QCoreApplication::translate("Reading", "按%1是%2而不是%3显示，和量到的相符。")
+std::string misreadShownAs(int band, int seen, int shown) {
+    return translate("Reading", "按%1是%2而不是%3显示，和量到的相符。")
         .arg(bandOrdinal(band), colourName(shown), colourName(seen));
 }
 
-QString codeHasNoValue() {
-    return QCoreApplication::translate("Reading", "这个贴片代码读不出阻值，没有可显示的。");
+std::string codeHasNoValue() {
+    return translate("Reading", "这个贴片代码读不出阻值，没有可显示的。");
 }
 
-QString codeHasNoBands() {
-    return QCoreApplication::translate("Reading", "这个阻值做不成四环或五环色环电阻，主窗口显示不了。");
+std::string codeHasNoBands() {
+    return translate("Reading", "这个阻值做不成四环或五环色环电阻，主窗口显示不了。");
 }
 
 } // namespace zq::wording

@@ -7,28 +7,28 @@
 #include "model/band_reading.h"
 #include "model/numbers.h"
 #include "model/value_input.h"
+#include "wording/catalogue.h"
 
-#include <QString>
-#include <QStringList>
+#include <string>
 #include <vector>
 
 namespace zq::wording {
 
 // A sentence and the code that names its kind.
 struct Said {
-    QString code;
-    QString text;
+    std::string code;
+    std::string text;
 };
 
 // "从左往右读", "从右往左读".
-QString directionText(model::Direction d);
+std::string directionText(model::Direction d);
 
 // Why the colours cannot be read at all; empty when they can.
 Said inputRefusal(const model::BandReadings& r);
 
 // "● 从左往右读：棕 黑 黑 红 棕 → 10.00KΩ ±1%（9.90KΩ～10.10KΩ）": the reading, marked ● when it
 // is the likely one.
-QString readingLine(const model::BandReadingItem& item, const model::DecimalFormat& fmt = {});
+std::string readingLine(const model::BandReadingItem& item, const model::DecimalFormat& fmt = {});
 
 // Why a reading is (un)likely, one sentence each, in the order they are written: its series,
 // its tolerance colour, its first band, the measurement.
@@ -51,62 +51,62 @@ Said ruledOut(const model::RuledOut& o);
 Said change(const model::BandChange& c, const model::DecimalFormat& fmt = {});
 
 // The sentences joined as they are shown.
-QString joined(const std::vector<Said>& said);
+std::string joined(const std::vector<Said>& said);
 
 // The marks before a line of each kind: "✕ " ruled out, "？ " a confused band.
-QString ruledOutLine(const model::RuledOut& o);
-QString changeLine(const model::BandChange& c, const model::DecimalFormat& fmt = {});
+std::string ruledOutLine(const model::RuledOut& o);
+std::string changeLine(const model::BandChange& c, const model::DecimalFormat& fmt = {});
 
 // What a reading answer shows, line by line, the window's lines and the terminal's alike:
 // what the cues add, the reading lines each followed by its notes, the ruled-out ways, the
 // confused bands.
 struct ReadingLines {
-    QString verdict;
-    QStringList lines; // a reading's line and its notes are one entry, "\n" between
+    std::string verdict;
+    std::vector<std::string> lines; // a reading's line and its notes are one entry, "\n" between
 };
 ReadingLines readingLines(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
 
 // About the typed measurement: why it cannot be read, or the note beside an accepted value
 // read in a way the user may not have meant (no code and no text when there is none).
-QString measuredRefusal(const model::ValueInput& v);
+std::string measuredRefusal(const model::ValueInput& v);
 Said measuredNote(const model::ValueInput& v, const model::DecimalFormat& fmt = {});
 
 // The terminal's refusals of colours it is given by name.
-QString bandCountRefusal(int given);
+std::string bandCountRefusal(int given);
 // Both ways ruled out: "两头都读不通：" and every reason.
-QString neitherWay(const model::BandReadings& r);
+std::string neitherWay(const model::BandReadings& r);
 
 // The cues of a part in the hand. The sentence of a verdict a cue decided; what the other cues
 // add after the verdict; and "gap", "nearer-end" or "body" for the cue that decided, or empty.
 Said cueDecided(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
 std::vector<Said> cueNotes(const model::BandReadings& r, const model::DecimalFormat& fmt = {});
-QString decidingCue(const model::BandReadings& r);
+std::string decidingCue(const model::BandReadings& r);
 // The reading window's cue choices, "● 左边", "○ 蓝色", and their names for a screen reader.
-QString gapOption(model::Side s, bool chosen);
-QString bodyOption(model::BodyColour b, bool chosen);
-QString gapOptionName(model::Side s, bool chosen);
-QString bodyOptionName(model::BodyColour b, bool chosen);
+std::string gapOption(model::Side s, bool chosen);
+std::string bodyOption(model::BodyColour b, bool chosen);
+std::string gapOptionName(model::Side s, bool chosen);
+std::string bodyOptionName(model::BodyColour b, bool chosen);
 // The terminal's refusals of a --gap or --body it does not know.
-QString gapNameRefusal(const QString& typed);
-QString bodyNameRefusal(const QString& typed);
+std::string gapNameRefusal(const std::string& typed);
+std::string bodyNameRefusal(const std::string& typed);
 // "米色", "蓝色", "绿色", "其他颜色".
-QString bodyColourText(model::BodyColour b);
+std::string bodyColourText(model::BodyColour b);
 // "数字环", "倍率环", "误差环", "温度系数环".
-QString bandRoleName(model::BandRole role);
+std::string bandRoleName(model::BandRole role);
 
 // The reading window's words about the bands entered and the hand-over to the main window.
-QString enterHint();
-QString enteredBands(const std::vector<int>& colours);
-QString tooManyBands();
-QString nothingToShow(bool tooFewBands);
-QString precisionStaysHere(int toleranceColour);
-QString threeBandsAsFour();
-QString sixthBandLeftBehind(int coefficientColour);
-QString undecidedShownAs(model::Direction d);
+std::string enterHint();
+std::string enteredBands(const std::vector<int>& colours);
+std::string tooManyBands();
+std::string nothingToShow(bool tooFewBands);
+std::string precisionStaysHere(int toleranceColour);
+std::string threeBandsAsFour();
+std::string sixthBandLeftBehind(int coefficientColour);
+std::string undecidedShownAs(model::Direction d);
 // The hand-over of the window's suggestion: one band read as another colour.
-QString misreadShownAs(int band, int seen, int shown);
+std::string misreadShownAs(int band, int seen, int shown);
 // The hand-over of a chip code that gives no value, or a value no band code carries.
-QString codeHasNoValue();
-QString codeHasNoBands();
+std::string codeHasNoValue();
+std::string codeHasNoBands();
 
 } // namespace zq::wording

@@ -7,32 +7,28 @@
 #include "wording/reading.h"
 #include "wording/words.h"
 
-#include <QCoreApplication>
-
 namespace zq::wording {
 
 namespace {
 
-QString kindName(int bands) {
-    return bands == 4 ? QCoreApplication::translate("Value", "四环电阻")
-                      : QCoreApplication::translate("Value", "五环电阻");
+std::string kindName(int bands) {
+    return bands == 4 ? translate("Value", "四环电阻") : translate("Value", "五环电阻");
 }
 
-QString digitCount(int digits) {
-    return digits == 2 ? QCoreApplication::translate("Value", "两")
-                       : QCoreApplication::translate("Value", "三");
+std::string digitCount(int digits) {
+    return digits == 2 ? translate("Value", "两") : translate("Value", "三");
 }
 
 // "E24、E96": the series a value belongs to, in a sentence.
-QString seriesList(const std::vector<model::ESeries>& series) {
-    QStringList names;
+std::string seriesList(const std::vector<model::ESeries>& series) {
+    std::vector<std::string> names;
     for (const model::ESeries s : series)
-        names << q(model::seriesName(s));
+        names.push_back(std::string(model::seriesName(s)));
     //: Between the names of series in a list: "E24、E96".
-    return names.join(QCoreApplication::translate("Value", "、"));
+    return join(names, translate("Value", "、"));
 }
 
-QString reach(const QString& pattern, const model::Finding& f, const model::DecimalFormat& fmt) {
+std::string reach(const Phrase& pattern, const model::Finding& f, const model::DecimalFormat& fmt) {
     const model::Reach& r = *f.reach;
     return pattern.arg(kindName(f.bands), ohmsRange(r.smallest, r.largest, fmt),
                        ohms(r.nearest, fmt), shortNames(r.nearestBands));
@@ -47,274 +43,250 @@ bool headsTheStandardValues(const model::Note& n) {
 }
 
 // "四环电阻", "五环电阻", "跳线电阻".
-QString kindOfPart(const model::ColourAnswer& a) {
-    return a.value.isZero() ? QCoreApplication::translate("Value", "跳线电阻") : kindName(a.bands);
+std::string kindOfPart(const model::ColourAnswer& a) {
+    return a.value.isZero() ? translate("Value", "跳线电阻") : kindName(a.bands);
 }
 
 } // namespace
 
-QString inputReason(const model::ValueInput& v) {
+std::string inputReason(const model::ValueInput& v) {
     using R = model::InputRefusal;
-    const QString quoted = q(v.quoted);
+    const std::string quoted = std::string(v.quoted);
     switch (v.refusal) {
     case R::None:
         return {};
     case R::BrokenText:
-        return QCoreApplication::translate("Value",
-                                           "输入里有不是 UTF-8 文字的字节（%1），请重新输入。")
-            .arg(quoted);
+        return translate("Value", "输入里有不是 UTF-8 文字的字节（%1），请重新输入。").arg(quoted);
     case R::ControlCharacter:
-        return QCoreApplication::translate("Value", "输入里有控制字符 %1，请删掉后重新输入。")
-            .arg(quoted);
+        return translate("Value", "输入里有控制字符 %1，请删掉后重新输入。").arg(quoted);
     case R::UnseenCharacter:
-        return QCoreApplication::translate("Value", "输入里有看不见的字符 %1，请删掉后重新输入。")
-            .arg(quoted);
+        return translate("Value", "输入里有看不见的字符 %1，请删掉后重新输入。").arg(quoted);
     case R::TooLong:
-        return QCoreApplication::translate("Value", "输入太长了：阻值最多写 %1 个字符。")
-            .arg(model::kMaxValueInput);
+        return translate("Value", "输入太长了：阻值最多写 %1 个字符。").arg(model::kMaxValueInput);
     case R::Empty:
-        return QCoreApplication::translate("Value", "请先输入阻值，例如 4.7k 或 470。");
+        return translate("Value", "请先输入阻值，例如 4.7k 或 470。");
     case R::Negative:
-        return QCoreApplication::translate("Value", "阻值不能是负数。");
+        return translate("Value", "阻值不能是负数。");
     case R::TwoPoints:
-        return QCoreApplication::translate("Value", "阻值里只能有一个小数点。");
+        return translate("Value", "阻值里只能有一个小数点。");
     case R::PointAndLetter:
-        return QCoreApplication::translate("Value",
-                                           "小数点和单位字母不能一起当小数点用，写 4.7k 或 4k7。");
+        return translate("Value", "小数点和单位字母不能一起当小数点用，写 4.7k 或 4k7。");
     case R::Comma:
-        return QCoreApplication::translate("Value", "小数点请用“.”，不要用逗号。");
+        return translate("Value", "小数点请用“.”，不要用逗号。");
     case R::TwoLetters:
-        return QCoreApplication::translate("Value", "单位字母只能有一个，例如 4.7k 或 4k7。");
+        return translate("Value", "单位字母只能有一个，例如 4.7k 或 4k7。");
     case R::NotAUnit:
-        return QCoreApplication::translate(
-                   "Value", "“%1”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。")
+        return translate("Value",
+                         "“%1”不是阻值的单位，能用的单位有 R、k、M、G、Ω、欧、千欧、兆欧。")
             .arg(quoted);
     case R::AfterTheUnit:
-        return QCoreApplication::translate(
-                   "Value", "“%1”后面多了“%2”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。")
-            .arg(quoted, q(v.extra));
+        return translate("Value", "“%1”后面多了“%2”：阻值后面只写单位，例如 4.7k 或 4.7kΩ。")
+            .arg(quoted, std::string(v.extra));
     case R::NoDigits:
-        return QCoreApplication::translate("Value", "请输入数字，例如 4.7k 或 470。");
+        return translate("Value", "请输入数字，例如 4.7k 或 470。");
     case R::Milliohms:
-        return QCoreApplication::translate(
-                   "Value", "“%1”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。")
+        return translate("Value",
+                         "“%1”是毫欧：色环电阻没有毫欧（mΩ）的阻值，请用 Ω、k、M 或 G 写。")
             .arg(quoted);
     }
     return {};
 }
 
-QString inputNote(const model::ValueInput& v, const model::DecimalFormat& fmt) {
+std::string inputNote(const model::ValueInput& v, const model::DecimalFormat& fmt) {
     if (v.note != model::InputNote::MilliohmReadAsMegohm) return {};
-    return QCoreApplication::translate("Value",
-                                       "小写 m 按 M（兆）读，即 %1；色环电阻没有毫欧（mΩ）的。")
+    return translate("Value", "小写 m 按 M（兆）读，即 %1；色环电阻没有毫欧（mΩ）的。")
         .arg(ohms(v.ohms, fmt));
 }
 
-QString findingReason(const model::Finding& f, const model::DecimalFormat& fmt) {
+std::string findingReason(const model::Finding& f, const model::DecimalFormat& fmt) {
     using R = model::FindingRefusal;
     switch (f.refusal) {
     case R::None:
         return {};
     case R::BandCount:
-        return QCoreApplication::translate("Value", "色环电阻只有四环和五环两种。");
+        return translate("Value", "色环电阻只有四环和五环两种。");
     case R::NoSuchColour:
-        return QCoreApplication::translate("Value", "没有这种颜色。");
+        return translate("Value", "没有这种颜色。");
     case R::NotAToleranceColour:
-        return QCoreApplication::translate(
-                   "Value", "误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！")
+        return translate("Value",
+                         "误差环没有%1，误差环只有：棕，红，绿，蓝，紫，金，银和无色,记住啦！")
             .arg(colourName(f.tolerance.colour));
     case R::FiveBandsWithoutBand5:
-        return QCoreApplication::translate(
-            "Value", "五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。");
+        return translate("Value",
+                         "五环电阻不能没有误差环（±20%）：少了第五环，会被当成四环电阻读错。");
     case R::TooLarge:
-        return reach(
-            QCoreApplication::translate("Value", "阻值太大了：%1能做 %2，最接近的 %3 是 %4。"), f,
-            fmt);
+        return reach(translate("Value", "阻值太大了：%1能做 %2，最接近的 %3 是 %4。"), f, fmt);
     case R::TooSmall:
-        return reach(
-            QCoreApplication::translate("Value", "阻值太小了：%1能做 %2，最接近的 %3 是 %4。"), f,
-            fmt);
+        return reach(translate("Value", "阻值太小了：%1能做 %2，最接近的 %3 是 %4。"), f, fmt);
     case R::TooSmallJumperNearer:
-        return QCoreApplication::translate(
-                   "Value", "阻值太小了：%1能做 %2，最接近的是 0Ω 跳线电阻，只有一条黑色环。")
+        return translate("Value", "阻值太小了：%1能做 %2，最接近的是 0Ω 跳线电阻，只有一条黑色环。")
             .arg(kindName(f.bands), ohmsRange(f.reach->smallest, f.reach->largest, fmt));
     }
     return {};
 }
 
-QString note(const model::Note& n, const model::DecimalFormat& fmt) {
+std::string note(const model::Note& n, const model::DecimalFormat& fmt) {
     using C = model::NoteCode;
     switch (n.code) {
     case C::Nearest:
-        return QCoreApplication::translate("Value",
-                                           "%1只有%2位有效数字，做不出 %3，最接近的是 %4。")
+        return translate("Value", "%1只有%2位有效数字，做不出 %3，最接近的是 %4。")
             .arg(kindName(n.bands), digitCount(n.digits), ohms(n.value, fmt), ohms(n.nearest, fmt));
     case C::NearestFiveBandsCould:
-        return QCoreApplication::translate(
-                   "Value", "%1只有%2位有效数字，做不出 %3，最接近的是 %4；五环能做出。")
+        return translate("Value", "%1只有%2位有效数字，做不出 %3，最接近的是 %4；五环能做出。")
             .arg(kindName(n.bands), digitCount(n.digits), ohms(n.value, fmt), ohms(n.nearest, fmt));
     case C::MadeAsFourBands:
-        return QCoreApplication::translate("Value", "五环电阻最小 %1，这是四环电阻。")
-            .arg(ohms(n.nearest, fmt));
+        return translate("Value", "五环电阻最小 %1，这是四环电阻。").arg(ohms(n.nearest, fmt));
     case C::Jumper:
-        return QCoreApplication::translate("Value", "0Ω 是跳线电阻，实物上只有一条黑色环。");
+        return translate("Value", "0Ω 是跳线电阻，实物上只有一条黑色环。");
     case C::Precision: {
         const model::ColourRecord& c = model::colourRecord(n.colour);
         if (!c.hasTolerance())
-            return QCoreApplication::translate(
-                       "Value", "%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。")
+            return translate("Value",
+                             "%1误差环是 IEC 60062:2016 标准给的精密误差：%2，这是精密电阻。")
                 .arg(colourName(n.colour), tolerance(n.hundredths));
         // The reading window's note, word for word: one part, one sentence.
         return precisionNote(n.colour).text;
     }
     case C::StandardMember:
-        return QCoreApplication::translate("Value", "%1 是 %2 标准值。")
+        return translate("Value", "%1 是 %2 标准值。")
             .arg(ohms(n.value, fmt), seriesList(n.series));
     case C::StandardMemberUnmakeable:
-        return QCoreApplication::translate("Value", "%1 是 %2 标准值，但%3做不出。")
+        return translate("Value", "%1 是 %2 标准值，但%3做不出。")
             .arg(ohms(n.value, fmt), seriesList(n.series), kindName(n.bands));
     case C::NotStandard:
-        return QCoreApplication::translate("Value", "%1 不是 %2 标准值。")
+        return translate("Value", "%1 不是 %2 标准值。")
             .arg(ohms(n.value, fmt), seriesList(n.series));
     case C::UnmakeableNeighbours: {
-        QStringList names;
+        std::vector<std::string> names;
         for (const model::StandardValue& v : n.neighbours)
             //: A standard value, its series and how far it lies: "0.047Ω（E24，-6.00%）".
-            names << QCoreApplication::translate("Value", "%1（%2，%3）")
-                         .arg(ohms(v.value, fmt), seriesLabel(v.member),
-                              signedPercent(v.change, fmt));
-        return QCoreApplication::translate("Value", "%1做不出相邻的标准值 %2。")
-            .arg(kindName(n.bands), names.join(QCoreApplication::translate("Value", "、")));
+            names.push_back(
+                translate("Value", "%1（%2，%3）")
+                    .arg(ohms(v.value, fmt), seriesLabel(v.member), signedPercent(v.change, fmt)));
+        return translate("Value", "%1做不出相邻的标准值 %2。")
+            .arg(kindName(n.bands), join(names, translate("Value", "、")));
     }
     }
     return {};
 }
 
-QStringList answerNotes(const model::Finding& f, const model::DecimalFormat& fmt) {
-    QStringList out;
+std::vector<std::string> answerNotes(const model::Finding& f, const model::DecimalFormat& fmt) {
+    std::vector<std::string> out;
     for (const model::Note& n : f.notes)
         if (!headsTheStandardValues(n) && n.code != model::NoteCode::UnmakeableNeighbours)
-            out << note(n, fmt);
+            out.push_back(note(n, fmt));
     return out;
 }
 
-QString standardAside(const model::Finding& f, const model::DecimalFormat& fmt) {
+std::string standardAside(const model::Finding& f, const model::DecimalFormat& fmt) {
     for (const model::Note& n : f.notes)
         if (n.code == model::NoteCode::UnmakeableNeighbours) return note(n, fmt);
     return {};
 }
 
-QString standardHeading(const model::Finding& f, const model::DecimalFormat& fmt) {
+std::string standardHeading(const model::Finding& f, const model::DecimalFormat& fmt) {
     for (const model::Note& n : f.notes)
         if (headsTheStandardValues(n)) return note(n, fmt);
     return {};
 }
 
-QString colourNames(const model::ColourAnswer& a) {
+std::string colourNames(const model::ColourAnswer& a) {
     return shortNames(model::bandColours(a));
 }
 
-QString shownValue(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
+std::string shownValue(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
     // Bands carry at most three significant digits, so two decimals in the unit are exact.
-    return QCoreApplication::translate("Value", "等于： %1").arg(ohms(a.value, fmt));
+    return translate("Value", "等于： %1").arg(ohms(a.value, fmt));
 }
 
-QString range(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
+std::string range(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
     if (a.value.isZero())
-        return QCoreApplication::translate("Value", "%1（跳线，没有误差环）")
-            .arg(ohms(a.value, fmt));
+        return translate("Value", "%1（跳线，没有误差环）").arg(ohms(a.value, fmt));
     return ohmsRange(model::withTolerance(a.value, a.tolerance, -1),
                      model::withTolerance(a.value, a.tolerance, +1), fmt);
 }
 
-QString coloursLine(const model::ColourAnswer& a) {
-    return QCoreApplication::translate("Value", "色环：%1（%2）")
-        .arg(colourNames(a), kindOfPart(a));
+std::string coloursLine(const model::ColourAnswer& a) {
+    return translate("Value", "色环：%1（%2）").arg(colourNames(a), kindOfPart(a));
 }
 
-QString valueLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
-    return QCoreApplication::translate("Value", "阻值：%1").arg(ohms(a.value, fmt));
+std::string valueLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
+    return translate("Value", "阻值：%1").arg(ohms(a.value, fmt));
 }
 
-QString toleranceLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
+std::string toleranceLine(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
     // A jumper is one black band, with no tolerance to speak of.
-    if (a.value.isZero())
-        return QCoreApplication::translate("Value", "误差：%1").arg(range(a, fmt));
-    return QCoreApplication::translate("Value", "误差：%1，%2")
-        .arg(tolerance(a.tolerance), range(a, fmt));
+    if (a.value.isZero()) return translate("Value", "误差：%1").arg(range(a, fmt));
+    return translate("Value", "误差：%1，%2").arg(tolerance(a.tolerance), range(a, fmt));
 }
 
-QString noteLine(const QString& note) {
-    return QCoreApplication::translate("Value", "说明：%1").arg(note);
+std::string noteLine(const std::string& note) {
+    return translate("Value", "说明：%1").arg(note);
 }
 
-QString standardLine(const model::Finding& f, const model::DecimalFormat& fmt) {
-    const QString heading = standardHeading(f, fmt);
-    if (heading.isEmpty()) return {};
-    const QString aside = standardAside(f, fmt);
-    return aside.isEmpty()
-               ? QCoreApplication::translate("Value", "标准值：%1").arg(heading)
-               : QCoreApplication::translate("Value", "标准值：%1%2").arg(heading, aside);
+std::string standardLine(const model::Finding& f, const model::DecimalFormat& fmt) {
+    const std::string heading = standardHeading(f, fmt);
+    if (heading.empty()) return {};
+    const std::string aside = standardAside(f, fmt);
+    return aside.empty() ? translate("Value", "标准值：%1").arg(heading)
+                         : translate("Value", "标准值：%1%2").arg(heading, aside);
 }
 
-QString standardCaption(const model::Finding& f, bool offered, const model::DecimalFormat& fmt) {
-    const QString heading = standardHeading(f, fmt);
-    return offered ? QCoreApplication::translate("Value", "%1点一下填入：").arg(heading) : heading;
+std::string standardCaption(const model::Finding& f, bool offered,
+                            const model::DecimalFormat& fmt) {
+    const std::string heading = standardHeading(f, fmt);
+    return offered ? translate("Value", "%1点一下填入：").arg(heading) : heading;
 }
 
-QString toleranceChipName(int paletteIndex) {
+std::string toleranceChipName(int paletteIndex) {
     //: A tolerance chip to a screen reader: "金色，±5%".
-    return QCoreApplication::translate("Value", "%1，%2")
+    return translate("Value", "%1，%2")
         .arg(colourName(paletteIndex), tolerance(model::hundredthsOf(paletteIndex)));
 }
 
-QString rangeCaption(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
-    return QCoreApplication::translate("Value", "误差范围：%1").arg(range(a, fmt));
+std::string rangeCaption(const model::ColourAnswer& a, const model::DecimalFormat& fmt) {
+    return translate("Value", "误差范围：%1").arg(range(a, fmt));
 }
 
-QString standardValueLine(const model::StandardValue& v, const model::DecimalFormat& fmt) {
-    return QCoreApplication::translate("Value", "标准值 %1：%2（%3）")
+std::string standardValueLine(const model::StandardValue& v, const model::DecimalFormat& fmt) {
+    return translate("Value", "标准值 %1：%2（%3）")
         .arg(seriesLabel(v.member), ohms(v.value, fmt), signedPercent(v.change, fmt));
 }
 
-QString smdLine(const QStringList& codes) {
-    return QCoreApplication::translate("Value", "贴片代码：%1").arg(codes.join(QLatin1Char(' ')));
+std::string smdLine(const std::vector<std::string>& codes) {
+    return translate("Value", "贴片代码：%1").arg(join(codes, " "));
 }
 
-QString standardValueEntry(const model::StandardValue& v, const model::DecimalFormat& fmt) {
-    return QStringLiteral("%1  %2  %3")
+std::string standardValueEntry(const model::StandardValue& v, const model::DecimalFormat& fmt) {
+    return Phrase("%1  %2  %3")
         .arg(seriesLabel(v.member), ohms(v.value, fmt), signedPercent(v.change, fmt));
 }
 
-QString smdCodes(const QStringList& codes) {
-    return QCoreApplication::translate("Value", "贴片代码：%1")
-        .arg(codes.join(QCoreApplication::translate("Value", "、")));
+std::string smdCodes(const std::vector<std::string>& codes) {
+    return translate("Value", "贴片代码：%1").arg(join(codes, translate("Value", "、")));
 }
 
-QString valueExample() {
-    return QCoreApplication::translate("ValueWindow",
-                                       "例如 4.7k、4k7、470R、R47、1M5，按回车查色环。");
+std::string valueExample() {
+    return translate("ValueWindow", "例如 4.7k、4k7、470R、R47、1M5，按回车查色环。");
 }
 
-QString handOverRefusal(const model::ColourAnswer& a) {
+std::string handOverRefusal(const model::ColourAnswer& a) {
     if (a.value.isZero())
-        return QCoreApplication::translate(
-            "Value", "跳线电阻只有一条黑环，主窗口的色环做不出它：0Ω 只能在这里看。");
+        return translate("Value", "跳线电阻只有一条黑环，主窗口的色环做不出它：0Ω 只能在这里看。");
     const model::ColourRecord& c = model::colourRecord(a.palette[4]);
     if (!c.hasTolerance())
-        return QCoreApplication::translate(
-                   "Value", "主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。")
+        return translate("Value",
+                         "主窗口的误差环没有%1：这是 IEC 60062 标准里的精密误差，只能在这里看。")
             .arg(colourName(c.index));
-    return QCoreApplication::translate(
-               "Value", "主窗口的%1误差环是 %2：%3 是 IEC 60062 的精密误差，只能在这里看。")
+    return translate("Value", "主窗口的%1误差环是 %2：%3 是 IEC 60062 的精密误差，只能在这里看。")
         .arg(colourName(c.index), tolerance(c.tolerance), tolerance(a.tolerance));
 }
 
-QString bandCountRefusal() {
-    return QCoreApplication::translate("Value", "色环数只能是 4 或 5。");
+std::string bandCountRefusal() {
+    return translate("Value", "色环数只能是 4 或 5。");
 }
 
-QString toleranceNameRefusal(const QString& typed) {
+std::string toleranceNameRefusal(const std::string& typed) {
     return notAColour(typed);
 }
 

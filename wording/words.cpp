@@ -15,35 +15,35 @@ namespace zq::wording {
 namespace {
 
 constexpr std::array<const char*, model::palette::kSize> kColourNames{
-    QT_TRANSLATE_NOOP("Colour", "棕色"), QT_TRANSLATE_NOOP("Colour", "红色"),
-    QT_TRANSLATE_NOOP("Colour", "橙色"), QT_TRANSLATE_NOOP("Colour", "黄色"),
-    QT_TRANSLATE_NOOP("Colour", "绿色"), QT_TRANSLATE_NOOP("Colour", "蓝色"),
-    QT_TRANSLATE_NOOP("Colour", "紫色"), QT_TRANSLATE_NOOP("Colour", "灰色"),
-    QT_TRANSLATE_NOOP("Colour", "白色"), QT_TRANSLATE_NOOP("Colour", "黑色"),
-    QT_TRANSLATE_NOOP("Colour", "金色"), QT_TRANSLATE_NOOP("Colour", "银色"),
-    QT_TRANSLATE_NOOP("Colour", "无色"),
+    ZQ_TRANSLATE_NOOP("Colour", "棕色"), ZQ_TRANSLATE_NOOP("Colour", "红色"),
+    ZQ_TRANSLATE_NOOP("Colour", "橙色"), ZQ_TRANSLATE_NOOP("Colour", "黄色"),
+    ZQ_TRANSLATE_NOOP("Colour", "绿色"), ZQ_TRANSLATE_NOOP("Colour", "蓝色"),
+    ZQ_TRANSLATE_NOOP("Colour", "紫色"), ZQ_TRANSLATE_NOOP("Colour", "灰色"),
+    ZQ_TRANSLATE_NOOP("Colour", "白色"), ZQ_TRANSLATE_NOOP("Colour", "黑色"),
+    ZQ_TRANSLATE_NOOP("Colour", "金色"), ZQ_TRANSLATE_NOOP("Colour", "银色"),
+    ZQ_TRANSLATE_NOOP("Colour", "无色"),
 };
 
 constexpr std::array<const char*, model::palette::kSize> kShortNames{
-    QT_TRANSLATE_NOOP("ShortColour", "棕"), QT_TRANSLATE_NOOP("ShortColour", "红"),
-    QT_TRANSLATE_NOOP("ShortColour", "橙"), QT_TRANSLATE_NOOP("ShortColour", "黄"),
-    QT_TRANSLATE_NOOP("ShortColour", "绿"), QT_TRANSLATE_NOOP("ShortColour", "蓝"),
-    QT_TRANSLATE_NOOP("ShortColour", "紫"), QT_TRANSLATE_NOOP("ShortColour", "灰"),
-    QT_TRANSLATE_NOOP("ShortColour", "白"), QT_TRANSLATE_NOOP("ShortColour", "黑"),
-    QT_TRANSLATE_NOOP("ShortColour", "金"), QT_TRANSLATE_NOOP("ShortColour", "银"),
-    QT_TRANSLATE_NOOP("ShortColour", "无"),
+    ZQ_TRANSLATE_NOOP("ShortColour", "棕"), ZQ_TRANSLATE_NOOP("ShortColour", "红"),
+    ZQ_TRANSLATE_NOOP("ShortColour", "橙"), ZQ_TRANSLATE_NOOP("ShortColour", "黄"),
+    ZQ_TRANSLATE_NOOP("ShortColour", "绿"), ZQ_TRANSLATE_NOOP("ShortColour", "蓝"),
+    ZQ_TRANSLATE_NOOP("ShortColour", "紫"), ZQ_TRANSLATE_NOOP("ShortColour", "灰"),
+    ZQ_TRANSLATE_NOOP("ShortColour", "白"), ZQ_TRANSLATE_NOOP("ShortColour", "黑"),
+    ZQ_TRANSLATE_NOOP("ShortColour", "金"), ZQ_TRANSLATE_NOOP("ShortColour", "银"),
+    ZQ_TRANSLATE_NOOP("ShortColour", "无"),
 };
 
 constexpr std::array<const char*, model::kMostBands> kOrdinals{
-    QT_TRANSLATE_NOOP("Band", "第一环"), QT_TRANSLATE_NOOP("Band", "第二环"),
-    QT_TRANSLATE_NOOP("Band", "第三环"), QT_TRANSLATE_NOOP("Band", "第四环"),
-    QT_TRANSLATE_NOOP("Band", "第五环"), QT_TRANSLATE_NOOP("Band", "第六环"),
+    ZQ_TRANSLATE_NOOP("Band", "第一环"), ZQ_TRANSLATE_NOOP("Band", "第二环"),
+    ZQ_TRANSLATE_NOOP("Band", "第三环"), ZQ_TRANSLATE_NOOP("Band", "第四环"),
+    ZQ_TRANSLATE_NOOP("Band", "第五环"), ZQ_TRANSLATE_NOOP("Band", "第六环"),
 };
 
-QString joined(const std::vector<model::ESeries>& series, const QString& between) {
-    QString out;
+std::string joined(const std::vector<model::ESeries>& series, const std::string& between) {
+    std::string out;
     for (const model::ESeries s : series)
-        out += (out.isEmpty() ? QString() : between) + q(model::seriesName(s));
+        out += (out.empty() ? std::string() : between) + std::string(model::seriesName(s));
     return out;
 }
 
@@ -58,97 +58,93 @@ model::Decimal fourDigits(const model::Decimal& value) {
 
 } // namespace
 
-QString q(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+std::string ohms(const model::Decimal& value, const model::DecimalFormat& fmt) {
+    return std::string(model::withUnit(value, fmt));
 }
 
-QString ohms(const model::Decimal& value, const model::DecimalFormat& fmt) {
-    return q(model::withUnit(value, fmt));
+std::string resultOhms(const model::Decimal& value, bool exact, const model::DecimalFormat& fmt) {
+    return exact ? translate("Number", "= %1").arg(ohms(value, fmt))
+                 : translate("Number", "≈ %1").arg(ohms(fourDigits(value), fmt));
 }
 
-QString resultOhms(const model::Decimal& value, bool exact, const model::DecimalFormat& fmt) {
-    return exact ? QCoreApplication::translate("Number", "= %1").arg(ohms(value, fmt))
-                 : QCoreApplication::translate("Number", "≈ %1").arg(ohms(fourDigits(value), fmt));
+std::string ohmsRange(const model::Decimal& low, const model::Decimal& high,
+                      const model::DecimalFormat& fmt) {
+    return translate("Number", "%1 ～ %2").arg(ohms(low, fmt), ohms(high, fmt));
 }
 
-QString ohmsRange(const model::Decimal& low, const model::Decimal& high,
-                  const model::DecimalFormat& fmt) {
-    return QCoreApplication::translate("Number", "%1 ～ %2").arg(ohms(low, fmt), ohms(high, fmt));
-}
-
-QString colourName(int paletteIndex) {
+std::string colourName(int paletteIndex) {
     if (paletteIndex < 0 || paletteIndex >= model::palette::kSize) return {};
-    return QCoreApplication::translate("Colour", kColourNames[std::size_t(paletteIndex)]);
+    return translate("Colour", kColourNames[std::size_t(paletteIndex)]);
 }
 
-QString shortName(int paletteIndex) {
+std::string shortName(int paletteIndex) {
     if (paletteIndex < 0 || paletteIndex >= model::palette::kSize) return {};
-    return QCoreApplication::translate("ShortColour", kShortNames[std::size_t(paletteIndex)]);
+    return translate("ShortColour", kShortNames[std::size_t(paletteIndex)]);
 }
 
-QString shortNames(std::span<const int> colours) {
-    QStringList out;
+std::string shortNames(std::span<const int> colours) {
+    std::vector<std::string> out;
     for (const int c : colours)
-        out << shortName(c);
-    return out.join(QLatin1Char(' '));
+        out.push_back(shortName(c));
+    return join(out, " ");
 }
 
-QString bandOrdinal(int band) {
+std::string bandOrdinal(int band) {
     if (band < 1 || band > model::kMostBands) return {};
-    return QCoreApplication::translate("Band", kOrdinals[std::size_t(band - 1)]);
+    return translate("Band", kOrdinals[std::size_t(band - 1)]);
 }
 
-QString bandColourName(int band, int paletteIndex) {
+std::string bandColourName(int band, int paletteIndex) {
     //: A band and its colour, "第一环：红色".
-    return QCoreApplication::translate("Band", "%1：%2")
-        .arg(bandOrdinal(band), colourName(paletteIndex));
+    return translate("Band", "%1：%2").arg(bandOrdinal(band), colourName(paletteIndex));
 }
 
-QString tolerance(int hundredths) {
-    return q(model::toleranceText(hundredths));
+std::string tolerance(int hundredths) {
+    return std::string(model::toleranceText(hundredths));
 }
 
-QString signedPercent(std::int64_t hundredths, const model::DecimalFormat& fmt) {
-    const QString magnitude =
-        q(model::Decimal::of(
-              hundredths < 0 ? 0 - std::uint64_t(hundredths) : std::uint64_t(hundredths), -2)
-              .text(fmt.point, 2));
-    return (hundredths == 0  ? QString()
-            : hundredths < 0 ? QStringLiteral("-")
-                             : QStringLiteral("+")) +
-           magnitude + QLatin1Char('%');
+std::string signedPercent(std::int64_t hundredths, const model::DecimalFormat& fmt) {
+    const std::string magnitude = std::string(
+        model::Decimal::of(
+            hundredths < 0 ? 0 - std::uint64_t(hundredths) : std::uint64_t(hundredths), -2)
+            .text(fmt.point, 2));
+    return (hundredths == 0  ? std::string()
+            : hundredths < 0 ? std::string("-")
+                             : std::string("+")) +
+           magnitude + '%';
 }
 
-QString signedPercent(const model::Change& change, const model::DecimalFormat& fmt) {
+std::string signedPercent(const model::Change& change, const model::DecimalFormat& fmt) {
     if (change.hundredths != 0 || change.belowHundredth.isZero())
         return signedPercent(change.hundredths, fmt);
-    return (change.negative ? QStringLiteral("-") : QStringLiteral("+")) +
-           q(change.belowHundredth.text(fmt.point)) + QLatin1Char('%');
+    return (change.negative ? std::string("-") : std::string("+")) +
+           std::string(change.belowHundredth.text(fmt.point)) + '%';
 }
 
-QString seriesLabel(const std::vector<model::ESeries>& series) {
-    return joined(series, QStringLiteral("/"));
+std::string seriesLabel(const std::vector<model::ESeries>& series) {
+    return joined(series, std::string("/"));
 }
 
-QString seriesAlternatives(const std::vector<model::ESeries>& series) {
+std::string seriesAlternatives(const std::vector<model::ESeries>& series) {
     //: Between the names of two series a value may belong to: "E24 或 E96".
-    return joined(series, QCoreApplication::translate("Series", " 或 "));
+    return joined(series, translate("Series", " 或 "));
 }
 
-QString quoted(const QString& text, int shown) {
-    // Cut between characters, never inside a surrogate pair.
-    qsizetype at = 0;
+std::string quoted(const std::string& text, int shown) {
+    // Cut between characters, never inside one.
+    std::size_t at = 0;
     for (int n = 0; at < text.size() && n < shown; ++n)
-        at += text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
-    const QString cut = at < text.size() ? text.left(at) + QStringLiteral("…") : text;
-    return QCoreApplication::translate("Quote", "“%1”").arg(cut);
+        do
+            ++at;
+        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80);
+    const std::string cut = at < text.size() ? text.substr(0, at) + "…" : text;
+    return translate("Quote", "“%1”").arg(cut);
 }
 
-QString notAColour(const QString& typed) {
+std::string notAColour(const std::string& typed) {
     // Spaces, line ends and unseen marks by their code points: the reason stays one line.
-    const std::string shown = model::typed::shown(model::typed::decode(typed.toStdString()).chars);
-    return QCoreApplication::translate("Colour", "%1不是色环的颜色。")
-        .arg(quoted(QString::fromStdString(shown)));
+    const std::string shown = model::typed::shown(model::typed::decode(typed).chars);
+    return translate("Colour", "%1不是色环的颜色。").arg(quoted(std::string(shown)));
 }
 
 } // namespace zq::wording

@@ -158,7 +158,7 @@ void PrintTo(const Typing& f, std::ostream* os) {
 class TypedForms : public MainWindow, public ::testing::WithParamInterface<Typing> {
   protected:
     void TearDown() override {
-        QLocale::setDefault(QLocale::system());
+        zq::useLocale(QLocale::system());
         MainWindow::TearDown();
     }
 };
@@ -167,7 +167,7 @@ class TypedForms : public MainWindow, public ::testing::WithParamInterface<Typin
 
 TEST_P(TypedForms, AnswerWithTheValueInItsUnit) {
     const Typing& f = GetParam();
-    if (f.commaLocale) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    if (f.commaLocale) zq::useLocale(QLocale(QLocale::German, QLocale::Germany));
     w->openValueWindow();
     ValueWindow* v = w->valueWindow();
     ASSERT_NE(v, nullptr);

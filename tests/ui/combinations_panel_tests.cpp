@@ -8,6 +8,7 @@
 #include "tests/support/full_disk.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/value/combinations_panel.h"
+#include "ui/words.h"
 #include "ui/value/kit_store.h"
 #include "ui/value/own_kit_editor.h"
 #include "ui/value/value_window.h"
@@ -208,7 +209,7 @@ TEST_F(Combinations, TheOwnKitStartsAsTheStarterKitAndIsSavedAndReadBackOrKeptOp
     d = &editor(p);
     test::onFullDisk([&] { edit(*d, QStringLiteral("1k")); });
     ASSERT_TRUE(d && !d->unloaded());
-    EXPECT_EQ(d->Note.Caption(), wording::ownKitNotSaved(ui::ownKitPath()));
+    EXPECT_EQ(d->Note.Caption(), ui::q(wording::ownKitNotSaved(ui::ownKitPath().toStdString())));
     EXPECT_EQ(d->kitText().toPlainText(), QStringLiteral("1k"));
     EXPECT_EQ(p.ownKit, want);
     EXPECT_EQ(ui::loadOwnKit().values, want);
@@ -261,7 +262,7 @@ TEST_F(Combinations, AnOwnKitFileIsReadUpToItsLimitsAndSetAsideOnePast) {
                     f.write(text) == text.size() && f.flush());
         const ui::OwnKit kit = ui::loadOwnKit();
         EXPECT_EQ(kit.values.size(), over ? model::starterKit().size() : model::kKitMostValues);
-        EXPECT_EQ(kit.note, over ? wording::ownKitSetAside({}, QStringLiteral("kit.txt.bad-1"), over)
+        EXPECT_EQ(kit.note, over ? ui::q(wording::ownKitSetAside({}, "kit.txt.bad-1", over))
                                  : QString());
         EXPECT_EQ(test::contentsOf(f.fileName() + (over ? ".bad-1" : "")), text) << "never cut";
     }
@@ -277,8 +278,8 @@ TEST_F(Combinations, AKitOrChoiceThatCannotBeRenamedIsSaidToStayWhereItWas) {
                     f.write("0\n") == 2 && f.flush());
         EXPECT_EQ(
             tail == kit ? ui::loadOwnKit().note : ui::loadKitChoice(0, QStringLiteral("E6")).note,
-            tail == kit ? wording::ownKitSetAside(model::readKit("0\n").refused.at(0), {})
-                        : wording::kitChoiceSetAside(QStringLiteral("E6"), {}));
+            tail == kit ? ui::q(wording::ownKitSetAside(model::readKit("0\n").refused.at(0), {}))
+                        : ui::q(wording::kitChoiceSetAside("E6", {})));
         EXPECT_EQ(test::contentsOf(f.fileName()), "0\n") << "where it was";
     }
 }
@@ -314,7 +315,7 @@ TEST_F(Combinations, APanelOfTheHouseNamedControlByControlClosedByEscTheKitKept)
     // A choice that cannot be kept is said, the one kept before staying, until one is kept.
     choose(*p, CombinationsPanel::E24);
     test::onFullDisk([&] { choose(*p, CombinationsPanel::E6); });
-    EXPECT_EQ(p->Note.Caption(), wording::kitChoiceNotSaved(QStringLiteral("E6")));
+    EXPECT_EQ(p->Note.Caption(), ui::q(wording::kitChoiceNotSaved("E6")));
     EXPECT_EQ(test::contentsOf(kept), "E24\n");
     choose(*p, CombinationsPanel::E6);
     EXPECT_TRUE(p->Note.Caption().isEmpty());

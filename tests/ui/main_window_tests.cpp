@@ -324,8 +324,8 @@ TEST_F(MainWindow, FourBandChartAfterNoneOnBandFourAndBack) {
 
 TEST_F(MainWindow, CommaLocaleShowsCommasOnTheResultLineAndTheDisplay) {
     struct CommaLocale {
-        CommaLocale() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
-        ~CommaLocale() { QLocale::setDefault(QLocale::system()); }
+        CommaLocale() { zq::useLocale(QLocale(QLocale::German, QLocale::Germany)); }
+        ~CommaLocale() { zq::useLocale(QLocale::system()); }
     } comma;
     w->tick();
     EXPECT_EQ(w->resultLine.Caption(), "等于： 25,40KΩ");

@@ -8,6 +8,7 @@
 #include "tests/support/full_disk.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/practice/practice_window.h"
+#include "ui/words.h"
 #include "wording/practice.h"
 #include "wording/words.h"
 
@@ -166,12 +167,12 @@ TEST_F(PracticeWindow, AWrongAnswerNamesItsMistakeAndWorksOutTheRightOne) {
         EXPECT_EQ(p->Last->verdict, practice::Verdict::Wrong);
         EXPECT_EQ(p->Last->mistake.kind, mistake);
         EXPECT_EQ(p->Learner.of(mistake).wrong, before + 1);
-        EXPECT_TRUE(p->Verdict.Caption().contains(wording::mistakeText(p->Current, p->Last->mistake)))
+        EXPECT_TRUE(p->Verdict.Caption().contains(ui::q(wording::mistakeText(p->Current, p->Last->mistake))))
             << p->Verdict.Caption().toStdString();
         EXPECT_EQ(p->Verdict.ForeColor(), QColor(224, 0, 0));
         if (c.kind != QuestionKind::ChipCode) {
             EXPECT_TRUE(p->Working.Caption().contains(
-                wording::ohms(p->Current.value, {zq::decimalPoint().toStdString()})))
+                ui::q(wording::ohms(p->Current.value, {zq::decimalPoint().toStdString()}))))
                 << "the working ends at the right value: " << p->Working.Caption().toStdString();
         }
         // Answered: Return goes on to the next question, counting nothing more.
@@ -203,8 +204,8 @@ TEST_F(PracticeWindow, ABandPickedWronglyIsNamedByTheBandAndTheColours) {
     EXPECT_EQ(p->Last->verdict, practice::Verdict::Wrong);
     EXPECT_EQ(p->Last->mistake.kind, MistakeKind::ConfusedColour);
     EXPECT_EQ(p->Last->mistake.band, 1);
-    EXPECT_TRUE(p->Verdict.Caption().contains(wording::colourName(p->Current.answerBands[0])));
-    EXPECT_TRUE(p->Verdict.Caption().contains(wording::colourName(bands[0])));
+    EXPECT_TRUE(p->Verdict.Caption().contains(ui::q(wording::colourName(p->Current.answerBands[0]))));
+    EXPECT_TRUE(p->Verdict.Caption().contains(ui::q(wording::colourName(bands[0]))));
 }
 
 TEST_F(PracticeWindow, AnAnswerAfterAHintCountsAsHelpedAndOneWithoutAsKnown) {
@@ -215,7 +216,7 @@ TEST_F(PracticeWindow, AnAnswerAfterAHintCountsAsHelpedAndOneWithoutAsKnown) {
         const practice::Track before = p->Learner.of(QuestionKind::ReadValue);
         if (hinted) {
             click(*p, centreOf(p->image(QStringLiteral("HintButton"))));
-            EXPECT_EQ(p->Hint.Caption(), wording::hints(p->Current).front()) << "one band at a time";
+            EXPECT_EQ(p->Hint.Caption(), ui::q(wording::hints(p->Current)).front()) << "one band at a time";
             click(*p, centreOf(p->image(QStringLiteral("HintButton"))));
             EXPECT_EQ(p->Hint.Caption().count(QLatin1Char('\n')), 1);
         }
@@ -276,7 +277,7 @@ TEST_F(PracticeWindow, EveryKindIsAnsweredHintedAndLeftWithTheKeyboardAloneAndRe
     p->ask(*std::get<0>(cases[1]));
     pressKeys(*p, {Qt::Key_PageDown});
     EXPECT_TRUE(p->Verdict.Caption().contains(
-        wording::ohms(p->Current.answerValue, {zq::decimalPoint().toStdString()})));
+        ui::q(wording::ohms(p->Current.answerValue, {zq::decimalPoint().toStdString()}))));
     EXPECT_EQ(p->Learner.of(QuestionKind::ChipCode).wrong,
               kept.of(QuestionKind::ChipCode).wrong + 1);
 }
@@ -311,9 +312,9 @@ TEST_F(PracticeWindow, HintsLeadToTheAnswerWithoutGivingItAwayAndAllOfThemFit) {
         p->ask(*q);
         const QString answer = q->kind == QuestionKind::ReadDirection
                                    ? QString::fromUtf8(q->answerEnd == End::Left ? "左端" : "右端")
-                                   : wording::ohms(q->answerValue, {zq::decimalPoint().toStdString()});
+                                   : ui::q(wording::ohms(q->answerValue, {zq::decimalPoint().toStdString()}));
         SCOPED_TRACE(answer.toStdString() + " " + std::string(practice::questionKindCode(q->kind)));
-        const QStringList hints = wording::hints(*q);
+        const QStringList hints = ui::q(wording::hints(*q));
         const int count = int(hints.size());
         EXPECT_GE(count, 2) << "the rule, then the pieces";
         for (int h = 1; h <= count; ++h) {
@@ -325,7 +326,7 @@ TEST_F(PracticeWindow, HintsLeadToTheAnswerWithoutGivingItAwayAndAllOfThemFit) {
             // The rule names no colour; after it, a part's hint names one band's.
             int colours = 0;
             for (int c = 0; c < kPaintedSize; ++c)
-                colours += hints[h - 1].count(wording::colourName(c));
+                colours += hints[h - 1].count(ui::q(wording::colourName(c)));
             if (q->kind != QuestionKind::ChipCode && q->kind != QuestionKind::ReadDirection) {
                 EXPECT_EQ(colours, h == 1 ? 0 : 1) << hints[h - 1].toStdString();
             }
@@ -388,7 +389,7 @@ TEST_F(PracticeWindow, EveryTextStandsWholeAndApartInItsFullestStates) {
     type(*p, QStringLiteral("4702"));
     whole("a chip code typed as printed");
     p->nextButtonClicked();
-    EXPECT_EQ(p->Hint.Caption(), wording::roundReview(p->Learner));
+    EXPECT_EQ(p->Hint.Caption(), ui::q(wording::roundReview(p->Learner)));
     whole("the longest review");
 }
 
@@ -402,7 +403,7 @@ TEST_F(PracticeWindow, ReturnOnThePaletteOrTheEndsNeverPassesOverAnUnansweredQue
     EXPECT_EQ(p->focusedControl(), nullptr) << "no end looks chosen";
     pressKeys(*p, {Qt::Key_Space, Qt::Key_Return});
     EXPECT_FALSE(p->Last);
-    EXPECT_EQ(p->Notice.Caption(), wording::chooseEndFirst());
+    EXPECT_EQ(p->Notice.Caption(), ui::q(wording::chooseEndFirst()));
     p->ask(*pick);
     // On a chip moved to with the arrows: Return answers (too few bands, asked again), Space picks.
     pressKeys(*p, {Qt::Key_4, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
@@ -435,8 +436,8 @@ TEST_F(PracticeWindow, TheQuestionIsAnnouncedWithItsBandsInOrderFromTheLeft) {
         const std::vector<int> shown = p->Current.part.shown();
         qsizetype at = 0;
         for (std::size_t b = 0; b < shown.size(); ++b) {
-            const QString band = wording::bandOrdinal(int(b) + 1) + QStringLiteral("：") +
-                                 wording::colourName(shown[b]);
+            const QString band = ui::q(wording::bandOrdinal(int(b) + 1)) + QStringLiteral("：") +
+                                 ui::q(wording::colourName(shown[b]));
             const qsizetype found = spoken.indexOf(band, at);
             EXPECT_GE(found, at) << band.toStdString() << " in " << spoken.toStdString();
             at = found + 1;
@@ -464,7 +465,7 @@ TEST_F(PracticeWindow, TheNextQuestionAndTheVerdictAreAnnouncedWhenTheyAppear) {
     names.clear();
     click(*p, centreOf(p->image(QStringLiteral("NextButton"))));
     reach(*p, QuestionKind::ReadValue);
-    const QString question = wording::questionSpoken(p->Current);
+    const QString question = ui::q(wording::questionSpoken(p->Current));
     EXPECT_NE(std::find(names.begin(), names.end(), question), names.end())
         << "the question with its bands";
     names.clear();
@@ -541,7 +542,7 @@ TEST_F(PracticeWindow, AProgressFileThatCannotBeWrittenIsNeverSaidSavedAndTheOld
             click(*p, centreOf(p->image(QStringLiteral("RestartButton"))));
         else
             answerRightly(*p);
-        EXPECT_TRUE(p->Notice.Caption().startsWith(wording::progressNotSaved({}).chopped(1)))
+        EXPECT_TRUE(p->Notice.Caption().startsWith(ui::q(wording::progressNotSaved({})).chopped(1)))
             << p->Notice.Caption().toStdString();
     }
     // A disk that fills up while saving: the old file stays, not an empty one in its place.
@@ -549,7 +550,7 @@ TEST_F(PracticeWindow, AProgressFileThatCannotBeWrittenIsNeverSaidSavedAndTheOld
     const QByteArray saved = test::contentsOf(path());
     auto p = window();
     test::onFullDisk([&] { answerRightly(*p); });
-    EXPECT_TRUE(p->Notice.Caption().startsWith(wording::progressNotSaved({}).chopped(1)));
+    EXPECT_TRUE(p->Notice.Caption().startsWith(ui::q(wording::progressNotSaved({})).chopped(1)));
     EXPECT_EQ(test::contentsOf(path()), saved) << "byte for byte";
 }
 
@@ -626,7 +627,7 @@ TEST_F(PracticeWindow, AFileThatCannotBeReadNorRenamedIsSaidToStayWhereItIs) {
         QFile f(at);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && f.write("not json") == 8);
         Window p(*w, Window::Options{26, at});
-        EXPECT_EQ(p.Notice.Caption(), wording::progressNotSetAside(at));
+        EXPECT_EQ(p.Notice.Caption(), ui::q(wording::progressNotSetAside(at.toStdString())));
         p.nextButtonClicked(); // a question passed over is recorded, not saved over the file
         EXPECT_EQ(test::contentsOf(at), "not json");
     }

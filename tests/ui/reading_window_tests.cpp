@@ -7,6 +7,7 @@
 #include "tests/model/invariants.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/reading/reading_window.h"
+#include "ui/words.h"
 #include "wording/reading.h"
 #include "wording/words.h"
 
@@ -84,15 +85,15 @@ TEST_F(ReadingWindow, ChipsKeysBackAndClearEditTheBandsAndTheDrawingFollows) {
         QTest::keyClick(r.windowHandle(), Qt::Key_1);
     EXPECT_EQ(r.Bands.size(), 6u);
     EXPECT_EQ(drawn(r).size(), 6u);
-    EXPECT_EQ(r.Entered.Caption(), wording::tooManyBands());
+    EXPECT_EQ(r.Entered.Caption(), ui::q(wording::tooManyBands()));
 }
 
 // What the window shows about the readings is what wording/reading writes, line for line.
 void expectShown(const Window& r, const QStringList& before = {}) {
     const wording::ReadingLines said =
         wording::readingLines(r.Readings, {zq::decimalPoint().toStdString()});
-    EXPECT_EQ(r.Verdict.Caption(), said.verdict);
-    const QStringList lines = before + said.lines;
+    EXPECT_EQ(r.Verdict.Caption(), ui::q(said.verdict));
+    const QStringList lines = before + ui::q(said.lines);
     for (std::size_t i = 0; i < r.Reading.size(); ++i)
         EXPECT_EQ(r.Reading[i]->Caption(),
                   qsizetype(i) < lines.size() ? lines[qsizetype(i)] : QString())
@@ -123,9 +124,9 @@ TEST_F(ReadingWindow, AMeasurementReadInAWayTheUserMayNotHaveMeantIsNoted) {
     type(r.measuredField(), QStringLiteral("4") + zq::decimalPoint() + QStringLiteral("7m"));
     const model::ValueInput typed = model::parseValue("4.7m");
     const model::DecimalFormat user{zq::decimalPoint().toStdString()};
-    ASSERT_FALSE(wording::measuredNote(typed, user).text.isEmpty());
+    ASSERT_FALSE(wording::measuredNote(typed, user).text.empty());
     ASSERT_TRUE(r.Readings.measured.has_value());
-    expectShown(r, {wording::measuredNote(typed, user).text});
+    expectShown(r, {ui::q(wording::measuredNote(typed, user).text)});
     type(r.measuredField(), QStringLiteral("4") + zq::decimalPoint() + QStringLiteral("7M"));
     EXPECT_EQ(r.Readings.measured, typed.ohms);
     expectShown(r);
@@ -133,8 +134,8 @@ TEST_F(ReadingWindow, AMeasurementReadInAWayTheUserMayNotHaveMeantIsNoted) {
     // refusal, and the readings go on without it.
     type(r.measuredField(), QStringLiteral("4..7k"));
     EXPECT_FALSE(r.Readings.measured.has_value());
-    EXPECT_EQ(r.Verdict.Caption(), wording::measuredRefusal(model::parseValue("4..7k")));
-    EXPECT_EQ(r.Reading[0]->Caption(), wording::readingLines(r.Readings, user).lines.value(0));
+    EXPECT_EQ(r.Verdict.Caption(), ui::q(wording::measuredRefusal(model::parseValue("4..7k"))));
+    EXPECT_EQ(r.Reading[0]->Caption(), ui::q(wording::readingLines(r.Readings, user).lines.at(0)));
 }
 
 // 清除 starts a new part, which the old part's measurement would judge wrongly; 退一环 only
@@ -180,9 +181,9 @@ TEST_P(HandOver, GoesThroughTheChoiceRulesAndBringsTheMainWindowToTheFront) {
     EXPECT_EQ(w->BandState.selectedBand(), 2) << "the band being edited stays so";
     EXPECT_TRUE(QTest::qWaitForWindowActive(w));
     const std::vector<int>& seen = GetParam().seen;
-    const QString note = seen.size() == 3   ? wording::threeBandsAsFour()
-                         : seen.size() == 6 ? wording::sixthBandLeftBehind(seen[5])
-                                            : wording::enteredBands(seen);
+    const QString note = seen.size() == 3   ? ui::q(wording::threeBandsAsFour())
+                         : seen.size() == 6 ? ui::q(wording::sixthBandLeftBehind(seen[5]))
+                                            : ui::q(wording::enteredBands(seen));
     EXPECT_EQ(r.Entered.Caption(), note);
     w->tick();
     const QString value = w->resultLine.Caption().mid(4); // after "等于： "
@@ -260,7 +261,7 @@ TEST_F(ReadingWindow, APrecisionToleranceStaysHereWithTheReason) {
     // Both ways the tolerance band is one only the standard knows (orange, yellow).
     ASSERT_FALSE(r.Readings.readings.empty());
     EXPECT_EQ(r.Entered.Caption(),
-              wording::precisionStaysHere(r.Readings.readings[0].toleranceColour));
+              ui::q(wording::precisionStaysHere(r.Readings.readings[0].toleranceColour)));
 }
 
 TEST_F(ReadingWindow, APrintedCodeIsReadWithItsArithmeticAndItsBands) {
@@ -284,7 +285,7 @@ TEST_F(ReadingWindow, ScreenReadersHearEveryControlAndTheBandsAsEntered) {
     for (const AccessibleItem& i : r.accessibleItems())
         names[i.control] = i.name();
     for (int c = 0; c < palette::kPaintedSize; ++c)
-        EXPECT_EQ(names[r.Chip[std::size_t(c)]], wording::colourName(c));
+        EXPECT_EQ(names[r.Chip[std::size_t(c)]], ui::q(wording::colourName(c)));
     QStringList bands;
     for (const Image* b : r.Band)
         if (!names[b].isEmpty()) bands << names[b];
@@ -341,12 +342,12 @@ TEST_F(ReadingWindow, TheGapAndBodyCuesAreOneClickEachAndTheKeyboardReachesThem)
     std::map<const Control*, QString> names;
     for (const AccessibleItem& i : r.accessibleItems())
         names[i.control] = i.name();
-    EXPECT_EQ(names[r.Gap[1]], wording::gapOptionName(model::Side::Right, true));
-    EXPECT_EQ(names[r.Body[1]], wording::bodyOptionName(model::BodyColour::Blue, false));
+    EXPECT_EQ(names[r.Gap[1]], ui::q(wording::gapOptionName(model::Side::Right, true)));
+    EXPECT_EQ(names[r.Body[1]], ui::q(wording::bodyOptionName(model::BodyColour::Blue, false)));
     click(r, centreOf(r.image(QStringLiteral("ClearButton")))); // forgets both cues with the part
     enter(r, {palette::kRed, palette::kRed, palette::kBrown, palette::kBrown});
     EXPECT_EQ(r.Readings.verdict.reason, model::VerdictReason::Undecided);
-    EXPECT_EQ(r.Body[0]->Caption(), wording::bodyOption(model::BodyColour::Beige, false));
+    EXPECT_EQ(r.Body[0]->Caption(), ui::q(wording::bodyOption(model::BodyColour::Beige, false)));
     QTest::keyClick(r.windowHandle(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w->readingWindow(), nullptr);
@@ -374,7 +375,7 @@ TEST_F(ReadingWindow, LongReadingsStandWholeOneUnderAnother) {
         for (const zq::Label* l : r.Reading)
             shown += l->Caption();
         EXPECT_TRUE(shown.endsWith(
-            wording::readingLines(r.Readings, {zq::decimalPoint().toStdString()}).lines.last()));
+            ui::q(wording::readingLines(r.Readings, {zq::decimalPoint().toStdString()}).lines.back())));
         int below = 0; // the foot of the label above
         for (const zq::Label* l : {&r.Verdict, r.Reading[0], r.Reading[1], r.Reading[2], r.Reading[3]}) {
             if (l->Caption().isEmpty()) continue;

@@ -86,12 +86,12 @@ class ReferencePictures : public MainWindow, public ::testing::WithParamInterfac
     void SetUp() override {
         // Whatever the desktop's locale, the windows show the one decimal point of the
         // pictures, and a focused field's caret does not blink.
-        QLocale::setDefault(QLocale::c());
+        zq::useLocale(QLocale::c());
         QApplication::setCursorFlashTime(0);
         MainWindow::SetUp();
     }
     void TearDown() override {
-        QLocale::setDefault(QLocale::system());
+        zq::useLocale(QLocale::system());
         MainWindow::TearDown();
     }
 

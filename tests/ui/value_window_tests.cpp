@@ -6,6 +6,7 @@
 #include "tests/model/invariants.h"
 #include "tests/ui/main_window_fixture.h"
 #include "ui/value/value_window.h"
+#include "ui/words.h"
 #include "wording/main_window.h"
 
 #include <QAccessible>
@@ -283,7 +284,7 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
         EXPECT_EQ(w->BandState.selectedBand(), 2);
         EXPECT_EQ(w->bandCaption.Caption(), QStringLiteral("第二环"));
         EXPECT_EQ(w->toleranceCaption.Caption(),
-                  wording::toleranceCaption(model::colourByIndex(v.Tolerance.colour).tolerance));
+                  ui::q(wording::toleranceCaption(model::colourByIndex(v.Tolerance.colour).tolerance)));
         w->tick();
         EXPECT_EQ(w->resultLine.Caption(), v.ValueText.Caption()) << GetParam().typed;
         EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";

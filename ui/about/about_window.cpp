@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/about/about_window.h"
+#include "ui/words.h"
 #include "assets/designs/designs.h"
 #include "ui/program_info.h"
 #include "wording/help.h"
@@ -36,7 +37,7 @@ AboutWindow::AboutWindow(zq::Form& mainWindow)
 }
 
 QString AboutWindow::aboutText() {
-    return wording::aboutText(contact());
+    return q(wording::aboutText(contact()));
 }
 
 void AboutWindow::onLoad() {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/help/help_window.h"
+#include "ui/words.h"
 #include "assets/designs/designs.h"
 #include "platform/screen.h"
 #include "ui/program_info.h"
@@ -31,11 +32,11 @@ HelpWindow::HelpWindow(zq::Form& mainWindow) : SecondaryWindow(designs::helpWind
 }
 
 QString HelpWindow::helpText() {
-    return wording::helpText(contact());
+    return q(wording::helpText(contact()));
 }
 
 QString HelpWindow::windowsText() {
-    return wording::otherWindowsText();
+    return q(wording::otherWindowsText());
 }
 
 void HelpWindow::onLoad() {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/main/main_window.h"
+#include "ui/words.h"
 
 #include "assets/designs/designs.h"
 #include "model/choice.h"
@@ -28,9 +29,6 @@ namespace zq::ui {
 
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 QColor rgb(int r, int g, int b) {
     return QColor(r, g, b);
 }
@@ -246,7 +244,7 @@ void MainWindow::onLoad() {
     bodyPiece3.setPicture(LoadResPicture(model::kChipNone, 0));
 
     BandState.select(1);
-    bandCaption.setCaption(wording::bandOrdinal(1));
+    bandCaption.setCaption(q(wording::bandOrdinal(1)));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -254,7 +252,7 @@ void MainWindow::onLoad() {
 
 void MainWindow::selectBand(int band) {
     BandState.select(band);
-    bandCaption.setCaption(wording::bandOrdinal(band));
+    bandCaption.setCaption(q(wording::bandOrdinal(band)));
     colourCaption.setCaption(QString());
 }
 
@@ -283,18 +281,18 @@ void MainWindow::paletteChipClicked(int colour) {
         model::applyToState(BandState, e);
         switch (e.kind) {
         case model::Effect::Kind::Warn:
-            MsgBox(wording::warning(e.warning, e.band, e.colour), kWarningStyle,
-                   wording::warningTitle());
+            MsgBox(q(wording::warning(e.warning, e.band, e.colour)), kWarningStyle,
+                   q(wording::warningTitle()));
             break;
         case model::Effect::Kind::PlaceChip:
             bandPlace(e.band).setPicture(LoadResPicture(e.chip, 0));
             break;
         case model::Effect::Kind::SetColourName:
-            colourCaption.setCaption(wording::colourName(e.colour));
+            colourCaption.setCaption(q(wording::colourName(e.colour)));
             break;
         case model::Effect::Kind::SetTolerance:
             meterTolerance.setPicture(LoadResPicture(e.picture, 0));
-            toleranceCaption.setCaption(wording::toleranceCaption(e.tolerance));
+            toleranceCaption.setCaption(q(wording::toleranceCaption(e.tolerance)));
             break;
         default:
             break; // texts of the band state only
@@ -307,11 +305,11 @@ void MainWindow::paletteChipClicked(int colour) {
 
 void MainWindow::tick() {
     const model::TickFacts f = model::tick(BandState);
-    const model::DecimalFormat fmt{decimalPoint().toStdString()};
+    const model::DecimalFormat& fmt = wording::userNumbers();
     firstDigit.setCaption(q(f.firstDigit));
     secondDigit.setCaption(q(f.secondDigit));
     multiplier.setCaption(q(f.multiplier));
-    modeCaption.setCaption(wording::resistorKind(f.fourBand));
+    modeCaption.setCaption(q(wording::resistorKind(f.fourBand)));
     // On four bands the product box, band 4's path to it and the sum's way in are gone, and
     // the sum goes straight to the result.
     for (zq::Line* l : {&band4Drop, &band4ToProduct, &productBoxLeft, &sumIntoProduct,
@@ -334,7 +332,7 @@ void MainWindow::tick() {
         l->setBorderColor(box);
     model::applyTick(BandState, f);
     meterUnit.setPicture(LoadResPicture(f.unit.picture, 0));
-    resultLine.setCaption(wording::resultLine(wording::ohms(f.ohms, fmt)));
+    resultLine.setCaption(q(wording::resultLine(wording::ohms(f.ohms, fmt))));
     meterValue.setCaption(q(model::numberInUnit(f.ohms, fmt)));
 }
 

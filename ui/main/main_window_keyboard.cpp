@@ -4,6 +4,7 @@
 // The main window without a mouse: the order the keyboard walks its controls in, its keys,
 // and what a screen reader is told about each control.
 #include "model/colour_table.h"
+#include "ui/words.h"
 #include "model/readout.h"
 #include "platform/screen.h"
 #include "ui/main/main_window.h"
@@ -16,10 +17,6 @@
 namespace zq::ui {
 
 namespace {
-
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 } // namespace
 
@@ -99,7 +96,7 @@ void MainWindow::describeForScreenReaders() {
                      QCoreApplication::translate("MainWindow", "万用表")});
 
     for (int band = 1; band <= 5; ++band)
-        fixedButton(bandKey(band), wording::bandOrdinal(band));
+        fixedButton(bandKey(band), q(wording::bandOrdinal(band)));
 
     for (const char* n : {"modePrompt", "modeCaption", "bandPrompt", "bandCaption", "colourPrompt",
                           "colourCaption"})
@@ -108,7 +105,7 @@ void MainWindow::describeForScreenReaders() {
     for (int band = 1; band <= 5; ++band)
         button(bandPlace(band), [this, band] {
             const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]);
-            return wording::bandColourName(band, c ? c->index : -1);
+            return q(wording::bandColourName(band, c ? c->index : -1));
         });
     // The tolerance, the flow chart and its result, then the two notes under it.
     for (const char* n : {"toleranceCaption", "firstDigit", "firstWeight", "firstPlus",
@@ -116,7 +113,7 @@ void MainWindow::describeForScreenReaders() {
                           "timesSign", "multiplier", "resultLine", "unitNote", "fourBandHint"})
         text(label(QString::fromLatin1(n)));
     for (int i = 0; i < model::palette::kSize; ++i)
-        fixedButton(*paletteChip[i], wording::colourName(i));
+        fixedButton(*paletteChip[i], q(wording::colourName(i)));
     setAccessibleItems(std::move(items));
 }
 

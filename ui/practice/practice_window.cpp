@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/practice/practice_window.h"
+#include "ui/words.h"
 
 #include "assets/designs/designs.h"
 #include "model/colour_code.h"
@@ -32,10 +33,6 @@ const QColor kRightColour(0, 128, 48);
 const QColor kNoteColour(32, 32, 96);
 const QColor kHintColour(0, 128, 128);
 
-model::DecimalFormat userFormat() {
-    return {decimalPoint().toStdString()};
-}
-
 } // namespace
 
 PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
@@ -62,7 +59,7 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
         QuestionTally[std::size_t(i)] = &label(QStringLiteral("QuestionTally"), i);
     setHandCursor(LoadDesignPicture(QStringLiteral(":/design/form1/hand.png")), QPoint(6, 0));
     ConfirmRestart = [this] {
-        return QMessageBox::question(this, wording::restartTitle(), wording::restartQuestion(),
+        return QMessageBox::question(this, q(wording::restartTitle()), q(wording::restartQuestion()),
                                      QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     };
@@ -74,18 +71,18 @@ PracticeWindow::PracticeWindow(zq::Form& mainWindow, const Options& options)
     leaveFileAlone_ = loaded.unreadable && loaded.setAsideAs.isEmpty();
     if (loaded.unreadable)
         say(loaded.setAsideAs.isEmpty()
-                ? wording::progressNotSetAside(QDir::toNativeSeparators(file_.path()))
-                : wording::progressSetAside(loaded.setAsideAs));
+                ? q(wording::progressNotSetAside(QDir::toNativeSeparators(file_.path()).toStdString()))
+                : q(wording::progressSetAside(loaded.setAsideAs.toStdString())));
 
-    ChartCaption.setCaption(wording::chartCaption());
-    label(QStringLiteral("QuestionHeading")).setCaption(wording::questionHeading());
-    label(QStringLiteral("QuestionTallyHeading")).setCaption(wording::questionTallyHeading());
-    label(QStringLiteral("MistakeHeading")).setCaption(wording::mistakeHeading());
-    label(QStringLiteral("MistakeTallyHeading")).setCaption(wording::mistakeTallyHeading());
+    ChartCaption.setCaption(q(wording::chartCaption()));
+    label(QStringLiteral("QuestionHeading")).setCaption(q(wording::questionHeading()));
+    label(QStringLiteral("QuestionTallyHeading")).setCaption(q(wording::questionTallyHeading()));
+    label(QStringLiteral("MistakeHeading")).setCaption(q(wording::mistakeHeading()));
+    label(QStringLiteral("MistakeTallyHeading")).setCaption(q(wording::mistakeTallyHeading()));
     for (const QuestionKind k : practice::kAllQuestionKinds)
-        QuestionRow[std::size_t(k)]->setCaption(wording::questionKindName(k));
+        QuestionRow[std::size_t(k)]->setCaption(q(wording::questionKindName(k)));
     for (const practice::MistakeKind k : practice::kAllMistakeKinds)
-        MistakeRow[std::size_t(k)]->setCaption(wording::mistakeKindName(k));
+        MistakeRow[std::size_t(k)]->setCaption(q(wording::mistakeKindName(k)));
     dragByTitle();
     wire();
     wireKeyboard();
@@ -145,10 +142,10 @@ void PracticeWindow::wireKeyboard() {
     text(label(QStringLiteral("title")));
     // The question as a screen reader hears it: the bands in order, the gap named.
     items.push_back({&Question, QAccessible::StaticText,
-                     [this] { return wording::questionSpoken(Current, userFormat()); },
+                     [this] { return q(wording::questionSpoken(Current, wording::userNumbers())); },
                      [this] { return Question.Caption(); }, {}});
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
-        button(*Chip[std::size_t(i)], [i] { return wording::colourName(i); });
+        button(*Chip[std::size_t(i)], [i] { return q(wording::colourName(i)); });
     button(back, [] { return QCoreApplication::translate("Practice", "退一环"); });
     button(clear, [] { return QCoreApplication::translate("Practice", "清除"); });
     button(hint, [] { return QCoreApplication::translate("Practice", "提示"); });
@@ -169,13 +166,13 @@ void PracticeWindow::wireKeyboard() {
     // A row is pressed for a question of its kind; its name says what it counts.
     for (const QuestionKind k : practice::kAllQuestionKinds)
         button(*QuestionRow[std::size_t(k)], [this, k] {
-            return wording::chartRowSpoken(wording::questionKindName(k), Learner.of(k));
+            return q(wording::chartRowSpoken(wording::questionKindName(k), Learner.of(k)));
         });
     text(label(QStringLiteral("MistakeHeading")));
     text(label(QStringLiteral("MistakeTallyHeading")));
     for (const practice::MistakeKind k : practice::kAllMistakeKinds)
         button(*MistakeRow[std::size_t(k)], [this, k] {
-            return wording::mistakeRowSpoken(wording::mistakeKindName(k), Learner.of(k));
+            return q(wording::mistakeRowSpoken(wording::mistakeKindName(k), Learner.of(k)));
         });
     text(ChartCaption);
     button(close, [] { return QCoreApplication::translate("Practice", "关闭"); });
@@ -192,19 +189,19 @@ void PracticeWindow::onLoad() {
 
 // ---- the question ----------------------------------------------------------------------------
 
-void PracticeWindow::ask(const practice::Question& q) {
-    Current = q;
+void PracticeWindow::ask(const practice::Question& question) {
+    Current = question;
     Last.reset();
     Picked.clear();
     ChosenEnd.reset();
     HintsShown = 0;
     Question.setForeColor(kNoteColour);
-    Question.setCaption(wording::questionText(Current, userFormat()));
+    Question.setCaption(q(wording::questionText(Current, wording::userNumbers())));
     Verdict.setCaption({});
     Working.setCaption({});
     // The review of a round just ended stands where the hints will, until the first of them.
     Hint.setForeColor(reviewDue_ ? kNoteColour : kHintColour);
-    Hint.setCaption(reviewDue_ ? wording::roundReview(Learner) : QString());
+    Hint.setCaption(reviewDue_ ? q(wording::roundReview(Learner)) : QString());
     reviewDue_ = false;
     // A remark about the last question goes with it; one about the progress file stays for
     // the first question after it.
@@ -235,7 +232,7 @@ void PracticeWindow::showPart() {
     const bool chip = Current.kind == QuestionKind::ChipCode;
     const bool pick = Current.kind == QuestionKind::PickBands;
     Code.setVisible(chip);
-    Code.setCaption(chip ? wording::q(Current.code) : QString());
+    Code.setCaption(chip ? q(Current.code) : QString());
     BodyLeft.setVisible(!chip);
     BodyRight.setVisible(!chip);
     // The bands picked so far stand where a part of the size asked for has them.
@@ -259,11 +256,11 @@ void PracticeWindow::showPart() {
     for (zq::Image* b : Band)
         b->setVisible(!chip);
     PartTag.setForeColor(answerDrawn ? kRightColour : kWrongColour);
-    PartTag.setCaption(answerDrawn || wrongDrawn ? wording::pickedTag(answerDrawn) : QString());
+    PartTag.setCaption(answerDrawn || wrongDrawn ? q(wording::pickedTag(answerDrawn)) : QString());
     // Once answered, the right bands in words beside the answer, so that the two compare.
     Picks.setCaption(!pick ? QString()
-                     : Last ? wording::rightBands(Current.answerBands)
-                            : wording::pickedText(Picked, Current.bandCount));
+                     : Last ? q(wording::rightBands(Current.answerBands))
+                            : q(wording::pickedText(Picked, Current.bandCount)));
 }
 
 // ---- answering -------------------------------------------------------------------------------
@@ -274,7 +271,7 @@ void PracticeWindow::say(const QString& text) {
 
 void PracticeWindow::chipClicked(int Index) {
     if (Index < 0 || Index >= model::palette::kPaintedSize) return;
-    if (Current.kind != QuestionKind::PickBands || Last) return say(wording::notForThisQuestion());
+    if (Current.kind != QuestionKind::PickBands || Last) return say(q(wording::notForThisQuestion()));
     if (int(Picked.size()) >= Current.bandCount) return;
     Picked.push_back(Index);
     showPart();
@@ -295,7 +292,7 @@ void PracticeWindow::clearButtonClicked() {
 void PracticeWindow::hintButtonClicked() {
     // Once answered, the working says it all.
     if (Last) return;
-    const QStringList hints = wording::hints(Current);
+    const QStringList hints = q(wording::hints(Current));
     if (HintsShown >= hints.size()) return;
     ++HintsShown;
     Hint.setForeColor(kHintColour);
@@ -321,7 +318,7 @@ void PracticeWindow::returnPressed() {
     case QuestionKind::PickBands:
         return answered(practice::judgeBands(Current, Picked));
     case QuestionKind::ReadDirection:
-        if (!ChosenEnd) return say(wording::chooseEndFirst());
+        if (!ChosenEnd) return say(q(wording::chooseEndFirst()));
         return answered(practice::judgeEnd(Current, *ChosenEnd));
     default:
         return answerReturnPressed();
@@ -348,25 +345,25 @@ void PracticeWindow::answerReturnPressed() {
     if (Last) return nextButtonClicked();
     if (!Current.typed()) return;
     answered(practice::judgeText(Current, answerField().toPlainText().trimmed().toStdString(),
-                                 decimalPoint().toStdString()));
+                                 wording::userNumbers().point));
 }
 
 void PracticeWindow::endClicked(practice::End end) {
-    if (Current.kind != QuestionKind::ReadDirection) return say(wording::notForThisQuestion());
+    if (Current.kind != QuestionKind::ReadDirection) return say(q(wording::notForThisQuestion()));
     if (Last) return;
     answered(practice::judgeEnd(Current, end));
 }
 
 void PracticeWindow::answered(const practice::Judgement& j) {
-    const model::DecimalFormat fmt = userFormat();
+    const model::DecimalFormat fmt = wording::userNumbers();
     if (j.verdict == practice::Verdict::Unreadable) {
         QString reason;
         if (Current.typed()) {
             const std::string typed = answerField().toPlainText().trimmed().toStdString();
-            if (!typed.empty()) reason = wording::inputReason(model::parseValue(typed, fmt.point));
+            if (!typed.empty()) reason = q(wording::inputReason(model::parseValue(typed, fmt.point)));
         }
         Verdict.setForeColor(kWrongColour);
-        Verdict.setCaption(wording::unreadableText(Current, reason, int(Picked.size())));
+        Verdict.setCaption(q(wording::unreadableText(Current, reason.toStdString(), int(Picked.size()))));
         announceChanges();
         return;
     }
@@ -375,8 +372,8 @@ void PracticeWindow::answered(const practice::Judgement& j) {
     Verdict.setForeColor(j.verdict == practice::Verdict::Right     ? kRightColour
                          : j.verdict == practice::Verdict::Skipped ? kNoteColour
                                                                    : kWrongColour);
-    Verdict.setCaption(wording::verdictText(Current, j, HintsShown > 0, fmt));
-    Working.setCaption(wording::workingText(Current, fmt));
+    Verdict.setCaption(q(wording::verdictText(Current, j, HintsShown > 0, fmt)));
+    Working.setCaption(q(wording::workingText(Current, fmt)));
     Hint.setCaption({});
     reviewDue_ = Learner.round.over();
     showPart();
@@ -388,13 +385,13 @@ void PracticeWindow::answered(const practice::Judgement& j) {
 void PracticeWindow::save() {
     if (leaveFileAlone_) return;
     if (const std::optional<QString> why = file_.save(Learner))
-        say(wording::progressNotSaved(*why));
+        say(q(wording::progressNotSaved(why->toStdString())));
 }
 
 void PracticeWindow::restartButtonClicked() {
     if (ConfirmRestart && !ConfirmRestart()) return;
     Learner = {};
-    say(wording::restarted());
+    say(q(wording::restarted()));
     save(); // says so when the file could not be written
     keepNotice_ = true;
     reviewDue_ = false;
@@ -481,9 +478,9 @@ QRect PracticeWindow::barRect(bool mistakes, int row) const {
 
 void PracticeWindow::showChart() {
     for (const QuestionKind k : practice::kAllQuestionKinds)
-        QuestionTally[std::size_t(k)]->setCaption(wording::questionTally(Learner.of(k)));
+        QuestionTally[std::size_t(k)]->setCaption(q(wording::questionTally(Learner.of(k))));
     for (const practice::MistakeKind k : practice::kAllMistakeKinds)
-        MistakeTally[std::size_t(k)]->setCaption(wording::mistakeTally(Learner.of(k)));
+        MistakeTally[std::size_t(k)]->setCaption(q(wording::mistakeTally(Learner.of(k))));
     QRect bars;
     for (const QuestionKind k : practice::kAllQuestionKinds)
         bars |= barRect(false, int(k));
@@ -560,9 +557,9 @@ void PracticeWindow::paintWorking(QPainter& p) const {
     box(QRect(left + 120, area.top() + 4 + rowHeight + 2, 66, rowHeight), signInk,
         QStringLiteral("×"));
     box(QRect(left + 120, area.top() + 4 + 2 * (rowHeight + 2), 66, rowHeight), multiplierInk,
-        wording::q(multiplier.multiplier().text(zq::decimalPoint().toStdString())));
+        q(multiplier.multiplier().text(wording::userNumbers().point)));
     box(QRect(left + 120, area.top() + 4 + 3 * (rowHeight + 2), 76, rowHeight), digitInk,
-        wording::resultOhms(Current.value, true, {zq::decimalPoint().toStdString()}));
+        q(wording::resultOhms(Current.value, true, wording::userNumbers())));
 }
 
 } // namespace zq::ui

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/reading/reading_window.h"
+#include "ui/words.h"
 
 #include "assets/designs/designs.h"
 #include "model/colour_finder.h"
@@ -24,10 +25,6 @@ namespace {
 
 const QColor kReasonColour(224, 0, 0);
 const QColor kNoteColour(32, 32, 96);
-
-model::DecimalFormat userFormat() {
-    return {decimalPoint().toStdString()};
-}
 
 constexpr model::Side kSides[] = {model::Side::Left, model::Side::Right};
 constexpr model::BodyColour kBodies[] = {model::BodyColour::Beige, model::BodyColour::Blue,
@@ -95,7 +92,7 @@ void ReadingWindow::wireKeyboard() {
     text(label(QStringLiteral("title")));
     text(Entered);
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
-        button(*Chip[std::size_t(i)], wording::colourName(i));
+        button(*Chip[std::size_t(i)], q(wording::colourName(i)));
     button(back, QCoreApplication::translate("ReadingWindow", "退一环"));
     button(clear, QCoreApplication::translate("ReadingWindow", "清除"));
     button(show, QCoreApplication::translate("ReadingWindow", "在主窗口显示"));
@@ -103,8 +100,8 @@ void ReadingWindow::wireKeyboard() {
         items.push_back({Gap[i],
                          QAccessible::Button,
                          [this, i] {
-                             return wording::gapOptionName(
-                                 kSides[i], Cues.end.has_value() && Cues.end->side == kSides[i]);
+                             return q(wording::gapOptionName(
+                                 kSides[i], Cues.end.has_value() && Cues.end->side == kSides[i]));
                          },
                          {},
                          {}});
@@ -112,13 +109,13 @@ void ReadingWindow::wireKeyboard() {
         items.push_back(
             {Body[i],
              QAccessible::Button,
-             [this, i] { return wording::bodyOptionName(kBodies[i], Cues.body == kBodies[i]); },
+             [this, i] { return q(wording::bodyOptionName(kBodies[i], Cues.body == kBodies[i])); },
              {},
              {}});
     // The drawn bands, one place each in the order entered, with their colour.
     for (std::size_t i = 0; i < Band.size(); ++i) {
         auto name = [this, i] {
-            return i < Bands.size() ? wording::bandColourName(int(i) + 1, Bands[i]) : QString();
+            return i < Bands.size() ? q(wording::bandColourName(int(i) + 1, Bands[i])) : QString();
         };
         items.push_back({Band[i], QAccessible::Graphic, name, {}, {}});
     }
@@ -152,7 +149,7 @@ void ReadingWindow::onLoad() {
 void ReadingWindow::enter(int colour) {
     lastUsed_ = LastUsed::Bands;
     if (int(Bands.size()) >= kMost) {
-        say(wording::tooManyBands());
+        say(q(wording::tooManyBands()));
         return;
     }
     Bands.push_back(colour);
@@ -243,9 +240,9 @@ void ReadingWindow::readAgain() {
 void ReadingWindow::showCues() {
     for (std::size_t i = 0; i < Gap.size(); ++i)
         Gap[i]->setCaption(
-            wording::gapOption(kSides[i], Cues.end.has_value() && Cues.end->side == kSides[i]));
+            q(wording::gapOption(kSides[i], Cues.end.has_value() && Cues.end->side == kSides[i])));
     for (std::size_t i = 0; i < Body.size(); ++i)
-        Body[i]->setCaption(wording::bodyOption(kBodies[i], Cues.body == kBodies[i]));
+        Body[i]->setCaption(q(wording::bodyOption(kBodies[i], Cues.body == kBodies[i])));
 }
 
 // The part as the learner sees it: turned as the gap says, else as the likely reading reads;
@@ -277,10 +274,10 @@ void ReadingWindow::drawPart() {
 void ReadingWindow::showBands() {
     Entered.setForeColor(kNoteColour);
     if (Bands.empty()) {
-        Entered.setCaption(wording::enterHint());
+        Entered.setCaption(q(wording::enterHint()));
         return;
     }
-    Entered.setCaption(wording::enteredBands(Bands));
+    Entered.setCaption(q(wording::enteredBands(Bands)));
 }
 
 void ReadingWindow::say(const QString& text) {
@@ -295,24 +292,24 @@ void ReadingWindow::showReadings() {
     QString verdict;
     Readings = {};
     if (int(Bands.size()) >= kFewest) {
-        const model::DecimalFormat fmt = userFormat();
+        const model::DecimalFormat fmt = wording::userNumbers();
         std::optional<model::Decimal> measured;
         QString refusal; // takes the verdict's place: what was said without it is not true now
         const QString typed = measuredField().toPlainText().trimmed();
         if (!typed.isEmpty()) {
             const model::ValueInput v = model::parseValue(typed.toStdString(), fmt.point);
             if (!v.ok) {
-                refusal = wording::measuredRefusal(v);
+                refusal = q(wording::measuredRefusal(v));
             } else {
                 measured = v.ohms;
-                if (const wording::Said note = wording::measuredNote(v, fmt); !note.text.isEmpty())
-                    lines << note.text;
+                if (const wording::Said note = wording::measuredNote(v, fmt); !note.text.empty())
+                    lines << q(note.text);
             }
         }
         Readings = model::readBothWays(Bands, measured, Cues);
         const wording::ReadingLines said = wording::readingLines(Readings, fmt);
-        verdict = refusal.isEmpty() ? said.verdict : refusal;
-        lines << said.lines;
+        verdict = refusal.isEmpty() ? q(said.verdict) : refusal;
+        lines << q(said.lines);
     }
     // More lines than labels (a measurement's note, the cues, both readings and a misread band):
     // the last label takes the rest, rather than a line the verdict speaks of going unshown.
@@ -363,19 +360,19 @@ void ReadingWindow::showButtonClicked() {
         if (change.direction == model::Direction::Reversed)
             std::reverse(colours.begin(), colours.end());
         return showBandsInMain(colours, change.reading.value,
-                               wording::misreadShownAs(change.readingBand, change.from, change.to));
+                               q(wording::misreadShownAs(change.readingBand, change.from, change.to)));
     }
     const model::BandReadingItem* chosen = nullptr;
     for (const model::BandReadingItem& r : Readings.readings)
         if (r.likely) chosen = &r;
     if (!chosen && !Readings.readings.empty()) chosen = &Readings.readings.front();
     if (!chosen) {
-        say(wording::nothingToShow(Bands.size() < std::size_t(kFewest)));
+        say(q(wording::nothingToShow(Bands.size() < std::size_t(kFewest))));
         return;
     }
     showBandsInMain(chosen->colours, chosen->reading.value,
                     !chosen->likely && Readings.readings.size() > 1
-                        ? wording::undecidedShownAs(chosen->direction)
+                        ? q(wording::undecidedShownAs(chosen->direction))
                         : QString());
 }
 
@@ -384,7 +381,7 @@ void ReadingWindow::showBandsInMain(const std::vector<int>& c, const model::Deci
     const model::ColourRecord& tolerance =
         model::colourRecord(c.size() == 3 ? model::palette::kNone : c[c.size() == 4 ? 3 : 4]);
     if (!tolerance.hasTolerance()) {
-        say(wording::precisionStaysHere(tolerance.index));
+        say(q(wording::precisionStaysHere(tolerance.index)));
         return;
     }
     model::ColourAnswer a;
@@ -395,7 +392,7 @@ void ReadingWindow::showBandsInMain(const std::vector<int>& c, const model::Deci
         // A part with no tolerance band is the main window's four-band part with 无色.
         a.bands = 4;
         a.palette = {c[0], c[1], c[2], model::palette::kNone, model::palette::kNone};
-        note = wording::threeBandsAsFour() + note;
+        note = q(wording::threeBandsAsFour()) + note;
         break;
     case 4:
         a.bands = 4;
@@ -404,7 +401,7 @@ void ReadingWindow::showBandsInMain(const std::vector<int>& c, const model::Deci
     default:
         a.bands = 5;
         a.palette = {c[0], c[1], c[2], c[3], c[4]};
-        if (c.size() == 6) note = wording::sixthBandLeftBehind(c[5]) + note;
+        if (c.size() == 6) note = q(wording::sixthBandLeftBehind(c[5])) + note;
         break;
     }
     if (!note.isEmpty()) say(note);
@@ -417,7 +414,7 @@ void ReadingWindow::showBandsInMain(const std::vector<int>& c, const model::Deci
 // exactly, else five.
 void ReadingWindow::showCode() {
     if (Smd.readings.empty()) {
-        say(wording::codeHasNoValue());
+        say(q(wording::codeHasNoValue()));
         return;
     }
     const model::SmdReading& r = Smd.readings.front();
@@ -427,7 +424,7 @@ void ReadingWindow::showCode() {
                     : model::Tolerance(model::defaultTolerance(bands));
     const model::Finding f = model::findColours(r.value, bands, tolerance);
     if (!f.answer || !f.answer->exact) {
-        say(wording::codeHasNoBands());
+        say(q(wording::codeHasNoBands()));
         return;
     }
     receiver_.showColours(*f.answer);
@@ -437,19 +434,19 @@ void ReadingWindow::showCode() {
 // ---- the printed code ------------------------------------------------------------------------
 
 void ReadingWindow::smdReturnPressed() {
-    const model::DecimalFormat fmt = userFormat();
+    const model::DecimalFormat fmt = wording::userNumbers();
     lastUsed_ = LastUsed::Code;
     Smd = model::readSmdCode(smdField().toPlainText().toStdString());
     QStringList lines;
     if (Smd.readings.empty()) {
-        lines << wording::chipReason(Smd, fmt);
+        lines << q(wording::chipReason(Smd, fmt));
     } else {
         for (const model::SmdReading& r : Smd.readings)
-            lines << wording::chipLine(Smd, r, fmt);
-        lines << wording::chipComment(Smd, fmt);
+            lines << q(wording::chipLine(Smd, r, fmt));
+        lines << q(wording::chipComment(Smd, fmt));
         const model::SmdReading& first = Smd.readings.front();
-        if (const QString bands = wording::chipBandsLine(model::bandsOfCode(first, 4),
-                                                         model::bandsOfCode(first, 5));
+        if (const QString bands = q(wording::chipBandsLine(model::bandsOfCode(first, 4),
+                                                         model::bandsOfCode(first, 5)));
             !bands.isEmpty())
             lines << bands;
     }

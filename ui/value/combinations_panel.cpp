@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/value/combinations_panel.h"
+#include "ui/words.h"
 
 #include "assets/designs/designs.h"
 #include "model/colour_finder.h"
@@ -26,12 +27,6 @@ namespace {
 const QColor kLink(0, 0, 192);
 const QColor kChosen(224, 0, 0);
 
-model::DecimalFormat format() {
-    static std::string point;
-    point = decimalPoint().toStdString();
-    return {point};
-}
-
 // The bands of one part, as the value window gives them: four where they carry it exactly.
 std::optional<model::ColourAnswer> partBands(const model::Decimal& value) {
     for (const int bands : {4, 5}) {
@@ -44,7 +39,7 @@ std::optional<model::ColourAnswer> partBands(const model::Decimal& value) {
 
 QString partColours(const model::Decimal& value) {
     const auto bands = partBands(value);
-    return bands ? wording::colourNames(*bands) : QString();
+    return bands ? q(wording::colourNames(*bands)) : QString();
 }
 
 zq::Picture partPicture(const model::ColourAnswer& bands, QSize size) {
@@ -64,13 +59,13 @@ zq::Picture partPicture(const model::ColourAnswer& bands, QSize size) {
 QString kitName(int kit) {
     switch (kit) {
     case CombinationsPanel::E6:
-        return wording::seriesKitName(model::ESeries::E6);
+        return q(wording::seriesKitName(model::ESeries::E6));
     case CombinationsPanel::E12:
-        return wording::seriesKitName(model::ESeries::E12);
+        return q(wording::seriesKitName(model::ESeries::E12));
     case CombinationsPanel::E24:
-        return wording::seriesKitName(model::ESeries::E24);
+        return q(wording::seriesKitName(model::ESeries::E24));
     default:
-        return wording::ownKitName();
+        return q(wording::ownKitName());
     }
 }
 
@@ -172,14 +167,14 @@ void CombinationsPanel::kitChoiceClicked(int Index) {
     if (Index < 0 || Index >= int(KitChoice.size())) return;
     Kit = Index;
     // A choice made since: what was said of the one kept before is no longer true.
-    choiceNote_ = saveKitChoice(Kit) ? QString() : wording::kitChoiceNotSaved(kitName(Kit));
+    choiceNote_ = saveKitChoice(Kit) ? QString() : q(wording::kitChoiceNotSaved(kitName(Kit).toStdString()));
     showKits();
     search();
 }
 
 void CombinationsPanel::showKits() {
     for (std::size_t i = 0; i < KitChoice.size(); ++i)
-        KitChoice[i]->setCaption(wording::kitChoiceCaption(kitName(int(i)), int(i) == Kit));
+        KitChoice[i]->setCaption(q(wording::kitChoiceCaption(kitName(int(i)).toStdString(), int(i) == Kit)));
     EditButton.setVisible(Kit == Own);
 }
 
@@ -204,34 +199,34 @@ void CombinationsPanel::search() {
     QStringList notes;
     if (!choiceNote_.isEmpty()) notes << choiceNote_;
     if (Kit == Own && !ownKitNote_.isEmpty()) notes << ownKitNote_;
-    const model::DecimalFormat fmt = format();
+    const model::DecimalFormat fmt = wording::userNumbers();
     if (wanted_) {
         const std::vector<model::Decimal> values =
             Kit == Own ? ownKit
                        : model::seriesKit(Kit == E6    ? model::ESeries::E6
                                           : Kit == E12 ? model::ESeries::E12
                                                        : model::ESeries::E24);
-        Heading.setCaption(wording::combinationsPanelHeading(*wanted_, kitName(Kit), tolerance_, fmt));
+        Heading.setCaption(q(wording::combinationsPanelHeading(*wanted_, kitName(Kit).toStdString(), tolerance_, fmt)));
         const model::Kit kit(values);
         const model::Combinations made = model::findCombinations(*wanted_, kit, tolerance_);
         if (made.wantedFault)
-            notes << wording::wantedFault(*made.wantedFault);
+            notes << q(wording::wantedFault(*made.wantedFault));
         else if (kit.empty())
-            notes << wording::emptyKit();
+            notes << q(wording::emptyKit());
         else if (!made.simplest)
-            notes << wording::noneWithinTolerance(tolerance_);
+            notes << q(wording::noneWithinTolerance(tolerance_));
         for (const auto& c : made.bestOfParts)
             if (c) shown.push_back(*c);
         for (std::size_t i = 0; i < Way.size(); ++i) {
             const bool simplest = i < shown.size() && made.simplest == shown[i];
-            Way[i]->setCaption(i < shown.size() ? wording::panelWay(shown[i], simplest, fmt)
+            Way[i]->setCaption(i < shown.size() ? q(wording::panelWay(shown[i], simplest, fmt))
                                                 : QString());
             wayNames_[i] =
-                i < shown.size() ? wording::panelWayName(shown[i], simplest, fmt) : QString();
+                i < shown.size() ? q(wording::panelWayName(shown[i], simplest, fmt)) : QString();
         }
-        if (!shown.empty()) Working.setCaption(wording::panelChooseAWay());
+        if (!shown.empty()) Working.setCaption(q(wording::panelChooseAWay()));
     } else {
-        Heading.setCaption(wording::panelPrompt());
+        Heading.setCaption(q(wording::panelPrompt()));
     }
     for (std::size_t i = 0; i < Way.size(); ++i) {
         Way[i]->setVisible(i < shown.size());
@@ -252,7 +247,7 @@ void CombinationsPanel::wayClicked(int Index) {
     WayMark.setY2(under);
     WayMark.setVisible(true);
     const model::Combination& c = shown[std::size_t(Index)];
-    Working.setCaption(wording::working(c, format()).join(QLatin1Char('\n')));
+    Working.setCaption(q(wording::working(c, wording::userNumbers())).join(QLatin1Char('\n')));
     showParts(c.parts);
 }
 
@@ -263,7 +258,7 @@ void CombinationsPanel::showParts(const std::vector<model::Decimal>& parts) {
     for (const model::Decimal& p : parts) {
         if (std::find(seen.begin(), seen.end(), p) != seen.end()) continue;
         seen.push_back(p);
-        text << wording::partColours(p, partColours(p), format());
+        text << q(wording::partColours(p, partColours(p).toStdString(), wording::userNumbers()));
     }
     for (std::size_t i = 0; i < PartPicture.size(); ++i) {
         zq::Image& picture = *PartPicture[i];

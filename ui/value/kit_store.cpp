@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/value/kit_store.h"
+#include "ui/words.h"
 
 #include "model/combinations/kit.h"
 #include "model/combinations/kit_file.h"
@@ -46,8 +47,8 @@ OwnKit loadOwnKit(const std::function<QString(const QString&)>& setAside) {
     }
     // Never cut to what fits: the whole file is kept aside, and the note says what is wrong.
     out.values = model::starterKit();
-    out.note = wording::ownKitSetAside(firstRefused, setAside ? setAside(path) : ui::setAside(path),
-                                       over);
+    out.note = q(wording::ownKitSetAside(firstRefused, (setAside ? setAside(path) : ui::setAside(path)).toStdString(),
+                                       over));
     return out;
 }
 
@@ -55,7 +56,7 @@ QString saveOwnKit(const std::vector<model::Decimal>& values) {
     const QString path = ownKitPath();
     const std::string text = model::kitText(values);
     if (saveWhole(path, QByteArray::fromStdString(text)))
-        return wording::ownKitNotSaved(QDir::toNativeSeparators(path));
+        return q(wording::ownKitNotSaved(QDir::toNativeSeparators(path).toStdString()));
     return {};
 }
 
@@ -80,7 +81,7 @@ KeptKitChoice loadKitChoice(int fallback, const QString& fallbackName) {
             if (kept == kChoiceNames[i]) return {i, {}};
         file.close();
     }
-    return {fallback, wording::kitChoiceSetAside(fallbackName, ui::setAside(kitChoicePath()))};
+    return {fallback, q(wording::kitChoiceSetAside(fallbackName.toStdString(), ui::setAside(kitChoicePath()).toStdString()))};
 }
 
 bool saveKitChoice(int choice) {

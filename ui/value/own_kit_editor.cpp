@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/value/own_kit_editor.h"
+#include "ui/words.h"
 
 #include "assets/designs/designs.h"
 #include "model/combinations/kit_file.h"
@@ -91,13 +92,13 @@ void OwnKitEditor::saveButtonClicked() {
     const model::KitFile kit =
         model::readKit(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (kit.over || std::size_t(bytes.size()) > model::kKitMostBytes) {
-        Note.setCaption(wording::typedKitOverLimit(kit.over.value_or(model::KitLimit::bytes)));
+        Note.setCaption(q(wording::typedKitOverLimit(kit.over.value_or(model::KitLimit::bytes))));
         return;
     }
     if (!kit.refused.empty()) {
         // Named as the user typed it, the cursor on it.
         const model::KitLine& refused = kit.refused.front();
-        Note.setCaption(wording::typedKitLineRefused(refused));
+        Note.setCaption(q(wording::typedKitLineRefused(refused)));
         QTextCursor at(kitText().document()->findBlockByNumber(refused.line - 1));
         at.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         kitText().setTextCursor(at);
@@ -116,8 +117,8 @@ void OwnKitEditor::saveButtonClicked() {
 
 bool OwnKitEditor::mayDropEdits() {
     return kitText().toPlainText() == saved_ ||
-           MsgBox(wording::ownKitDropEdits(), kQuestionStyle | kYesNoStyle,
-                  wording::ownKitName()) == kAnswerYes;
+           MsgBox(q(wording::ownKitDropEdits()), kQuestionStyle | kYesNoStyle,
+                  q(wording::ownKitName())) == kAnswerYes;
 }
 
 void OwnKitEditor::cancelButtonClicked() {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/value/value_window.h"
+#include "ui/words.h"
 
 #include "assets/designs/designs.h"
 #include "model/colour_table.h"
@@ -19,10 +20,6 @@
 namespace zq::ui {
 
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 const QColor kReasonColour(224, 0, 0);
 const QColor kNoteColour(32, 32, 96);
@@ -83,7 +80,7 @@ void ValueWindow::wireKeyboard() {
     button(FiveBands, [] { return QCoreApplication::translate("ValueWindow", "五环"); });
     for (std::size_t i = 0; i < ToleranceChip.size(); ++i)
         button(*ToleranceChip[i], [i] {
-            return wording::toleranceChipName(model::kTolerancePalette[i]);
+            return q(wording::toleranceChipName(model::kTolerancePalette[i]));
         });
     text(ToleranceText);
     text(Note);
@@ -121,7 +118,7 @@ QTextEdit& ValueWindow::valueField() const {
 void ValueWindow::onLoad() {
     standardCaption_ = StandardCaption.Caption();
     Note.setForeColor(kNoteColour);
-    Note.setCaption(wording::valueExample());
+    Note.setCaption(q(wording::valueExample()));
     for (zq::Image* chip : AnswerChip)
         chip->setVisible(false);
     Drawn = evenLook({}, model::BodyColour::Beige);
@@ -148,7 +145,7 @@ void ValueWindow::showChoices() {
         marked = true;
     }
     ToleranceMark.setVisible(marked);
-    ToleranceText.setCaption(wording::tolerance(model::hundredthsOf(Tolerance)));
+    ToleranceText.setCaption(q(wording::tolerance(model::hundredthsOf(Tolerance))));
 }
 
 void ValueWindow::fourBandsClicked() {
@@ -170,7 +167,7 @@ void ValueWindow::toleranceChipClicked(int Index) {
     Tolerance = chosen_ = model::kTolerancePalette[std::size_t(Index)];
     // The chip takes the place of a tolerance typed after the value.
     const model::ValueAndTolerance typed = model::parseValueAndTolerance(
-        valueField().toPlainText().toStdString(), decimalPoint().toStdString());
+        valueField().toPlainText().toStdString(), wording::userNumbers().point);
     if (typed.tolerance) {
         valueField().setPlainText(QString::fromStdString(typed.valueText));
         valueField().moveCursor(QTextCursor::End);
@@ -209,19 +206,19 @@ void ValueWindow::findAgain() {
 }
 
 bool ValueWindow::find() {
-    const std::string point = decimalPoint().toStdString();
+    const std::string point = wording::userNumbers().point;
     const model::DecimalFormat fmt{point};
     const model::ValueAndTolerance typed =
         model::parseValueAndTolerance(valueField().toPlainText().toStdString(), point);
     Tolerance = typed.tolerance ? *typed.tolerance : chosen_;
     showChoices();
     if (!typed.value.ok) {
-        showReason(wording::inputReason(typed.value));
+        showReason(q(wording::inputReason(typed.value)));
         return false;
     }
     const model::Finding f = model::findColours(typed.value.ohms, Bands, Tolerance);
     if (!f.answer) {
-        showReason(wording::findingReason(f, fmt));
+        showReason(q(wording::findingReason(f, fmt)));
         return false;
     }
     showAnswer(f, typed.value);
@@ -259,10 +256,10 @@ void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& t
     for (const model::StandardValue& v : f.standard)
         if (v.makeable) Standard.push_back(v);
     const model::ColourAnswer& a = *Answer;
-    const model::DecimalFormat fmt{decimalPoint().toStdString()};
+    const model::DecimalFormat& fmt = wording::userNumbers();
     // The heading of the standard values stands above them; every other note under the field.
-    QStringList notes{wording::inputNote(typed, fmt)};
-    notes << wording::answerNotes(f, fmt) << wording::standardAside(f, fmt);
+    QStringList notes{q(wording::inputNote(typed, fmt))};
+    notes << q(wording::answerNotes(f, fmt)) << q(wording::standardAside(f, fmt));
     Note.setForeColor(kNoteColour);
     Note.setCaption(notes.join(QString()));
 
@@ -277,18 +274,16 @@ void ValueWindow::showAnswer(const model::Finding& f, const model::ValueInput& t
                 ? evenLook(bands, model::BodyColour::Beige)
                 : madeLook(bands, false);
     showPart(Drawn, image(QStringLiteral("BodyLeft")), Band, image(QStringLiteral("BodyRight")));
-    QStringList codes;
-    for (const std::string& c : model::smdCodesFor(typed.ohms))
-        codes << q(c);
-    SmdCodes.setCaption(codes.isEmpty() ? QString() : wording::smdCodes(codes));
-    StandardCaption.setCaption(wording::standardCaption(f, !Standard.empty(), fmt));
+    const std::vector<std::string> codes = model::smdCodesFor(typed.ohms);
+    SmdCodes.setCaption(codes.empty() ? QString() : q(wording::smdCodes(codes)));
+    StandardCaption.setCaption(q(wording::standardCaption(f, !Standard.empty(), fmt)));
 
-    ColourNames.setCaption(wording::colourNames(a));
-    ValueText.setCaption(wording::shownValue(a, fmt));
-    RangeText.setCaption(wording::rangeCaption(a, fmt));
+    ColourNames.setCaption(q(wording::colourNames(a)));
+    ValueText.setCaption(q(wording::shownValue(a, fmt)));
+    RangeText.setCaption(q(wording::rangeCaption(a, fmt)));
     for (std::size_t i = 0; i < StandardValue.size(); ++i) {
         StandardValue[i]->setCaption(
-            i < Standard.size() ? wording::standardValueEntry(Standard[i], fmt) : QString());
+            i < Standard.size() ? q(wording::standardValueEntry(Standard[i], fmt)) : QString());
         StandardValue[i]->setVisible(i < Standard.size());
     }
 }
@@ -304,7 +299,7 @@ void ValueWindow::showButtonClicked() {
     if (Answer->precision || Answer->value.isZero()) {
         // The answer stays: only the main window cannot show it.
         Note.setForeColor(kReasonColour);
-        Note.setCaption(wording::handOverRefusal(*Answer));
+        Note.setCaption(q(wording::handOverRefusal(*Answer)));
         return;
     }
     giveToMainWindow();
