@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The command line's answers and exit status, as the program reads its arguments.
-#include "app/answers.h"
 #include "app/command_line.h"
 #include "ui/program_info.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -115,56 +113,12 @@ TEST(ColoursCommand, HelpAnywhereOnTheLineAnswersWithTheHelp) {
     }
 }
 
-// Every number exact and as a decimal string, whatever the user's decimal point.
-TEST(ColoursCommand, JsonAnswerIsOneObjectWithExactNumbers) {
-    const zq::app::Answer a = zq::app::coloursAnswer(
-        {QStringLiteral("4,7k"), QStringLiteral("5"), QStringLiteral("brown")}, true,
-        QStringLiteral(","));
-    ASSERT_EQ(a.status, 0) << a.err.toStdString();
-    QJsonParseError error;
-    const QJsonObject o = QJsonDocument::fromJson(a.out.toUtf8(), &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << a.out.toStdString();
-    EXPECT_EQ(o[QStringLiteral("input")].toString(), QStringLiteral("4,7k"));
-    EXPECT_EQ(o[QStringLiteral("bands")].toInt(), 5);
-    EXPECT_EQ(
-        o[QStringLiteral("colours")].toArray(),
-        (QJsonArray{QStringLiteral("yellow"), QStringLiteral("violet"), QStringLiteral("black"),
-                    QStringLiteral("brown"), QStringLiteral("brown")}));
-    EXPECT_EQ(o[QStringLiteral("colours_zh")].toArray().first().toString(), QStringLiteral("黄"));
-    EXPECT_EQ(o[QStringLiteral("value_ohms")].toString(), QStringLiteral("4700"));
-    EXPECT_TRUE(o[QStringLiteral("exact")].toBool());
-    EXPECT_EQ(o[QStringLiteral("tolerance_percent")].toString(), QStringLiteral("1"));
-    EXPECT_EQ(o[QStringLiteral("min_ohms")].toString(), QStringLiteral("4653"));
-    EXPECT_EQ(o[QStringLiteral("max_ohms")].toString(), QStringLiteral("4747"));
-    for (const auto& v : o[QStringLiteral("standard")].toArray())
-        EXPECT_FALSE(
-            v.toObject()[QStringLiteral("value_ohms")].toString().contains(QLatin1Char(',')));
-}
-
 TEST(ColoursCommand, JsonRefusalCarriesTheReasonOnBothStreams) {
     const auto a = run({"--colours", "4..7k", "--json"});
     EXPECT_EQ(a.exitStatus, 2);
     EXPECT_EQ(QJsonDocument::fromJson(a.out.toUtf8()).object()[QStringLiteral("error")].toString() +
                   QLatin1Char('\n'),
               a.err);
-}
-
-TEST(ColoursCommand, WritesNumbersWithTheUsersDecimalPoint) {
-    const QString out =
-        zq::app::coloursAnswer({QStringLiteral("4,7k"), {}, {}}, false, QStringLiteral(",")).out;
-    EXPECT_EQ(out.section(QStringLiteral("\n误差"), 0, 0).toStdString(),
-              "色环：黄 紫 红 金（四环电阻）\n阻值：4,70KΩ");
-}
-
-} // namespace
-
-namespace {
-
-QJsonObject parsed(const zq::app::Answer& a) {
-    QJsonParseError error;
-    const QJsonObject o = QJsonDocument::fromJson(a.out.toUtf8(), &error).object();
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << a.out.toStdString();
-    return o;
 }
 
 // Each case: the arguments, and a line the answer (or the reason) must hold.
@@ -212,69 +166,5 @@ INSTANTIATE_TEST_SUITE_P(
                     Asked{{"--measured", "1k"}, 2, "要和 --read 一起用"},
                     Asked{{"--smd", "472", "--colours", "4k7"}, 2, "一次只能问一个"},
                     Asked{{"--colours", "4k7", "--tolerance", "±1%"}, 0, "误差：±1%"}));
-
-TEST(SmdCommand, JsonNamesTheKindAndBothBandsExactly) {
-    const QJsonObject o =
-        parsed(zq::app::smdAnswer(QStringLiteral("01c"), true, QStringLiteral(",")));
-    EXPECT_EQ(o[QStringLiteral("printed_code")].toString(), QStringLiteral("01C"));
-    EXPECT_EQ(o[QStringLiteral("kind")].toString(), QStringLiteral("EIA-96"));
-    EXPECT_EQ(o[QStringLiteral("value_ohms")].toString(), QStringLiteral("10000"));
-    EXPECT_EQ(o[QStringLiteral("tolerance_percent")].toString(), QStringLiteral("1"));
-    // 10 kΩ ±1 %, by the colour code: four bands 1 0 ×10³, five bands 1 0 0 ×10², brown for 1 %.
-    EXPECT_EQ(o[QStringLiteral("colours4")].toArray(),
-              (QJsonArray{QStringLiteral("brown"), QStringLiteral("black"), QStringLiteral("orange"),
-                          QStringLiteral("brown")}));
-    EXPECT_EQ(o[QStringLiteral("colours5")].toArray(),
-              (QJsonArray{QStringLiteral("brown"), QStringLiteral("black"), QStringLiteral("black"),
-                          QStringLiteral("red"), QStringLiteral("brown")}));
-    EXPECT_TRUE(o[QStringLiteral("notes")].toArray().isEmpty());
-    const QJsonObject twoWays = parsed(zq::app::smdAnswer(QStringLiteral("68R"), true, {}));
-    const QJsonArray notes = twoWays[QStringLiteral("notes")].toArray();
-    ASSERT_EQ(notes.size(), 1);
-    EXPECT_EQ(notes[0].toObject()[QStringLiteral("code")].toString(),
-              QStringLiteral("two-readings"));
-    const QJsonObject jumper = parsed(zq::app::smdAnswer(QStringLiteral("000"), true, {}));
-    EXPECT_EQ(jumper[QStringLiteral("kind")].toString(), QStringLiteral("jumper"));
-    EXPECT_TRUE(jumper[QStringLiteral("tolerance_percent")].isNull());
-}
-
-TEST(ReadCommand, JsonListsBothReadingsAndMarksOnlyTheOneTheMeasurementConfirms) {
-    const QJsonObject o = parsed(
-        zq::app::readAnswer({QStringLiteral("棕"), QStringLiteral("黑"), QStringLiteral("黑"),
-                             QStringLiteral("红"), QStringLiteral("棕")},
-                            QStringLiteral("9,93k"), true, QStringLiteral(",")));
-    EXPECT_EQ(o[QStringLiteral("bands")].toInt(), 5);
-    const QJsonArray readings = o[QStringLiteral("readings")].toArray();
-    ASSERT_EQ(readings.size(), 2);
-    const QJsonObject first = readings[0].toObject(), second = readings[1].toObject();
-    EXPECT_EQ(first[QStringLiteral("direction")].toString(), QStringLiteral("as-entered"));
-    EXPECT_EQ(first[QStringLiteral("value_ohms")].toString(), QStringLiteral("10000"));
-    EXPECT_EQ(first[QStringLiteral("min_ohms")].toString(), QStringLiteral("9900"));
-    EXPECT_TRUE(first[QStringLiteral("likely")].toBool());
-    EXPECT_TRUE(first[QStringLiteral("matches")].toBool());
-    EXPECT_TRUE(first[QStringLiteral("tcr_ppm")].isNull());
-    EXPECT_EQ(second[QStringLiteral("value_ohms")].toString(), QStringLiteral("120"));
-    EXPECT_FALSE(second[QStringLiteral("likely")].toBool());
-    EXPECT_FALSE(second[QStringLiteral("matches")].toBool());
-    // Without a measurement nothing is matched, and an undecided pair has no likely one.
-    const QJsonObject undecided = parsed(zq::app::readAnswer(
-        {QStringLiteral("brown"), QStringLiteral("black"), QStringLiteral("black"),
-         QStringLiteral("red"), QStringLiteral("brown")},
-        std::nullopt, true, {}));
-    for (const auto& r : undecided[QStringLiteral("readings")].toArray()) {
-        EXPECT_TRUE(r.toObject()[QStringLiteral("matches")].isNull());
-        EXPECT_FALSE(r.toObject()[QStringLiteral("likely")].toBool());
-    }
-}
-
-TEST(ReadCommand, SixBandsCarryTheCoefficient) {
-    const QJsonObject o = parsed(zq::app::readAnswer(
-        {QStringLiteral("orange"), QStringLiteral("orange"), QStringLiteral("black"),
-         QStringLiteral("red"), QStringLiteral("brown"), QStringLiteral("red")},
-        std::nullopt, true, {}));
-    const QJsonArray readings = o[QStringLiteral("readings")].toArray();
-    ASSERT_FALSE(readings.isEmpty());
-    EXPECT_EQ(readings[0].toObject()[QStringLiteral("tcr_ppm")].toInt(), 50);
-}
 
 } // namespace
