@@ -19,7 +19,7 @@ using wording::Json;
 
 // The JSON the answers write: no fractions or exponents, which they never use.
 class JsonReader {
-public:
+  public:
     static std::optional<Json> read(std::string_view text) {
         JsonReader r{text};
         Json v = r.value();
@@ -28,12 +28,12 @@ public:
         return v;
     }
 
-private:
+  private:
     explicit JsonReader(std::string_view text) : s_(text) {}
 
     void space() {
-        while (at_ < s_.size() && (s_[at_] == ' ' || s_[at_] == '\n' || s_[at_] == '\r' ||
-                                   s_[at_] == '\t'))
+        while (at_ < s_.size() &&
+               (s_[at_] == ' ' || s_[at_] == '\n' || s_[at_] == '\r' || s_[at_] == '\t'))
             ++at_;
     }
     bool take(char c) {
@@ -94,12 +94,26 @@ private:
             if (at_ >= s_.size()) return std::nullopt;
             const char e = s_[at_++];
             switch (e) {
-            case '"': case '\\': case '/': out += e; break;
-            case 'b': out += '\b'; break;
-            case 'f': out += '\f'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
+            case '"':
+            case '\\':
+            case '/':
+                out += e;
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
             case 'u': {
                 char32_t c32 = hex4();
                 if (c32 >= 0xD800 && c32 < 0xDC00 && word("\\u")) {
@@ -110,7 +124,8 @@ private:
                 append(out, c32);
                 break;
             }
-            default: return std::nullopt;
+            default:
+                return std::nullopt;
             }
         }
         if (!take('"') || !ok_) return std::nullopt;

@@ -117,9 +117,9 @@ TEST_P(ColoursAnswers, TextAndJsonStateTheSameFacts) {
         const std::vector<std::string> parts = split(*tolerance, "，");
         ASSERT_EQ(parts.size(), 2u);
         ASSERT_TRUE(parts[0].starts_with("±") && parts[0].ends_with("%")) << parts[0];
-        EXPECT_EQ(parts[0].substr(std::string("±").size(),
-                                  parts[0].size() - std::string("±").size() - 1),
-                  field(o, "tolerance_percent").text());
+        EXPECT_EQ(
+            parts[0].substr(std::string("±").size(), parts[0].size() - std::string("±").size() - 1),
+            field(o, "tolerance_percent").text());
         const std::vector<std::string> bounds = split(parts[1], " ～ ");
         ASSERT_EQ(bounds.size(), 2u);
         EXPECT_EQ(exactOhms(bounds[0]), field(o, "min_ohms").text());
@@ -183,7 +183,8 @@ TEST_P(ColoursAnswers, TextAndJsonStateTheSameFacts) {
     // 贴片代码：472 4701
     const auto smd = take("贴片代码：");
     EXPECT_EQ(smd ? split(*smd, " ") : std::vector<std::string>(), texts(field(o, "smd")));
-    EXPECT_EQ(lines, std::vector<std::string>()) << "every line of the text is a fact the JSON holds";
+    EXPECT_EQ(lines, std::vector<std::string>())
+        << "every line of the text is a fact the JSON holds";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -191,11 +192,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Asked{"4.7k", "", ""}, Asked{"4k7", "5", ""}, Asked{"R47", "4", "银"},
                     Asked{"9.96k", "", "gold"}, Asked{"0.096", "", ""}, Asked{"4.87k", "", "2%"},
                     Asked{"0.47", "5", ""}, Asked{"100.0001", "", ""}, Asked{"4.8k", "", "2%"},
-                    Asked{"4.8k", "5", "2%"},
-                    Asked{"10k", "5", "1%"}, Asked{"1k", "4", "无"}, Asked{"0", "5", ""},
-                    Asked{"5m", "", ""}, Asked{"99G", "", ""}, Asked{"999G", "5", "紫"},
-                    Asked{"4.7k", "", "灰"}, Asked{"4.7k", "5", "0.25%"}, Asked{"4.75k", "", "黄"},
-                    Asked{"12345", "5", "red"}));
+                    Asked{"4.8k", "5", "2%"}, Asked{"10k", "5", "1%"}, Asked{"1k", "4", "无"},
+                    Asked{"0", "5", ""}, Asked{"5m", "", ""}, Asked{"99G", "", ""},
+                    Asked{"999G", "5", "紫"}, Asked{"4.7k", "", "灰"}, Asked{"4.7k", "5", "0.25%"},
+                    Asked{"4.75k", "", "黄"}, Asked{"12345", "5", "red"}));
 
 // What the text refuses, --json refuses with the same reason; each fix's refusal among them.
 TEST(ColoursAnswers, RefusalsAreTheSameBothWays) {
@@ -251,7 +251,8 @@ TEST(ColoursAnswers, PrecisionTolerancesAndALoneSmallMAreAnswered) {
     const auto five = zq::answers::coloursAnswer({"20k", "4", "20%"}, false, ".");
     EXPECT_TRUE(five.out.starts_with("色环：红 黑 橙 无（四环电阻）\n"));
     const auto m = zq::answers::coloursAnswer({"5m", {}, {}}, false, ".");
-    EXPECT_TRUE(contains(m.out, "说明：小写 m 按 M（兆）读，即 5.00MΩ；色环电阻没有毫欧（mΩ）的。\n"))
+    EXPECT_TRUE(
+        contains(m.out, "说明：小写 m 按 M（兆）读，即 5.00MΩ；色环电阻没有毫欧（mΩ）的。\n"))
         << m.out;
 }
 

@@ -43,9 +43,8 @@ std::string direction(const std::string& shown) {
 
 bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return lower(x) == lower(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // A colour by the name the text gives it, or the one typed.
@@ -116,8 +115,7 @@ Fields notesFacts(const std::string& notes, std::string& measured) {
         rare("(...)色误差环少见"), measure("量到的 (\\S+) ((?:不)?在) ");
     std::smatch m, o, r, x;
     const bool isMember = std::regex_search(notes, m, member),
-               isOff = std::regex_search(notes, o, off),
-               isRare = std::regex_search(notes, r, rare),
+               isOff = std::regex_search(notes, o, off), isRare = std::regex_search(notes, r, rare),
                measuredNamed = std::regex_search(notes, x, measure);
     if (measuredNamed) measured = exact(capture(x, 1));
     return {isMember ? capture(m, 1) : "null",
@@ -132,7 +130,8 @@ Said fromText(const std::string& text) {
     static const std::regex reading(
         "^(●|○) (\\S+)：(.+) → (\\S+) (±\\S+?)(?: (\\d+)ppm/K)?（(\\S+) ～ (\\S+)）$"),
         ruledOut("^✕ (\\S+?)，(第...环)是(.+?)；"),
-        change("^？ (第...环)可能是(.+?)而不是(.+?)：那样(\\S+?)是 (\\S+) (±\\S+)，和量到的相符。$"),
+        change(
+            "^？ (第...环)可能是(.+?)而不是(.+?)：那样(\\S+?)是 (\\S+) (±\\S+)，和量到的相符。$"),
         likely("^(?:量到的阻值只和|更可能是|只有)(从左往右读|从右往左读)"),
         bothWays("所以更可能是(从左往右读|从右往左读)");
     Said out;
@@ -354,8 +353,8 @@ TEST(ReadCommand, TheMissingToleranceBandOfFourIsReadAsTheThreeBandPart) {
 }
 
 TEST(ReadCommand, SpacesRoundAColourNameAreNotPartOfIt) {
-    const zq::answers::Answer spaced = zq::answers::readAnswer(
-        {" 黄", "紫 ", "\t红\u3000", " Gold "}, std::nullopt, false, {});
+    const zq::answers::Answer spaced =
+        zq::answers::readAnswer({" 黄", "紫 ", "\t红\u3000", " Gold "}, std::nullopt, false, {});
     const zq::answers::Answer plain =
         zq::answers::readAnswer({"黄", "紫", "红", "金"}, std::nullopt, false, {});
     EXPECT_EQ(spaced.status, 0) << spaced.err;
@@ -423,7 +422,7 @@ TEST(ReadCommand, TheWiderGapDecidesWhereTheColoursCannot) {
         const Json o = parsedJson(json.out).value_or(Json());
         EXPECT_TRUE((text.out + text.err).starts_with(c.verdict)) << text.out << text.err;
         const Json::Array& verdict = field(o, "verdict").items();
-        const std::string code = text.status != 0 ? field(o, "code").text()
+        const std::string code = text.status != 0  ? field(o, "code").text()
                                  : verdict.empty() ? std::string()
                                                    : field(verdict[0], "code").text();
         EXPECT_EQ(code, c.code);
@@ -461,10 +460,10 @@ TEST(ReadCommand, JsonListsBothReadingsAndMarksOnlyTheOneTheMeasurementConfirms)
 }
 
 TEST(ReadCommand, SixBandsCarryTheCoefficient) {
-    const std::optional<Json> o = parsedJson(
-        zq::answers::readAnswer({"orange", "orange", "black", "red", "brown", "red"}, std::nullopt,
-                                true, {})
-            .out);
+    const std::optional<Json> o =
+        parsedJson(zq::answers::readAnswer({"orange", "orange", "black", "red", "brown", "red"},
+                                           std::nullopt, true, {})
+                       .out);
     ASSERT_TRUE(o);
     const Json::Array& readings = field(*o, "readings").items();
     ASSERT_FALSE(readings.empty());

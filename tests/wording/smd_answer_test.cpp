@@ -57,8 +57,7 @@ std::optional<std::vector<int>> fromEnglish(const Json& o, std::string_view key)
 
 // The superscript digits ⁰…⁹, each as its UTF-8 text.
 int superscriptValue(const std::string& s) {
-    static const std::vector<std::string> kDigits{"⁰", "¹", "²", "³", "⁴",
-                                                  "⁵", "⁶", "⁷", "⁸", "⁹"};
+    static const std::vector<std::string> kDigits{"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
     const auto at = std::find(kDigits.begin(), kDigits.end(), s);
     return at == kDigits.end() ? -1 : int(at - kDigits.begin());
 }
@@ -86,8 +85,7 @@ void expectLineMatches(const std::string& line, const Json& json, const std::str
 
     const std::string sum = m[6];
     static const std::regex eia("^(\\d\\d) → (\\d+)，(\\d+) × ([0-9.]+) = ([0-9.]+)([KMG]?)Ω$");
-    static const std::regex digits(
-        "^(\\d+) × 10(⁰|¹|²|³|⁴|⁵|⁶|⁷|⁸|⁹) = ([0-9.]+)([KMG]?)Ω$");
+    static const std::regex digits("^(\\d+) × 10(⁰|¹|²|³|⁴|⁵|⁶|⁷|⁸|⁹) = ([0-9.]+)([KMG]?)Ω$");
     static const std::regex point("^R 当小数点 → ([0-9.]+)([KMG]?)Ω$");
     std::smatch s;
     if (kind == "EIA-96") {
@@ -144,7 +142,7 @@ TEST_P(SmdAnswers, TextAndJsonTellTheSameFacts) {
     const Json::Array& notes = field(o, "notes").items();
     EXPECT_EQ(notes.size(), twoWays ? 1u : 0u);
     EXPECT_EQ(lines.front(), "说明：" + (notes.empty() ? field(o, "explanation").text()
-                                                      : field(notes[0], "text").text()));
+                                                       : field(notes[0], "text").text()));
     lines.erase(lines.begin());
     const auto takeFirst = [&lines] {
         const std::string first = lines.empty() ? std::string() : lines.front();
@@ -156,8 +154,9 @@ TEST_P(SmdAnswers, TextAndJsonTellTheSameFacts) {
         EXPECT_EQ(takeFirst(), "色环：零欧跳线只有一个黑环。");
         EXPECT_EQ(fromEnglish(o, "colours4"), std::vector<int>{zq::model::palette::kBlack});
     } else {
-        for (const auto& [label, key] : {std::pair<std::string, std::string>{"四环色环：", "colours4"},
-                                         std::pair<std::string, std::string>{"五环色环：", "colours5"}}) {
+        for (const auto& [label, key] :
+             {std::pair<std::string, std::string>{"四环色环：", "colours4"},
+              std::pair<std::string, std::string>{"五环色环：", "colours5"}}) {
             const std::optional<std::vector<int>> inJson = fromEnglish(o, key);
             if (!lines.empty() && lines.front().starts_with(label)) {
                 ASSERT_TRUE(inJson.has_value()) << key;

@@ -154,8 +154,7 @@ Json::Object cuesJson(const model::BandReadings& r) {
 }
 
 // The report is the readings as the model gives them, with the measurement as typed.
-std::string readJson(const std::vector<int>& colours,
-                     const std::optional<model::Decimal>& measured,
+std::string readJson(const std::vector<int>& colours, const std::optional<model::Decimal>& measured,
                      const wording::Said& measuredNote, const model::BandReadings& r,
                      const model::DecimalFormat& fmt) {
     Json::Array readings, ruledOut, changes, notes;

@@ -46,8 +46,8 @@ std::string smdJson(const model::SmdAnswer& a, const std::vector<int>& four,
     if (a.readings.size() > 1) o["other_reading"] = readingObject(a.readings[1]);
     Json::Array notes;
     if (a.twoWays)
-        notes.emplace_back(Json::Object{{"code", wording::chipNoteCode(a)},
-                                        {"text", wording::chipNote(a, fmt)}});
+        notes.emplace_back(
+            Json::Object{{"code", wording::chipNoteCode(a)}, {"text", wording::chipNote(a, fmt)}});
     o["notes"] = notes;
     o["explanation"] = wording::chipExplanation(a, r, fmt);
     return jsonText(o);
