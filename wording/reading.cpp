@@ -405,4 +405,28 @@ std::string codeHasNoBands() {
     return translate("Reading", "这个阻值做不成四环或五环色环电阻，主窗口显示不了。");
 }
 
+std::string handOverNote(const model::HandOver& h) {
+    using Refusal = model::HandOver::Refusal;
+    switch (h.refusal) {
+    case Refusal::NothingRead:
+        return nothingToShow(h.tooFewBands);
+    case Refusal::PrecisionTolerance:
+        return precisionStaysHere(h.toleranceColour);
+    case Refusal::CodeHasNoValue:
+        return codeHasNoValue();
+    case Refusal::CodeHasNoBands:
+        return codeHasNoBands();
+    case Refusal::None:
+        break;
+    }
+    std::string note = h.threeBandsAsFour ? threeBandsAsFour()
+                       : h.sixthBand      ? sixthBandLeftBehind(*h.sixthBand)
+                                          : std::string();
+    if (h.misread)
+        note += misreadShownAs(h.misread->readingBand, h.misread->from, h.misread->to);
+    else if (h.undecided)
+        note += undecidedShownAs(*h.undecided);
+    return note;
+}
+
 } // namespace zq::wording

@@ -5,6 +5,7 @@
 // The sentences about a resistor read both ways, for the reading window and the terminal
 // alike. Each one comes with a stable code that machine-read output prints beside it.
 #include "model/band_reading.h"
+#include "model/hand_over.h"
 #include "model/numbers.h"
 #include "model/value_input.h"
 #include "wording/catalogue.h"
@@ -108,5 +109,7 @@ std::string misreadShownAs(int band, int seen, int shown);
 // The hand-over of a chip code that gives no value, or a value no band code carries.
 std::string codeHasNoValue();
 std::string codeHasNoBands();
+// All that is said of a hand-over to the main window, in that order; empty for none.
+std::string handOverNote(const model::HandOver& h);
 
 } // namespace zq::wording

@@ -18,6 +18,8 @@ CASES = [  # code, whether it puts a sentence together
     ('text += translate("W", "作者：%1").arg(name) + kBreak;', False),
     ('box(QStringLiteral("= ") + wording::ohms(v));', True),
     ('box(wording::resultOhms(v, true));', False),
+    ('note = q(wording::threeBandsAsFour()) + note;', True),
+    ('text += q(wording::handOverNote(h)) + kBreak;', False),
     ('// tr("a") + tr("b") in a comment\nx = tr("关闭");', False),
 ]
 failed = [(code, want) for code, want in CASES if bool(check.joins_in(code)) != want]

@@ -15,9 +15,9 @@
 #include "wording/words.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace zq::ui {
 
@@ -33,9 +33,9 @@ constexpr model::BodyColour kBodies[] = {model::BodyColour::Beige, model::BodyCo
 } // namespace
 
 ReadingWindow::ReadingWindow(zq::Form& mainWindow, BandsReceiver& receiver)
-    : SecondaryWindow(designs::readingWindow(), mainWindow), Entered(label(QStringLiteral("Entered"))),
-      Verdict(label(QStringLiteral("Verdict"))), SmdAnswer(label(QStringLiteral("SmdAnswer"))),
-      receiver_(receiver) {
+    : SecondaryWindow(designs::readingWindow(), mainWindow),
+      Entered(label(QStringLiteral("Entered"))), Verdict(label(QStringLiteral("Verdict"))),
+      SmdAnswer(label(QStringLiteral("SmdAnswer"))), receiver_(receiver) {
     verdictTop_ = Verdict.Top();
     for (int i = 0; i < model::palette::kPaintedSize; ++i)
         Chip[std::size_t(i)] = &image(QStringLiteral("Chip"), i);
@@ -347,87 +347,12 @@ void ReadingWindow::stackReadings() {
 
 void ReadingWindow::showButtonClicked() {
     if (receiver_.receiverWindow().unloaded()) return;
-    if (lastUsed_ == LastUsed::Code) return showCode();
-    // A measurement no reading holds, with one band that may have been misread: the window's
-    // suggestion is what goes over.
-    const bool anyMatch =
-        std::any_of(Readings.readings.begin(), Readings.readings.end(),
-                    [](const model::BandReadingItem& r) { return r.matches.value_or(false); });
-    if (!anyMatch && !Readings.changes.empty()) {
-        const model::BandChange& change = Readings.changes.front();
-        std::vector<int> colours = Bands;
-        colours[std::size_t(change.band - 1)] = change.to;
-        if (change.direction == model::Direction::Reversed)
-            std::reverse(colours.begin(), colours.end());
-        return showBandsInMain(colours, change.reading.value,
-                               q(wording::misreadShownAs(change.readingBand, change.from, change.to)));
-    }
-    const model::BandReadingItem* chosen = nullptr;
-    for (const model::BandReadingItem& r : Readings.readings)
-        if (r.likely) chosen = &r;
-    if (!chosen && !Readings.readings.empty()) chosen = &Readings.readings.front();
-    if (!chosen) {
-        say(q(wording::nothingToShow(Bands.size() < std::size_t(kFewest))));
-        return;
-    }
-    showBandsInMain(chosen->colours, chosen->reading.value,
-                    !chosen->likely && Readings.readings.size() > 1
-                        ? q(wording::undecidedShownAs(chosen->direction))
-                        : QString());
-}
-
-void ReadingWindow::showBandsInMain(const std::vector<int>& c, const model::Decimal& value,
-                                    QString note) {
-    const model::ColourRecord& tolerance =
-        model::colourRecord(c.size() == 3 ? model::palette::kNone : c[c.size() == 4 ? 3 : 4]);
-    if (!tolerance.hasTolerance()) {
-        say(q(wording::precisionStaysHere(tolerance.index)));
-        return;
-    }
-    model::ColourAnswer a;
-    a.value = value;
-    a.tolerance = tolerance.tolerance;
-    switch (c.size()) {
-    case 3:
-        // A part with no tolerance band is the main window's four-band part with 无色.
-        a.bands = 4;
-        a.palette = {c[0], c[1], c[2], model::palette::kNone, model::palette::kNone};
-        note = q(wording::threeBandsAsFour()) + note;
-        break;
-    case 4:
-        a.bands = 4;
-        a.palette = {c[0], c[1], c[2], model::palette::kNone, c[3]};
-        break;
-    default:
-        a.bands = 5;
-        a.palette = {c[0], c[1], c[2], c[3], c[4]};
-        if (c.size() == 6) note = q(wording::sixthBandLeftBehind(c[5])) + note;
-        break;
-    }
-    if (!note.isEmpty()) say(note);
-    receiver_.showColours(a);
+    const model::HandOver h = lastUsed_ == LastUsed::Code ? model::handOverCode(Smd)
+                                                          : model::handOverReading(Readings, Bands);
+    if (const std::string note = wording::handOverNote(h); !note.empty()) say(q(note));
+    if (!h.part) return;
+    receiver_.showColours(*h.part);
     // The reading is on the multimeter and in the flow chart: put them in view.
-    bringToFront(receiver_.receiverWindow());
-}
-
-// The chip's value, on the part the main window can draw: four bands where they carry it
-// exactly, else five.
-void ReadingWindow::showCode() {
-    if (Smd.readings.empty()) {
-        say(q(wording::codeHasNoValue()));
-        return;
-    }
-    const model::SmdReading& r = Smd.readings.front();
-    const int bands = model::makeable(r.value, 4) ? 4 : 5;
-    const model::Tolerance tolerance =
-        r.tolerance ? model::Tolerance(*model::colourOfTolerance(*r.tolerance))
-                    : model::Tolerance(model::defaultTolerance(bands));
-    const model::Finding f = model::findColours(r.value, bands, tolerance);
-    if (!f.answer || !f.answer->exact) {
-        say(q(wording::codeHasNoBands()));
-        return;
-    }
-    receiver_.showColours(*f.answer);
     bringToFront(receiver_.receiverWindow());
 }
 
@@ -445,8 +370,8 @@ void ReadingWindow::smdReturnPressed() {
             lines << q(wording::chipLine(Smd, r, fmt));
         lines << q(wording::chipComment(Smd, fmt));
         const model::SmdReading& first = Smd.readings.front();
-        if (const QString bands = q(wording::chipBandsLine(model::bandsOfCode(first, 4),
-                                                         model::bandsOfCode(first, 5)));
+        if (const QString bands = q(
+                wording::chipBandsLine(model::bandsOfCode(first, 4), model::bandsOfCode(first, 5)));
             !bands.isEmpty())
             lines << bands;
     }

@@ -63,9 +63,6 @@ class ReadingWindow : public SecondaryWindow {
   private:
     // What the hand-over sends: the chip code when its field was used last, else the bands.
     enum class LastUsed { Bands, Code };
-    void showBandsInMain(const std::vector<int>& colours, const model::Decimal& value,
-                         QString note);
-    void showCode();
     LastUsed lastUsed_ = LastUsed::Bands;
     void stackReadings();
     double verdictTop_ = 0;                                // twips, as the design has it
