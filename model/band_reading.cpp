@@ -248,4 +248,18 @@ BandReadings readBothWays(std::span<const int> asSeen, const std::optional<Decim
     return out;
 }
 
+std::string_view codeOf(InputProblem p) {
+    switch (p) {
+    case InputProblem::None:
+        return "";
+    case InputProblem::BandCount:
+        return "band-count";
+    case InputProblem::AbsentBand:
+        return "absent-band";
+    case InputProblem::NotAColour:
+        return "not-a-colour";
+    }
+    return "";
+}
+
 } // namespace zq::model

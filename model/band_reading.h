@@ -29,6 +29,8 @@ enum class InputProblem {
     AbsentBand, // "none" on a band other than the missing tolerance band at an end of four
     NotAColour, // a palette index that is no band colour
 };
+// Stable ASCII names of the problems, as refusals carry them: "band-count", "absent-band".
+std::string_view codeOf(InputProblem p);
 
 struct BandReadingItem {
     Direction direction = Direction::AsEntered;

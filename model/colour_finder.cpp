@@ -158,6 +158,16 @@ std::string_view codeOf(NoteCode n) {
     return "";
 }
 
+ColoursOfValue coloursOfValue(const ValueInput& typed, int bands, Tolerance tolerance) {
+    ColoursOfValue out{typed, {}};
+    if (typed.ok) out.finding = findColours(typed.ohms, bands, tolerance);
+    return out;
+}
+
+std::string_view ColoursOfValue::refusalCode() const {
+    return !typed.ok ? codeOf(typed.refusal) : codeOf(finding.refusal);
+}
+
 Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance) {
     Finding f;
     f.bands = bands;

@@ -123,6 +123,15 @@ struct Finding {
 // below 0.1 Ω is too small for any.
 Finding findColours(const Decimal& ohms, int bands, Tolerance tolerance);
 
+// A value as typed and its colours: the question the value window and the terminal both ask.
+struct ColoursOfValue {
+    ValueInput typed;
+    Finding finding; // found only for a value that was read
+    bool answered() const { return finding.answer.has_value(); }
+    std::string_view refusalCode() const; // the reader's, else the finder's; "" when answered
+};
+ColoursOfValue coloursOfValue(const ValueInput& typed, int bands, Tolerance tolerance);
+
 // Largest and smallest non-zero values a kind of resistor can carry: the smallest is the
 // first without a black first band (0.1 Ω on four bands, 1 Ω on five).
 Decimal largestValue(int bands);

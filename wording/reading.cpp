@@ -184,14 +184,14 @@ Said inputRefusal(const model::BandReadings& r) {
     case model::InputProblem::None:
         return {};
     case model::InputProblem::BandCount:
-        return {std::string("band-count"),
+        return {std::string(model::codeOf(r.problem)),
                 translate("Reading", "色环电阻有三到六个环，这里有 %1 个。").arg(r.bandCount)};
     case model::InputProblem::AbsentBand:
-        return {std::string("absent-band"),
+        return {std::string(model::codeOf(r.problem)),
                 translate("Reading", "%1是无色：无色就是没有环，只输入看得见的色环。")
                     .arg(bandOrdinal(r.problemBand))};
     case model::InputProblem::NotAColour:
-        return {std::string("not-a-colour"),
+        return {std::string(model::codeOf(r.problem)),
                 translate("Reading", "%1不是一种颜色。").arg(bandOrdinal(r.problemBand))};
     }
     return {};

@@ -98,6 +98,10 @@ std::string inputNote(const model::ValueInput& v, const model::DecimalFormat& fm
         .arg(ohms(v.ohms, fmt));
 }
 
+std::string coloursRefusal(const model::ColoursOfValue& c, const model::DecimalFormat& fmt) {
+    return c.typed.ok ? findingReason(c.finding, fmt) : inputReason(c.typed);
+}
+
 std::string findingReason(const model::Finding& f, const model::DecimalFormat& fmt) {
     using R = model::FindingRefusal;
     switch (f.refusal) {

@@ -18,6 +18,8 @@ std::string inputNote(const model::ValueInput& v, const model::DecimalFormat& fm
 
 // Why a value gets no colours.
 std::string findingReason(const model::Finding& f, const model::DecimalFormat& fmt = {});
+// Why a typed value gets no colours: it could not be read, or the finder refused it.
+std::string coloursRefusal(const model::ColoursOfValue& c, const model::DecimalFormat& fmt = {});
 
 // One note of a finding.
 std::string note(const model::Note& n, const model::DecimalFormat& fmt = {});

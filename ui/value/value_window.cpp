@@ -206,22 +206,17 @@ void ValueWindow::findAgain() {
 }
 
 bool ValueWindow::find() {
-    const std::string point = wording::userNumbers().point;
-    const model::DecimalFormat fmt{point};
+    const model::DecimalFormat& fmt = wording::userNumbers();
     const model::ValueAndTolerance typed =
-        model::parseValueAndTolerance(valueField().toPlainText().toStdString(), point);
+        model::parseValueAndTolerance(valueField().toPlainText().toStdString(), fmt.point);
     Tolerance = typed.tolerance ? *typed.tolerance : chosen_;
     showChoices();
-    if (!typed.value.ok) {
-        showReason(q(wording::inputReason(typed.value)));
+    const model::ColoursOfValue c = model::coloursOfValue(typed.value, Bands, Tolerance);
+    if (!c.answered()) {
+        showReason(q(wording::coloursRefusal(c, fmt)));
         return false;
     }
-    const model::Finding f = model::findColours(typed.value.ohms, Bands, Tolerance);
-    if (!f.answer) {
-        showReason(q(wording::findingReason(f, fmt)));
-        return false;
-    }
-    showAnswer(f, typed.value);
+    showAnswer(c.finding, typed.value);
     if (Combinations) Combinations->setWanted(typed.value.ohms, model::hundredthsOf(Tolerance));
     return true;
 }

@@ -256,10 +256,12 @@ Answer coloursAnswer(const ColoursQuestion& question, bool json, const std::stri
                            json);
         tolerance = *named;
     }
-    const model::ValueInput typed = model::parseValue(question.value, point);
-    if (!typed.ok) return refused(model::codeOf(typed.refusal), wording::inputReason(typed), json);
-    const model::Finding f = model::findColours(typed.ohms, bands, tolerance);
-    if (!f.answer) return refused(model::codeOf(f.refusal), wording::findingReason(f, fmt), json);
+    const model::ColoursOfValue asked =
+        model::coloursOfValue(model::parseValue(question.value, point), bands, tolerance);
+    if (!asked.answered())
+        return refused(asked.refusalCode(), wording::coloursRefusal(asked, fmt), json);
+    const model::ValueInput& typed = asked.typed;
+    const model::Finding& f = asked.finding;
     ColoursReport report{question.value, typed, f, model::smdCodesFor(typed.ohms), {}, {}};
     if (question.have) {
         report.have = readHave(*question.have, json);

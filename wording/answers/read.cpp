@@ -199,7 +199,8 @@ Answer readAnswer(const std::vector<std::string>& colourNames,
     const model::DecimalFormat fmt{point};
     if (colourNames.size() < std::size_t(model::kFewestBands) ||
         colourNames.size() > std::size_t(model::kMostBands))
-        return refusal("band-count", wording::bandCountRefusal(int(colourNames.size())), json);
+        return refusal(std::string(model::codeOf(model::InputProblem::BandCount)),
+                       wording::bandCountRefusal(int(colourNames.size())), json);
     std::vector<int> colours;
     for (const std::string& typed : colourNames) {
         // A blank word is the missing band, as 无 is; the model says where that may stand.
