@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 
 namespace zq::model {
@@ -103,7 +104,8 @@ SmdAnswer readWithPoint(SmdAnswer a) {
     const std::size_t at = s.find('R');
     const std::string whole = s.substr(0, at), fraction = s.substr(at + 1);
     const Decimal value = Decimal::fromParts(whole, fraction, 0);
-    const int number = s.size() == 3 && at == 2 ? std::stoi(whole) : 0;
+    int number = 0;
+    if (s.size() == 3 && at == 2) std::from_chars(whole.data(), whole.data() + whole.size(), number);
     const bool eia = number >= 1 && number <= 96;
     if (eia) a.readings.push_back(eiaReading(number, 'R'));
     const SmdReason pointRefused = value.isZero() ? SmdReason::ZeroWithPoint
@@ -132,7 +134,8 @@ SmdAnswer readDigits(SmdAnswer a) {
     const std::string& s = a.code;
     const std::string sig = s.substr(0, s.size() - 1);
     const int power = s.back() - '0';
-    const std::uint64_t digits = std::stoull(sig);
+    std::uint64_t digits = 0;
+    std::from_chars(sig.data(), sig.data() + sig.size(), digits);
     a.refusal.significant = sig;
     a.refusal.power = power;
     if (digits == 0) return refused(a, SmdReason::ZeroWithPower); // all zeros are read before

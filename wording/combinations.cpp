@@ -7,6 +7,7 @@
 #include "wording/words.h"
 
 #include <array>
+#include <charconv>
 
 namespace zq::wording {
 
@@ -85,7 +86,8 @@ bool shownExactly(const model::Combination& c) {
     // In lowest terms the value has at most three decimals when the denominator divides 1000.
     const std::string d = c.denominator.text();
     if (d.size() > 4) return false;
-    const int den = std::stoi(d);
+    int den = 0;
+    std::from_chars(d.data(), d.data() + d.size(), den);
     return den > 0 && 1000 % den == 0;
 }
 

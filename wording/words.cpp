@@ -8,6 +8,7 @@
 #include "model/typed_text.h"
 
 #include <array>
+#include <charconv>
 #include <cstdlib>
 
 namespace zq::wording {
@@ -52,7 +53,9 @@ model::Decimal fourDigits(const model::Decimal& value) {
     constexpr std::size_t kDigits = 4;
     const std::string& d = value.digits();
     if (d.size() <= kDigits) return value;
-    const std::uint64_t kept = std::stoull(d.substr(0, kDigits)) + (d[kDigits] >= '5' ? 1 : 0);
+    std::uint64_t kept = 0;
+    std::from_chars(d.data(), d.data() + kDigits, kept);
+    kept += d[kDigits] >= '5' ? 1 : 0;
     return model::Decimal::of(kept, value.exponent() + int(d.size() - kDigits));
 }
 
