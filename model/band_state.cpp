@@ -3,7 +3,7 @@
 
 #include "model/band_state.h"
 
-#include "model/colour_table.h"
+#include "model/colour_code.h"
 
 namespace zq::model {
 
@@ -33,7 +33,7 @@ std::array<std::int16_t, 5> flags(const BandState& s) {
 } // namespace
 
 bool BandState::FourBandMode() const {
-    return BandChip[3] == kChipNone;
+    return BandChip[3] == palette::kNone;
 }
 
 int BandState::selectedBand() const {
@@ -51,7 +51,8 @@ void BandState::select(int band) {
 
 BandState BandState::initial() {
     BandState s;
-    s.BandChip = {102, 105, 104, 102, 111};
+    using namespace palette;
+    s.BandChip = {kRed, kGreen, kYellow, kRed, kGold};
     s.Digit1Text = "2";
     s.Digit2Text = "5";
     s.Band3Text = "4";

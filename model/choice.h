@@ -7,7 +7,6 @@
 #include "model/colour_code.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -31,20 +30,18 @@ inline constexpr std::array kWarnings{
 // what comes before it is on screen while it is open.
 struct Effect {
     enum class Kind {
-        Warn,      // a modal warning: `warning`, on `band`, for `colour`
-        PlaceChip, // BandChip[band-1] = chip; repaint that band's image with picture `chip`
+        Warn,        // a modal warning: `warning`, on `band`, for `colour`
+        PlaceColour, // BandChip[band-1] = colour; that band is painted anew
         SetDigit1Text,
         SetDigit2Text,
         SetBand3Text,
         SetMultiplierText, // state text = text
         SetColourName,     // the chosen colour is named: `colour`
-        SetTolerance,      // the tolerance shown: `tolerance`, and its meter picture `picture`
+        SetTolerance,      // the tolerance shown: `tolerance`, that of band 5's `colour`
     };
     Kind kind;
     int band = 0;
-    std::uint8_t chip = 0;
-    std::string text; // the band state's texts: digits and multipliers, "4", "0.1", "100"
-    int picture = 0;
+    std::string text{}; // the band state's texts: digits and multipliers, "4", "0.1", "100"
     Warning warning = Warning::DigitBandHasNoDigit;
     int colour = 0;    // palette index
     int tolerance = 0; // hundredths of a per cent
@@ -56,7 +53,7 @@ struct Effect {
 // click does nothing (no band selected, index outside 0..12).
 std::vector<Effect> choose(const BandState& state, int paletteIndex);
 
-// The state part of an effect (PlaceChip, Set*Text); the others change no state.
+// The state part of an effect (PlaceColour, Set*Text); the others change no state.
 void applyToState(BandState& state, const Effect& e);
 
 } // namespace zq::model

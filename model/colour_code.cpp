@@ -12,8 +12,6 @@ namespace zq::model {
 
 namespace {
 
-constexpr int kFirstChip = 101;
-
 using R = BandRole;
 constexpr std::array<BandLayout, 4> kLayouts{{
     {3, 2, {R::Digit, R::Digit, R::Multiplier}, 2000},
@@ -63,12 +61,6 @@ std::span<const ColourRecord> colourRecords() {
 const ColourRecord& colourRecord(int index) {
     assert(index >= 0 && index < palette::kSize);
     return kColourRecords[std::size_t(index)];
-}
-
-const ColourRecord* recordOfChip(int chip) {
-    const int index = chip - kFirstChip;
-    if (index < 0 || index >= palette::kSize) return nullptr;
-    return &kColourRecords[std::size_t(index)];
 }
 
 std::optional<int> colourOfDigit(int digit) {

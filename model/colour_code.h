@@ -44,11 +44,9 @@ struct ColourRecord {
     int tolerance;
     // The tolerance IEC 60062:2016 gives the colour, hundredths of a per cent; 0 for none.
     int iecTolerance;
-    int tcrPpm;           // temperature coefficient, ppm/K (IEC 60062); 0 for none
-    std::uint8_t chip;    // picture that paints the colour on a band
-    int tolerancePicture; // picture of the tolerance on the display; 0 for none
-    Rgb ink;              // the colour painted on a band
-    bool metal;           // painted with a metallic sheen
+    int tcrPpm; // temperature coefficient, ppm/K (IEC 60062); 0 for none
+    Rgb ink;    // the colour painted on a band
+    bool metal; // painted with a metallic sheen
 
     constexpr bool hasDigit() const { return digit != kNoDigit; }
     constexpr bool hasMultiplier() const { return power != kNoPower; }
@@ -61,26 +59,25 @@ struct ColourRecord {
 // table (what the main window shows), with IEC 60062:2016's beside it where they differ.
 // Inks: how the bands are painted.
 inline constexpr std::array<ColourRecord, palette::kSize> kColourRecords{{
-    // index english digit power tol iecTol tcr chip tolPic ink metal
-    {0, "brown", 1, 1, 100, 100, 100, 101, 133, {128, 64, 24}, false},
-    {1, "red", 2, 2, 200, 200, 50, 102, 126, {214, 30, 36}, false},
-    {2, "orange", 3, 3, 0, 5, 15, 103, 0, {246, 128, 22}, false},
-    {3, "yellow", 4, 4, 0, 2, 25, 104, 0, {250, 212, 28}, false},
-    {4, "green", 5, 5, 50, 50, 20, 105, 129, {34, 158, 64}, false},
-    {5, "blue", 6, 6, 20, 25, 10, 106, 128, {30, 84, 210}, false},
-    {6, "violet", 7, 7, 10, 10, 5, 107, 130, {136, 52, 190}, false},
-    {7, "grey", 8, 8, 0, 1, 1, 108, 0, {142, 142, 146}, false},
-    {8, "white", 9, 9, 0, 0, 0, 109, 0, {250, 250, 250}, false},
-    {9, "black", 0, 0, 0, 0, 250, 110, 0, {28, 28, 30}, false},
-    {10, "gold", kNoDigit, -1, 500, 500, 0, 111, 132, {224, 170, 52}, true},
-    {11, "silver", kNoDigit, -2, 1000, 1000, 0, 112, 131, {196, 198, 206}, true},
+    // index english digit power tol iecTol tcr ink metal
+    {0, "brown", 1, 1, 100, 100, 100, {128, 64, 24}, false},
+    {1, "red", 2, 2, 200, 200, 50, {214, 30, 36}, false},
+    {2, "orange", 3, 3, 0, 5, 15, {246, 128, 22}, false},
+    {3, "yellow", 4, 4, 0, 2, 25, {250, 212, 28}, false},
+    {4, "green", 5, 5, 50, 50, 20, {34, 158, 64}, false},
+    {5, "blue", 6, 6, 20, 25, 10, {30, 84, 210}, false},
+    {6, "violet", 7, 7, 10, 10, 5, {136, 52, 190}, false},
+    {7, "grey", 8, 8, 0, 1, 1, {142, 142, 146}, false},
+    {8, "white", 9, 9, 0, 0, 0, {250, 250, 250}, false},
+    {9, "black", 0, 0, 0, 0, 250, {28, 28, 30}, false},
+    {10, "gold", kNoDigit, -1, 500, 500, 0, {224, 170, 52}, true},
+    {11, "silver", kNoDigit, -2, 1000, 1000, 0, {196, 198, 206}, true},
     // No band at all: the bare body shows, and the part is ±20 %.
-    {12, "none", kNoDigit, kNoPower, 2000, 2000, 0, 113, 127, {226, 199, 150}, false},
+    {12, "none", kNoDigit, kNoPower, 2000, 2000, 0, {226, 199, 150}, false},
 }};
 
 std::span<const ColourRecord> colourRecords();
 const ColourRecord& colourRecord(int index); // precondition 0..12
-const ColourRecord* recordOfChip(int chip);  // nullptr for a picture that is no colour
 std::optional<int> colourOfDigit(int digit); // 0..9
 std::optional<int> colourOfPower(int power); // -2..9
 // The colour with this tolerance in the program's own table (hundredths of a per cent).

@@ -32,8 +32,7 @@ const std::array<ColourCode, palette::kSize>& table() {
         std::array<ColourCode, palette::kSize> t{};
         for (const ColourRecord& c : colourRecords()) {
             const Row& row = rows[std::size_t(c.index)];
-            t[std::size_t(c.index)] = {c.index,        c.chip,      row.digit,
-                                       row.multiplier, c.tolerance, c.tolerancePicture};
+            t[std::size_t(c.index)] = {c.index, row.digit, row.multiplier, c.tolerance};
         }
         return t;
     }();
@@ -47,9 +46,9 @@ const ColourCode& colourByIndex(int index) {
     return table()[static_cast<std::size_t>(index)];
 }
 
-const ColourCode* colourByChip(int chip) {
-    const ColourRecord* c = recordOfChip(chip);
-    return c ? &table()[std::size_t(c->index)] : nullptr;
+const ColourCode* findColour(int index) {
+    if (index < 0 || index >= palette::kSize) return nullptr;
+    return &table()[static_cast<std::size_t>(index)];
 }
 
 } // namespace zq::model

@@ -3,24 +3,17 @@
 
 #include "model/readout.h"
 #include "model/colour_code.h"
-#include "model/tick.h"
 
 namespace zq::model {
 
-std::string toleranceOfPicture(int picture) {
-    for (const ColourRecord& c : colourRecords())
-        if (c.tolerancePicture != 0 && c.tolerancePicture == picture)
-            return toleranceText(c.tolerance);
-    return {};
-}
-
-std::string readoutText(std::string_view number, int unitPicture, int tolerancePicture) {
+std::string readoutText(std::string_view number, const Unit* unit,
+                        std::optional<int> toleranceColour) {
     std::string r(number);
-    r += unitOfPicture(unitPicture);
-    const std::string tol = toleranceOfPicture(tolerancePicture);
-    if (!tol.empty()) {
+    if (unit) r += unit->text;
+    if (toleranceColour && *toleranceColour >= 0 && *toleranceColour < palette::kSize &&
+        colourRecord(*toleranceColour).hasTolerance()) {
         if (!r.empty()) r += ' ';
-        r += tol;
+        r += toleranceText(colourRecord(*toleranceColour).tolerance);
     }
     return r;
 }

@@ -13,14 +13,14 @@ namespace zq::model {
 
 namespace {
 
-// A chip without an entry (none; gold and silver as digits) leaves the text as it was.
-std::string digitOf(int chip, const std::string& previous) {
-    const ColourCode* c = colourByChip(chip);
+// A colour without an entry (none; gold and silver as digits) leaves the text as it was.
+std::string digitOf(int colour, const std::string& previous) {
+    const ColourCode* c = findColour(colour);
     return c && !c->digit.empty() ? std::string(c->digit) : previous;
 }
 
-std::string multiplierOf(int chip, const std::string& previous) {
-    const ColourCode* c = colourByChip(chip);
+std::string multiplierOf(int colour, const std::string& previous) {
+    const ColourCode* c = findColour(colour);
     return c && !c->multiplier.empty() ? std::string(c->multiplier) : previous;
 }
 
@@ -50,12 +50,6 @@ Decimal product(const Decimal& a, const Decimal& b) {
 }
 
 } // namespace
-
-std::string_view unitOfPicture(int picture) {
-    for (const Unit& u : kUnits)
-        if (u.picture == picture) return u.text;
-    return {};
-}
 
 TickFacts tick(const BandState& s) {
     TickFacts f;

@@ -8,7 +8,6 @@
 #include "model/units.h"
 
 #include <string>
-#include <string_view>
 
 namespace zq::model {
 
@@ -23,7 +22,7 @@ struct TickFacts {
     int firstWeight = 0, secondWeight = 0; // 100 and 10 on five bands, 10 and 1 on four
     bool thirdRowAdded = false;
     bool multiplierShown = false;
-    // The band texts rederived from the chips.
+    // The band texts rederived from the bands' colours.
     std::string digit1Text, digit2Text, band3Text;
     // The value, exact, and the unit it is shown in.
     Decimal ohms;
@@ -31,9 +30,6 @@ struct TickFacts {
 };
 
 TickFacts tick(const BandState& state);
-
-// The unit a unit picture shows: 134..137 -> "GΩ", "Ω", "KΩ", "MΩ"; else "".
-std::string_view unitOfPicture(int picture);
 
 // Writes the rederived Digit1Text, Digit2Text and Band3Text.
 void applyTick(BandState& state, const TickFacts& facts);

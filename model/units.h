@@ -15,17 +15,16 @@ namespace zq::model {
 
 struct Unit {
     int power;             // the unit is 10^power ohms
-    int picture;           // the unit's picture on the multimeter
     std::string_view text; // "KΩ"
 };
 
 // A value is shown in the largest unit it exceeds, up to 1000 of that unit inclusive: exactly
 // 1000 ohms stays "1000.00Ω".
 inline constexpr std::array<Unit, 4> kUnits{{
-    {0, 135, "Ω"},
-    {3, 136, "KΩ"},
-    {6, 137, "MΩ"},
-    {9, 134, "GΩ"},
+    {0, "Ω"},
+    {3, "KΩ"},
+    {6, "MΩ"},
+    {9, "GΩ"},
 }};
 
 inline const Unit& unitFor(const Decimal& ohms) {

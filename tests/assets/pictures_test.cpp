@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "assets/pictures/pictures.h"
+#include "ui/main/numbered_pictures.h"
 
 namespace {
 
@@ -457,7 +458,8 @@ TEST(PaletteChips, ShowTheColourThatTheirBandChipPaints) {
     };
     for (int i = 0; i <= 12; ++i) {
         const QRgb fill = design(1, "Image29_" + std::to_string(i)).pixel(10, 4);
-        const QImage chip = numbered(101 + i);
+        // The picture the main window paints a band of that colour with.
+        const QImage chip = numbered(zq::ui::bandPicture(i));
         const QRgb band = chip.pixel(chip.width() / 2, chip.height() / 2);
         const bool grey = QColor(fill).hsvSaturation() < 40;
         EXPECT_EQ(grey, QColor(band).hsvSaturation() < 60)

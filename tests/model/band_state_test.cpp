@@ -12,9 +12,11 @@
 namespace zq::model {
 namespace {
 
+using namespace palette;
+
 TEST(BandState, StartUpIsRedGreenYellowRedGoldWithBandOneSelected) {
     const BandState s = BandState::initial();
-    EXPECT_EQ(s.BandChip, (std::array<std::uint8_t, 5>{102, 105, 104, 102, 111}));
+    EXPECT_EQ(s.BandChip, (std::array<std::uint8_t, 5>{kRed, kGreen, kYellow, kRed, kGold}));
     EXPECT_EQ(s.Digit1Text, "2");
     EXPECT_EQ(s.Digit2Text, "5");
     EXPECT_EQ(s.Band3Text, "4");
@@ -54,9 +56,9 @@ TEST(BandState, SelectedBandIsTheFirstTrueFlag) {
 
 TEST(BandState, OnlyAnEmptyBandFourMakesFourBand) {
     BandState s = BandState::initial();
-    s.BandChip[4] = kChipNone;
+    s.BandChip[4] = kNone;
     EXPECT_FALSE(s.FourBandMode());
-    s.BandChip[3] = kChipNone;
+    s.BandChip[3] = kNone;
     EXPECT_TRUE(s.FourBandMode());
 }
 
@@ -64,18 +66,18 @@ TEST(BandState, EachBrokenInvariantIsReported) {
     const std::pair<const char*, std::function<void(BandState&)>> breaks[] = {
         {"two bands selected", [](BandState& s) { s.Band3Selected = -1; }},
         {"flag neither -1 nor 0", [](BandState& s) { s.Band2Selected = 1; }},
-        {"unknown chip", [](BandState& s) { s.BandChip[1] = 114; }},
-        {"band 1 gold", [](BandState& s) { s.BandChip[0] = kChipGold; }},
-        {"band 2 none", [](BandState& s) { s.BandChip[1] = kChipNone; }},
-        {"band 3 none", [](BandState& s) { s.BandChip[2] = kChipNone; }},
-        {"band 3 silver on five bands", [](BandState& s) { s.BandChip[2] = kChipSilver; }},
-        {"band 5 black", [](BandState& s) { s.BandChip[4] = 110; }},
+        {"unknown colour", [](BandState& s) { s.BandChip[1] = kSize; }},
+        {"band 1 gold", [](BandState& s) { s.BandChip[0] = kGold; }},
+        {"band 2 none", [](BandState& s) { s.BandChip[1] = kNone; }},
+        {"band 3 none", [](BandState& s) { s.BandChip[2] = kNone; }},
+        {"band 3 silver on five bands", [](BandState& s) { s.BandChip[2] = kSilver; }},
+        {"band 5 black", [](BandState& s) { s.BandChip[4] = kBlack; }},
         {"stale digit 1", [](BandState& s) { s.Digit1Text = "3"; }},
         {"stale digit 2", [](BandState& s) { s.Digit2Text = ""; }},
         {"stale multiplier", [](BandState& s) { s.MultiplierText = ""; }},
         {"gold band 3 with a digit text",
          [](BandState& s) {
-             s = test::stateWith({102, 105, kChipGold, kChipNone, 111}, 1), s.Band3Text = "4";
+             s = test::stateWith({kRed, kGreen, kGold, kNone, kGold}, 1), s.Band3Text = "4";
          }},
     };
     for (const auto& [what, breakIt] : breaks) {
@@ -84,7 +86,7 @@ TEST(BandState, EachBrokenInvariantIsReported) {
         EXPECT_NE(invariantViolation(s), "") << what;
     }
     // A four-band resistor keeps whatever multiplier text band 4 had.
-    BandState fourBand = test::stateWith({102, 105, kChipGold, kChipNone, 111}, 1);
+    BandState fourBand = test::stateWith({kRed, kGreen, kGold, kNone, kGold}, 1);
     fourBand.MultiplierText = "100";
     EXPECT_EQ(invariantViolation(fourBand), "");
 }

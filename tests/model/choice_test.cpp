@@ -20,35 +20,27 @@ using test::stateWith;
 using W = Warning;
 
 Effect warn(Warning w, int band, int colour) {
-    Effect e{K::Warn, band, 0, {}, 0};
-    e.warning = w;
-    e.colour = colour;
-    return e;
+    return {.kind = K::Warn, .band = band, .warning = w, .colour = colour};
 }
-Effect place(int band, int chip) {
-    return {K::PlaceChip, band, std::uint8_t(chip), {}, 0};
+Effect place(int band, int colour) {
+    return {.kind = K::PlaceColour, .band = band, .colour = colour};
 }
 Effect text(K kind, std::string t) {
-    return {kind, 0, 0, std::move(t), 0};
+    return {.kind = kind, .text = std::move(t)};
 }
 Effect name(int colour) {
-    Effect e{K::SetColourName, 0, 0, {}, 0};
-    e.colour = colour;
-    return e;
+    return {.kind = K::SetColourName, .colour = colour};
 }
-Effect tolerance(int colour, int hundredths, int picture) {
-    Effect e{K::SetTolerance, 0, 0, {}, picture};
-    e.colour = colour;
-    e.tolerance = hundredths;
-    return e;
+Effect tolerance(int colour, int hundredths) {
+    return {.kind = K::SetTolerance, .colour = colour, .tolerance = hundredths};
 }
 
-constexpr int kGold = 10, kSilver = 11, kNone = 12;
-// Band 3 (chips 103, 111, 112) and band 4 (102 or none) in the combinations that matter.
-const std::array<std::uint8_t, 5> kFiveBand{102, 105, 104, 102, 111};
-const std::array<std::uint8_t, 5> kFourBand{102, 105, 104, 113, 111};
-const std::array<std::uint8_t, 5> kBand3Gold{102, 105, 111, 113, 111};
-const std::array<std::uint8_t, 5> kBand3Silver{102, 105, 112, 113, 111};
+constexpr int kRed = 1, kYellow = 3, kGreen = 4, kGold = 10, kSilver = 11, kNone = 12;
+// Band 3 (yellow, gold or silver) and band 4 (red or none) in the combinations that matter.
+const std::array<std::uint8_t, 5> kFiveBand{kRed, kGreen, kYellow, kRed, kGold};
+const std::array<std::uint8_t, 5> kFourBand{kRed, kGreen, kYellow, kNone, kGold};
+const std::array<std::uint8_t, 5> kBand3Gold{kRed, kGreen, kGold, kNone, kGold};
+const std::array<std::uint8_t, 5> kBand3Silver{kRed, kGreen, kSilver, kNone, kGold};
 
 TEST(Choice, DecisionTableAcceptsAndRefuses) {
     // Rows: palette index; columns: band 1..5. A = the colour is placed, W = warning only.
@@ -62,13 +54,13 @@ TEST(Choice, DecisionTableAcceptsAndRefuses) {
         for (int colour = 0; colour <= 12; ++colour)
             for (int band = 1; band <= 5; ++band) {
                 const auto effects = choose(stateWith(chips, band), colour);
-                const bool accepted = std::find(effects.begin(), effects.end(),
-                                                place(band, 101 + colour)) != effects.end();
+                const bool accepted =
+                    std::find(effects.begin(), effects.end(), place(band, colour)) != effects.end();
                 const bool refused = effects.size() == 1 && effects[0].kind == K::Warn;
                 const char expected = grid[colour][band - 1];
                 EXPECT_TRUE(expected == 'A' ? accepted : refused)
                     << "colour " << colour << " band " << band << " four-band "
-                    << (chips[3] == 113);
+                    << (chips[3] == kNone);
             }
 }
 
@@ -103,7 +95,7 @@ TEST(Choice, RefusalsGiveTheirReasonWithTheBandAndColour) {
 }
 
 TEST(Choice, BandFourOnAGoldOrSilverBandThreeIsForcedEmpty) {
-    const Effect forceEmpty = place(4, 113);
+    const Effect forceEmpty = place(4, kNone);
     const Effect clearMultiplier = text(K::SetMultiplierText, "");
     for (int colour = 0; colour < 12; ++colour) {
         // Gold warns first, then empties band 4; silver empties it before the warning opens.
@@ -125,19 +117,19 @@ TEST(Choice, AcceptedColoursWriteTheirTextsInOrder) {
         std::vector<Effect> effects;
     };
     const Case cases[] = {
-        {kFiveBand, 1, 0, {place(1, 101), text(K::SetDigit1Text, "1"), name(0)}},
-        {kFiveBand, 2, 9, {place(2, 110), text(K::SetDigit2Text, "0"), name(9)}},
+        {kFiveBand, 1, 0, {place(1, 0), text(K::SetDigit1Text, "1"), name(0)}},
+        {kFiveBand, 2, 9, {place(2, 9), text(K::SetDigit2Text, "0"), name(9)}},
         // Band 3's text is left to the next tick.
-        {kFiveBand, 3, 6, {name(6), place(3, 107)}},
-        {kBand3Gold, 3, 6, {name(6), place(3, 107)}},
-        {kFourBand, 3, kGold, {place(3, 111), text(K::SetBand3Text, "0.1"), name(kGold)}},
-        {kBand3Gold, 3, kSilver, {place(3, 112), text(K::SetBand3Text, "0.01"), name(kSilver)}},
-        {kFiveBand, 4, kGold, {place(4, 111), text(K::SetMultiplierText, "0.1"), name(kGold)}},
-        {kFourBand, 4, 9, {place(4, 110), text(K::SetMultiplierText, "1"), name(9)}},
-        {kFiveBand, 4, 8, {place(4, 109), text(K::SetMultiplierText, "1000000000"), name(8)}},
+        {kFiveBand, 3, 6, {name(6), place(3, 6)}},
+        {kBand3Gold, 3, 6, {name(6), place(3, 6)}},
+        {kFourBand, 3, kGold, {place(3, kGold), text(K::SetBand3Text, "0.1"), name(kGold)}},
+        {kBand3Gold, 3, kSilver, {place(3, kSilver), text(K::SetBand3Text, "0.01"), name(kSilver)}},
+        {kFiveBand, 4, kGold, {place(4, kGold), text(K::SetMultiplierText, "0.1"), name(kGold)}},
+        {kFourBand, 4, 9, {place(4, 9), text(K::SetMultiplierText, "1"), name(9)}},
+        {kFiveBand, 4, 8, {place(4, 8), text(K::SetMultiplierText, "1000000000"), name(8)}},
         // None on band 4 needs no check and keeps the multiplier text and the colour name.
-        {kFiveBand, 4, kNone, {place(4, 113)}},
-        {kBand3Silver, 4, kNone, {place(4, 113)}},
+        {kFiveBand, 4, kNone, {place(4, kNone)}},
+        {kBand3Silver, 4, kNone, {place(4, kNone)}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(choose(stateWith(c.chips, c.band), c.colour), c.effects)
@@ -148,7 +140,7 @@ TEST(Choice, DigitColoursOnBandOneAreNamed) {
     for (int colour = 0; colour <= 9; ++colour)
         EXPECT_EQ(
             choose(stateWith(kFiveBand, 1), colour),
-            (std::vector{place(1, 101 + colour),
+            (std::vector{place(1, colour),
                          text(K::SetDigit1Text, std::to_string((colour + 1) % 10)), name(colour)}));
 }
 
@@ -156,36 +148,33 @@ TEST(Choice, ToleranceColoursOnBandFive) {
     struct Case {
         int colour;
         int hundredths; // of a per cent
-        int picture;
     };
     const Case cases[] = {
-        {0, 100, 133}, {1, 200, 126},     {4, 50, 129},         {5, 20, 128},
-        {6, 10, 130},  {kGold, 500, 132}, {kSilver, 1000, 131},
+        {0, 100}, {1, 200}, {4, 50}, {5, 20}, {6, 10}, {kGold, 500}, {kSilver, 1000},
     };
     // The colour name stays as it was ...
     for (const Case& c : cases)
-        EXPECT_EQ(
-            choose(stateWith(kFourBand, 5), c.colour),
-            (std::vector{place(5, 101 + c.colour), tolerance(c.colour, c.hundredths, c.picture)}));
+        EXPECT_EQ(choose(stateWith(kFourBand, 5), c.colour),
+                  (std::vector{place(5, c.colour), tolerance(c.colour, c.hundredths)}));
     // ... except for none, which also names itself.
     EXPECT_EQ(choose(stateWith(kFiveBand, 5), kNone),
-              (std::vector{place(5, 113), tolerance(kNone, 2000, 127), name(kNone)}));
+              (std::vector{place(5, kNone), tolerance(kNone, 2000), name(kNone)}));
 }
 
 TEST(Choice, ThreeStepSequenceEndsWithBandFourForcedEmpty) {
     BandState s = BandState::initial();
-    EXPECT_EQ(click(s, 4, kNone), std::vector{place(4, 113)});
+    EXPECT_EQ(click(s, 4, kNone), std::vector{place(4, kNone)});
     EXPECT_TRUE(s.FourBandMode());
     EXPECT_EQ(s.MultiplierText, "100");
 
     click(s, 3, kGold);
-    EXPECT_EQ(s.BandChip[2], 111);
+    EXPECT_EQ(s.BandChip[2], kGold);
     EXPECT_EQ(s.Band3Text, "0.1");
 
     const auto effects = click(s, 4, 1);
     ASSERT_EQ(effects.size(), 3u);
     EXPECT_EQ(effects[0], warn(W::Band4AfterGoldBand3, 4, 1));
-    EXPECT_EQ(s.BandChip, (std::array<std::uint8_t, 5>{102, 105, 111, 113, 111}));
+    EXPECT_EQ(s.BandChip, (std::array<std::uint8_t, 5>{kRed, kGreen, kGold, kNone, kGold}));
     EXPECT_EQ(s.MultiplierText, "");
     EXPECT_EQ(s.selectedBand(), 4);
     EXPECT_EQ(invariantViolation(s), "");
@@ -225,18 +214,18 @@ TEST(Choice, ApplyWritesOnlyTheStatePart) {
     const BandState before = s;
     applyToState(s, warn(W::Band3NeverNone, 3, kNone));
     applyToState(s, name(3));
-    applyToState(s, tolerance(kNone, 2000, 127));
-    applyToState(s, place(0, 101)); // no such band
-    applyToState(s, place(6, 101));
+    applyToState(s, tolerance(kNone, 2000));
+    applyToState(s, place(0, 0)); // no such band
+    applyToState(s, place(6, 0));
     EXPECT_EQ(s.BandChip, before.BandChip);
     EXPECT_EQ(s.Digit1Text + s.Digit2Text + s.Band3Text + s.MultiplierText, "254100");
 
-    applyToState(s, place(5, 113));
+    applyToState(s, place(5, kNone));
     applyToState(s, text(K::SetDigit1Text, "a"));
     applyToState(s, text(K::SetDigit2Text, "b"));
     applyToState(s, text(K::SetBand3Text, "c"));
     applyToState(s, text(K::SetMultiplierText, "d"));
-    EXPECT_EQ(s.BandChip[4], 113);
+    EXPECT_EQ(s.BandChip[4], kNone);
     EXPECT_EQ(s.Digit1Text + s.Digit2Text + s.Band3Text + s.MultiplierText, "abcd");
     EXPECT_EQ(s.selectedBand(), 1);
 }

@@ -527,10 +527,8 @@ TEST(StandardValues, AreTheMemberItselfOrTheNearestOnEachSide) {
 TEST(ChoicesFor, ReachTheAnswerWithoutARefusalFromEveryKindOfState) {
     // Four-band with a gold or silver band 3 refuses band 4, five-band refuses gold and silver
     // on band 3: the order of the clicks must step round both.
-    const std::array<std::array<std::uint8_t, 5>, 4> starts{{{102, 105, 104, 102, 111},
-                                                             {104, 107, 111, 113, 111},
-                                                             {104, 107, 112, 113, 113},
-                                                             {110, 110, 110, 109, 106}}};
+    const std::array<std::array<std::uint8_t, 5>, 4> starts{
+        {{1, 4, 3, 1, 10}, {3, 6, 10, 12, 10}, {3, 6, 11, 12, 12}, {9, 9, 9, 8, 5}}};
     for (const char* typed : {"4.7", "0.47", "4.7k", "470k", "99G", "0", "0.1"})
         for (const int bands : {4, 5})
             for (const int tolerance : kTolerancePalette) {
@@ -547,7 +545,7 @@ TEST(ChoicesFor, ReachTheAnswerWithoutARefusalFromEveryKindOfState) {
                             EXPECT_NE(e.kind, Effect::Kind::Warn)
                                 << typed << " band " << band << ": " << e.text;
                     for (std::size_t i = 0; i < 5; ++i)
-                        EXPECT_EQ(s.BandChip[i], colourRecord(f.answer->palette[i]).chip) << typed;
+                        EXPECT_EQ(s.BandChip[i], f.answer->palette[i]) << typed;
                     EXPECT_EQ(invariantViolation(s), "");
                 }
             }
@@ -559,20 +557,21 @@ TEST(RoundTrip, EveryReachableStateGivesBackColoursThatShowTheSameText) {
     const DecimalFormat dot, comma{","};
     const std::string prefix = "等于： ";
     int checked = 0;
-    for (int b3 = 101; b3 <= 112; ++b3)
-        for (int b4 = 101; b4 <= 113; ++b4) {
-            const bool four = b4 == 113;
-            if (!four && (b3 == 111 || b3 == 112)) continue;
-            for (int b1 = 101; b1 <= 110; ++b1)
-                for (int b2 = 101; b2 <= 110; ++b2)
+    for (int b3 = 0; b3 <= palette::kSilver; ++b3)
+        for (int b4 = 0; b4 <= palette::kNone; ++b4) {
+            const bool four = b4 == palette::kNone;
+            if (!four && (b3 == palette::kGold || b3 == palette::kSilver)) continue;
+            for (int b1 = 0; b1 <= palette::kBlack; ++b1)
+                for (int b2 = 0; b2 <= palette::kBlack; ++b2)
                     for (const int tolerance : kTolerancePalette) {
-                        const std::uint8_t b5 = colourByIndex(tolerance).chip;
+                        const std::uint8_t b5 = std::uint8_t(tolerance);
                         const BandState s =
                             test::stateWith({std::uint8_t(b1), std::uint8_t(b2), std::uint8_t(b3),
                                              std::uint8_t(b4), b5},
                                             1);
                         for (const DecimalFormat* fmt : {&dot, &comma}) {
-                            if (fmt == &comma && b1 != 102) continue; // a sample is enough
+                            if (fmt == &comma && b1 != palette::kRed)
+                                continue; // a sample is enough
                             const std::string shown = prefix + withUnit(tick(s).ohms, *fmt);
                             const ValueInput typed =
                                 parseValue(shown.substr(prefix.size()), fmt->point);
@@ -585,7 +584,8 @@ TEST(RoundTrip, EveryReachableStateGivesBackColoursThatShowTheSameText) {
                                 continue;
                             }
                             // A black first band carries what no part is made with.
-                            if (f.reach && typed.ohms < Decimal::of(1, -1) && b1 == 110) {
+                            if (f.reach && typed.ohms < Decimal::of(1, -1) &&
+                                b1 == palette::kBlack) {
                                 ++checked;
                                 continue;
                             }
@@ -593,7 +593,7 @@ TEST(RoundTrip, EveryReachableStateGivesBackColoursThatShowTheSameText) {
                             ASSERT_TRUE(f.answer->exact) << shown;
                             // The same value as the main window writes it.
                             ASSERT_EQ(prefix + withUnit(f.answer->value, *fmt), shown);
-                            ASSERT_EQ(colourRecord(f.answer->palette[4]).chip, b5);
+                            ASSERT_EQ(f.answer->palette[4], b5);
                             ++checked;
                         }
                     }

@@ -9,8 +9,8 @@ namespace zq::model {
 
 namespace {
 
-bool isGoldOrSilver(int chip) {
-    return chip == kChipGold || chip == kChipSilver;
+bool isGoldOrSilver(int colour) {
+    return colour == palette::kGold || colour == palette::kSilver;
 }
 
 } // namespace
@@ -25,25 +25,25 @@ std::string invariantViolation(const BandState& s) {
     if (selected > 1) return "more than one band is selected";
 
     for (std::size_t i = 0; i < s.BandChip.size(); ++i)
-        if (!colourByChip(s.BandChip[i]))
-            return "band " + std::to_string(i + 1) + " holds an unknown chip";
+        if (!findColour(s.BandChip[i]))
+            return "band " + std::to_string(i + 1) + " holds an unknown colour";
 
-    const ColourCode& band1 = *colourByChip(s.BandChip[0]);
-    const ColourCode& band2 = *colourByChip(s.BandChip[1]);
-    const ColourCode& band3 = *colourByChip(s.BandChip[2]);
-    const ColourCode& band4 = *colourByChip(s.BandChip[3]);
-    const ColourCode& band5 = *colourByChip(s.BandChip[4]);
+    const ColourCode& band1 = colourByIndex(s.BandChip[0]);
+    const ColourCode& band2 = colourByIndex(s.BandChip[1]);
+    const ColourCode& band3 = colourByIndex(s.BandChip[2]);
+    const ColourCode& band4 = colourByIndex(s.BandChip[3]);
+    const ColourCode& band5 = colourByIndex(s.BandChip[4]);
     if (band1.digit.empty()) return "band 1 holds a colour without a digit";
     if (band2.digit.empty()) return "band 2 holds a colour without a digit";
-    if (band3.chip == kChipNone) return "band 3 is empty";
-    if (isGoldOrSilver(band3.chip) && !s.FourBandMode())
+    if (band3.index == palette::kNone) return "band 3 is empty";
+    if (isGoldOrSilver(band3.index) && !s.FourBandMode())
         return "band 3 is gold or silver on a five-band resistor";
     if (band5.tolerance == 0) return "band 5 holds a colour without a tolerance";
 
-    // The texts the rules write together with the chips.
+    // The texts the rules write together with the colours.
     if (s.Digit1Text != band1.digit) return "Digit1Text does not match band 1";
     if (s.Digit2Text != band2.digit) return "Digit2Text does not match band 2";
-    if (isGoldOrSilver(band3.chip) && s.Band3Text != band3.multiplier)
+    if (isGoldOrSilver(band3.index) && s.Band3Text != band3.multiplier)
         return "Band3Text does not match the gold or silver multiplier of band 3";
     if (!s.FourBandMode() && s.MultiplierText != band4.multiplier)
         return "MultiplierText does not match band 4";

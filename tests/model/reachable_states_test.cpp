@@ -20,11 +20,11 @@
 namespace zq::model {
 namespace {
 
-int digitOf(int chip) {
-    return chip == 110 ? 0 : chip - 100;
+int digitOf(int colour) {
+    return colour == palette::kBlack ? 0 : colour + 1;
 } // black 0, brown..white 1..9
-int exponentOf(int chip) {
-    return chip == 111 ? -1 : chip == 112 ? -2 : digitOf(chip);
+int exponentOf(int colour) {
+    return colour == palette::kGold ? -1 : colour == palette::kSilver ? -2 : digitOf(colour);
 }
 
 struct Shown {
@@ -37,7 +37,7 @@ std::ostream& operator<<(std::ostream& os, const Shown& s) {
 }
 
 Shown expectedShown(const std::array<std::uint8_t, 5>& chips, const std::string& point) {
-    const bool fourBand = chips[3] == 113;
+    const bool fourBand = chips[3] == palette::kNone;
     const long long digits =
         fourBand ? digitOf(chips[0]) * 10 + digitOf(chips[1])
                  : digitOf(chips[0]) * 100 + digitOf(chips[1]) * 10 + digitOf(chips[2]);
@@ -103,7 +103,7 @@ class KeySet {
 
 class StateKeys {
   public:
-    // Chips and texts; the flags only record the band of the last step, which every step sets.
+    // Colours and texts; the flags only record the band of the last step, which every step sets.
     std::uint64_t operator()(const BandState& s) {
         std::uint64_t key = 0;
         for (const std::uint8_t chip : s.BandChip)

@@ -3,37 +3,38 @@
 
 #include "model/readout.h"
 
+#include "model/colour_code.h"
+
 #include <gtest/gtest.h>
 
 namespace zq::model {
 namespace {
 
-TEST(Readout, EveryUnitPictureReadsAsItsUnit) {
+TEST(Readout, EveryUnitReadsAsItsText) {
     const struct {
-        int picture;
-        const char* unit;
-    } cases[] = {{134, "GΩ"}, {135, "Ω"}, {136, "KΩ"}, {137, "MΩ"}, {133, ""}, {138, ""}};
+        int unit;
+        const char* text;
+    } cases[] = {{0, "Ω"}, {1, "KΩ"}, {2, "MΩ"}, {3, "GΩ"}};
     for (const auto& c : cases)
-        EXPECT_EQ(unitOfPicture(c.picture), c.unit) << c.picture;
+        EXPECT_EQ(readoutText("", &kUnits[std::size_t(c.unit)], std::nullopt), c.text) << c.unit;
 }
 
-TEST(Readout, EveryTolerancePictureReadsAsItsPercentage) {
+TEST(Readout, EveryToleranceColourReadsAsItsPercentage) {
     const struct {
-        int picture;
+        int colour;
         const char* tolerance;
-    } cases[] = {{126, "±2%"},   {127, "±20%"}, {128, "±0.2%"}, {129, "±0.5%"},
-                 {130, "±0.1%"}, {131, "±10%"}, {132, "±5%"},   {133, "±1%"},
-                 {125, ""},      {134, ""},     {0, ""}};
+    } cases[] = {{1, "±2%"},  {12, "±20%"}, {5, "±0.2%"}, {4, "±0.5%"}, {6, "±0.1%"}, {11, "±10%"},
+                 {10, "±5%"}, {0, "±1%"},   {2, ""},      {9, ""},      {13, ""},     {-1, ""}};
     for (const auto& c : cases)
-        EXPECT_EQ(toleranceOfPicture(c.picture), c.tolerance) << c.picture;
+        EXPECT_EQ(readoutText("", nullptr, c.colour), c.tolerance) << c.colour;
 }
 
 TEST(Readout, NumberUnitAndToleranceMakeOneText) {
-    EXPECT_EQ(readoutText("25.40", 136, 132), "25.40KΩ ±5%");
-    EXPECT_EQ(readoutText("0,47", 135, 127), "0,47Ω ±20%");
+    EXPECT_EQ(readoutText("25.40", &kUnits[1], palette::kGold), "25.40KΩ ±5%");
+    EXPECT_EQ(readoutText("0,47", &kUnits[0], palette::kNone), "0,47Ω ±20%");
     // Before the first tick the display shows only its two pictures.
-    EXPECT_EQ(readoutText("", 136, 132), "KΩ ±5%");
-    EXPECT_EQ(readoutText("999.00", 134, 0), "999.00GΩ");
+    EXPECT_EQ(readoutText("", &kUnits[1], palette::kGold), "KΩ ±5%");
+    EXPECT_EQ(readoutText("999.00", &kUnits[3], std::nullopt), "999.00GΩ");
 }
 
 } // namespace

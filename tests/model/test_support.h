@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <ostream>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,13 +21,12 @@ namespace zq::model {
 
 // Readable failure output for effect lists.
 inline void PrintTo(const Effect& e, std::ostream* os) {
-    static constexpr const char* kNames[] = {"Warn",          "PlaceChip",    "SetDigit1Text",
+    static constexpr const char* kNames[] = {"Warn",          "PlaceColour",  "SetDigit1Text",
                                              "SetDigit2Text", "SetBand3Text", "SetMultiplierText",
                                              "SetColourName", "SetTolerance"};
-    *os << kNames[static_cast<int>(e.kind)] << "{band " << e.band << ", chip " << int(e.chip)
-        << ", \"" << e.text << "\", picture " << e.picture << ", warning "
-        << static_cast<int>(e.warning) << ", colour " << e.colour << ", tolerance " << e.tolerance
-        << "}";
+    *os << kNames[static_cast<int>(e.kind)] << "{band " << e.band << ", \"" << e.text
+        << "\", warning " << static_cast<int>(e.warning) << ", colour " << e.colour
+        << ", tolerance " << e.tolerance << "}";
 }
 
 } // namespace zq::model
@@ -41,15 +41,17 @@ inline std::string englishNames(std::span<const int> colours) {
     return out;
 }
 
-// A state the rules could have left: the texts agree with the chips.
-inline BandState stateWith(std::array<std::uint8_t, 5> chips, int selectedBand) {
+// A state the rules could have left: the texts agree with the colours.
+inline BandState stateWith(std::array<std::uint8_t, 5> colours, int selectedBand) {
+    for (const int c : colours) // anything else would be read from beyond the table
+        if (c >= palette::kSize) throw std::invalid_argument("no colour " + std::to_string(c));
     BandState s;
-    s.BandChip = chips;
-    s.Digit1Text = colourByChip(chips[0])->digit;
-    s.Digit2Text = colourByChip(chips[1])->digit;
-    const ColourCode& band3 = *colourByChip(chips[2]);
-    s.Band3Text = chips[3] == kChipNone ? band3.multiplier : band3.digit;
-    s.MultiplierText = colourByChip(chips[3])->multiplier;
+    s.BandChip = colours;
+    s.Digit1Text = colourByIndex(colours[0]).digit;
+    s.Digit2Text = colourByIndex(colours[1]).digit;
+    const ColourCode& band3 = colourByIndex(colours[2]);
+    s.Band3Text = colours[3] == palette::kNone ? band3.multiplier : band3.digit;
+    s.MultiplierText = colourByIndex(colours[3]).multiplier;
     s.select(selectedBand);
     return s;
 }

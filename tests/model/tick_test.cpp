@@ -21,8 +21,8 @@ std::string result(const TickFacts& r) {
     return withUnit(r.ohms, kDot);
 }
 
-TickFacts tickOf(std::array<std::uint8_t, 5> chips) {
-    return tick(stateWith(chips, 1));
+TickFacts tickOf(std::array<std::uint8_t, 5> colours) {
+    return tick(stateWith(colours, 1));
 }
 
 // The chart's shape follows the mode alone: weights, the third row's part, the product box.
@@ -54,7 +54,7 @@ TEST(Tick, FirstTickAfterStartUp) {
     EXPECT_EQ(r.thirdRow, "4");
     EXPECT_EQ(r.multiplier, "100");
     EXPECT_EQ(r.ohms, Decimal::of(25400, 0));
-    EXPECT_EQ(r.unit.picture, 136);
+    EXPECT_EQ(r.unit.power, 3);
     EXPECT_EQ(r.unit.text, "KΩ");
     EXPECT_EQ(result(r), "25.40KΩ");
     EXPECT_EQ(numberInUnit(r.ohms, kDot), "25.40");
@@ -81,39 +81,39 @@ TEST(Tick, NoneOnBandFourSwitchesToTheFourBandChart) {
 }
 
 TEST(Tick, FractionalMultipliersShowNoArtefacts) {
-    const TickFacts r = tickOf({104, 107, 112, 113, 111}); // 47 x 0.01
+    const TickFacts r = tickOf({3, 6, 11, 12, 10}); // 47 x 0.01
     EXPECT_EQ(r.ohms, Decimal::of(47, -2));
     EXPECT_EQ(result(r), "0.47Ω");
     EXPECT_EQ(numberInUnit(r.ohms, kDot), "0.47");
-    EXPECT_EQ(r.unit.picture, 135);
-    EXPECT_EQ(result(tickOf({101, 102, 111, 113, 111})), "1.20Ω"); // 12 x 0.1
-    EXPECT_EQ(result(tickOf({101, 110, 101, 111, 111})), "10.10Ω"); // 101 x 0.1
+    EXPECT_EQ(r.unit.power, 0);
+    EXPECT_EQ(result(tickOf({0, 1, 10, 12, 10})), "1.20Ω"); // 12 x 0.1
+    EXPECT_EQ(result(tickOf({0, 9, 0, 10, 10})), "10.10Ω"); // 101 x 0.1
 }
 
 TEST(Tick, UnitBoundsAreInclusiveAbove) {
     struct Case {
-        std::array<std::uint8_t, 5> chips;
+        std::array<std::uint8_t, 5> colours;
         const char* shown;
-        int picture;
+        int power; // of the unit
     };
     const Case cases[] = {
-        {{101, 110, 102, 113, 111}, "1000.00Ω", 135},  // 10 x 100
-        {{101, 110, 101, 101, 111}, "1.01KΩ", 136},    // 101 x 10
-        {{101, 110, 105, 113, 111}, "1000.00KΩ", 136}, // 10 x 100000
-        {{101, 110, 110, 106, 111}, "100.00MΩ", 137},  // 100 x 1000000
-        {{101, 110, 108, 113, 111}, "1000.00MΩ", 137}, // 10 x 100000000
-        {{101, 110, 109, 113, 111}, "10.00GΩ", 134},   // 10 x 1000000000
-        {{109, 109, 109, 109, 111}, "999.00GΩ", 134},  // the largest value
-        {{110, 110, 101, 112, 111}, "0.01Ω", 135},     // the smallest non-zero one
-        {{110, 110, 110, 109, 111}, "0.00Ω", 135},
+        {{0, 9, 1, 12, 10}, "1000.00Ω", 0},  // 10 x 100
+        {{0, 9, 0, 0, 10}, "1.01KΩ", 3},     // 101 x 10
+        {{0, 9, 4, 12, 10}, "1000.00KΩ", 3}, // 10 x 100000
+        {{0, 9, 9, 5, 10}, "100.00MΩ", 6},   // 100 x 1000000
+        {{0, 9, 7, 12, 10}, "1000.00MΩ", 6}, // 10 x 100000000
+        {{0, 9, 8, 12, 10}, "10.00GΩ", 9},   // 10 x 1000000000
+        {{8, 8, 8, 8, 10}, "999.00GΩ", 9},   // the largest value
+        {{9, 9, 0, 11, 10}, "0.01Ω", 0},     // the smallest non-zero one
+        {{9, 9, 9, 8, 10}, "0.00Ω", 0},
     };
     for (const Case& c : cases) {
-        const TickFacts r = tickOf(c.chips);
+        const TickFacts r = tickOf(c.colours);
         EXPECT_EQ(result(r), c.shown);
-        EXPECT_EQ(r.unit.picture, c.picture) << c.shown;
+        EXPECT_EQ(r.unit.power, c.power) << c.shown;
     }
-    EXPECT_EQ(tickOf({109, 109, 109, 109, 111}).ohms, Decimal::of(999, 9));
-    EXPECT_EQ(tickOf({109, 109, 109, 109, 111}).unit.text, "GΩ");
+    EXPECT_EQ(tickOf({8, 8, 8, 8, 10}).ohms, Decimal::of(999, 9));
+    EXPECT_EQ(tickOf({8, 8, 8, 8, 10}).unit.text, "GΩ");
 }
 
 TEST(Tick, BandThreeLabelLagsOneTick) {
@@ -131,7 +131,7 @@ TEST(Tick, BandThreeLabelLagsOneTick) {
 }
 
 TEST(Tick, SteadyStateRewritesTheSameTexts) {
-    BandState s = stateWith({102, 105, 102, 113, 111}, 1);
+    BandState s = stateWith({1, 4, 1, 12, 10}, 1);
     s.Band3Text = "2"; // left over from five-band mode
     const TickFacts first = tick(s);
     EXPECT_EQ(first.band3Text, "100");
@@ -149,18 +149,18 @@ TEST(Tick, ShownWithTheUsersDecimalSeparator) {
     EXPECT_EQ(numberInUnit(r.ohms, comma), "25,40");
     EXPECT_EQ(withUnit(r.ohms, comma), "25,40KΩ");
     // Band texts are still read with a dot.
-    EXPECT_EQ(withUnit(tick(stateWith({104, 107, 112, 113, 111}, 1)).ohms, comma), "0,47Ω");
+    EXPECT_EQ(withUnit(tick(stateWith({3, 6, 11, 12, 10}, 1)).ohms, comma), "0,47Ω");
 }
 
-TEST(Tick, ChipsWithoutATextLeaveTheOldText) {
+TEST(Tick, ColoursWithoutATextLeaveTheOldText) {
     // Not reachable through the rules, but the tick must not invent a text.
     BandState s = BandState::initial();
-    s.BandChip[0] = kChipGold;
-    s.BandChip[2] = kChipNone;
+    s.BandChip[0] = palette::kGold;
+    s.BandChip[2] = palette::kNone;
     const TickFacts r = tick(s);
     EXPECT_EQ(r.digit1Text, "2");
     EXPECT_EQ(r.band3Text, "4");
-    s.BandChip[3] = kChipNone;
+    s.BandChip[3] = palette::kNone;
     EXPECT_EQ(tick(s).band3Text, "4");
 }
 

@@ -7,6 +7,7 @@
 #include "tests/ui/stand_in_main_window.h"
 #include "ui/about/about_window.h"
 #include "ui/help/help_window.h"
+#include "ui/main/numbered_pictures.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -172,6 +173,25 @@ TEST_F(Accessible, ReadOutResultAndFlowChartAreTextsAsShown) {
     EXPECT_EQ(readout(), "250" + test::dp() + "00KΩ ±5%");
 }
 
+// The read-out is read back from the display's pictures, each the one the window shows for
+// that unit or band-5 colour.
+TEST(MeterPictures, ReadBackAsTheUnitAndToleranceTheyShow) {
+    const std::pair<int, const char*> units[] = {{134, "GΩ"}, {135, "Ω"}, {136, "KΩ"},
+                                                 {137, "MΩ"}, {133, ""},  {138, ""}};
+    for (const auto& [picture, text] : units) {
+        const model::Unit* u = ui::unitOfPicture(picture);
+        EXPECT_EQ(u ? u->text : "", text) << picture;
+        EXPECT_TRUE(!u || ui::unitPicture(*u) == picture) << picture;
+    }
+    const std::pair<int, int> tolerances[] = {{126, 1},  {127, 12}, {128, 5},  {129, 4},
+                                              {130, 6},  {131, 11}, {132, 10}, {133, 0},
+                                              {125, -1}, {134, -1}, {0, -1}};
+    for (const auto& [picture, colour] : tolerances) {
+        EXPECT_EQ(ui::colourOfTolerancePicture(picture).value_or(-1), colour) << picture;
+        EXPECT_TRUE(colour < 0 || ui::tolerancePicture(colour) == picture) << picture;
+    }
+}
+
 TEST_F(Accessible, DecorationIsNotExposed) {
     const auto tree = childrenOf(w);
     int unnamed = 0;
@@ -215,12 +235,12 @@ TEST_F(Accessible, PressOfEveryChipGoesThroughTheClickHandler) {
         const auto warnings = takeMessages();
         if (i <= 9) { // a digit: placed on band 1
             EXPECT_TRUE(warnings.empty());
-            EXPECT_EQ(w->BandState.BandChip[0], 101 + i);
+            EXPECT_EQ(w->BandState.BandChip[0], i);
             EXPECT_EQ(w->colourCaption.Caption(), name);
         } else { // gold, silver and none are refused there, with the click's warning
             ASSERT_EQ(warnings.size(), 1u);
             EXPECT_EQ(warnings[0].title, "温馨提示！");
-            EXPECT_EQ(w->BandState.BandChip[0], 110);
+            EXPECT_EQ(w->BandState.BandChip[0], model::palette::kBlack);
         }
     }
 }

@@ -3,7 +3,6 @@
 
 // The main window and the secondary windows driven from the keyboard alone, keys sent
 // through the native window as a real keyboard's would be.
-#include "model/colour_table.h"
 #include "tests/ui/main_window_fixture.h"
 #include "tests/ui/stand_in_main_window.h"
 #include "ui/about/about_window.h"
@@ -53,7 +52,7 @@ TEST_F(Keyboard, DigitArrowsAndEnterMakeAFourBandResistor) {
     key(Qt::Key_Left); // past brown, round to the last chip
     EXPECT_EQ(focused(), "paletteChip(12)");
     key(Qt::Key_Return);
-    EXPECT_EQ(w->BandState.BandChip[3], model::kChipNone);
+    EXPECT_EQ(w->BandState.BandChip[3], model::palette::kNone);
     w->valueTimer.fire();
     EXPECT_EQ(w->modeCaption.Caption(), "现在为四环电阻");
     EXPECT_EQ(w->resultLine.Caption(), "等于： 250" + test::dp() + "00KΩ"); // 25 x 10000
@@ -125,7 +124,7 @@ TEST_F(Keyboard, EveryDigitAndEveryKeyChoosesItsBand) {
         const char* const names[] = {"第一环", "第二环", "第三环", "第四环", "第五环"};
         EXPECT_EQ(w->bandCaption.Caption(), QString::fromUtf8(names[band - 1]));
         EXPECT_EQ(w->colourCaption.Caption(), "");
-        const int colour = model::colourByChip(w->BandState.BandChip[band - 1])->index;
+        const int colour = w->BandState.BandChip[band - 1];
         EXPECT_EQ(w->focusedControl(), w->paletteChip[colour]);
 
         key(Qt::Key(Qt::Key_0 + (band % 5) + 1)); // another band, then back by the key

@@ -36,19 +36,20 @@ using zq::ui::MainWindow;
 namespace {
 
 // ---------------------------------------------------------------------------------------
-// What a tick must show, from the band chips alone
+// What a tick must show, from the bands' colours alone (palette: brown 0 ... white 8, black 9,
+// gold 10, silver 11, none 12)
 
-int digitOf(int chip) {
-    if (chip >= 101 && chip <= 109) return chip - 100;
-    return chip == 110 ? 0 : -1;
+int digitOf(int colour) {
+    if (colour >= 0 && colour <= 8) return colour + 1;
+    return colour == 9 ? 0 : -1;
 }
 
-// The power of ten a chip multiplies by; nullopt for the bare body.
-std::optional<int> exponentOf(int chip) {
-    if (chip >= 101 && chip <= 109) return chip - 100;
-    if (chip == 110) return 0;
-    if (chip == 111) return -1;
-    if (chip == 112) return -2;
+// The power of ten a colour multiplies by; nullopt for none.
+std::optional<int> exponentOf(int colour) {
+    if (colour >= 0 && colour <= 8) return colour + 1;
+    if (colour == 9) return 0;
+    if (colour == 10) return -1;
+    if (colour == 11) return -2;
     return std::nullopt;
 }
 
@@ -71,10 +72,10 @@ struct ExpectedTick {
     int unitPicture;
 };
 
-// Returns an empty description when the chips make a value; otherwise what is wrong.
+// Returns an empty description when the colours make a value; otherwise what is wrong.
 std::string expectTick(const std::array<std::uint8_t, 5>& chip, const QString& dp,
                        ExpectedTick& x) {
-    x.fourBand = chip[3] == 113;
+    x.fourBand = chip[3] == 12;
     const int d1 = digitOf(chip[0]), d2 = digitOf(chip[1]);
     if (d1 < 0 || d2 < 0) return "band 1 or 2 holds no digit";
     x.digit1 = QString::number(d1);
@@ -124,19 +125,19 @@ TEST(MonkeyOracle, AgreesWithTheWorkedExamples) {
         EXPECT_EQ(expectTick(c, ".", x), "");
         return (x.shown + x.unit).toStdString();
     };
-    EXPECT_EQ(shows({102, 105, 104, 102, 111}), "25.40KΩ");
+    EXPECT_EQ(shows({1, 4, 3, 1, 10}), "25.40KΩ");
     EXPECT_EQ(x.valueText, "25.4");
-    EXPECT_EQ(shows({104, 107, 112, 113, 111}), "0.47Ω");
+    EXPECT_EQ(shows({3, 6, 11, 12, 10}), "0.47Ω");
     EXPECT_EQ(x.band3Text, "0.01");
-    EXPECT_EQ(shows({101, 110, 102, 113, 111}), "1000.00Ω");
+    EXPECT_EQ(shows({0, 9, 1, 12, 10}), "1000.00Ω");
     EXPECT_EQ(x.valueText, "1000");
-    EXPECT_EQ(shows({101, 110, 109, 113, 111}), "10.00GΩ");
-    EXPECT_EQ(shows({109, 109, 109, 109, 111}), "999.00GΩ");
+    EXPECT_EQ(shows({0, 9, 8, 12, 10}), "10.00GΩ");
+    EXPECT_EQ(shows({8, 8, 8, 8, 10}), "999.00GΩ");
     EXPECT_EQ(x.multiplier, "1000000000");
-    EXPECT_EQ(shows({110, 110, 101, 112, 111}), "0.01Ω");
-    EXPECT_EQ(shows({110, 110, 110, 105, 111}), "0.00Ω");
+    EXPECT_EQ(shows({9, 9, 0, 11, 10}), "0.01Ω");
+    EXPECT_EQ(shows({9, 9, 9, 4, 10}), "0.00Ω");
     EXPECT_EQ(x.valueText, "0");
-    EXPECT_NE(expectTick({111, 105, 104, 102, 111}, ".", x), "");
+    EXPECT_NE(expectTick({10, 4, 3, 1, 10}, ".", x), "");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -376,18 +377,18 @@ class Monkey : public test::UiTest {
             fail("close pair: both or neither visible");
         if (main_->minimiseButton.Visible() == main_->minimiseButtonLit.Visible())
             fail("minimise pair: both or neither visible");
-        // The drawn resistor and the tolerance read-out show the state.
+        // The drawn resistor and the tolerance read-out show the state: colour n is painted
+        // by picture 101 + n.
         const Image* bands[] = {&main_->bandPlace1, &main_->bandPlace2, &main_->bandPlace3,
                                 &main_->bandPlace4, &main_->bandPlace5};
         for (int b = 0; b < 5; ++b)
-            if (bands[b]->Picture().resourceId() != s.BandChip[b])
+            if (bands[b]->Picture().resourceId() != 101 + s.BandChip[b])
                 fail("band " + std::to_string(b + 1) + " is drawn with another chip");
-        static const std::pair<int, int> tolerance[] = {{101, 133}, {102, 126}, {105, 129},
-                                                        {106, 128}, {107, 130}, {111, 132},
-                                                        {112, 131}, {113, 127}};
+        static const std::pair<int, int> tolerance[] = {{0, 133}, {1, 126},  {4, 129},  {5, 128},
+                                                        {6, 130}, {10, 132}, {11, 131}, {12, 127}};
         int readout = 0;
-        for (auto [chip, picture] : tolerance)
-            if (chip == s.BandChip[4]) readout = picture;
+        for (auto [colour, picture] : tolerance)
+            if (colour == s.BandChip[4]) readout = picture;
         if (main_->meterTolerance.Picture().resourceId() != readout) fail("tolerance read-out");
         // Every member of each look-alike group shows one of its group's looks.
         for (int i = 0; i < 13; ++i)

@@ -177,7 +177,7 @@ TEST_P(HandOver, GoesThroughTheChoiceRulesAndBringsTheMainWindowToTheFront) {
     EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
     EXPECT_EQ(model::invariantViolation(w->BandState), "");
     EXPECT_EQ(w->BandState.FourBandMode(), GetParam().bands == 4);
-    EXPECT_EQ(w->BandState.BandChip[4], model::colourRecord(GetParam().tolerance).chip);
+    EXPECT_EQ(w->BandState.BandChip[4], GetParam().tolerance);
     EXPECT_EQ(w->BandState.selectedBand(), 2) << "the band being edited stays so";
     EXPECT_TRUE(QTest::qWaitForWindowActive(w));
     const std::vector<int>& seen = GetParam().seen;
@@ -213,10 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ReadingWindow, HandOverSendsWhatTheWindowSuggests) {
     using namespace palette;
     const auto chips = [this] {
-        std::vector<int> out;
-        for (const std::uint8_t chip : w->BandState.BandChip)
-            out.push_back(model::recordOfChip(chip)->index);
-        return out;
+        return std::vector<int>(w->BandState.BandChip.begin(), w->BandState.BandChip.end());
     };
     struct Case {
         const char* measured; // typed after the bands, or nullptr

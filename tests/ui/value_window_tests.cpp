@@ -279,7 +279,7 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
             click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
         ASSERT_TRUE(v.Answer);
         for (std::size_t i = 0; i < 5; ++i)
-            EXPECT_EQ(w->BandState.BandChip[i], model::colourRecord(v.Answer->palette[i]).chip);
+            EXPECT_EQ(w->BandState.BandChip[i], v.Answer->palette[i]);
         EXPECT_EQ(model::invariantViolation(w->BandState), "");
         EXPECT_EQ(w->BandState.selectedBand(), 2);
         EXPECT_EQ(w->bandCaption.Caption(), QStringLiteral("第二环"));
@@ -336,7 +336,7 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
     EXPECT_TRUE(v.ToleranceMark.Visible());
     EXPECT_EQ(v.Note.Caption(), QString());
     click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
-    EXPECT_EQ(w->BandState.BandChip[4], model::colourRecord(model::kGoldIndex).chip);
+    EXPECT_EQ(w->BandState.BandChip[4], model::kGoldIndex);
 }
 
 // Four black digits would be a part the reading rules call impossible; one more digit is not.

@@ -82,10 +82,10 @@ std::string todays(Warning w, int band, int colour) {
 TEST(MainWindowWords, EveryWarningTheRulesGiveHasTodaysText) {
     // Five-band, four-band, and four-band with a gold or a silver multiplier: between them
     // every refusal there is.
-    const std::array<std::uint8_t, 5> states[] = {{102, 105, 104, 102, 111},
-                                                  {102, 105, 104, 113, 111},
-                                                  {102, 105, 111, 113, 111},
-                                                  {102, 105, 112, 113, 111}};
+    const std::array<std::uint8_t, 5> states[] = {{1, 4, 3, 1, 10},
+                                                  {1, 4, 3, 12, 10},
+                                                  {1, 4, 10, 12, 10},
+                                                  {1, 4, 11, 12, 10}};
     std::set<Warning> seen;
     int warnings = 0;
     for (const auto& chips : states)

@@ -6,12 +6,12 @@
 
 #include "assets/designs/designs.h"
 #include "model/choice.h"
-#include "model/colour_table.h"
 #include "model/tick.h"
 #include "platform/screen.h"
 #include "platform/services.h"
 #include "ui/about/about_window.h"
 #include "ui/help/help_window.h"
+#include "ui/main/numbered_pictures.h"
 #include "ui/main/rounded_corners.h"
 #include "ui/practice/practice_window.h"
 #include "ui/program_info.h"
@@ -218,8 +218,9 @@ void MainWindow::onLoad() {
 
     meter.setTop(960);
     meter.setLeft(240);
-    meterTolerance.setPicture(LoadResPicture(132, 0));
-    meterUnit.setPicture(LoadResPicture(136, 0));
+    // Band 5's gold and the unit of the value at start, 25.40KΩ, before the first tick.
+    meterTolerance.setPicture(LoadResPicture(tolerancePicture(model::palette::kGold), 0));
+    meterUnit.setPicture(LoadResPicture(unitPicture(model::kUnits[1]), 0));
 
     const struct {
         zq::Image& image;
@@ -237,11 +238,12 @@ void MainWindow::onLoad() {
     BandState = model::BandState::initial();
 
     for (int band = 1; band <= 4; ++band)
-        bandPlace(band).setPicture(LoadResPicture(BandState.BandChip[band - 1], 0));
-    bodyPiece1.setPicture(LoadResPicture(model::kChipNone, 0));
-    bandPlace5.setPicture(LoadResPicture(BandState.BandChip[4], 0));
-    bodyPiece2.setPicture(LoadResPicture(model::kChipNone, 0));
-    bodyPiece3.setPicture(LoadResPicture(model::kChipNone, 0));
+        bandPlace(band).setPicture(LoadResPicture(bandPicture(BandState.BandChip[band - 1]), 0));
+    const int bareBody = bandPicture(model::palette::kNone);
+    bodyPiece1.setPicture(LoadResPicture(bareBody, 0));
+    bandPlace5.setPicture(LoadResPicture(bandPicture(BandState.BandChip[4]), 0));
+    bodyPiece2.setPicture(LoadResPicture(bareBody, 0));
+    bodyPiece3.setPicture(LoadResPicture(bareBody, 0));
 
     BandState.select(1);
     bandCaption.setCaption(q(wording::bandOrdinal(1)));
@@ -284,14 +286,14 @@ void MainWindow::paletteChipClicked(int colour) {
             MsgBox(q(wording::warning(e.warning, e.band, e.colour)), kWarningStyle,
                    q(wording::warningTitle()));
             break;
-        case model::Effect::Kind::PlaceChip:
-            bandPlace(e.band).setPicture(LoadResPicture(e.chip, 0));
+        case model::Effect::Kind::PlaceColour:
+            bandPlace(e.band).setPicture(LoadResPicture(bandPicture(e.colour), 0));
             break;
         case model::Effect::Kind::SetColourName:
             colourCaption.setCaption(q(wording::colourName(e.colour)));
             break;
         case model::Effect::Kind::SetTolerance:
-            meterTolerance.setPicture(LoadResPicture(e.picture, 0));
+            meterTolerance.setPicture(LoadResPicture(tolerancePicture(e.colour), 0));
             toleranceCaption.setCaption(q(wording::toleranceCaption(e.tolerance)));
             break;
         default:
@@ -331,7 +333,7 @@ void MainWindow::tick() {
     for (zq::Line* l : {&lowerBoxLeft, &lowerBoxRight, &lowerBoxBottom})
         l->setBorderColor(box);
     model::applyTick(BandState, f);
-    meterUnit.setPicture(LoadResPicture(f.unit.picture, 0));
+    meterUnit.setPicture(LoadResPicture(unitPicture(f.unit), 0));
     resultLine.setCaption(q(wording::resultLine(wording::ohms(f.ohms, fmt))));
     meterValue.setCaption(q(model::numberInUnit(f.ohms, fmt)));
 }

@@ -3,11 +3,11 @@
 
 // The main window without a mouse: the order the keyboard walks its controls in, its keys,
 // and what a screen reader is told about each control.
-#include "model/colour_table.h"
-#include "ui/words.h"
 #include "model/readout.h"
 #include "platform/screen.h"
 #include "ui/main/main_window.h"
+#include "ui/main/numbered_pictures.h"
+#include "ui/words.h"
 #include "wording/words.h"
 
 #include <QApplication>
@@ -48,8 +48,8 @@ bool MainWindow::keyPressed(int KeyCode, int Shift) {
     const int band = KeyCode - Qt::Key_1 + 1;
     bandKeyClicked(band);
     // The next thing to choose is the band's colour: start from the one it has.
-    if (const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]))
-        setFocusedControl(paletteChip[c->index]);
+    if (const int colour = BandState.BandChip[band - 1]; colour < model::palette::kSize)
+        setFocusedControl(paletteChip[colour]);
     return true;
 }
 
@@ -88,9 +88,9 @@ void MainWindow::describeForScreenReaders() {
     button(makerLink, [this] { return makerLink.Caption(); });
 
     auto readout = [this] {
-        return q(model::readoutText(meterValue.Caption().toStdString(),
-                                    meterUnit.Picture().resourceId(),
-                                    meterTolerance.Picture().resourceId()));
+        return q(model::readoutText(
+            meterValue.Caption().toStdString(), unitOfPicture(meterUnit.Picture().resourceId()),
+            colourOfTolerancePicture(meterTolerance.Picture().resourceId())));
     };
     items.push_back({&meterValue, QAccessible::StaticText, readout, readout,
                      QCoreApplication::translate("MainWindow", "万用表")});
@@ -104,8 +104,8 @@ void MainWindow::describeForScreenReaders() {
     // A band of the drawn resistor is read with the colour it has.
     for (int band = 1; band <= 5; ++band)
         button(bandPlace(band), [this, band] {
-            const model::ColourCode* c = model::colourByChip(BandState.BandChip[band - 1]);
-            return q(wording::bandColourName(band, c ? c->index : -1));
+            const int colour = BandState.BandChip[band - 1];
+            return q(wording::bandColourName(band, colour < model::palette::kSize ? colour : -1));
         });
     // The tolerance, the flow chart and its result, then the two notes under it.
     for (const char* n : {"toleranceCaption", "firstDigit", "firstWeight", "firstPlus",
