@@ -9,7 +9,6 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -69,28 +68,28 @@ const std::vector<Option>& ownOptions() {
          {},
          q(wording::optionDescription(u8(kVersion)))},
         {{kColours},
-         QCoreApplication::translate("CommandLine", "阻值"),
+         q(wording::optionValueName(u8(kColours))),
          q(wording::optionDescription(u8(kColours)))},
         {{kBands},
          QStringLiteral("4|5"),
          q(wording::optionDescription(u8(kBands))),
          {kColours}},
         {{kTolerance},
-         QCoreApplication::translate("CommandLine", "颜色"),
+         q(wording::optionValueName(u8(kTolerance))),
          q(wording::optionDescription(u8(kTolerance))),
          {kColours}},
         {{kHave},
-         QCoreApplication::translate("CommandLine", "E6|E12|E24|文件"),
+         q(wording::optionValueName(u8(kHave))),
          q(wording::optionDescription(u8(kHave))),
          {kColours}},
         {{kSmd},
-         QCoreApplication::translate("CommandLine", "代码"),
+         q(wording::optionValueName(u8(kSmd))),
          q(wording::optionDescription(u8(kSmd)))},
         {{kRead},
          {},
          q(wording::optionDescription(u8(kRead)))},
         {{kMeasured},
-         QCoreApplication::translate("CommandLine", "阻值"),
+         q(wording::optionValueName(u8(kMeasured))),
          q(wording::optionDescription(u8(kMeasured))),
          {kRead}},
         {{kGap},

@@ -109,6 +109,14 @@ std::string optionDescription(const std::string& option) {
 }
 // clang-format on
 
+std::string optionValueName(const std::string& option) {
+    if (option == "colours" || option == "measured") return translate("CommandLine", "阻值");
+    if (option == "tolerance") return translate("CommandLine", "颜色");
+    if (option == "have") return translate("CommandLine", "E6|E12|E24|文件");
+    if (option == "smd") return translate("CommandLine", "代码");
+    return {};
+}
+
 std::string answerNotWritten(const std::string& why) {
     return translate("CommandLine", "zelquin：答案没能写到标准输出（%1）。\n").arg(why);
 }

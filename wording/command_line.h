@@ -26,6 +26,8 @@ std::string seedNotANumber(const std::string& option);
 std::string commandLineHelp(const std::string& program, const std::string& optionTable);
 // What --help says of an option, named as typed without its dashes.
 std::string optionDescription(const std::string& option);
+// What an option's value is, as --help names it: "阻值", "颜色"; empty for the others.
+std::string optionValueName(const std::string& option);
 // The answer could not be written to standard output, for `why`.
 std::string answerNotWritten(const std::string& why);
 // A window was asked for where there is no display.
