@@ -33,7 +33,7 @@ std::array<std::int16_t, 5> flags(const BandState& s) {
 } // namespace
 
 bool BandState::FourBandMode() const {
-    return BandChip[3] == palette::kNone;
+    return BandColour[3] == palette::kNone;
 }
 
 int BandState::selectedBand() const {
@@ -52,7 +52,7 @@ void BandState::select(int band) {
 BandState BandState::initial() {
     BandState s;
     using namespace palette;
-    s.BandChip = {kRed, kGreen, kYellow, kRed, kGold};
+    s.BandColour = {kRed, kGreen, kYellow, kRed, kGold};
     s.Digit1Text = "2";
     s.Digit2Text = "5";
     s.Band3Text = "4";

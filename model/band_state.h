@@ -15,10 +15,10 @@ namespace zq::model {
 struct BandState {
     std::int16_t Band1Selected = 0, Band2Selected = 0, Band3Selected = 0, Band4Selected = 0,
                  Band5Selected = 0;
-    std::array<std::uint8_t, 5> BandChip{};
+    std::array<std::uint8_t, 5> BandColour{};
     std::string Digit1Text, Digit2Text, Band3Text, MultiplierText;
 
-    bool FourBandMode() const;  // BandChip[3] == palette::kNone
+    bool FourBandMode() const;  // BandColour[3] == palette::kNone
     int selectedBand() const;   // 1..5, or 0 when no flag is -1 (first -1 flag wins)
     void select(int band);      // that flag -1, others 0 (band 1..5; other values: no change)
     static BandState initial(); // red, green, yellow, red, gold with band 1 selected

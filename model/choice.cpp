@@ -48,9 +48,9 @@ std::vector<Effect> chooseBand4(const BandState& s, const ColourCode& c) {
     const Effect forceEmpty = place(4, kNone);
     const Effect clearMultiplier = setText(Kind::SetMultiplierText, "");
     // Silver repaints the band before its warning, gold after: users see the two differently.
-    if (s.BandChip[2] == palette::kGold)
+    if (s.BandColour[2] == palette::kGold)
         return {warn(Warning::Band4AfterGoldBand3, 4, c), forceEmpty, clearMultiplier};
-    if (s.BandChip[2] == palette::kSilver)
+    if (s.BandColour[2] == palette::kSilver)
         return {forceEmpty, warn(Warning::Band4AfterSilverBand3, 4, c), clearMultiplier};
     return {place(4, c.index), setText(Kind::SetMultiplierText, c.multiplier), colourName(c)};
 }
@@ -86,7 +86,7 @@ void applyToState(BandState& state, const Effect& e) {
     switch (e.kind) {
     case Kind::PlaceColour:
         if (e.band >= 1 && e.band <= 5)
-            state.BandChip[static_cast<std::size_t>(e.band - 1)] = std::uint8_t(e.colour);
+            state.BandColour[static_cast<std::size_t>(e.band - 1)] = std::uint8_t(e.colour);
         break;
     case Kind::SetDigit1Text:
         state.Digit1Text = e.text;

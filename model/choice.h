@@ -31,7 +31,7 @@ inline constexpr std::array kWarnings{
 struct Effect {
     enum class Kind {
         Warn,        // a modal warning: `warning`, on `band`, for `colour`
-        PlaceColour, // BandChip[band-1] = colour; that band is painted anew
+        PlaceColour, // BandColour[band-1] = colour; that band is painted anew
         SetDigit1Text,
         SetDigit2Text,
         SetBand3Text,

@@ -63,10 +63,10 @@ TickFacts tick(const BandState& s) {
     f.thirdRowAdded = !f.fourBand;
     f.multiplierShown = !f.fourBand;
 
-    f.digit1Text = digitOf(s.BandChip[0], s.Digit1Text);
-    f.digit2Text = digitOf(s.BandChip[1], s.Digit2Text);
+    f.digit1Text = digitOf(s.BandColour[0], s.Digit1Text);
+    f.digit2Text = digitOf(s.BandColour[1], s.Digit2Text);
     f.band3Text =
-        f.fourBand ? multiplierOf(s.BandChip[2], s.Band3Text) : digitOf(s.BandChip[2], s.Band3Text);
+        f.fourBand ? multiplierOf(s.BandColour[2], s.Band3Text) : digitOf(s.BandColour[2], s.Band3Text);
 
     // The digits are joined as text, so leading zeros vanish.
     f.ohms = f.fourBand ? product(numberOf(f.digit1Text + f.digit2Text), numberOf(f.band3Text))

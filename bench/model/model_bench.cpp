@@ -27,8 +27,8 @@ BENCHMARK(BM_Tick);
 // The costliest decision: a refusal that builds its message and forces band 4 empty.
 void BM_PaletteDecision(benchmark::State& st) {
     BandState state = BandState::initial();
-    state.BandChip[2] = palette::kSilver;
-    state.BandChip[3] = palette::kNone;
+    state.BandColour[2] = palette::kSilver;
+    state.BandColour[3] = palette::kNone;
     state.select(4);
     for (auto _ : st)
         benchmark::DoNotOptimize(choose(state, 1));

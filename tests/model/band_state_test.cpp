@@ -16,7 +16,7 @@ using namespace palette;
 
 TEST(BandState, StartUpIsRedGreenYellowRedGoldWithBandOneSelected) {
     const BandState s = BandState::initial();
-    EXPECT_EQ(s.BandChip, (std::array<std::uint8_t, 5>{kRed, kGreen, kYellow, kRed, kGold}));
+    EXPECT_EQ(s.BandColour, (std::array<std::uint8_t, 5>{kRed, kGreen, kYellow, kRed, kGold}));
     EXPECT_EQ(s.Digit1Text, "2");
     EXPECT_EQ(s.Digit2Text, "5");
     EXPECT_EQ(s.Band3Text, "4");
@@ -56,9 +56,9 @@ TEST(BandState, SelectedBandIsTheFirstTrueFlag) {
 
 TEST(BandState, OnlyAnEmptyBandFourMakesFourBand) {
     BandState s = BandState::initial();
-    s.BandChip[4] = kNone;
+    s.BandColour[4] = kNone;
     EXPECT_FALSE(s.FourBandMode());
-    s.BandChip[3] = kNone;
+    s.BandColour[3] = kNone;
     EXPECT_TRUE(s.FourBandMode());
 }
 
@@ -66,12 +66,12 @@ TEST(BandState, EachBrokenInvariantIsReported) {
     const std::pair<const char*, std::function<void(BandState&)>> breaks[] = {
         {"two bands selected", [](BandState& s) { s.Band3Selected = -1; }},
         {"flag neither -1 nor 0", [](BandState& s) { s.Band2Selected = 1; }},
-        {"unknown colour", [](BandState& s) { s.BandChip[1] = kSize; }},
-        {"band 1 gold", [](BandState& s) { s.BandChip[0] = kGold; }},
-        {"band 2 none", [](BandState& s) { s.BandChip[1] = kNone; }},
-        {"band 3 none", [](BandState& s) { s.BandChip[2] = kNone; }},
-        {"band 3 silver on five bands", [](BandState& s) { s.BandChip[2] = kSilver; }},
-        {"band 5 black", [](BandState& s) { s.BandChip[4] = kBlack; }},
+        {"unknown colour", [](BandState& s) { s.BandColour[1] = kSize; }},
+        {"band 1 gold", [](BandState& s) { s.BandColour[0] = kGold; }},
+        {"band 2 none", [](BandState& s) { s.BandColour[1] = kNone; }},
+        {"band 3 none", [](BandState& s) { s.BandColour[2] = kNone; }},
+        {"band 3 silver on five bands", [](BandState& s) { s.BandColour[2] = kSilver; }},
+        {"band 5 black", [](BandState& s) { s.BandColour[4] = kBlack; }},
         {"stale digit 1", [](BandState& s) { s.Digit1Text = "3"; }},
         {"stale digit 2", [](BandState& s) { s.Digit2Text = ""; }},
         {"stale multiplier", [](BandState& s) { s.MultiplierText = ""; }},

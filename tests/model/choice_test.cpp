@@ -168,13 +168,13 @@ TEST(Choice, ThreeStepSequenceEndsWithBandFourForcedEmpty) {
     EXPECT_EQ(s.MultiplierText, "100");
 
     click(s, 3, kGold);
-    EXPECT_EQ(s.BandChip[2], kGold);
+    EXPECT_EQ(s.BandColour[2], kGold);
     EXPECT_EQ(s.Band3Text, "0.1");
 
     const auto effects = click(s, 4, 1);
     ASSERT_EQ(effects.size(), 3u);
     EXPECT_EQ(effects[0], warn(W::Band4AfterGoldBand3, 4, 1));
-    EXPECT_EQ(s.BandChip, (std::array<std::uint8_t, 5>{kRed, kGreen, kGold, kNone, kGold}));
+    EXPECT_EQ(s.BandColour, (std::array<std::uint8_t, 5>{kRed, kGreen, kGold, kNone, kGold}));
     EXPECT_EQ(s.MultiplierText, "");
     EXPECT_EQ(s.selectedBand(), 4);
     EXPECT_EQ(invariantViolation(s), "");
@@ -217,7 +217,7 @@ TEST(Choice, ApplyWritesOnlyTheStatePart) {
     applyToState(s, tolerance(kNone, 2000));
     applyToState(s, place(0, 0)); // no such band
     applyToState(s, place(6, 0));
-    EXPECT_EQ(s.BandChip, before.BandChip);
+    EXPECT_EQ(s.BandColour, before.BandColour);
     EXPECT_EQ(s.Digit1Text + s.Digit2Text + s.Band3Text + s.MultiplierText, "254100");
 
     applyToState(s, place(5, kNone));
@@ -225,7 +225,7 @@ TEST(Choice, ApplyWritesOnlyTheStatePart) {
     applyToState(s, text(K::SetDigit2Text, "b"));
     applyToState(s, text(K::SetBand3Text, "c"));
     applyToState(s, text(K::SetMultiplierText, "d"));
-    EXPECT_EQ(s.BandChip[4], kNone);
+    EXPECT_EQ(s.BandColour[4], kNone);
     EXPECT_EQ(s.Digit1Text + s.Digit2Text + s.Band3Text + s.MultiplierText, "abcd");
     EXPECT_EQ(s.selectedBand(), 1);
 }

@@ -545,7 +545,7 @@ TEST(ChoicesFor, ReachTheAnswerWithoutARefusalFromEveryKindOfState) {
                             EXPECT_NE(e.kind, Effect::Kind::Warn)
                                 << typed << " band " << band << ": " << e.text;
                     for (std::size_t i = 0; i < 5; ++i)
-                        EXPECT_EQ(s.BandChip[i], f.answer->palette[i]) << typed;
+                        EXPECT_EQ(s.BandColour[i], f.answer->palette[i]) << typed;
                     EXPECT_EQ(invariantViolation(s), "");
                 }
             }

@@ -24,15 +24,15 @@ std::string invariantViolation(const BandState& s) {
     }
     if (selected > 1) return "more than one band is selected";
 
-    for (std::size_t i = 0; i < s.BandChip.size(); ++i)
-        if (!findColour(s.BandChip[i]))
+    for (std::size_t i = 0; i < s.BandColour.size(); ++i)
+        if (!findColour(s.BandColour[i]))
             return "band " + std::to_string(i + 1) + " holds an unknown colour";
 
-    const ColourCode& band1 = colourByIndex(s.BandChip[0]);
-    const ColourCode& band2 = colourByIndex(s.BandChip[1]);
-    const ColourCode& band3 = colourByIndex(s.BandChip[2]);
-    const ColourCode& band4 = colourByIndex(s.BandChip[3]);
-    const ColourCode& band5 = colourByIndex(s.BandChip[4]);
+    const ColourCode& band1 = colourByIndex(s.BandColour[0]);
+    const ColourCode& band2 = colourByIndex(s.BandColour[1]);
+    const ColourCode& band3 = colourByIndex(s.BandColour[2]);
+    const ColourCode& band4 = colourByIndex(s.BandColour[3]);
+    const ColourCode& band5 = colourByIndex(s.BandColour[4]);
     if (band1.digit.empty()) return "band 1 holds a colour without a digit";
     if (band2.digit.empty()) return "band 2 holds a colour without a digit";
     if (band3.index == palette::kNone) return "band 3 is empty";

@@ -106,7 +106,7 @@ class StateKeys {
     // Colours and texts; the flags only record the band of the last step, which every step sets.
     std::uint64_t operator()(const BandState& s) {
         std::uint64_t key = 0;
-        for (const std::uint8_t chip : s.BandChip)
+        for (const std::uint8_t chip : s.BandColour)
             key = key << 8 | chip;
         const std::string* texts[] = {&s.Digit1Text, &s.Digit2Text, &s.Band3Text,
                                       &s.MultiplierText};
@@ -145,18 +145,18 @@ TEST(ReachableStates, KeepTheInvariantsAndShowTheIntegerValue) {
     while (!queue.empty() && !HasFailure()) {
         const BandState s = std::move(queue.front());
         queue.pop_front();
-        chipCombinations.insert(s.BandChip);
-        ASSERT_EQ(invariantViolation(s), "") << testing::PrintToString(s.BandChip);
+        chipCombinations.insert(s.BandColour);
+        ASSERT_EQ(invariantViolation(s), "") << testing::PrintToString(s.BandColour);
 
         // The first tick after the choice, then the steady state it leaves.
         const TickFacts first = tick(s);
-        ASSERT_EQ(shown(first, "."), expectedShown(s.BandChip, "."))
-            << testing::PrintToString(s.BandChip);
+        ASSERT_EQ(shown(first, "."), expectedShown(s.BandColour, "."))
+            << testing::PrintToString(s.BandColour);
         BandState steady = s;
         applyTick(steady, first);
         ASSERT_EQ(invariantViolation(steady), "");
         const TickFacts again = tick(steady);
-        ASSERT_EQ(shown(again, ","), expectedShown(s.BandChip, ","));
+        ASSERT_EQ(shown(again, ","), expectedShown(s.BandColour, ","));
         ASSERT_EQ(again.band3Text, first.band3Text);
         ASSERT_EQ(again.thirdRow, first.band3Text);
 
@@ -166,7 +166,7 @@ TEST(ReachableStates, KeepTheInvariantsAndShowTheIntegerValue) {
                 test::click(next, band, colour);
                 ASSERT_EQ(next.selectedBand(), band);
                 const bool unchanged =
-                    next.BandChip == s.BandChip && next.Digit1Text == s.Digit1Text &&
+                    next.BandColour == s.BandColour && next.Digit1Text == s.Digit1Text &&
                     next.Digit2Text == s.Digit2Text && next.Band3Text == s.Band3Text &&
                     next.MultiplierText == s.MultiplierText;
                 if (!unchanged && seen.insert(keyOf(next))) queue.push_back(std::move(next));

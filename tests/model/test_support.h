@@ -46,7 +46,7 @@ inline BandState stateWith(std::array<std::uint8_t, 5> colours, int selectedBand
     for (const int c : colours) // anything else would be read from beyond the table
         if (c >= palette::kSize) throw std::invalid_argument("no colour " + std::to_string(c));
     BandState s;
-    s.BandChip = colours;
+    s.BandColour = colours;
     s.Digit1Text = colourByIndex(colours[0]).digit;
     s.Digit2Text = colourByIndex(colours[1]).digit;
     const ColourCode& band3 = colourByIndex(colours[2]);

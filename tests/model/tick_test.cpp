@@ -155,12 +155,12 @@ TEST(Tick, ShownWithTheUsersDecimalSeparator) {
 TEST(Tick, ColoursWithoutATextLeaveTheOldText) {
     // Not reachable through the rules, but the tick must not invent a text.
     BandState s = BandState::initial();
-    s.BandChip[0] = palette::kGold;
-    s.BandChip[2] = palette::kNone;
+    s.BandColour[0] = palette::kGold;
+    s.BandColour[2] = palette::kNone;
     const TickFacts r = tick(s);
     EXPECT_EQ(r.digit1Text, "2");
     EXPECT_EQ(r.band3Text, "4");
-    s.BandChip[3] = palette::kNone;
+    s.BandColour[3] = palette::kNone;
     EXPECT_EQ(tick(s).band3Text, "4");
 }
 

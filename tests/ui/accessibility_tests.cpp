@@ -235,12 +235,12 @@ TEST_F(Accessible, PressOfEveryChipGoesThroughTheClickHandler) {
         const auto warnings = takeMessages();
         if (i <= 9) { // a digit: placed on band 1
             EXPECT_TRUE(warnings.empty());
-            EXPECT_EQ(w->BandState.BandChip[0], i);
+            EXPECT_EQ(w->BandState.BandColour[0], i);
             EXPECT_EQ(w->colourCaption.Caption(), name);
         } else { // gold, silver and none are refused there, with the click's warning
             ASSERT_EQ(warnings.size(), 1u);
             EXPECT_EQ(warnings[0].title, "温馨提示！");
-            EXPECT_EQ(w->BandState.BandChip[0], model::palette::kBlack);
+            EXPECT_EQ(w->BandState.BandColour[0], model::palette::kBlack);
         }
     }
 }

@@ -52,7 +52,7 @@ TEST_F(Keyboard, DigitArrowsAndEnterMakeAFourBandResistor) {
     key(Qt::Key_Left); // past brown, round to the last chip
     EXPECT_EQ(focused(), "paletteChip(12)");
     key(Qt::Key_Return);
-    EXPECT_EQ(w->BandState.BandChip[3], model::palette::kNone);
+    EXPECT_EQ(w->BandState.BandColour[3], model::palette::kNone);
     w->valueTimer.fire();
     EXPECT_EQ(w->modeCaption.Caption(), "现在为四环电阻");
     EXPECT_EQ(w->resultLine.Caption(), "等于： 250" + test::dp() + "00KΩ"); // 25 x 10000
@@ -124,7 +124,7 @@ TEST_F(Keyboard, EveryDigitAndEveryKeyChoosesItsBand) {
         const char* const names[] = {"第一环", "第二环", "第三环", "第四环", "第五环"};
         EXPECT_EQ(w->bandCaption.Caption(), QString::fromUtf8(names[band - 1]));
         EXPECT_EQ(w->colourCaption.Caption(), "");
-        const int colour = w->BandState.BandChip[band - 1];
+        const int colour = w->BandState.BandColour[band - 1];
         EXPECT_EQ(w->focusedControl(), w->paletteChip[colour]);
 
         key(Qt::Key(Qt::Key_0 + (band % 5) + 1)); // another band, then back by the key
@@ -158,7 +158,7 @@ TEST_F(Keyboard, EnterOnAChipDoesWhatAClickDoesOnEveryBand) {
             ::key(*keyed, Qt::Key_Enter);
             const std::vector<test::Message> keyedMessages = takeMessages();
 
-            EXPECT_EQ(keyed->BandState.BandChip, w->BandState.BandChip);
+            EXPECT_EQ(keyed->BandState.BandColour, w->BandState.BandColour);
             EXPECT_EQ(keyed->colourCaption.Caption(), w->colourCaption.Caption());
             EXPECT_EQ(keyed->toleranceCaption.Caption(), w->toleranceCaption.Caption());
             EXPECT_EQ(keyed->meterTolerance.Picture(), w->meterTolerance.Picture());

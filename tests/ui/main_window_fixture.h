@@ -54,7 +54,7 @@ class MainWindow : public UiTest {
         int tolerance;
         QString label5, label20;
         bool operator==(const Snapshot& o) const {
-            return state.BandChip == o.state.BandChip && state.Digit1Text == o.state.Digit1Text &&
+            return state.BandColour == o.state.BandColour && state.Digit1Text == o.state.Digit1Text &&
                    state.Digit2Text == o.state.Digit2Text && state.Band3Text == o.state.Band3Text &&
                    state.MultiplierText == o.state.MultiplierText &&
                    state.selectedBand() == o.state.selectedBand() && pictures == o.pictures &&

@@ -174,7 +174,7 @@ TEST_F(MainWindow, BandKeysAndResistorBandsSelectTheBand) {
     clickOn(w->bodyPiece1);
     EXPECT_EQ(w->BandState.selectedBand(), 5);
     EXPECT_EQ(w->colourCaption.Caption(), "x");
-    EXPECT_EQ(w->BandState.BandChip, before.state.BandChip);
+    EXPECT_EQ(w->BandState.BandColour, before.state.BandColour);
 }
 
 TEST_F(MainWindow, FrontMostControlIsTheOneHit) {

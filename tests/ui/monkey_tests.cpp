@@ -382,13 +382,13 @@ class Monkey : public test::UiTest {
         const Image* bands[] = {&main_->bandPlace1, &main_->bandPlace2, &main_->bandPlace3,
                                 &main_->bandPlace4, &main_->bandPlace5};
         for (int b = 0; b < 5; ++b)
-            if (bands[b]->Picture().resourceId() != 101 + s.BandChip[b])
+            if (bands[b]->Picture().resourceId() != 101 + s.BandColour[b])
                 fail("band " + std::to_string(b + 1) + " is drawn with another chip");
         static const std::pair<int, int> tolerance[] = {{0, 133}, {1, 126},  {4, 129},  {5, 128},
                                                         {6, 130}, {10, 132}, {11, 131}, {12, 127}};
         int readout = 0;
         for (auto [colour, picture] : tolerance)
-            if (colour == s.BandChip[4]) readout = picture;
+            if (colour == s.BandColour[4]) readout = picture;
         if (main_->meterTolerance.Picture().resourceId() != readout) fail("tolerance read-out");
         // Every member of each look-alike group shows one of its group's looks.
         for (int i = 0; i < 13; ++i)
@@ -431,7 +431,7 @@ class Monkey : public test::UiTest {
         const MainWindow& w = *main_;
         ExpectedTick x;
         const QString dp = QLocale().decimalPoint();
-        if (const std::string why = expectTick(w.BandState.BandChip, dp, x); !why.empty())
+        if (const std::string why = expectTick(w.BandState.BandColour, dp, x); !why.empty())
             return fail("tick: " + why);
         std::vector<std::string> wrong;
         const auto same = [&](const char* what, const QString& got, const QString& want) {
@@ -477,7 +477,7 @@ class Monkey : public test::UiTest {
         if (!wrong.empty()) fail("tick shows " + wrong.front());
         if (x.fourBand) ++fourBandTicks_;
         units_ |= 1 << (x.unitPicture - 134);
-        const auto& c = w.BandState.BandChip;
+        const auto& c = w.BandState.BandColour;
         resistors_.insert({c[0], c[1], c[2], c[3]});
     }
 

@@ -177,7 +177,7 @@ TEST_P(HandOver, GoesThroughTheChoiceRulesAndBringsTheMainWindowToTheFront) {
     EXPECT_TRUE(takeMessages().empty()) << "a refusal on the way";
     EXPECT_EQ(model::invariantViolation(w->BandState), "");
     EXPECT_EQ(w->BandState.FourBandMode(), GetParam().bands == 4);
-    EXPECT_EQ(w->BandState.BandChip[4], GetParam().tolerance);
+    EXPECT_EQ(w->BandState.BandColour[4], GetParam().tolerance);
     EXPECT_EQ(w->BandState.selectedBand(), 2) << "the band being edited stays so";
     EXPECT_TRUE(QTest::qWaitForWindowActive(w));
     const std::vector<int>& seen = GetParam().seen;
@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ReadingWindow, HandOverSendsWhatTheWindowSuggests) {
     using namespace palette;
     const auto chips = [this] {
-        return std::vector<int>(w->BandState.BandChip.begin(), w->BandState.BandChip.end());
+        return std::vector<int>(w->BandState.BandColour.begin(), w->BandState.BandColour.end());
     };
     struct Case {
         const char* measured; // typed after the bands, or nullptr
@@ -252,9 +252,9 @@ TEST_F(ReadingWindow, HandOverSendsWhatTheWindowSuggests) {
 TEST_F(ReadingWindow, APrecisionToleranceStaysHereWithTheReason) {
     Window& r = opened();
     enter(r, {palette::kYellow, palette::kViolet, palette::kRed, palette::kOrange});
-    const auto before = w->BandState.BandChip;
+    const auto before = w->BandState.BandColour;
     click(r, centreOf(r.image(QStringLiteral("ShowButton"))));
-    EXPECT_EQ(w->BandState.BandChip, before);
+    EXPECT_EQ(w->BandState.BandColour, before);
     // Both ways the tolerance band is one only the standard knows (orange, yellow).
     ASSERT_FALSE(r.Readings.readings.empty());
     EXPECT_EQ(r.Entered.Caption(),

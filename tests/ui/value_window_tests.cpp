@@ -279,7 +279,7 @@ TEST_P(GiveToMainWindow, SetsTheBandsByTheChoiceRulesAndTheNextTickShowsTheValue
             click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
         ASSERT_TRUE(v.Answer);
         for (std::size_t i = 0; i < 5; ++i)
-            EXPECT_EQ(w->BandState.BandChip[i], v.Answer->palette[i]);
+            EXPECT_EQ(w->BandState.BandColour[i], v.Answer->palette[i]);
         EXPECT_EQ(model::invariantViolation(w->BandState), "");
         EXPECT_EQ(w->BandState.selectedBand(), 2);
         EXPECT_EQ(w->bandCaption.Caption(), QStringLiteral("第二环"));
@@ -306,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedOver) {
     Window& v = opened();
     type(v, QStringLiteral("4.7k"));
-    const auto before = w->BandState.BandChip;
+    const auto before = w->BandState.BandColour;
     commit(v, QStringLiteral("4.7k 灰"));
     ASSERT_TRUE(v.Answer);
     EXPECT_EQ(v.ColourNames.Caption(), QStringLiteral("黄 紫 红 灰"));
@@ -321,7 +321,7 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
             QTest::keyClick(&v.valueField(), Qt::Key_Return, Qt::ControlModifier);
         else
             click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
-        EXPECT_EQ(w->BandState.BandChip, before) << byKey;
+        EXPECT_EQ(w->BandState.BandColour, before) << byKey;
         EXPECT_EQ(v.Note.Caption(),
                   QStringLiteral(
                       "主窗口的误差环没有灰色：这是 IEC 60062 标准里的精密误差，只能在这里看。"))
@@ -336,18 +336,18 @@ TEST_F(ValueWindow, APrecisionToleranceTypedAfterTheValueIsAnsweredButNotHandedO
     EXPECT_TRUE(v.ToleranceMark.Visible());
     EXPECT_EQ(v.Note.Caption(), QString());
     click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
-    EXPECT_EQ(w->BandState.BandChip[4], model::kGoldIndex);
+    EXPECT_EQ(w->BandState.BandColour[4], model::kGoldIndex);
 }
 
 // Four black digits would be a part the reading rules call impossible; one more digit is not.
 TEST_F(ValueWindow, AJumperIsAnsweredButNotHandedOver) {
     Window& v = opened();
-    const auto before = w->BandState.BandChip;
+    const auto before = w->BandState.BandColour;
     for (const char* typed : {"0", "1"}) {
         commit(v, QString::fromUtf8(typed));
         click(v, centreOf(v.image(QStringLiteral("ShowButton"))));
         const bool jumper = std::string_view(typed) == "0";
-        EXPECT_EQ(w->BandState.BandChip == before, jumper) << typed;
+        EXPECT_EQ(w->BandState.BandColour == before, jumper) << typed;
         EXPECT_EQ(v.Note.Caption() ==
                       QStringLiteral("跳线电阻只有一条黑环，主窗口的色环做不出它：0Ω 只能在这里看。"),
                   jumper)
@@ -408,9 +408,9 @@ TEST_F(ValueWindow, ChoosingAToleranceAfterTypingAnswers) {
 TEST_F(ValueWindow, BadInputHandsNothingToTheMainWindow) {
     Window& v = opened();
     type(v, QStringLiteral("4.7k"));
-    const auto before = w->BandState.BandChip;
+    const auto before = w->BandState.BandColour;
     type(v, QStringLiteral("4.7.k"), Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(w->BandState.BandChip, before);
+    EXPECT_EQ(w->BandState.BandColour, before);
 }
 
 TEST_F(ValueWindow, EscAndTheCloseBoxCloseItAndTheMainWindowStays) {

@@ -238,10 +238,10 @@ void MainWindow::onLoad() {
     BandState = model::BandState::initial();
 
     for (int band = 1; band <= 4; ++band)
-        bandPlace(band).setPicture(LoadResPicture(bandPicture(BandState.BandChip[band - 1]), 0));
+        bandPlace(band).setPicture(LoadResPicture(bandPicture(BandState.BandColour[band - 1]), 0));
     const int bareBody = bandPicture(model::palette::kNone);
     bodyPiece1.setPicture(LoadResPicture(bareBody, 0));
-    bandPlace5.setPicture(LoadResPicture(bandPicture(BandState.BandChip[4]), 0));
+    bandPlace5.setPicture(LoadResPicture(bandPicture(BandState.BandColour[4]), 0));
     bodyPiece2.setPicture(LoadResPicture(bareBody, 0));
     bodyPiece3.setPicture(LoadResPicture(bareBody, 0));
 

@@ -48,7 +48,7 @@ bool MainWindow::keyPressed(int KeyCode, int Shift) {
     const int band = KeyCode - Qt::Key_1 + 1;
     bandKeyClicked(band);
     // The next thing to choose is the band's colour: start from the one it has.
-    if (const int colour = BandState.BandChip[band - 1]; colour < model::palette::kSize)
+    if (const int colour = BandState.BandColour[band - 1]; colour < model::palette::kSize)
         setFocusedControl(paletteChip[colour]);
     return true;
 }
@@ -104,7 +104,7 @@ void MainWindow::describeForScreenReaders() {
     // A band of the drawn resistor is read with the colour it has.
     for (int band = 1; band <= 5; ++band)
         button(bandPlace(band), [this, band] {
-            const int colour = BandState.BandChip[band - 1];
+            const int colour = BandState.BandColour[band - 1];
             return q(wording::bandColourName(band, colour < model::palette::kSize ? colour : -1));
         });
     // The tolerance, the flow chart and its result, then the two notes under it.
