@@ -4,8 +4,10 @@
 #pragma once
 // The terminal's answers read back as their reader would: the --json parsed again, the text cut
 // into lines and fields. The answers' own writer is not used to read them.
+#include "wording/catalogue.h"
 #include "wording/json.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -15,6 +17,7 @@
 
 namespace zq::answer_reading {
 
+using wording::join;
 using wording::Json;
 
 // The JSON the answers write: no fractions or exponents, which they never use.
@@ -51,84 +54,32 @@ class JsonReader {
         at_ = s_.size();
         return {};
     }
-    unsigned hex4() {
-        unsigned v = 0;
-        for (int i = 0; i < 4; ++i, ++at_) {
-            const char c = at_ < s_.size() ? s_[at_] : 'x';
-            const int d = c >= '0' && c <= '9'   ? c - '0'
-                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                 : -1;
-            if (d < 0) return ok_ = false, 0;
-            v = v * 16 + unsigned(d);
-        }
-        return v;
-    }
-    static void append(std::string& out, char32_t c) {
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
+    // The writer escapes only quotes, backslashes and control characters; all else is as is.
     std::optional<std::string> string() {
         if (!take('"')) return std::nullopt;
         std::string out;
         while (at_ < s_.size() && s_[at_] != '"') {
             const char c = s_[at_++];
+            if (static_cast<unsigned char>(c) < 0x20) return std::nullopt;
             if (c != '\\') {
-                if (static_cast<unsigned char>(c) < 0x20) return std::nullopt;
                 out += c;
                 continue;
             }
-            if (at_ >= s_.size()) return std::nullopt;
-            const char e = s_[at_++];
-            switch (e) {
-            case '"':
-            case '\\':
-            case '/':
-                out += e;
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'u': {
-                char32_t c32 = hex4();
-                if (c32 >= 0xD800 && c32 < 0xDC00 && word("\\u")) {
-                    const unsigned low = hex4();
-                    if (low < 0xDC00 || low > 0xDFFF) return std::nullopt;
-                    c32 = 0x10000 + ((c32 - 0xD800) << 10) + (low - 0xDC00);
-                }
-                append(out, c32);
-                break;
-            }
-            default:
+            const char e = at_ < s_.size() ? s_[at_++] : 'x';
+            const std::string_view plain = "\"\\/bfnrt", meant = "\"\\/\b\f\n\r\t";
+            unsigned code = 0;
+            if (plain.find(e) != std::string_view::npos)
+                out += meant[plain.find(e)];
+            else if (e == 'u' &&
+                     std::from_chars(s_.data() + at_, s_.data() + std::min(at_ + 4, s_.size()),
+                                     code, 16)
+                             .ptr == s_.data() + at_ + 4 &&
+                     code < 0x80)
+                out += char(code), at_ += 4;
+            else
                 return std::nullopt;
-            }
         }
-        if (!take('"') || !ok_) return std::nullopt;
+        if (!take('"')) return std::nullopt;
         return out;
     }
     Json value() {
@@ -224,13 +175,6 @@ inline std::vector<std::string> split(std::string_view text, std::string_view by
         if (to == std::string_view::npos) return out;
         from = to + by.size();
     }
-}
-
-inline std::string joined(const std::vector<std::string>& pieces, std::string_view by) {
-    std::string out;
-    for (std::size_t i = 0; i < pieces.size(); ++i)
-        out += (i ? std::string(by) : std::string()) + pieces[i];
-    return out;
 }
 
 inline int lineEnds(std::string_view text) {

@@ -146,7 +146,7 @@ TEST_P(ColoursAnswers, TextAndJsonStateTheSameFacts) {
         return std::find(codes.begin(), codes.end(), c) != codes.end();
     };
     EXPECT_EQ(said, notes);
-    EXPECT_EQ(standardLine, joined(standardNotes, ""));
+    EXPECT_EQ(standardLine, join(standardNotes, ""));
     EXPECT_EQ(field(o, "exact").boolean(), !coded("nearest") && !coded("nearest-five-bands-could"));
     EXPECT_EQ(field(o, "precision").boolean(), coded("precision-tolerance"));
 
@@ -166,12 +166,12 @@ TEST_P(ColoursAnswers, TextAndJsonStateTheSameFacts) {
         stated.push_back({exactOhms((*m)[1]), (*m)[2], {}, false});
     if (coded("standard-member-not-makeable")) {
         const std::vector<std::string> words = split(standardLine, " ");
-        stated.push_back({exactOhms(words[0]), joined(split(words[2], "、"), "/"), {}, false});
+        stated.push_back({exactOhms(words[0]), join(split(words[2], "、"), "/"), {}, false});
     }
     std::vector<Standard> listed;
     for (const Json& v : field(o, "standard").items()) {
         const bool makeable = field(v, "makeable").boolean();
-        listed.push_back({field(v, "value_ohms").text(), joined(texts(field(v, "member")), "/"),
+        listed.push_back({field(v, "value_ohms").text(), join(texts(field(v, "member")), "/"),
                           makeable ? field(v, "error_percent").text() : std::string(), makeable});
     }
     auto byValue = [](const Standard& x, const Standard& y) {

@@ -72,7 +72,7 @@ std::string joinedText(const Json& said) {
 }
 
 std::string englishList(const Json& colours) {
-    return joined(texts(colours), " ");
+    return join(texts(colours), " ");
 }
 
 // A member as text, "null" for null, "" where there is none.
@@ -119,7 +119,7 @@ Fields notesFacts(const std::string& notes, std::string& measured) {
                measuredNamed = std::regex_search(notes, x, measure);
     if (measuredNamed) measured = exact(capture(x, 1));
     return {isMember ? capture(m, 1) : "null",
-            isOff ? joined(split(capture(o, 1), " 或 "), " ") : std::string(),
+            isOff ? join(split(capture(o, 1), " 或 "), " ") : std::string(),
             isRare ? english(capture(r, 1)) : "not rare",
             contains(notes, "这是精密电阻") ? "precision" : "not precision",
             measuredNamed ? (capture(x, 2) == "在" ? "true" : "false") : "null"};
@@ -165,7 +165,7 @@ Said fromText(const std::string& text) {
                 colours.push_back(english(c));
             Fields f{capture(m, 1) == "●" ? "true" : "false",
                      direction(capture(m, 2)),
-                     joined(colours, " "),
+                     join(colours, " "),
                      exact(capture(m, 4)),
                      percent(capture(m, 5)),
                      m[6].length() == 0 ? "null" : capture(m, 6),
@@ -222,7 +222,7 @@ Said fromJson(const Json& o) {
             // A zero-ohm jumper belongs to no series and says so without naming them.
             member || field(r, "value_ohms").text() == "0"
                 ? std::string()
-                : joined(texts(field(r, "tolerance_series")), " "),
+                : join(texts(field(r, "tolerance_series")), " "),
             rare ? field(r, "tolerance_colour").text() : "not rare",
             field(r, "precision").boolean() ? "precision" : "not precision",
             orNull(r, "matches"),
@@ -284,7 +284,7 @@ TEST_P(ReadAnswers, TheJsonHoldsEveryFactTheTextStates) {
     std::vector<std::string> entered;
     for (const std::string& c : colours)
         entered.push_back(english(c.empty() ? "无" : c));
-    EXPECT_EQ(englishList(field(o, "colours")), joined(entered, " "));
+    EXPECT_EQ(englishList(field(o, "colours")), join(entered, " "));
     // Each sentence has its code.
     for (const char* list : {"verdict", "notes"})
         for (const Json& s : field(o, list).items())

@@ -166,7 +166,7 @@ TEST_P(SmdAnswers, TextAndJsonTellTheSameFacts) {
             }
         }
     }
-    EXPECT_TRUE(lines.empty()) << joined(lines, "|");
+    EXPECT_TRUE(lines.empty()) << join(lines, "|");
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, SmdAnswers,
