@@ -44,9 +44,4 @@ class Decimal {
     int exponent_ = 0;
 };
 
-// How far `to` lies from `from`, (to - from) / from, in hundredths of a per cent, rounded half
-// away from zero, by exact long division. Precondition: `from` is not zero; a result beyond
-// the range of int64 saturates.
-std::int64_t changeInHundredthsOfPercent(const Decimal& from, const Decimal& to);
-
 } // namespace zq::model

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "model/band_reading.h"
+#include "model/change.h"
 #include "model/e_series.h"
 #include "model/practice/judge.h"
 #include "model/practice/question.h"
@@ -102,7 +103,7 @@ TEST(PracticeQuestions, EveryKindAppearsAndEveryDrawnPartReadsBackToItsValue) {
         case QuestionKind::ToleranceLimit: {
             limits.insert(q.limit);
             const int sign = q.limit == Limit::Lowest ? -1 : +1;
-            EXPECT_EQ(changeInHundredthsOfPercent(q.value, q.answerValue), sign * q.tolerance);
+            EXPECT_EQ(changeBetween(q.value, q.answerValue).hundredths, sign * q.tolerance);
             break;
         }
         case QuestionKind::ChipCode:
