@@ -170,6 +170,8 @@ TEST_F(PracticeWindow, AWrongAnswerNamesItsMistakeAndWorksOutTheRightOne) {
         EXPECT_TRUE(p->Verdict.Caption().contains(ui::q(wording::mistakeText(p->Current, p->Last->mistake))))
             << p->Verdict.Caption().toStdString();
         EXPECT_EQ(p->Verdict.ForeColor(), QColor(224, 0, 0));
+        // The printed code stands on a chip part only.
+        EXPECT_EQ(p->Code.Caption(), c.kind == QuestionKind::ChipCode ? "4752" : QString());
         if (c.kind != QuestionKind::ChipCode) {
             EXPECT_TRUE(p->Working.Caption().contains(
                 ui::q(wording::ohms(p->Current.value, {zq::decimalPoint().toStdString()}))))
