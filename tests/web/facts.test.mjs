@@ -43,6 +43,9 @@ test('the page shows the facts and refusals the command line gives for the same 
     const want = zelquin(args);
     const seen = await answer(page, area, error, want);
     if (want.status === 0) assert.deepEqual(seen, { json: want.json, reason: '' }, args.join(' '));
+    // The part drawn shows the bands the facts name.
+    if (tool === 'value' && want.status === 0) assert.deepEqual(await page.$$eval('#value-part svg rect.band',
+      (bands) => bands.map((b) => b.dataset.colour)), want.json.colours, args.join(' '));
     // A refusal leaves no answer of an earlier question standing.
     else assert.deepEqual({ ...seen, json: seen.json ?? want.json }, { json: want.json, reason: want.reason }, args.join(' '));
     await page.context().close();
