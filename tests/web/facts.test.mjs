@@ -7,11 +7,11 @@ import { answer, clickColours, open, showTool, zelquin } from './harness.mjs';
 
 // Each question as a person puts it to the page, and the same question to the command line.
 const ask = {
-  async value(page, [value, bands]) {
+  async value(page, [value, bands, how = 'click']) {
     await showTool(page, 'tool-value');
     await page.fill('#value-input', value);
     await page.selectOption('#value-bands', { label: bands === '5' ? '五环' : '四环' });
-    await page.click('#value-find');
+    await (how === 'Return' ? page.press('#value-input', 'Enter') : page.click('#value-find'));
     return { area: '#value-answer', error: '#value-error', args: ['--colours', value, '--bands', bands] };
   },
   async smd(page, [code]) {
@@ -30,6 +30,7 @@ const ask = {
 const questions = [
   ['value', '4k7', '4'], ['value', '4.7 k', '5'], ['value', '4.7千欧', '4'], ['value', '2m2', '5'],
   ['value', '0', '4'], ['value', '4,7k', '4'], ['value', '', '5'],
+  ['value', '4k7', '5', 'Return'], ['value', '-5', '4', 'Return'],
   ['smd', '472'], ['smd', '4R7'], ['smd', '01C'], ['smd', '47Z'], ['smd', '4x'],
   ['read', '', 'brown', 'black', 'red', 'gold'], ['read', '', 'yellow', 'violet', 'gold', 'silver'],
   ['read', '9.9k', 'brown', 'black', 'red', 'gold'], ['read', '9.93k', 'brown', 'black', 'black', 'red', 'brown'],

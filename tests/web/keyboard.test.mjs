@@ -40,15 +40,3 @@ test('reading by keys gives the answer reading by clicks gives', async () => {
     assert.notEqual(seen[0].json, null, keys);
   }
 });
-
-test('Return in the value field answers as the find button does', async () => {
-  for (const value of ['4k7', '4,7k']) {
-    const { page } = await open();
-    await showTool(page, 'tool-value');
-    await page.fill('#value-input', value);
-    await page.press('#value-input', 'Enter');
-    const want = zelquin(['--colours', value, '--bands', '4']);
-    const seen = await answer(page, '#value-answer', '#value-error', want);
-    assert.deepEqual(seen, want.status === 0 ? { json: want.json, reason: '' } : { json: seen.json, reason: want.reason }, value);
-  }
-});

@@ -28,8 +28,8 @@ async function unnamed(page) {
   const { nodeIds } = await cdp.send('DOM.querySelectorAll', { nodeId: root.nodeId, selector: 'button, input, select' });
   const names = await Promise.all(nodeIds.map(async (nodeId) => {
     const { nodes } = await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: false });
-    const { node } = await cdp.send('DOM.describeNode', { nodeId });
-    return nodes[0].ignored || nodes[0].name?.value.trim() ? null : `${node.localName}#${node.attributes[node.attributes.indexOf('id') + 1] ?? ''}`;
+    if (nodes[0].ignored || nodes[0].name?.value.trim()) return null;
+    return (await cdp.send('DOM.getOuterHTML', { nodeId })).outerHTML.slice(0, 80);
   }));
   return names.filter(Boolean);
 }

@@ -42,4 +42,6 @@ const ms = visits.map((v) => v.ms).sort((a, b) => a - b);
 
 console.log(`first visit: ${visits[0].files} responses, ${visits[0].bytes} bytes received (uncompressed server)`);
 console.log(`site files: ${sizes.length} files, ${sum(0)} bytes, ${sum(1)} bytes at gzip -9`);
-console.log(`navigation to first answer: median ${ms[runs >> 1].toFixed(0)} ms, min ${ms[0].toFixed(0)} ms, max ${ms[runs - 1].toFixed(0)} ms (${runs} visits, empty cache)`);
+const at = (i) => `${ms[i].toFixed(0)} ms`;
+console.log(`navigation to first answer: median ${at(runs >> 1)}, min ${at(0)}, max ${at(runs - 1)}`,
+  `(${runs} visits, empty cache)`);
