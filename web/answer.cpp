@@ -198,6 +198,7 @@ std::string hex(zq::model::Rgb c) {
 
 // Where the bands of these colours stand on the body and how they are painted, as the desktop
 // windows draw a part: as made (reading order), or spread evenly for colours read as seen.
+// Reply: {"bands":[{"centre","colour","ink","metal","width"}],"body","length"}.
 std::string look(const Request& r) {
     using namespace zq::model;
     std::vector<int> colours;
@@ -208,7 +209,9 @@ std::string look(const Request& r) {
             if (!c) return badRequest();
             colours.push_back(*c);
         }
-    const bool even = r.word("even") == "true";
+    // Fewer bands than any made part (a jumper's one) stand evenly, as the value window draws
+    // them, on a beige body.
+    const bool even = r.word("even") == "true" || colours.size() < std::size_t(kFewestBands);
     const std::vector<BandPlace> places =
         even ? evenBandPlaces(int(colours.size())) : bandPlaces(int(colours.size()), false);
     if (places.size() != colours.size()) return badRequest();

@@ -194,8 +194,9 @@ function setUpChipCodes() {
 }
 
 setUpTabs();
-// Return in a field before the core has loaded would send the form away and reload the page:
-// hold the question and ask it once the core is there.
+// Return or a click before the core has loaded would send the form away and reload the page:
+// hold the question and ask it once the core is there. (The buttons stay enabled: Return in a
+// field submits nothing while its form's button is disabled, and the question would be lost.)
 const waiting = new Set();
 const hold = (e) => {
   e.preventDefault();
@@ -209,7 +210,6 @@ try {
   setUpChipCodes();
   document.removeEventListener('submit', hold);
   for (const form of waiting) form.requestSubmit();
-  for (const b of document.querySelectorAll('button[disabled]')) b.disabled = false;
   $('#loading').hidden = true;
   document.body.dataset.ready = 'true';
 } catch (e) {
