@@ -6,9 +6,10 @@ import { test } from 'node:test';
 import { answer, clickColours, open, showTool, zelquin } from './harness.mjs';
 
 // Keys as on the desktop: a digit enters its colour, J gold, Y silver, Backspace takes one back,
-// Return in the measured field reads again; and the colours clicked for the same reading.
+// Return reads (on a palette button too, without picking it again); and the colours clicked
+// for the same reading.
 const readings = [
-  ['1 0 2 J', '', 'brown', 'black', 'red', 'gold'],
+  ['1 0 2 J Enter', '', 'brown', 'black', 'red', 'gold'],
   ['4 7 J Y Backspace J', '4.7', 'yellow', 'violet', 'gold', 'gold'],
   ['3 9 8 Backspace 8 7 6 5', '', 'orange', 'white', 'grey', 'violet', 'blue', 'green'],
   ['1 0 0 2 1', '9.93k', 'brown', 'black', 'black', 'red', 'brown'],
