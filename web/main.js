@@ -194,22 +194,15 @@ function setUpChipCodes() {
 }
 
 setUpTabs();
-// Return or a click before the core has loaded would send the form away and reload the page:
-// hold the question and ask it once the core is there. (The buttons stay enabled: Return in a
-// field submits nothing while its form's button is disabled, and the question would be lost.)
-const waiting = new Set();
-const hold = (e) => {
-  e.preventDefault();
-  waiting.add(e.target);
-};
-document.addEventListener('submit', hold);
 try {
   await loadCore();
   setUpValueTool();
   setUpReadingTool();
   setUpChipCodes();
-  document.removeEventListener('submit', hold);
-  for (const form of waiting) form.requestSubmit();
+  // Questions asked while the page loaded (held by index.html), answered now; the buttons
+  // stay enabled throughout, as Return in a field submits nothing while its button is disabled.
+  document.removeEventListener('submit', window.zqHold);
+  for (const form of window.zqHeld) form.requestSubmit();
   $('#loading').hidden = true;
   document.body.dataset.ready = 'true';
 } catch (e) {
