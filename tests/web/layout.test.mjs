@@ -39,6 +39,8 @@ const screens = [[360, 640, 40], [1366, 768, 0]];
 test('on a phone and a desktop screen nothing scrolls sideways, every control is named, phone targets are big enough', async () => {
   for (const [width, height, least] of screens) {
     const { page } = await open({ width, height });
+    await page.waitForSelector('body[data-ready]');
+    assert.ok(await page.locator('#loading').isHidden(), `${width}x${height}: the loading note stays`);
     for (const [tool, use] of Object.entries(tools)) {
       await showTool(page, tool);
       await use(page);
